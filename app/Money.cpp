@@ -1,0 +1,173 @@
+#include "Money.h"
+
+#include "NumberScan.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace {
+
+// Cents from a scanned number: the digits up to the hundredths, plus one when
+// the thousandths digit is 5 or more (half away from zero; later digits cannot
+// change that decision).
+CentsReading centsFromScan(const DecimalScan &scan)
+{
+    if (!scan.found)
+        return {NumberStatus::NotANumber, 0};
+    if (scan.empty())
+        return {NumberStatus::Ok, 0};
+    // The value is 0.d1d2d3... x 10^pointPosition; cents need pointPosition + 2 digits.
+    const std::int64_t centDigits = std::int64_t(scan.pointPosition) + 2;
+    const CentsReading outOfRange{NumberStatus::OutOfRange, scan.negative ? -kMaxCents : kMaxCents};
+    if (centDigits > 16)
+        return outOfRange;
+    Cents cents = 0;
+    for (std::int64_t i = 0; i < centDigits; ++i)
+        cents = cents * 10 + (i < scan.kept ? scan.significant[i] - '0' : 0);
+    const std::int64_t roundIndex = centDigits < 0 ? -1 : centDigits;
+    if (roundIndex >= 0 && roundIndex < scan.kept && scan.significant[roundIndex] >= '5')
+        ++cents;
+    if (cents > kMaxCents)
+        return outOfRange;
+    return {NumberStatus::Ok, scan.negative ? -cents : cents};
+}
+
+template <typename View>
+CentsReading leadingCentsImpl(View text)
+{
+    return centsFromScan(scanLeadingDecimal(text.data(), text.data() + text.size()));
+}
+
+int writeUnsigned(char *out, std::uint64_t v)
+{
+    char tmp[24];
+    int n = 0;
+    do {
+        tmp[n++] = char('0' + v % 10);
+        v /= 10;
+    } while (v);
+    for (int i = 0; i < n; ++i)
+        out[i] = tmp[n - 1 - i];
+    return n;
+}
+
+std::uint64_t magnitude(Cents c)
+{
+    return c < 0 ? std::uint64_t(0) - std::uint64_t(c) : std::uint64_t(c);
+}
+
+// A comma between digits that is followed by exactly three digits groups
+// thousands; any other comma ends the number.
+bool isGroupingComma(QStringView text, qsizetype i)
+{
+    for (qsizetype k = 1; k <= 3; ++k)
+        if (i + k >= text.size() || !text[i + k].isDigit())
+            return false;
+    return i + 4 >= text.size() || !text[i + 4].isDigit();
+}
+
+} // namespace
+
+CentsReading leadingCents(QStringView text) { return leadingCentsImpl(text); }
+CentsReading leadingCents(QLatin1StringView text) { return leadingCentsImpl(text); }
+
+CentsReading typedAmountCents(QStringView text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipBlanks = [&] {
+        while (i < n && text[i].isSpace())
+            ++i;
+    };
+    skipBlanks();
+    bool negative = false;
+    bool parenthesised = false;
+    if (i < n && text[i] == u'(') {
+        parenthesised = true;
+        ++i;
+        skipBlanks();
+    }
+    if (i < n && (text[i] == u'-' || text[i] == u'+')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i < n && (text[i] == u'$' || text[i] == u'\u00a3' || text[i] == u'\u20ac' || text[i] == u'\u00a5')) {
+        ++i;
+        // "$-12.00" is as common as "-$12.00".
+        if (!negative && i < n && (text[i] == u'-' || text[i] == u'+')) {
+            negative = text[i] == u'-';
+            ++i;
+        }
+    }
+    // Copy the number, dropping grouping commas that stand between digits.
+    QString digits;
+    digits.reserve(n - i);
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c == u',' && isGroupingComma(text, i) && !digits.isEmpty() && digits.back().isDigit())
+            continue;
+        if (!(c.isDigit() || c == u'.' || c == u'e' || c == u'E' || ((c == u'-' || c == u'+') && !digits.isEmpty())))
+            break;
+        digits.append(c);
+    }
+    if (digits.isEmpty() || digits.front() == u'-' || digits.front() == u'+')
+        return {NumberStatus::NotANumber, 0};
+    CentsReading r = leadingCents(QStringView(digits));
+    if (r.ok() && (negative != parenthesised))
+        r.cents = -r.cents;
+    return r;
+}
+
+std::optional<Cents> centsFromDouble(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    char buf[40];
+    const auto res = std::to_chars(buf, buf + sizeof buf, value);
+    const CentsReading r = leadingCents(QLatin1StringView(buf, res.ptr - buf));
+    if (!r.ok())
+        return std::nullopt;
+    return r.cents;
+}
+
+int writeMoneyText(char *out, Cents cents)
+{
+    int n = 0;
+    if (cents < 0)
+        out[n++] = '-';
+    const std::uint64_t m = magnitude(cents);
+    n += writeUnsigned(out + n, m / 100);
+    out[n++] = '.';
+    out[n++] = char('0' + (m / 10) % 10);
+    out[n++] = char('0' + m % 10);
+    return n;
+}
+
+int writeShortestDecimal(char *out, Cents cents)
+{
+    int n = 0;
+    if (cents < 0)
+        out[n++] = '-';
+    const std::uint64_t m = magnitude(cents);
+    n += writeUnsigned(out + n, m / 100);
+    const unsigned frac = unsigned(m % 100);
+    if (frac != 0) {
+        out[n++] = '.';
+        out[n++] = char('0' + frac / 10);
+        if (frac % 10 != 0)
+            out[n++] = char('0' + frac % 10);
+    }
+    return n;
+}
+
+QString moneyText(Cents cents)
+{
+    char buf[32];
+    return QString::fromLatin1(buf, writeMoneyText(buf, cents));
+}
+
+QString shortestDecimal(Cents cents)
+{
+    char buf[32];
+    return QString::fromLatin1(buf, writeShortestDecimal(buf, cents));
+}

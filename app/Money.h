@@ -1,0 +1,57 @@
+#pragma once
+
+// Money is held in whole cents. Amounts and balances are never added in binary
+// floating point: a value read from text is rounded to the cent from its decimal
+// digits, and balances are sums of integers.
+
+#include <QString>
+#include <QStringView>
+#include <QLatin1StringView>
+
+#include <cstdint>
+#include <optional>
+
+using Cents = std::int64_t;
+
+// The largest magnitude a money value may have: 2^53 cents (about 90 trillion).
+// Beyond it a cent amount would no longer convert to a double exactly.
+inline constexpr Cents kMaxCents = Cents(1) << 53;
+
+inline bool centsInRange(Cents c) { return c >= -kMaxCents && c <= kMaxCents; }
+
+enum class NumberStatus { NotANumber, Ok, OutOfRange };
+
+struct CentsReading {
+    NumberStatus status = NumberStatus::NotANumber;
+    Cents cents = 0;
+    bool ok() const { return status == NumberStatus::Ok; }
+};
+
+// The leading decimal number of a text (after white space: sign, digits with an
+// optional point, an optional exponent), rounded to the cent half away from zero
+// from its decimal digits: 12.345 gives 1235, -0.005 gives -1. Whatever follows
+// the number is ignored. NotANumber when the text does not begin with a number;
+// OutOfRange when the magnitude exceeds kMaxCents (cents then holds the
+// nearest limit, so that a caller that must go on can saturate).
+CentsReading leadingCents(QStringView text);
+CentsReading leadingCents(QLatin1StringView text);
+
+// An amount as a person types it or a bank writes it: blanks, an optional sign,
+// an optional currency sign ($ £ € ¥), grouping commas between digits, and
+// parentheses for a negative amount: "(1,234.56)" and "-$12" read as -123456 and
+// -1200. Text after the number is ignored, as with leadingCents.
+CentsReading typedAmountCents(QStringView text);
+
+// A double rounded to the cent from its shortest decimal form, so 12.345 gives
+// 1235 just as the text 12.345 does. Nothing for NaN, infinities and values out
+// of range.
+std::optional<Cents> centsFromDouble(double value);
+
+// The cent amount written as "%-2.2f" writes it: -45.25, 0.00, 1000000.00.
+QString moneyText(Cents cents);
+// The shortest decimal that names the cent amount: 100, 74.5, 64.25, -0.01.
+QString shortestDecimal(Cents cents);
+
+// Both of the above into a caller's buffer (at least 24 chars); returns the length.
+int writeMoneyText(char *out, Cents cents);
+int writeShortestDecimal(char *out, Cents cents);

@@ -1,0 +1,77 @@
+#pragma once
+
+// The document of one register: it owns the register list (shared with its
+// window controller), reads it from a register file, writes it back, and
+// counts the changes not yet saved.
+
+#include "Register.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+
+#include <optional>
+
+class MyWindowController;
+
+class MyDocument : public QObject
+{
+    Q_OBJECT
+
+public:
+    // The only kind of change the program records: one more unsaved change.
+    enum ChangeType { ChangeDone = 0 };
+
+    explicit MyDocument(QObject *parent = nullptr);
+    ~MyDocument() override;
+
+    // The register list object itself, shared, not a copy. Null until a file
+    // is read or the window is made.
+    RegisterPtr array() const { return theArray; }
+    int count() const;
+    // The record object at a row (changes to it change the register).
+    RecordPtr objectAtIndex(int row) const;
+    // Marks one change, then inserts the record before index; on an empty
+    // register the record is appended whatever the index.
+    bool addData(RecordPtr record, int index);
+    // Marks one change, then takes that very record out of the register (a
+    // record the register does not hold removes nothing).
+    bool remData(const RecordPtr &record);
+    void updateChangeCount(ChangeType change = ChangeDone);
+    int changeCount() const { return m_changeCount; }
+    bool isDocumentEdited() const { return m_changeCount != 0; }
+
+    // The old-style text of the whole register; nothing when there is no register.
+    std::optional<QByteArray> dataRepresentationOfType(QStringView type = {}) const;
+    // Reads a register file into a new register. A file that cannot be read or
+    // is not a register is refused: false, with a message naming the file and
+    // what is wrong, and the document is left as it was.
+    bool readFromFile(const QString &path, QStringView type, QString *error);
+    // Writes the register to path atomically; on success the document takes
+    // that name and counts no unsaved change.
+    bool saveToFile(const QString &path, QString *error);
+    // Reads the document's file again into the same register object, so every
+    // share of the register sees the saved rows.
+    bool revertToSaved(QString *error);
+
+    // An empty register when there is none yet: a new document starts so.
+    void ensureRegister();
+    // Makes the document's window (the window controller is built with the GUI).
+    void makeWindowControllers();
+    MyWindowController *windowController() const { return controller; }
+
+    QString fileName() const { return m_fileName; }
+    void setFileName(const QString &path);
+
+signals:
+    void changeCountChanged(int count);
+    void fileNameChanged(const QString &path);
+
+private:
+    void setChangeCount(int count);
+
+    RegisterPtr theArray;
+    MyWindowController *controller = nullptr;
+    int m_changeCount = 0;
+    QString m_fileName;
+};

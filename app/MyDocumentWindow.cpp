@@ -1,0 +1,3 @@
+// placeholder until the register window lands
+#include "MyDocument.h"
+void MyDocument::makeWindowControllers() { ensureRegister(); }

@@ -1,0 +1,95 @@
+#include "Record.h"
+
+#include <algorithm>
+
+namespace {
+const Value kNull;
+constexpr std::array<QLatin1StringView, kKnownKeyCount> kNames = {
+    QLatin1StringView("Amount"), QLatin1StringView("CheckNumber"), QLatin1StringView("Date"),
+    QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"), QLatin1StringView("Total")};
+} // namespace
+
+QLatin1StringView keyName(Key key) { return kNames[size_t(key)]; }
+
+std::optional<Key> knownKey(QStringView name)
+{
+    for (int k = 0; k < kKnownKeyCount; ++k)
+        if (name == kNames[size_t(k)])
+            return Key(k);
+    return std::nullopt;
+}
+
+std::optional<Key> knownKey(QLatin1StringView name)
+{
+    for (int k = 0; k < kKnownKeyCount; ++k)
+        if (name == kNames[size_t(k)])
+            return Key(k);
+    return std::nullopt;
+}
+
+Record::Record(const Record &other)
+    : m_known(other.m_known)
+    , m_extra(other.m_extra ? std::make_unique<Extra>(*other.m_extra) : nullptr)
+{
+}
+
+Record &Record::operator=(const Record &other)
+{
+    if (this != &other) {
+        m_known = other.m_known;
+        m_extra = other.m_extra ? std::make_unique<Extra>(*other.m_extra) : nullptr;
+    }
+    return *this;
+}
+
+const Value &Record::value(QStringView key) const
+{
+    if (auto k = knownKey(key))
+        return value(*k);
+    if (!m_extra)
+        return kNull;
+    auto it = std::lower_bound(m_extra->begin(), m_extra->end(), key,
+                               [](const auto &entry, QStringView k) { return QStringView(entry.first) < k; });
+    return it != m_extra->end() && it->first == key ? it->second : kNull;
+}
+
+void Record::set(QStringView key, Value v)
+{
+    if (auto k = knownKey(key)) {
+        set(*k, std::move(v));
+        return;
+    }
+    if (!m_extra) {
+        if (v.isNull())
+            return;
+        m_extra = std::make_unique<Extra>();
+    }
+    auto it = std::lower_bound(m_extra->begin(), m_extra->end(), key,
+                               [](const auto &entry, QStringView k) { return QStringView(entry.first) < k; });
+    const bool present = it != m_extra->end() && it->first == key;
+    if (v.isNull()) {
+        if (present)
+            m_extra->erase(it);
+        if (m_extra->empty())
+            m_extra.reset();
+    } else if (present) {
+        it->second = std::move(v);
+    } else {
+        m_extra->emplace(it, key.toString(), std::move(v));
+    }
+}
+
+int Record::keyCount() const
+{
+    int n = int(std::count_if(m_known.begin(), m_known.end(), [](const Value &v) { return !v.isNull(); }));
+    return n + (m_extra ? int(m_extra->size()) : 0);
+}
+
+bool Record::sameContents(const Record &other) const
+{
+    if (m_known != other.m_known)
+        return false;
+    const size_t a = m_extra ? m_extra->size() : 0;
+    const size_t b = other.m_extra ? other.m_extra->size() : 0;
+    return a == b && (a == 0 || *m_extra == *other.m_extra);
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// Register files (.ldgr). A register is stored as a property list: a list of
+// records, each a map from key to value. Two forms are read, told apart by
+// their content: the old-style text form, which the document writes, and the
+// XML form, which the year-end rollover writes.
+//
+// Reading never guesses: a file that is not a list of records whose values are
+// texts and numbers is refused with a message naming the line or the row.
+
+#include "Register.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+struct RegisterReadResult {
+    std::vector<RecordPtr> rows;
+    QString error; // empty when the file was read
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Parses the bytes of a register file in either form. The error names where
+// the fault is ("line 12: ...", "row 3: ...") but not the file.
+RegisterReadResult parseRegister(const QByteArray &bytes);
+
+// Reads and parses a file; the error starts with the file's name.
+RegisterReadResult readRegisterFile(const QString &path);
+
+// The old-style text form: "(" records separated by "," ")", each record
+// "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows);
+
+// The XML form, UTF-8. Texts become <string>, numbers <real> or <integer>.
+// Nothing when a text holds a character XML 1.0 cannot carry (a control
+// character other than tab, line feed and carriage return, or half a
+// surrogate pair); error then names the row and the key.
+std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *error);

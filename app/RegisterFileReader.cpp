@@ -1,0 +1,515 @@
+#include "RegisterFile.h"
+
+#include "NumberScan.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+#include <QUtf8StringView>
+#include <QXmlStreamReader>
+
+#include <charconv>
+#include <cmath>
+#include <limits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Thrown inside the parsers only; parseRegister turns it into an error text.
+struct ParseError {
+    QString message;
+};
+
+QString quoted(QStringView s)
+{
+    constexpr qsizetype kShown = 40;
+    if (s.size() > kShown)
+        return u"\u201c"_s + s.left(kShown).toString() + u"\u2026\u201d"_s;
+    return u"\u201c"_s + s.toString() + u"\u201d"_s;
+}
+
+QString rowText(qsizetype rowIndex) { return u"row %1"_s.arg(rowIndex + 1); }
+
+// Amounts and balances must be money the program can add exactly.
+void checkMoneyRange(const Record &record, qsizetype rowIndex)
+{
+    for (Key key : {Key::Amount, Key::Total}) {
+        const Value &v = record.value(key);
+        if (v.cents().status == NumberStatus::OutOfRange)
+            throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
+                rowText(rowIndex), QString(keyName(key)), quoted(v.toString()), u"90 trillion"_s)};
+    }
+}
+
+// ---------------------------------------------------------------------------
+// The old-style text form.
+
+class OldStyleParser
+{
+public:
+    OldStyleParser(const char *first, const char *last) : m_first(first), m_p(first), m_last(last) {}
+
+    std::vector<RecordPtr> parse()
+    {
+        skip();
+        if (m_p == m_last)
+            throw ParseError{u"the file is empty; a register file holds a list of records"_s};
+        if (*m_p == '{')
+            fail(u"the file holds a single record, not a list of records"_s);
+        if (*m_p != '(')
+            fail(u"the file does not hold a list of records (it should begin with \u201c(\u201d)"_s);
+        ++m_p;
+        std::vector<RecordPtr> rows;
+        for (;;) {
+            skip();
+            if (m_p == m_last)
+                fail(u"the list of records is not closed with \u201c)\u201d"_s);
+            if (*m_p == ')') {
+                ++m_p;
+                break;
+            }
+            if (*m_p != '{')
+                fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(qsizetype(rows.size()))));
+            rows.push_back(parseRecord(qsizetype(rows.size())));
+            skip();
+            if (m_p == m_last)
+                fail(u"the list of records is not closed with \u201c)\u201d"_s);
+            if (*m_p == ',') {
+                ++m_p;
+                continue;
+            }
+            if (*m_p == ')')
+                continue;
+            fail(u"expected \u201c,\u201d or \u201c)\u201d after %1"_s.arg(rowText(qsizetype(rows.size()) - 1)));
+        }
+        skip();
+        if (m_p != m_last)
+            fail(u"unexpected text after the end of the list"_s);
+        return rows;
+    }
+
+private:
+    [[noreturn]] void fail(const QString &what) const { failAt(m_p, what); }
+
+    [[noreturn]] void failAt(const char *where, const QString &what) const
+    {
+        qsizetype line = 1;
+        for (const char *q = m_first; q < where && q < m_last; ++q)
+            line += *q == '\n';
+        throw ParseError{u"line %1: %2"_s.arg(line).arg(what)};
+    }
+
+    static bool isBare(char c)
+    {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$'
+            || c == '/' || c == ':' || c == '.' || c == '-';
+    }
+
+    // White space and both kinds of comment.
+    void skip()
+    {
+        while (m_p != m_last) {
+            const char c = *m_p;
+            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
+                ++m_p;
+            } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '/') {
+                while (m_p != m_last && *m_p != '\n' && *m_p != '\r')
+                    ++m_p;
+            } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '*') {
+                const char *start = m_p;
+                m_p += 2;
+                while (m_p + 1 < m_last && !(m_p[0] == '*' && m_p[1] == '/'))
+                    ++m_p;
+                if (m_p + 1 >= m_last)
+                    failAt(start, u"a comment is not closed with \u201c*/\u201d"_s);
+                m_p += 2;
+            } else {
+                return;
+            }
+        }
+    }
+
+    RecordPtr parseRecord(qsizetype rowIndex)
+    {
+        ++m_p; // '{'
+        RecordPtr record = makeRecord();
+        for (;;) {
+            skip();
+            if (m_p == m_last)
+                fail(u"%1 is not closed with \u201c}\u201d"_s.arg(rowText(rowIndex)));
+            if (*m_p == '}') {
+                ++m_p;
+                break;
+            }
+            const char *keyStart = m_p;
+            QString keyText;
+            std::optional<Key> key;
+            if (*m_p == '"' || *m_p == '\'') {
+                Value k = parseQuoted();
+                keyText = k.toString();
+                key = knownKey(keyText);
+            } else if (isBare(*m_p)) {
+                const char *b = m_p;
+                while (m_p != m_last && isBare(*m_p))
+                    ++m_p;
+                key = knownKey(QLatin1StringView(b, m_p - b));
+                if (!key)
+                    keyText = QString::fromLatin1(b, m_p - b);
+            } else {
+                fail(u"expected a key in %1"_s.arg(rowText(rowIndex)));
+            }
+            const QString keyShown = key ? QString(keyName(*key)) : keyText;
+            skip();
+            if (m_p == m_last || *m_p != '=')
+                failAt(m_p, u"expected \u201c=\u201d after the key %1 in %2"_s.arg(quoted(keyShown), rowText(rowIndex)));
+            ++m_p;
+            skip();
+            Value value = parseValue(keyShown, rowIndex);
+            skip();
+            if (m_p != m_last && *m_p == ';')
+                ++m_p;
+            else if (m_p == m_last || *m_p != '}')
+                fail(u"expected \u201c;\u201d after the value of %1 in %2"_s.arg(quoted(keyShown), rowText(rowIndex)));
+            (void)keyStart;
+            if (key)
+                record->set(*key, std::move(value));
+            else
+                record->set(QStringView(keyText), std::move(value));
+        }
+        checkMoneyRange(*record, rowIndex);
+        return record;
+    }
+
+    Value parseValue(const QString &key, qsizetype rowIndex)
+    {
+        if (m_p == m_last)
+            fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key), rowText(rowIndex)));
+        const char c = *m_p;
+        if (c == '"' || c == '\'')
+            return parseQuoted();
+        if (isBare(c)) {
+            const char *b = m_p;
+            while (m_p != m_last && isBare(*m_p))
+                ++m_p;
+            return Value::text(QLatin1StringView(b, m_p - b));
+        }
+        QString what;
+        if (c == '(')
+            what = u"a list"_s;
+        else if (c == '{')
+            what = u"a record"_s;
+        else if (c == '<')
+            what = u"raw data"_s;
+        if (!what.isEmpty())
+            fail(u"the value of %1 in %2 is %3; a record holds only texts and numbers"_s.arg(quoted(key),
+                                                                                                  rowText(rowIndex), what));
+        fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key), rowText(rowIndex)));
+    }
+
+    // A quoted text with its escapes. Plain ASCII without escapes, by far the
+    // most common, is taken as it stands.
+    Value parseQuoted()
+    {
+        const char quote = *m_p;
+        const char *start = m_p;
+        const char *b = ++m_p;
+        bool plain = true;
+        while (m_p != m_last && *m_p != quote) {
+            if (*m_p == '\\') {
+                plain = false;
+                if (++m_p == m_last)
+                    break;
+            } else if (static_cast<unsigned char>(*m_p) >= 0x80) {
+                plain = false;
+            }
+            ++m_p;
+        }
+        if (m_p == m_last)
+            failAt(start, u"a quoted text is not closed"_s);
+        const char *e = m_p++;
+        if (plain)
+            return Value::text(QLatin1StringView(b, e - b));
+        return Value::text(QStringView(unescape(b, e)));
+    }
+
+    static int hexDigit(char c)
+    {
+        if (c >= '0' && c <= '9')
+            return c - '0';
+        if (c >= 'a' && c <= 'f')
+            return c - 'a' + 10;
+        if (c >= 'A' && c <= 'F')
+            return c - 'A' + 10;
+        return -1;
+    }
+
+    QString unescape(const char *b, const char *e) const
+    {
+        QString out;
+        out.reserve(e - b);
+        const char *run = b; // start of bytes not yet decoded
+        auto flush = [&](const char *upTo) {
+            if (upTo > run)
+                out += QString::fromUtf8(run, upTo - run);
+        };
+        for (const char *q = b; q < e;) {
+            if (*q != '\\') {
+                ++q;
+                continue;
+            }
+            flush(q);
+            ++q; // the backslash; the parser made sure a character follows
+            const char c = *q++;
+            switch (c) {
+            case 'a': out += QChar(7); break;
+            case 'b': out += QChar(8); break;
+            case 'f': out += QChar(12); break;
+            case 'n': out += QChar(10); break;
+            case 'r': out += QChar(13); break;
+            case 't': out += QChar(9); break;
+            case 'v': out += QChar(11); break;
+            case 'U':
+            case 'u': {
+                int code = 0, digits = 0;
+                while (digits < 4 && q < e && hexDigit(*q) >= 0) {
+                    code = code * 16 + hexDigit(*q++);
+                    ++digits;
+                }
+                out += digits ? QChar(char16_t(code)) : QChar(QLatin1Char(c));
+                break;
+            }
+            default:
+                if (c >= '0' && c <= '7') {
+                    // Up to three octal digits: one byte, taken as Latin-1.
+                    int code = c - '0', digits = 1;
+                    while (digits < 3 && q < e && *q >= '0' && *q <= '7') {
+                        code = code * 8 + (*q++ - '0');
+                        ++digits;
+                    }
+                    out += QChar(char16_t(code & 0xff));
+                } else {
+                    // \" \' \\ and any other escaped character stand for themselves.
+                    const char *charStart = q - 1;
+                    const char *charEnd = q;
+                    while (charEnd < e && (static_cast<unsigned char>(*charEnd) & 0xc0) == 0x80)
+                        ++charEnd;
+                    out += QString::fromUtf8(charStart, charEnd - charStart);
+                    q = charEnd;
+                }
+            }
+            run = q;
+        }
+        flush(e);
+        return out;
+    }
+
+    const char *m_first;
+    const char *m_p;
+    const char *m_last;
+};
+
+// ---------------------------------------------------------------------------
+// The XML form.
+
+std::optional<double> parseReal(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    const QString lower = t.toLower();
+    const bool negative = lower.startsWith(u'-');
+    const QStringView body = (negative || lower.startsWith(u'+')) ? QStringView(lower).mid(1) : QStringView(lower);
+    if (body == u"nan")
+        return std::numeric_limits<double>::quiet_NaN();
+    if (body == u"inf" || body == u"infinity")
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const DecimalScan scan = scanLeadingDecimal(t.constData(), t.constData() + t.size());
+    if (!scan.found || scan.begin != 0 || scan.end != t.size())
+        return std::nullopt;
+    return scannedDouble(scan, t.constData());
+}
+
+std::optional<qint64> parseInteger(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    bool ok = false;
+    qint64 v = 0;
+    if (t.startsWith(u"0x") || t.startsWith(u"0X"))
+        v = t.mid(2).toLongLong(&ok, 16);
+    else if (!t.isEmpty() && (t[0].isDigit() || t[0] == u'-' || t[0] == u'+'))
+        v = t.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return v;
+}
+
+class XmlParser
+{
+public:
+    explicit XmlParser(const QByteArray &bytes) : m_xml(bytes) {}
+
+    std::vector<RecordPtr> parse()
+    {
+        if (!m_xml.readNextStartElement())
+            xmlFail(u"the file holds no property list"_s);
+        if (m_xml.name() == u"plist") {
+            if (!m_xml.readNextStartElement())
+                xmlFail(u"the property list is empty; a register file holds a list of records"_s);
+        }
+        if (m_xml.name() == u"dict")
+            fail(u"the file holds a single record, not a list of records"_s);
+        if (m_xml.name() != u"array")
+            fail(u"the file does not hold a list of records (found <%1>)"_s.arg(m_xml.name()));
+        std::vector<RecordPtr> rows;
+        while (m_xml.readNextStartElement()) {
+            const qsizetype row = qsizetype(rows.size());
+            if (m_xml.name() != u"dict")
+                fail(u"%1 is not a record (found <%2>)"_s.arg(rowText(row), m_xml.name()));
+            rows.push_back(parseRecord(row));
+        }
+        if (m_xml.hasError())
+            xmlFail(m_xml.errorString());
+        // Whatever follows the list must still be well-formed XML.
+        while (!m_xml.atEnd()) {
+            m_xml.readNext();
+            if (m_xml.isStartElement())
+                fail(u"unexpected <%1> after the list of records"_s.arg(m_xml.name()));
+        }
+        if (m_xml.hasError())
+            xmlFail(m_xml.errorString());
+        return rows;
+    }
+
+private:
+    [[noreturn]] void fail(const QString &what) const
+    {
+        throw ParseError{u"line %1: %2"_s.arg(m_xml.lineNumber()).arg(what)};
+    }
+    [[noreturn]] void xmlFail(const QString &what) const
+    {
+        if (m_xml.hasError())
+            throw ParseError{u"line %1: the XML is malformed: %2"_s.arg(m_xml.lineNumber()).arg(m_xml.errorString())};
+        fail(what);
+    }
+
+    RecordPtr parseRecord(qsizetype row)
+    {
+        RecordPtr record = makeRecord();
+        while (m_xml.readNextStartElement()) {
+            if (m_xml.name() != u"key")
+                fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), m_xml.name()));
+            const QString key = m_xml.readElementText();
+            if (m_xml.hasError())
+                xmlFail({});
+            if (!m_xml.readNextStartElement()) {
+                if (m_xml.hasError())
+                    xmlFail({});
+                fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key)));
+            }
+            record->set(QStringView(key), parseValue(key, row));
+        }
+        if (m_xml.hasError())
+            xmlFail({});
+        checkMoneyRange(*record, row);
+        return record;
+    }
+
+    Value parseValue(const QString &key, qsizetype row)
+    {
+        const QString element = m_xml.name().toString();
+        if (element == u"string") {
+            const QString text = m_xml.readElementText();
+            if (m_xml.hasError())
+                xmlFail({});
+            return Value::text(text);
+        }
+        if (element == u"real" || element == u"integer") {
+            const QString text = m_xml.readElementText();
+            if (m_xml.hasError())
+                xmlFail({});
+            if (element == u"real") {
+                if (auto d = parseReal(text))
+                    return Value::real(*d);
+            } else if (auto i = parseInteger(text)) {
+                return Value::integer(*i);
+            }
+            fail(u"%1: the value of %2 is not a number: %3"_s.arg(rowText(row), quoted(key), quoted(text)));
+        }
+        QString what = u"<%1>"_s.arg(element);
+        if (element == u"array")
+            what = u"a list"_s;
+        else if (element == u"dict")
+            what = u"a record"_s;
+        else if (element == u"true" || element == u"false")
+            what = u"a yes/no value"_s;
+        else if (element == u"date")
+            what = u"a date value"_s;
+        else if (element == u"data")
+            what = u"raw data"_s;
+        fail(u"%1: the value of %2 is %3; a record holds only texts and numbers"_s.arg(rowText(row), quoted(key), what));
+    }
+
+    QXmlStreamReader m_xml;
+};
+
+} // namespace
+
+RegisterReadResult parseRegister(const QByteArray &input)
+{
+    RegisterReadResult result;
+    try {
+        QByteArray bytes = input;
+        if (bytes.startsWith("bplist"))
+            throw ParseError{u"the file is a binary property list, which Cheqbook does not read; "
+                             "save it as text or XML"_s};
+        if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+            QStringDecoder decoder(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
+                                                                : QStringConverter::Utf16BE);
+            const QString text = decoder.decode(bytes.mid(2));
+            if (decoder.hasError())
+                throw ParseError{u"the file is not valid UTF-16 text"_s};
+            bytes = text.toUtf8();
+        } else if (bytes.startsWith("\xef\xbb\xbf")) {
+            bytes.remove(0, 3);
+        }
+        qsizetype first = 0;
+        while (first < bytes.size() && QChar::isSpace(static_cast<unsigned char>(bytes[first])))
+            ++first;
+        if (first < bytes.size() && bytes[first] == '<') {
+            result.rows = XmlParser(bytes).parse();
+        } else {
+            for (char c : bytes) {
+                if (static_cast<unsigned char>(c) >= 0x80) {
+                    if (!QUtf8StringView(bytes).isValidUtf8())
+                        throw ParseError{u"the file is neither ASCII nor UTF-8 text"_s};
+                    break;
+                }
+            }
+            result.rows = OldStyleParser(bytes.constData(), bytes.constData() + bytes.size()).parse();
+        }
+    } catch (const ParseError &e) {
+        result.rows.clear();
+        result.error = e.message;
+    }
+    return result;
+}
+
+RegisterReadResult readRegisterFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        RegisterReadResult r;
+        r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
+        return r;
+    }
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError) {
+        RegisterReadResult r;
+        r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
+        return r;
+    }
+    RegisterReadResult r = parseRegister(bytes);
+    if (!r.ok())
+        r.error = name + u": "_s + r.error;
+    return r;
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+// Shared pieces of cheqbook-cli's commands.
+
+#include "MyDocument.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <cstdio>
+#include <memory>
+
+namespace cli {
+
+enum ExitCode { Ok = 0, Failed = 1, Usage = 2 };
+
+// One line on stderr, prefixed with the program's name.
+void error(const QString &message);
+
+// Writes UTF-8 to stdout; false (and a message on stderr) when the write
+// fails, as on a full disk or a closed pipe.
+bool writeOut(const QString &text);
+bool finishOut();
+
+struct Arguments {
+    QStringList positional;
+    QString output;      // -o / --output
+    QStringList flags;   // other options, as given
+    bool help = false;
+    QString problem;     // a usage error
+};
+
+// Splits a command's arguments: "-o OUT" / "--output OUT" / "-oOUT", "--help"
+// / "-h", and the flags a command accepts; anything else starting with "-" is
+// a usage error.
+Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
+
+// Opens a register file as the window has it just after opening: read, with
+// the running balance recalculated. Null after reporting the error.
+std::unique_ptr<MyDocument> openRegister(const QString &path);
+
+} // namespace cli

@@ -1,0 +1,244 @@
+// cheqbook-cli: the register files of Cheqbook from a shell.
+
+#include "Cli.h"
+
+#include "AtomicFile.h"
+#include "RegisterFile.h"
+#include "Report.h"
+#include "RunningBalance.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+
+#include <csignal>
+#include <cstring>
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+void error(const QString &message)
+{
+    const QByteArray line = "cheqbook-cli: " + message.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
+namespace {
+bool outFailed = false;
+
+void reportOutFailure()
+{
+    if (!outFailed)
+        error(u"cannot write to standard output: %1"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    outFailed = true;
+}
+} // namespace
+
+bool writeOut(const QString &text)
+{
+    if (outFailed)
+        return false;
+    const QByteArray bytes = text.toUtf8();
+    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+        reportOutFailure();
+        return false;
+    }
+    return true;
+}
+
+bool finishOut()
+{
+    if (outFailed)
+        return false;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        reportOutFailure();
+        return false;
+    }
+    return true;
+}
+
+Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags)
+{
+    Arguments a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"-h" || arg == u"--help") {
+            a.help = true;
+        } else if (arg == u"-o" || arg == u"--output") {
+            if (i + 1 >= args.size()) {
+                a.problem = u"%1 needs a file name"_s.arg(arg);
+                return a;
+            }
+            a.output = args[++i];
+        } else if (arg.startsWith(u"--output=")) {
+            a.output = arg.mid(9);
+        } else if (arg.startsWith(u"-o") && arg.size() > 2 && !arg.startsWith(u"--")) {
+            a.output = arg.mid(2);
+        } else if (arg == u"--") {
+            a.positional += args.mid(i + 1);
+            break;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            if (!acceptedFlags.contains(arg)) {
+                a.problem = u"unknown option %1"_s.arg(arg);
+                return a;
+            }
+            a.flags << arg;
+        } else {
+            a.positional << arg;
+        }
+    }
+    return a;
+}
+
+std::unique_ptr<MyDocument> openRegister(const QString &path)
+{
+    auto doc = std::make_unique<MyDocument>();
+    QString why;
+    if (!doc->readFromFile(path, u"ldgr", &why)) {
+        error(why);
+        return nullptr;
+    }
+    recalculateCheckbook(*doc->array());
+    return doc;
+}
+
+} // namespace cli
+
+namespace {
+
+using namespace cli;
+
+struct Command {
+    const char *name;
+    const char *synopsis;
+    const char *help;
+    QStringList flags;
+    int minPositional;
+    int maxPositional; // -1: any number
+    bool needsOutput;
+    std::function<int(const Arguments &)> run;
+};
+
+int runReport(const Arguments &a)
+{
+    auto doc = openRegister(a.positional[0]);
+    if (!doc)
+        return Failed;
+    Register &reg = *doc->array();
+    // Every row's Amount as the window shows it.
+    for (const RecordPtr &r : reg.rows())
+        rewriteAmountAsMoneyText(*r);
+    writeReport(reg, [](const QString &chunk) { writeOut(chunk); });
+    return finishOut() ? Ok : Failed;
+}
+
+int runBalance(const Arguments &a)
+{
+    auto doc = openRegister(a.positional[0]);
+    if (!doc)
+        return Failed;
+    const Register &reg = *doc->array();
+    if (!reg.isEmpty())
+        writeOut(moneyText(reg[reg.count() - 1].value(Key::Total).centsOrZero()) + u'\n');
+    return finishOut() ? Ok : Failed;
+}
+
+int runConvert(const Arguments &a)
+{
+    const RegisterReadResult r = readRegisterFile(a.positional[0]);
+    if (!r.ok()) {
+        error(r.error);
+        return Failed;
+    }
+    QByteArray data;
+    if (a.flags.contains(u"--xml"_s)) {
+        QString why;
+        std::optional<QByteArray> xml = xmlText(r.rows, &why);
+        if (!xml) {
+            error(u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(), why));
+            return Failed;
+        }
+        data = *xml;
+    } else {
+        data = oldStyleText(r.rows);
+    }
+    const QString failure = writeFileAtomically(a.output, data);
+    if (!failure.isEmpty()) {
+        error(failure);
+        return Failed;
+    }
+    return Ok;
+}
+
+const std::vector<Command> &commands()
+{
+    static const std::vector<Command> list = {
+        {"report", "report FILE",
+         "Prints the register as the printed report: a header every 48 rows, then one line per\n"
+         "transaction with its check number, description, date, amount and running balance.",
+         {}, 1, 1, false, runReport},
+        {"balance", "balance FILE",
+         "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,
+         runBalance},
+        {"convert", "convert FILE -o OUT [--xml]",
+         "Writes the register, values as they are in FILE, to OUT in the text form Cheqbook saves,\n"
+         "or with --xml in the XML form.",
+         {u"--xml"_s}, 1, 1, true, runConvert},
+    };
+    return list;
+}
+
+QString usage()
+{
+    QString text = u"usage: cheqbook-cli COMMAND [ARGS]\n\ncommands:\n"_s;
+    for (const Command &c : commands())
+        text += u"  %1\n"_s.arg(QLatin1StringView(c.synopsis));
+    text += u"\n'cheqbook-cli COMMAND --help' describes a command.\n"_s;
+    return text;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // A closed pipe is reported as a failed write, not a silent death.
+    std::signal(SIGPIPE, SIG_IGN);
+    QCoreApplication app(argc, argv);
+    QStringList args = app.arguments().mid(1);
+    if (args.isEmpty()) {
+        std::fputs(usage().toUtf8().constData(), stderr);
+        return Usage;
+    }
+    const QString name = args.takeFirst();
+    if (name == u"-h" || name == u"--help" || name == u"help") {
+        writeOut(usage());
+        return finishOut() ? Ok : Failed;
+    }
+    for (const Command &c : commands()) {
+        if (name != QLatin1StringView(c.name))
+            continue;
+        const Arguments a = parseArguments(args, c.flags);
+        const QString synopsis = u"usage: cheqbook-cli %1\n"_s.arg(QLatin1StringView(c.synopsis));
+        if (a.help) {
+            writeOut(synopsis + u'\n' + QLatin1StringView(c.help) + u'\n');
+            return finishOut() ? Ok : Failed;
+        }
+        QString problem = a.problem;
+        if (problem.isEmpty() && a.positional.size() < c.minPositional)
+            problem = u"missing file name"_s;
+        if (problem.isEmpty() && c.maxPositional >= 0 && a.positional.size() > c.maxPositional)
+            problem = u"too many arguments"_s;
+        if (problem.isEmpty() && c.needsOutput && a.output.isEmpty())
+            problem = u"%1 needs -o OUT"_s.arg(QLatin1StringView(c.name));
+        if (!problem.isEmpty()) {
+            error(problem);
+            std::fputs(synopsis.toUtf8().constData(), stderr);
+            return Usage;
+        }
+        return c.run(a);
+    }
+    error(u"unknown command %1"_s.arg(name));
+    std::fputs(usage().toUtf8().constData(), stderr);
+    return Usage;
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+// The printed register: a fixed-width text report with a header block before
+// every 48th row.
+//
+// Check #  | Description                          | Date       | Amount    | Total
+// --------------------------------------------------------------------------------------
+//          | Paycheck                             | 03/01/2007 |1000.00    |1000
+
+#include "Register.h"
+
+#include <QString>
+
+#include <functional>
+
+inline constexpr int kReportRowsPerHeader = 48;
+
+// The two header lines, each ending in a line feed.
+QString reportHeader();
+
+// One row line, ending in a line feed. Check number, description and date are
+// cut to 8, 36 and 10 characters; amount and balance are never cut. Every
+// value is padded with blanks to its width; an absent value is blank.
+void appendReportLine(QString &out, const Record &record);
+
+// The whole report. An empty register gives an empty text.
+QString reportText(const Register &reg);
+
+// The same text in pieces of a few thousand rows, for writing a large
+// register without holding its whole report.
+void writeReport(const Register &reg, const std::function<void(const QString &chunk)> &sink);

@@ -1,0 +1,37 @@
+#include "RunningBalance.h"
+
+Cents addCents(Cents a, Cents b)
+{
+    const Cents sum = a + b; // both are within 2^53, so this cannot overflow
+    return sum > kMaxCents ? kMaxCents : sum < -kMaxCents ? -kMaxCents : sum;
+}
+
+void recalculateCheckbook(Register &reg)
+{
+    Cents total = 0;
+    for (const RecordPtr &record : reg.rows()) {
+        total = addCents(total, record->value(Key::Amount).centsOrZero());
+        record->set(Key::Total, Value::money(total));
+    }
+}
+
+void carryBalance(Register &reg, int firstRow)
+{
+    if (firstRow < 0 || firstRow >= reg.count())
+        return;
+    Cents total = firstRow == 0 ? 0 : reg[firstRow - 1].value(Key::Total).centsOrZero();
+    char buf[32];
+    for (int i = firstRow; i < reg.count(); ++i) {
+        total = addCents(total, reg[i].value(Key::Amount).centsOrZero());
+        reg[i].set(Key::Total, Value::text(QLatin1StringView(buf, writeMoneyText(buf, total))));
+    }
+}
+
+void rewriteAmountAsMoneyText(Record &record)
+{
+    const CentsReading amount = record.value(Key::Amount).cents();
+    if (amount.status == NumberStatus::OutOfRange)
+        return;
+    char buf[32];
+    record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
+}

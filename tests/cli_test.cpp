@@ -1,0 +1,137 @@
+// cheqbook-cli, run as a user runs it.
+
+#include "RegisterFile.h"
+
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Outcome cli(const QStringList &args, const QString &stdoutFile = {})
+{
+    QProcess p;
+    if (!stdoutFile.isEmpty())
+        p.setStandardOutputFile(stdoutFile);
+    p.start(QString::fromUtf8(CHEQBOOK_CLI), args);
+    Outcome r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+class CliTest : public ::testing::Test
+{
+protected:
+    QString file(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = m_dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    QByteArray contents(const QString &path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    QTemporaryDir m_dir;
+    const QByteArray m_register = "(\n"
+                                  "{Amount = 1000; CheckNumber = \"\"; Date = 03/01/2007; "
+                                  "DescriptionofTransaction = Paycheck; Total = 5;},\n"
+                                  "{Amount = -45.25; CheckNumber = 101; Date = 03/12/2007; "
+                                  "DescriptionofTransaction = Groceries;}\n"
+                                  ")\n";
+};
+
+TEST_F(CliTest, ReportShowsAmountsAsMoneyTextAndFreshBalances)
+{
+    const Outcome r = cli({u"report"_s, file(u"r.ldgr"_s, m_register)});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "Check #  | Description                          | Date       | Amount    | Total\n"
+                     "--------------------------------------------------------------------------------------\n"
+                     "         | Paycheck                             | 03/01/2007 |1000.00    |1000       \n"
+                     "101      | Groceries                            | 03/12/2007 |-45.25     |954.75     \n");
+    EXPECT_EQ(cli({u"report"_s, file(u"e.ldgr"_s, "()")}).out, QByteArray());
+}
+
+TEST_F(CliTest, BalanceIsTheLastRowsMoneyText)
+{
+    EXPECT_EQ(cli({u"balance"_s, file(u"r.ldgr"_s, m_register)}).out, "954.75\n");
+    const Outcome empty = cli({u"balance"_s, file(u"e.ldgr"_s, "()")});
+    EXPECT_EQ(empty.exitCode, 0);
+    EXPECT_EQ(empty.out, QByteArray());
+}
+
+TEST_F(CliTest, ConvertKeepsValuesAsReadInEitherForm)
+{
+    const QString in = file(u"r.ldgr"_s, m_register);
+    const QString xml = m_dir.filePath(u"r.xml"_s);
+    ASSERT_EQ(cli({u"convert"_s, in, u"-o"_s, xml, u"--xml"_s}).exitCode, 0);
+    EXPECT_TRUE(contents(xml).contains("<key>Total</key>\n\t\t<string>5</string>")) << "no recalculation";
+    const QString back = m_dir.filePath(u"back.ldgr"_s);
+    ASSERT_EQ(cli({u"convert"_s, xml, u"-o"_s, back}).exitCode, 0);
+    EXPECT_EQ(contents(back), oldStyleText(parseRegister(m_register).rows));
+}
+
+TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
+{
+    const Outcome bad = cli({u"report"_s, file(u"bad.ldgr"_s, "({Amount = (1);})")});
+    EXPECT_EQ(bad.exitCode, 1);
+    EXPECT_EQ(bad.err, u"cheqbook-cli: bad.ldgr: line 1: the value of \u201cAmount\u201d in row 1 is a list; "
+                       "a record holds only texts and numbers\n"_s);
+    EXPECT_EQ(bad.out, QByteArray());
+    EXPECT_EQ(cli({u"balance"_s, m_dir.filePath(u"missing.ldgr"_s)}).exitCode, 1);
+
+    // A convert that cannot write leaves no partial file and says so.
+    const Outcome noDir = cli({u"convert"_s, file(u"r.ldgr"_s, m_register), u"-o"_s, m_dir.filePath(u"x/y.ldgr"_s)});
+    EXPECT_EQ(noDir.exitCode, 1);
+    EXPECT_TRUE(noDir.err.startsWith(u"cheqbook-cli: y.ldgr could not be written")) << noDir.err.toStdString();
+}
+
+TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
+{
+    for (const QStringList &args : {QStringList{}, QStringList{u"frobnicate"_s}, QStringList{u"report"_s},
+                                    QStringList{u"report"_s, u"a"_s, u"b"_s}, QStringList{u"convert"_s, u"a"_s},
+                                    QStringList{u"report"_s, u"--bogus"_s, u"a"_s}}) {
+        const Outcome r = cli(args);
+        EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
+        EXPECT_TRUE(r.err.contains(u"usage: cheqbook-cli")) << r.err.toStdString();
+    }
+    for (const char *command : {"report", "balance", "convert"}) {
+        const Outcome r = cli({QString::fromLatin1(command), u"--help"_s});
+        EXPECT_EQ(r.exitCode, 0);
+        EXPECT_TRUE(r.out.startsWith("usage: cheqbook-cli " + QByteArray(command)));
+    }
+}
+
+TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
+{
+    if (!QFile::exists(u"/dev/full"_s))
+        GTEST_SKIP();
+    QByteArray big = "(\n";
+    for (int i = 0; i < 2000; ++i)
+        big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
+    big += ")";
+    const Outcome r = cli({u"report"_s, file(u"big.ldgr"_s, big)}, u"/dev/full"_s);
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: cannot write to standard output")) << r.err.toStdString();
+}
+
+} // namespace

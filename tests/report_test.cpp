@@ -1,0 +1,109 @@
+// The report text of the printed register.
+
+#include "Report.h"
+#include "RunningBalance.h"
+
+#include <QStringList>
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+RecordPtr row(const QString &check, const QString &desc, const QString &date, Value amount, Value total)
+{
+    RecordPtr r = makeRecord();
+    r->set(Key::CheckNumber, Value::text(check));
+    r->set(Key::DescriptionofTransaction, Value::text(desc));
+    r->set(Key::Date, Value::text(date));
+    r->set(Key::Amount, std::move(amount));
+    r->set(Key::Total, std::move(total));
+    return r;
+}
+
+QString line(const Record &r)
+{
+    QString out;
+    appendReportLine(out, r);
+    return out;
+}
+
+TEST(Report, MatchesTheWorkedExample)
+{
+    Register reg;
+    reg.append(row(u""_s, u"Paycheck"_s, u"03/01/2007"_s, Value::text(u"1000.00"_s), Value::money(100000)));
+    reg.append(row(u"101"_s, u"Groceries"_s, u"03/12/2007"_s, Value::text(u"-45.25"_s), Value::money(95475)));
+    EXPECT_EQ(reportText(reg),
+              u"Check #  | Description                          | Date       | Amount    | Total\n"
+              "--------------------------------------------------------------------------------------\n"
+              "         | Paycheck                             | 03/01/2007 |1000.00    |1000       \n"
+              "101      | Groceries                            | 03/12/2007 |-45.25     |954.75     \n"_s);
+    EXPECT_EQ(reportText(Register()), QString());
+}
+
+TEST(Report, ColumnsAreCutOrWrittenWholeAndBarsStayPut)
+{
+    const QString longDesc = QString(60, u'd');
+    const QString l = line(*row(u"123456789"_s, longDesc, u"12/31/20261"_s, Value::text(u"-1234567.89"_s),
+                                Value::money(12345678900)));
+    EXPECT_EQ(l.size(), 86);
+    for (int bar : {9, 48, 61, 73})
+        EXPECT_EQ(l[bar], u'|') << bar;
+    EXPECT_TRUE(l.startsWith(u"12345678 | "_s + QString(36, u'd') + u" | 12/31/2026 |-1234567.89|123456789  \n"_s));
+
+    // A 12-character amount pushes the rest of its line one place right.
+    const QString wide =
+        line(*row(u"1"_s, u"x"_s, u"d"_s, Value::text(u"-12345678.90"_s), Value::money(-1234567890)));
+    EXPECT_EQ(wide.mid(61), u"|-12345678.90|-12345678.9\n");
+
+    // Exact widths get no blanks; empty and absent values are all blanks.
+    EXPECT_TRUE(line(*row(u"12345678"_s, QString(36, u'x'), u"01/01/2026"_s, Value(), Value()))
+                    .startsWith(u"12345678 | "_s + QString(36, u'x') + u" | 01/01/2026 |"_s));
+    Record empty;
+    EXPECT_EQ(line(empty), QString(8, u' ') + u" | "_s + QString(36, u' ') + u" | "_s + QString(10, u' ') + u" |"_s
+                  + QString(11, u' ') + u'|' + QString(11, u' ') + u'\n');
+
+    // A cut never splits a surrogate pair.
+    const QString emoji = QString(35, u'e') + u"\U0001F600"_s;
+    const QString cut = line(*row(u""_s, emoji, u""_s, Value(), Value()));
+    EXPECT_EQ(cut.mid(11, 36), QString(35, u'e') + u' ');
+    EXPECT_EQ(cut[48], u'|');
+}
+
+TEST(Report, BalancesAreShortestDecimalsAndAmountsAsHeld)
+{
+    Register reg;
+    reg.append(row(u""_s, u"a"_s, u""_s, Value::text(u"954.75"_s), Value()));
+    reg.append(row(u""_s, u"b"_s, u""_s, Value::money(-95475), Value()));
+    reg.append(row(u""_s, u"c"_s, u""_s, Value::money(1250), Value()));
+    recalculateCheckbook(reg);
+    const QStringList lines = reportText(reg).split(u'\n');
+    EXPECT_TRUE(lines[2].endsWith(u"|954.75     |954.75     "));
+    EXPECT_TRUE(lines[3].endsWith(u"|-954.75    |0          "));
+    EXPECT_TRUE(lines[4].endsWith(u"|12.5       |12.5       ")) << "an imported amount not yet shown";
+}
+
+TEST(Report, AHeaderBlockHeadsEvery48Rows)
+{
+    const QString header = reportHeader();
+    for (int rows : {1, 48, 49, 96, 97}) {
+        Register reg;
+        for (int i = 0; i < rows; ++i)
+            reg.append(row(QString::number(i), u"r"_s, u""_s, Value(), Value()));
+        const QString text = reportText(reg);
+        const int expectedHeaders = (rows + 47) / 48;
+        EXPECT_EQ(text.count(header), expectedHeaders) << rows;
+        EXPECT_EQ(text.count(u'\n'), rows + 2 * expectedHeaders);
+        if (rows == 49) {
+            const QStringList lines = text.split(u'\n');
+            EXPECT_TRUE(lines[49].startsWith(u"47 "));
+            EXPECT_EQ(lines[50] + u'\n' + lines[51] + u'\n', header);
+            EXPECT_TRUE(lines[52].startsWith(u"48 "));
+        }
+    }
+}
+
+} // namespace
