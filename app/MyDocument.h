@@ -13,6 +13,7 @@
 #include <optional>
 
 class MyWindowController;
+class Toolkit;
 
 class MyDocument : public QObject
 {
@@ -57,7 +58,7 @@ public:
     // An empty register when there is none yet: a new document starts so.
     void ensureRegister();
     // Makes the document's window (the window controller is built with the GUI).
-    void makeWindowControllers();
+    void makeWindowControllers(Toolkit &toolkit);
     MyWindowController *windowController() const { return controller; }
 
     QString fileName() const { return m_fileName; }

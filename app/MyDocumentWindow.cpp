@@ -1,3 +1,13 @@
-// placeholder until the register window lands
+// The document's window, made once the document has its register.
+
 #include "MyDocument.h"
-void MyDocument::makeWindowControllers() { ensureRegister(); }
+
+#include "MyWindowController.h"
+
+void MyDocument::makeWindowControllers(Toolkit &toolkit)
+{
+    ensureRegister();
+    controller = new MyWindowController(this, toolkit);
+    controller->awakeFromNib();
+    controller->windowDidLoad();
+}

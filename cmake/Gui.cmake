@@ -1,12 +1,26 @@
 # The desktop application: the document architecture, the register window and
 # its commands, over the core.
-set(CMAKE_AUTOMOC ON)
-set(CMAKE_AUTOUIC ON)
-set(CMAKE_AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/resources)
-
 add_library(cheqbook_gui STATIC
+  app/DocumentController.cpp
+  app/DocumentMenus.cpp
   app/MyDocumentWindow.cpp
+  app/PreconditionFailure.cpp
+  app/QtToolkit.cpp
+  fields/descriptionfield.cpp
+  register/Balancing.cpp
+  register/MyWindowController.cpp
+  register/Preferences.cpp
+  register/RegisterTableModel.cpp
+  register/RegisterWindow.cpp
+  register/TransactionDeletion.cpp
+  register/TransactionEntry.cpp
+  resources/MyDocument.ui
+  resources/Preferences.ui
 )
+set_target_properties(cheqbook_gui PROPERTIES
+  AUTOMOC ON
+  AUTOUIC ON
+  AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/resources)
 target_include_directories(cheqbook_gui PUBLIC app register fields sample)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintSupport)
 

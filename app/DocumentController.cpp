@@ -1,0 +1,239 @@
+#include "DocumentController.h"
+
+#include "MyDocument.h"
+#include "MyWindowController.h"
+#include "RegisterWindow.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QScreen>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kRecentFilesKey = u"recentFiles"_s;
+const QString kRegisterFilter = u"Registers (*.ldgr);;All files (*)"_s;
+constexpr int kRecentFilesKept = 10;
+
+QString canonical(const QString &path)
+{
+    const QString c = QFileInfo(path).canonicalFilePath();
+    return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
+}
+} // namespace
+
+DocumentController::DocumentController(Toolkit &toolkit, QObject *parent) : QObject(parent), m_toolkit(toolkit) {}
+
+DocumentController::~DocumentController() { qDeleteAll(m_documents); }
+
+QWidget *DocumentController::windowOf(const MyDocument *document) const
+{
+    return document && document->windowController() ? document->windowController()->window() : nullptr;
+}
+
+MyDocument *DocumentController::newDocument()
+{
+    auto *document = new MyDocument(this);
+    ++m_untitledCount;
+    m_untitledNames.insert(document,
+                           m_untitledCount == 1 ? u"Untitled"_s : u"Untitled %1"_s.arg(m_untitledCount));
+    showDocument(document);
+    return document;
+}
+
+MyDocument *DocumentController::openDocument(const QString &path)
+{
+    if (MyDocument *open = documentForPath(path)) {
+        QWidget *window = windowOf(open);
+        window->show();
+        window->raise();
+        window->activateWindow();
+        return open;
+    }
+    auto *document = new MyDocument(this);
+    QString why;
+    if (!document->readFromFile(QFileInfo(path).absoluteFilePath(), u"ldgr", &why)) {
+        delete document;
+        m_toolkit.alert(QApplication::activeWindow(), u"Error"_s,
+                        u"The register \u201c%1\u201d could not be opened.\n\n%2"_s.arg(QFileInfo(path).fileName(),
+                                                                                      why));
+        return nullptr;
+    }
+    noteRecentFile(document->fileName());
+    showDocument(document);
+    return document;
+}
+
+void DocumentController::openDocuments(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        openDocument(path);
+}
+
+void DocumentController::showOpenPanel(QWidget *parent)
+{
+    openDocuments(m_toolkit.openPanel(parent, u"Open Register"_s, kRegisterFilter, true));
+}
+
+MyDocument *DocumentController::documentForPath(const QString &path) const
+{
+    const QString wanted = canonical(path);
+    for (MyDocument *document : m_documents)
+        if (!document->fileName().isEmpty() && canonical(document->fileName()) == wanted)
+            return document;
+    return nullptr;
+}
+
+QString DocumentController::displayName(const MyDocument *document) const
+{
+    if (!document->fileName().isEmpty())
+        return QFileInfo(document->fileName()).fileName();
+    return m_untitledNames.value(document, u"Untitled"_s);
+}
+
+void DocumentController::showDocument(MyDocument *document)
+{
+    m_documents.append(document);
+    document->makeWindowControllers(m_toolkit);
+    MyWindowController *controller = document->windowController();
+    connect(document, &MyDocument::changeCountChanged, this, [this, document] { updateWindow(document); });
+    connect(document, &MyDocument::fileNameChanged, this, [this, document] { updateWindow(document); });
+    connect(controller, &MyWindowController::closeRequested, this, [this, document] { closeDocument(document); });
+    installMenus(document);
+    updateWindow(document);
+    QWidget *window = controller->window();
+    // Each new window a little below and right of the one before.
+    if (QScreen *screen = QGuiApplication::primaryScreen()) {
+        const QRect area = screen->availableGeometry();
+        const int step = 28 * ((m_documents.size() - 1) % 8);
+        window->move(area.topLeft() + QPoint(area.width() / 2 - window->width() / 2 + step,
+                                             std::max(0, area.height() / 2 - window->height() / 2) + step));
+    }
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void DocumentController::updateWindow(MyDocument *document)
+{
+    QWidget *window = windowOf(document);
+    if (!window)
+        return;
+    window->setWindowTitle(displayName(document) + u"[*] \u2014 Cheqbook"_s);
+    window->setWindowFilePath(document->fileName());
+    window->setWindowModified(document->isDocumentEdited());
+}
+
+bool DocumentController::closeDocument(MyDocument *document)
+{
+    if (!m_documents.contains(document))
+        return true;
+    QWidget *window = windowOf(document);
+    if (document->isDocumentEdited()) {
+        window->show();
+        window->raise();
+        switch (m_toolkit.askToSave(window, displayName(document))) {
+        case Toolkit::SaveAnswer::Save:
+            if (!saveDocument(document))
+                return false;
+            break;
+        case Toolkit::SaveAnswer::DontSave:
+            break;
+        case Toolkit::SaveAnswer::Cancel:
+            return false;
+        }
+    }
+    m_documents.removeOne(document);
+    m_untitledNames.remove(document);
+    static_cast<RegisterWindow *>(document->windowController()->window())->closeForGood();
+    // The close may come from the window's own event; it goes once that is over.
+    document->deleteLater();
+    return true;
+}
+
+bool DocumentController::saveDocument(MyDocument *document)
+{
+    if (document->fileName().isEmpty())
+        return saveDocumentAs(document);
+    return saveDocumentTo(document, document->fileName());
+}
+
+bool DocumentController::saveDocumentAs(MyDocument *document)
+{
+    const QString suggested = document->fileName().isEmpty()
+        ? QDir::home().filePath(displayName(document) + u".ldgr"_s)
+        : document->fileName();
+    const QString path = m_toolkit.savePanel(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter);
+    if (path.isEmpty())
+        return false;
+    return saveDocumentTo(document, path);
+}
+
+bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
+{
+    if (QFileInfo(path).suffix().isEmpty())
+        path += u".ldgr"_s;
+    QString why;
+    if (!document->saveToFile(QFileInfo(path).absoluteFilePath(), &why)) {
+        m_toolkit.alert(windowOf(document), u"Error"_s,
+                        u"The register \u201c%1\u201d could not be saved.\n\n%2"_s.arg(displayName(document), why));
+        return false;
+    }
+    m_untitledNames.remove(document);
+    noteRecentFile(document->fileName());
+    updateWindow(document);
+    return true;
+}
+
+bool DocumentController::revertDocument(MyDocument *document)
+{
+    if (document->fileName().isEmpty())
+        return false;
+    if (!m_toolkit.confirm(windowOf(document), u"Revert to Saved"_s,
+                           u"Do you want to revert \u201c%1\u201d to the version last saved?\n"
+                           "The changes you made since then will be lost."_s.arg(displayName(document)),
+                           u"Revert"_s, u"Cancel"_s))
+        return false;
+    QString why;
+    if (!document->revertToSaved(&why)) {
+        m_toolkit.alert(windowOf(document), u"Error"_s,
+                        u"The register \u201c%1\u201d could not be read again.\n\n%2"_s.arg(displayName(document), why));
+        return false;
+    }
+    document->windowController()->registerReverted();
+    return true;
+}
+
+bool DocumentController::closeAll()
+{
+    const QList<MyDocument *> open = m_documents;
+    for (MyDocument *document : open)
+        if (!closeDocument(document))
+            return false;
+    return true;
+}
+
+void DocumentController::quit()
+{
+    if (closeAll())
+        QCoreApplication::quit();
+}
+
+QStringList DocumentController::recentFiles() const
+{
+    return QSettings().value(kRecentFilesKey).toStringList();
+}
+
+void DocumentController::clearRecentFiles() { QSettings().remove(kRecentFilesKey); }
+
+void DocumentController::noteRecentFile(const QString &path)
+{
+    QStringList files = recentFiles();
+    files.removeAll(path);
+    files.prepend(path);
+    while (files.size() > kRecentFilesKept)
+        files.removeLast();
+    QSettings().setValue(kRecentFilesKey, files);
+}

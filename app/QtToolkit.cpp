@@ -1,0 +1,76 @@
+#include "QtToolkit.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+void QtToolkit::alert(QWidget *parent, const QString &title, const QString &message, const QString &button)
+{
+    QMessageBox box(parent);
+    box.setIcon(title == u"Error" ? QMessageBox::Warning : QMessageBox::Information);
+    box.setWindowTitle(title);
+    box.setText(message);
+    box.addButton(button, QMessageBox::AcceptRole);
+    box.exec();
+}
+
+void QtToolkit::beep() { QApplication::beep(); }
+
+QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple)
+{
+    if (multiple)
+        return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
+    const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter);
+    return path.isEmpty() ? QStringList() : QStringList{path};
+}
+
+QString QtToolkit::savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
+                             const QString &filter)
+{
+    return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+}
+
+Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documentName)
+{
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Warning);
+    box.setWindowTitle(u"Cheqbook"_s);
+    box.setText(u"Do you want to save the changes you made in \u201c%1\u201d?"_s.arg(documentName));
+    box.setInformativeText(u"Your changes will be lost if you don\u2019t save them."_s);
+    QPushButton *save = box.addButton(QMessageBox::Save);
+    QPushButton *discard = box.addButton(u"Don\u2019t Save"_s, QMessageBox::DestructiveRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(save);
+    box.exec();
+    if (box.clickedButton() == save)
+        return SaveAnswer::Save;
+    if (box.clickedButton() == discard)
+        return SaveAnswer::DontSave;
+    return SaveAnswer::Cancel;
+}
+
+bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                        const QString &cancelButton)
+{
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(title);
+    box.setText(message);
+    QPushButton *yes = box.addButton(confirmButton, QMessageBox::AcceptRole);
+    QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
+    box.setDefaultButton(no);
+    box.exec();
+    return box.clickedButton() == yes;
+}
+
+bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
+{
+    QPrintDialog dialog(&printer, parent);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+QDate QtToolkit::today() const { return QDate::currentDate(); }

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "Toolkit.h"
+
+// The toolkit of the running application: Qt's message boxes, file dialogs
+// and print dialog.
+class QtToolkit : public Toolkit
+{
+public:
+    void alert(QWidget *parent, const QString &title, const QString &message, const QString &button) override;
+    using Toolkit::alert;
+    void beep() override;
+    QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) override;
+    QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
+                      const QString &filter) override;
+    SaveAnswer askToSave(QWidget *parent, const QString &documentName) override;
+    bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                 const QString &cancelButton) override;
+    bool printDialog(QWidget *parent, QPrinter &printer) override;
+    QDate today() const override;
+};

@@ -1,0 +1,45 @@
+#pragma once
+
+// The boundary to everything modal or platform-bound: alerts, the beep, file
+// panels, questions, the print dialog and the clock. The application passes
+// QtToolkit; tests pass a recording fake, so no test ever blocks on a dialog.
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class QPrinter;
+class QWidget;
+
+class Toolkit
+{
+public:
+    virtual ~Toolkit() = default;
+
+    // A modal alert with one button.
+    virtual void alert(QWidget *parent, const QString &title, const QString &message, const QString &button) = 0;
+    void alert(QWidget *parent, const QString &title, const QString &message)
+    {
+        alert(parent, title, message, QStringLiteral("OK"));
+    }
+    virtual void beep() = 0;
+
+    // The files chosen in an open panel; empty when the user cancelled.
+    // filter is a QFileDialog name filter, e.g. "Registers (*.ldgr)".
+    virtual QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) = 0;
+    // The path chosen in a save panel; empty when the user cancelled.
+    virtual QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
+                              const QString &filter) = 0;
+
+    enum class SaveAnswer { Save, DontSave, Cancel };
+    // Save / Don't Save / Cancel for a document with unsaved changes.
+    virtual SaveAnswer askToSave(QWidget *parent, const QString &documentName) = 0;
+    // A question with two answers; true for the first (confirming) one.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                         const QString &cancelButton) = 0;
+    // The print dialog for printer; true when the user chose to print.
+    virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+
+    // Today, in the local time zone.
+    virtual QDate today() const = 0;
+};

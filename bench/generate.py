@@ -1,0 +1,109 @@
+#!/usr/bin/env python3
+"""Generates realistic test data for the benchmarks.
+
+  generate.py register N OUT.ldgr [--xml]   a register of N rows
+  generate.py statement N OUT.csv           a bank statement of N lines
+  generate.py journal N OUT.journal         the register's transactions as a ledger journal
+
+The same seed gives the same transactions in every form, so the peers read
+what Cheqbook reads.
+"""
+import datetime
+import random
+import re
+import sys
+
+PAYEES = ["Hy-Vee", "Aldi", "Dillons", "QuikTrip #112", "Shell Oil 5730", "Chipotle", "Panera Bread",
+          "Starbucks", "Walgreens", "CVS/Pharmacy #2231", "Amazon.com", "Target", "Home Depot #1812",
+          "Evergy - electric", "Spectrum Internet", "Verizon Wireless", "City of Lawrence - water & sewer",
+          "State Farm Insurance", "Capital One Auto Finance", "Maple Court Apartments - rent",
+          "Netflix.com", "Dr. Patel Pediatrics", "Lincoln Elementary PTA", "ATM Withdrawal",
+          "Transfer to Savings", "Costco Whse #0367", "Lowe's #1120", "Free State Brewing",
+          "Papa Keno's Pizza", "Jiffy Lube", "USPS", "Kansas Gas Service"]
+CHECK_PAYEES = {"Maple Court Apartments - rent", "City of Lawrence - water & sewer", "Dr. Patel Pediatrics",
+                "Lincoln Elementary PTA", "State Farm Insurance"}
+
+
+def transactions(n, seed=1):
+    rng = random.Random(seed)
+    day = datetime.date(1990, 1, 1)
+    check = 1000
+    yield day, "", "Opening Balance", 250000
+    for i in range(1, n):
+        if rng.random() < 0.3:
+            day += datetime.timedelta(days=1)
+        if rng.random() < 0.07:
+            yield day, "", "Paycheck - Northwind Logistics", rng.randint(180000, 260000)
+            continue
+        payee = rng.choice(PAYEES)
+        number = ""
+        if payee in CHECK_PAYEES:
+            check += 1
+            number = str(check)
+        yield day, number, payee, -rng.randint(199, 25000)
+
+
+def money(c):
+    return "%s%d.%02d" % ("-" if c < 0 else "", abs(c) // 100, abs(c) % 100)
+
+
+BARE = re.compile(r"^[A-Za-z0-9_$/:.-]+$")
+
+
+def text(s):
+    if s and BARE.match(s):
+        return s
+    return '"' + s.replace("\\", "\\\\").replace('"', '\\"') + '"'
+
+
+def xml_escape(s):
+    return s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
+
+
+def write_register(n, out, xml):
+    total = 0
+    if xml:
+        out.write('<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<array>\n')
+    else:
+        out.write("(\n")
+    for i, (day, check, payee, cents) in enumerate(transactions(n)):
+        total += cents
+        fields = [("Amount", money(cents)), ("CheckNumber", check), ("Date", day.strftime("%m/%d/%Y")),
+                  ("DescriptionofTransaction", payee), ("Total", money(total))]
+        if xml:
+            out.write("\t<dict>\n" + "".join("\t\t<key>%s</key>\n\t\t<string>%s</string>\n" % (k, xml_escape(v))
+                                             for k, v in fields) + "\t</dict>\n")
+        else:
+            body = "".join("%s = %s; " % (k, text(v)) for k, v in fields)
+            out.write("    {%s}%s\n" % (body, "," if i + 1 < n else ""))
+    out.write("</array>\n</plist>\n" if xml else ")\n")
+
+
+def write_statement(n, out):
+    for day, check, payee, cents in transactions(n, seed=2):
+        desc = payee.replace('"', '""')
+        out.write('%s,%s,*,%s,"%s"\n' % (day.strftime("%m/%d/%Y"), money(cents), check, desc))
+
+
+def write_journal(n, out):
+    for day, check, payee, cents in transactions(n):
+        code = " (%s)" % check if check else ""
+        out.write("%s%s %s\n    Assets:Checking  $%s\n    Expenses:Misc\n\n" % (
+            day.strftime("%Y-%m-%d"), code, payee.replace(";", ","), money(cents)))
+
+
+def main():
+    kind, n, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]
+    with open(path, "w", newline="") as out:
+        if kind == "register":
+            write_register(n, out, "--xml" in sys.argv[4:])
+        elif kind == "statement":
+            write_statement(n, out)
+        elif kind == "journal":
+            write_journal(n, out)
+        else:
+            sys.exit("unknown kind " + kind)
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,5 @@
+// End-of-month balancing against the bank's statement.
+
+#include "MyWindowController.h"
+
+void MyWindowController::EOMEnterButton(QObject *) {}

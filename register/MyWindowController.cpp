@@ -1,0 +1,259 @@
+#include "MyWindowController.h"
+
+#include "PreconditionFailure.h"
+#include "RegisterTableModel.h"
+#include "RegisterWindow.h"
+#include "RunningBalance.h"
+#include "descriptionfield.h"
+#include "ui_MyDocument.h"
+
+#include <QAction>
+#include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTimer>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr char kRowCondition[] = "rowIndex >= 0 && rowIndex < [dataArray count]";
+}
+
+MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
+    : QObject(document), myDocument(document), m_toolkit(toolkit)
+{
+    myDocument->ensureRegister();
+    dataArray = myDocument->array();
+    buildWindow();
+    m_model = new RegisterTableModel(this, this);
+    table->setModel(m_model);
+    table->setShowGrid(drawsGrid());
+    QHeaderView *header = table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setSectionResizeMode(RegisterTableModel::DescriptionColumn, QHeaderView::Stretch);
+    header->setHighlightSections(false);
+    const int digit = table->fontMetrics().horizontalAdvance(u'0');
+    table->setColumnWidth(RegisterTableModel::CheckNumberColumn, digit * 9);
+    table->setColumnWidth(RegisterTableModel::DateColumn, digit * 12);
+    table->setColumnWidth(RegisterTableModel::AmountColumn, digit * 14);
+    table->setColumnWidth(RegisterTableModel::TotalColumn, digit * 14);
+    table->setColumnWidth(RegisterTableModel::ReconciledColumn, digit * 3);
+    QHeaderView *rows = table->verticalHeader();
+    rows->setVisible(false);
+    rows->setSectionResizeMode(QHeaderView::Fixed);
+    rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
+    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                           | QAbstractItemView::AnyKeyPressed);
+    recalculateCheckbook();
+    doingEndOfMonth = false;
+}
+
+MyWindowController::~MyWindowController()
+{
+    dataArray->clear();
+    delete m_window;
+}
+
+void MyWindowController::buildWindow()
+{
+    m_window = new RegisterWindow;
+    Ui::MyDocument ui;
+    ui.setupUi(m_window);
+    table = ui.table;
+    CheckNumber = ui.CheckNumber;
+    DescriptionofTransaction = ui.DescriptionofTransaction;
+    Date = ui.Date;
+    Amount = ui.Amount;
+    QPushButton *enter = ui.enterButton;
+    connect(enter, &QPushButton::clicked, this, [this, enter] { addTransaction(enter); });
+    // Return in any entry field presses Enter: an entry at the end.
+    for (QLineEdit *field : {CheckNumber, DescriptionofTransaction, Date, static_cast<QLineEdit *>(Amount)})
+        connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
+    connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
+    buildPreferencesWindow();
+    buildMenus();
+}
+
+void MyWindowController::buildMenus()
+{
+    QMenuBar *bar = m_window->menuBar();
+    QMenu *edit = bar->addMenu(u"&Edit"_s);
+    QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
+    prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
+    connect(prefs, &QAction::triggered, this, [this, prefs] { openPrefWindow(prefs); });
+
+    QMenu *reg = bar->addMenu(u"&Register"_s);
+    QAction *insert = reg->addAction(u"&Insert After Selected Row"_s);
+    insert->setShortcut(Qt::CTRL | Qt::Key_Return);
+    connect(insert, &QAction::triggered, this, [this, insert] { addTransaction(insert); });
+    QAction *remove = reg->addAction(u"&Delete Transaction"_s);
+    remove->setShortcut(QKeySequence::Delete);
+    // Delete deletes a transaction only from the table, never from a field.
+    remove->setShortcutContext(Qt::WidgetShortcut);
+    table->addAction(remove);
+    connect(remove, &QAction::triggered, this, [this, remove] { deleteTransaction(remove); });
+}
+
+QMainWindow *MyWindowController::window() const { return m_window; }
+
+void MyWindowController::windowDidLoad()
+{
+    reloadData();
+    scrollRowToVisible(dataArray->count() - 1);
+    // The window has no size until it is first shown; scroll again then.
+    QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
+    autoNumber();
+    Date->setText(today());
+    Amount->dataNeeded(dataArray, DescriptionofTransaction);
+    Amount->clear();
+    CheckNumber->setFocus();
+}
+
+QString MyWindowController::today() const { return m_toolkit.today().toString(u"MM/dd/yyyy"_s); }
+
+// --- The data source --------------------------------------------------------
+
+int MyWindowController::numberOfRowsInTableView(const QTableView *) const { return dataArray->count(); }
+
+Value MyWindowController::tableViewObjectValue(const QTableView *, QStringView columnIdentifier, int rowIndex)
+{
+    if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
+        failPrecondition(kRowCondition, "tableView:objectValueForTableColumn:row:", "MyWindowController", 220);
+    Record &record = (*dataArray)[rowIndex];
+    rewriteAmountAsMoneyText(record);
+    return record.value(columnIdentifier);
+}
+
+bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QString &value,
+                                                 QStringView columnIdentifier, int rowIndex)
+{
+    if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
+        failPrecondition(kRowCondition, "tableView:setObjectValue:forTableColumn:row:", "MyWindowController", 238);
+    Record &record = (*dataArray)[rowIndex];
+    const bool isAmount = columnIdentifier == keyName(Key::Amount);
+    const bool isTotal = columnIdentifier == keyName(Key::Total);
+    if (isAmount || isTotal) {
+        // An amount is kept as money text, so that "$1,234.56" reads back as
+        // what the user meant and not as 0.
+        const CentsReading typed = typedAmountCents(value);
+        if (!typed.ok()) {
+            m_toolkit.beep();
+            return false;
+        }
+        record.set(columnIdentifier, Value::text(moneyText(typed.cents)));
+        // A Total typed by hand stays; the rows below carry from it.
+        carryBalance(*dataArray, isAmount ? rowIndex : rowIndex + 1);
+    } else {
+        record.set(columnIdentifier, Value::text(value));
+    }
+    reloadData();
+    myDocument->updateChangeCount(MyDocument::ChangeDone);
+    return true;
+}
+
+// --- The table as the commands see it ---------------------------------------
+
+void MyWindowController::reloadData()
+{
+    const int count = dataArray->count();
+    if (count == m_model->cachedRowCount()) {
+        // Same rows: ask for every visible cell again, keeping the selection,
+        // the scroll position and any open editor.
+        if (count > 0)
+            emit m_model->dataChanged(m_model->index(0, 0),
+                                      m_model->index(count - 1, RegisterTableModel::ColumnCount - 1));
+        return;
+    }
+    // A table keeps its selected row indexes across a reload; so does this one.
+    QItemSelectionModel *selection = table->selectionModel();
+    const QItemSelection selected = selection->selection();
+    const QModelIndex current = selection->currentIndex();
+    const int scroll = table->verticalScrollBar()->value();
+    m_model->reload();
+    QItemSelection restored;
+    for (const QItemSelectionRange &range : selected) {
+        const int bottom = std::min(range.bottom(), count - 1);
+        if (range.top() <= bottom)
+            restored.select(m_model->index(range.top(), 0),
+                            m_model->index(bottom, RegisterTableModel::ColumnCount - 1));
+    }
+    selection->select(restored, QItemSelectionModel::ClearAndSelect);
+    if (current.isValid() && current.row() < count)
+        selection->setCurrentIndex(m_model->index(current.row(), current.column()), QItemSelectionModel::NoUpdate);
+    table->verticalScrollBar()->setValue(scroll);
+}
+
+int MyWindowController::numberOfRows() const { return m_model->cachedRowCount(); }
+
+int MyWindowController::numberOfSelectedRows() const
+{
+    std::vector<std::pair<int, int>> spans;
+    for (const QItemSelectionRange &range : table->selectionModel()->selection())
+        spans.emplace_back(range.top(), range.bottom());
+    std::sort(spans.begin(), spans.end());
+    int count = 0;
+    int coveredTo = -1;
+    for (const auto &[top, bottom] : spans) {
+        const int from = std::max(top, coveredTo + 1);
+        if (bottom >= from)
+            count += bottom - from + 1;
+        coveredTo = std::max(coveredTo, bottom);
+    }
+    return count;
+}
+
+int MyWindowController::selectedRow() const
+{
+    // With several rows selected, the row selected last: the current one.
+    const QItemSelectionModel *selection = table->selectionModel();
+    const QModelIndex current = selection->currentIndex();
+    if (current.isValid() && selection->isSelected(current))
+        return current.row();
+    const QItemSelection selected = selection->selection();
+    return selected.isEmpty() ? -1 : selected.last().bottom();
+}
+
+void MyWindowController::selectRowIndexes(int row, bool extendSelection)
+{
+    if (row < 0 || row >= m_model->cachedRowCount())
+        return;
+    const QModelIndex index = m_model->index(row, 0);
+    QItemSelectionModel *selection = table->selectionModel();
+    selection->select(index, QItemSelectionModel::Rows
+                                 | (extendSelection ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect));
+    selection->setCurrentIndex(index, QItemSelectionModel::NoUpdate);
+}
+
+void MyWindowController::selectRowRange(int first, int last)
+{
+    last = std::min(last, m_model->cachedRowCount() - 1);
+    if (first < 0 || first > last)
+        return;
+    QItemSelectionModel *selection = table->selectionModel();
+    selection->select(QItemSelection(m_model->index(first, 0),
+                                     m_model->index(last, RegisterTableModel::ColumnCount - 1)),
+                      QItemSelectionModel::ClearAndSelect);
+    selection->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+}
+
+void MyWindowController::deselectAll() { table->selectionModel()->clearSelection(); }
+
+void MyWindowController::scrollRowToVisible(int row)
+{
+    if (row >= 0 && row < m_model->cachedRowCount())
+        table->scrollTo(m_model->index(row, 0));
+}
+
+void MyWindowController::recalculateCheckbook() { ::recalculateCheckbook(*dataArray); }
+
+void MyWindowController::registerReverted()
+{
+    recalculateCheckbook();
+    m_model->reload();
+    scrollRowToVisible(dataArray->count() - 1);
+}

@@ -1,0 +1,123 @@
+#pragma once
+
+// The controller of a register's window: it loads the window, shares the
+// document's register as its working list, serves the table, and holds every
+// command a user gives to the register. Each group of commands lives in a
+// file of its own; the work they do on the register is plain functions in the
+// core, so that the commands only read fields, call them, and update widgets.
+
+#include "MyDocument.h"
+#include "RegisterWindow.h"
+#include "Toolkit.h"
+#include "Value.h"
+
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class descriptionfield;
+class QAction;
+class QCheckBox;
+class QDialog;
+class QDockWidget;
+class QLabel;
+class QLineEdit;
+class QMainWindow;
+class QTableView;
+class RegisterTableModel;
+
+class MyWindowController : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Builds the window for the document, shares its register (making an
+    // empty one if it has none) and recalculates the balances.
+    MyWindowController(MyDocument *document, Toolkit &toolkit);
+    ~MyWindowController() override;
+
+    QMainWindow *window() const;
+    QTableView *tableView() const { return table; }
+    MyDocument *document() const { return myDocument; }
+    Toolkit &toolkit() const { return m_toolkit; }
+
+    // Run once the window is built: preferences first, then the fields.
+    void awakeFromNib();
+    void windowDidLoad();
+
+    // The table's data source. The value of a cell is the record's value
+    // under the column's key; asking for a row rewrites its Amount as money
+    // text. Rows outside the register are a precondition failure.
+    int numberOfRowsInTableView(const QTableView *tableView) const;
+    Value tableViewObjectValue(const QTableView *tableView, QStringView columnIdentifier, int rowIndex);
+    // A cell edited by the user. Amount and Total must be amounts (otherwise
+    // a beep, and false: the cell keeps its value); they carry the balance
+    // down the register. Any accepted edit marks one change.
+    bool tableViewSetObjectValue(const QTableView *tableView, const QString &value, QStringView columnIdentifier,
+                                 int rowIndex);
+    bool drawsGrid() const { return true; }
+
+    // The table as the commands see it.
+    void reloadData();
+    int numberOfRows() const;
+    int numberOfSelectedRows() const;
+    int selectedRow() const;
+    void selectRowIndexes(int row, bool extendSelection);
+    void selectRowRange(int first, int last);
+    void deselectAll();
+    void scrollRowToVisible(int row);
+
+    void recalculateCheckbook();
+    // After the document re-read its file into the shared register.
+    void registerReverted();
+
+public slots:
+    // Entry and deletion.
+    void addTransaction(QObject *sender);
+    void autoNumber();
+    void deleteTransaction(QObject *sender);
+
+    // Preferences.
+    void loadPrefs();
+    void openPrefWindow(QObject *sender);
+    void saveAndClosePrefs(QObject *sender);
+
+    // End-of-month balancing (the drawer).
+    void EOMEnterButton(QObject *sender);
+
+signals:
+    // The window asks to close; the document architecture decides.
+    void closeRequested();
+
+private:
+    void buildWindow();
+    void buildPreferencesWindow();
+    void buildMenus();
+    QString today() const;
+
+    // Fields named after the interface elements they hold.
+    descriptionfield *Amount = nullptr;
+    QLineEdit *currentEOMAmount = nullptr;
+    QLineEdit *EOMMessages = nullptr;
+    QLineEdit *EOMBalance = nullptr;
+    QCheckBox *autoNumberPref = nullptr;
+    QLineEdit *CheckNumber = nullptr;
+    QLineEdit *Date = nullptr;
+    QLineEdit *DescriptionofTransaction = nullptr;
+    QLineEdit *findField = nullptr;
+    MyDocument *myDocument;
+    QDialog *prefsWindow = nullptr;
+    QDialog *sortQuestionWindow = nullptr;
+    RegisterWindow *m_window = nullptr;
+    QDialog *theFindWindow = nullptr;
+    QTableView *table = nullptr;
+    QCheckBox *showAgainPref = nullptr;
+    QDockWidget *EOMDrawer = nullptr;
+    bool shouldAutoNumber = false;
+    bool doingEndOfMonth = false;
+    RegisterPtr dataArray;
+
+    Toolkit &m_toolkit;
+    RegisterTableModel *m_model = nullptr;
+};

@@ -1,0 +1,68 @@
+// Automatic check numbering, remembered per user.
+
+#include "MyWindowController.h"
+
+#include "RegisterWindow.h"
+#include "ui_Preferences.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QSettings>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+const QString kAutoNumberKey = u"autoNumber"_s;
+
+// Stored as the text "1" or "0" and read back as an integer, so that an
+// absent or odd value counts as off.
+int storedFlag(const QString &key)
+{
+    return Value::text(QSettings().value(key).toString()).intValue();
+}
+} // namespace
+
+void MyWindowController::buildPreferencesWindow()
+{
+    prefsWindow = new QDialog(m_window, Qt::Dialog);
+    Ui::Preferences ui;
+    ui.setupUi(prefsWindow);
+    autoNumberPref = ui.autoNumberPref;
+    connect(ui.okButton, &QPushButton::clicked, this, [this, ok = ui.okButton] { saveAndClosePrefs(ok); });
+}
+
+void MyWindowController::awakeFromNib()
+{
+    loadPrefs();
+    saveAndClosePrefs(this);
+}
+
+void MyWindowController::loadPrefs() { autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1); }
+
+void MyWindowController::openPrefWindow(QObject *)
+{
+    // Whatever was changed without OK is forgotten.
+    autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1);
+    prefsWindow->adjustSize();
+    prefsWindow->move(m_window->geometry().center() - prefsWindow->rect().center());
+    prefsWindow->show();
+    prefsWindow->raise();
+    prefsWindow->activateWindow();
+}
+
+void MyWindowController::saveAndClosePrefs(QObject *)
+{
+    QSettings settings;
+    if (autoNumberPref->isChecked()) {
+        shouldAutoNumber = true;
+        settings.setValue(kAutoNumberKey, u"1"_s);
+        autoNumber();
+    } else {
+        shouldAutoNumber = false;
+        settings.setValue(kAutoNumberKey, u"0"_s);
+    }
+    settings.sync();
+    prefsWindow->close();
+}

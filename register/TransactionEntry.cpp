@@ -1,0 +1,106 @@
+// Entering a transaction from the four entry fields, and proposing the next
+// check number.
+
+#include "MyWindowController.h"
+
+#include "RunningBalance.h"
+#include "descriptionfield.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kEasterEgg = u"Easter Egg"_s;
+
+// The refusal for an amount that names no number; the fields keep their text.
+QString notAnAmountMessage(const QString &typed, NumberStatus status)
+{
+    if (status == NumberStatus::OutOfRange)
+        return u"\u201c%1\u201d is more than I can keep track of.\n"
+               "Please enter an amount under 90 trillion!"_s.arg(typed.trimmed());
+    return u"\u201c%1\u201d is not an amount.\nPlease enter the transaction amount as a number, "
+           "like 12.34 for a deposit or -12.34 for a payment!"_s.arg(typed.trimmed());
+}
+
+} // namespace
+
+void MyWindowController::addTransaction(QObject *sender)
+{
+    if (DescriptionofTransaction->text() == kEasterEgg)
+        m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
+
+    if (doingEndOfMonth) {
+        EOMEnterButton(sender);
+        return;
+    }
+
+    CheckNumber->setFocus();
+    CheckNumber->selectAll();
+
+    // Blanks alone are nothing too.
+    if (Amount->text().trimmed().isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s,
+                        u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
+        return;
+    }
+    const CentsReading amount = typedAmountCents(Amount->text());
+    if (!amount.ok()) {
+        m_toolkit.alert(m_window, u"Error"_s, notAnAmountMessage(Amount->text(), amount.status));
+        return;
+    }
+
+    // A button appends; any other control (the menu) inserts after the
+    // selected row. That needs a selection, which is checked before the
+    // fields are emptied so that a refusal loses nothing the user typed.
+    const bool fromButton = qobject_cast<QAbstractButton *>(sender) != nullptr;
+    if (!fromButton && numberOfSelectedRows() <= 0) {
+        m_toolkit.alert(m_window, u"Error"_s,
+                        u"As powerful a computer as I am, I can't read your mind.\n"
+                        "Please select a row to enter this below!"_s);
+        return;
+    }
+
+    RecordPtr previous = myDocument->count() > 0 ? myDocument->objectAtIndex(myDocument->count() - 1) : nullptr;
+    RecordPtr record = makeRecord();
+    record->set(Key::CheckNumber, Value::text(CheckNumber->text()));
+    CheckNumber->clear();
+    record->set(Key::DescriptionofTransaction, Value::text(DescriptionofTransaction->text()));
+    DescriptionofTransaction->clear();
+    record->set(Key::Date, Value::text(Date->text()));
+    Date->clear();
+    record->set(Key::Amount, Value::text(moneyText(amount.cents)));
+    const Cents total = previous && previous->contains(Key::Total)
+        ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
+        : amount.cents;
+    record->set(Key::Total, Value::text(moneyText(total)));
+    Amount->clear();
+
+    if (fromButton) {
+        myDocument->addData(record, numberOfRows());
+    } else {
+        myDocument->addData(record, selectedRow() + 1);
+        recalculateCheckbook();
+    }
+    reloadData();
+    scrollRowToVisible(dataArray->count() - 1);
+    myDocument->updateChangeCount(MyDocument::ChangeDone);
+    autoNumber();
+    Date->setText(today());
+}
+
+void MyWindowController::autoNumber()
+{
+    if (!shouldAutoNumber)
+        return;
+    // Row 0, the opening row, never holds a check.
+    for (int row = myDocument->count() - 1; row >= 1; --row) {
+        const int number = myDocument->objectAtIndex(row)->value(Key::CheckNumber).intValue();
+        if (number != 0) {
+            CheckNumber->setText(QString::number(qint64(number) + 1));
+            return;
+        }
+    }
+}

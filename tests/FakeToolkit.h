@@ -1,0 +1,88 @@
+#pragma once
+
+// A toolkit for tests: it records every alert and beep, answers panels and
+// questions from queues, and fails the test on one it was not told to expect.
+
+#include "Toolkit.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <vector>
+
+class FakeToolkit : public Toolkit
+{
+public:
+    struct Alert {
+        QString title;
+        QString message;
+        QString button;
+    };
+    std::vector<Alert> alerts;
+    int beeps = 0;
+    std::deque<QStringList> openAnswers;
+    std::deque<QString> saveAnswers;
+    std::deque<SaveAnswer> askAnswers;
+    std::deque<bool> confirmAnswers;
+    std::deque<bool> printAnswers;
+    QStringList asked; // the documents askToSave was asked about
+    QDate fixedToday{2026, 12, 7};
+
+    void alert(QWidget *, const QString &title, const QString &message, const QString &button) override
+    {
+        alerts.push_back({title, message, button});
+    }
+    using Toolkit::alert;
+    void beep() override { ++beeps; }
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override
+    {
+        return next(openAnswers, "open panel");
+    }
+    QString savePanel(QWidget *, const QString &, const QString &, const QString &) override
+    {
+        return next(saveAnswers, "save panel");
+    }
+    SaveAnswer askToSave(QWidget *, const QString &name) override
+    {
+        asked << name;
+        if (askAnswers.empty()) {
+            ADD_FAILURE() << "unexpected question to save " << name.toStdString();
+            return SaveAnswer::Cancel;
+        }
+        return next(askAnswers, "save question");
+    }
+    bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return next(confirmAnswers, "question");
+    }
+    bool printDialog(QWidget *, QPrinter &) override { return next(printAnswers, "print dialog"); }
+    QDate today() const override { return fixedToday; }
+
+    // The one alert shown since the last call, as "title: message".
+    QString takeAlert()
+    {
+        if (alerts.size() != 1) {
+            ADD_FAILURE() << alerts.size() << " alerts, expected one";
+            alerts.clear();
+            return {};
+        }
+        const QString text = alerts.front().title + QStringLiteral(": ") + alerts.front().message;
+        alerts.clear();
+        return text;
+    }
+
+private:
+    template <typename T>
+    T next(std::deque<T> &queue, const char *what)
+    {
+        if (queue.empty()) {
+            ADD_FAILURE() << "unexpected " << what;
+            return T{};
+        }
+        T answer = queue.front();
+        queue.pop_front();
+        return answer;
+    }
+};

@@ -1,0 +1,363 @@
+// The register window: entry, deletion, cell edits, the amount field and the
+// preferences, driven headless.
+
+#include "PreconditionFailure.h"
+#include "WindowFixture.h"
+#include "descriptionfield.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QFocusEvent>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QString kNoAmount = u"Error: I can't make something from nothing.\nPlease enter the transaction amount!"_s;
+const QString kNoRowForEntry =
+    u"Error: As powerful a computer as I am, I can't read your mind.\nPlease select a row to enter this below!"_s;
+
+using EntryTest = WindowFixture;
+
+TEST_F(EntryTest, TheFirstEntryBecomesTheOpeningRow)
+{
+    open({});
+    EXPECT_EQ(field("Date")->text(), u"12/07/2026");
+    type("", "Opening balance", "1500");
+    c->addTransaction(enterButton());
+    ASSERT_EQ(reg().count(), 1);
+    EXPECT_EQ(reg()[0].value(Key::Amount), Value::text(u"1500.00"_s));
+    EXPECT_EQ(reg()[0].value(Key::Total), Value::text(u"1500.00"_s));
+    EXPECT_FALSE(reg()[0].contains(Key::EOMSeen));
+    EXPECT_EQ(doc->changeCount(), 2) << "the insertion and the entry each count";
+    EXPECT_EQ(field("DescriptionofTransaction")->text(), QString());
+    EXPECT_EQ(field("Amount")->text(), QString());
+    EXPECT_EQ(field("Date")->text(), u"12/07/2026");
+    EXPECT_EQ(c->numberOfRows(), 1);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(EntryTest, AmountsAreKeptToTheCent)
+{
+    open({{"0"}});
+    for (const char *typed : {"999999.99", "131072.01", "(12.34)", "$1,234.56", "12.345"}) {
+        type("", "x", typed);
+        c->addTransaction(enterButton());
+    }
+    EXPECT_EQ(column(Key::Amount),
+              (QStringList{u"0"_s, u"999999.99"_s, u"131072.01"_s, u"-12.34"_s, u"1234.56"_s, u"12.35"_s}));
+    EXPECT_EQ(reg()[5].value(Key::Total), Value::text(u"1132306.57"_s));
+}
+
+TEST_F(EntryTest, RefusalsKeepEverythingTheUserTyped)
+{
+    open({{"100.00"}});
+    selectRows({});
+    const struct {
+        const char *amount;
+        QObject *sender;
+        QString alert;
+    } cases[] = {
+        {"", enterButton(), kNoAmount},
+        {"abc", enterButton(),
+         u"Error: \u201cabc\u201d is not an amount.\nPlease enter the transaction amount as a number, like 12.34 "
+         "for a deposit or -12.34 for a payment!"_s},
+        {" ", enterButton(), kNoAmount},
+        {"1e20", enterButton(),
+         u"Error: \u201c1e20\u201d is more than I can keep track of.\nPlease enter an amount under 90 trillion!"_s},
+        {"-5.00", &menuItem, kNoRowForEntry},
+    };
+    for (const auto &k : cases) {
+        type("101", "Groceries", k.amount, "12/01/2026");
+        c->addTransaction(k.sender);
+        EXPECT_EQ(toolkit.takeAlert(), k.alert);
+        EXPECT_EQ(field("CheckNumber")->text(), u"101");
+        EXPECT_EQ(field("DescriptionofTransaction")->text(), u"Groceries");
+        EXPECT_EQ(field("Date")->text(), u"12/01/2026");
+        EXPECT_EQ(field("Amount")->text(), QString::fromUtf8(k.amount));
+    }
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
+TEST_F(EntryTest, InsertingAfterTheSelectionRecalculatesAndScrollsToTheEnd)
+{
+    open({{"100.00"}, {"-25.00"}, {"-10.00"}});
+    selectRows({1});
+    type("7", "Inserted", "-5");
+    c->addTransaction(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction)[2], u"Inserted");
+    EXPECT_EQ(column(Key::Total), (QStringList{u"100"_s, u"75"_s, u"70"_s, u"60"_s}));
+    EXPECT_EQ(reg()[2].value(Key::Total).kind(), Value::Kind::Money);
+
+    // With several rows selected, the one selected last counts.
+    selectRows({3, 0});
+    type("", "After opening", "1");
+    c->addTransaction(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction)[1], u"After opening");
+
+    // After the last row it is an append, with a full recalculation.
+    selectRows({4});
+    type("", "Last", "2");
+    c->addTransaction(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction).last(), u"Last");
+    EXPECT_EQ(column(Key::Total).last(), u"63");
+    EXPECT_EQ(doc->changeCount(), 6);
+}
+
+TEST_F(EntryTest, TheEasterEggIsAJokeNotARefusal)
+{
+    open({{"10.00"}});
+    type("", "Easter Egg", "-3");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(toolkit.takeAlert(), u"Boing: You paid how much for that Easter Egg?");
+    EXPECT_EQ(reg().count(), 2);
+    for (const char *notQuite : {"easter egg", "Easter Egg "}) {
+        type("", notQuite, "-3");
+        c->addTransaction(enterButton());
+        EXPECT_TRUE(toolkit.alerts.empty());
+    }
+}
+
+TEST_F(EntryTest, ReturnInAnyFieldEntersAtTheEnd)
+{
+    open({{"10.00"}});
+    selectRows({0});
+    QTest::keyClicks(field("DescriptionofTransaction"), u"Coffee"_s);
+    QTest::keyClicks(field("Amount"), u"-4.50"_s);
+    QTest::keyClick(field("Amount"), Qt::Key_Return);
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u""_s, u"Coffee"_s}));
+    EXPECT_EQ(column(Key::Total), (QStringList{u"10"_s, u"5.50"_s}));
+}
+
+TEST_F(EntryTest, AutomaticNumberingProposesTheNextCheck)
+{
+    QSettings().setValue(u"autoNumber"_s, u"1"_s);
+    const struct {
+        std::initializer_list<Row> rows;
+        const char *proposed;
+    } cases[] = {
+        {{{"1", "500"}, {"1", "101"}, {"1", "abc"}, {"1", ""}}, "102"},
+        {{{"1", "500"}, {"1", ""}}, "typed"},
+        {{{"1", ""}, {"1", "101abc"}}, "102"},
+        {{{"1", ""}, {"1", "-5"}}, "-4"},
+        {{{"1", "9"}}, "typed"},
+    };
+    for (const auto &k : cases) {
+        open(k.rows);
+        field("CheckNumber")->setText(u"typed"_s);
+        c->autoNumber();
+        EXPECT_EQ(field("CheckNumber")->text(), QString::fromUtf8(k.proposed));
+    }
+    // After an entry the field proposes the next number.
+    open({{"100"}, {"-1", "1041"}});
+    EXPECT_EQ(field("CheckNumber")->text(), u"1042") << "proposed as the window loads";
+    type(nullptr, "Rent", "-900");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(field("CheckNumber")->text(), u"1043");
+}
+
+using DeletionTest = WindowFixture;
+
+TEST_F(DeletionTest, RefusesWithoutOneRowOtherThanTheOpeningRow)
+{
+    open({{"100.00"}, {"-1.00"}, {"-2.00"}});
+    const struct {
+        std::initializer_list<int> selected;
+        QString alert;
+    } cases[] = {
+        {{}, u"Error: As powerful a computer as I am, I can't read your mind.\nPlease select a row to be deleted!"_s},
+        {{1, 2}, u"Error: I con only delete one row at a time.\nPlease select only one row to delete!"_s},
+        {{0, 1}, u"Error: I con only delete one row at a time.\nPlease select only one row to delete!"_s},
+        {{0}, u"Error: I can't delete what you started out with,\nthat would be silly!"_s},
+    };
+    for (const auto &k : cases) {
+        selectRows(k.selected);
+        c->deleteTransaction(&menuItem);
+        EXPECT_EQ(toolkit.takeAlert(), k.alert);
+    }
+    EXPECT_EQ(reg().count(), 3);
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
+TEST_F(DeletionTest, DeletesTheSelectedTwinAndRecalculates)
+{
+    QSettings().setValue(u"autoNumber"_s, u"1"_s);
+    open({{"100.00"}, {"-5.00", "101", "Same"}, {"-5.00", "101", "Same"}, {"-7.00", "102"}});
+    RecordPtr first = reg().at(1);
+    selectRows({2});
+    c->deleteTransaction(&menuItem);
+    ASSERT_EQ(reg().count(), 3);
+    EXPECT_EQ(reg().at(1), first);
+    EXPECT_EQ(column(Key::Total), (QStringList{u"100"_s, u"95"_s, u"88"_s}));
+    EXPECT_EQ(doc->changeCount(), 1);
+    EXPECT_EQ(c->numberOfRows(), 3);
+
+    // Deleting the last check: the field proposes after the new last one.
+    field("CheckNumber")->setText(u"999"_s);
+    selectRows({2});
+    c->deleteTransaction(&menuItem);
+    EXPECT_EQ(field("CheckNumber")->text(), u"102");
+}
+
+TEST_F(DeletionTest, TheDeleteKeyWorksInTheTableOnly)
+{
+    open({{"100.00"}, {"-1.00"}});
+    c->window()->show();
+    c->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
+    selectRows({1});
+    c->tableView()->setFocus();
+    QTest::keyClick(c->tableView(), Qt::Key_Delete);
+    EXPECT_EQ(reg().count(), 1);
+    field("DescriptionofTransaction")->setText(u"abc"_s);
+    field("DescriptionofTransaction")->setFocus();
+    field("DescriptionofTransaction")->setCursorPosition(0);
+    QTest::keyClick(field("DescriptionofTransaction"), Qt::Key_Delete);
+    EXPECT_EQ(field("DescriptionofTransaction")->text(), u"bc");
+    EXPECT_EQ(reg().count(), 1);
+}
+
+using CellEditTest = WindowFixture;
+
+TEST_F(CellEditTest, AnAmountEditCarriesTheBalanceAsMoneyText)
+{
+    open({{"100"}, {"-25.5"}, {"-10"}});
+    QAbstractItemModel *model = c->tableView()->model();
+    ASSERT_TRUE(model->setData(model->index(0, RegisterTableModel::AmountColumn), u"200"_s));
+    EXPECT_EQ(column(Key::Total), (QStringList{u"200.00"_s, u"174.50"_s, u"164.50"_s}));
+    EXPECT_EQ(reg()[0].value(Key::Amount), Value::text(u"200.00"_s));
+    EXPECT_EQ(doc->changeCount(), 1);
+
+    // A Total typed into row 1 stays; the rows below carry from it.
+    ASSERT_TRUE(model->setData(model->index(1, RegisterTableModel::TotalColumn), u"1000"_s));
+    EXPECT_EQ(column(Key::Total), (QStringList{u"200.00"_s, u"1000.00"_s, u"990.00"_s}));
+    ASSERT_TRUE(model->setData(model->index(2, RegisterTableModel::TotalColumn), u"5"_s));
+    EXPECT_EQ(column(Key::Total).last(), u"5.00") << "the last row carries nothing";
+    EXPECT_EQ(doc->changeCount(), 3);
+}
+
+TEST_F(CellEditTest, OtherColumnsChangeOnlyTheirKeyAndBadAmountsAreRefused)
+{
+    open({{"100"}, {"-25"}});
+    const QStringList totals = column(Key::Total);
+    QAbstractItemModel *model = c->tableView()->model();
+    ASSERT_TRUE(model->setData(model->index(1, RegisterTableModel::DateColumn), u"12/24/2026"_s));
+    ASSERT_TRUE(model->setData(model->index(1, RegisterTableModel::DescriptionColumn), u"Gift"_s));
+    EXPECT_EQ(reg()[1].value(Key::Date), Value::text(u"12/24/2026"_s));
+    EXPECT_EQ(column(Key::Total), totals);
+    EXPECT_EQ(doc->changeCount(), 2);
+
+    EXPECT_FALSE(model->setData(model->index(1, RegisterTableModel::AmountColumn), u"lots"_s));
+    EXPECT_FALSE(model->setData(model->index(1, RegisterTableModel::TotalColumn), u""_s));
+    EXPECT_FALSE(model->setData(model->index(1, RegisterTableModel::ReconciledColumn), u"1"_s));
+    EXPECT_EQ(toolkit.beeps, 2);
+    EXPECT_EQ(reg()[1].value(Key::Amount), Value::text(u"-25"_s));
+    EXPECT_EQ(doc->changeCount(), 2);
+}
+
+TEST_F(CellEditTest, ShowingARowRewritesItsAmountWithoutMarkingAChange)
+{
+    open({{"12.5"}, {"abc"}});
+    QAbstractItemModel *model = c->tableView()->model();
+    EXPECT_EQ(model->data(model->index(0, RegisterTableModel::TotalColumn)).toString(), u"12.50");
+    EXPECT_EQ(column(Key::Amount), (QStringList{u"12.50"_s, u"abc"_s})) << "only rows shown are rewritten";
+    EXPECT_EQ(model->data(model->index(1, RegisterTableModel::DateColumn)).toString(), u"");
+    EXPECT_EQ(column(Key::Amount), (QStringList{u"12.50"_s, u"0.00"_s}));
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
+TEST_F(CellEditTest, RowsOutsideTheRegisterBreakThePrecondition)
+{
+    open({{"1"}});
+    for (int row : {-1, 1}) {
+        try {
+            c->tableViewObjectValue(c->tableView(), u"Amount", row);
+            ADD_FAILURE() << "row " << row << " was served";
+        } catch (const PreconditionFailure &f) {
+            EXPECT_EQ(f.description(), u"Invalid parameter not satisfying: rowIndex >= 0 && rowIndex < [dataArray count]");
+            EXPECT_EQ(f.source(), u"MyWindowController");
+            EXPECT_EQ(f.line(), 220);
+        }
+        EXPECT_THROW(c->tableViewSetObjectValue(c->tableView(), u"1"_s, u"Amount", row), PreconditionFailure);
+    }
+    EXPECT_EQ(reg().count(), 1);
+}
+
+using AmountFieldTest = WindowFixture;
+
+TEST_F(AmountFieldTest, FocusProposesTheLatestMatchingAmount)
+{
+    open({{"2000.00", "", "Paycheck ACME"}, {"-50.00", "", "Groceries"}, {"-62.10", "", "GROCERIES market"}});
+    auto *amount = static_cast<descriptionfield *>(field("Amount"));
+    auto focus = [&] {
+        QFocusEvent in(QEvent::FocusIn, Qt::TabFocusReason);
+        QApplication::sendEvent(amount, &in);
+    };
+    const struct {
+        const char *description;
+        const char *typedAmount;
+        const char *proposed;
+    } cases[] = {
+        {"groceries", "", "-62.10"},   // the later of two, whatever the case
+        {"roce", "-1", "-62.10"},      // part of a word; a typed amount is replaced
+        {"acme", "", "2000.00"},       // the opening row takes part
+        {"", "-7", "-7"},              // nothing to look for: the typed text stays
+        {"rent", "-9", "-9"},          // no match: the typed text stays
+    };
+    for (const auto &k : cases) {
+        type(nullptr, k.description, k.typedAmount);
+        focus();
+        EXPECT_EQ(amount->text(), QString::fromUtf8(k.proposed)) << k.description;
+        EXPECT_EQ(amount->selectedText(), amount->text()) << "all of it selected";
+    }
+    EXPECT_EQ(descriptionfield::proposedAmount(Register(), u"x"), std::nullopt);
+}
+
+using PreferencesTest = WindowFixture;
+
+TEST_F(PreferencesTest, FirstStartStoresNumberingOff)
+{
+    open({{"1"}, {"1", "100"}});
+    EXPECT_EQ(QSettings().value(u"autoNumber"_s).toString(), u"0");
+    EXPECT_EQ(field("CheckNumber")->text(), QString());
+    EXPECT_FALSE(c->window()->findChild<QCheckBox *>(u"autoNumberPref"_s)->isChecked());
+}
+
+TEST_F(PreferencesTest, ConfirmingStoresTheChoiceAndNumbersAtOnce)
+{
+    open({{"1"}, {"1", "100"}});
+    auto *box = c->window()->findChild<QCheckBox *>(u"autoNumberPref"_s);
+    auto *ok = box->window()->findChild<QPushButton *>(u"okButton"_s);
+    c->openPrefWindow(&menuItem);
+    EXPECT_TRUE(box->window()->isVisible());
+    field("CheckNumber")->setText(u"55"_s);
+    box->setChecked(true);
+    ok->click();
+    EXPECT_EQ(QSettings().value(u"autoNumber"_s).toString(), u"1");
+    EXPECT_EQ(field("CheckNumber")->text(), u"101");
+    EXPECT_FALSE(box->window()->isVisible());
+
+    // An unconfirmed change is forgotten when the window opens again.
+    box->setChecked(false);
+    c->openPrefWindow(&menuItem);
+    EXPECT_TRUE(box->isChecked());
+
+    box->setChecked(false);
+    field("CheckNumber")->setText(u"55"_s);
+    ok->click();
+    EXPECT_EQ(QSettings().value(u"autoNumber"_s).toString(), u"0");
+    EXPECT_EQ(field("CheckNumber")->text(), u"55");
+    c->autoNumber();
+    EXPECT_EQ(field("CheckNumber")->text(), u"55") << "numbering is off";
+}
+
+TEST_F(PreferencesTest, AnOddStoredValueCountsAsOff)
+{
+    QSettings().setValue(u"autoNumber"_s, u"yes"_s);
+    open({{"1"}, {"1", "100"}});
+    EXPECT_EQ(QSettings().value(u"autoNumber"_s).toString(), u"0");
+}
+
+} // namespace
