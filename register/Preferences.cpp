@@ -64,5 +64,9 @@ void MyWindowController::saveAndClosePrefs(QObject *)
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
     settings.sync();
-    prefsWindow->close();
+    if (prefsWindow->isVisible()) {
+        prefsWindow->close();
+        // Back to the register, where the user was typing.
+        m_window->activateWindow();
+    }
 }
