@@ -5,6 +5,8 @@
 
 #include <QFileInfo>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 MyDocument::MyDocument(QObject *parent) : QObject(parent) {}
@@ -31,6 +33,14 @@ bool MyDocument::addData(RecordPtr record, int index)
         theArray->append(std::move(record));
     else
         theArray->insert(index, std::move(record));
+    return true;
+}
+
+bool MyDocument::addData(std::vector<RecordPtr> records, int index)
+{
+    setChangeCount(m_changeCount + int(records.size()));
+    ensureRegister();
+    theArray->insert(std::clamp(index, 0, theArray->count()), std::move(records));
     return true;
 }
 

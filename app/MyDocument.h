@@ -11,6 +11,7 @@
 #include <QString>
 
 #include <optional>
+#include <vector>
 
 class MyWindowController;
 class Toolkit;
@@ -35,6 +36,11 @@ public:
     // Marks one change, then inserts the record before index; on an empty
     // register the record is appended whatever the index.
     bool addData(RecordPtr record, int index);
+    // Many records at once, in their order, as if each were added alone in
+    // turn at its place: records.size() changes are marked (the count signal
+    // is sent once), and on an empty register they are appended whatever the
+    // index. An index beyond the register appends.
+    bool addData(std::vector<RecordPtr> records, int index);
     // Marks one change, then takes that very record out of the register (a
     // record the register does not hold removes nothing).
     bool remData(const RecordPtr &record);

@@ -5,7 +5,9 @@
 #include "AtomicFile.h"
 #include "RegisterFile.h"
 #include "Report.h"
+#include "Rollover.h"
 #include "RunningBalance.h"
+#include "StatementImport.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -171,6 +173,55 @@ int runConvert(const Arguments &a)
     return Ok;
 }
 
+int runImport(const Arguments &a)
+{
+    const QString &registerPath = a.positional[0];
+    auto doc = openRegister(registerPath);
+    if (!doc)
+        return Failed;
+    // Each statement is imported after the rows of the ones before it, as the
+    // window imports several chosen files; a statement that cannot be read
+    // leaves the register file as it was, but the others are still checked so
+    // that every problem is told at once.
+    bool failed = false;
+    for (const QString &statementPath : a.positional.mid(1)) {
+        const ImportResult r = importStatement(*doc, doc->count(), statementPath);
+        if (!r.ok()) {
+            error(r.error);
+            failed = true;
+            continue;
+        }
+        const QString name = QFileInfo(statementPath).fileName();
+        for (const SkippedLine &skipped : r.skipped)
+            error(u"%1: line %2 not imported: %3"_s.arg(name).arg(skipped.lineNumber).arg(skipped.reason));
+    }
+    if (failed)
+        return Failed;
+    QString why;
+    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
+        error(why);
+        return Failed;
+    }
+    return Ok;
+}
+
+int runRollover(const Arguments &a)
+{
+    auto doc = openRegister(a.positional[0]);
+    if (!doc)
+        return Failed;
+    if (doc->array()->isEmpty()) {
+        error(u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(), kNothingToRollOverMessage));
+        return Failed;
+    }
+    const QString failure = writeRolloverFile(a.output, *doc->array());
+    if (!failure.isEmpty()) {
+        error(failure);
+        return Failed;
+    }
+    return Ok;
+}
+
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list = {
@@ -185,6 +236,17 @@ const std::vector<Command> &commands()
          "Writes the register, values as they are in FILE, to OUT in the text form Cheqbook saves,\n"
          "or with --xml in the XML form.",
          {u"--xml"_s}, 1, 1, true, runConvert},
+        {"import", "import FILE STATEMENT.csv... [-o OUT]",
+         "Adds the transactions of bank statements (comma-separated: date, amount, -, -, description)\n"
+         "after the last row of the register, each file's lines in their order; into an empty register\n"
+         "the first line becomes the opening row. Lines that are not transactions are listed on standard\n"
+         "error. Writes the register to OUT, or back to FILE; nothing is written when a statement cannot\n"
+         "be read.",
+         {}, 2, -1, false, runImport},
+        {"rollover", "rollover FILE -o OUT",
+         "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
+         "every transaction not yet reconciled. FILE is not changed.",
+         {}, 1, 1, true, runRollover},
     };
     return list;
 }

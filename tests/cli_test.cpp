@@ -105,16 +105,68 @@ TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
     EXPECT_TRUE(noDir.err.startsWith(u"cheqbook-cli: y.ldgr could not be written")) << noDir.err.toStdString();
 }
 
+TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString a = file(u"a.csv"_s, "Date,Amount,Check,Status,Description\r\n"
+                                       "03/20/2007,\"-1,000.00\",,,\"RENT, MARCH\"\r\n");
+    const QString b = file(u"b.csv"_s, "03/21/2007,(4.75),,,Caf\xE9\n03/22/2007,12.00,x\n");
+    const QString out = m_dir.filePath(u"out.ldgr"_s);
+    const Outcome r = cli({u"import"_s, reg, a, b, u"-o"_s, out});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.err, u"cheqbook-cli: a.csv: line 1 not imported: the amount \u201cAmount\u201d is not a number\n"
+                     "cheqbook-cli: b.csv: line 2 not imported: 3 fields, 5 needed\n"_s);
+    EXPECT_EQ(contents(reg), m_register);
+    const QList<QByteArray> lines = contents(out).split('\n');
+    ASSERT_EQ(lines.size(), 7);
+    EXPECT_EQ(lines[3], "    {Amount = -1000; CheckNumber = \"\"; Date = 03/20/2007; "
+                        "DescriptionofTransaction = \"RENT, MARCH\"; Total = -45.25; },");
+    EXPECT_EQ(lines[4], "    {Amount = -4.75; CheckNumber = \"\"; Date = 03/21/2007; "
+                        "DescriptionofTransaction = \"Caf\\U00e9\"; Total = -50; }");
+
+    // Without -o the register file itself takes the rows.
+    ASSERT_EQ(cli({u"import"_s, reg, b}).exitCode, 0);
+    EXPECT_EQ(parseRegister(contents(reg)).rows.size(), 3u);
+}
+
+TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString good = file(u"good.csv"_s, "03/20/2007,1.00,,,A\n");
+    const QString bad = file(u"bad.csv"_s, "03/20/2007,\"1.00,,,A\n");
+    const Outcome r = cli({u"import"_s, reg, good, bad, m_dir.filePath(u"none.csv"_s)});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: bad.csv: line 1: the quote that opens a field there is never closed"));
+    EXPECT_TRUE(r.err.contains(u"\ncheqbook-cli: none.csv could not be read: "));
+    EXPECT_EQ(contents(reg), m_register);
+}
+
+TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 100; EOMSeen = 1;}, {Amount = -30;}, {Amount = -20; EOMSeen = 1;})");
+    const QString out = m_dir.filePath(u"2008.ldgr"_s);
+    ASSERT_EQ(cli({u"rollover"_s, reg, u"-o"_s, out}).exitCode, 0);
+    const RegisterReadResult next = readRegisterFile(out);
+    ASSERT_EQ(next.rows.size(), 2u);
+    EXPECT_EQ(next.rows[0]->value(Key::Amount), Value::text(u"80.00"));
+    EXPECT_EQ(next.rows[1]->value(Key::Amount), Value::text(u"-30"));
+
+    const Outcome empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
+    EXPECT_EQ(empty.exitCode, 1);
+    EXPECT_TRUE(empty.err.startsWith(u"cheqbook-cli: e.ldgr: The register has no transactions"));
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
 {
     for (const QStringList &args : {QStringList{}, QStringList{u"frobnicate"_s}, QStringList{u"report"_s},
                                     QStringList{u"report"_s, u"a"_s, u"b"_s}, QStringList{u"convert"_s, u"a"_s},
-                                    QStringList{u"report"_s, u"--bogus"_s, u"a"_s}}) {
+                                    QStringList{u"report"_s, u"--bogus"_s, u"a"_s}, QStringList{u"import"_s, u"a"_s},
+                                    QStringList{u"rollover"_s, u"a"_s}}) {
         const Outcome r = cli(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(u"usage: cheqbook-cli")) << r.err.toStdString();
     }
-    for (const char *command : {"report", "balance", "convert"}) {
+    for (const char *command : {"report", "balance", "convert", "import", "rollover"}) {
         const Outcome r = cli({QString::fromLatin1(command), u"--help"_s});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_TRUE(r.out.startsWith("usage: cheqbook-cli " + QByteArray(command)));

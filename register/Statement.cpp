@@ -1,0 +1,254 @@
+#include "Statement.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QStringDecoder>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five bytes it
+// leaves undefined map to the C1 code points, as Windows itself maps them.
+constexpr char16_t kCp1252High[32] = {
+    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
+    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178,
+};
+
+QString fromWindows1252(const QByteArray &bytes)
+{
+    QString text(bytes.size(), Qt::Uninitialized);
+    char16_t *out = reinterpret_cast<char16_t *>(text.data());
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        out[i] = b >= 0x80 && b < 0xa0 ? kCp1252High[b - 0x80] : char16_t(b);
+    }
+    return text;
+}
+
+QString decodeStatement(const QByteArray &bytes)
+{
+    // Text that is valid UTF-8 (plain ASCII included) is taken as UTF-8; a
+    // leading byte-order mark is dropped by the decoder.
+    QStringDecoder utf8(QStringConverter::Utf8);
+    QString text = utf8.decode(bytes);
+    if (!utf8.hasError())
+        return text;
+    return fromWindows1252(bytes);
+}
+
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+qsizetype skipDigits(QStringView t, qsizetype i)
+{
+    while (i < t.size() && isAsciiDigit(t[i]))
+        ++i;
+    return i;
+}
+
+// The shape a statement amount may have; typedAmountCents then reads it.
+bool isWholeAmount(QStringView t)
+{
+    t = t.trimmed();
+    if (t.startsWith(u'(')) {
+        if (!t.endsWith(u')'))
+            return false;
+        t = t.sliced(1, t.size() - 2).trimmed();
+        // A sign inside parentheses says the sign twice.
+        if (t.startsWith(u'-') || t.startsWith(u'+'))
+            return false;
+    }
+    qsizetype i = 0;
+    const qsizetype n = t.size();
+    auto isSign = [&](qsizetype k) { return k < n && (t[k] == u'-' || t[k] == u'+'); };
+    bool signSeen = false;
+    if (isSign(i)) {
+        signSeen = true;
+        ++i;
+    }
+    if (i < n && (t[i] == u'$' || t[i] == u'\u00a3' || t[i] == u'\u20ac' || t[i] == u'\u00a5')) {
+        ++i;
+        if (!signSeen && isSign(i))
+            ++i;
+    }
+    const qsizetype intStart = i;
+    i = skipDigits(t, i);
+    const qsizetype leadGroup = i - intStart;
+    if (leadGroup >= 1 && leadGroup <= 3) {
+        while (i + 3 < n && t[i] == u',' && skipDigits(t, i + 1) == i + 4)
+            i += 4;
+    }
+    const qsizetype intDigits = i - intStart;
+    qsizetype fracDigits = 0;
+    if (i < n && t[i] == u'.') {
+        const qsizetype fracStart = ++i;
+        i = skipDigits(t, i);
+        fracDigits = i - fracStart;
+    }
+    return i == n && intDigits + fracDigits > 0;
+}
+
+QString elided(const QString &s)
+{
+    constexpr qsizetype kShown = 24;
+    return s.size() <= kShown ? s : s.first(kShown - 1) + u'\u2026';
+}
+
+// Splits the text into records of fields, the usual CSV way, and hands each
+// to take(record's line number, fields). Returns the line of a quote that is
+// never closed, or 0.
+template <typename Take>
+int splitRecords(QStringView text, Take &&take)
+{
+    std::vector<QString> fields;
+    QString field;
+    int line = 1;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const int recordLine = line;
+        fields.clear();
+        field.clear();
+        bool afterQuote = false; // blanks after a closing quote are dropped
+        bool recordEnded = false;
+        while (i < n && !recordEnded) {
+            const QChar c = text[i];
+            if (c == u'"' && !afterQuote && std::all_of(field.cbegin(), field.cend(), isBlank)) {
+                // A quoted field: blanks before the quote are not part of it.
+                field.clear();
+                afterQuote = true;
+                const int openLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= n)
+                        return openLine;
+                    const QChar q = text[i];
+                    if (q == u'"') {
+                        if (i + 1 < n && text[i + 1] == u'"') {
+                            field.append(u'"');
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (q == u'\r' || q == u'\n') {
+                        // A line break inside a field is kept as one line feed.
+                        i += (q == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+                        ++line;
+                        field.append(u'\n');
+                        continue;
+                    }
+                    field.append(q);
+                    ++i;
+                }
+                continue;
+            }
+            if (c == u',') {
+                fields.push_back(field);
+                field.clear();
+                afterQuote = false;
+                ++i;
+            } else if (c == u'\r' || c == u'\n') {
+                i += (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+                ++line;
+                recordEnded = true;
+            } else if (afterQuote && isBlank(c)) {
+                ++i;
+            } else {
+                field.append(c);
+                afterQuote = false;
+                ++i;
+            }
+        }
+        fields.push_back(field);
+        take(recordLine, fields);
+    }
+    return 0;
+}
+
+} // namespace
+
+CentsReading statementAmount(QStringView field)
+{
+    if (!isWholeAmount(field))
+        return {NumberStatus::NotANumber, 0};
+    return typedAmountCents(field);
+}
+
+Statement parseStatement(const QByteArray &bytes)
+{
+    Statement s;
+    const QString text = decodeStatement(bytes);
+    const int unclosedLine = splitRecords(text, [&s](int lineNumber, const std::vector<QString> &fields) {
+        if (fields.size() == 1 && fields[0].trimmed().isEmpty())
+            return;
+        if (fields.size() < size_t(kStatementFieldsNeeded)) {
+            s.skipped.push_back({lineNumber, fields.size() == 1 ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
+                                                                : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(
+                                                                      kStatementFieldsNeeded)});
+            return;
+        }
+        const QString &amountField = fields[1];
+        const CentsReading amount = statementAmount(amountField);
+        if (!amount.ok()) {
+            QString why;
+            if (amountField.trimmed().isEmpty())
+                why = u"the amount field is empty"_s;
+            else if (amount.status == NumberStatus::OutOfRange)
+                why = u"the amount \u201c%1\u201d is too large"_s.arg(elided(amountField));
+            else
+                why = u"the amount \u201c%1\u201d is not a number"_s.arg(elided(amountField));
+            s.skipped.push_back({lineNumber, why});
+            return;
+        }
+        s.lines.push_back({lineNumber, fields[0], amount.cents, fields[4]});
+    });
+    if (unclosedLine != 0) {
+        s = Statement();
+        s.error = u"line %1: the quote that opens a field there is never closed, so the lines after it "
+                  "cannot be told apart; nothing was imported"_s.arg(unclosedLine);
+    }
+    return s;
+}
+
+Statement readStatementFile(const QString &path)
+{
+    const QString name = QFileInfo(path).fileName();
+    QFile file(path);
+    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    if (file.error() != QFileDevice::NoError) {
+        Statement s;
+        s.error = u"%1 could not be read: %2"_s.arg(name, file.errorString());
+        return s;
+    }
+    Statement s = parseStatement(bytes);
+    if (!s.ok())
+        s.error = u"%1: %2"_s.arg(name, s.error);
+    return s;
+}
+
+QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QString &fileName)
+{
+    if (skipped.empty())
+        return {};
+    constexpr size_t kNamed = 5;
+    const size_t count = skipped.size();
+    const QString source = fileName.isEmpty() ? u"the statement"_s : fileName;
+    QString text = count == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
+                              : u"%1 lines of %2 were not imported: "_s.arg(count).arg(source);
+    const size_t named = std::min(count, kNamed);
+    for (size_t k = 0; k < named; ++k) {
+        if (k > 0)
+            text += u", "_s;
+        text += u"line %1 (%2)"_s.arg(skipped[k].lineNumber).arg(skipped[k].reason);
+    }
+    if (count > named)
+        text += u", and %1 more"_s.arg(count - named);
+    text += u'.';
+    return text;
+}

@@ -1,0 +1,64 @@
+#pragma once
+
+// A bank statement saved as comma-separated text. Each line is one
+// transaction; the fields used are 0 (the date), 1 (the amount) and 4 (the
+// description), and any others are ignored.
+//
+// The text is UTF-8 (with or without a byte-order mark), or else
+// Windows-1252, which is what banks' "CSV for Excel" exports are when they
+// are not UTF-8. Lines end in CR LF, LF or a lone CR.
+// A field that begins with a double quote runs to the matching quote and may
+// hold commas, line breaks and doubled quotes; blanks around the quotes are
+// not part of the field. Other fields are taken exactly as they stand.
+
+#include "Money.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <vector>
+
+struct StatementLine {
+    int lineNumber = 0; // the physical line the record starts on, from 1
+    QString date;
+    Cents amount = 0;
+    QString description;
+};
+
+struct SkippedLine {
+    int lineNumber = 0;
+    QString reason; // e.g. "3 fields, 5 needed"
+};
+
+struct Statement {
+    std::vector<StatementLine> lines;
+    // Lines that hold something but are not a transaction: too few fields, or
+    // an amount that is not a number (a header line of column titles). Empty
+    // lines are left out without a word.
+    std::vector<SkippedLine> skipped;
+    // Set when the statement cannot be read at all; lines and skipped are
+    // then empty, so that nothing of a damaged file is imported.
+    QString error;
+    bool ok() const { return error.isEmpty(); }
+};
+
+inline constexpr int kStatementFieldsNeeded = 5;
+
+// Reads the lines of a statement. A quoted field that is never closed would
+// swallow the rest of the file, so it refuses the whole statement with an
+// error naming the line where the quote opens (but not the file).
+Statement parseStatement(const QByteArray &bytes);
+
+// Reads and parses a statement file; an error starts with the file's name.
+Statement readStatementFile(const QString &path);
+
+// The amount field of a statement line: blanks around it, an optional sign,
+// currency sign, grouping commas and parentheses for a negative amount, but
+// nothing else; "12.34-" or "12.34 CR" are not amounts, since reading only
+// their leading number would get the sign wrong.
+CentsReading statementAmount(QStringView field);
+
+// One text for the alert after an import: how many lines of the file were
+// not imported and why, naming the first few. Empty when none was skipped.
+// Without a file name the text speaks of "the statement".
+QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QString &fileName = {});
