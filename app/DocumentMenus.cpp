@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QMenu>
-#include <QMenuBar>
 
 using namespace Qt::StringLiterals;
 
@@ -27,27 +26,34 @@ void DocumentController::installMenus(MyDocument *document)
 {
     MyWindowController *controller = document->windowController();
     QMainWindow *window = controller->window();
-    QMenuBar *bar = window->menuBar();
 
-    // The window brings its own menus; File comes first.
-    QMenu *file = new QMenu(u"&File"_s, bar);
-    bar->insertMenu(bar->actions().value(0), file);
-    addItem(file, u"&New"_s, Qt::CTRL | Qt::Key_N, this, [this] { newDocument(); });
-    addItem(file, u"&Open\u2026"_s, Qt::CTRL | Qt::Key_O, this, [this, window] { showOpenPanel(window); });
-    QMenu *recent = file->addMenu(u"Open &Recent"_s);
+    // The window's File menu holds its own commands; the document's go around them.
+    QMenu *file = controller->fileMenu();
+    QAction *windowItems = file->actions().value(0);
+    auto insertItem = [&](const QString &text, const QKeySequence &shortcut, auto &&f) {
+        auto *action = new QAction(text, file);
+        action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, std::forward<decltype(f)>(f));
+        file->insertAction(windowItems, action);
+        return action;
+    };
+    insertItem(u"&New"_s, Qt::CTRL | Qt::Key_N, [this] { newDocument(); });
+    insertItem(u"&Open\u2026"_s, Qt::CTRL | Qt::Key_O, [this, window] { showOpenPanel(window); });
+    QMenu *recent = new QMenu(u"Open &Recent"_s, file);
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
-    file->addSeparator();
-    addItem(file, u"&Close"_s, Qt::CTRL | Qt::Key_W, this, [this, document] { closeDocument(document); });
-    addItem(file, u"&Save"_s, Qt::CTRL | Qt::Key_S, this, [this, document] { saveDocument(document); });
-    addItem(file, u"Save &As\u2026"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_S, this,
-            [this, document] { saveDocumentAs(document); });
-    QAction *revert = addItem(file, u"Re&vert to Saved"_s, {}, this, [this, document] { revertDocument(document); });
+    file->insertMenu(windowItems, recent);
+    file->insertSeparator(windowItems);
+    insertItem(u"&Close"_s, Qt::CTRL | Qt::Key_W, [this, document] { closeDocument(document); });
+    insertItem(u"&Save"_s, Qt::CTRL | Qt::Key_S, [this, document] { saveDocument(document); });
+    insertItem(u"Save &As\u2026"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this, document] { saveDocumentAs(document); });
+    QAction *revert = insertItem(u"Re&vert to Saved"_s, QKeySequence(), [this, document] { revertDocument(document); });
     auto updateRevert = [revert, document] {
         revert->setEnabled(document->isDocumentEdited() && !document->fileName().isEmpty());
     };
     connect(document, &MyDocument::changeCountChanged, revert, updateRevert);
     connect(document, &MyDocument::fileNameChanged, revert, updateRevert);
     updateRevert();
+    file->insertSeparator(windowItems);
     file->addSeparator();
     addItem(file, u"&Quit"_s, Qt::CTRL | Qt::Key_Q, this, [this] { quit(); });
 

@@ -12,8 +12,10 @@ add_library(cheqbook_gui STATIC
   register/Preferences.cpp
   register/RegisterTableModel.cpp
   register/RegisterWindow.cpp
+  register/StatementCommands.cpp
   register/TransactionDeletion.cpp
   register/TransactionEntry.cpp
+  resources/EOMDrawer.ui
   resources/MyDocument.ui
   resources/Preferences.ui
 )

@@ -76,12 +76,20 @@ void MyWindowController::buildWindow()
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
     buildPreferencesWindow();
+    buildDrawer();
     buildMenus();
 }
 
 void MyWindowController::buildMenus()
 {
     QMenuBar *bar = m_window->menuBar();
+    m_fileMenu = bar->addMenu(u"&File"_s);
+    QAction *import = m_fileMenu->addAction(u"&Import Statement\u2026"_s);
+    import->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
+    connect(import, &QAction::triggered, this, [this, import] { importWF(import); });
+    QAction *year = m_fileMenu->addAction(u"New &Year\u2026"_s);
+    connect(year, &QAction::triggered, this, [this, year] { newYear(year); });
+
     QMenu *edit = bar->addMenu(u"&Edit"_s);
     QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
     prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
@@ -97,6 +105,10 @@ void MyWindowController::buildMenus()
     remove->setShortcutContext(Qt::WidgetShortcut);
     table->addAction(remove);
     connect(remove, &QAction::triggered, this, [this, remove] { deleteTransaction(remove); });
+    reg->addSeparator();
+    QAction *balance = reg->addAction(u"&Balance Month\u2026"_s);
+    balance->setShortcut(Qt::CTRL | Qt::Key_B);
+    connect(balance, &QAction::triggered, this, [this, balance] { showEndOfMonthWindowAction(balance); });
 }
 
 QMainWindow *MyWindowController::window() const { return m_window; }

@@ -23,6 +23,7 @@ class QDialog;
 class QDockWidget;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QMainWindow;
 class QTableView;
 class RegisterTableModel;
@@ -38,6 +39,9 @@ public:
     ~MyWindowController() override;
 
     QMainWindow *window() const;
+    // The window's File menu, holding the register's own file commands; the
+    // document architecture adds its commands around them.
+    QMenu *fileMenu() const { return m_fileMenu; }
     QTableView *tableView() const { return table; }
     MyDocument *document() const { return myDocument; }
     Toolkit &toolkit() const { return m_toolkit; }
@@ -83,8 +87,15 @@ public slots:
     void openPrefWindow(QObject *sender);
     void saveAndClosePrefs(QObject *sender);
 
+    // Bank statements and the new year.
+    void importWF(QObject *sender);
+    void importFile(const QString &path);
+    void newYear(QObject *sender);
+
     // End-of-month balancing (the drawer).
+    void showEndOfMonthWindowAction(QObject *sender);
     void EOMEnterButton(QObject *sender);
+    void EOMDoneButton(QObject *sender);
 
 signals:
     // The window asks to close; the document architecture decides.
@@ -94,6 +105,7 @@ private:
     void buildWindow();
     void buildPreferencesWindow();
     void buildMenus();
+    void buildDrawer();
     QString today() const;
 
     // Fields named after the interface elements they hold.
@@ -120,4 +132,5 @@ private:
 
     Toolkit &m_toolkit;
     RegisterTableModel *m_model = nullptr;
+    QMenu *m_fileMenu = nullptr;
 };

@@ -1,0 +1,164 @@
+// The window's statement import, month-end balancing and new-year rollover.
+
+#include "RegisterFile.h"
+#include "WindowFixture.h"
+
+#include <QDockWidget>
+#include <QFile>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class StatementWindowTest : public WindowFixture
+{
+protected:
+    QString statement(const QString &name, const QByteArray &bytes)
+    {
+        const QString path = dir.filePath(name);
+        QFile f(path);
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return path;
+    }
+    QList<int> selectedRows() const
+    {
+        QList<int> rows;
+        for (const QModelIndex &i : c->tableView()->selectionModel()->selectedRows())
+            rows << i.row();
+        std::sort(rows.begin(), rows.end());
+        return rows;
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(StatementWindowTest, ImportsFilesInOrderAndSelectsWhatCameIn)
+{
+    open({{"100.00", "", "Opening"}});
+    const QString first = statement(u"a.csv"_s, "12/01/2026,-50.00,*,,GROCERY\r\n"
+                                                "12/02/2026,\"-1,234.56\",*,,\"SHOP, INC\"\r\n");
+    const QString second = statement(u"b.csv"_s, "Date,Amount,Check,Status,Description\n"
+                                                 "12/03/2026,(12.34),,,Caf\xe9\n\n");
+    toolkit.openAnswers = {{first, second}};
+    c->importWF(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction),
+              (QStringList{u"Opening"_s, u"GROCERY"_s, u"SHOP, INC"_s, u"Caf\u00e9"_s}));
+    EXPECT_EQ(column(Key::Total), (QStringList{u"100"_s, u"50"_s, u"-1184.56"_s, u"-1196.9"_s}));
+    EXPECT_EQ(reg()[1].value(Key::CheckNumber), Value::text(u""_s));
+    EXPECT_EQ(c->numberOfRows(), 4);
+    EXPECT_EQ(selectedRows(), QList<int>{3}) << "the second file's rows";
+    // Two rows and a file, then one row and a file.
+    EXPECT_EQ(doc->changeCount(), 5);
+    EXPECT_EQ(toolkit.takeAlert(),
+              u"Import: 1 line of b.csv was not imported: line 1 (the amount \u201cAmount\u201d is not a number)."_s);
+}
+
+TEST_F(StatementWindowTest, AnEmptyRegisterTakesItsOpeningRowFromTheStatement)
+{
+    open({});
+    toolkit.openAnswers = {{statement(u"s.csv"_s, "01/01/2026,500,,,Start\n01/02/2026,-5,,,Next\n")}};
+    c->importWF(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u"Start"_s, u"Next"_s}));
+    EXPECT_EQ(column(Key::Total), (QStringList{u"500"_s, u"495"_s}));
+    EXPECT_EQ(selectedRows(), (QList<int>{0, 1}));
+}
+
+TEST_F(StatementWindowTest, AnUnreadableStatementChangesNothing)
+{
+    open({{"1"}});
+    toolkit.openAnswers = {{dir.filePath(u"missing.csv"_s)}, {}};
+    c->importWF(&menuItem);
+    EXPECT_TRUE(toolkit.takeAlert().startsWith(u"Error: The statement \u201cmissing.csv\u201d could not be imported."_s));
+    c->importWF(&menuItem); // cancelled
+    EXPECT_TRUE(toolkit.alerts.empty());
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
+TEST_F(StatementWindowTest, BalancingMarksRowsAndShowsTheSum)
+{
+    open({{"100.00"}, {"-12.34"}, {"-12.34"}, {"-5.00"}});
+    reg()[3].set(Key::EOMSeen, Value::text(u"1"_s));
+    auto *amount = c->window()->findChild<QLineEdit *>(u"currentEOMAmount"_s);
+    auto *messages = c->window()->findChild<QLineEdit *>(u"EOMMessages"_s);
+    auto *balance = c->window()->findChild<QLineEdit *>(u"EOMBalance"_s);
+    auto *drawer = c->window()->findChild<QDockWidget *>(u"EOMDrawer"_s);
+    selectRows({1});
+    c->showEndOfMonthWindowAction(&menuItem);
+    EXPECT_FALSE(drawer->isHidden());
+    EXPECT_EQ(balance->text(), u"$-5.00");
+    EXPECT_EQ(selectedRows(), (QList<int>{1, 3})) << "reconciled rows join the selection";
+    EXPECT_TRUE(messages->text() == u"Balancing of the checkbook has begun" || messages->text().startsWith(u"Hey"));
+
+    // The same amount twice reconciles the lower row first, then the other.
+    for (int expected : {1, 2}) {
+        amount->setText(u"-12.34"_s);
+        c->EOMEnterButton(&menuItem);
+        EXPECT_EQ(selectedRows(), QList<int>{expected});
+        EXPECT_EQ(reg()[expected].value(Key::EOMSeen), Value::text(u"1"_s));
+        EXPECT_EQ(amount->text(), QString());
+        EXPECT_EQ(messages->text(), QString());
+    }
+    EXPECT_EQ(balance->text(), u"$-29.68");
+    amount->setText(u"-12.34"_s);
+    c->EOMEnterButton(&menuItem);
+    EXPECT_EQ(toolkit.beeps, 1);
+    EXPECT_EQ(messages->text(), u"That amount was not found as a transaction");
+    EXPECT_EQ(amount->text(), u"-12.34");
+    EXPECT_EQ(balance->text(), u"$-29.68");
+    // Reconciling is saved with the register, so it counts as a change.
+    EXPECT_EQ(doc->changeCount(), 2);
+
+    // While balancing, Return in the entry fields reconciles instead of entering.
+    type("", "Easter Egg", "100");
+    amount->setText(u"100.00"_s);
+    c->addTransaction(enterButton());
+    EXPECT_EQ(toolkit.takeAlert(), u"Boing: You paid how much for that Easter Egg?");
+    EXPECT_EQ(reg().count(), 4);
+    EXPECT_EQ(reg()[0].value(Key::EOMSeen), Value::text(u"1"_s));
+
+    c->EOMDoneButton(&menuItem);
+    EXPECT_TRUE(drawer->isHidden());
+    EXPECT_EQ(messages->text(), u"                                      Bye!");
+    type("", "After", "1");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(reg().count(), 5);
+}
+
+TEST_F(StatementWindowTest, TheNewYearCarriesTheUnreconciledRows)
+{
+    open({{"100"}, {"-30"}, {"-20"}});
+    reg()[1].set(Key::EOMSeen, Value::text(u"1"_s));
+    const QString path = dir.filePath(u"next"_s);
+    toolkit.saveAnswers = {path};
+    c->newYear(&menuItem);
+    EXPECT_TRUE(toolkit.alerts.empty());
+    QFile f(path + u".ldgr"_s);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const RegisterReadResult next = parseRegister(f.readAll());
+    ASSERT_TRUE(next.ok());
+    ASSERT_EQ(next.rows.size(), 3u);
+    EXPECT_EQ(next.rows[0]->value(Key::Amount), Value::text(u"-30.00"_s));
+    EXPECT_EQ(next.rows[0]->value(Key::CheckNumber), Value::text(u" "_s));
+    EXPECT_EQ(next.rows[2]->value(Key::Amount).doubleValue(), -20);
+    EXPECT_EQ(reg().count(), 3);
+    EXPECT_EQ(doc->changeCount(), 0);
+
+    // A cancelled panel writes nothing; a failed write says so.
+    toolkit.saveAnswers = {QString(), dir.filePath(u"no/such/folder/x.ldgr"_s)};
+    c->newYear(&menuItem);
+    EXPECT_TRUE(toolkit.alerts.empty());
+    c->newYear(&menuItem);
+    EXPECT_TRUE(toolkit.takeAlert().startsWith(u"Error: The new year's register could not be written.\n\nx.ldgr"_s));
+}
+
+TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)
+{
+    open({});
+    c->newYear(&menuItem);
+    EXPECT_EQ(toolkit.takeAlert(),
+              u"New Year: The register has no transactions, so there is nothing to roll over into a new year."_s);
+}
+
+} // namespace
