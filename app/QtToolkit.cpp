@@ -8,6 +8,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+// Gives the keyboard back to the window a modal dialog came from; without
+// it, a desktop with no window manager leaves no window active, and the
+// window's shortcuts stop working.
+void reactivate(QWidget *parent)
+{
+    if (parent && parent->window()->isVisible())
+        parent->window()->activateWindow();
+}
+} // namespace
+
 void QtToolkit::alert(QWidget *parent, const QString &title, const QString &message, const QString &button)
 {
     QMessageBox box(parent);
@@ -16,22 +27,28 @@ void QtToolkit::alert(QWidget *parent, const QString &title, const QString &mess
     box.setText(message);
     box.addButton(button, QMessageBox::AcceptRole);
     box.exec();
+    reactivate(parent);
 }
 
 void QtToolkit::beep() { QApplication::beep(); }
 
 QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple)
 {
+    QStringList paths;
     if (multiple)
-        return QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter);
-    return path.isEmpty() ? QStringList() : QStringList{path};
+        paths = QFileDialog::getOpenFileNames(parent, title, QString(), filter);
+    else if (const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter); !path.isEmpty())
+        paths = {path};
+    reactivate(parent);
+    return paths;
 }
 
 QString QtToolkit::savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
                              const QString &filter)
 {
-    return QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    reactivate(parent);
+    return path;
 }
 
 Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documentName)
@@ -46,6 +63,7 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     box.exec();
+    reactivate(parent);
     if (box.clickedButton() == save)
         return SaveAnswer::Save;
     if (box.clickedButton() == discard)
@@ -64,13 +82,16 @@ bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &me
     QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
     box.setDefaultButton(no);
     box.exec();
+    reactivate(parent);
     return box.clickedButton() == yes;
 }
 
 bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
-    return dialog.exec() == QDialog::Accepted;
+    const bool print = dialog.exec() == QDialog::Accepted;
+    reactivate(parent);
+    return print;
 }
 
 QDate QtToolkit::today() const { return QDate::currentDate(); }

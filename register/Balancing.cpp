@@ -7,6 +7,7 @@
 
 #include <QDockWidget>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>

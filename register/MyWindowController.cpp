@@ -257,8 +257,12 @@ void MyWindowController::deselectAll() { table->selectionModel()->clearSelection
 
 void MyWindowController::scrollRowToVisible(int row)
 {
-    if (row >= 0 && row < m_model->cachedRowCount())
-        table->scrollTo(m_model->index(row, 0));
+    if (row < 0 || row >= m_model->cachedRowCount())
+        return;
+    // After a reload the scroll range is laid out lazily; lay it out now, or
+    // a row past the old end could not be reached.
+    table->doItemsLayout();
+    table->scrollTo(m_model->index(row, 0));
 }
 
 void MyWindowController::recalculateCheckbook() { ::recalculateCheckbook(*dataArray); }

@@ -111,7 +111,7 @@ private:
     // Fields named after the interface elements they hold.
     descriptionfield *Amount = nullptr;
     QLineEdit *currentEOMAmount = nullptr;
-    QLineEdit *EOMMessages = nullptr;
+    QLabel *EOMMessages = nullptr;
     QLineEdit *EOMBalance = nullptr;
     QCheckBox *autoNumberPref = nullptr;
     QLineEdit *CheckNumber = nullptr;

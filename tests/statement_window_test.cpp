@@ -5,6 +5,7 @@
 
 #include <QDockWidget>
 #include <QFile>
+#include <QLabel>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -81,7 +82,7 @@ TEST_F(StatementWindowTest, BalancingMarksRowsAndShowsTheSum)
     open({{"100.00"}, {"-12.34"}, {"-12.34"}, {"-5.00"}});
     reg()[3].set(Key::EOMSeen, Value::text(u"1"_s));
     auto *amount = c->window()->findChild<QLineEdit *>(u"currentEOMAmount"_s);
-    auto *messages = c->window()->findChild<QLineEdit *>(u"EOMMessages"_s);
+    auto *messages = c->window()->findChild<QLabel *>(u"EOMMessages"_s);
     auto *balance = c->window()->findChild<QLineEdit *>(u"EOMBalance"_s);
     auto *drawer = c->window()->findChild<QDockWidget *>(u"EOMDrawer"_s);
     selectRows({1});
