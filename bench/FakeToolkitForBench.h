@@ -1,0 +1,20 @@
+#pragma once
+
+#include "Toolkit.h"
+
+// A toolkit that never blocks: no dialog in a benchmark.
+class BenchToolkit : public Toolkit
+{
+public:
+    void alert(QWidget *, const QString &, const QString &, const QString &) override {}
+    void beep() override {}
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override { return {}; }
+    QString savePanel(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    SaveAnswer askToSave(QWidget *, const QString &) override { return SaveAnswer::DontSave; }
+    bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return false;
+    }
+    bool printDialog(QWidget *, QPrinter &) override { return false; }
+    QDate today() const override { return QDate(2026, 12, 7); }
+};

@@ -1,0 +1,89 @@
+// The register window on a large register, measured headless: opening to the
+// first paint, then one append, one delete, one amount edit in row 0. Each
+// figure is printed in milliseconds; bench/run turns them into ratios.
+
+#include "FakeToolkitForBench.h"
+#include "MyDocument.h"
+#include "MyWindowController.h"
+#include "RegisterTableModel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QTableView>
+
+#include <cstdio>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+double ms(QElapsedTimer &t)
+{
+    const double v = double(t.nsecsElapsed()) / 1e6;
+    t.restart();
+    return v;
+}
+
+void paint(QWidget *w)
+{
+    w->repaint();
+    QApplication::processEvents();
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr\n");
+        return 2;
+    }
+    BenchToolkit toolkit;
+    QElapsedTimer t;
+    t.start();
+    MyDocument doc;
+    QString why;
+    if (!doc.readFromFile(QString::fromLocal8Bit(argv[1]), u"ldgr", &why)) {
+        std::fprintf(stderr, "%s\n", qPrintable(why));
+        return 1;
+    }
+    doc.makeWindowControllers(toolkit);
+    MyWindowController *c = doc.windowController();
+    c->window()->resize(1000, 700);
+    c->window()->show();
+    paint(c->window());
+    std::printf("open %.1f\n", ms(t));
+
+    QMainWindow *w = c->window();
+    w->findChild<QLineEdit *>(u"DescriptionofTransaction"_s)->setText(u"Coffee"_s);
+    w->findChild<QLineEdit *>(u"Amount"_s)->setText(u"-4.50"_s);
+    t.restart();
+    c->addTransaction(w->findChild<QPushButton *>(u"enterButton"_s));
+    paint(w);
+    std::printf("append %.1f\n", ms(t));
+
+    c->selectRowIndexes(1, false);
+    t.restart();
+    c->deleteTransaction(w);
+    paint(w);
+    std::printf("delete %.1f\n", ms(t));
+
+    QAbstractItemModel *model = c->tableView()->model();
+    t.restart();
+    model->setData(model->index(0, RegisterTableModel::AmountColumn), u"1234.56"_s);
+    paint(w);
+    std::printf("edit_row0 %.1f\n", ms(t));
+
+    // Scrolling repaints only what is visible, wherever it is.
+    t.restart();
+    for (int i = 0; i < 20; ++i) {
+        c->scrollRowToVisible(i * (doc.count() / 20));
+        paint(w);
+    }
+    std::printf("scroll_20_pages %.1f\n", ms(t));
+    doc.updateChangeCount(); // nothing to save: the document goes with main
+    return 0;
+}
