@@ -1,11 +1,28 @@
 #include "AtomicFile.h"
 
 #include <QFileInfo>
+#include <QFile>
 #include <QSaveFile>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
-QString writeFileAtomically(const QString &path, const QByteArray &data)
+namespace {
+
+// Makes backup a second name of the file at path (a hard link, so no copy and
+// no moment without either), falling back to a copy where links are not to be had.
+void keepBackup(const QString &path, const QString &backup)
+{
+    const QByteArray from = QFile::encodeName(path);
+    const QByteArray to = QFile::encodeName(backup + u".new"_s);
+    ::unlink(to.constData());
+    if (::link(from.constData(), to.constData()) != 0 && !QFile::copy(path, backup + u".new"_s))
+        return;
+    ::rename(to.constData(), QFile::encodeName(backup).constData());
+}
+
+QString write(const QString &path, const QByteArray &data, bool backup)
 {
     const QString name = QFileInfo(path).fileName();
     QSaveFile file(path);
@@ -23,7 +40,20 @@ QString writeFileAtomically(const QString &path, const QByteArray &data)
     // short. Flushing first surfaces the error while the old file still stands.
     if (!file.flush())
         return failed();
+    if (backup && QFileInfo(path).isFile())
+        keepBackup(path, backupPath(path));
     if (!file.commit())
         return u"%1 could not be written: %2"_s.arg(name, file.errorString());
     return {};
+}
+
+} // namespace
+
+QString backupPath(const QString &path) { return path + u'~'; }
+
+QString writeFileAtomically(const QString &path, const QByteArray &data) { return write(path, data, false); }
+
+QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data)
+{
+    return write(path, data, true);
 }

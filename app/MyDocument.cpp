@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "RegisterFile.h"
 
+#include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -90,6 +91,7 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(path);
+    m_diskStamp = stampOf(path);
     return true;
 }
 
@@ -101,15 +103,29 @@ bool MyDocument::saveToFile(const QString &path, QString *error)
             *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());
         return false;
     }
-    const QString failure = writeFileAtomically(path, *data);
+    const QString failure = writeFileAtomicallyWithBackup(path, *data);
     if (!failure.isEmpty()) {
         if (error)
             *error = failure;
         return false;
     }
     setFileName(path);
+    m_diskStamp = stampOf(path);
     setChangeCount(0);
     return true;
+}
+
+MyDocument::DiskStamp MyDocument::stampOf(const QString &path)
+{
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    return {true, info.size(), info.lastModified().toMSecsSinceEpoch()};
+}
+
+bool MyDocument::fileChangedOnDisk() const
+{
+    return !m_fileName.isEmpty() && stampOf(m_fileName) != m_diskStamp;
 }
 
 bool MyDocument::revertToSaved(QString *error)
@@ -127,6 +143,7 @@ bool MyDocument::revertToSaved(QString *error)
     }
     ensureRegister();
     theArray->assign(std::move(r.rows));
+    m_diskStamp = stampOf(m_fileName);
     setChangeCount(0);
     return true;
 }

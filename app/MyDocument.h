@@ -70,6 +70,10 @@ public:
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &path);
 
+    // True when the document's file is not as it was when the document last
+    // read or wrote it: another program changed, replaced or removed it.
+    bool fileChangedOnDisk() const;
+
 signals:
     void changeCountChanged(int count);
     void fileNameChanged(const QString &path);
@@ -81,4 +85,13 @@ private:
     MyWindowController *controller = nullptr;
     int m_changeCount = 0;
     QString m_fileName;
+    // What the file looked like when last read or written.
+    struct DiskStamp {
+        bool exists = false;
+        qint64 size = -1;
+        qint64 modifiedMs = 0;
+        bool operator==(const DiskStamp &) const = default;
+    };
+    static DiskStamp stampOf(const QString &path);
+    DiskStamp m_diskStamp;
 };
