@@ -6,6 +6,7 @@ set(CMAKE_AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/resources)
 
 add_library(cheqbook_gui STATIC
   app/MyDocumentWindow.cpp
+  sample/MyScrollView.cpp
 )
 target_include_directories(cheqbook_gui PUBLIC app register fields sample)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintSupport)
