@@ -45,12 +45,15 @@ void breakPagesBeforeHeaders(QTextDocument &doc)
     QTextBlockFormat pageBreak;
     pageBreak.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
     QTextCursor cursor(&doc);
+    // One edit, so that the layout is redone once rather than once a header.
+    cursor.beginEditBlock();
     for (QTextBlock block = doc.firstBlock().next(); block.isValid(); block = block.next()) {
         if (block.text() == titles && block.next().isValid() && block.next().text() == rule) {
             cursor.setPosition(block.position());
             cursor.mergeBlockFormat(pageBreak);
         }
     }
+    cursor.endEditBlock();
 }
 
 } // namespace
