@@ -4,12 +4,20 @@
 
 using namespace Qt::StringLiterals;
 
-void failPrecondition(const char *condition, const char *method, const char *source, int line)
+PreconditionFailure::PreconditionFailure(const QString &condition, const QString &method, const QString &source,
+                                         int line)
+    : std::logic_error((u"Invalid parameter not satisfying: "_s + condition).toStdString())
+    , m_condition(condition)
+    , m_method(method)
+    , m_source(source)
+    , m_line(line)
 {
-    const QString description = u"Invalid parameter not satisfying: %1"_s.arg(QLatin1StringView(condition));
-    qCritical().noquote() << u"*** Assertion failure in %1, %2:%3"_s.arg(QLatin1StringView(method),
-                                                                          QLatin1StringView(source))
-                                 .arg(line);
-    qCritical().noquote() << description;
-    throw PreconditionFailure(description, QLatin1StringView(source), line);
+}
+
+void failPrecondition(const QString &condition, const QString &method, const QString &source, int line)
+{
+    PreconditionFailure failure(condition, method, source, line);
+    qCritical().noquote() << u"*** Assertion failure in %1, %2:%3: %4"_s.arg(method, source).arg(line).arg(
+        failure.description());
+    throw failure;
 }

@@ -1,8 +1,8 @@
 #pragma once
 
-// A broken precondition on a row index: a caller's error, never the user's.
-// It is logged where it is raised and ends the call, so that no record is
-// read or changed with an index the register does not have.
+// A broken precondition on a caller's argument, such as a table asking for a
+// row the list does not hold. It is logged where it happens and then thrown,
+// so the call returns nothing rather than a value for a row that is not there.
 
 #include <QString>
 
@@ -11,19 +11,24 @@
 class PreconditionFailure : public std::logic_error
 {
 public:
-    PreconditionFailure(const QString &description, const QString &source, int line)
-        : std::logic_error(description.toStdString()), m_description(description), m_source(source), m_line(line)
-    {
-    }
-    QString description() const { return m_description; }
+    // what() is the description: "Invalid parameter not satisfying: " and the
+    // condition's text.
+    PreconditionFailure(const QString &condition, const QString &method, const QString &source, int line);
+
+    QString description() const { return QString::fromUtf8(what()); }
+    QString condition() const { return m_condition; }
+    QString method() const { return m_method; }
     QString source() const { return m_source; }
     int line() const { return m_line; }
 
 private:
-    QString m_description;
+    QString m_condition;
+    QString m_method;
     QString m_source;
     int m_line;
 };
 
-// Logs the failure as the platform's assertion handler does, then throws.
-[[noreturn]] void failPrecondition(const char *condition, const char *method, const char *source, int line);
+// Logs the failure (the method, the source and line, the description) and
+// throws it.
+[[noreturn]] void failPrecondition(const QString &condition, const QString &method, const QString &source,
+                                   int line);

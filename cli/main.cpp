@@ -11,7 +11,13 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#ifdef CHEQBOOK_PRINT
+#include "PrintedRegister.h"
 
+#include <QGuiApplication>
+#endif
+
+#include <algorithm>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -120,6 +126,7 @@ struct Command {
     int maxPositional; // -1: any number
     bool needsOutput;
     std::function<int(const Arguments &)> run;
+    bool paints = false; // needs fonts and painting, which take a GUI application
 };
 
 int runReport(const Arguments &a)
@@ -134,6 +141,24 @@ int runReport(const Arguments &a)
     writeReport(reg, [](const QString &chunk) { writeOut(chunk); });
     return finishOut() ? Ok : Failed;
 }
+
+#ifdef CHEQBOOK_PRINT
+int runPrint(const Arguments &a)
+{
+    auto doc = openRegister(a.positional[0]);
+    if (!doc)
+        return Failed;
+    Register &reg = *doc->array();
+    for (const RecordPtr &r : reg.rows())
+        rewriteAmountAsMoneyText(*r);
+    const QString failure = writeReportPdf(reg, a.output);
+    if (!failure.isEmpty()) {
+        error(failure);
+        return Failed;
+    }
+    return Ok;
+}
+#endif
 
 int runBalance(const Arguments &a)
 {
@@ -229,6 +254,12 @@ const std::vector<Command> &commands()
          "Prints the register as the printed report: a header every 48 rows, then one line per\n"
          "transaction with its check number, description, date, amount and running balance.",
          {}, 1, 1, false, runReport},
+#ifdef CHEQBOOK_PRINT
+        {"print", "print FILE -o OUT.pdf",
+         "Writes the printed register, as 'report' gives it, to OUT.pdf on US Letter pages: 12-point\n"
+         "fixed-pitch type, 32-point margins, a new page at every header. Needs no display.",
+         {}, 1, 1, true, runPrint, true},
+#endif
         {"balance", "balance FILE",
          "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,
          runBalance},
@@ -266,8 +297,21 @@ int main(int argc, char **argv)
 {
     // A closed pipe is reported as a failed write, not a silent death.
     std::signal(SIGPIPE, SIG_IGN);
-    QCoreApplication app(argc, argv);
-    QStringList args = app.arguments().mid(1);
+    std::unique_ptr<QCoreApplication> app;
+#ifdef CHEQBOOK_PRINT
+    // Only printing loads the GUI side of Qt, and then on the offscreen
+    // platform, so that it works in a shell without a display.
+    const auto painting = std::find_if(commands().begin(), commands().end(), [&](const Command &c) {
+        return c.paints && argc > 1 && std::strcmp(argv[1], c.name) == 0;
+    });
+    if (painting != commands().end()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    }
+#endif
+    if (!app)
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(usage().toUtf8().constData(), stderr);
         return Usage;

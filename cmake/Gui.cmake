@@ -18,6 +18,7 @@ add_library(cheqbook_gui STATIC
   resources/EOMDrawer.ui
   resources/MyDocument.ui
   resources/Preferences.ui
+  sample/MyScrollView.cpp
 )
 set_target_properties(cheqbook_gui PROPERTIES
   AUTOMOC ON
@@ -28,3 +29,11 @@ target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintS
 
 add_executable(cheqbook app/main.cpp)
 target_link_libraries(cheqbook PRIVATE cheqbook_gui)
+
+# Printing the register needs fonts and painting but no widgets, so that
+# cheqbook-cli can print without a display.
+add_library(cheqbook_print STATIC register/PrintedRegister.cpp)
+target_link_libraries(cheqbook_print PUBLIC cheqbook_core Qt6::Gui)
+target_link_libraries(cheqbook_gui PUBLIC cheqbook_print)
+target_link_libraries(cheqbook-cli PRIVATE cheqbook_print)
+target_compile_definitions(cheqbook-cli PRIVATE CHEQBOOK_PRINT)

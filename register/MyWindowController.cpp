@@ -21,8 +21,9 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-constexpr char kRowCondition[] = "rowIndex >= 0 && rowIndex < [dataArray count]";
-}
+const QString kRowCondition = u"rowIndex >= 0 && rowIndex < [dataArray count]"_s;
+const QString kSource = u"MyWindowController"_s;
+} // namespace
 
 MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     : QObject(document), myDocument(document), m_toolkit(toolkit)
@@ -135,7 +136,7 @@ int MyWindowController::numberOfRowsInTableView(const QTableView *) const { retu
 Value MyWindowController::tableViewObjectValue(const QTableView *, QStringView columnIdentifier, int rowIndex)
 {
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
-        failPrecondition(kRowCondition, "tableView:objectValueForTableColumn:row:", "MyWindowController", 220);
+        failPrecondition(kRowCondition, u"tableView:objectValueForTableColumn:row:"_s, kSource, 220);
     Record &record = (*dataArray)[rowIndex];
     rewriteAmountAsMoneyText(record);
     return record.value(columnIdentifier);
@@ -145,7 +146,7 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
                                                  QStringView columnIdentifier, int rowIndex)
 {
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
-        failPrecondition(kRowCondition, "tableView:setObjectValue:forTableColumn:row:", "MyWindowController", 238);
+        failPrecondition(kRowCondition, u"tableView:setObjectValue:forTableColumn:row:"_s, kSource, 238);
     Record &record = (*dataArray)[rowIndex];
     const bool isAmount = columnIdentifier == keyName(Key::Amount);
     const bool isTotal = columnIdentifier == keyName(Key::Total);

@@ -1,0 +1,255 @@
+#include "DateReader.h"
+
+#include <QChar>
+
+#include <cstring>
+
+namespace {
+
+bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+char16_t asciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
+bool isAsciiLetter(char16_t c) { return asciiLower(c) >= u'a' && asciiLower(c) <= u'z'; }
+
+struct Number {
+    int value = 0;
+    int digits = 0;
+    bool hasDigits(int min, int max) const { return digits >= min && digits <= max; }
+};
+
+struct Word {
+    char text[12] = {};
+    int length = 0; // longer words are cut short and marked too long
+    bool tooLong = false;
+    bool is(const char *w) const { return !tooLong && std::strlen(w) == size_t(length) && std::strcmp(text, w) == 0; }
+};
+
+// Reads one text from left to right. Works on Latin-1 and UTF-16 views alike,
+// so a date held as Latin-1 in a record is read without converting it.
+template <typename View>
+class Scanner
+{
+public:
+    explicit Scanner(View text) : m_text(text) {}
+
+    bool atEnd() const { return m_pos >= m_text.size(); }
+    char16_t peek() const { return atEnd() ? char16_t(0) : char16_t(m_text[m_pos].unicode()); }
+    bool take(char16_t c)
+    {
+        if (atEnd() || peek() != c)
+            return false;
+        ++m_pos;
+        return true;
+    }
+    bool takeEither(char16_t a, char16_t b) { return take(a) || take(b); }
+    int blanks()
+    {
+        int n = 0;
+        for (; !atEnd() && QChar::isSpace(peek()); ++m_pos)
+            ++n;
+        return n;
+    }
+    Number number()
+    {
+        Number n;
+        for (; !atEnd() && isDigit(peek()); ++m_pos, ++n.digits) {
+            if (n.digits < 9)
+                n.value = n.value * 10 + (peek() - u'0');
+        }
+        return n;
+    }
+    Word word()
+    {
+        Word w;
+        for (; !atEnd() && isAsciiLetter(peek()); ++m_pos) {
+            if (w.length == int(sizeof w.text) - 1)
+                w.tooLong = true;
+            else
+                w.text[w.length++] = char(asciiLower(peek()));
+        }
+        return w;
+    }
+
+private:
+    View m_text;
+    qsizetype m_pos = 0;
+};
+
+template <typename View>
+View trimmed(View text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && QChar::isSpace(text[begin].unicode()))
+        ++begin;
+    while (end > begin && QChar::isSpace(text[end - 1].unicode()))
+        --end;
+    return text.sliced(begin, end - begin);
+}
+
+// 1-12 for an English month name or its short form (Sept included); 0 otherwise.
+int monthOf(const Word &w)
+{
+    static const char *const names[] = {"january", "february", "march",     "april",   "may",      "june",
+                                        "july",    "august",   "september", "october", "november", "december"};
+    if (w.tooLong)
+        return 0;
+    for (int m = 0; m < 12; ++m) {
+        if (w.is(names[m]) || (w.length == 3 && std::strncmp(w.text, names[m], 3) == 0))
+            return m + 1;
+    }
+    return w.is("sept") ? 9 : 0;
+}
+
+std::optional<QDate> dateOf(int year, int month, int day)
+{
+    if (!QDate::isValid(year, month, day))
+        return std::nullopt;
+    return QDate(year, month, day);
+}
+
+// A time after an ISO date: T10:30, 10:30:15.250, with an optional zone (Z,
+// +02:00). The time of day does not change the date it is read as.
+template <typename View>
+bool readTime(Scanner<View> &s)
+{
+    if (!s.takeEither(u'T', u't') && s.blanks() == 0)
+        return false;
+    const Number hour = s.number();
+    if (!hour.hasDigits(1, 2) || hour.value > 23 || !s.take(u':'))
+        return false;
+    const Number minute = s.number();
+    if (!minute.hasDigits(2, 2) || minute.value > 59)
+        return false;
+    if (s.take(u':')) {
+        const Number second = s.number();
+        if (!second.hasDigits(2, 2) || second.value > 60) // 60: a leap second
+            return false;
+        if (s.takeEither(u'.', u',') && s.number().digits == 0)
+            return false;
+    }
+    if (s.takeEither(u'Z', u'z'))
+        return s.atEnd();
+    if (s.takeEither(u'+', u'-')) {
+        const Number zoneHour = s.number();
+        if (zoneHour.digits == 4)
+            return zoneHour.value / 100 <= 23 && zoneHour.value % 100 <= 59 && s.atEnd();
+        if (!zoneHour.hasDigits(2, 2) || zoneHour.value > 23)
+            return false;
+        if (s.take(u':')) {
+            const Number zoneMinute = s.number();
+            if (!zoneMinute.hasDigits(2, 2) || zoneMinute.value > 59)
+                return false;
+        }
+    }
+    return s.atEnd();
+}
+
+// What may follow "Dec 7" or "7 Dec": nothing (this year), or a four-digit
+// year after a blank or a comma.
+template <typename View>
+std::optional<QDate> readYearAfterDay(Scanner<View> &s, int month, int day, QDate today)
+{
+    const bool blank = s.blanks() > 0;
+    const bool comma = s.take(u',');
+    s.blanks();
+    if (s.atEnd())
+        return comma || !today.isValid() ? std::nullopt : dateOf(today.year(), month, day);
+    if (!blank && !comma)
+        return std::nullopt;
+    const Number year = s.number();
+    if (!year.hasDigits(4, 4) || !s.atEnd())
+        return std::nullopt;
+    return dateOf(year.value, month, day);
+}
+
+template <typename View>
+std::optional<QDate> read(View text, QDate today)
+{
+    Scanner<View> s(trimmed(text));
+    if (s.atEnd())
+        return std::nullopt;
+
+    if (isAsciiLetter(s.peek())) {
+        const Word w = s.word();
+        if (s.atEnd() && today.isValid()) {
+            if (w.is("today"))
+                return today;
+            if (w.is("yesterday"))
+                return today.addDays(-1);
+            if (w.is("tomorrow"))
+                return today.addDays(1);
+        }
+        const int month = monthOf(w);
+        if (month == 0)
+            return std::nullopt;
+        if (w.length <= 4)
+            s.take(u'.');
+        s.blanks();
+        const Number day = s.number();
+        if (!day.hasDigits(1, 2))
+            return std::nullopt;
+        return readYearAfterDay(s, month, day.value, today);
+    }
+
+    const Number first = s.number();
+    if (first.digits == 0)
+        return std::nullopt;
+
+    if (s.take(u'/')) {
+        const Number day = s.number();
+        if (!first.hasDigits(1, 2) || !day.hasDigits(1, 2))
+            return std::nullopt;
+        if (!s.take(u'/'))
+            return s.atEnd() && today.isValid() ? dateOf(today.year(), first.value, day.value) : std::nullopt;
+        const Number year = s.number();
+        if (!s.atEnd())
+            return std::nullopt;
+        if (year.digits == 4)
+            return dateOf(year.value, first.value, day.value);
+        if (year.digits == 2)
+            return dateOf(year.value < 70 ? 2000 + year.value : 1900 + year.value, first.value, day.value);
+        return std::nullopt;
+    }
+
+    if (s.take(u'-')) {
+        if (first.digits == 4) {
+            const Number month = s.number();
+            if (!month.hasDigits(1, 2) || !s.take(u'-'))
+                return std::nullopt;
+            const Number day = s.number();
+            if (!day.hasDigits(1, 2) || (!s.atEnd() && !readTime(s)))
+                return std::nullopt;
+            return dateOf(first.value, month.value, day.value);
+        }
+        const Number day = s.number();
+        if (!first.hasDigits(1, 2) || !day.hasDigits(1, 2) || !s.take(u'-'))
+            return std::nullopt;
+        const Number year = s.number();
+        if (!year.hasDigits(4, 4) || !s.atEnd())
+            return std::nullopt;
+        return dateOf(year.value, first.value, day.value);
+    }
+
+    if (!first.hasDigits(1, 2))
+        return std::nullopt;
+    s.blanks();
+    const Word w = s.word();
+    const int month = monthOf(w);
+    if (month == 0)
+        return std::nullopt;
+    if (w.length <= 4)
+        s.take(u'.');
+    return readYearAfterDay(s, month, first.value, today);
+}
+
+} // namespace
+
+std::optional<QDate> readDate(QStringView text, QDate today)
+{
+    return read(text, today);
+}
+
+std::optional<QDate> readDate(QLatin1StringView text, QDate today)
+{
+    return read(text, today);
+}

@@ -1,0 +1,67 @@
+#include "DateSort.h"
+
+#include "DateReader.h"
+#include "RunningBalance.h"
+
+#include <QSettings>
+
+#include <algorithm>
+#include <limits>
+#include <vector>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// Below every Julian day QDate can hold.
+constexpr qint64 kUndated = std::numeric_limits<qint64>::min();
+
+qint64 dateKey(const Record &record, QDate today)
+{
+    const std::optional<QDate> date =
+        record.value(Key::Date).visitText([&](auto text) { return readDate(text, today); });
+    return date ? date->toJulianDay() : kUndated;
+}
+
+} // namespace
+
+std::weak_ordering compareDates(const Record &a, const Record &b, QDate today)
+{
+    return dateKey(a, today) <=> dateKey(b, today);
+}
+
+void sortByDate(Register &reg, QDate today)
+{
+    struct Entry {
+        qint64 day;
+        int row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(reg.count()));
+    for (int row = 0; row < reg.count(); ++row)
+        entries.push_back({dateKey(reg[row], today), row});
+    // Ties broken by the old row make the result stable without the extra
+    // buffer and passes of std::stable_sort.
+    std::sort(entries.begin(), entries.end(),
+              [](const Entry &a, const Entry &b) { return a.day != b.day ? a.day < b.day : a.row < b.row; });
+
+    std::vector<RecordPtr> sorted;
+    sorted.reserve(entries.size());
+    for (const Entry &e : entries)
+        sorted.push_back(std::move(reg.rows()[size_t(e.row)]));
+    reg.assign(std::move(sorted));
+    recalculateCheckbook(reg);
+}
+
+bool sortWithoutAsking(const QSettings &settings)
+{
+    // Read as an integer, as it always was: "1" (or any non-zero number) means
+    // do not ask; "0", anything else and no setting at all mean ask.
+    return Value::text(settings.value(kSortWarningKey).toString()).intValue() != 0;
+}
+
+void rememberSortAnswer(QSettings &settings, bool doNotAskAgain)
+{
+    settings.setValue(kSortWarningKey, doNotAskAgain ? u"1"_s : u"0"_s);
+    settings.sync();
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+// Putting a register into date order.
+//
+// A record's Date is whatever text was typed or imported, read with
+// readDate(). A record whose text names no date (a blank, a column title)
+// sorts before every dated record: a new year's opening row, dated with a
+// blank, so stays first. Records on the same date keep their order.
+
+#include "Register.h"
+
+#include <QDate>
+#include <QLatin1StringView>
+
+#include <compare>
+
+class QSettings;
+
+// The order of a and b by date: less when a's date is earlier (or a has none
+// and b has one), equivalent when both name the same day or neither names a
+// day. A strict weak ordering over any records.
+std::weak_ordering compareDates(const Record &a, const Record &b, QDate today);
+
+// Sorts the register in place by date, keeping the order of records on the
+// same date, then recalculates every balance. Each date is read once, so a
+// large register sorts in about the time of one pass of reading its dates.
+void sortByDate(Register &reg, QDate today);
+
+// The per-user setting that says whether to sort without asking first. It
+// holds the text "1" (do not ask) or "0"; absent counts as "0".
+inline constexpr QLatin1StringView kSortWarningKey{"sortWarning"};
+
+// True when the stored answer says to sort without asking.
+bool sortWithoutAsking(const QSettings &settings);
+// Remembers the question's answer: "1" when the user asked not to be asked
+// again, "0" otherwise, and writes the store out.
+void rememberSortAnswer(QSettings &settings, bool doNotAskAgain);

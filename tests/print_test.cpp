@@ -1,0 +1,173 @@
+// The printed register on paper: laid out to PDF and read back with pdftotext.
+
+#include "PrintedRegister.h"
+#include "Report.h"
+#include "RunningBalance.h"
+
+#include <QFile>
+#include <QPageSize>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Outcome {
+    int exitCode = -1;
+    QByteArray out;
+    QString err;
+};
+
+Outcome run(const QString &program, const QStringList &args,
+            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
+{
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.start(program, args);
+    Outcome r;
+    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
+        r = {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
+    return r;
+}
+
+// Each page's lines as pdftotext reads them, blanks collapsed: it guesses the
+// width of a run of blanks, so the columns are checked on glyph positions.
+QList<QStringList> pdfPages(const QString &pdf)
+{
+    const Outcome r = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    EXPECT_EQ(r.exitCode, 0) << "pdftotext (poppler-utils): " << r.err.toStdString();
+    QList<QStringList> pages;
+    for (const QString &page : QString::fromUtf8(r.out).split(u'\f')) {
+        QStringList lines;
+        for (const QString &line : page.split(u'\n', Qt::SkipEmptyParts))
+            lines << line.simplified();
+        lines.removeAll(QString());
+        if (!lines.isEmpty() || pages.isEmpty())
+            pages << lines;
+    }
+    return pages;
+}
+
+// The report cut into the pages it should print on: one per header block.
+QList<QStringList> expectedPages(const QString &report)
+{
+    QList<QStringList> pages;
+    for (const QString &line : report.split(u'\n', Qt::SkipEmptyParts)) {
+        if (line.startsWith(u"Check #  | Description "))
+            pages.append(QStringList());
+        pages.last() << line.simplified();
+    }
+    return pages;
+}
+
+Register sampleRegister(int rows)
+{
+    Register reg;
+    for (int i = 0; i < rows; ++i) {
+        RecordPtr r = makeRecord();
+        r->set(Key::CheckNumber, Value::text(i == 0 ? QString() : QString::number(1000 + i)));
+        r->set(Key::DescriptionofTransaction, Value::text(u"Payee number %1"_s.arg(i)));
+        r->set(Key::Date, Value::text(u"%1/01/2026"_s.arg(1 + i % 12)));
+        r->set(Key::Amount, Value::text(u"-%1.%2"_s.arg(i).arg(i % 90 + 10)));
+        reg.append(r);
+    }
+    recalculateCheckbook(reg);
+    return reg;
+}
+
+class PrintTest : public ::testing::Test
+{
+protected:
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+    QTemporaryDir m_dir;
+};
+
+TEST_F(PrintTest, EveryPageIsOneHeaderBlockOfTheReport)
+{
+    const Register reg = sampleRegister(100);
+    const QList<QStringList> expected = expectedPages(reportText(reg));
+    ASSERT_EQ(expected.size(), 3);
+    ASSERT_EQ(writeReportPdf(reg, path(u"Letter.pdf"_s)), QString());
+    // Taller pages have room for more than a block; each still starts anew.
+    for (QPageSize::PageSizeId size : {QPageSize::A4, QPageSize::Legal}) {
+        QPdfWriter writer(path(QPageSize::key(size) + u".pdf"_s));
+        writer.setPageSize(QPageSize(size));
+        ASSERT_TRUE(printRegister(reg, writer));
+    }
+    for (const QString &name : {u"Letter.pdf"_s, u"A4.pdf"_s, u"Legal.pdf"_s})
+        EXPECT_EQ(pdfPages(path(name)), expected) << name.toStdString();
+}
+
+TEST_F(PrintTest, FixedPitchColumnsFitTheWidthInsideTheMargins)
+{
+    ASSERT_EQ(writeReportPdf(sampleRegister(3), path(u"r.pdf"_s)), QString());
+    const Outcome r = run(u"pdftotext"_s, {u"-bbox"_s, path(u"r.pdf"_s), u"-"_s});
+    static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)".*>(.*)</word>)re"_s);
+    QList<QRegularExpressionMatch> words;
+    for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(r.out)))
+        words << m;
+    ASSERT_GT(words.size(), 20);
+    EXPECT_NEAR(words[0].captured(1).toDouble(), kPrintMarginPoints, 0.5) << "top left";
+    EXPECT_NEAR(words[0].captured(2).toDouble(), kPrintMarginPoints, 2);
+    const QRegularExpressionMatch rule = words[10];
+    ASSERT_EQ(rule.captured(4), QString(kPrintColumns, u'-'));
+    const qreal left = rule.captured(1).toDouble(), right = rule.captured(3).toDouble();
+    EXPECT_LE(right, 612 - kPrintMarginPoints) << "inside the right margin";
+    EXPECT_GT(right, 612 - kPrintMarginPoints - 10) << "shrunk no more than needed";
+    // Every bar of every line stands at character 9, 48, 61 or 73.
+    const qreal advance = (right - left) / kPrintColumns;
+    int bars = 0;
+    for (const QRegularExpressionMatch &w : words) {
+        if (!w.captured(4).startsWith(u'|'))
+            continue;
+        const qreal column = (w.captured(1).toDouble() - left) / advance;
+        EXPECT_TRUE(QList<int>({9, 48, 61, 73}).contains(qRound(column))) << column;
+        EXPECT_NEAR(column, qRound(column), 0.2);
+        ++bars;
+    }
+    EXPECT_EQ(bars, 4 * 4);
+}
+
+TEST_F(PrintTest, AnEmptyRegisterGivesAValidBlankDocument)
+{
+    ASSERT_EQ(writeReportPdf(Register(), path(u"e.pdf"_s)), QString());
+    const Outcome info = run(u"pdfinfo"_s, {path(u"e.pdf"_s)});
+    EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(info.out).contains(QRegularExpression(u"\\nPages: +1\\n"_s)));
+    EXPECT_EQ(pdfPages(path(u"e.pdf"_s)), QList<QStringList>{QStringList()});
+}
+
+TEST_F(PrintTest, CliPrintsWhatReportShowsWithoutADisplay)
+{
+    QFile file(path(u"r.ldgr"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("({Amount = 1000; CheckNumber = \"\"; Date = 03/01/2007; DescriptionofTransaction = Paycheck;},\n"
+               " {Amount = -45.25; CheckNumber = 101; Date = 03/12/2007; DescriptionofTransaction = Groceries;})");
+    file.close();
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const QString &name : {u"QT_QPA_PLATFORM"_s, u"DISPLAY"_s, u"WAYLAND_DISPLAY"_s})
+        env.remove(name);
+    const QString cli = QString::fromUtf8(CHEQBOOK_CLI);
+    const QString ldgr = path(u"r.ldgr"_s);
+
+    const Outcome printed = run(cli, {u"print"_s, ldgr, u"-o"_s, path(u"r.pdf"_s)}, env);
+    ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
+    const Outcome report = run(cli, {u"report"_s, ldgr}, env);
+    ASSERT_TRUE(report.out.contains("|1000.00    |1000       \n"));
+    EXPECT_EQ(pdfPages(path(u"r.pdf"_s)), expectedPages(QString::fromUtf8(report.out)));
+
+    EXPECT_EQ(run(cli, {u"print"_s, ldgr}, env).exitCode, 2) << "no -o";
+    EXPECT_TRUE(run(cli, {u"print"_s, u"--help"_s}, env).out.startsWith("usage: cheqbook-cli print FILE -o OUT.pdf\n"));
+    const Outcome nowhere = run(cli, {u"print"_s, ldgr, u"-o"_s, path(u"missing/r.pdf"_s)}, env);
+    EXPECT_EQ(nowhere.exitCode, 1);
+    EXPECT_TRUE(nowhere.err.contains(u"r.pdf could not be written"_s)) << nowhere.err.toStdString();
+}
+
+} // namespace
