@@ -4,6 +4,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -18,6 +20,9 @@ void reactivate(QWidget *parent)
         parent->window()->activateWindow();
 }
 } // namespace
+
+QtToolkit::QtToolkit() = default;
+QtToolkit::~QtToolkit() = default;
 
 void QtToolkit::alert(QWidget *parent, const QString &title, const QString &message, const QString &button)
 {
@@ -92,6 +97,22 @@ bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
     const bool print = dialog.exec() == QDialog::Accepted;
     reactivate(parent);
     return print;
+}
+
+void QtToolkit::printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint)
+{
+    QPrintPreviewDialog dialog(&printer, parent);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&paint](QPrinter *p) { paint(*p); });
+    dialog.resize(900, 700);
+    dialog.exec();
+    reactivate(parent);
+}
+
+QPrinter &QtToolkit::sharedPrinter()
+{
+    if (!m_printer)
+        m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return *m_printer;
 }
 
 QDate QtToolkit::today() const { return QDate::currentDate(); }

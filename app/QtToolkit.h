@@ -2,11 +2,15 @@
 
 #include "Toolkit.h"
 
+#include <memory>
+
 // The toolkit of the running application: Qt's message boxes, file dialogs
 // and print dialog.
 class QtToolkit : public Toolkit
 {
 public:
+    QtToolkit();
+    ~QtToolkit() override;
     void alert(QWidget *parent, const QString &title, const QString &message, const QString &button) override;
     using Toolkit::alert;
     void beep() override;
@@ -17,5 +21,10 @@ public:
     bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                  const QString &cancelButton) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
+    void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
+    QPrinter &sharedPrinter() override;
     QDate today() const override;
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
 };

@@ -8,6 +8,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QPrinter;
 class QWidget;
 
@@ -39,6 +41,10 @@ public:
                          const QString &cancelButton) = 0;
     // The print dialog for printer; true when the user chose to print.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
+    // A print preview; paint draws the pages on the printer it is given.
+    virtual void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
+    // The page settings of the session, shared by every window.
+    virtual QPrinter &sharedPrinter() = 0;
 
     // Today, in the local time zone.
     virtual QDate today() const = 0;

@@ -2,6 +2,8 @@
 
 #include "Toolkit.h"
 
+#include <QPrinter>
+
 // A toolkit that never blocks: no dialog in a benchmark.
 class BenchToolkit : public Toolkit
 {
@@ -16,5 +18,8 @@ public:
         return false;
     }
     bool printDialog(QWidget *, QPrinter &) override { return false; }
+    void printPreview(QWidget *, QPrinter &, const std::function<void(QPrinter &)> &) override {}
+    QPrinter &sharedPrinter() override { return printer; }
+    QPrinter printer;
     QDate today() const override { return QDate(2026, 12, 7); }
 };

@@ -8,16 +8,21 @@ add_library(cheqbook_gui STATIC
   app/QtToolkit.cpp
   fields/descriptionfield.cpp
   register/Balancing.cpp
+  register/DateSortCommands.cpp
+  register/FindCommands.cpp
   register/MyWindowController.cpp
   register/Preferences.cpp
+  register/PrintCommands.cpp
   register/RegisterTableModel.cpp
   register/RegisterWindow.cpp
   register/StatementCommands.cpp
   register/TransactionDeletion.cpp
   register/TransactionEntry.cpp
   resources/EOMDrawer.ui
+  resources/Find.ui
   resources/MyDocument.ui
   resources/Preferences.ui
+  resources/SortQuestion.ui
   sample/MyScrollView.cpp
 )
 set_target_properties(cheqbook_gui PROPERTIES

@@ -77,8 +77,27 @@ void MyWindowController::buildWindow()
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
     buildPreferencesWindow();
+    buildSortQuestionWindow();
+    buildFindWindow();
     buildDrawer();
     buildMenus();
+}
+
+void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
+{
+    auxiliary->adjustSize();
+    auxiliary->move(m_window->geometry().center() - auxiliary->rect().center());
+    auxiliary->show();
+    auxiliary->raise();
+    auxiliary->activateWindow();
+}
+
+void MyWindowController::hideAuxiliaryWindow(QWidget *auxiliary)
+{
+    if (!auxiliary->isVisible())
+        return;
+    auxiliary->hide();
+    m_window->activateWindow();
 }
 
 void MyWindowController::buildMenus()
@@ -90,11 +109,26 @@ void MyWindowController::buildMenus()
     connect(import, &QAction::triggered, this, [this, import] { importWF(import); });
     QAction *year = m_fileMenu->addAction(u"New &Year\u2026"_s);
     connect(year, &QAction::triggered, this, [this, year] { newYear(year); });
+    m_fileMenu->addSeparator();
+    QAction *preview = m_fileMenu->addAction(u"Print Pre&view\u2026"_s);
+    connect(preview, &QAction::triggered, this, [this, preview] { printPreview(preview); });
+    QAction *pdf = m_fileMenu->addAction(u"&Export PDF\u2026"_s);
+    connect(pdf, &QAction::triggered, this, [this, pdf] { exportPdf(pdf); });
+    QAction *printItem = m_fileMenu->addAction(u"&Print\u2026"_s);
+    printItem->setShortcut(Qt::CTRL | Qt::Key_P);
+    connect(printItem, &QAction::triggered, this, [this, printItem] { print(printItem); });
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
     QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
     prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
     connect(prefs, &QAction::triggered, this, [this, prefs] { openPrefWindow(prefs); });
+    edit->addSeparator();
+    QAction *findItem = edit->addAction(u"&Find\u2026"_s);
+    findItem->setShortcut(Qt::CTRL | Qt::Key_F);
+    connect(findItem, &QAction::triggered, this, [this, findItem] { showFindWindow(findItem); });
+    QAction *again = edit->addAction(u"Find &Again"_s);
+    again->setShortcut(Qt::CTRL | Qt::Key_G);
+    connect(again, &QAction::triggered, this, [this, again] { findAgain(again); });
 
     QMenu *reg = bar->addMenu(u"&Register"_s);
     QAction *insert = reg->addAction(u"&Insert After Selected Row"_s);
@@ -107,6 +141,8 @@ void MyWindowController::buildMenus()
     table->addAction(remove);
     connect(remove, &QAction::triggered, this, [this, remove] { deleteTransaction(remove); });
     reg->addSeparator();
+    QAction *sort = reg->addAction(u"&Sort by Date"_s);
+    connect(sort, &QAction::triggered, this, [this, sort] { showSortWarning(sort); });
     QAction *balance = reg->addAction(u"&Balance Month\u2026"_s);
     balance->setShortcut(Qt::CTRL | Qt::Key_B);
     connect(balance, &QAction::triggered, this, [this, balance] { showEndOfMonthWindowAction(balance); });

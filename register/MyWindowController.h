@@ -92,6 +92,22 @@ public slots:
     void importFile(const QString &path);
     void newYear(QObject *sender);
 
+    // Date sort, after a question.
+    void showSortWarning(QObject *sender);
+    void beginSort(QObject *sender);
+    void cancelSort(QObject *sender);
+
+    // Find, in a window of its own.
+    void showFindWindow(QObject *sender);
+    void find(QObject *sender);
+    void findAgain(QObject *sender);
+    void cancelFind(QObject *sender);
+
+    // The printed register.
+    void print(QObject *sender);
+    void printPreview(QObject *sender);
+    void exportPdf(QObject *sender);
+
     // End-of-month balancing (the drawer).
     void showEndOfMonthWindowAction(QObject *sender);
     void EOMEnterButton(QObject *sender);
@@ -106,6 +122,14 @@ private:
     void buildPreferencesWindow();
     void buildMenus();
     void buildDrawer();
+    void buildSortQuestionWindow();
+    void buildFindWindow();
+    // Shows one of the window's small windows centred on it, with the
+    // keyboard; hiding it gives the keyboard back to the register.
+    void showAuxiliaryWindow(QWidget *auxiliary);
+    void hideAuxiliaryWindow(QWidget *auxiliary);
+    void sortRegister();
+    QString printableReport();
     QString today() const;
 
     // Fields named after the interface elements they hold.

@@ -45,11 +45,7 @@ void MyWindowController::openPrefWindow(QObject *)
 {
     // Whatever was changed without OK is forgotten.
     autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1);
-    prefsWindow->adjustSize();
-    prefsWindow->move(m_window->geometry().center() - prefsWindow->rect().center());
-    prefsWindow->show();
-    prefsWindow->raise();
-    prefsWindow->activateWindow();
+    showAuxiliaryWindow(prefsWindow);
 }
 
 void MyWindowController::saveAndClosePrefs(QObject *)
@@ -64,9 +60,5 @@ void MyWindowController::saveAndClosePrefs(QObject *)
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
     settings.sync();
-    if (prefsWindow->isVisible()) {
-        prefsWindow->close();
-        // Back to the register, where the user was typing.
-        m_window->activateWindow();
-    }
+    hideAuxiliaryWindow(prefsWindow);
 }

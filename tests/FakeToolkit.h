@@ -5,6 +5,7 @@
 
 #include "Toolkit.h"
 
+#include <QPrinter>
 #include <QStringList>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,14 @@ public:
         return next(confirmAnswers, "question");
     }
     bool printDialog(QWidget *, QPrinter &) override { return next(printAnswers, "print dialog"); }
+    void printPreview(QWidget *, QPrinter &p, const std::function<void(QPrinter &)> &paint) override
+    {
+        ++previews;
+        paint(p);
+    }
+    QPrinter &sharedPrinter() override { return printer; }
+    int previews = 0;
+    QPrinter printer;
     QDate today() const override { return fixedToday; }
 
     // The one alert shown since the last call, as "title: message".
