@@ -110,7 +110,7 @@ void MyWindowController::buildMenus()
     QAction *year = m_fileMenu->addAction(u"New &Year\u2026"_s);
     connect(year, &QAction::triggered, this, [this, year] { newYear(year); });
     m_fileMenu->addSeparator();
-    QAction *preview = m_fileMenu->addAction(u"Print Pre&view\u2026"_s);
+    QAction *preview = m_fileMenu->addAction(u"Print Previe&w\u2026"_s);
     connect(preview, &QAction::triggered, this, [this, preview] { printPreview(preview); });
     QAction *pdf = m_fileMenu->addAction(u"&Export PDF\u2026"_s);
     connect(pdf, &QAction::triggered, this, [this, pdf] { exportPdf(pdf); });
