@@ -7,8 +7,10 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QScreen>
 #include <QSettings>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -24,7 +26,10 @@ QString canonical(const QString &path)
 }
 } // namespace
 
-DocumentController::DocumentController(Toolkit &toolkit, QObject *parent) : QObject(parent), m_toolkit(toolkit) {}
+DocumentController::DocumentController(Toolkit &toolkit, const QString &recoveryFolder, QObject *parent)
+    : QObject(parent), m_toolkit(toolkit), m_recovery(recoveryFolder)
+{
+}
 
 DocumentController::~DocumentController() { qDeleteAll(m_documents); }
 
@@ -52,6 +57,12 @@ MyDocument *DocumentController::openDocument(const QString &path)
         window->activateWindow();
         return open;
     }
+    const auto lock = lockFile(nullptr, QFileInfo(path).absoluteFilePath(),
+                               u"\u201c%1\u201d is already open in another Cheqbook%2.\nIf both save it, one will "
+                               "overwrite the other's changes."_s,
+                               u"Open Anyway"_s);
+    if (!lock)
+        return nullptr;
     auto *document = new MyDocument(this);
     QString why;
     if (!document->readFromFile(QFileInfo(path).absoluteFilePath(), u"ldgr", &why)) {
@@ -61,6 +72,7 @@ MyDocument *DocumentController::openDocument(const QString &path)
                                                                                       why));
         return nullptr;
     }
+    m_locks.insert(document, *lock);
     noteRecentFile(document->fileName());
     showDocument(document);
     return document;
@@ -96,9 +108,13 @@ QString DocumentController::displayName(const MyDocument *document) const
 void DocumentController::showDocument(MyDocument *document)
 {
     m_documents.append(document);
+    m_recoveryIds.insert(document, ++m_nextRecoveryId);
     document->makeWindowControllers(m_toolkit);
     MyWindowController *controller = document->windowController();
-    connect(document, &MyDocument::changeCountChanged, this, [this, document] { updateWindow(document); });
+    connect(document, &MyDocument::changeCountChanged, this, [this, document] {
+        updateWindow(document);
+        scheduleRecovery(document);
+    });
     connect(document, &MyDocument::fileNameChanged, this, [this, document] { updateWindow(document); });
     connect(controller, &MyWindowController::closeRequested, this, [this, document] { closeDocument(document); });
     installMenus(document);
@@ -147,6 +163,9 @@ bool DocumentController::closeDocument(MyDocument *document)
     }
     m_documents.removeOne(document);
     m_untitledNames.remove(document);
+    m_recovery.remove(m_recoveryIds.take(document));
+    delete m_recoveryTimers.take(document);
+    m_locks.remove(document);
     static_cast<RegisterWindow *>(document->windowController()->window())->closeForGood();
     // The close may come from the window's own event; it goes once that is over.
     document->deleteLater();
@@ -175,6 +194,26 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
 {
     if (QFileInfo(path).suffix().isEmpty())
         path += u".ldgr"_s;
+    path = QFileInfo(path).absoluteFilePath();
+    const QString name = QFileInfo(path).fileName();
+    if (path == document->fileName() && document->fileChangedOnDisk()) {
+        const QString question = QFileInfo::exists(path)
+            ? u"\u201c%1\u201d was changed by another program since you opened it.\n"
+              "Saving replaces those changes with yours."_s.arg(name)
+            : u"\u201c%1\u201d was moved or deleted since you opened it.\nSave it again where it was?"_s.arg(name);
+        if (!m_toolkit.confirm(windowOf(document), u"Save"_s, question, u"Save Anyway"_s, u"Cancel"_s))
+            return false;
+    }
+    std::shared_ptr<QLockFile> newLock;
+    if (path != document->fileName()) {
+        const auto lock = lockFile(document, path,
+                                   u"\u201c%1\u201d is open in another Cheqbook%2.\nIf both save it, one will "
+                                   "overwrite the other's changes."_s,
+                                   u"Save Anyway"_s);
+        if (!lock)
+            return false;
+        newLock = *lock;
+    }
     QString why;
     if (!document->saveToFile(QFileInfo(path).absoluteFilePath(), &why)) {
         m_toolkit.alert(windowOf(document), u"Error"_s,
@@ -182,6 +221,8 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
         return false;
     }
     m_untitledNames.remove(document);
+    if (newLock)
+        m_locks.insert(document, newLock); // the old file's lock goes
     noteRecentFile(document->fileName());
     updateWindow(document);
     return true;
@@ -219,6 +260,83 @@ void DocumentController::quit()
 {
     if (closeAll())
         QCoreApplication::quit();
+}
+
+void DocumentController::scheduleRecovery(MyDocument *document)
+{
+    const int id = m_recoveryIds.value(document);
+    if (!document->isDocumentEdited()) {
+        if (QTimer *timer = m_recoveryTimers.value(document))
+            timer->stop();
+        m_recovery.remove(id);
+        return;
+    }
+    QTimer *&timer = m_recoveryTimers[document];
+    if (!timer) {
+        timer = new QTimer(this);
+        timer->setSingleShot(true);
+        timer->setInterval(kRecoveryDelayMs);
+        connect(timer, &QTimer::timeout, this, [this, document, id] {
+            // A copy that cannot be written only means less to recover.
+            if (document->isDocumentEdited() && document->array())
+                m_recovery.save(id, document->fileName(), *document->array());
+        });
+    }
+    timer->start();
+}
+
+void DocumentController::offerRecovery()
+{
+    for (RecoveryStore::Recovered &found : m_recovery.leftBehind()) {
+        const QString name = found.originalPath.isEmpty() ? u"a new register"_s
+                                                          : u"\u201c%1\u201d"_s.arg(QFileInfo(found.originalPath).fileName());
+        const bool restore = m_toolkit.confirm(
+            nullptr, u"Restore"_s,
+            u"Cheqbook closed unexpectedly while %1 had changes that were not saved.\n"
+            "Do you want to restore them?"_s.arg(name),
+            u"Restore"_s, u"Discard"_s);
+        if (restore) {
+            auto *document = new MyDocument(this);
+            if (!found.originalPath.isEmpty() && documentForPath(found.originalPath)) {
+                // The file is open already: the copy comes back as a new register.
+                found.originalPath.clear();
+            }
+            if (found.originalPath.isEmpty()) {
+                ++m_untitledCount;
+                m_untitledNames.insert(document, m_untitledCount == 1 ? u"Untitled"_s
+                                                                     : u"Untitled %1"_s.arg(m_untitledCount));
+            } else if (const auto lock = lockFile(nullptr, found.originalPath, {}, {}); lock && *lock) {
+                m_locks.insert(document, *lock);
+            }
+            document->restoreRows(std::move(found.rows), found.originalPath);
+            showDocument(document);
+            scheduleRecovery(document);
+        }
+        RecoveryStore::discard(found);
+    }
+}
+
+std::optional<std::shared_ptr<QLockFile>> DocumentController::lockFile(const MyDocument *document,
+                                                                       const QString &path, const QString &question,
+                                                                       const QString &goOn)
+{
+    const QFileInfo info(path);
+    auto lock = std::make_shared<QLockFile>(info.absolutePath() + u"/."_s + info.fileName() + u".lock"_s);
+    // A lock is stale only when the Cheqbook that took it is gone, however old.
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0))
+        return lock;
+    if (lock->error() == QLockFile::LockFailedError && !question.isEmpty()) {
+        qint64 pid = 0;
+        QString host, app;
+        lock->getLockInfo(&pid, &host, &app);
+        const QString who = pid ? u" (process %1 on %2)"_s.arg(pid).arg(host) : QString();
+        if (!m_toolkit.confirm(windowOf(document), u"Already Open"_s, question.arg(info.fileName(), who), goOn,
+                               u"Cancel"_s))
+            return std::nullopt;
+    }
+    // No lock to be had here (a read-only folder, say): go on without one.
+    return std::shared_ptr<QLockFile>();
 }
 
 QStringList DocumentController::recentFiles() const

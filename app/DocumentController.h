@@ -4,14 +4,20 @@
 // register; new, open (and open recent), close, save, save as, revert and
 // quit, with Save / Don't Save / Cancel for unsaved changes.
 
+#include "RecoveryStore.h"
 #include "Toolkit.h"
 
 #include <QHash>
 #include <QList>
 #include <QObject>
 
+#include <memory>
+#include <optional>
+
 class MyDocument;
+class QLockFile;
 class QMenu;
+class QTimer;
 class QWidget;
 
 class DocumentController : public QObject
@@ -19,7 +25,9 @@ class DocumentController : public QObject
     Q_OBJECT
 
 public:
-    explicit DocumentController(Toolkit &toolkit, QObject *parent = nullptr);
+    // Copies of unsaved registers go to recoveryFolder.
+    explicit DocumentController(Toolkit &toolkit, const QString &recoveryFolder = RecoveryStore::defaultFolder(),
+                                QObject *parent = nullptr);
     ~DocumentController() override;
 
     // File > New: an untitled register in a window of its own.
@@ -55,6 +63,12 @@ public:
     QStringList recentFiles() const;
     void clearRecentFiles();
 
+    // Offers back, one by one, the registers a Cheqbook that did not close
+    // normally left with unsaved changes.
+    void offerRecovery();
+    // How long after a change the recovery copy is written.
+    static constexpr int kRecoveryDelayMs = 3000;
+
 private:
     void showDocument(MyDocument *document);
     void installMenus(MyDocument *document);
@@ -62,9 +76,21 @@ private:
     void updateWindow(MyDocument *document);
     void noteRecentFile(const QString &path);
     QWidget *windowOf(const MyDocument *document) const;
+    void scheduleRecovery(MyDocument *document);
+    // Takes the lock beside path, so that another Cheqbook opening the file
+    // is warned. When another running Cheqbook holds it, asks question (with
+    // %1 the file's name and %2 who holds it); nothing when the user chose not
+    // to go on, a null lock when none could be had but the user may go on.
+    std::optional<std::shared_ptr<QLockFile>> lockFile(const MyDocument *document, const QString &path,
+                                                       const QString &question, const QString &goOn);
 
     Toolkit &m_toolkit;
     QList<MyDocument *> m_documents;
     QHash<const MyDocument *, QString> m_untitledNames;
     int m_untitledCount = 0;
+    RecoveryStore m_recovery;
+    QHash<const MyDocument *, int> m_recoveryIds;
+    QHash<const MyDocument *, QTimer *> m_recoveryTimers;
+    int m_nextRecoveryId = 0;
+    QHash<const MyDocument *, std::shared_ptr<QLockFile>> m_locks;
 };

@@ -148,6 +148,15 @@ bool MyDocument::revertToSaved(QString *error)
     return true;
 }
 
+void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath)
+{
+    ensureRegister();
+    theArray->assign(std::move(rows));
+    setFileName(originalPath);
+    m_diskStamp = stampOf(originalPath);
+    setChangeCount(m_changeCount + 1);
+}
+
 void MyDocument::ensureRegister()
 {
     if (!theArray) {

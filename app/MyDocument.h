@@ -61,6 +61,11 @@ public:
     // share of the register sees the saved rows.
     bool revertToSaved(QString *error);
 
+    // Takes back rows recovered after a crash: they become the register, the
+    // document takes the name of the file they were a copy of (none for a
+    // register never saved), and counts as changed.
+    void restoreRows(std::vector<RecordPtr> rows, const QString &originalPath);
+
     // An empty register when there is none yet: a new document starts so.
     void ensureRegister();
     // Makes the document's window (the window controller is built with the GUI).

@@ -24,6 +24,7 @@ int main(int argc, char **argv)
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);
+    documents.offerRecovery();
     documents.openDocuments(parser.positionalArguments());
     if (documents.documents().isEmpty())
         documents.newDocument();

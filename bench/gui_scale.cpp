@@ -2,7 +2,7 @@
 // first paint, then one append, one delete, one amount edit in row 0. Each
 // figure is printed in milliseconds; bench/run turns them into ratios.
 
-#include "FakeToolkitForBench.h"
+#include "QuietToolkit.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterTableModel.h"
@@ -41,7 +41,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr\n");
         return 2;
     }
-    BenchToolkit toolkit;
+    QuietToolkit toolkit;
     QElapsedTimer t;
     t.start();
     MyDocument doc;

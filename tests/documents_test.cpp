@@ -55,7 +55,7 @@ protected:
 
     QTemporaryDir dir;
     FakeToolkit toolkit;
-    DocumentController controller{toolkit};
+    DocumentController controller{toolkit, dir.filePath(u"recovery"_s)};
     const QByteArray m_register = "({Amount = 10.00; DescriptionofTransaction = Opening;})";
 };
 

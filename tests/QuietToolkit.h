@@ -4,8 +4,9 @@
 
 #include <QPrinter>
 
-// A toolkit that never blocks: no dialog in a benchmark.
-class BenchToolkit : public Toolkit
+// A toolkit that never blocks and asks nothing, for programs that drive the
+// window without a person: benchmarks and the crash-recovery test's helper.
+class QuietToolkit : public Toolkit
 {
 public:
     void alert(QWidget *, const QString &, const QString &, const QString &) override {}
