@@ -4,6 +4,7 @@
 
 #include "MyDocument.h"
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -20,6 +21,7 @@ void error(const QString &message);
 // Writes UTF-8 to stdout; false (and a message on stderr) when the write
 // fails, as on a full disk or a closed pipe.
 bool writeOut(const QString &text);
+bool writeOut(QByteArrayView bytes);
 bool finishOut();
 
 struct Arguments {
@@ -36,7 +38,10 @@ struct Arguments {
 Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
 
 // Opens a register file as the window has it just after opening: read, with
-// the running balance recalculated. Null after reporting the error.
-std::unique_ptr<MyDocument> openRegister(const QString &path);
+// the running balance recalculated. Null after reporting the error. The
+// document lives until the process ends: taking a large register apart takes
+// longer than reading it, and the program exits without doing so.
+enum class Recalculate { No, Yes };
+MyDocument *openRegister(const QString &path, Recalculate recalculate = Recalculate::Yes);
 
 } // namespace cli

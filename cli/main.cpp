@@ -43,12 +43,13 @@ void reportOutFailure()
 }
 } // namespace
 
-bool writeOut(const QString &text)
+bool writeOut(const QString &text) { return writeOut(QByteArrayView(text.toUtf8())); }
+
+bool writeOut(QByteArrayView bytes)
 {
     if (outFailed)
         return false;
-    const QByteArray bytes = text.toUtf8();
-    if (std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
         reportOutFailure();
         return false;
     }
@@ -99,15 +100,17 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
     return a;
 }
 
-std::unique_ptr<MyDocument> openRegister(const QString &path)
+MyDocument *openRegister(const QString &path, Recalculate recalculate)
 {
-    auto doc = std::make_unique<MyDocument>();
+    auto *doc = new MyDocument; // see the header: never taken apart
     QString why;
     if (!doc->readFromFile(path, u"ldgr", &why)) {
         error(why);
+        delete doc;
         return nullptr;
     }
-    recalculateCheckbook(*doc->array());
+    if (recalculate == Recalculate::Yes)
+        recalculateCheckbook(*doc->array());
     return doc;
 }
 
@@ -131,27 +134,23 @@ struct Command {
 
 int runReport(const Arguments &a)
 {
-    auto doc = openRegister(a.positional[0]);
+    auto doc = openRegister(a.positional[0], Recalculate::No);
     if (!doc)
         return Failed;
-    Register &reg = *doc->array();
-    // Every row's Amount as the window shows it.
-    for (const RecordPtr &r : reg.rows())
-        rewriteAmountAsMoneyText(*r);
-    writeReport(reg, [](const QString &chunk) { writeOut(chunk); });
+    // Every row's Amount as the window shows it, and fresh balances.
+    rewriteAmountsAndRecalculate(*doc->array());
+    writeReportUtf8(*doc->array(), [](QByteArrayView chunk) { writeOut(chunk); });
     return finishOut() ? Ok : Failed;
 }
 
 #ifdef CHEQBOOK_PRINT
 int runPrint(const Arguments &a)
 {
-    auto doc = openRegister(a.positional[0]);
+    auto doc = openRegister(a.positional[0], Recalculate::No);
     if (!doc)
         return Failed;
-    Register &reg = *doc->array();
-    for (const RecordPtr &r : reg.rows())
-        rewriteAmountAsMoneyText(*r);
-    const QString failure = writeReportPdf(reg, a.output);
+    rewriteAmountsAndRecalculate(*doc->array());
+    const QString failure = writeReportPdf(*doc->array(), a.output);
     if (!failure.isEmpty()) {
         error(failure);
         return Failed;
@@ -342,7 +341,11 @@ int main(int argc, char **argv)
             std::fputs(synopsis.toUtf8().constData(), stderr);
             return Usage;
         }
-        return c.run(a);
+        const int code = c.run(a);
+        // Everything written is flushed or committed by now; end without
+        // taking apart what the command read.
+        std::fflush(stdout);
+        std::_Exit(code);
     }
     error(u"unknown command %1"_s.arg(name));
     std::fputs(usage().toUtf8().constData(), stderr);

@@ -9,6 +9,7 @@
 
 #include "Register.h"
 
+#include <QByteArrayView>
 #include <QString>
 
 #include <functional>
@@ -29,3 +30,6 @@ QString reportText(const Register &reg);
 // The same text in pieces of a few thousand rows, for writing a large
 // register without holding its whole report.
 void writeReport(const Register &reg, const std::function<void(const QString &chunk)> &sink);
+
+// The same text again, encoded as UTF-8, for writing to a file or a pipe.
+void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayView chunk)> &sink);

@@ -35,3 +35,16 @@ void rewriteAmountAsMoneyText(Record &record)
     char buf[32];
     record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
 }
+
+void rewriteAmountsAndRecalculate(Register &reg)
+{
+    Cents total = 0;
+    char buf[32];
+    for (const RecordPtr &record : reg.rows()) {
+        const CentsReading amount = record->value(Key::Amount).cents();
+        if (amount.status != NumberStatus::OutOfRange)
+            record->set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
+        total = addCents(total, amount.cents);
+        record->set(Key::Total, Value::money(total));
+    }
+}

@@ -18,5 +18,9 @@ void carryBalance(Register &reg, int firstRow);
 // "abc" become "12.50" and "0.00"). An amount out of range is left alone.
 void rewriteAmountAsMoneyText(Record &record);
 
+// Every Amount as the table shows it and every balance recalculated, in one
+// pass: the register as a window that showed every row would hold it.
+void rewriteAmountsAndRecalculate(Register &reg);
+
 // a + b, held within the range of money.
 Cents addCents(Cents a, Cents b);
