@@ -3,7 +3,6 @@
 #include "AtomicFile.h"
 #include "Report.h"
 
-#include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QFontDatabase>
@@ -12,11 +11,9 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QTextBlock>
-#include <QTextCursor>
-#include <QTextDocument>
 
 #include <algorithm>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -36,26 +33,6 @@ QFont printFont()
     return font;
 }
 
-// Starts a page before every header block but the first.
-void breakPagesBeforeHeaders(QTextDocument &doc)
-{
-    const QString header = reportHeader();
-    const QStringView titles = QStringView(header).first(header.indexOf(u'\n'));
-    const QStringView rule = QStringView(header).sliced(titles.size() + 1).chopped(1);
-    QTextBlockFormat pageBreak;
-    pageBreak.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-    QTextCursor cursor(&doc);
-    // One edit, so that the layout is redone once rather than once a header.
-    cursor.beginEditBlock();
-    for (QTextBlock block = doc.firstBlock().next(); block.isValid(); block = block.next()) {
-        if (block.text() == titles && block.next().isValid() && block.next().text() == rule) {
-            cursor.setPosition(block.position());
-            cursor.mergeBlockFormat(pageBreak);
-        }
-    }
-    cursor.endEditBlock();
-}
-
 } // namespace
 
 void setUpPrintedRegisterPage(QPagedPaintDevice &device)
@@ -64,59 +41,97 @@ void setUpPrintedRegisterPage(QPagedPaintDevice &device)
                           QPageLayout::Point);
 }
 
-bool printReportText(const QString &reportText, QPagedPaintDevice &device)
+namespace {
+
+// Paints report lines, handed out one at a time by nextLine (false at the
+// end), on the device's pages.
+bool printLines(const std::function<bool(QString &line)> &nextLine, QPagedPaintDevice &device)
 {
     setUpPrintedRegisterPage(device);
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    if (reportText.isEmpty())
-        return painter.end();
 
-    QTextDocument doc;
-    // Laid out in the device's own units, so that what is measured here is
-    // what is painted.
-    doc.documentLayout()->setPaintDevice(&device);
-    doc.setDocumentMargin(0);
+    // Measured on the device itself, so that what is measured is what is painted.
     const QFont font = printFont();
-    doc.setDefaultFont(font);
-    // A line wider than the page (a very long amount) continues on the next
-    // line rather than being cut off at the margin.
-    QTextOption option;
-    option.setWrapMode(QTextOption::WrapAnywhere);
-    doc.setDefaultTextOption(option);
-    // The text's last line end would otherwise make an empty last block, which
-    // can spill onto a blank page of its own.
-    doc.setPlainText(reportText.endsWith(u'\n') ? reportText.chopped(1) : reportText);
-    breakPagesBeforeHeaders(doc);
-
+    painter.setFont(font);
     const QFontMetricsF metrics(font, &device);
-    const qreal lineWidth = metrics.horizontalAdvance(QString(kPrintColumns, u'-')) + metrics.averageCharWidth() / 2;
+    const qreal charWidth = metrics.horizontalAdvance(u'-');
+    const qreal lineWidth = charWidth * kPrintColumns + charWidth / 2;
     const qreal scale = std::min<qreal>(1, device.width() / lineWidth);
-    const QSizeF page(device.width() / scale, device.height() / scale);
-    doc.setPageSize(page);
+    painter.scale(scale, scale);
+    const qreal pageHeight = device.height() / scale;
+    const qreal lineHeight = metrics.lineSpacing();
+    // A line wider than the page (a very long amount) goes on over the next
+    // line rather than past the margin.
+    const qsizetype columns = std::max<qsizetype>(1, qsizetype(device.width() / scale / charWidth));
 
-    const int pages = doc.pageCount();
-    for (int p = 0; p < pages; ++p) {
-        if (p > 0 && !device.newPage())
-            return false;
-        const QRectF area(QPointF(0, p * page.height()), page);
-        painter.save();
-        painter.scale(scale, scale);
-        painter.translate(0, -area.top());
-        painter.setClipRect(area);
-        // The layout draws every line that touches the area, so the first
-        // line of the next page, which starts right at its edge, would be
-        // printed below this page's margin as well.
-        doc.drawContents(&painter, area.adjusted(0, 1, 0, -1));
-        painter.restore();
+    const QString header = reportHeader();
+    const QStringView titles = QStringView(header).first(header.indexOf(u'\n'));
+    qreal y = 0;
+    QString text;
+    while (nextLine(text)) {
+        // Every header block begins a page, so each page opens with the titles.
+        if (text == titles && y > 0) {
+            if (!device.newPage())
+                return false;
+            y = 0;
+        }
+        QStringView line(text);
+        do {
+            const QStringView piece = line.first(std::min(columns, line.size()));
+            line = line.sliced(piece.size());
+            if (y + lineHeight > pageHeight && y > 0) {
+                if (!device.newPage())
+                    return false;
+                y = 0;
+            }
+            painter.drawText(QPointF(0, y + metrics.ascent()), piece.toString());
+            y += lineHeight;
+        } while (!line.isEmpty());
     }
     return painter.end();
 }
 
+} // namespace
+
+bool printReportText(const QString &reportText, QPagedPaintDevice &device)
+{
+    QStringView rest(reportText);
+    return printLines(
+        [&](QString &line) {
+            if (rest.isEmpty())
+                return false;
+            const qsizetype end = rest.indexOf(u'\n');
+            line = (end < 0 ? rest : rest.first(end)).toString();
+            rest = end < 0 ? QStringView() : rest.sliced(end + 1);
+            return true;
+        },
+        device);
+}
+
 bool printRegister(const Register &reg, QPagedPaintDevice &device)
 {
-    return printReportText(reportText(reg), device);
+    // Line by line from the register: a long register's report is never
+    // held whole.
+    const QStringList header = reportHeader().split(u'\n', Qt::SkipEmptyParts);
+    int row = 0;
+    int headerLine = 0;
+    return printLines(
+        [&](QString &line) {
+            if (row >= reg.count())
+                return false;
+            if (row % kReportRowsPerHeader == 0 && headerLine < header.size()) {
+                line = header[headerLine++];
+                return true;
+            }
+            line.clear();
+            appendReportLine(line, reg[row++]);
+            line.chop(1);
+            headerLine = 0;
+            return true;
+        },
+        device);
 }
 
 QString writeReportPdf(const Register &reg, const QString &path)
