@@ -8,6 +8,9 @@
 #include "RegisterTableModel.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -37,6 +40,8 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    QApplication::setOrganizationName(u"CheqbookBench"_s);
+    QApplication::setApplicationName(u"CheqbookBench"_s);
     if (argc < 2) {
         std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr\n");
         return 2;
@@ -76,6 +81,31 @@ int main(int argc, char **argv)
     model->setData(model->index(0, RegisterTableModel::AmountColumn), u"1234.56"_s);
     paint(w);
     std::printf("edit_row0 %.1f\n", ms(t));
+
+    // Find a text that only the last row holds, from the top.
+    const QString last = u"Only in the last row"_s;
+    doc.array()->at(doc.count() - 1)->set(Key::DescriptionofTransaction, Value::text(last));
+    c->deselectAll();
+    w->findChild<QLineEdit *>(u"findField"_s)->setText(last);
+    t.restart();
+    c->find(w);
+    paint(w);
+    std::printf("find_last %.1f\n", ms(t));
+
+    QSettings().setValue(u"sortWarning"_s, u"1"_s);
+    t.restart();
+    c->showSortWarning(w);
+    paint(w);
+    std::printf("sort %.1f\n", ms(t));
+
+    const QString pdf = QDir::temp().filePath(u"cheqbook-gui-scale.pdf"_s);
+    toolkit.printer.setOutputFormat(QPrinter::PdfFormat);
+    toolkit.printer.setOutputFileName(pdf);
+    toolkit.printAnswer = true;
+    t.restart();
+    c->print(w);
+    std::printf("print_pdf %.1f\n", ms(t));
+    QFile::remove(pdf);
 
     // Scrolling repaints only what is visible, wherever it is.
     t.restart();

@@ -18,7 +18,8 @@ public:
     {
         return false;
     }
-    bool printDialog(QWidget *, QPrinter &) override { return false; }
+    bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
+    bool printAnswer = false;
     void printPreview(QWidget *, QPrinter &, const std::function<void(QPrinter &)> &) override {}
     QPrinter &sharedPrinter() override { return printer; }
     QPrinter printer;
