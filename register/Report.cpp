@@ -1,5 +1,7 @@
 #include "Report.h"
 
+#include <type_traits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -70,18 +72,46 @@ void appendUtf8Column(QByteArray &out, const Value &value, qsizetype width, Over
     value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
 }
 
-void appendUtf8Line(QByteArray &out, const Record &record)
+// One row line in either kind of text: the columns and separators are the
+// same; only how a value is appended differs.
+template <typename Text>
+void appendLine(Text &out, const Record &record)
 {
-    appendUtf8Column(out, record.value(Key::CheckNumber), 8, Overflow::Cut);
-    out.append(" | ");
-    appendUtf8Column(out, record.value(Key::DescriptionofTransaction), 36, Overflow::Cut);
-    out.append(" | ");
-    appendUtf8Column(out, record.value(Key::Date), 10, Overflow::Cut);
-    out.append(" |");
-    appendUtf8Column(out, record.value(Key::Amount), 11, Overflow::Whole);
-    out.append('|');
-    appendUtf8Column(out, record.value(Key::Total), 11, Overflow::Whole);
-    out.append('\n');
+    constexpr bool utf16 = std::is_same_v<Text, QString>;
+    auto column = [&](Key key, qsizetype width, Overflow overflow, QLatin1StringView separator) {
+        if constexpr (utf16)
+            appendColumn(out, record.value(key), width, overflow);
+        else
+            appendUtf8Column(out, record.value(key), width, overflow);
+        if constexpr (utf16)
+            out.append(separator);
+        else
+            out.append(separator.data(), separator.size());
+    };
+    column(Key::CheckNumber, 8, Overflow::Cut, QLatin1StringView(" | "));
+    column(Key::DescriptionofTransaction, 36, Overflow::Cut, QLatin1StringView(" | "));
+    column(Key::Date, 10, Overflow::Cut, QLatin1StringView(" |"));
+    column(Key::Amount, 11, Overflow::Whole, QLatin1StringView("|"));
+    column(Key::Total, 11, Overflow::Whole, QLatin1StringView("\n"));
+}
+
+// The whole report in chunks of kChunkRows rows.
+template <typename Text, typename Sink>
+void writeChunks(const Register &reg, const Text &header, Sink &&sink)
+{
+    Text chunk;
+    chunk.reserve(kChunkRows * 90 + header.size() * (kChunkRows / kReportRowsPerHeader + 2));
+    for (int i = 0; i < reg.count(); ++i) {
+        if (i % kReportRowsPerHeader == 0)
+            chunk.append(header);
+        appendLine(chunk, reg[i]);
+        if ((i + 1) % kChunkRows == 0) {
+            sink(chunk);
+            chunk.clear();
+        }
+    }
+    if (!chunk.isEmpty())
+        sink(chunk);
 }
 
 } // namespace
@@ -92,54 +122,16 @@ QString reportHeader()
         + QString(86, u'-') + u'\n';
 }
 
-void appendReportLine(QString &out, const Record &record)
-{
-    appendColumn(out, record.value(Key::CheckNumber), 8, Overflow::Cut);
-    out.append(u" | ");
-    appendColumn(out, record.value(Key::DescriptionofTransaction), 36, Overflow::Cut);
-    out.append(u" | ");
-    appendColumn(out, record.value(Key::Date), 10, Overflow::Cut);
-    out.append(u" |");
-    appendColumn(out, record.value(Key::Amount), 11, Overflow::Whole);
-    out.append(u'|');
-    appendColumn(out, record.value(Key::Total), 11, Overflow::Whole);
-    out.append(u'\n');
-}
+void appendReportLine(QString &out, const Record &record) { appendLine(out, record); }
 
 void writeReport(const Register &reg, const std::function<void(const QString &)> &sink)
 {
-    const QString header = reportHeader();
-    QString chunk;
-    chunk.reserve(kChunkRows * 90 + header.size() * (kChunkRows / kReportRowsPerHeader + 2));
-    for (int i = 0; i < reg.count(); ++i) {
-        if (i % kReportRowsPerHeader == 0)
-            chunk.append(header);
-        appendReportLine(chunk, reg[i]);
-        if ((i + 1) % kChunkRows == 0) {
-            sink(chunk);
-            chunk.clear();
-        }
-    }
-    if (!chunk.isEmpty())
-        sink(chunk);
+    writeChunks(reg, reportHeader(), sink);
 }
 
 void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayView)> &sink)
 {
-    const QByteArray header = reportHeader().toUtf8();
-    QByteArray chunk;
-    chunk.reserve(kChunkRows * 90 + header.size() * (kChunkRows / kReportRowsPerHeader + 2));
-    for (int i = 0; i < reg.count(); ++i) {
-        if (i % kReportRowsPerHeader == 0)
-            chunk.append(header);
-        appendUtf8Line(chunk, reg[i]);
-        if ((i + 1) % kChunkRows == 0) {
-            sink(chunk);
-            chunk.clear();
-        }
-    }
-    if (!chunk.isEmpty())
-        sink(chunk);
+    writeChunks(reg, reportHeader().toUtf8(), [&](const QByteArray &chunk) { sink(chunk); });
 }
 
 QString reportText(const Register &reg)
