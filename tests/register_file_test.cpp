@@ -152,7 +152,7 @@ TEST(OldStyleReader, RefusesWhatIsNotARegisterAndSaysWhere)
         {"({} {})", "line 1: expected \u201c,\u201d or \u201c)\u201d after row 1"},
         {"() ()", "line 1: unexpected text after the end of the list"},
         {"(\n/* open", "line 2: a comment is not closed with \u201c*/\u201d"},
-        {"({Amount = \"caf\xe9\";})", "the file is neither ASCII nor UTF-8 text"},
+        {"({Amount = \"caf\xe9\";})", "line 1: the file is neither ASCII nor UTF-8 text"},
         {"bplist00\x01\x02", "the file is a binary property list, which Cheqbook does not read; save it as text or XML"},
         {"(\n{Amount = 1e400;})",
          "row 1: the Amount \u201c1e400\u201d is out of range (amounts are limited to 90 trillion dollars)"},
