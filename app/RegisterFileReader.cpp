@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUtf8StringView>
 #include <QXmlStreamReader>
@@ -514,6 +515,19 @@ void refuseInvalidUtf8(const QByteArray &bytes)
     }
 }
 
+// Whether XML is to be read as UTF-8: it says so, or names no encoding.
+bool declaresUtf8(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("<?xml"))
+        return true;
+    const qsizetype end = bytes.indexOf("?>");
+    static const QRegularExpression encoding(uR"(\sencoding\s*=\s*["']([^"']*)["'])"_s);
+    const QRegularExpressionMatch m =
+        encoding.match(QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end));
+    return !m.hasMatch() || m.captured(1).compare(u"UTF-8", Qt::CaseInsensitive) == 0
+        || m.captured(1).compare(u"UTF8", Qt::CaseInsensitive) == 0;
+}
+
 } // namespace
 
 RegisterReadResult parseRegister(const QByteArray &input)
@@ -542,6 +556,10 @@ RegisterReadResult parseRegister(const QByteArray &input)
             bytes.remove(0, 3);
         refuseNulBytes(bytes);
         if (startsAsXml(bytes)) {
+            // The XML reader decodes the whole file before it parses it, and
+            // so would blame line 1 for a bad byte anywhere in it.
+            if (declaresUtf8(bytes))
+                refuseInvalidUtf8(bytes);
             result.rows = XmlParser(bytes).parse();
         } else {
             for (char c : bytes) {
@@ -561,7 +579,13 @@ RegisterReadResult parseRegister(const QByteArray &input)
 
 RegisterReadResult readRegisterFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isDir()) {
+        RegisterReadResult r;
+        r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
+        return r;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         RegisterReadResult r;

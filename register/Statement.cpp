@@ -259,7 +259,13 @@ Statement parseStatement(const QByteArray &bytes)
 
 Statement readStatementFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isDir()) {
+        Statement s;
+        s.error = u"%1 could not be read: it is a folder, not a file"_s.arg(name);
+        return s;
+    }
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError) {
