@@ -123,7 +123,7 @@ TEST_F(AtomicWrite, ConvertOntoAFullDiskLeavesTheOldFileWhole)
             SCOPED_TRACE(u"a file of %1 bytes, limit %2"_s.arg(size).arg(limit).toStdString());
             const Outcome r = cliWithFileSizeLimit({u"convert"_s, in, u"-o"_s, out}, limit);
             EXPECT_EQ(r.exitCode, 1);
-            EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: out.ldgr could not be written: "_s)) << r.err.toStdString();
+            EXPECT_EQ(r.err, u"cheqbook-cli: out.ldgr could not be written: File too large\n"_s);
             EXPECT_EQ(contents(out), m_old);
             EXPECT_EQ(files(), before) << "a temporary file was left behind";
         }
