@@ -4,6 +4,8 @@
 #include <QFile>
 #include <QSaveFile>
 
+#include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -28,16 +30,22 @@ QString write(const QString &path, const QByteArray &data, bool backup)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return u"%1 could not be written: %2"_s.arg(name, file.errorString());
+    // A short write or a failed flush leaves QSaveFile's error text at
+    // "Unknown error"; the system's own reason ("No space left on device",
+    // "File too large") is what tells the user what to do.
     auto failed = [&] {
-        const QString why = file.errorString();
+        const int cause = errno;
+        const QString why = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file.errorString();
         file.cancelWriting();
         return u"%1 could not be written: %2"_s.arg(name, why);
     };
+    errno = 0;
     if (file.write(data) != data.size())
         return failed();
     // QSaveFile buffers the last block and, on a full disk, reports the write
     // of that block as a success from commit() while the renamed file is
     // short. Flushing first surfaces the error while the old file still stands.
+    errno = 0;
     if (!file.flush())
         return failed();
     if (backup && QFileInfo(path).isFile())

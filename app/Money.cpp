@@ -113,7 +113,8 @@ CentsReading typedAmountCents(QStringView text)
     if (digits.isEmpty() || digits.front() == u'-' || digits.front() == u'+')
         return {NumberStatus::NotANumber, 0};
     CentsReading r = leadingCents(QStringView(digits));
-    if (r.ok() && (negative != parenthesised))
+    // An amount out of range saturates toward its own sign, as leadingCents does.
+    if (negative != parenthesised)
         r.cents = -r.cents;
     return r;
 }

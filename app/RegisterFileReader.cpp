@@ -4,10 +4,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QStringDecoder>
 #include <QUtf8StringView>
 #include <QXmlStreamReader>
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
@@ -30,6 +32,16 @@ QString quoted(QStringView s)
 }
 
 QString rowText(qsizetype rowIndex) { return u"row %1"_s.arg(rowIndex + 1); }
+
+// The line a byte stands on. CR LF, LF and a lone CR each end a line, so a
+// file written with old Mac line ends is not reported as one long line.
+qsizetype lineAt(const char *first, const char *where)
+{
+    qsizetype line = 1;
+    for (const char *q = first; q < where; ++q)
+        line += *q == '\n' || (*q == '\r' && (q + 1 == where || q[1] != '\n'));
+    return line;
+}
 
 // Amounts and balances must be money the program can add exactly.
 void checkMoneyRange(const Record &record, qsizetype rowIndex)
@@ -94,10 +106,7 @@ private:
 
     [[noreturn]] void failAt(const char *where, const QString &what) const
     {
-        qsizetype line = 1;
-        for (const char *q = m_first; q < where && q < m_last; ++q)
-            line += *q == '\n';
-        throw ParseError{u"line %1: %2"_s.arg(line).arg(what)};
+        throw ParseError{u"line %1: %2"_s.arg(lineAt(m_first, std::min(where, m_last))).arg(what)};
     }
 
     static bool isBare(char c)
@@ -346,6 +355,9 @@ class XmlParser
 {
 public:
     explicit XmlParser(const QByteArray &bytes) : m_xml(bytes) {}
+    // Text already decoded: the reader then ignores the encoding the XML
+    // declaration names, which described the bytes, not this text.
+    explicit XmlParser(const QString &text) : m_xml(text) {}
 
     std::vector<RecordPtr> parse()
     {
@@ -453,6 +465,71 @@ private:
 
 } // namespace
 
+namespace {
+
+// Half a surrogate pair cannot be carried further as UTF-8 without being
+// replaced by another character.
+bool hasLoneSurrogate(QStringView text)
+{
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isHighSurrogate() && i + 1 < text.size() && text[i + 1].isLowSurrogate())
+            ++i;
+        else if (text[i].isSurrogate())
+            return true;
+    }
+    return false;
+}
+
+bool startsAsXml(const QByteArray &bytes)
+{
+    qsizetype first = 0;
+    while (first < bytes.size() && QChar::isSpace(static_cast<unsigned char>(bytes[first])))
+        ++first;
+    return first < bytes.size() && bytes[first] == '<';
+}
+
+// Text never holds a NUL byte; a file that does is binary, or UTF-16 that
+// lost its byte-order mark, and reading it as text would only produce a
+// misleading complaint further on.
+void refuseNulBytes(const QByteArray &bytes)
+{
+    const qsizetype nul = bytes.indexOf('\0');
+    if (nul >= 0)
+        throw ParseError{u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
+                         "text without the byte-order mark that tells how to read it"_s.arg(
+                             lineAt(bytes.constData(), bytes.constData() + nul))};
+}
+
+void refuseInvalidUtf8(const QByteArray &bytes)
+{
+    // A line feed is never part of a multi-byte sequence, so the file can be
+    // checked a line at a time to say where the fault is.
+    qsizetype from = 0;
+    while (from < bytes.size()) {
+        qsizetype to = bytes.indexOf('\n', from);
+        to = to < 0 ? bytes.size() : to + 1;
+        if (!QUtf8StringView(bytes.constData() + from, to - from).isValidUtf8())
+            throw ParseError{u"line %1: the file is neither ASCII nor UTF-8 text"_s.arg(
+                lineAt(bytes.constData(), bytes.constData() + from))};
+        from = to;
+    }
+}
+
+// Whether XML is to be read as UTF-8: it says so, or names no encoding.
+bool declaresUtf8(const QByteArray &bytes)
+{
+    if (!bytes.startsWith("<?xml"))
+        return true;
+    const qsizetype end = bytes.indexOf("?>");
+    static const QRegularExpression encoding(uR"(\sencoding\s*=\s*["']([^"']*)["'])"_s);
+    const QRegularExpressionMatch m =
+        encoding.match(QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end));
+    return !m.hasMatch() || m.captured(1).compare(u"UTF-8", Qt::CaseInsensitive) == 0
+        || m.captured(1).compare(u"UTF8", Qt::CaseInsensitive) == 0;
+}
+
+} // namespace
+
 RegisterReadResult parseRegister(const QByteArray &input)
 {
     RegisterReadResult result;
@@ -465,22 +542,29 @@ RegisterReadResult parseRegister(const QByteArray &input)
             QStringDecoder decoder(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
                                                                 : QStringConverter::Utf16BE);
             const QString text = decoder.decode(bytes.mid(2));
-            if (decoder.hasError())
+            if (decoder.hasError() || bytes.size() % 2 != 0 || hasLoneSurrogate(text))
                 throw ParseError{u"the file is not valid UTF-16 text"_s};
             bytes = text.toUtf8();
-        } else if (bytes.startsWith("\xef\xbb\xbf")) {
-            bytes.remove(0, 3);
+            refuseNulBytes(bytes);
+            if (startsAsXml(bytes))
+                result.rows = XmlParser(text).parse();
+            else
+                result.rows = OldStyleParser(bytes.constData(), bytes.constData() + bytes.size()).parse();
+            return result;
         }
-        qsizetype first = 0;
-        while (first < bytes.size() && QChar::isSpace(static_cast<unsigned char>(bytes[first])))
-            ++first;
-        if (first < bytes.size() && bytes[first] == '<') {
+        if (bytes.startsWith("\xef\xbb\xbf"))
+            bytes.remove(0, 3);
+        refuseNulBytes(bytes);
+        if (startsAsXml(bytes)) {
+            // The XML reader decodes the whole file before it parses it, and
+            // so would blame line 1 for a bad byte anywhere in it.
+            if (declaresUtf8(bytes))
+                refuseInvalidUtf8(bytes);
             result.rows = XmlParser(bytes).parse();
         } else {
             for (char c : bytes) {
                 if (static_cast<unsigned char>(c) >= 0x80) {
-                    if (!QUtf8StringView(bytes).isValidUtf8())
-                        throw ParseError{u"the file is neither ASCII nor UTF-8 text"_s};
+                    refuseInvalidUtf8(bytes);
                     break;
                 }
             }
@@ -495,7 +579,13 @@ RegisterReadResult parseRegister(const QByteArray &input)
 
 RegisterReadResult readRegisterFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isDir()) {
+        RegisterReadResult r;
+        r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
+        return r;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         RegisterReadResult r;

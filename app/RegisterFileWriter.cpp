@@ -28,6 +28,9 @@ void appendOldStyle(QByteArray &out, View text)
             break;
         }
     }
+    // Unquoted, a text starting "//" or "/*" would read back as a comment.
+    if (bare && text.size() >= 2 && scanUnit(text[0]) == u'/' && (scanUnit(text[1]) == u'/' || scanUnit(text[1]) == u'*'))
+        bare = false;
     if (bare) {
         for (auto c : text)
             out.append(char(scanUnit(c)));
@@ -186,9 +189,10 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
     out.append("<array>\n");
     for (size_t i = 0; i < rows.size(); ++i) {
         out.append("\t<dict>\n");
-        QString refusedKey;
+        // The empty text is a key like any other, so the refusal is kept apart from it.
+        std::optional<QString> refusedKey;
         rows[i]->forEachKey([&](QStringView key, const Value &value) {
-            if (!refusedKey.isEmpty())
+            if (refusedKey)
                 return;
             try {
                 out.append("\t\t<key>");
@@ -199,10 +203,10 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
                 refusedKey = key.toString();
             }
         });
-        if (!refusedKey.isEmpty()) {
+        if (refusedKey) {
             if (error)
                 *error = u"row %1: the %2 holds a control character, which the XML form cannot store"_s.arg(i + 1).arg(
-                    refusedKey);
+                    refusedKey->isEmpty() ? u"value under the empty key"_s : *refusedKey);
             return std::nullopt;
         }
         out.append("\t</dict>\n");

@@ -18,7 +18,7 @@ constexpr char16_t kCp1252High[32] = {
     0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178,
 };
 
-QString fromWindows1252(const QByteArray &bytes)
+QString fromWindows1252(QByteArrayView bytes)
 {
     QString text(bytes.size(), Qt::Uninitialized);
     char16_t *out = reinterpret_cast<char16_t *>(text.data());
@@ -29,15 +29,51 @@ QString fromWindows1252(const QByteArray &bytes)
     return text;
 }
 
-QString decodeStatement(const QByteArray &bytes)
+struct DecodedText {
+    QString text;
+    QString error; // the bytes are not text; nothing may be imported
+};
+
+qsizetype lineOf(QStringView text, qsizetype index)
 {
-    // Text that is valid UTF-8 (plain ASCII included) is taken as UTF-8; a
-    // leading byte-order mark is dropped by the decoder.
-    QStringDecoder utf8(QStringConverter::Utf8);
-    QString text = utf8.decode(bytes);
-    if (!utf8.hasError())
-        return text;
-    return fromWindows1252(bytes);
+    qsizetype line = 1;
+    for (qsizetype i = 0; i < index; ++i)
+        line += text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == index || text[i + 1] != u'\n'));
+    return line;
+}
+
+DecodedText decodeStatement(const QByteArray &bytes)
+{
+    DecodedText d;
+    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
+        // A byte-order mark says UTF-16, which is what spreadsheets save as "Unicode text".
+        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        d.text = utf16.decode(QByteArrayView(bytes).sliced(2));
+        if (utf16.hasError() || bytes.size() % 2 != 0) {
+            d.error = u"the file begins as UTF-16 text but is not valid UTF-16; nothing was imported"_s;
+            return d;
+        }
+    } else {
+        // Text that is valid UTF-8 (plain ASCII included) is taken as UTF-8;
+        // anything else as Windows-1252, without the UTF-8 byte-order mark an
+        // editor may have put before it.
+        const QByteArrayView body = bytes.startsWith("\xef\xbb\xbf") ? QByteArrayView(bytes).sliced(3)
+                                                                       : QByteArrayView(bytes);
+        QStringDecoder utf8(QStringConverter::Utf8);
+        d.text = utf8.decode(body);
+        if (utf8.hasError())
+            d.text = fromWindows1252(body);
+    }
+    // Text never holds a NUL; a file that does is binary, or UTF-16 that lost
+    // its byte-order mark, and its fields would be nonsense.
+    const qsizetype nul = d.text.indexOf(QChar(0));
+    if (nul >= 0) {
+        d.error = u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text "
+                  "without the byte-order mark that tells how to read it; nothing was imported"_s.arg(
+                      lineOf(d.text, nul));
+        d.text.clear();
+    }
+    return d;
 }
 
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -183,7 +219,12 @@ CentsReading statementAmount(QStringView field)
 Statement parseStatement(const QByteArray &bytes)
 {
     Statement s;
-    const QString text = decodeStatement(bytes);
+    const DecodedText decoded = decodeStatement(bytes);
+    if (!decoded.error.isEmpty()) {
+        s.error = decoded.error;
+        return s;
+    }
+    const QString &text = decoded.text;
     const int unclosedLine = splitRecords(text, [&s](int lineNumber, const std::vector<QString> &fields) {
         if (fields.size() == 1 && fields[0].trimmed().isEmpty())
             return;
@@ -218,7 +259,13 @@ Statement parseStatement(const QByteArray &bytes)
 
 Statement readStatementFile(const QString &path)
 {
-    const QString name = QFileInfo(path).fileName();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    if (info.isDir()) {
+        Statement s;
+        s.error = u"%1 could not be read: it is a folder, not a file"_s.arg(name);
+        return s;
+    }
     QFile file(path);
     const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     if (file.error() != QFileDevice::NoError) {

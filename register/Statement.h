@@ -6,7 +6,9 @@
 //
 // The text is UTF-8 (with or without a byte-order mark), or else
 // Windows-1252, which is what banks' "CSV for Excel" exports are when they
-// are not UTF-8. Lines end in CR LF, LF or a lone CR.
+// are not UTF-8, or UTF-16 when it begins with its byte-order mark. A file
+// holding a NUL byte is not text and is refused. Lines end in CR LF, LF or a
+// lone CR.
 // A field that begins with a double quote runs to the matching quote and may
 // hold commas, line breaks and doubled quotes; blanks around the quotes are
 // not part of the field. Other fields are taken exactly as they stand.

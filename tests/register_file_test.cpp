@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -152,7 +153,7 @@ TEST(OldStyleReader, RefusesWhatIsNotARegisterAndSaysWhere)
         {"({} {})", "line 1: expected \u201c,\u201d or \u201c)\u201d after row 1"},
         {"() ()", "line 1: unexpected text after the end of the list"},
         {"(\n/* open", "line 2: a comment is not closed with \u201c*/\u201d"},
-        {"({Amount = \"caf\xe9\";})", "the file is neither ASCII nor UTF-8 text"},
+        {"({Amount = \"caf\xe9\";})", "line 1: the file is neither ASCII nor UTF-8 text"},
         {"bplist00\x01\x02", "the file is a binary property list, which Cheqbook does not read; save it as text or XML"},
         {"(\n{Amount = 1e400;})",
          "row 1: the Amount \u201c1e400\u201d is out of range (amounts are limited to 90 trillion dollars)"},
@@ -186,6 +187,19 @@ TEST(XmlReader, ReadsPropertyListsAndRefusesOtherValues)
     EXPECT_EQ(rows[0]->value(Key::DescriptionofTransaction).toString(), u"A & B \u00e9 <raw>"_s);
     EXPECT_EQ(rows[0]->value(Key::Date), text(u""_s));
     EXPECT_EQ(rows[1]->keyCount(), 0);
+
+    // Encodings the file declares or marks are honoured.
+    const QString cafe = u"<?xml version=\"1.0\" encoding=\"UTF-16\"?><plist><array><dict><key>Memo</key>"
+                         "<string>caf\u00e9</string></dict></array></plist>"_s;
+    QStringEncoder toUtf16(QStringConverter::Utf16BE, QStringConverter::Flag::WriteBom);
+    const QByteArray withBom = toUtf16.encode(cafe);
+    QByteArray latin1 = cafe.toLatin1();
+    latin1.replace("UTF-16", "ISO-8859-1");
+    for (const QByteArray &file : {withBom, latin1}) {
+        const std::vector<RecordPtr> read = parseOk(file);
+        ASSERT_EQ(read.size(), 1u);
+        EXPECT_EQ(read[0]->value(u"Memo").toString(), u"caf\u00e9"_s);
+    }
 
     auto wrap = [](const char *inner) {
         return "<plist version=\"1.0\"><array><dict>" + QByteArray(inner) + "</dict></array></plist>";

@@ -1,0 +1,243 @@
+#pragma once
+
+// What must hold for any input to the readers, whatever the bytes: the fuzz
+// targets check it on generated inputs, and the regression test on every
+// input that once broke it. Each function returns an empty string when all
+// holds, otherwise which check failed and on what.
+//
+// Registers: a file the reader accepts must survive a save. Written in the
+// old-style form (and in the XML form, unless that refuses it) and read back,
+// every row holds the same keys with the same texts, and the Amount and
+// Total the same money; otherwise opening and saving a register would change
+// it without a word.
+//
+// Statements: nothing of a refused statement comes through an import, and
+// every amount that does is money the register can add exactly.
+//
+// Amounts: a value keeps its text, a text reads alike held as Latin-1 or as
+// UTF-16, money stays within range and reads back from its written forms.
+
+#include "Money.h"
+#include "MyDocument.h"
+#include "NumberScan.h"
+#include "RegisterFile.h"
+#include "Statement.h"
+#include "StatementImport.h"
+#include "Value.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <cmath>
+#include <cstring>
+
+#define INVARIANT(cond, detail)                                                                                        \
+    do {                                                                                                               \
+        if (!(cond))                                                                                                   \
+            return QStringLiteral(#cond) + u'\n' + (detail);                                                           \
+    } while (false)
+
+namespace invariants {
+
+inline QString describe(const Record &r)
+{
+    QString out;
+    r.forEachKey([&](QStringView key, const Value &v) {
+        out += key.toString() + QStringLiteral(" = [") + v.toString() + QStringLiteral("] ");
+    });
+    return out;
+}
+
+inline QString sameRows(const std::vector<RecordPtr> &before, const std::vector<RecordPtr> &after, const char *form)
+{
+    INVARIANT(before.size() == after.size(), QString::fromLatin1(form));
+    for (size_t i = 0; i < before.size(); ++i) {
+        const Record &a = *before[i];
+        const Record &b = *after[i];
+        auto detail = [&] {
+            return QString::fromLatin1(form) + QStringLiteral(", row ") + QString::number(i + 1)
+                + QStringLiteral("\nbefore: ") + describe(a) + QStringLiteral("\nafter:  ") + describe(b);
+        };
+        INVARIANT(a.keyCount() == b.keyCount(), detail());
+        QString failure;
+        a.forEachKey([&](QStringView key, const Value &v) {
+            if (failure.isEmpty() && v.toString() != b.value(key).toString())
+                failure = QStringLiteral("the text under ") + key.toString() + QStringLiteral(" changed\n") + detail();
+        });
+        if (!failure.isEmpty())
+            return failure;
+        for (Key key : {Key::Amount, Key::Total}) {
+            const CentsReading x = a.value(key).cents(), y = b.value(key).cents();
+            INVARIANT(x.status == y.status && x.cents == y.cents, detail());
+        }
+    }
+    return {};
+}
+
+inline QString registerInvariants(const QByteArray &bytes)
+{
+    const RegisterReadResult read = parseRegister(bytes);
+    if (!read.ok()) {
+        INVARIANT(read.rows.empty(), read.error);
+        return {};
+    }
+
+    const QByteArray text = oldStyleText(read.rows);
+    for (char c : text)
+        INVARIANT(static_cast<unsigned char>(c) < 0x80, QString::fromLatin1(text));
+    const RegisterReadResult back = parseRegister(text);
+    INVARIANT(back.ok(), back.error + u'\n' + QString::fromLatin1(text));
+    if (QString f = sameRows(read.rows, back.rows, "old-style form"); !f.isEmpty())
+        return f;
+    INVARIANT(oldStyleText(back.rows) == text, QString::fromLatin1(text));
+
+    QString why;
+    const std::optional<QByteArray> xml = xmlText(read.rows, &why);
+    if (!xml) {
+        INVARIANT(!why.isEmpty(), QString());
+        return {};
+    }
+    const RegisterReadResult fromXml = parseRegister(*xml);
+    INVARIANT(fromXml.ok(), fromXml.error + u'\n' + QString::fromUtf8(*xml));
+    if (QString f = sameRows(read.rows, fromXml.rows, "XML form"); !f.isEmpty())
+        return f;
+    // The XML form keeps the kinds as well: a number stays the same number.
+    QString failure;
+    for (size_t i = 0; i < read.rows.size() && failure.isEmpty(); ++i)
+        read.rows[i]->forEachKey([&](QStringView key, const Value &v) {
+            if (failure.isEmpty() && !(v == fromXml.rows[i]->value(key)))
+                failure = QStringLiteral("the XML form changed the kind or number under ") + key.toString() + u'\n'
+                    + QString::fromUtf8(*xml);
+        });
+    return failure;
+}
+
+inline QString statementInvariants(const QByteArray &bytes)
+{
+    const Statement s = parseStatement(bytes);
+    if (!s.ok()) {
+        INVARIANT(s.lines.empty() && s.skipped.empty(), s.error);
+        MyDocument doc;
+        const ImportResult r = importStatement(doc, 0, s);
+        INVARIANT(!r.ok() && doc.count() == 0 && doc.changeCount() == 0, r.error);
+        return {};
+    }
+    const qsizetype physicalLines = bytes.count('\n') + bytes.count('\r') + 1;
+    int previous = 0;
+    for (const StatementLine &line : s.lines) {
+        INVARIANT(centsInRange(line.amount), QString::number(line.amount));
+        INVARIANT(line.lineNumber > previous && line.lineNumber <= physicalLines, QString::number(line.lineNumber));
+        previous = line.lineNumber;
+    }
+    for (const SkippedLine &skipped : s.skipped) {
+        INVARIANT(!skipped.reason.isEmpty(), QString());
+        INVARIANT(skipped.lineNumber >= 1 && skipped.lineNumber <= physicalLines, skipped.reason);
+    }
+
+    MyDocument doc;
+    const ImportResult r = importStatement(doc, 0, s);
+    INVARIANT(r.ok() && r.count == int(s.lines.size()) && doc.count() == int(s.lines.size()), r.error);
+    for (int i = 0; i < doc.count(); ++i) {
+        const Record &rec = *doc.objectAtIndex(i);
+        const StatementLine &line = s.lines[size_t(i)];
+        INVARIANT(rec.value(Key::Amount).storedCents() == line.amount, describe(rec));
+        INVARIANT(centsInRange(rec.value(Key::Total).storedCents()), describe(rec));
+        INVARIANT(rec.value(Key::DescriptionofTransaction).toString() == line.description, describe(rec));
+        INVARIANT(rec.value(Key::Date).toString() == line.date, describe(rec));
+    }
+    if (!s.skipped.empty())
+        INVARIANT(!skippedLinesMessage(s.skipped, QStringLiteral("bank.csv")).isEmpty(), QString());
+    return {};
+}
+
+inline bool sameReading(CentsReading a, CentsReading b) { return a.status == b.status && a.cents == b.cents; }
+
+inline QString inRange(CentsReading r, const QString &text)
+{
+    if (r.status == NumberStatus::Ok)
+        INVARIANT(centsInRange(r.cents), text);
+    else if (r.status == NumberStatus::OutOfRange)
+        INVARIANT(r.cents == kMaxCents || r.cents == -kMaxCents, text);
+    else
+        INVARIANT(r.cents == 0, text);
+    return {};
+}
+
+// Money written either way reads back as the same cents, plainly or typed.
+inline QString writtenFormsReadBack(Cents c)
+{
+    const QString detail = QString::number(c);
+    INVARIANT(sameReading(leadingCents(QStringView(moneyText(c))), {NumberStatus::Ok, c}), detail);
+    INVARIANT(sameReading(leadingCents(QStringView(shortestDecimal(c))), {NumberStatus::Ok, c}), detail);
+    INVARIANT(sameReading(typedAmountCents(moneyText(c)), {NumberStatus::Ok, c}), detail);
+    INVARIANT(sameReading(Value::money(c).cents(), {NumberStatus::Ok, c}), detail);
+    INVARIANT(Value::money(c).toString() == shortestDecimal(c), detail);
+    return {};
+}
+
+inline QString textReadings(const QString &text)
+{
+    const Value v = Value::text(text);
+    INVARIANT(v.isText() && v.toString() == text && v.textLength() == text.size(), text);
+    const CentsReading cents = leadingCents(QStringView(text));
+    INVARIANT(sameReading(v.cents(), cents), text);
+    if (QString f = inRange(cents, text); !f.isEmpty())
+        return f;
+    if (cents.ok())
+        if (QString f = writtenFormsReadBack(cents.cents); !f.isEmpty())
+            return f;
+
+    const CentsReading typed = typedAmountCents(text);
+    if (QString f = inRange(typed, text); !f.isEmpty())
+        return f;
+    if (typed.ok())
+        if (QString f = writtenFormsReadBack(typed.cents); !f.isEmpty())
+            return f;
+    // A minus typed before an amount negates it, whatever the amount.
+    if (!text.isEmpty() && text[0] >= u'0' && text[0] <= u'9') {
+        const CentsReading negated = typedAmountCents(QStringLiteral("-") + text);
+        INVARIANT(negated.status == typed.status && negated.cents == -typed.cents, text);
+    }
+
+    // Where the number has few enough digits to pass through a double
+    // unchanged, the double reads as the same cents, and without an exponent
+    // the integer is the double truncated.
+    const DecimalScan scan = scanLeadingDecimal(text.constData(), text.constData() + text.size());
+    const double d = v.doubleValue();
+    INVARIANT(!std::isnan(d), text);
+    if (scan.found && scan.kept <= 15 && cents.ok()) {
+        const std::optional<Cents> fromDouble = centsFromDouble(d);
+        INVARIANT(fromDouble && *fromDouble == cents.cents, text + u' ' + QString::number(d, 'g', 17));
+        bool exponent = false;
+        for (std::ptrdiff_t i = scan.begin; i < scan.end; ++i)
+            exponent = exponent || text[i] == u'e' || text[i] == u'E';
+        if (!exponent && std::fabs(d) < 2147483647.0)
+            INVARIANT(v.intValue() == int(std::trunc(d)), text);
+    }
+    return {};
+}
+
+inline QString amountInvariants(const QByteArray &bytes)
+{
+    if (QString f = textReadings(QString::fromUtf8(bytes)); !f.isEmpty())
+        return f;
+    // The same bytes as Latin-1, held both ways: a value keeps short Latin-1
+    // texts inline and reads them without converting.
+    const QLatin1StringView latin1(bytes.constData(), bytes.size());
+    const QString wide = QString::fromLatin1(bytes);
+    if (QString f = textReadings(wide); !f.isEmpty())
+        return f;
+    const Value narrow = Value::text(latin1);
+    const Value widened = Value::text(wide);
+    INVARIANT(narrow == widened && narrow.toString() == wide, wide);
+    INVARIANT(sameReading(leadingCents(latin1), leadingCents(QStringView(wide))), wide);
+    INVARIANT(sameReading(narrow.cents(), widened.cents()), wide);
+    const double a = narrow.doubleValue(), b = widened.doubleValue();
+    INVARIANT(std::memcmp(&a, &b, sizeof a) == 0, wide);
+    INVARIANT(narrow.intValue() == widened.intValue(), wide);
+    return {};
+}
+
+} // namespace invariants
+
+#undef INVARIANT

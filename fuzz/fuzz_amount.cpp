@@ -1,0 +1,21 @@
+// The readings of a text as money and as a number, on the input taken as
+// UTF-8 and as Latin-1.
+// The checks are in ReaderInvariants.h.
+
+#include "ReaderInvariants.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char *>(data), qsizetype(size));
+    const QString failure = invariants::amountInvariants(bytes);
+    if (!failure.isEmpty()) {
+        // Abort, so that libFuzzer keeps the input.
+        std::fprintf(stderr, "\n*** invariant broken: %s\n", failure.toUtf8().constData());
+        std::abort();
+    }
+    return 0;
+}
