@@ -1,6 +1,7 @@
 #include "Record.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 const Value kNull;
@@ -21,10 +22,20 @@ std::optional<Key> knownKey(QStringView name)
 
 std::optional<Key> knownKey(QLatin1StringView name)
 {
-    for (int k = 0; k < kKnownKeyCount; ++k)
-        if (name == kNames[size_t(k)])
-            return Key(k);
-    return std::nullopt;
+    // The known keys differ in length, so the length alone names the candidate.
+    Key candidate;
+    switch (name.size()) {
+    case 6: candidate = Key::Amount; break;
+    case 11: candidate = Key::CheckNumber; break;
+    case 4: candidate = Key::Date; break;
+    case 24: candidate = Key::DescriptionofTransaction; break;
+    case 7: candidate = Key::EOMSeen; break;
+    case 5: candidate = Key::Total; break;
+    default: return std::nullopt;
+    }
+    if (std::memcmp(name.data(), kNames[size_t(candidate)].data(), size_t(name.size())) != 0)
+        return std::nullopt;
+    return candidate;
 }
 
 Record::Record(const Record &other)

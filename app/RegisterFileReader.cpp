@@ -3,6 +3,7 @@
 #include "NumberScan.h"
 
 #include <QFile>
+#include <QHash>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -11,6 +12,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cstring>
+#include <functional>
+
+#include <sys/mman.h>
+#include <unistd.h>
 #include <cmath>
 #include <limits>
 
@@ -43,24 +49,86 @@ qsizetype lineAt(const char *first, const char *where)
     return line;
 }
 
+// Whether a value can be beyond the range of money at all: a text needs
+// either more than 13 digits before its point or an exponent for that.
+bool mayBeOutOfRange(const Value &v)
+{
+    const QLatin1StringView text = v.latin1Text();
+    if (!v.isText() || text.size() > 13 || text.isEmpty())
+        return true;
+    for (char c : text)
+        if (c == 'e' || c == 'E')
+            return true;
+    return false;
+}
+
 // Amounts and balances must be money the program can add exactly.
 void checkMoneyRange(const Record &record, qsizetype rowIndex)
 {
     for (Key key : {Key::Amount, Key::Total}) {
         const Value &v = record.value(key);
-        if (v.cents().status == NumberStatus::OutOfRange)
+        if (mayBeOutOfRange(v) && v.cents().status == NumberStatus::OutOfRange)
             throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
                 rowText(rowIndex), QString(keyName(key)), quoted(v.toString()), u"90 trillion"_s)};
+    }
+}
+
+// Text never holds a NUL byte; a file that does is binary, or UTF-16 that
+// lost its byte-order mark, and reading it as text would only produce a
+// misleading complaint further on.
+void refuseNulBytes(const char *first, const char *last)
+{
+    if (const void *nul = std::memchr(first, 0, size_t(last - first)))
+        throw ParseError{u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
+                         "text without the byte-order mark that tells how to read it"_s.arg(
+                             lineAt(first, static_cast<const char *>(nul)))};
+}
+
+void refuseNulBytes(const QByteArray &bytes) { refuseNulBytes(bytes.constData(), bytes.constData() + bytes.size()); }
+
+void refuseInvalidUtf8(const char *first, const char *last)
+{
+    // A line feed is never part of a multi-byte sequence, so the file can be
+    // checked a line at a time to say where the fault is.
+    for (const char *from = first; from < last;) {
+        const void *lf = std::memchr(from, '\n', size_t(last - from));
+        const char *to = lf ? static_cast<const char *>(lf) + 1 : last;
+        if (!QUtf8StringView(from, to - from).isValidUtf8())
+            throw ParseError{u"line %1: the file is neither ASCII nor UTF-8 text"_s.arg(lineAt(first, from))};
+        from = to;
+    }
+}
+
+// What a text file may not hold: a NUL byte, then bytes that are not UTF-8.
+void refuseNonText(const char *first, const char *last)
+{
+    refuseNulBytes(first, last);
+    for (const char *q = first; q < last; ++q) {
+        if (static_cast<unsigned char>(*q) >= 0x80) {
+            refuseInvalidUtf8(first, last);
+            return;
+        }
     }
 }
 
 // ---------------------------------------------------------------------------
 // The old-style text form.
 
+// Reads the file in one pass. A NUL byte or a byte outside ASCII can only
+// stand inside a quoted text or a comment (anywhere else the syntax fails);
+// the parser notes when it meets one, and only then checks the whole file, so
+// that a plain ASCII register is read once. The checks come first whenever
+// the syntax fails too, so their messages win as if they had run first.
 class OldStyleParser
 {
 public:
-    OldStyleParser(const char *first, const char *last) : m_first(first), m_p(first), m_last(last) {}
+    // release, when given, is told of each stretch of the file that has been
+    // read and is not needed again, so that a mapped file's pages can go.
+    OldStyleParser(const char *first, const char *last,
+                   std::function<void(const char *, const char *)> release = {})
+        : m_first(first), m_p(first), m_last(last), m_released(first), m_release(std::move(release))
+    {
+    }
 
     std::vector<RecordPtr> parse()
     {
@@ -84,6 +152,10 @@ public:
             if (*m_p != '{')
                 fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(qsizetype(rows.size()))));
             rows.push_back(parseRecord(qsizetype(rows.size())));
+            if (m_release && m_p - m_released >= kReleaseStep) {
+                m_release(m_released, m_p);
+                m_released = m_p;
+            }
             skip();
             if (m_p == m_last)
                 fail(u"the list of records is not closed with \u201c)\u201d"_s);
@@ -98,15 +170,41 @@ public:
         skip();
         if (m_p != m_last)
             fail(u"unexpected text after the end of the list"_s);
+        if (m_sawNonAscii)
+            refuseNonText(m_first, m_last);
         return rows;
     }
 
 private:
+    static constexpr std::ptrdiff_t kReleaseStep = 16 << 20;
+    static constexpr qsizetype kInternShortest = 16; // shorter texts are held inline anyway
+    static constexpr qsizetype kInternMost = 1 << 16;
+
     [[noreturn]] void fail(const QString &what) const { failAt(m_p, what); }
 
     [[noreturn]] void failAt(const char *where, const QString &what) const
     {
+        refuseNonText(m_first, m_last);
         throw ParseError{u"line %1: %2"_s.arg(lineAt(m_first, std::min(where, m_last))).arg(what)};
+    }
+
+    void note(char c)
+    {
+        if (c == 0 || static_cast<unsigned char>(c) >= 0x80)
+            m_sawNonAscii = true;
+    }
+
+    // Payees repeat; a long text met before shares the text already read.
+    Value text(QLatin1StringView text)
+    {
+        if (text.size() < kInternShortest)
+            return Value::text(text);
+        if (auto it = m_interned.constFind(text); it != m_interned.constEnd())
+            return *it;
+        Value v = Value::text(text);
+        if (m_interned.size() < kInternMost)
+            m_interned.insert(v.latin1Text(), v);
+        return v;
     }
 
     static bool isBare(char c)
@@ -124,12 +222,12 @@ private:
                 ++m_p;
             } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '/') {
                 while (m_p != m_last && *m_p != '\n' && *m_p != '\r')
-                    ++m_p;
+                    note(*m_p++);
             } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '*') {
                 const char *start = m_p;
                 m_p += 2;
                 while (m_p + 1 < m_last && !(m_p[0] == '*' && m_p[1] == '/'))
-                    ++m_p;
+                    note(*m_p++);
                 if (m_p + 1 >= m_last)
                     failAt(start, u"a comment is not closed with \u201c*/\u201d"_s);
                 m_p += 2;
@@ -151,7 +249,6 @@ private:
                 ++m_p;
                 break;
             }
-            const char *keyStart = m_p;
             QString keyText;
             std::optional<Key> key;
             if (*m_p == '"' || *m_p == '\'') {
@@ -168,10 +265,11 @@ private:
             } else {
                 fail(u"expected a key in %1"_s.arg(rowText(rowIndex)));
             }
-            const QString keyShown = key ? QString(keyName(*key)) : keyText;
+            // The key as messages name it; made only when one is needed.
+            auto keyShown = [&] { return key ? QString(keyName(*key)) : keyText; };
             skip();
             if (m_p == m_last || *m_p != '=')
-                failAt(m_p, u"expected \u201c=\u201d after the key %1 in %2"_s.arg(quoted(keyShown), rowText(rowIndex)));
+                failAt(m_p, u"expected \u201c=\u201d after the key %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
             ++m_p;
             skip();
             Value value = parseValue(keyShown, rowIndex);
@@ -179,8 +277,7 @@ private:
             if (m_p != m_last && *m_p == ';')
                 ++m_p;
             else if (m_p == m_last || *m_p != '}')
-                fail(u"expected \u201c;\u201d after the value of %1 in %2"_s.arg(quoted(keyShown), rowText(rowIndex)));
-            (void)keyStart;
+                fail(u"expected \u201c;\u201d after the value of %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
             if (key)
                 record->set(*key, std::move(value));
             else
@@ -190,10 +287,11 @@ private:
         return record;
     }
 
-    Value parseValue(const QString &key, qsizetype rowIndex)
+    template <typename KeyName>
+    Value parseValue(const KeyName &key, qsizetype rowIndex)
     {
         if (m_p == m_last)
-            fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key), rowText(rowIndex)));
+            fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key()), rowText(rowIndex)));
         const char c = *m_p;
         if (c == '"' || c == '\'')
             return parseQuoted();
@@ -201,7 +299,7 @@ private:
             const char *b = m_p;
             while (m_p != m_last && isBare(*m_p))
                 ++m_p;
-            return Value::text(QLatin1StringView(b, m_p - b));
+            return text(QLatin1StringView(b, m_p - b));
         }
         QString what;
         if (c == '(')
@@ -211,9 +309,9 @@ private:
         else if (c == '<')
             what = u"raw data"_s;
         if (!what.isEmpty())
-            fail(u"the value of %1 in %2 is %3; a record holds only texts and numbers"_s.arg(quoted(key),
+            fail(u"the value of %1 in %2 is %3; a record holds only texts and numbers"_s.arg(quoted(key()),
                                                                                                   rowText(rowIndex), what));
-        fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key), rowText(rowIndex)));
+        fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key()), rowText(rowIndex)));
     }
 
     // A quoted text with its escapes. Plain ASCII without escapes, by far the
@@ -229,8 +327,9 @@ private:
                 plain = false;
                 if (++m_p == m_last)
                     break;
-            } else if (static_cast<unsigned char>(*m_p) >= 0x80) {
+            } else if (*m_p == 0 || static_cast<unsigned char>(*m_p) >= 0x80) {
                 plain = false;
+                note(*m_p);
             }
             ++m_p;
         }
@@ -238,7 +337,11 @@ private:
             failAt(start, u"a quoted text is not closed"_s);
         const char *e = m_p++;
         if (plain)
-            return Value::text(QLatin1StringView(b, e - b));
+            return text(QLatin1StringView(b, e - b));
+        // Escapes can only stand for characters; the bytes between them must
+        // be UTF-8, or fromUtf8 would put in replacement characters.
+        if (m_sawNonAscii)
+            refuseNonText(m_first, m_last);
         return Value::text(QStringView(unescape(b, e)));
     }
 
@@ -316,6 +419,10 @@ private:
     const char *m_first;
     const char *m_p;
     const char *m_last;
+    const char *m_released;
+    std::function<void(const char *, const char *)> m_release;
+    bool m_sawNonAscii = false;
+    QHash<QLatin1StringView, Value> m_interned;
 };
 
 // ---------------------------------------------------------------------------
@@ -488,33 +595,6 @@ bool startsAsXml(const QByteArray &bytes)
     return first < bytes.size() && bytes[first] == '<';
 }
 
-// Text never holds a NUL byte; a file that does is binary, or UTF-16 that
-// lost its byte-order mark, and reading it as text would only produce a
-// misleading complaint further on.
-void refuseNulBytes(const QByteArray &bytes)
-{
-    const qsizetype nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        throw ParseError{u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
-                         "text without the byte-order mark that tells how to read it"_s.arg(
-                             lineAt(bytes.constData(), bytes.constData() + nul))};
-}
-
-void refuseInvalidUtf8(const QByteArray &bytes)
-{
-    // A line feed is never part of a multi-byte sequence, so the file can be
-    // checked a line at a time to say where the fault is.
-    qsizetype from = 0;
-    while (from < bytes.size()) {
-        qsizetype to = bytes.indexOf('\n', from);
-        to = to < 0 ? bytes.size() : to + 1;
-        if (!QUtf8StringView(bytes.constData() + from, to - from).isValidUtf8())
-            throw ParseError{u"line %1: the file is neither ASCII nor UTF-8 text"_s.arg(
-                lineAt(bytes.constData(), bytes.constData() + from))};
-        from = to;
-    }
-}
-
 // Whether XML is to be read as UTF-8: it says so, or names no encoding.
 bool declaresUtf8(const QByteArray &bytes)
 {
@@ -530,7 +610,9 @@ bool declaresUtf8(const QByteArray &bytes)
 
 } // namespace
 
-RegisterReadResult parseRegister(const QByteArray &input)
+namespace {
+
+RegisterReadResult parse(const QByteArray &input, const std::function<void(const char *, const char *)> &release)
 {
     RegisterReadResult result;
     try {
@@ -552,23 +634,19 @@ RegisterReadResult parseRegister(const QByteArray &input)
                 result.rows = OldStyleParser(bytes.constData(), bytes.constData() + bytes.size()).parse();
             return result;
         }
+        const char *first = bytes.constData();
+        const char *last = first + bytes.size();
         if (bytes.startsWith("\xef\xbb\xbf"))
-            bytes.remove(0, 3);
-        refuseNulBytes(bytes);
+            first += 3;
         if (startsAsXml(bytes)) {
+            refuseNulBytes(first, last);
             // The XML reader decodes the whole file before it parses it, and
             // so would blame line 1 for a bad byte anywhere in it.
             if (declaresUtf8(bytes))
-                refuseInvalidUtf8(bytes);
-            result.rows = XmlParser(bytes).parse();
+                refuseInvalidUtf8(first, last);
+            result.rows = XmlParser(QByteArray::fromRawData(first, last - first)).parse();
         } else {
-            for (char c : bytes) {
-                if (static_cast<unsigned char>(c) >= 0x80) {
-                    refuseInvalidUtf8(bytes);
-                    break;
-                }
-            }
-            result.rows = OldStyleParser(bytes.constData(), bytes.constData() + bytes.size()).parse();
+            result.rows = OldStyleParser(first, last, release).parse();
         }
     } catch (const ParseError &e) {
         result.rows.clear();
@@ -577,28 +655,47 @@ RegisterReadResult parseRegister(const QByteArray &input)
     return result;
 }
 
+} // namespace
+
+RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}); }
+
 RegisterReadResult readRegisterFile(const QString &path)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
+    RegisterReadResult r;
     if (info.isDir()) {
-        RegisterReadResult r;
         r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
         return r;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        RegisterReadResult r;
         r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
         return r;
     }
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        RegisterReadResult r;
-        r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
-        return r;
+    // A mapped file is read in place, and the pages already read are given
+    // back as the parser goes on: a large register never sits in memory
+    // twice, once as its file and once as its records.
+    const qint64 size = file.size();
+    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
+        const auto *first = reinterpret_cast<const char *>(mapped);
+        const long page = sysconf(_SC_PAGESIZE);
+        auto release = [first, page](const char *from, const char *to) {
+            const auto begin = (quintptr(from) - quintptr(first) + quintptr(page) - 1) / quintptr(page) * quintptr(page);
+            const auto end = (quintptr(to) - quintptr(first)) / quintptr(page) * quintptr(page);
+            if (end > begin)
+                madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
+        };
+        r = parse(QByteArray::fromRawData(first, size), release);
+        file.unmap(mapped);
+    } else {
+        const QByteArray bytes = file.readAll();
+        if (file.error() != QFileDevice::NoError) {
+            r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
+            return r;
+        }
+        r = parse(bytes, {});
     }
-    RegisterReadResult r = parseRegister(bytes);
     if (!r.ok())
         r.error = name + u": "_s + r.error;
     return r;

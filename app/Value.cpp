@@ -196,6 +196,11 @@ QLatin1StringView Value::latin1View() const
     return QLatin1StringView(b->latin1(), b->size);
 }
 
+QLatin1StringView Value::latin1Text() const
+{
+    return rep() == Rep::InlineLatin1 || rep() == Rep::HeapLatin1 ? latin1View() : QLatin1StringView();
+}
+
 QStringView Value::utf16View() const
 {
     Block *b = block();

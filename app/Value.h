@@ -66,6 +66,9 @@ public:
     template <typename F>
     decltype(auto) visitText(F &&f) const;
     qsizetype textLength() const;
+    // The text itself when it is held as Latin-1 (a view into this value, or
+    // for a long text into its shared block); empty otherwise.
+    QLatin1StringView latin1Text() const;
 
     // The leading decimal number of a text (0 when there is none, an infinity on
     // overflow); a number's value; 0 when absent.

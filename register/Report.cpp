@@ -1,5 +1,6 @@
 #include "Report.h"
 
+#include <string>
 #include <type_traits>
 
 using namespace Qt::StringLiterals;
@@ -45,29 +46,34 @@ constexpr int kChunkRows = 4096;
 
 // The UTF-8 report is built straight into bytes: nearly every value is short
 // ASCII text, copied as it stands.
-void appendUtf8Column(QByteArray &out, QLatin1StringView text, qsizetype width, Overflow overflow)
+void appendUtf8Column(std::string &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
     bool ascii = true;
     for (char c : text)
         ascii &= static_cast<unsigned char>(c) < 0x80;
-    if (ascii)
-        out.append(text.data(), text.size());
-    else
-        out.append(QString(text).toUtf8());
+    if (ascii) {
+        out.append(text.data(), size_t(text.size()));
+    } else {
+        const QByteArray utf8 = QString(text).toUtf8();
+        out.append(utf8.constData(), size_t(utf8.size()));
+    }
+    static constexpr char blanks[] = "                                        ";
+    static_assert(sizeof blanks > 36);
     if (text.size() < width)
-        out.append(width - text.size(), ' ');
+        out.append(blanks, size_t(width - text.size()));
 }
 
-void appendUtf8Column(QByteArray &out, QStringView text, qsizetype width, Overflow overflow)
+void appendUtf8Column(std::string &out, QStringView text, qsizetype width, Overflow overflow)
 {
     QString cell;
     appendColumn(cell, text, width, overflow);
-    out.append(cell.toUtf8());
+    const QByteArray utf8 = cell.toUtf8();
+    out.append(utf8.constData(), size_t(utf8.size()));
 }
 
-void appendUtf8Column(QByteArray &out, const Value &value, qsizetype width, Overflow overflow)
+void appendUtf8Column(std::string &out, const Value &value, qsizetype width, Overflow overflow)
 {
     value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
 }
@@ -86,7 +92,7 @@ void appendLine(Text &out, const Record &record)
         if constexpr (utf16)
             out.append(separator);
         else
-            out.append(separator.data(), separator.size());
+            out.append(separator.data(), size_t(separator.size()));
     };
     column(Key::CheckNumber, 8, Overflow::Cut, QLatin1StringView(" | "));
     column(Key::DescriptionofTransaction, 36, Overflow::Cut, QLatin1StringView(" | "));
@@ -100,7 +106,7 @@ template <typename Text, typename Sink>
 void writeChunks(const Register &reg, const Text &header, Sink &&sink)
 {
     Text chunk;
-    chunk.reserve(kChunkRows * 90 + header.size() * (kChunkRows / kReportRowsPerHeader + 2));
+    chunk.reserve(size_t(kChunkRows * 90 + header.size() * (kChunkRows / kReportRowsPerHeader + 2)));
     for (int i = 0; i < reg.count(); ++i) {
         if (i % kReportRowsPerHeader == 0)
             chunk.append(header);
@@ -110,7 +116,7 @@ void writeChunks(const Register &reg, const Text &header, Sink &&sink)
             chunk.clear();
         }
     }
-    if (!chunk.isEmpty())
+    if (chunk.size() > 0)
         sink(chunk);
 }
 
@@ -131,7 +137,9 @@ void writeReport(const Register &reg, const std::function<void(const QString &)>
 
 void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayView)> &sink)
 {
-    writeChunks(reg, reportHeader().toUtf8(), [&](const QByteArray &chunk) { sink(chunk); });
+    writeChunks(reg, reportHeader().toStdString(), [&](const std::string &chunk) {
+        sink(QByteArrayView(chunk.data(), qsizetype(chunk.size())));
+    });
 }
 
 QString reportText(const Register &reg)
