@@ -69,7 +69,25 @@ bool isGroupingComma(QStringView text, qsizetype i)
 } // namespace
 
 CentsReading leadingCents(QStringView text) { return leadingCentsImpl(text); }
-CentsReading leadingCents(QLatin1StringView text) { return leadingCentsImpl(text); }
+
+CentsReading leadingCents(QLatin1StringView text)
+{
+    // Nearly every amount the program reads is money text it wrote itself,
+    // "-1234.56": read that shape directly.
+    const char *p = text.data();
+    const char *end = p + text.size();
+    const bool negative = p != end && *p == '-';
+    p += negative;
+    const char *digits = p;
+    Cents whole = 0;
+    while (p != end && *p >= '0' && *p <= '9' && p - digits < 13)
+        whole = whole * 10 + (*p++ - '0');
+    if (p != digits && end - p == 3 && p[0] == '.' && p[1] >= '0' && p[1] <= '9' && p[2] >= '0' && p[2] <= '9') {
+        const Cents cents = whole * 100 + (p[1] - '0') * 10 + (p[2] - '0');
+        return {NumberStatus::Ok, negative ? -cents : cents};
+    }
+    return leadingCentsImpl(text);
+}
 
 CentsReading typedAmountCents(QStringView text)
 {

@@ -13,6 +13,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -28,6 +29,12 @@ RegisterReadResult parseRegister(const QByteArray &bytes);
 
 // Reads and parses a file; the error starts with the file's name.
 RegisterReadResult readRegisterFile(const QString &path);
+
+// The same, handing each record to each as it is read instead of keeping
+// them: a long register can be worked through without being held. Only the
+// result's error says whether the whole file was good, so whatever each did
+// must wait for it to count.
+RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each);
 
 // The old-style text form: "(" records separated by "," ")", each record
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.

@@ -11,6 +11,7 @@
 #include <QXmlStreamReader>
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cstring>
 #include <functional>
@@ -132,6 +133,15 @@ public:
 
     std::vector<RecordPtr> parse()
     {
+        std::vector<RecordPtr> rows;
+        parse([&](RecordPtr r) { rows.push_back(std::move(r)); });
+        return rows;
+    }
+
+    // Hands each record to each as soon as it is read; the file is only
+    // known to be good once this returns.
+    void parse(const std::function<void(RecordPtr)> &each)
+    {
         skip();
         if (m_p == m_last)
             throw ParseError{u"the file is empty; a register file holds a list of records"_s};
@@ -140,7 +150,7 @@ public:
         if (*m_p != '(')
             fail(u"the file does not hold a list of records (it should begin with \u201c(\u201d)"_s);
         ++m_p;
-        std::vector<RecordPtr> rows;
+        qsizetype count = 0;
         for (;;) {
             skip();
             if (m_p == m_last)
@@ -150,8 +160,8 @@ public:
                 break;
             }
             if (*m_p != '{')
-                fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(qsizetype(rows.size()))));
-            rows.push_back(parseRecord(qsizetype(rows.size())));
+                fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(count)));
+            each(parseRecord(count++));
             if (m_release && m_p - m_released >= kReleaseStep) {
                 m_release(m_released, m_p);
                 m_released = m_p;
@@ -165,14 +175,13 @@ public:
             }
             if (*m_p == ')')
                 continue;
-            fail(u"expected \u201c,\u201d or \u201c)\u201d after %1"_s.arg(rowText(qsizetype(rows.size()) - 1)));
+            fail(u"expected \u201c,\u201d or \u201c)\u201d after %1"_s.arg(rowText(count - 1)));
         }
         skip();
         if (m_p != m_last)
             fail(u"unexpected text after the end of the list"_s);
         if (m_sawNonAscii)
             refuseNonText(m_first, m_last);
-        return rows;
     }
 
 private:
@@ -207,18 +216,28 @@ private:
         return v;
     }
 
-    static bool isBare(char c)
-    {
-        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '$'
-            || c == '/' || c == ':' || c == '.' || c == '-';
-    }
+    // What each byte can be, looked up once per byte.
+    enum CharClass : unsigned char { Bare = 1, Space = 2, QuoteStop = 4 };
+    static constexpr std::array<unsigned char, 256> kClasses = [] {
+        std::array<unsigned char, 256> t{};
+        for (int c = 0; c < 256; ++c) {
+            const bool bare = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_'
+                || c == '$' || c == '/' || c == ':' || c == '.' || c == '-';
+            const bool space = c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v';
+            // Inside a quoted text: the quotes, a backslash, NUL and non-ASCII.
+            const bool stop = c == '"' || c == '\'' || c == '\\' || c == 0 || c >= 0x80;
+            t[size_t(c)] = (bare ? Bare : 0) | (space ? Space : 0) | (stop ? QuoteStop : 0);
+        }
+        return t;
+    }();
+    static bool isBare(char c) { return kClasses[static_cast<unsigned char>(c)] & Bare; }
 
     // White space and both kinds of comment.
     void skip()
     {
         while (m_p != m_last) {
             const char c = *m_p;
-            if (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\v') {
+            if (kClasses[static_cast<unsigned char>(c)] & Space) {
                 ++m_p;
             } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '/') {
                 while (m_p != m_last && *m_p != '\n' && *m_p != '\r')
@@ -323,6 +342,10 @@ private:
         const char *b = ++m_p;
         bool plain = true;
         while (m_p != m_last && *m_p != quote) {
+            if (!(kClasses[static_cast<unsigned char>(*m_p)] & QuoteStop)) {
+                ++m_p;
+                continue;
+            }
             if (*m_p == '\\') {
                 plain = false;
                 if (++m_p == m_last)
@@ -612,7 +635,8 @@ bool declaresUtf8(const QByteArray &bytes)
 
 namespace {
 
-RegisterReadResult parse(const QByteArray &input, const std::function<void(const char *, const char *)> &release)
+RegisterReadResult parse(const QByteArray &input, const std::function<void(const char *, const char *)> &release,
+                         const std::function<void(RecordPtr)> &each = {})
 {
     RegisterReadResult result;
     try {
@@ -645,8 +669,16 @@ RegisterReadResult parse(const QByteArray &input, const std::function<void(const
             if (declaresUtf8(bytes))
                 refuseInvalidUtf8(first, last);
             result.rows = XmlParser(QByteArray::fromRawData(first, last - first)).parse();
+        } else if (each) {
+            OldStyleParser(first, last, release).parse(each);
         } else {
             result.rows = OldStyleParser(first, last, release).parse();
+        }
+        // The XML form is read whole; its records are handed on afterwards.
+        if (each) {
+            for (RecordPtr &r : result.rows)
+                each(std::move(r));
+            result.rows.clear();
         }
     } catch (const ParseError &e) {
         result.rows.clear();
@@ -659,7 +691,9 @@ RegisterReadResult parse(const QByteArray &input, const std::function<void(const
 
 RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}); }
 
-RegisterReadResult readRegisterFile(const QString &path)
+RegisterReadResult readRegisterFile(const QString &path) { return readRegisterFile(path, {}); }
+
+RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
@@ -686,7 +720,7 @@ RegisterReadResult readRegisterFile(const QString &path)
             if (end > begin)
                 madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
         };
-        r = parse(QByteArray::fromRawData(first, size), release);
+        r = parse(QByteArray::fromRawData(first, size), release, each);
         file.unmap(mapped);
     } else {
         const QByteArray bytes = file.readAll();
@@ -694,7 +728,7 @@ RegisterReadResult readRegisterFile(const QString &path)
             r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
             return r;
         }
-        r = parse(bytes, {});
+        r = parse(bytes, {}, each);
     }
     if (!r.ok())
         r.error = name + u": "_s + r.error;

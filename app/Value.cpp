@@ -2,6 +2,7 @@
 
 #include "NumberScan.h"
 
+#include <atomic>
 #include <charconv>
 #include <climits>
 #include <cmath>
@@ -10,10 +11,11 @@
 #include <ostream>
 #include <string>
 
-// A heap text, shared between copies of a value. Values live on the main
-// thread only, so the count is a plain integer.
+// A heap text, shared between copies of a value. Copies may end on another
+// thread than the one that made them (a register read on one thread and
+// reported on another), so the count is atomic.
 struct Value::Block {
-    int ref;
+    std::atomic<int> ref;
     qsizetype size;
     // followed by size Latin-1 bytes or size UTF-16 units
     char *latin1() { return reinterpret_cast<char *>(this + 1); }
@@ -22,7 +24,7 @@ struct Value::Block {
     static Block *make(qsizetype size, qsizetype unitBytes)
     {
         void *mem = ::operator new(sizeof(Block) + size_t(size) * size_t(unitBytes));
-        return new (mem) Block{1, size};
+        return new (mem) Block{{1}, size};
     }
 };
 
@@ -32,7 +34,7 @@ Value::Value(const Value &other) noexcept
 {
     std::memcpy(m_raw, other.m_raw, sizeof m_raw);
     if (rep() == Rep::HeapLatin1 || rep() == Rep::HeapUtf16)
-        ++block()->ref;
+        block()->ref.fetch_add(1, std::memory_order_relaxed);
 }
 
 Value::Value(Value &&other) noexcept
@@ -53,25 +55,24 @@ Value &Value::operator=(const Value &other) noexcept
 Value &Value::operator=(Value &&other) noexcept
 {
     if (this != &other) {
-        release();
+        dropBlock();
         std::memcpy(m_raw, other.m_raw, sizeof m_raw);
         std::memset(other.m_raw, 0, sizeof other.m_raw);
     }
     return *this;
 }
 
-Value::~Value() { release(); }
+Value::~Value() { dropBlock(); }
 
-void Value::release() noexcept
+void Value::dropBlock() noexcept
 {
     if (rep() == Rep::HeapLatin1 || rep() == Rep::HeapUtf16) {
         Block *b = block();
-        if (--b->ref == 0) {
+        if (b->ref.fetch_sub(1, std::memory_order_acq_rel) == 1) {
             b->~Block();
             ::operator delete(b);
         }
     }
-    std::memset(m_raw, 0, sizeof m_raw);
 }
 
 Value Value::text(QLatin1StringView s)

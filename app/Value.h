@@ -104,7 +104,7 @@ private:
     }
     template <typename T>
     void store(T v) { std::memcpy(m_raw, &v, sizeof v); }
-    void release() noexcept;
+    void dropBlock() noexcept;
     QLatin1StringView latin1View() const;
     QStringView utf16View() const;
     int formatNumber(char *buf) const;

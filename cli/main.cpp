@@ -18,6 +18,11 @@
 #endif
 
 #include <algorithm>
+#include <condition_variable>
+#include <deque>
+#include <mutex>
+#include <optional>
+#include <thread>
 #include <csignal>
 #include <cstring>
 #include <functional>
@@ -132,14 +137,83 @@ struct Command {
     bool paints = false; // needs fonts and painting, which take a GUI application
 };
 
+// Batches of records from the thread that reads the file to the one that
+// writes the report; a few in flight at most, so that memory stays small.
+class RecordQueue
+{
+public:
+    void push(std::vector<RecordPtr> batch)
+    {
+        std::unique_lock lock(m_mutex);
+        m_room.wait(lock, [&] { return m_batches.size() < kInFlight; });
+        m_batches.push_back(std::move(batch));
+        m_ready.notify_one();
+    }
+    void close()
+    {
+        std::lock_guard lock(m_mutex);
+        m_closed = true;
+        m_ready.notify_one();
+    }
+    // The next batch; nothing once the queue is closed and empty.
+    std::optional<std::vector<RecordPtr>> pop()
+    {
+        std::unique_lock lock(m_mutex);
+        m_ready.wait(lock, [&] { return !m_batches.empty() || m_closed; });
+        if (m_batches.empty())
+            return std::nullopt;
+        std::vector<RecordPtr> batch = std::move(m_batches.front());
+        m_batches.pop_front();
+        m_room.notify_one();
+        return batch;
+    }
+
+private:
+    static constexpr size_t kInFlight = 8;
+    std::mutex m_mutex;
+    std::condition_variable m_ready;
+    std::condition_variable m_room;
+    std::deque<std::vector<RecordPtr>> m_batches;
+    bool m_closed = false;
+};
+
 int runReport(const Arguments &a)
 {
-    auto doc = openRegister(a.positional[0], Recalculate::No);
-    if (!doc)
-        return Failed;
+    // One core reads the register while the other writes its report. The
+    // report is held until the whole file is known to be good, so that a
+    // damaged file gives an error and no partial report.
+    constexpr size_t kBatch = 4096;
+    RecordQueue queue;
+    RegisterReadResult read;
+    std::thread reader([&] {
+        std::vector<RecordPtr> batch;
+        batch.reserve(kBatch);
+        read = readRegisterFile(a.positional[0], [&](RecordPtr record) {
+            batch.push_back(std::move(record));
+            if (batch.size() == kBatch) {
+                queue.push(std::move(batch));
+                batch = {};
+                batch.reserve(kBatch);
+            }
+        });
+        if (!batch.empty())
+            queue.push(std::move(batch));
+        queue.close();
+    });
+    Utf8ReportWriter report;
+    Cents total = 0;
     // Every row's Amount as the window shows it, and fresh balances.
-    rewriteAmountsAndRecalculate(*doc->array());
-    writeReportUtf8(*doc->array(), [](QByteArrayView chunk) { writeOut(chunk); });
+    while (std::optional<std::vector<RecordPtr>> batch = queue.pop())
+        for (const RecordPtr &record : *batch) {
+            total = rewriteAmountAndCarry(*record, total);
+            report.add(*record);
+        }
+    reader.join();
+    if (!read.ok()) {
+        error(read.error);
+        return Failed;
+    }
+    report.flush([](QByteArrayView chunk) { writeOut(chunk); });
     return finishOut() ? Ok : Failed;
 }
 

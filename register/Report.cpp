@@ -1,7 +1,10 @@
 #include "Report.h"
 
+#include <algorithm>
+#include <cstring>
 #include <string>
 #include <type_traits>
+#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -45,8 +48,39 @@ void appendColumn(QString &out, const Value &value, qsizetype width, Overflow ov
 constexpr int kChunkRows = 4096;
 
 // The UTF-8 report is built straight into bytes: nearly every value is short
-// ASCII text, copied as it stands.
-void appendUtf8Column(std::string &out, QLatin1StringView text, qsizetype width, Overflow overflow)
+// ASCII text, copied as it stands into a buffer that grows only when a line
+// would not fit.
+class Utf8Buffer
+{
+public:
+    void reserve(size_t n) { m_bytes.resize(std::max(n, m_bytes.size())); }
+    void append(const char *data, size_t n)
+    {
+        if (m_used + n > m_bytes.size())
+            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
+        std::memcpy(m_bytes.data() + m_used, data, n);
+        m_used += n;
+    }
+    void append(const std::string &s) { append(s.data(), s.size()); }
+    void append(const Utf8Buffer &other) { append(other.m_bytes.data(), other.m_used); }
+    void appendBlanks(size_t n)
+    {
+        static constexpr char blanks[] = "                                        ";
+        while (n > 0) {
+            const size_t k = std::min(n, sizeof blanks - 1);
+            append(blanks, k);
+            n -= k;
+        }
+    }
+    size_t size() const { return m_used; }
+    void clear() { m_used = 0; }
+    QByteArrayView view() const { return QByteArrayView(m_bytes.data(), qsizetype(m_used)); }
+
+private:
+    std::string m_bytes;
+    size_t m_used = 0;
+};
+void appendUtf8Column(Utf8Buffer &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
@@ -59,13 +93,11 @@ void appendUtf8Column(std::string &out, QLatin1StringView text, qsizetype width,
         const QByteArray utf8 = QString(text).toUtf8();
         out.append(utf8.constData(), size_t(utf8.size()));
     }
-    static constexpr char blanks[] = "                                        ";
-    static_assert(sizeof blanks > 36);
     if (text.size() < width)
-        out.append(blanks, size_t(width - text.size()));
+        out.appendBlanks(size_t(width - text.size()));
 }
 
-void appendUtf8Column(std::string &out, QStringView text, qsizetype width, Overflow overflow)
+void appendUtf8Column(Utf8Buffer &out, QStringView text, qsizetype width, Overflow overflow)
 {
     QString cell;
     appendColumn(cell, text, width, overflow);
@@ -73,7 +105,7 @@ void appendUtf8Column(std::string &out, QStringView text, qsizetype width, Overf
     out.append(utf8.constData(), size_t(utf8.size()));
 }
 
-void appendUtf8Column(std::string &out, const Value &value, qsizetype width, Overflow overflow)
+void appendUtf8Column(Utf8Buffer &out, const Value &value, qsizetype width, Overflow overflow)
 {
     value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
 }
@@ -137,9 +169,9 @@ void writeReport(const Register &reg, const std::function<void(const QString &)>
 
 void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayView)> &sink)
 {
-    writeChunks(reg, reportHeader().toStdString(), [&](const std::string &chunk) {
-        sink(QByteArrayView(chunk.data(), qsizetype(chunk.size())));
-    });
+    Utf8Buffer header;
+    header.append(reportHeader().toStdString());
+    writeChunks(reg, header, [&](const Utf8Buffer &chunk) { sink(chunk.view()); });
 }
 
 QString reportText(const Register &reg)
@@ -148,4 +180,42 @@ QString reportText(const Register &reg)
     text.reserve(qsizetype(reg.count()) * 87 + 200);
     writeReport(reg, [&](const QString &chunk) { text.append(chunk); });
     return text;
+}
+
+struct Utf8ReportWriter::Pieces {
+    std::vector<Utf8Buffer> done;
+    Utf8Buffer current;
+    Utf8Buffer header;
+};
+
+Utf8ReportWriter::Utf8ReportWriter() : m_pieces(std::make_unique<Pieces>())
+{
+    m_pieces->header.append(reportHeader().toStdString());
+    m_pieces->current.reserve(kChunkRows * 96);
+}
+
+Utf8ReportWriter::~Utf8ReportWriter() = default;
+
+void Utf8ReportWriter::add(const Record &record)
+{
+    Pieces &p = *m_pieces;
+    if (m_rows % kReportRowsPerHeader == 0)
+        p.current.append(p.header);
+    appendLine(p.current, record);
+    if (++m_rows % kChunkRows == 0) {
+        p.done.push_back(std::move(p.current));
+        p.current = Utf8Buffer();
+        p.current.reserve(kChunkRows * 96);
+    }
+}
+
+void Utf8ReportWriter::flush(const std::function<void(QByteArrayView)> &sink)
+{
+    Pieces &p = *m_pieces;
+    for (const Utf8Buffer &piece : p.done)
+        sink(piece.view());
+    if (p.current.size() > 0)
+        sink(p.current.view());
+    p.done.clear();
+    p.current.clear();
 }

@@ -13,6 +13,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 
 inline constexpr int kReportRowsPerHeader = 48;
 
@@ -33,3 +34,20 @@ void writeReport(const Register &reg, const std::function<void(const QString &ch
 
 // The same text again, encoded as UTF-8, for writing to a file or a pipe.
 void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayView chunk)> &sink);
+
+// The UTF-8 report built a row at a time, for rows that are read as they
+// come and not kept: the report holds only its own text.
+class Utf8ReportWriter
+{
+public:
+    Utf8ReportWriter();
+    ~Utf8ReportWriter();
+    void add(const Record &record);
+    // Hands the text written so far to sink, in pieces, and forgets it.
+    void flush(const std::function<void(QByteArrayView chunk)> &sink);
+
+private:
+    struct Pieces;
+    std::unique_ptr<Pieces> m_pieces;
+    int m_rows = 0;
+};

@@ -36,15 +36,20 @@ void rewriteAmountAsMoneyText(Record &record)
     record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
 }
 
+Cents rewriteAmountAndCarry(Record &record, Cents previousTotal)
+{
+    char buf[32];
+    const CentsReading amount = record.value(Key::Amount).cents();
+    if (amount.status != NumberStatus::OutOfRange)
+        record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
+    const Cents total = addCents(previousTotal, amount.cents);
+    record.set(Key::Total, Value::money(total));
+    return total;
+}
+
 void rewriteAmountsAndRecalculate(Register &reg)
 {
     Cents total = 0;
-    char buf[32];
-    for (const RecordPtr &record : reg.rows()) {
-        const CentsReading amount = record->value(Key::Amount).cents();
-        if (amount.status != NumberStatus::OutOfRange)
-            record->set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
-        total = addCents(total, amount.cents);
-        record->set(Key::Total, Value::money(total));
-    }
+    for (const RecordPtr &record : reg.rows())
+        total = rewriteAmountAndCarry(*record, total);
 }

@@ -21,6 +21,8 @@ void rewriteAmountAsMoneyText(Record &record);
 // Every Amount as the table shows it and every balance recalculated, in one
 // pass: the register as a window that showed every row would hold it.
 void rewriteAmountsAndRecalculate(Register &reg);
+// The same for one row, given the balance before it; returns its balance.
+Cents rewriteAmountAndCarry(Record &record, Cents previousTotal);
 
 // a + b, held within the range of money.
 Cents addCents(Cents a, Cents b);
