@@ -12,7 +12,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QScrollBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -207,35 +206,7 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 
 // --- The table as the commands see it ---------------------------------------
 
-void MyWindowController::reloadData()
-{
-    const int count = dataArray->count();
-    if (count == m_model->cachedRowCount()) {
-        // Same rows: ask for every visible cell again, keeping the selection,
-        // the scroll position and any open editor.
-        if (count > 0)
-            emit m_model->dataChanged(m_model->index(0, 0),
-                                      m_model->index(count - 1, RegisterTableModel::ColumnCount - 1));
-        return;
-    }
-    // A table keeps its selected row indexes across a reload; so does this one.
-    QItemSelectionModel *selection = table->selectionModel();
-    const QItemSelection selected = selection->selection();
-    const QModelIndex current = selection->currentIndex();
-    const int scroll = table->verticalScrollBar()->value();
-    m_model->reload();
-    QItemSelection restored;
-    for (const QItemSelectionRange &range : selected) {
-        const int bottom = std::min(range.bottom(), count - 1);
-        if (range.top() <= bottom)
-            restored.select(m_model->index(range.top(), 0),
-                            m_model->index(bottom, RegisterTableModel::ColumnCount - 1));
-    }
-    selection->select(restored, QItemSelectionModel::ClearAndSelect);
-    if (current.isValid() && current.row() < count)
-        selection->setCurrentIndex(m_model->index(current.row(), current.column()), QItemSelectionModel::NoUpdate);
-    table->verticalScrollBar()->setValue(scroll);
-}
+void MyWindowController::reloadData() { m_model->reload(); }
 
 int MyWindowController::numberOfRows() const { return m_model->cachedRowCount(); }
 

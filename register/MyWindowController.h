@@ -129,7 +129,6 @@ private:
     void showAuxiliaryWindow(QWidget *auxiliary);
     void hideAuxiliaryWindow(QWidget *auxiliary);
     void sortRegister();
-    QString printableReport();
     QString today() const;
 
     // Fields named after the interface elements they hold.

@@ -3,36 +3,31 @@
 #include "MyWindowController.h"
 
 #include "PrintedRegister.h"
-#include "Report.h"
 
 #include <QFileInfo>
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
 
-QString MyWindowController::printableReport()
-{
-    recalculateCheckbook();
-    return reportText(*dataArray);
-}
-
 void MyWindowController::print(QObject *)
 {
-    const QString text = printableReport();
+    // The report is printed line by line from the register, with balances
+    // brought up to date first; a long register's report is never held whole.
+    recalculateCheckbook();
     QPrinter &printer = m_toolkit.sharedPrinter();
     setUpPrintedRegisterPage(printer);
     printer.setDocName(myDocument->fileName().isEmpty() ? u"Register"_s
                                                         : QFileInfo(myDocument->fileName()).completeBaseName());
     if (m_toolkit.printDialog(m_window, printer))
-        printReportText(text, printer);
+        printRegister(*dataArray, printer);
 }
 
 void MyWindowController::printPreview(QObject *)
 {
-    const QString text = printableReport();
+    recalculateCheckbook();
     QPrinter &printer = m_toolkit.sharedPrinter();
     setUpPrintedRegisterPage(printer);
-    m_toolkit.printPreview(m_window, printer, [text](QPrinter &p) { printReportText(text, p); });
+    m_toolkit.printPreview(m_window, printer, [this](QPrinter &p) { printRegister(*dataArray, p); });
 }
 
 void MyWindowController::exportPdf(QObject *)

@@ -21,9 +21,23 @@ QStringView RegisterTableModel::columnIdentifier(int column)
 
 void RegisterTableModel::reload()
 {
-    beginResetModel();
-    m_rowCount = m_dataSource->numberOfRowsInTableView(m_dataSource->tableView());
-    endResetModel();
+    // A table keeps its selected row indexes and its scroll position across a
+    // reload, and asks again for every row it shows. Rows added or taken away
+    // are announced at the end, where the count changes, and every row is
+    // then told it changed: cheap, since only the rows in view are asked, and
+    // it spares a view of a million rows from being rebuilt.
+    const int count = m_dataSource->numberOfRowsInTableView(m_dataSource->tableView());
+    if (count > m_rowCount) {
+        beginInsertRows({}, m_rowCount, count - 1);
+        m_rowCount = count;
+        endInsertRows();
+    } else if (count < m_rowCount) {
+        beginRemoveRows({}, count, m_rowCount - 1);
+        m_rowCount = count;
+        endRemoveRows();
+    }
+    if (count > 0)
+        emit dataChanged(index(0, 0), index(count - 1, ColumnCount - 1));
 }
 
 int RegisterTableModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_rowCount; }
