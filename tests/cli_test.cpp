@@ -14,43 +14,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Outcome cli(const QStringList &args, const QString &stdoutFile = {})
+ProgramRun cli(const QStringList &args, const QString &stdoutFile = {})
 {
-    QProcess p;
-    if (!stdoutFile.isEmpty())
-        p.setStandardOutputFile(stdoutFile);
-    p.start(QString::fromUtf8(CHEQBOOK_CLI), args);
-    Outcome r;
-    if (!p.waitForFinished(60000))
-        return r;
-    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    r.out = p.readAllStandardOutput();
-    r.err = QString::fromUtf8(p.readAllStandardError());
-    return r;
+    return runProgram(QString::fromUtf8(CHEQBOOK_CLI), args, stdoutFile);
 }
 
 class CliTest : public ::testing::Test
 {
 protected:
-    QString file(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    QByteArray contents(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
     QTemporaryDir m_dir;
     const QByteArray m_register = "(\n"
                                   "{Amount = 1000; CheckNumber = \"\"; Date = 03/01/2007; "
@@ -62,7 +34,7 @@ protected:
 
 TEST_F(CliTest, ReportShowsAmountsAsMoneyTextAndFreshBalances)
 {
-    const Outcome r = cli({u"report"_s, file(u"r.ldgr"_s, m_register)});
+    const ProgramRun r = cli({u"report"_s, file(u"r.ldgr"_s, m_register)});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Check #  | Description                          | Date       | Amount    | Total\n"
                      "--------------------------------------------------------------------------------------\n"
@@ -74,7 +46,7 @@ TEST_F(CliTest, ReportShowsAmountsAsMoneyTextAndFreshBalances)
 TEST_F(CliTest, BalanceIsTheLastRowsMoneyText)
 {
     EXPECT_EQ(cli({u"balance"_s, file(u"r.ldgr"_s, m_register)}).out, "954.75\n");
-    const Outcome empty = cli({u"balance"_s, file(u"e.ldgr"_s, "()")});
+    const ProgramRun empty = cli({u"balance"_s, file(u"e.ldgr"_s, "()")});
     EXPECT_EQ(empty.exitCode, 0);
     EXPECT_EQ(empty.out, QByteArray());
 }
@@ -84,15 +56,15 @@ TEST_F(CliTest, ConvertKeepsValuesAsReadInEitherForm)
     const QString in = file(u"r.ldgr"_s, m_register);
     const QString xml = m_dir.filePath(u"r.xml"_s);
     ASSERT_EQ(cli({u"convert"_s, in, u"-o"_s, xml, u"--xml"_s}).exitCode, 0);
-    EXPECT_TRUE(contents(xml).contains("<key>Total</key>\n\t\t<string>5</string>")) << "no recalculation";
+    EXPECT_TRUE(readFile(xml).contains("<key>Total</key>\n\t\t<string>5</string>")) << "no recalculation";
     const QString back = m_dir.filePath(u"back.ldgr"_s);
     ASSERT_EQ(cli({u"convert"_s, xml, u"-o"_s, back}).exitCode, 0);
-    EXPECT_EQ(contents(back), oldStyleText(parseRegister(m_register).rows));
+    EXPECT_EQ(readFile(back), oldStyleText(parseRegister(m_register).rows));
 }
 
 TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
 {
-    const Outcome bad = cli({u"report"_s, file(u"bad.ldgr"_s, "({Amount = (1);})")});
+    const ProgramRun bad = cli({u"report"_s, file(u"bad.ldgr"_s, "({Amount = (1);})")});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, u"cheqbook-cli: bad.ldgr: line 1: the value of \u201cAmount\u201d in row 1 is a list; "
                        "a record holds only texts and numbers\n"_s);
@@ -100,7 +72,7 @@ TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
     EXPECT_EQ(cli({u"balance"_s, m_dir.filePath(u"missing.ldgr"_s)}).exitCode, 1);
 
     // A convert that cannot write leaves no partial file and says so.
-    const Outcome noDir = cli({u"convert"_s, file(u"r.ldgr"_s, m_register), u"-o"_s, m_dir.filePath(u"x/y.ldgr"_s)});
+    const ProgramRun noDir = cli({u"convert"_s, file(u"r.ldgr"_s, m_register), u"-o"_s, m_dir.filePath(u"x/y.ldgr"_s)});
     EXPECT_EQ(noDir.exitCode, 1);
     EXPECT_TRUE(noDir.err.startsWith(u"cheqbook-cli: y.ldgr could not be written")) << noDir.err.toStdString();
 }
@@ -112,12 +84,12 @@ TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
                                        "03/20/2007,\"-1,000.00\",,,\"RENT, MARCH\"\r\n");
     const QString b = file(u"b.csv"_s, "03/21/2007,(4.75),,,Caf\xE9\n03/22/2007,12.00,x\n");
     const QString out = m_dir.filePath(u"out.ldgr"_s);
-    const Outcome r = cli({u"import"_s, reg, a, b, u"-o"_s, out});
+    const ProgramRun r = cli({u"import"_s, reg, a, b, u"-o"_s, out});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.err, u"cheqbook-cli: a.csv: line 1 not imported: the amount \u201cAmount\u201d is not a number\n"
                      "cheqbook-cli: b.csv: line 2 not imported: 3 fields, 5 needed\n"_s);
-    EXPECT_EQ(contents(reg), m_register);
-    const QList<QByteArray> lines = contents(out).split('\n');
+    EXPECT_EQ(readFile(reg), m_register);
+    const QList<QByteArray> lines = readFile(out).split('\n');
     ASSERT_EQ(lines.size(), 7);
     EXPECT_EQ(lines[3], "    {Amount = -1000; CheckNumber = \"\"; Date = 03/20/2007; "
                         "DescriptionofTransaction = \"RENT, MARCH\"; Total = -45.25; },");
@@ -126,7 +98,7 @@ TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
 
     // Without -o the register file itself takes the rows.
     ASSERT_EQ(cli({u"import"_s, reg, b}).exitCode, 0);
-    EXPECT_EQ(parseRegister(contents(reg)).rows.size(), 3u);
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 3u);
 }
 
 TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
@@ -134,11 +106,11 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
     const QString reg = file(u"r.ldgr"_s, m_register);
     const QString good = file(u"good.csv"_s, "03/20/2007,1.00,,,A\n");
     const QString bad = file(u"bad.csv"_s, "03/20/2007,\"1.00,,,A\n");
-    const Outcome r = cli({u"import"_s, reg, good, bad, m_dir.filePath(u"none.csv"_s)});
+    const ProgramRun r = cli({u"import"_s, reg, good, bad, m_dir.filePath(u"none.csv"_s)});
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: bad.csv: line 1: the quote that opens a field there is never closed"));
     EXPECT_TRUE(r.err.contains(u"\ncheqbook-cli: none.csv could not be read: "));
-    EXPECT_EQ(contents(reg), m_register);
+    EXPECT_EQ(readFile(reg), m_register);
 }
 
 TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
@@ -151,7 +123,7 @@ TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
     EXPECT_EQ(next.rows[0]->value(Key::Amount), Value::text(u"80.00"));
     EXPECT_EQ(next.rows[1]->value(Key::Amount), Value::text(u"-30"));
 
-    const Outcome empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
+    const ProgramRun empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
     EXPECT_EQ(empty.exitCode, 1);
     EXPECT_TRUE(empty.err.startsWith(u"cheqbook-cli: e.ldgr: The register has no transactions"));
 }
@@ -162,12 +134,12 @@ TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
                                     QStringList{u"report"_s, u"a"_s, u"b"_s}, QStringList{u"convert"_s, u"a"_s},
                                     QStringList{u"report"_s, u"--bogus"_s, u"a"_s}, QStringList{u"import"_s, u"a"_s},
                                     QStringList{u"rollover"_s, u"a"_s}}) {
-        const Outcome r = cli(args);
+        const ProgramRun r = cli(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(u"usage: cheqbook-cli")) << r.err.toStdString();
     }
     for (const char *command : {"report", "balance", "convert", "import", "rollover"}) {
-        const Outcome r = cli({QString::fromLatin1(command), u"--help"_s});
+        const ProgramRun r = cli({QString::fromLatin1(command), u"--help"_s});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_TRUE(r.out.startsWith("usage: cheqbook-cli " + QByteArray(command)));
     }
@@ -181,7 +153,7 @@ TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
     for (int i = 0; i < 2000; ++i)
         big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
     big += ")";
-    const Outcome r = cli({u"report"_s, file(u"big.ldgr"_s, big)}, u"/dev/full"_s);
+    const ProgramRun r = cli({u"report"_s, file(u"big.ldgr"_s, big)}, u"/dev/full"_s);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: cannot write to standard output")) << r.err.toStdString();
 }

@@ -30,19 +30,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void write(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 class DataSafetyTest : public ::testing::Test
 {
 protected:
@@ -50,7 +37,7 @@ protected:
     {
         QSettings().clear();
         path = dir.filePath(u"checking.ldgr"_s);
-        write(path, original);
+        writeFile(path, original);
     }
     void TearDown() override
     {
@@ -77,11 +64,11 @@ TEST_F(DataSafetyTest, EachSaveKeepsThePreviousVersionAsABackup)
     MyDocument *d = controller.openDocument(path);
     enter(d, u"1"_s);
     ASSERT_TRUE(controller.saveDocument(d));
-    EXPECT_EQ(read(path + u"~"_s), original);
-    const QByteArray first = read(path);
+    EXPECT_EQ(readFile(path + u"~"_s), original);
+    const QByteArray first = readFile(path);
     enter(d, u"2"_s);
     ASSERT_TRUE(controller.saveDocument(d));
-    EXPECT_EQ(read(path + u"~"_s), first) << "one generation";
+    EXPECT_EQ(readFile(path + u"~"_s), first) << "one generation";
     EXPECT_FALSE(QFile::exists(path + u"~.new"_s));
 }
 
@@ -90,7 +77,7 @@ TEST_F(DataSafetyTest, SavingOverAFileChangedElsewhereAsksFirst)
     MyDocument *d = controller.openDocument(path);
     enter(d, u"1"_s);
     const QByteArray theirs = "({Amount = 5.00;})";
-    write(path, theirs);
+    writeFile(path, theirs);
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
@@ -98,11 +85,11 @@ TEST_F(DataSafetyTest, SavingOverAFileChangedElsewhereAsksFirst)
 
     toolkit.confirmAnswers = {false};
     EXPECT_FALSE(controller.saveDocument(d));
-    EXPECT_EQ(read(path), theirs);
+    EXPECT_EQ(readFile(path), theirs);
     EXPECT_TRUE(d->isDocumentEdited());
     toolkit.confirmAnswers = {true};
     EXPECT_TRUE(controller.saveDocument(d));
-    EXPECT_TRUE(read(path).contains("Amount = 1.00;"));
+    EXPECT_TRUE(readFile(path).contains("Amount = 1.00;"));
     // Once saved, the next save does not ask.
     enter(d, u"2"_s);
     EXPECT_TRUE(controller.saveDocument(d));
@@ -116,7 +103,7 @@ TEST_F(DataSafetyTest, SavingAFileThatVanishedAsksBeforeWritingItAgain)
     toolkit.confirmAnswers = {true};
     EXPECT_TRUE(controller.saveDocument(d));
     EXPECT_TRUE(toolkit.confirmAnswers.empty());
-    EXPECT_TRUE(read(path).contains("Amount = 1.00;"));
+    EXPECT_TRUE(readFile(path).contains("Amount = 1.00;"));
 }
 
 // Writes fail for the duration of one of these.
@@ -161,7 +148,7 @@ TEST_F(DataSafetyTest, AFullDiskLeavesTheOldFileWholeAndTheRegisterModified)
         << toolkit.alerts[0].message.toStdString();
     EXPECT_TRUE(toolkit.alerts[1].message.contains(u"other.ldgr could not be written"_s));
     EXPECT_TRUE(toolkit.alerts[2].message.contains(u"next.ldgr could not be written"_s));
-    EXPECT_EQ(read(path), original);
+    EXPECT_EQ(readFile(path), original);
     EXPECT_FALSE(QFile::exists(dir.filePath(u"other.ldgr"_s)));
     EXPECT_FALSE(QFile::exists(dir.filePath(u"next.ldgr"_s)));
     EXPECT_TRUE(d->isDocumentEdited());
@@ -258,7 +245,7 @@ TEST_F(DataSafetyTest, AKilledCheqbooksChangesAreOfferedBack)
     EXPECT_TRUE(d->isDocumentEdited());
     ASSERT_EQ(d->count(), 2);
     EXPECT_EQ(d->objectAtIndex(1)->value(Key::DescriptionofTransaction).toString(), u"Unsaved coffee");
-    EXPECT_EQ(read(path), original) << "nothing was saved behind the user's back";
+    EXPECT_EQ(readFile(path), original) << "nothing was saved behind the user's back";
     EXPECT_TRUE(QDir(folder).entryList({u"*.ldgr"_s}, QDir::Files).isEmpty());
 
     // Saving removes this session's copy too.

@@ -21,19 +21,6 @@ RecordPtr withAmount(const char *amount)
     return r;
 }
 
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 TEST(MyDocument, ANewDocumentHasNoRegisterUntilItsWindowIsMade)
 {
     MyDocument doc;

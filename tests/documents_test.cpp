@@ -31,19 +31,7 @@ protected:
         QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
-    static QByteArray read(const QString &path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return writeFile(dir.filePath(name), bytes); }
     static QMainWindow *windowOf(MyDocument *d) { return d->windowController()->window(); }
     static void enter(MyDocument *d, const QString &amount)
     {
@@ -92,7 +80,7 @@ TEST_F(DocumentsTest, AnUnreadableFileShowsWhyAndOpensNothing)
               u"Error: The register \u201cbad.ldgr\u201d could not be opened.\n\nbad.ldgr: line 1: the value of "
               "\u201cAmount\u201d in row 1 is a list; a record holds only texts and numbers"_s);
     EXPECT_TRUE(controller.documents().isEmpty());
-    EXPECT_EQ(read(path), "({Amount = (1);})") << "the file is left alone";
+    EXPECT_EQ(readFile(path), "({Amount = (1);})") << "the file is left alone";
 }
 
 TEST_F(DocumentsTest, SavingAnUntitledRegisterAsksForANameAndAddsTheExtension)
@@ -105,12 +93,12 @@ TEST_F(DocumentsTest, SavingAnUntitledRegisterAsksForANameAndAddsTheExtension)
     EXPECT_EQ(d->fileName(), path);
     EXPECT_FALSE(d->isDocumentEdited());
     EXPECT_EQ(windowOf(d)->windowTitle(), u"checking.ldgr[*] \u2014 Cheqbook");
-    EXPECT_EQ(read(path), "(\n    {Amount = 12.50; CheckNumber = \"\"; Date = 12/07/2026; "
+    EXPECT_EQ(readFile(path), "(\n    {Amount = 12.50; CheckNumber = \"\"; Date = 12/07/2026; "
                           "DescriptionofTransaction = \"\"; Total = 12.50; }\n)\n");
     // A second save goes to the same file without asking.
     enter(d, u"1"_s);
     EXPECT_TRUE(controller.saveDocument(d));
-    EXPECT_TRUE(read(path).contains("Amount = 1.00;"));
+    EXPECT_TRUE(readFile(path).contains("Amount = 1.00;"));
     // Cancelling Save As changes nothing.
     enter(d, u"1"_s);
     toolkit.saveAnswers = {QString()};
@@ -147,14 +135,14 @@ TEST_F(DocumentsTest, ClosingAModifiedRegisterAsksFirst)
     EXPECT_TRUE(controller.closeDocument(d));
     settle();
     EXPECT_TRUE(controller.documents().isEmpty());
-    EXPECT_TRUE(read(dir.filePath(u"r.ldgr"_s)).contains("Amount = 1.00;"));
+    EXPECT_TRUE(readFile(dir.filePath(u"r.ldgr"_s)).contains("Amount = 1.00;"));
 
     MyDocument *e = controller.openDocument(dir.filePath(u"r.ldgr"_s));
     enter(e, u"2"_s);
     toolkit.askAnswers = {Toolkit::SaveAnswer::DontSave};
     EXPECT_TRUE(controller.closeDocument(e));
     settle();
-    EXPECT_FALSE(read(dir.filePath(u"r.ldgr"_s)).contains("Amount = 2.00;"));
+    EXPECT_FALSE(readFile(dir.filePath(u"r.ldgr"_s)).contains("Amount = 2.00;"));
 
     // An unmodified register closes without a question.
     controller.openDocument(dir.filePath(u"r.ldgr"_s));

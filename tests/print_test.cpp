@@ -19,29 +19,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QString err;
-};
-
-Outcome run(const QString &program, const QStringList &args,
-            const QProcessEnvironment &env = QProcessEnvironment::systemEnvironment())
-{
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.start(program, args);
-    Outcome r;
-    if (p.waitForFinished(60000) && p.exitStatus() == QProcess::NormalExit)
-        r = {p.exitCode(), p.readAllStandardOutput(), QString::fromUtf8(p.readAllStandardError())};
-    return r;
-}
 
 // Each page's lines as pdftotext reads them, blanks collapsed: it guesses the
 // width of a run of blanks, so the columns are checked on glyph positions.
 QList<QStringList> pdfPages(const QString &pdf)
 {
-    const Outcome r = run(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
+    const ProgramRun r = runProgram(u"pdftotext"_s, {u"-layout"_s, pdf, u"-"_s});
     EXPECT_EQ(r.exitCode, 0) << "pdftotext (poppler-utils): " << r.err.toStdString();
     QList<QStringList> pages;
     for (const QString &page : QString::fromUtf8(r.out).split(u'\f')) {
@@ -108,7 +91,7 @@ TEST_F(PrintTest, EveryPageIsOneHeaderBlockOfTheReport)
 TEST_F(PrintTest, FixedPitchColumnsFitTheWidthInsideTheMargins)
 {
     ASSERT_EQ(writeReportPdf(sampleRegister(3), path(u"r.pdf"_s)), QString());
-    const Outcome r = run(u"pdftotext"_s, {u"-bbox"_s, path(u"r.pdf"_s), u"-"_s});
+    const ProgramRun r = runProgram(u"pdftotext"_s, {u"-bbox"_s, path(u"r.pdf"_s), u"-"_s});
     static const QRegularExpression word(uR"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)".*>(.*)</word>)re"_s);
     QList<QRegularExpressionMatch> words;
     for (const QRegularExpressionMatch &m : word.globalMatch(QString::fromUtf8(r.out)))
@@ -138,7 +121,7 @@ TEST_F(PrintTest, FixedPitchColumnsFitTheWidthInsideTheMargins)
 TEST_F(PrintTest, AnEmptyRegisterGivesAValidBlankDocument)
 {
     ASSERT_EQ(writeReportPdf(Register(), path(u"e.pdf"_s)), QString());
-    const Outcome info = run(u"pdfinfo"_s, {path(u"e.pdf"_s)});
+    const ProgramRun info = runProgram(u"pdfinfo"_s, {path(u"e.pdf"_s)});
     EXPECT_EQ(info.exitCode, 0) << info.err.toStdString();
     EXPECT_TRUE(QString::fromUtf8(info.out).contains(QRegularExpression(u"\\nPages: +1\\n"_s)));
     EXPECT_EQ(pdfPages(path(u"e.pdf"_s)), QList<QStringList>{QStringList()});
@@ -157,15 +140,15 @@ TEST_F(PrintTest, CliPrintsWhatReportShowsWithoutADisplay)
     const QString cli = QString::fromUtf8(CHEQBOOK_CLI);
     const QString ldgr = path(u"r.ldgr"_s);
 
-    const Outcome printed = run(cli, {u"print"_s, ldgr, u"-o"_s, path(u"r.pdf"_s)}, env);
+    const ProgramRun printed = runProgram(cli, {u"print"_s, ldgr, u"-o"_s, path(u"r.pdf"_s)}, {}, env);
     ASSERT_EQ(printed.exitCode, 0) << printed.err.toStdString();
-    const Outcome report = run(cli, {u"report"_s, ldgr}, env);
+    const ProgramRun report = runProgram(cli, {u"report"_s, ldgr}, {}, env);
     ASSERT_TRUE(report.out.contains("|1000.00    |1000       \n"));
     EXPECT_EQ(pdfPages(path(u"r.pdf"_s)), expectedPages(QString::fromUtf8(report.out)));
 
-    EXPECT_EQ(run(cli, {u"print"_s, ldgr}, env).exitCode, 2) << "no -o";
-    EXPECT_TRUE(run(cli, {u"print"_s, u"--help"_s}, env).out.startsWith("usage: cheqbook-cli print FILE -o OUT.pdf\n"));
-    const Outcome nowhere = run(cli, {u"print"_s, ldgr, u"-o"_s, path(u"missing/r.pdf"_s)}, env);
+    EXPECT_EQ(runProgram(cli, {u"print"_s, ldgr}, {}, env).exitCode, 2) << "no -o";
+    EXPECT_TRUE(runProgram(cli, {u"print"_s, u"--help"_s}, {}, env).out.startsWith("usage: cheqbook-cli print FILE -o OUT.pdf\n"));
+    const ProgramRun nowhere = runProgram(cli, {u"print"_s, ldgr, u"-o"_s, path(u"missing/r.pdf"_s)}, {}, env);
     EXPECT_EQ(nowhere.exitCode, 1);
     EXPECT_TRUE(nowhere.err.contains(u"r.pdf could not be written"_s)) << nowhere.err.toStdString();
 }

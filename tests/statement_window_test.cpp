@@ -15,14 +15,7 @@ namespace {
 class StatementWindowTest : public WindowFixture
 {
 protected:
-    QString statement(const QString &name, const QByteArray &bytes)
-    {
-        const QString path = dir.filePath(name);
-        QFile f(path);
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return path;
-    }
+    QString statement(const QString &name, const QByteArray &bytes) { return writeFile(dir.filePath(name), bytes); }
     QList<int> selectedRows() const
     {
         QList<int> rows;
