@@ -143,6 +143,7 @@ private:
     {
         ++m_p; // '{'
         RecordPtr record = makeRecord();
+        std::vector<std::pair<QString, Value>> others; // keys the program does not know
         for (;;) {
             skip();
             if (m_p == m_last)
@@ -184,8 +185,9 @@ private:
             if (key)
                 record->set(*key, std::move(value));
             else
-                record->set(QStringView(keyText), std::move(value));
+                others.emplace_back(std::move(keyText), std::move(value));
         }
+        record->setMany(std::move(others));
         checkMoneyRange(*record, rowIndex);
         return record;
     }
@@ -406,6 +408,7 @@ private:
     RecordPtr parseRecord(qsizetype row)
     {
         RecordPtr record = makeRecord();
+        std::vector<std::pair<QString, Value>> others; // keys the program does not know
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() != u"key")
                 fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), m_xml.name()));
@@ -417,10 +420,14 @@ private:
                     xmlFail({});
                 fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key)));
             }
-            record->set(QStringView(key), parseValue(key, row));
+            if (auto known = knownKey(QStringView(key)))
+                record->set(*known, parseValue(key, row));
+            else
+                others.emplace_back(key, parseValue(key, row));
         }
         if (m_xml.hasError())
             xmlFail({});
+        record->setMany(std::move(others));
         checkMoneyRange(*record, row);
         return record;
     }

@@ -196,6 +196,37 @@ TEST(Record, KeysComeInAscendingOrderWithUnknownKeysKept)
     EXPECT_FALSE(copy.sameContents(r));
 }
 
+// Readers store a record's other keys all at once; that must come to the
+// same as storing them one by one, whatever the order, repeats and removals.
+TEST(Record, SetManyIsSetForEachInTurn)
+{
+    const std::vector<std::pair<QString, Value>> entries = {
+        {u"Zeta"_s, text("z1")}, {u"Alpha"_s, text("a")},  {u"Zeta"_s, text("z2")},    {u"Gone"_s, Value()},
+        {u"Amount"_s, text("5")}, {u"Held"_s, text("new")}, {u"Mid"_s, text("m")},    {u"Alpha"_s, Value()},
+        {u"Late"_s, Value()},     {u"Late"_s, text("l")},   {u"é"_s, text("e")}, {u""_s, text("empty")},
+    };
+    for (bool holdingKeys : {false, true}) {
+        Record oneByOne, atOnce;
+        if (holdingKeys) {
+            for (const char16_t *k : {u"Held", u"Gone", u"Beta", u"Zz"})
+                oneByOne.set(QStringView(k), text("old"));
+            atOnce = oneByOne;
+        }
+        for (const auto &[key, value] : entries)
+            oneByOne.set(QStringView(key), value);
+        atOnce.setMany(entries);
+        QStringList a, b;
+        oneByOne.forEachKey([&](QStringView k, const Value &v) { a << k.toString() + u'=' + v.toString(); });
+        atOnce.forEachKey([&](QStringView k, const Value &v) { b << k.toString() + u'=' + v.toString(); });
+        EXPECT_EQ(b, a);
+        EXPECT_TRUE(atOnce.sameContents(oneByOne));
+        EXPECT_EQ(atOnce.value(u"Mid").toString(), u"m");
+    }
+    Record r;
+    r.setMany({});
+    EXPECT_EQ(r.keyCount(), 0);
+}
+
 TEST(Register, RemovesTheVeryRecordNotItsTwin)
 {
     Register reg;
