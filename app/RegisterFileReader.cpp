@@ -255,6 +255,9 @@ private:
         return -1;
     }
 
+    // A text's escapes: \n and the like, \U with up to four hexadecimal
+    // digits, up to three octal digits, and any other character escaped
+    // standing for itself.
     QString unescape(const char *b, const char *e) const
     {
         QString out;
@@ -287,7 +290,10 @@ private:
                     code = code * 16 + hexDigit(*q++);
                     ++digits;
                 }
-                out += digits ? QChar(char16_t(code)) : QChar(QLatin1Char(c));
+                if (digits == 0)
+                    failAt(q - 2, u"the escape \u201c\\%1\u201d in a quoted text has no hexadecimal character code "
+                                  "after it"_s.arg(QLatin1Char(c)));
+                out += QChar(char16_t(code));
                 break;
             }
             default:
@@ -298,7 +304,11 @@ private:
                         code = code * 8 + (*q++ - '0');
                         ++digits;
                     }
-                    out += QChar(char16_t(code & 0xff));
+                    // Reading \777 as some byte would change the text without a word.
+                    if (code > 0377)
+                        failAt(q - digits - 1, u"the escape \u201c\\%1\u201d in a quoted text is out of range "
+                                               "(an octal escape names one byte, \\0 to \\377)"_s.arg(code, 0, 8));
+                    out += QChar(char16_t(code));
                 } else {
                     // \" \' \\ and any other escaped character stand for themselves.
                     const char *charStart = q - 1;

@@ -103,6 +103,11 @@ std::vector<BadRegister> badRegisters()
          u"line 3: expected \u201c,\u201d or \u201c)\u201d after row 1"_s},
         {"a list as a value", "({Amount = (1, 2);})",
          u"line 1: the value of \u201cAmount\u201d in row 1 is a list; a record holds only texts and numbers"_s},
+        {"an escape without its character code", "(\n{Memo = \"caf\\u;\"})",
+         u"line 2: the escape \u201c\\u\u201d in a quoted text has no hexadecimal character code after it"_s},
+        {"an octal escape beyond a byte", "({Memo = \"a\\777\"})",
+         u"line 1: the escape \u201c\\777\u201d in a quoted text is out of range (an octal escape names one byte, "
+         "\\0 to \\377)"_s},
         {"an undeclared XML entity", xml("<dict><key>A</key><string>&bogus;</string></dict>"),
          u"line 4: the XML is malformed: Entity 'bogus' not declared."_s},
         {"an XML reference to character 0", xml("<dict><key>A</key><string>&#0;</string></dict>"),
