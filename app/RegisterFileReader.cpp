@@ -537,10 +537,10 @@ bool declaresUtf8(const QByteArray &bytes)
 {
     if (!bytes.startsWith("<?xml"))
         return true;
-    const qsizetype end = bytes.indexOf("?>");
+    const QByteArrayView start = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 512));
+    const qsizetype end = start.indexOf("?>");
     static const QRegularExpression encoding(uR"(\sencoding\s*=\s*["']([^"']*)["'])"_s);
-    const QRegularExpressionMatch m =
-        encoding.match(QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end));
+    const QRegularExpressionMatch m = encoding.match(QString::fromLatin1(start.first(end < 0 ? start.size() : end)));
     return !m.hasMatch() || m.captured(1).compare(u"UTF-8", Qt::CaseInsensitive) == 0
         || m.captured(1).compare(u"UTF8", Qt::CaseInsensitive) == 0;
 }
