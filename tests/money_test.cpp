@@ -129,8 +129,14 @@ TEST(Money, CentsAreRoundedFromTheDecimalDigits)
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.cents, c.cents);
     }
-    // A double is rounded from its shortest decimal form, like the text.
+    // A double is rounded from the text it shows, so that saving it as that
+    // text cannot move it by a cent (1.0049999999999997 shows as 1.005).
+    for (double d : {12.345, 1.0049999999999997, 9.995, 0.1 + 0.2, -2.675, 90071992547409.92, 1e-5}) {
+        const Value v = Value::real(d);
+        EXPECT_EQ(v.cents().cents, leadingCents(QStringView(v.toString())).cents) << v.toString().toStdString();
+    }
     EXPECT_EQ(Value::real(12.345).cents().cents, 1235);
+    EXPECT_EQ(Value::real(1.0049999999999997).cents().cents, 101);
     EXPECT_EQ(Value::real(std::numeric_limits<double>::infinity()).cents().status, NumberStatus::OutOfRange);
     EXPECT_EQ(Value::real(std::nan("")).cents().status, NumberStatus::OutOfRange);
     EXPECT_EQ(Value::integer(std::numeric_limits<qint64>::max()).cents().status, NumberStatus::OutOfRange);
