@@ -142,11 +142,17 @@ std::optional<Cents> centsFromDouble(double value)
     if (!std::isfinite(value))
         return std::nullopt;
     char buf[40];
-    const auto res = std::to_chars(buf, buf + sizeof buf, value);
-    const CentsReading r = leadingCents(QLatin1StringView(buf, res.ptr - buf));
+    const CentsReading r = leadingCents(QLatin1StringView(buf, writeSixteenDigits(buf, value)));
     if (!r.ok())
         return std::nullopt;
     return r.cents;
+}
+
+int writeSixteenDigits(char *out, double value)
+{
+    // %.16g without the locale's decimal point. The shortest form that reads
+    // back as the same double can have 17 digits and round to another cent.
+    return int(std::to_chars(out, out + 32, value, std::chars_format::general, 16).ptr - out);
 }
 
 int writeMoneyText(char *out, Cents cents)

@@ -42,10 +42,13 @@ CentsReading leadingCents(QLatin1StringView text);
 // -1200. Text after the number is ignored, as with leadingCents.
 CentsReading typedAmountCents(QStringView text);
 
-// A double rounded to the cent from its shortest decimal form, so 12.345 gives
-// 1235 just as the text 12.345 does. Nothing for NaN, infinities and values out
-// of range.
+// A double rounded to the cent from the decimal form a number value shows
+// and is saved as (16 significant digits, "%.16g"), so 12.345 gives 1235 just
+// as the text 12.345 does, and a value's cents stay the same when it is saved
+// as text and read back. Nothing for NaN, infinities and values out of range.
 std::optional<Cents> centsFromDouble(double value);
+// That decimal form into a caller's buffer (at least 32 chars); returns the length.
+int writeSixteenDigits(char *out, double value);
 
 // The cent amount written as "%-2.2f" writes it: -45.25, 0.00, 1000000.00.
 QString moneyText(Cents cents);

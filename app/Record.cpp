@@ -90,6 +90,43 @@ void Record::set(QStringView key, Value v)
     }
 }
 
+void Record::setMany(std::vector<std::pair<QString, Value>> entries)
+{
+    // Stable, so that of the entries under one key the last given stays last.
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const auto &a, const auto &b) { return QStringView(a.first) < QStringView(b.first); });
+    Extra added;
+    added.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i) {
+        if (i + 1 < entries.size() && entries[i + 1].first == entries[i].first)
+            continue;
+        if (auto k = knownKey(QStringView(entries[i].first)))
+            set(*k, std::move(entries[i].second));
+        else
+            added.push_back(std::move(entries[i]));
+    }
+    // Merge with the keys already held; a new value (a null one removes)
+    // replaces an old one.
+    Extra merged;
+    const Extra empty;
+    const Extra &held = m_extra ? *m_extra : empty;
+    merged.reserve(held.size() + added.size());
+    auto h = held.begin();
+    for (auto &entry : added) {
+        for (; h != held.end() && QStringView(h->first) < QStringView(entry.first); ++h)
+            merged.push_back(*h);
+        if (h != held.end() && h->first == entry.first)
+            ++h;
+        if (!entry.second.isNull())
+            merged.push_back(std::move(entry));
+    }
+    merged.insert(merged.end(), h, held.end());
+    if (merged.empty())
+        m_extra.reset();
+    else
+        m_extra = std::make_unique<Extra>(std::move(merged));
+}
+
 int Record::keyCount() const
 {
     int n = int(std::count_if(m_known.begin(), m_known.end(), [](const Value &v) { return !v.isNull(); }));

@@ -260,6 +260,7 @@ private:
     {
         ++m_p; // '{'
         RecordPtr record = makeRecord();
+        std::vector<std::pair<QString, Value>> others; // keys the program does not know
         for (;;) {
             skip();
             if (m_p == m_last)
@@ -300,8 +301,9 @@ private:
             if (key)
                 record->set(*key, std::move(value));
             else
-                record->set(QStringView(keyText), std::move(value));
+                others.emplace_back(std::move(keyText), std::move(value));
         }
+        record->setMany(std::move(others));
         checkMoneyRange(*record, rowIndex);
         return record;
     }
@@ -379,6 +381,9 @@ private:
         return -1;
     }
 
+    // A text's escapes: \n and the like, \U with up to four hexadecimal
+    // digits, up to three octal digits, and any other character escaped
+    // standing for itself.
     QString unescape(const char *b, const char *e) const
     {
         QString out;
@@ -411,7 +416,10 @@ private:
                     code = code * 16 + hexDigit(*q++);
                     ++digits;
                 }
-                out += digits ? QChar(char16_t(code)) : QChar(QLatin1Char(c));
+                if (digits == 0)
+                    failAt(q - 2, u"the escape \u201c\\%1\u201d in a quoted text has no hexadecimal character code "
+                                  "after it"_s.arg(QLatin1Char(c)));
+                out += QChar(char16_t(code));
                 break;
             }
             default:
@@ -422,7 +430,11 @@ private:
                         code = code * 8 + (*q++ - '0');
                         ++digits;
                     }
-                    out += QChar(char16_t(code & 0xff));
+                    // Reading \777 as some byte would change the text without a word.
+                    if (code > 0377)
+                        failAt(q - digits - 1, u"the escape \u201c\\%1\u201d in a quoted text is out of range "
+                                               "(an octal escape names one byte, \\0 to \\377)"_s.arg(code, 0, 8));
+                    out += QChar(char16_t(code));
                 } else {
                     // \" \' \\ and any other escaped character stand for themselves.
                     const char *charStart = q - 1;
@@ -536,6 +548,7 @@ private:
     RecordPtr parseRecord(qsizetype row)
     {
         RecordPtr record = makeRecord();
+        std::vector<std::pair<QString, Value>> others; // keys the program does not know
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() != u"key")
                 fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), m_xml.name()));
@@ -547,10 +560,14 @@ private:
                     xmlFail({});
                 fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key)));
             }
-            record->set(QStringView(key), parseValue(key, row));
+            if (auto known = knownKey(QStringView(key)))
+                record->set(*known, parseValue(key, row));
+            else
+                others.emplace_back(key, parseValue(key, row));
         }
         if (m_xml.hasError())
             xmlFail({});
+        record->setMany(std::move(others));
         checkMoneyRange(*record, row);
         return record;
     }
@@ -623,10 +640,10 @@ bool declaresUtf8(const QByteArray &bytes)
 {
     if (!bytes.startsWith("<?xml"))
         return true;
-    const qsizetype end = bytes.indexOf("?>");
+    const QByteArrayView start = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 512));
+    const qsizetype end = start.indexOf("?>");
     static const QRegularExpression encoding(uR"(\sencoding\s*=\s*["']([^"']*)["'])"_s);
-    const QRegularExpressionMatch m =
-        encoding.match(QString::fromLatin1(bytes.constData(), end < 0 ? bytes.size() : end));
+    const QRegularExpressionMatch m = encoding.match(QString::fromLatin1(start.first(end < 0 ? start.size() : end)));
     return !m.hasMatch() || m.captured(1).compare(u"UTF-8", Qt::CaseInsensitive) == 0
         || m.captured(1).compare(u"UTF8", Qt::CaseInsensitive) == 0;
 }

@@ -29,8 +29,8 @@ void appendOldStyle(QByteArray &out, View text)
         }
     }
     // Unquoted, a text starting "//" or "/*" would read back as a comment.
-    if (bare && text.size() >= 2 && scanUnit(text[0]) == u'/' && (scanUnit(text[1]) == u'/' || scanUnit(text[1]) == u'*'))
-        bare = false;
+    if (bare && text.size() >= 2 && scanUnit(text[0]) == u'/')
+        bare = scanUnit(text[1]) != u'/' && scanUnit(text[1]) != u'*';
     if (bare) {
         for (auto c : text)
             out.append(char(scanUnit(c)));

@@ -223,8 +223,7 @@ int Value::formatNumber(char *buf) const
             std::memcpy(buf, "nan", 3);
             return 3;
         }
-        // %.16g, without the locale's decimal point.
-        return int(std::to_chars(buf, buf + 40, d, std::chars_format::general, 16).ptr - buf);
+        return writeSixteenDigits(buf, d);
     }
     default:
         return 0;

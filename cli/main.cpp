@@ -291,7 +291,7 @@ int runImport(const Arguments &a)
         }
         const QString name = QFileInfo(statementPath).fileName();
         for (const SkippedLine &skipped : r.skipped)
-            error(u"%1: line %2 not imported: %3"_s.arg(name).arg(skipped.lineNumber).arg(skipped.reason));
+            error(u"%1: line %2 not imported: %3"_s.arg(name, QString::number(skipped.lineNumber), skipped.reason));
     }
     if (failed)
         return Failed;

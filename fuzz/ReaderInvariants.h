@@ -199,15 +199,21 @@ inline QString textReadings(const QString &text)
         INVARIANT(negated.status == typed.status && negated.cents == -typed.cents, text);
     }
 
-    // Where the number has few enough digits to pass through a double
-    // unchanged, the double reads as the same cents, and without an exponent
-    // the integer is the double truncated.
-    const DecimalScan scan = scanLeadingDecimal(text.constData(), text.constData() + text.size());
+    // A number value reads as the cents of the text it shows, since that is
+    // what it becomes when saved.
     const double d = v.doubleValue();
     INVARIANT(!std::isnan(d), text);
+    if (std::isfinite(d)) {
+        const Value real = Value::real(d);
+        const CentsReading shown = leadingCents(QStringView(real.toString()));
+        const CentsReading held = real.cents();
+        INVARIANT(held.status == shown.status && (held.cents == shown.cents || !shown.ok()),
+                  text + u' ' + real.toString());
+    }
+    // Where the number has few enough digits to pass through a double
+    // unchanged and has no exponent, the integer is the double truncated.
+    const DecimalScan scan = scanLeadingDecimal(text.constData(), text.constData() + text.size());
     if (scan.found && scan.kept <= 15 && cents.ok()) {
-        const std::optional<Cents> fromDouble = centsFromDouble(d);
-        INVARIANT(fromDouble && *fromDouble == cents.cents, text + u' ' + QString::number(d, 'g', 17));
         bool exponent = false;
         for (std::ptrdiff_t i = scan.begin; i < scan.end; ++i)
             exponent = exponent || text[i] == u'e' || text[i] == u'E';

@@ -142,8 +142,8 @@ TEST_F(AtomicWrite, ImportAndRolloverOntoAFullDiskLeaveTheOldFilesWhole)
     const QString reg = write(u"r.ldgr"_s, original);
     QByteArray statement;
     for (int i = 0; i < 300; ++i)
-        statement += "04/01/2026,-" + QByteArray::number(i) + ".25,,,\"A STATEMENT LINE, NUMBER " + QByteArray::number(i)
-            + "\"\r\n";
+        statement += "04/01/2026,-" + QByteArray::number(i) + ".25,,,\"A STATEMENT LINE, NUMBER "
+            + QByteArray::number(i) + "\"\r\n";
     const QString csv = write(u"bank.csv"_s, statement);
     const QString next = write(u"next.ldgr"_s, m_old);
     const QStringList before = files();
@@ -162,8 +162,8 @@ TEST_F(AtomicWrite, ImportAndRolloverOntoAFullDiskLeaveTheOldFilesWhole)
         for (qint64 limit : {original.size() + 1, original.size() + 16 * 1024 + 1}) {
             const Outcome r = cliWithFileSizeLimit(w.args, limit);
             EXPECT_EQ(r.exitCode, 1);
-            EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: "_s + QFileInfo(w.written).fileName() + u" could not be written: "_s))
-                << r.err.toStdString();
+            const QString name = QFileInfo(w.written).fileName();
+            EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: "_s + name + u" could not be written: "_s)) << r.err.toStdString();
             EXPECT_EQ(contents(w.written), w.old);
             EXPECT_EQ(files(), before) << "a temporary file was left behind";
         }

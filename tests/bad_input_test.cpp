@@ -51,7 +51,8 @@ std::vector<BadRegister> badRegisters()
         {"UTF-16 without a byte-order mark", utf16(u"({Amount = 1;})"_s, true, false), u"line 1: "_s + kNul},
         {"UTF-16 XML without a byte-order mark", utf16(QString::fromLatin1(xml("")), false, false),
          u"line 1: "_s + kNul},
-        {"UTF-16 cut in the middle of a character", QByteArray("\xff\xfe(\0{\0}\0)", 9), u"the file is not valid UTF-16 text"_s},
+        {"UTF-16 cut in the middle of a character", QByteArray("\xff\xfe(\0{\0}\0)", 9),
+         u"the file is not valid UTF-16 text"_s},
         {"UTF-16 with half a surrogate pair", QByteArray("\xff\xfe(\0{\0A\0=\0\x00\xd8;\0}\0)\0", 18),
          u"the file is not valid UTF-16 text"_s},
         {"Latin-1 in an old-style file", "(\n{Memo = \"caf\xe9\";})", u"line 2: "_s + kNotUtf8},
@@ -72,7 +73,8 @@ std::vector<BadRegister> badRegisters()
         {"only blanks and comments", " \n// nothing\n/* here */\r\n",
          u"the file is empty; a register file holds a list of records"_s},
         {"a single record", "{Amount = 1;}", u"line 1: the file holds a single record, not a list of records"_s},
-        {"a bare word", "Amount", u"line 1: the file does not hold a list of records (it should begin with \u201c(\u201d)"_s},
+        {"a bare word", "Amount",
+         u"line 1: the file does not hold a list of records (it should begin with \u201c(\u201d)"_s},
         {"an XML record, not a list", "<plist><dict/></plist>",
          u"line 1: the file holds a single record, not a list of records"_s},
         // Truncated at every kind of token
@@ -103,6 +105,11 @@ std::vector<BadRegister> badRegisters()
          u"line 3: expected \u201c,\u201d or \u201c)\u201d after row 1"_s},
         {"a list as a value", "({Amount = (1, 2);})",
          u"line 1: the value of \u201cAmount\u201d in row 1 is a list; a record holds only texts and numbers"_s},
+        {"an escape without its character code", "(\n{Memo = \"caf\\u;\"})",
+         u"line 2: the escape \u201c\\u\u201d in a quoted text has no hexadecimal character code after it"_s},
+        {"an octal escape beyond a byte", "({Memo = \"a\\777\"})",
+         u"line 1: the escape \u201c\\777\u201d in a quoted text is out of range (an octal escape names one byte, "
+         "\\0 to \\377)"_s},
         {"an undeclared XML entity", xml("<dict><key>A</key><string>&bogus;</string></dict>"),
          u"line 4: the XML is malformed: Entity 'bogus' not declared."_s},
         {"an XML reference to character 0", xml("<dict><key>A</key><string>&#0;</string></dict>"),
@@ -166,8 +173,8 @@ protected:
     }
 
     QTemporaryDir m_dir;
-    const QByteArray m_good = "(\n{Amount = 1000; Date = 01/01/2026; DescriptionofTransaction = Opening; Total = 1000;},\n"
-                              "{Amount = -45.25; CheckNumber = 101; DescriptionofTransaction = Groceries;}\n)\n";
+    const QByteArray m_good = "(\n{Amount = 1000; Date = 01/01/2026; DescriptionofTransaction = Opening; "
+                              "Total = 1000;},\n{Amount = -45.25; CheckNumber = 101; DescriptionofTransaction = Groceries;}\n)\n";
 };
 
 // What a document shows of itself, to compare before and after.
@@ -318,7 +325,8 @@ std::vector<BadStatement> badStatements()
          {{1, notANumber(u"NaN")}, {2, notANumber(u"inf")}, {3, notANumber(u"-Infinity")}}},
         {"signs after the number", "1/1,12.34-,,,A\n1/2,12.34 CR,,,B\n", {}, {},
          {{1, notANumber(u"12.34-")}, {2, notANumber(u"12.34 CR")}}},
-        {"signs said twice", "1/1,(-1),,,A\n1/2,--5,,,B\n", {}, {}, {{1, notANumber(u"(-1)")}, {2, notANumber(u"--5")}}},
+        {"signs said twice", "1/1,(-1),,,A\n1/2,--5,,,B\n", {}, {},
+         {{1, notANumber(u"(-1)")}, {2, notANumber(u"--5")}}},
         {"a currency sign alone", "1/1,$,,,A\n", {}, {}, {{1, notANumber(u"$")}}},
         {"two decimal points", "1/1,1.2.3,,,A\n", {}, {}, {{1, notANumber(u"1.2.3")}}},
         {"a decimal comma", "1/1,\"1,23\",,,A\n", {}, {}, {{1, notANumber(u"1,23")}}},

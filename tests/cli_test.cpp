@@ -113,6 +113,14 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
     EXPECT_EQ(readFile(reg), m_register);
 }
 
+TEST_F(CliTest, AFileNameWithAPercentSignIsNamedAsItStands)
+{
+    const Outcome r = cli({u"import"_s, file(u"r.ldgr"_s, m_register), file(u"50%1 off.csv"_s, "header\n"),
+                           u"-o"_s, m_dir.filePath(u"out.ldgr"_s)});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, u"cheqbook-cli: 50%1 off.csv: line 1 not imported: 1 field, 5 needed\n"_s);
+}
+
 TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
 {
     const QString reg = file(u"r.ldgr"_s, "({Amount = 100; EOMSeen = 1;}, {Amount = -30;}, {Amount = -20; EOMSeen = 1;})");

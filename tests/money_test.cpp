@@ -129,8 +129,14 @@ TEST(Money, CentsAreRoundedFromTheDecimalDigits)
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.cents, c.cents);
     }
-    // A double is rounded from its shortest decimal form, like the text.
+    // A double is rounded from the text it shows, so that saving it as that
+    // text cannot move it by a cent (1.0049999999999997 shows as 1.005).
+    for (double d : {12.345, 1.0049999999999997, 9.995, 0.1 + 0.2, -2.675, 90071992547409.92, 1e-5}) {
+        const Value v = Value::real(d);
+        EXPECT_EQ(v.cents().cents, leadingCents(QStringView(v.toString())).cents) << v.toString().toStdString();
+    }
     EXPECT_EQ(Value::real(12.345).cents().cents, 1235);
+    EXPECT_EQ(Value::real(1.0049999999999997).cents().cents, 101);
     EXPECT_EQ(Value::real(std::numeric_limits<double>::infinity()).cents().status, NumberStatus::OutOfRange);
     EXPECT_EQ(Value::real(std::nan("")).cents().status, NumberStatus::OutOfRange);
     EXPECT_EQ(Value::integer(std::numeric_limits<qint64>::max()).cents().status, NumberStatus::OutOfRange);
@@ -194,6 +200,37 @@ TEST(Record, KeysComeInAscendingOrderWithUnknownKeysKept)
     EXPECT_TRUE(copy.sameContents(r));
     r.set(u"aLower", text("changed"));
     EXPECT_FALSE(copy.sameContents(r));
+}
+
+// Readers store a record's other keys all at once; that must come to the
+// same as storing them one by one, whatever the order, repeats and removals.
+TEST(Record, SetManyIsSetForEachInTurn)
+{
+    const std::vector<std::pair<QString, Value>> entries = {
+        {u"Zeta"_s, text("z1")}, {u"Alpha"_s, text("a")},  {u"Zeta"_s, text("z2")},    {u"Gone"_s, Value()},
+        {u"Amount"_s, text("5")}, {u"Held"_s, text("new")}, {u"Mid"_s, text("m")},    {u"Alpha"_s, Value()},
+        {u"Late"_s, Value()},     {u"Late"_s, text("l")},   {u"é"_s, text("e")}, {u""_s, text("empty")},
+    };
+    for (bool holdingKeys : {false, true}) {
+        Record oneByOne, atOnce;
+        if (holdingKeys) {
+            for (const char16_t *k : {u"Held", u"Gone", u"Beta", u"Zz"})
+                oneByOne.set(QStringView(k), text("old"));
+            atOnce = oneByOne;
+        }
+        for (const auto &[key, value] : entries)
+            oneByOne.set(QStringView(key), value);
+        atOnce.setMany(entries);
+        QStringList a, b;
+        oneByOne.forEachKey([&](QStringView k, const Value &v) { a << k.toString() + u'=' + v.toString(); });
+        atOnce.forEachKey([&](QStringView k, const Value &v) { b << k.toString() + u'=' + v.toString(); });
+        EXPECT_EQ(b, a);
+        EXPECT_TRUE(atOnce.sameContents(oneByOne));
+        EXPECT_EQ(atOnce.value(u"Mid").toString(), u"m");
+    }
+    Record r;
+    r.setMany({});
+    EXPECT_EQ(r.keyCount(), 0);
 }
 
 TEST(Register, RemovesTheVeryRecordNotItsTwin)

@@ -4,6 +4,7 @@
 #include "RegisterFile.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QStandardPaths>
@@ -169,6 +170,28 @@ TEST(OldStyleReader, DeepNestingEndsInAnErrorNotAStackOverflow)
     EXPECT_FALSE(parseError(QByteArray(100000, '(')).isEmpty());
     EXPECT_FALSE(parseError("({A = " + QByteArray(100000, '{')).isEmpty());
     EXPECT_FALSE(parseError("(" + QByteArray(100000, '\\')).isEmpty());
+}
+
+// Keys were once inserted one by one into a sorted list: a damaged file with
+// 200,000 keys in one record took over half a minute to open.
+TEST(RegisterFile, ARecordWithAHugeNumberOfKeysOpensQuickly)
+{
+    QByteArray oldStyle = "({", xml = "<plist><array><dict>";
+    for (int i = 0; i < 200000; ++i) {
+        const QByteArray key = "k" + QByteArray::number((i * 7919) % 200000); // every key once, out of order
+        oldStyle += key + " = v;";
+        xml += "<key>" + key + "</key><string>v</string>";
+    }
+    oldStyle += "})";
+    xml += "</dict></array></plist>";
+    for (const QByteArray &file : {oldStyle, xml}) {
+        QElapsedTimer timer;
+        timer.start();
+        const std::vector<RecordPtr> rows = parseOk(file);
+        EXPECT_LT(timer.elapsed(), 10000);
+        ASSERT_EQ(rows.size(), 1u);
+        EXPECT_EQ(rows[0]->keyCount(), 200000);
+    }
 }
 
 TEST(XmlReader, ReadsPropertyListsAndRefusesOtherValues)
