@@ -115,7 +115,7 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
 
 TEST_F(CliTest, AFileNameWithAPercentSignIsNamedAsItStands)
 {
-    const Outcome r = cli({u"import"_s, file(u"r.ldgr"_s, m_register), file(u"50%1 off.csv"_s, "header\n"),
+    const ProgramRun r = cli({u"import"_s, file(u"r.ldgr"_s, m_register), file(u"50%1 off.csv"_s, "header\n"),
                            u"-o"_s, m_dir.filePath(u"out.ldgr"_s)});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.err, u"cheqbook-cli: 50%1 off.csv: line 1 not imported: 1 field, 5 needed\n"_s);
