@@ -56,6 +56,8 @@ public:
     void reserve(size_t n) { m_bytes.resize(std::max(n, m_bytes.size())); }
     void append(const char *data, size_t n)
     {
+        if (n == 0) // an absent value's text has no data at all
+            return;
         if (m_used + n > m_bytes.size())
             m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
         std::memcpy(m_bytes.data() + m_used, data, n);
