@@ -1,6 +1,7 @@
 // cheqbook-cli: the register files of Cheqbook from a shell.
 
 #include "Cli.h"
+#include "RecordQueue.h"
 
 #include "AtomicFile.h"
 #include "RegisterFile.h"
@@ -18,10 +19,6 @@
 #endif
 
 #include <algorithm>
-#include <condition_variable>
-#include <deque>
-#include <mutex>
-#include <optional>
 #include <thread>
 #include <csignal>
 #include <cstring>
@@ -29,97 +26,6 @@
 
 using namespace Qt::StringLiterals;
 
-namespace cli {
-
-void error(const QString &message)
-{
-    const QByteArray line = "cheqbook-cli: " + message.toUtf8() + '\n';
-    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
-}
-
-namespace {
-bool outFailed = false;
-
-void reportOutFailure()
-{
-    if (!outFailed)
-        error(u"cannot write to standard output: %1"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
-    outFailed = true;
-}
-} // namespace
-
-bool writeOut(const QString &text) { return writeOut(QByteArrayView(text.toUtf8())); }
-
-bool writeOut(QByteArrayView bytes)
-{
-    if (outFailed)
-        return false;
-    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
-        reportOutFailure();
-        return false;
-    }
-    return true;
-}
-
-bool finishOut()
-{
-    if (outFailed)
-        return false;
-    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
-        reportOutFailure();
-        return false;
-    }
-    return true;
-}
-
-Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags)
-{
-    Arguments a;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString &arg = args[i];
-        if (arg == u"-h" || arg == u"--help") {
-            a.help = true;
-        } else if (arg == u"-o" || arg == u"--output") {
-            if (i + 1 >= args.size()) {
-                a.problem = u"%1 needs a file name"_s.arg(arg);
-                return a;
-            }
-            a.output = args[++i];
-        } else if (arg.startsWith(u"--output=")) {
-            a.output = arg.mid(9);
-        } else if (arg.startsWith(u"-o") && arg.size() > 2 && !arg.startsWith(u"--")) {
-            a.output = arg.mid(2);
-        } else if (arg == u"--") {
-            a.positional += args.mid(i + 1);
-            break;
-        } else if (arg.startsWith(u'-') && arg.size() > 1) {
-            if (!acceptedFlags.contains(arg)) {
-                a.problem = u"unknown option %1"_s.arg(arg);
-                return a;
-            }
-            a.flags << arg;
-        } else {
-            a.positional << arg;
-        }
-    }
-    return a;
-}
-
-MyDocument *openRegister(const QString &path, Recalculate recalculate)
-{
-    auto *doc = new MyDocument; // see the header: never taken apart
-    QString why;
-    if (!doc->readFromFile(path, u"ldgr", &why)) {
-        error(why);
-        delete doc;
-        return nullptr;
-    }
-    if (recalculate == Recalculate::Yes)
-        recalculateCheckbook(*doc->array());
-    return doc;
-}
-
-} // namespace cli
 
 namespace {
 
@@ -135,46 +41,6 @@ struct Command {
     bool needsOutput;
     std::function<int(const Arguments &)> run;
     bool paints = false; // needs fonts and painting, which take a GUI application
-};
-
-// Batches of records from the thread that reads the file to the one that
-// writes the report; a few in flight at most, so that memory stays small.
-class RecordQueue
-{
-public:
-    void push(std::vector<RecordPtr> batch)
-    {
-        std::unique_lock lock(m_mutex);
-        m_room.wait(lock, [&] { return m_batches.size() < kInFlight; });
-        m_batches.push_back(std::move(batch));
-        m_ready.notify_one();
-    }
-    void close()
-    {
-        std::lock_guard lock(m_mutex);
-        m_closed = true;
-        m_ready.notify_one();
-    }
-    // The next batch; nothing once the queue is closed and empty.
-    std::optional<std::vector<RecordPtr>> pop()
-    {
-        std::unique_lock lock(m_mutex);
-        m_ready.wait(lock, [&] { return !m_batches.empty() || m_closed; });
-        if (m_batches.empty())
-            return std::nullopt;
-        std::vector<RecordPtr> batch = std::move(m_batches.front());
-        m_batches.pop_front();
-        m_room.notify_one();
-        return batch;
-    }
-
-private:
-    static constexpr size_t kInFlight = 8;
-    std::mutex m_mutex;
-    std::condition_variable m_ready;
-    std::condition_variable m_room;
-    std::deque<std::vector<RecordPtr>> m_batches;
-    bool m_closed = false;
 };
 
 int runReport(const Arguments &a)

@@ -1,0 +1,102 @@
+// The pieces every command of cheqbook-cli shares.
+
+#include "Cli.h"
+
+#include "RunningBalance.h"
+
+#include <cerrno>
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace cli {
+
+void error(const QString &message)
+{
+    const QByteArray line = "cheqbook-cli: " + message.toUtf8() + '\n';
+    std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
+}
+
+namespace {
+bool outFailed = false;
+
+void reportOutFailure()
+{
+    if (!outFailed)
+        error(u"cannot write to standard output: %1"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
+    outFailed = true;
+}
+} // namespace
+
+bool writeOut(const QString &text) { return writeOut(QByteArrayView(text.toUtf8())); }
+
+bool writeOut(QByteArrayView bytes)
+{
+    if (outFailed)
+        return false;
+    if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
+        reportOutFailure();
+        return false;
+    }
+    return true;
+}
+
+bool finishOut()
+{
+    if (outFailed)
+        return false;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) {
+        reportOutFailure();
+        return false;
+    }
+    return true;
+}
+
+Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags)
+{
+    Arguments a;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString &arg = args[i];
+        if (arg == u"-h" || arg == u"--help") {
+            a.help = true;
+        } else if (arg == u"-o" || arg == u"--output") {
+            if (i + 1 >= args.size()) {
+                a.problem = u"%1 needs a file name"_s.arg(arg);
+                return a;
+            }
+            a.output = args[++i];
+        } else if (arg.startsWith(u"--output=")) {
+            a.output = arg.mid(9);
+        } else if (arg.startsWith(u"-o") && arg.size() > 2 && !arg.startsWith(u"--")) {
+            a.output = arg.mid(2);
+        } else if (arg == u"--") {
+            a.positional += args.mid(i + 1);
+            break;
+        } else if (arg.startsWith(u'-') && arg.size() > 1) {
+            if (!acceptedFlags.contains(arg)) {
+                a.problem = u"unknown option %1"_s.arg(arg);
+                return a;
+            }
+            a.flags << arg;
+        } else {
+            a.positional << arg;
+        }
+    }
+    return a;
+}
+
+MyDocument *openRegister(const QString &path, Recalculate recalculate)
+{
+    auto *doc = new MyDocument; // see the header: never taken apart
+    QString why;
+    if (!doc->readFromFile(path, u"ldgr", &why)) {
+        error(why);
+        delete doc;
+        return nullptr;
+    }
+    if (recalculate == Recalculate::Yes)
+        recalculateCheckbook(*doc->array());
+    return doc;
+}
+
+} // namespace cli
