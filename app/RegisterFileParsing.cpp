@@ -1,0 +1,96 @@
+#include "RegisterFileParsing.h"
+
+#include <QUtf8StringView>
+
+#include <cstring>
+
+using namespace Qt::StringLiterals;
+
+namespace registerfile {
+
+QString quoted(QStringView s)
+{
+    constexpr qsizetype kShown = 40;
+    if (s.size() > kShown)
+        return u"\u201c"_s + s.left(kShown).toString() + u"\u2026\u201d"_s;
+    return u"\u201c"_s + s.toString() + u"\u201d"_s;
+}
+
+QString rowText(qsizetype rowIndex) { return u"row %1"_s.arg(rowIndex + 1); }
+
+// The line a byte stands on. CR LF, LF and a lone CR each end a line, so a
+// file written with old Mac line ends is not reported as one long line.
+qsizetype lineAt(const char *first, const char *where)
+{
+    qsizetype line = 1;
+    for (const char *q = first; q < where; ++q)
+        line += *q == '\n' || (*q == '\r' && (q + 1 == where || q[1] != '\n'));
+    return line;
+}
+
+namespace {
+
+// Whether a value can be beyond the range of money at all: a text needs
+// either more than 13 digits before its point or an exponent for that.
+bool mayBeOutOfRange(const Value &v)
+{
+    const QLatin1StringView text = v.latin1Text();
+    if (!v.isText() || text.size() > 13 || text.isEmpty())
+        return true;
+    for (char c : text)
+        if (c == 'e' || c == 'E')
+            return true;
+    return false;
+}
+
+} // namespace
+
+// Amounts and balances must be money the program can add exactly.
+void checkMoneyRange(const Record &record, qsizetype rowIndex)
+{
+    for (Key key : {Key::Amount, Key::Total}) {
+        const Value &v = record.value(key);
+        if (mayBeOutOfRange(v) && v.cents().status == NumberStatus::OutOfRange)
+            throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
+                rowText(rowIndex), QString(keyName(key)), quoted(v.toString()), u"90 trillion"_s)};
+    }
+}
+
+// Text never holds a NUL byte; a file that does is binary, or UTF-16 that
+// lost its byte-order mark, and reading it as text would only produce a
+// misleading complaint further on.
+void refuseNulBytes(const char *first, const char *last)
+{
+    if (const void *nul = std::memchr(first, 0, size_t(last - first)))
+        throw ParseError{u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
+                         "text without the byte-order mark that tells how to read it"_s.arg(
+                             lineAt(first, static_cast<const char *>(nul)))};
+}
+
+
+void refuseInvalidUtf8(const char *first, const char *last)
+{
+    // A line feed is never part of a multi-byte sequence, so the file can be
+    // checked a line at a time to say where the fault is.
+    for (const char *from = first; from < last;) {
+        const void *lf = std::memchr(from, '\n', size_t(last - from));
+        const char *to = lf ? static_cast<const char *>(lf) + 1 : last;
+        if (!QUtf8StringView(from, to - from).isValidUtf8())
+            throw ParseError{u"line %1: the file is neither ASCII nor UTF-8 text"_s.arg(lineAt(first, from))};
+        from = to;
+    }
+}
+
+// What a text file may not hold: a NUL byte, then bytes that are not UTF-8.
+void refuseNonText(const char *first, const char *last)
+{
+    refuseNulBytes(first, last);
+    for (const char *q = first; q < last; ++q) {
+        if (static_cast<unsigned char>(*q) >= 0x80) {
+            refuseInvalidUtf8(first, last);
+            return;
+        }
+    }
+}
+
+} // namespace registerfile
