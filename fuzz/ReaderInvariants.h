@@ -17,6 +17,8 @@
 // Amounts: a value keeps its text, a text reads alike held as Latin-1 or as
 // UTF-16, money stays within range and reads back from its written forms.
 
+#include "DateReader.h"
+#include "DateSort.h"
 #include "Money.h"
 #include "MyDocument.h"
 #include "NumberScan.h"
@@ -29,6 +31,8 @@
 #include <QString>
 
 #include <cmath>
+#include <optional>
+#include <vector>
 #include <cstring>
 
 #define INVARIANT(cond, detail)                                                                                        \
@@ -241,6 +245,43 @@ inline QString amountInvariants(const QByteArray &bytes)
     const double a = narrow.doubleValue(), b = widened.doubleValue();
     INVARIANT(std::memcmp(&a, &b, sizeof a) == 0, wide);
     INVARIANT(narrow.intValue() == widened.intValue(), wide);
+    return {};
+}
+
+// The date reader: whatever it makes of a text is a real date, the bytes read
+// as Latin-1 give the same day when they are ASCII, and the dates of the
+// input's lines order records strictly and weakly, as a sort needs.
+inline QString dateInvariants(const QByteArray &bytes)
+{
+    const QDate today(2026, 12, 7);
+    const QString text = QString::fromUtf8(bytes);
+    const std::optional<QDate> day = readDate(text, today);
+    INVARIANT(!day || day->isValid(), text);
+    bool ascii = true;
+    for (char c : bytes)
+        ascii &= static_cast<unsigned char>(c) < 0x80;
+    if (ascii)
+        INVARIANT(readDate(QLatin1StringView(bytes.constData(), bytes.size()), today) == day, text);
+
+    std::vector<Record> records;
+    for (const QByteArray &line : bytes.split('\n')) {
+        if (records.size() == 6)
+            break;
+        records.emplace_back();
+        records.back().set(Key::Date, Value::text(QString::fromUtf8(line)));
+    }
+    auto less = [&](const Record &a, const Record &b) { return compareDates(a, b, today) < 0; };
+    auto same = [&](const Record &a, const Record &b) { return !less(a, b) && !less(b, a); };
+    for (const Record &a : records) {
+        INVARIANT(!less(a, a), text);
+        for (const Record &b : records) {
+            INVARIANT(!(less(a, b) && less(b, a)), text);
+            for (const Record &c : records) {
+                INVARIANT(!(less(a, b) && less(b, c)) || less(a, c), text);
+                INVARIANT(!(same(a, b) && same(b, c)) || same(a, c), text);
+            }
+        }
+    }
     return {};
 }
 
