@@ -330,7 +330,7 @@ std::optional<std::shared_ptr<QLockFile>> DocumentController::lockFile(const MyD
         qint64 pid = 0;
         QString host, app;
         lock->getLockInfo(&pid, &host, &app);
-        const QString who = pid ? u" (process %1 on %2)"_s.arg(pid).arg(host) : QString();
+        const QString who = pid ? u" (process %1 on %2)"_s.arg(QString::number(pid), host) : QString();
         if (!m_toolkit.confirm(windowOf(document), u"Already Open"_s, question.arg(info.fileName(), who), goOn,
                                u"Cancel"_s))
             return std::nullopt;

@@ -49,7 +49,7 @@ void MyWindowController::newYear(QObject *)
     const QString current = myDocument->fileName();
     const QString base = current.isEmpty() ? u"Register"_s : QFileInfo(current).completeBaseName();
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + u'/';
-    QString path = m_toolkit.savePanel(m_window, u"New Year"_s, folder + u"%1 %2.ldgr"_s.arg(base).arg(year),
+    QString path = m_toolkit.savePanel(m_window, u"New Year"_s, folder + u"%1 %2.ldgr"_s.arg(base, QString::number(year)),
                                        u"Registers (*.ldgr)"_s);
     if (path.isEmpty())
         return;
