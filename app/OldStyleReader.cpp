@@ -13,32 +13,44 @@ namespace {
 // ---------------------------------------------------------------------------
 // The old-style text form.
 
+// A value as the file spells it: its bytes when they stand for themselves
+// (plain ASCII without escapes, by far the most common), or else the text
+// that its escapes and UTF-8 stand for.
+struct Token {
+    static Token bytes(QLatin1StringView plain) { return {plain, {}, false}; }
+    static Token text(QString decoded) { return {{}, std::move(decoded), true}; }
+
+    QLatin1StringView plain;
+    QString decoded;
+    bool isDecoded = false;
+
+    QString toString() const { return isDecoded ? decoded : QString(plain); }
+};
+
 // Reads the file in one pass. A NUL byte or a byte outside ASCII can only
 // stand inside a quoted text or a comment (anywhere else the syntax fails);
 // the parser notes when it meets one, and only then checks the whole file, so
 // that a plain ASCII register is read once. The checks come first whenever
 // the syntax fails too, so their messages win as if they had run first.
+//
+// What becomes of each record is the builder's: it is told of the record's
+// start, of each key and value, and of its end.
+template <typename Builder>
 class OldStyleParser
 {
 public:
     // release, when given, is told of each stretch of the file that has been
     // read and is not needed again, so that a mapped file's pages can go.
-    OldStyleParser(const char *first, const char *last,
+    OldStyleParser(Builder &builder, const char *first, const char *last,
                    std::function<void(const char *, const char *)> release = {})
-        : m_first(first), m_p(first), m_last(last), m_released(first), m_release(std::move(release))
+        : m_builder(builder), m_first(first), m_p(first), m_last(last), m_released(first),
+          m_release(std::move(release))
     {
     }
 
-    std::vector<RecordPtr> parse()
-    {
-        std::vector<RecordPtr> rows;
-        parse([&](RecordPtr r) { rows.push_back(std::move(r)); });
-        return rows;
-    }
-
-    // Hands each record to each as soon as it is read; the file is only
-    // known to be good once this returns.
-    void parse(const std::function<void(RecordPtr)> &each)
+    // The builder hands on each record as soon as it is read; the file is
+    // only known to be good once this returns.
+    void parse()
     {
         skip();
         if (m_p == m_last)
@@ -59,10 +71,12 @@ public:
             }
             if (*m_p != '{')
                 fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(count)));
-            each(parseRecord(count++));
-            if (m_release && m_p - m_released >= kReleaseStep) {
-                m_release(m_released, m_p);
-                m_released = m_p;
+            parseRecord(count++);
+            // What was read a step ago is let go: the latest records may
+            // still be in use while the next are read.
+            if (m_release && m_p - m_released >= 2 * kReleaseStep) {
+                m_release(m_released, m_p - kReleaseStep);
+                m_released = m_p - kReleaseStep;
             }
             skip();
             if (m_p == m_last)
@@ -84,8 +98,6 @@ public:
 
 private:
     static constexpr std::ptrdiff_t kReleaseStep = 16 << 20;
-    static constexpr qsizetype kInternShortest = 16; // shorter texts are held inline anyway
-    static constexpr qsizetype kInternMost = 1 << 16;
 
     [[noreturn]] void fail(const QString &what) const { failAt(m_p, what); }
 
@@ -99,19 +111,6 @@ private:
     {
         if (c == 0 || static_cast<unsigned char>(c) >= 0x80)
             m_sawNonAscii = true;
-    }
-
-    // Payees repeat; a long text met before shares the text already read.
-    Value text(QLatin1StringView text)
-    {
-        if (text.size() < kInternShortest)
-            return Value::text(text);
-        if (auto it = m_interned.constFind(text); it != m_interned.constEnd())
-            return *it;
-        Value v = Value::text(text);
-        if (m_interned.size() < kInternMost)
-            m_interned.insert(v.latin1Text(), v);
-        return v;
     }
 
     // What each byte can be, looked up once per byte.
@@ -154,11 +153,10 @@ private:
         }
     }
 
-    RecordPtr parseRecord(qsizetype rowIndex)
+    void parseRecord(qsizetype rowIndex)
     {
         ++m_p; // '{'
-        RecordPtr record = makeRecord();
-        std::vector<std::pair<QString, Value>> others; // keys the program does not know
+        m_builder.begin();
         for (;;) {
             skip();
             if (m_p == m_last)
@@ -170,8 +168,7 @@ private:
             QString keyText;
             std::optional<Key> key;
             if (*m_p == '"' || *m_p == '\'') {
-                Value k = parseQuoted();
-                keyText = k.toString();
+                keyText = parseQuoted().toString();
                 key = knownKey(keyText);
             } else if (isBare(*m_p)) {
                 const char *b = m_p;
@@ -190,24 +187,22 @@ private:
                 failAt(m_p, u"expected \u201c=\u201d after the key %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
             ++m_p;
             skip();
-            Value value = parseValue(keyShown, rowIndex);
+            Token value = parseValue(keyShown, rowIndex);
             skip();
             if (m_p != m_last && *m_p == ';')
                 ++m_p;
             else if (m_p == m_last || *m_p != '}')
                 fail(u"expected \u201c;\u201d after the value of %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
             if (key)
-                record->set(*key, std::move(value));
+                m_builder.set(*key, std::move(value));
             else
-                others.emplace_back(std::move(keyText), std::move(value));
+                m_builder.setOther(std::move(keyText), std::move(value));
         }
-        record->setMany(std::move(others));
-        checkMoneyRange(*record, rowIndex);
-        return record;
+        m_builder.end(rowIndex);
     }
 
     template <typename KeyName>
-    Value parseValue(const KeyName &key, qsizetype rowIndex)
+    Token parseValue(const KeyName &key, qsizetype rowIndex)
     {
         if (m_p == m_last)
             fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key()), rowText(rowIndex)));
@@ -218,7 +213,7 @@ private:
             const char *b = m_p;
             while (m_p != m_last && isBare(*m_p))
                 ++m_p;
-            return text(QLatin1StringView(b, m_p - b));
+            return Token::bytes(QLatin1StringView(b, m_p - b));
         }
         QString what;
         if (c == '(')
@@ -235,7 +230,7 @@ private:
 
     // A quoted text with its escapes. Plain ASCII without escapes, by far the
     // most common, is taken as it stands.
-    Value parseQuoted()
+    Token parseQuoted()
     {
         const char quote = *m_p;
         const char *start = m_p;
@@ -260,12 +255,12 @@ private:
             failAt(start, u"a quoted text is not closed"_s);
         const char *e = m_p++;
         if (plain)
-            return text(QLatin1StringView(b, e - b));
+            return Token::bytes(QLatin1StringView(b, e - b));
         // Escapes can only stand for characters; the bytes between them must
         // be UTF-8, or fromUtf8 would put in replacement characters.
         if (m_sawNonAscii)
             refuseNonText(m_first, m_last);
-        return Value::text(QStringView(unescape(b, e)));
+        return Token::text(unescape(b, e));
     }
 
     static int hexDigit(char c)
@@ -349,13 +344,97 @@ private:
         return out;
     }
 
+    Builder &m_builder;
     const char *m_first;
     const char *m_p;
     const char *m_last;
     const char *m_released;
     std::function<void(const char *, const char *)> m_release;
     bool m_sawNonAscii = false;
+};
+
+// Builds the records themselves.
+class RecordBuilder
+{
+public:
+    explicit RecordBuilder(const std::function<void(RecordPtr)> &each) : m_each(each) {}
+
+    void begin() { m_record = makeRecord(); }
+    void set(Key key, Token &&value) { m_record->set(key, this->value(std::move(value))); }
+    void setOther(QString &&key, Token &&value) { m_others.emplace_back(std::move(key), this->value(std::move(value))); }
+    void end(qsizetype rowIndex)
+    {
+        m_record->setMany(std::move(m_others));
+        m_others = {};
+        checkMoneyRange(*m_record, rowIndex);
+        m_each(std::move(m_record));
+    }
+
+private:
+    static constexpr qsizetype kInternShortest = 16; // shorter texts are held inline anyway
+    static constexpr qsizetype kInternMost = 1 << 16;
+
+    // Payees repeat; a long text met before shares the text already read.
+    Value value(Token &&token)
+    {
+        if (token.isDecoded)
+            return Value::text(QStringView(token.decoded));
+        const QLatin1StringView text = token.plain;
+        if (text.size() < kInternShortest)
+            return Value::text(text);
+        if (auto it = m_interned.constFind(text); it != m_interned.constEnd())
+            return *it;
+        Value v = Value::text(text);
+        if (m_interned.size() < kInternMost)
+            m_interned.insert(v.latin1Text(), v);
+        return v;
+    }
+
+    const std::function<void(RecordPtr)> &m_each;
+    RecordPtr m_record;
+    std::vector<std::pair<QString, Value>> m_others; // keys the program does not know
     QHash<QLatin1StringView, Value> m_interned;
+};
+
+// Keeps only what the report shows, as views of the file where it can.
+class ShownRowBuilder
+{
+public:
+    explicit ShownRowBuilder(const std::function<void(ShownRow &&)> &each) : m_each(each) {}
+
+    void begin()
+    {
+        m_row = {};
+        m_total = {};
+    }
+    void set(Key key, Token &&value)
+    {
+        switch (key) {
+        case Key::CheckNumber: m_row.checkNumber = shown(std::move(value)); break;
+        case Key::DescriptionofTransaction: m_row.description = shown(std::move(value)); break;
+        case Key::Date: m_row.date = shown(std::move(value)); break;
+        case Key::Amount: m_row.amount = shown(std::move(value)); break;
+        case Key::Total: m_total = shown(std::move(value)); break;
+        case Key::EOMSeen: break;
+        }
+    }
+    void setOther(QString &&, Token &&) {}
+    void end(qsizetype rowIndex)
+    {
+        checkMoneyRange(Key::Amount, m_row.amount, rowIndex);
+        checkMoneyRange(Key::Total, m_total, rowIndex);
+        m_each(std::move(m_row));
+    }
+
+private:
+    static ShownText shown(Token &&token)
+    {
+        return token.isDecoded ? ShownText(Value::text(QStringView(token.decoded))) : ShownText(token.plain);
+    }
+
+    const std::function<void(ShownRow &&)> &m_each;
+    ShownRow m_row;
+    ShownText m_total; // checked, not shown: the report carries its own balance
 };
 
 } // namespace
@@ -363,12 +442,23 @@ private:
 void parseOldStyle(const char *first, const char *last, const std::function<void(const char *, const char *)> &release,
                    const std::function<void(RecordPtr)> &each)
 {
-    OldStyleParser(first, last, release).parse(each);
+    RecordBuilder builder(each);
+    OldStyleParser(builder, first, last, release).parse();
 }
 
 std::vector<RecordPtr> parseOldStyle(const char *first, const char *last)
 {
-    return OldStyleParser(first, last).parse();
+    std::vector<RecordPtr> rows;
+    parseOldStyle(first, last, {}, [&](RecordPtr r) { rows.push_back(std::move(r)); });
+    return rows;
+}
+
+void parseOldStyleShown(const char *first, const char *last,
+                        const std::function<void(const char *, const char *)> &release,
+                        const std::function<void(ShownRow &&)> &each)
+{
+    ShownRowBuilder builder(each);
+    OldStyleParser(builder, first, last, release).parse();
 }
 
 } // namespace registerfile

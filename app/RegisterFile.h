@@ -36,6 +36,51 @@ RegisterReadResult readRegisterFile(const QString &path);
 // must wait for it to count.
 RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each);
 
+// What the report shows of a row, for reading a register only to show it:
+// the texts under CheckNumber, DescriptionofTransaction and Date, and the
+// Amount. Nothing else of the row is kept, and nothing is copied that can be
+// shown from the file's own bytes.
+class ShownText
+{
+public:
+    ShownText() = default;
+    // A text that is the file's bytes as they stand (plain ASCII).
+    explicit ShownText(QLatin1StringView bytes) : m_bytes(bytes) {}
+    // A text or number that needed decoding, held by the row itself.
+    explicit ShownText(Value value) : m_value(std::move(value)) {}
+
+    // Calls f with a view of the text, as Value::visitText does.
+    template <typename F>
+    decltype(auto) visitText(F &&f) const
+    {
+        if (!m_value.isNull())
+            return m_value.visitText(std::forward<F>(f));
+        return f(m_bytes);
+    }
+    // The text as a cent amount, as Value::cents() reads it.
+    CentsReading cents() const { return m_value.isNull() ? leadingCents(m_bytes) : m_value.cents(); }
+
+private:
+    QLatin1StringView m_bytes;
+    Value m_value;
+};
+
+struct ShownRow {
+    ShownText checkNumber;
+    ShownText description;
+    ShownText date;
+    ShownText amount;
+};
+
+// Reads a file as readRegisterFile does, with the same checks and the same
+// errors, handing each row's shown texts to each. The texts may point into
+// the file as it is read: they stay good until done returns. done is called
+// once, after the last row (or a fault), whatever the outcome.
+RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,
+                                 const std::function<void()> &done);
+// The same over the bytes of a file; the texts stay good while bytes lives.
+RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each);
+
 // The old-style text form: "(" records separated by "," ")", each record
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
 QByteArray oldStyleText(const std::vector<RecordPtr> &rows);

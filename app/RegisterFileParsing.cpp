@@ -3,6 +3,7 @@
 #include <QUtf8StringView>
 
 #include <cstring>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
@@ -30,17 +31,22 @@ qsizetype lineAt(const char *first, const char *where)
 
 namespace {
 
-// Whether a value can be beyond the range of money at all: a text needs
-// either more than 13 digits before its point or an exponent for that.
-bool mayBeOutOfRange(const Value &v)
+// Whether a text can be beyond the range of money at all: it needs either
+// more than 13 digits before its point or an exponent for that.
+bool mayBeOutOfRange(QLatin1StringView text)
 {
-    const QLatin1StringView text = v.latin1Text();
-    if (!v.isText() || text.size() > 13 || text.isEmpty())
+    if (text.size() > 13 || text.isEmpty())
         return true;
     for (char c : text)
         if (c == 'e' || c == 'E')
             return true;
     return false;
+}
+
+[[noreturn]] void refuseOutOfRange(Key key, const QString &text, qsizetype rowIndex)
+{
+    throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
+        rowText(rowIndex), QString(keyName(key)), quoted(text), u"90 trillion"_s)};
 }
 
 } // namespace
@@ -50,10 +56,21 @@ void checkMoneyRange(const Record &record, qsizetype rowIndex)
 {
     for (Key key : {Key::Amount, Key::Total}) {
         const Value &v = record.value(key);
-        if (mayBeOutOfRange(v) && v.cents().status == NumberStatus::OutOfRange)
-            throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
-                rowText(rowIndex), QString(keyName(key)), quoted(v.toString()), u"90 trillion"_s)};
+        if ((!v.isText() || mayBeOutOfRange(v.latin1Text())) && v.cents().status == NumberStatus::OutOfRange)
+            refuseOutOfRange(key, v.toString(), rowIndex);
     }
+}
+
+void checkMoneyRange(Key key, const ShownText &value, qsizetype rowIndex)
+{
+    value.visitText([&](auto text) {
+        if constexpr (std::is_same_v<decltype(text), QLatin1StringView>) {
+            if (!mayBeOutOfRange(text))
+                return;
+        }
+        if (value.cents().status == NumberStatus::OutOfRange)
+            refuseOutOfRange(key, text.toString(), rowIndex);
+    });
 }
 
 // Text never holds a NUL byte; a file that does is binary, or UTF-16 that

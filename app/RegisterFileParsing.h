@@ -27,6 +27,8 @@ QString rowText(qsizetype rowIndex);
 qsizetype lineAt(const char *first, const char *where);
 // Refuses a record whose Amount or Total is beyond what money can hold.
 void checkMoneyRange(const Record &record, qsizetype rowIndex);
+// The same for one of the texts of a shown row.
+void checkMoneyRange(Key key, const ShownText &value, qsizetype rowIndex);
 // Refuses a NUL byte anywhere.
 void refuseNulBytes(const char *first, const char *last);
 // Refuses bytes that are not UTF-8, naming the first line that holds one.
@@ -40,6 +42,10 @@ void refuseNonText(const char *first, const char *last);
 void parseOldStyle(const char *first, const char *last, const std::function<void(const char *, const char *)> &release,
                    const std::function<void(RecordPtr)> &each);
 std::vector<RecordPtr> parseOldStyle(const char *first, const char *last);
+// The same, keeping of each row only what the report shows.
+void parseOldStyleShown(const char *first, const char *last,
+                        const std::function<void(const char *, const char *)> &release,
+                        const std::function<void(ShownRow &&)> &each);
 
 // The XML form, from bytes or from text already decoded.
 std::vector<RecordPtr> parseXml(const QByteArray &bytes);

@@ -53,8 +53,21 @@ bool declaresUtf8(const QByteArray &bytes)
 
 namespace {
 
-RegisterReadResult parse(const QByteArray &input, const std::function<void(const char *, const char *)> &release,
-                         const std::function<void(RecordPtr)> &each = {})
+using Release = std::function<void(const char *, const char *)>;
+
+// Where the rows read go: into the result when neither is given.
+struct Sinks {
+    const std::function<void(RecordPtr)> *records = nullptr;
+    const std::function<void(ShownRow &&)> *shown = nullptr;
+};
+
+ShownRow shownRow(const Record &r)
+{
+    return {ShownText(r.value(Key::CheckNumber)), ShownText(r.value(Key::DescriptionofTransaction)),
+            ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount))};
+}
+
+RegisterReadResult parse(const QByteArray &input, const Release &release, const Sinks &sinks)
 {
     RegisterReadResult result;
     try {
@@ -74,28 +87,34 @@ RegisterReadResult parse(const QByteArray &input, const std::function<void(const
                 result.rows = parseXml(text);
             else
                 result.rows = parseOldStyle(bytes.constData(), bytes.constData() + bytes.size());
-            return result;
-        }
-        const char *first = bytes.constData();
-        const char *last = first + bytes.size();
-        if (bytes.startsWith("\xef\xbb\xbf"))
-            first += 3;
-        if (startsAsXml(bytes)) {
-            refuseNulBytes(first, last);
-            // The XML reader decodes the whole file before it parses it, and
-            // so would blame line 1 for a bad byte anywhere in it.
-            if (declaresUtf8(bytes))
-                refuseInvalidUtf8(first, last);
-            result.rows = parseXml(QByteArray::fromRawData(first, last - first));
-        } else if (each) {
-            parseOldStyle(first, last, release, each);
         } else {
-            parseOldStyle(first, last, release, [&](RecordPtr r) { result.rows.push_back(std::move(r)); });
+            const char *first = bytes.constData();
+            const char *last = first + bytes.size();
+            if (bytes.startsWith("\xef\xbb\xbf"))
+                first += 3;
+            if (startsAsXml(bytes)) {
+                refuseNulBytes(first, last);
+                // The XML reader decodes the whole file before it parses it, and
+                // so would blame line 1 for a bad byte anywhere in it.
+                if (declaresUtf8(bytes))
+                    refuseInvalidUtf8(first, last);
+                result.rows = parseXml(QByteArray::fromRawData(first, last - first));
+            } else if (sinks.shown) {
+                parseOldStyleShown(first, last, release, *sinks.shown);
+            } else if (sinks.records) {
+                parseOldStyle(first, last, release, *sinks.records);
+            } else {
+                parseOldStyle(first, last, release, [&](RecordPtr r) { result.rows.push_back(std::move(r)); });
+            }
         }
-        // The XML form is read whole; its records are handed on afterwards.
-        if (each) {
+        // What is read whole (XML, UTF-16) is handed on afterwards.
+        if (sinks.records) {
             for (RecordPtr &r : result.rows)
-                each(std::move(r));
+                (*sinks.records)(std::move(r));
+            result.rows.clear();
+        } else if (sinks.shown) {
+            for (const RecordPtr &r : result.rows)
+                (*sinks.shown)(shownRow(*r));
             result.rows.clear();
         }
     } catch (const ParseError &e) {
@@ -107,22 +126,28 @@ RegisterReadResult parse(const QByteArray &input, const std::function<void(const
 
 } // namespace
 
-RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}); }
+namespace {
 
-RegisterReadResult readRegisterFile(const QString &path) { return readRegisterFile(path, {}); }
-
-RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each)
+// done, when given, is called once the rows are all read, while the file's
+// bytes are still there.
+RegisterReadResult readFile(const QString &path, const Sinks &sinks, const std::function<void()> &done = {})
 {
+    auto finish = [&] {
+        if (done)
+            done();
+    };
     const QFileInfo info(path);
     const QString name = info.fileName();
     RegisterReadResult r;
     if (info.isDir()) {
         r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
+        finish();
         return r;
     }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
+        finish();
         return r;
     }
     // A mapped file is read in place, and the pages already read are given
@@ -138,17 +163,42 @@ RegisterReadResult readRegisterFile(const QString &path, const std::function<voi
             if (end > begin)
                 madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
         };
-        r = parse(QByteArray::fromRawData(first, size), release, each);
+        r = parse(QByteArray::fromRawData(first, size), release, sinks);
+        finish();
         file.unmap(mapped);
     } else {
         const QByteArray bytes = file.readAll();
         if (file.error() != QFileDevice::NoError) {
             r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
+            finish();
             return r;
         }
-        r = parse(bytes, {}, each);
+        r = parse(bytes, {}, sinks);
+        finish();
     }
     if (!r.ok())
         r.error = name + u": "_s + r.error;
     return r;
+}
+
+} // namespace
+
+RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, {}); }
+
+RegisterReadResult readRegisterFile(const QString &path) { return readFile(path, {}); }
+
+RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each)
+{
+    return readFile(path, {&each, nullptr});
+}
+
+RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each)
+{
+    return parse(bytes, {}, {nullptr, &each});
+}
+
+RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,
+                                 const std::function<void()> &done)
+{
+    return readFile(path, {nullptr, &each}, done);
 }

@@ -1,7 +1,7 @@
 // cheqbook-cli: the register files of Cheqbook from a shell.
 
 #include "Cli.h"
-#include "RecordQueue.h"
+#include "BatchQueue.h"
 
 #include "AtomicFile.h"
 #include "RegisterFile.h"
@@ -46,34 +46,39 @@ struct Command {
 int runReport(const Arguments &a)
 {
     // One core reads the register while the other writes its report. The
-    // report is held until the whole file is known to be good, so that a
-    // damaged file gives an error and no partial report.
+    // rows read may point into the file, so the reader does not let it go
+    // before the report has taken every row. The report is held until the
+    // whole file is known to be good, so that a damaged file gives an error
+    // and no partial report.
     constexpr size_t kBatch = 4096;
-    RecordQueue queue;
+    using Queue = BatchQueue<ShownRow>;
+    Queue queue;
     RegisterReadResult read;
     std::thread reader([&] {
-        std::vector<RecordPtr> batch;
+        Queue::Batch batch;
         batch.reserve(kBatch);
-        read = readRegisterFile(a.positional[0], [&](RecordPtr record) {
-            batch.push_back(std::move(record));
-            if (batch.size() == kBatch) {
-                queue.push(std::move(batch));
-                batch = {};
-                batch.reserve(kBatch);
-            }
-        });
-        if (!batch.empty())
-            queue.push(std::move(batch));
-        queue.close();
+        read = readShownRows(
+            a.positional[0],
+            [&](ShownRow &&row) {
+                batch.push_back(std::move(row));
+                if (batch.size() == kBatch) {
+                    queue.push(std::move(batch));
+                    batch = {};
+                    batch.reserve(kBatch);
+                }
+            },
+            [&] {
+                if (!batch.empty())
+                    queue.push(std::move(batch));
+                queue.closeAndWait();
+            });
     });
     Utf8ReportWriter report;
     Cents total = 0;
     // Every row's Amount as the window shows it, and fresh balances.
-    while (std::optional<std::vector<RecordPtr>> batch = queue.pop())
-        for (const RecordPtr &record : *batch) {
-            total = rewriteAmountAndCarry(*record, total);
-            report.add(*record);
-        }
+    while (std::optional<Queue::Batch> batch = queue.pop())
+        for (const ShownRow &row : *batch)
+            total = report.add(row, total);
     reader.join();
     if (!read.ok()) {
         error(read.error);

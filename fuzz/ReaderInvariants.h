@@ -23,6 +23,8 @@
 #include "MyDocument.h"
 #include "NumberScan.h"
 #include "RegisterFile.h"
+#include "Report.h"
+#include "RunningBalance.h"
 #include "Statement.h"
 #include "StatementImport.h"
 #include "Value.h"
@@ -78,9 +80,35 @@ inline QString sameRows(const std::vector<RecordPtr> &before, const std::vector<
     return {};
 }
 
+// The report of a file read only to be shown is the report of its records,
+// recalculated, and the file is refused alike both ways.
+inline QString shownRowsInvariants(const QByteArray &bytes, const RegisterReadResult &read)
+{
+    Utf8ReportWriter shown;
+    Cents shownTotal = 0;
+    const RegisterReadResult r = parseShownRows(bytes, [&](ShownRow &&row) { shownTotal = shown.add(row, shownTotal); });
+    INVARIANT(r.error == read.error && r.rows.empty(), r.error + u'\n' + read.error);
+    if (!r.ok())
+        return {};
+    Utf8ReportWriter expected;
+    Cents total = 0;
+    for (const RecordPtr &row : read.rows) {
+        Record copy = *row;
+        total = rewriteAmountAndCarry(copy, total);
+        expected.add(copy);
+    }
+    QByteArray a, b;
+    shown.flush([&](QByteArrayView chunk) { a.append(chunk); });
+    expected.flush([&](QByteArrayView chunk) { b.append(chunk); });
+    INVARIANT(a == b, QString::fromUtf8(a) + QStringLiteral("\n---\n") + QString::fromUtf8(b));
+    return {};
+}
+
 inline QString registerInvariants(const QByteArray &bytes)
 {
     const RegisterReadResult read = parseRegister(bytes);
+    if (QString f = shownRowsInvariants(bytes, read); !f.isEmpty())
+        return f;
     if (!read.ok()) {
         INVARIANT(read.rows.empty(), read.error);
         return {};

@@ -1,5 +1,8 @@
 #include "Report.h"
 
+#include "RegisterFile.h"
+#include "RunningBalance.h"
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -107,32 +110,42 @@ void appendUtf8Column(Utf8Buffer &out, QStringView text, qsizetype width, Overfl
     out.append(utf8.constData(), size_t(utf8.size()));
 }
 
-void appendUtf8Column(Utf8Buffer &out, const Value &value, qsizetype width, Overflow overflow)
+// A value, or a text of a shown row.
+template <typename Texts>
+void appendUtf8Column(Utf8Buffer &out, const Texts &value, qsizetype width, Overflow overflow)
 {
     value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
 }
 
 // One row line in either kind of text: the columns and separators are the
 // same; only how a value is appended differs.
-template <typename Text>
-void appendLine(Text &out, const Record &record)
+template <typename Text, typename Check, typename Description, typename Date, typename Amount, typename Total>
+void appendLine(Text &out, const Check &check, const Description &description, const Date &date, const Amount &amount,
+                const Total &total)
 {
     constexpr bool utf16 = std::is_same_v<Text, QString>;
-    auto column = [&](Key key, qsizetype width, Overflow overflow, QLatin1StringView separator) {
+    auto column = [&](const auto &value, qsizetype width, Overflow overflow, QLatin1StringView separator) {
         if constexpr (utf16)
-            appendColumn(out, record.value(key), width, overflow);
+            appendColumn(out, value, width, overflow);
         else
-            appendUtf8Column(out, record.value(key), width, overflow);
+            appendUtf8Column(out, value, width, overflow);
         if constexpr (utf16)
             out.append(separator);
         else
             out.append(separator.data(), size_t(separator.size()));
     };
-    column(Key::CheckNumber, 8, Overflow::Cut, QLatin1StringView(" | "));
-    column(Key::DescriptionofTransaction, 36, Overflow::Cut, QLatin1StringView(" | "));
-    column(Key::Date, 10, Overflow::Cut, QLatin1StringView(" |"));
-    column(Key::Amount, 11, Overflow::Whole, QLatin1StringView("|"));
-    column(Key::Total, 11, Overflow::Whole, QLatin1StringView("\n"));
+    column(check, 8, Overflow::Cut, QLatin1StringView(" | "));
+    column(description, 36, Overflow::Cut, QLatin1StringView(" | "));
+    column(date, 10, Overflow::Cut, QLatin1StringView(" |"));
+    column(amount, 11, Overflow::Whole, QLatin1StringView("|"));
+    column(total, 11, Overflow::Whole, QLatin1StringView("\n"));
+}
+
+template <typename Text>
+void appendLine(Text &out, const Record &record)
+{
+    appendLine(out, record.value(Key::CheckNumber), record.value(Key::DescriptionofTransaction),
+               record.value(Key::Date), record.value(Key::Amount), record.value(Key::Total));
 }
 
 // The whole report in chunks of kChunkRows rows.
@@ -200,10 +213,34 @@ Utf8ReportWriter::~Utf8ReportWriter() = default;
 
 void Utf8ReportWriter::add(const Record &record)
 {
-    Pieces &p = *m_pieces;
     if (m_rows % kReportRowsPerHeader == 0)
-        p.current.append(p.header);
-    appendLine(p.current, record);
+        m_pieces->current.append(m_pieces->header);
+    appendLine(m_pieces->current, record);
+    endRow();
+}
+
+Cents Utf8ReportWriter::add(const ShownRow &row, Cents previousTotal)
+{
+    // As a recalculation leaves the row: see rewriteAmountAndCarry.
+    char amountText[32];
+    char totalText[32];
+    const CentsReading amount = row.amount.cents();
+    const Cents total = addCents(previousTotal, amount.cents);
+    const QLatin1StringView shownTotal(totalText, writeShortestDecimal(totalText, total));
+    if (m_rows % kReportRowsPerHeader == 0)
+        m_pieces->current.append(m_pieces->header);
+    if (amount.status == NumberStatus::OutOfRange)
+        appendLine(m_pieces->current, row.checkNumber, row.description, row.date, row.amount, shownTotal);
+    else
+        appendLine(m_pieces->current, row.checkNumber, row.description, row.date,
+                   QLatin1StringView(amountText, writeMoneyText(amountText, amount.cents)), shownTotal);
+    endRow();
+    return total;
+}
+
+void Utf8ReportWriter::endRow()
+{
+    Pieces &p = *m_pieces;
     if (++m_rows % kChunkRows == 0) {
         p.done.push_back(std::move(p.current));
         p.current = Utf8Buffer();

@@ -9,11 +9,15 @@
 
 #include "Register.h"
 
+#include "Money.h"
+
 #include <QByteArrayView>
 #include <QString>
 
 #include <functional>
 #include <memory>
+
+struct ShownRow;
 
 inline constexpr int kReportRowsPerHeader = 48;
 
@@ -43,10 +47,16 @@ public:
     Utf8ReportWriter();
     ~Utf8ReportWriter();
     void add(const Record &record);
+    // A row read only to be shown, as a recalculation would leave it: its
+    // Amount as money text (one out of range as it stands) and the balance
+    // carried on from previousTotal, which it returns.
+    Cents add(const ShownRow &row, Cents previousTotal);
     // Hands the text written so far to sink, in pieces, and forgets it.
     void flush(const std::function<void(QByteArrayView chunk)> &sink);
 
 private:
+    void endRow();
+
     struct Pieces;
     std::unique_ptr<Pieces> m_pieces;
     int m_rows = 0;

@@ -41,6 +41,16 @@ TEST_F(CliTest, ReportShowsAmountsAsMoneyTextAndFreshBalances)
                      "         | Paycheck                             | 03/01/2007 |1000.00    |1000       \n"
                      "101      | Groceries                            | 03/12/2007 |-45.25     |954.75     \n");
     EXPECT_EQ(cli({u"report"_s, file(u"e.ldgr"_s, "()")}).out, QByteArray());
+
+    // Forms that are read whole report the same rows (a UTF-16 file once
+    // gave an empty report and no error).
+    QByteArray utf16 = "\xff\xfe";
+    for (char c : m_register)
+        utf16 += c, utf16 += '\0';
+    EXPECT_EQ(cli({u"report"_s, file(u"u.ldgr"_s, utf16)}).out, r.out);
+    const QString xml = m_dir.filePath(u"r.xml"_s);
+    ASSERT_EQ(cli({u"convert"_s, file(u"r.ldgr"_s, m_register), u"-o"_s, xml, u"--xml"_s}).exitCode, 0);
+    EXPECT_EQ(cli({u"report"_s, xml}).out, r.out);
 }
 
 TEST_F(CliTest, BalanceIsTheLastRowsMoneyText)

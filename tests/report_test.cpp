@@ -1,5 +1,6 @@
 // The report text of the printed register.
 
+#include "RegisterFile.h"
 #include "Report.h"
 #include "RunningBalance.h"
 
@@ -103,6 +104,75 @@ TEST(Report, AHeaderBlockHeadsEvery48Rows)
             EXPECT_EQ(lines[50] + u'\n' + lines[51] + u'\n', header);
             EXPECT_TRUE(lines[52].startsWith(u"48 "));
         }
+    }
+}
+
+// What cheqbook-cli report prints: the rows read only to be shown, and
+// nothing when the file turns out bad.
+QByteArray shownReport(const QByteArray &file, QString *error = nullptr)
+{
+    Utf8ReportWriter report;
+    Cents total = 0;
+    const RegisterReadResult r = parseShownRows(file, [&](ShownRow &&row) { total = report.add(row, total); });
+    if (error)
+        *error = r.error;
+    QByteArray out;
+    if (r.ok())
+        report.flush([&](QByteArrayView chunk) { out.append(chunk); });
+    return out;
+}
+
+// What the window prints: the records, recalculated.
+QByteArray recalculatedReport(const QByteArray &file)
+{
+    RegisterReadResult r = parseRegister(file);
+    Register reg;
+    for (RecordPtr &row : r.rows)
+        reg.append(std::move(row));
+    rewriteAmountsAndRecalculate(reg);
+    QByteArray out;
+    writeReportUtf8(reg, [&](QByteArrayView chunk) { out.append(chunk); });
+    return out;
+}
+
+TEST(Report, RowsReadOnlyToBeShownGiveTheReportOfTheRecalculatedRecords)
+{
+    QByteArray oldStyle = "( // a comment\n"
+                          "{Amount = 1000; Date = 03/01/2007; DescriptionofTransaction = \"Opening \\\"balance\\\"\"; "
+                          "Total = 99;},\n"
+                          "{Amount = \"-45.255\"; CheckNumber = 101; \"Date\" = 03/12/2007; Date = 03/13/2007; "
+                          "DescriptionofTransaction = \"Caf\xc3\xa9 \\U00e9 and a description too long for its column\"; "
+                          "Memo = kept;},\n"
+                          "{Amount = twelve; DescriptionofTransaction = \"not a number\";},\n"
+                          "{DescriptionofTransaction = \"no amount at all\"; EOMSeen = 1;},\n";
+    for (int i = 0; i < 60; ++i) // past a second header
+        oldStyle += "{Amount = 1e2; CheckNumber = '" + QByteArray::number(200 + i) + "'; Date = 04/01/2007;},\n";
+    oldStyle += ")\n";
+    const QByteArray expected = recalculatedReport(oldStyle);
+    ASSERT_TRUE(expected.contains("Caf\xc3\xa9 \xc3\xa9 and a description too"));
+    ASSERT_TRUE(expected.contains("03/13/2007 |-45.26     |954.74"));
+    ASSERT_TRUE(expected.contains("|0.00       |954.74"));
+    EXPECT_EQ(shownReport(oldStyle), expected);
+
+    // The forms that are read whole, the same.
+    QString why;
+    const std::optional<QByteArray> xml = xmlText(parseRegister(oldStyle).rows, &why);
+    ASSERT_TRUE(xml) << why.toStdString();
+    EXPECT_EQ(shownReport(*xml), expected);
+    QByteArray utf16 = "\xff\xfe";
+    for (QChar c : QString::fromUtf8(oldStyle))
+        utf16 += char(c.unicode() & 0xff), utf16 += char(c.unicode() >> 8);
+    EXPECT_EQ(shownReport(utf16), expected);
+}
+
+TEST(Report, RowsReadOnlyToBeShownAreRefusedAsTheRecordsAre)
+{
+    for (const QByteArray bad : {QByteArray("({Amount = 1; Total = 1e20;})"), QByteArray("({Amount = 99999999999999999;})"),
+                                 QByteArray("({Amount = 1;} {Amount = 2;})"), QByteArray("({Date = \"\\777\";})")}) {
+        QString error;
+        EXPECT_EQ(shownReport(bad, &error), QByteArray()) << bad.constData();
+        EXPECT_FALSE(error.isEmpty());
+        EXPECT_EQ(error, parseRegister(bad).error) << bad.constData();
     }
 }
 
