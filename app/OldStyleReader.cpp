@@ -1,9 +1,10 @@
 #include "RegisterFileParsing.h"
 
-#include <QHash>
 
 #include <array>
 #include <functional>
+#include <string_view>
+#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -382,18 +383,22 @@ private:
         const QLatin1StringView text = token.plain;
         if (text.size() < kInternShortest)
             return Value::text(text);
-        if (auto it = m_interned.constFind(text); it != m_interned.constEnd())
-            return *it;
+        const std::string_view bytes(text.data(), size_t(text.size()));
+        if (auto it = m_interned.find(bytes); it != m_interned.end())
+            return it->second;
         Value v = Value::text(text);
-        if (m_interned.size() < kInternMost)
-            m_interned.insert(v.latin1Text(), v);
+        if (m_interned.size() < kInternMost) {
+            const QLatin1StringView held = v.latin1Text();
+            m_interned.emplace(std::string_view(held.data(), size_t(held.size())), v);
+        }
         return v;
     }
 
     const std::function<void(RecordPtr)> &m_each;
     RecordPtr m_record;
     std::vector<std::pair<QString, Value>> m_others; // keys the program does not know
-    QHash<QLatin1StringView, Value> m_interned;
+    // Keyed by the bytes (Qt's hash of a Latin-1 text widens every character first).
+    std::unordered_map<std::string_view, Value> m_interned;
 };
 
 // Keeps only what the report shows, as views of the file where it can.

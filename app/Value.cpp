@@ -30,17 +30,15 @@ struct Value::Block {
 
 Value::Block *Value::block() const { return load<Block *>(); }
 
-Value::Value(const Value &other) noexcept
-{
-    std::memcpy(m_raw, other.m_raw, sizeof m_raw);
-    if (rep() == Rep::HeapLatin1 || rep() == Rep::HeapUtf16)
-        block()->ref.fetch_add(1, std::memory_order_relaxed);
-}
+void Value::retain() const noexcept { block()->ref.fetch_add(1, std::memory_order_relaxed); }
 
-Value::Value(Value &&other) noexcept
+void Value::release() noexcept
 {
-    std::memcpy(m_raw, other.m_raw, sizeof m_raw);
-    std::memset(other.m_raw, 0, sizeof other.m_raw);
+    Block *b = block();
+    if (b->ref.fetch_sub(1, std::memory_order_acq_rel) == 1) {
+        b->~Block();
+        ::operator delete(b);
+    }
 }
 
 Value &Value::operator=(const Value &other) noexcept
@@ -50,29 +48,6 @@ Value &Value::operator=(const Value &other) noexcept
         *this = std::move(copy);
     }
     return *this;
-}
-
-Value &Value::operator=(Value &&other) noexcept
-{
-    if (this != &other) {
-        dropBlock();
-        std::memcpy(m_raw, other.m_raw, sizeof m_raw);
-        std::memset(other.m_raw, 0, sizeof other.m_raw);
-    }
-    return *this;
-}
-
-Value::~Value() { dropBlock(); }
-
-void Value::dropBlock() noexcept
-{
-    if (rep() == Rep::HeapLatin1 || rep() == Rep::HeapUtf16) {
-        Block *b = block();
-        if (b->ref.fetch_sub(1, std::memory_order_acq_rel) == 1) {
-            b->~Block();
-            ::operator delete(b);
-        }
-    }
 }
 
 Value Value::text(QLatin1StringView s)

@@ -33,11 +33,34 @@ public:
     };
 
     Value() noexcept { std::memset(m_raw, 0, sizeof m_raw); }
-    Value(const Value &other) noexcept;
-    Value(Value &&other) noexcept;
+    // Copies share a long text; only its count is touched.
+    Value(const Value &other) noexcept
+    {
+        std::memcpy(m_raw, other.m_raw, sizeof m_raw);
+        if (isHeap())
+            retain();
+    }
+    Value(Value &&other) noexcept
+    {
+        std::memcpy(m_raw, other.m_raw, sizeof m_raw);
+        std::memset(other.m_raw, 0, sizeof other.m_raw);
+    }
     Value &operator=(const Value &other) noexcept;
-    Value &operator=(Value &&other) noexcept;
-    ~Value();
+    Value &operator=(Value &&other) noexcept
+    {
+        if (this != &other) {
+            if (isHeap())
+                release();
+            std::memcpy(m_raw, other.m_raw, sizeof m_raw);
+            std::memset(other.m_raw, 0, sizeof other.m_raw);
+        }
+        return *this;
+    }
+    ~Value()
+    {
+        if (isHeap())
+            release();
+    }
 
     static Value text(QStringView s);
     static Value text(QLatin1StringView s);
@@ -95,6 +118,9 @@ private:
     int inlineLength() const { return m_raw[15] >> 4; }
     void setTag(Rep r, int inlineLen = 0) { m_raw[15] = quint8(quint8(r) | (inlineLen << 4)); }
     Block *block() const;
+    bool isHeap() const { return rep() == Rep::HeapLatin1 || rep() == Rep::HeapUtf16; }
+    void retain() const noexcept;
+    void release() noexcept; // drops this value's hold on its block
     template <typename T>
     T load() const
     {
@@ -104,7 +130,6 @@ private:
     }
     template <typename T>
     void store(T v) { std::memcpy(m_raw, &v, sizeof v); }
-    void dropBlock() noexcept;
     QLatin1StringView latin1View() const;
     QStringView utf16View() const;
     int formatNumber(char *buf) const;

@@ -167,7 +167,7 @@ TEST(Report, RowsReadOnlyToBeShownGiveTheReportOfTheRecalculatedRecords)
 
 TEST(Report, RowsReadOnlyToBeShownAreRefusedAsTheRecordsAre)
 {
-    for (const QByteArray bad : {QByteArray("({Amount = 1; Total = 1e20;})"), QByteArray("({Amount = 99999999999999999;})"),
+    for (const QByteArray &bad : {QByteArray("({Amount = 1; Total = 1e20;})"), QByteArray("({Amount = 99999999999999999;})"),
                                  QByteArray("({Amount = 1;} {Amount = 2;})"), QByteArray("({Date = \"\\777\";})")}) {
         QString error;
         EXPECT_EQ(shownReport(bad, &error), QByteArray()) << bad.constData();
