@@ -30,12 +30,6 @@ RegisterReadResult parseRegister(const QByteArray &bytes);
 // Reads and parses a file; the error starts with the file's name.
 RegisterReadResult readRegisterFile(const QString &path);
 
-// The same, handing each record to each as it is read instead of keeping
-// them: a long register can be worked through without being held. Only the
-// result's error says whether the whole file was good, so whatever each did
-// must wait for it to count.
-RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each);
-
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the
 // Amount. Nothing else of the row is kept, and nothing is copied that can be

@@ -55,11 +55,9 @@ namespace {
 
 using Release = std::function<void(const char *, const char *)>;
 
-// Where the rows read go: into the result when neither is given.
-struct Sinks {
-    const std::function<void(RecordPtr)> *records = nullptr;
-    const std::function<void(ShownRow &&)> *shown = nullptr;
-};
+// Where the rows read go: the result's records, or when given, the shown
+// rows handed to shown.
+using ShownSink = const std::function<void(ShownRow &&)> *;
 
 ShownRow shownRow(const Record &r)
 {
@@ -67,7 +65,7 @@ ShownRow shownRow(const Record &r)
             ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount))};
 }
 
-RegisterReadResult parse(const QByteArray &input, const Release &release, const Sinks &sinks)
+RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown)
 {
     RegisterReadResult result;
     try {
@@ -99,22 +97,16 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, const 
                 if (declaresUtf8(bytes))
                     refuseInvalidUtf8(first, last);
                 result.rows = parseXml(QByteArray::fromRawData(first, last - first));
-            } else if (sinks.shown) {
-                parseOldStyleShown(first, last, release, *sinks.shown);
-            } else if (sinks.records) {
-                parseOldStyle(first, last, release, *sinks.records);
+            } else if (shown) {
+                parseOldStyleShown(first, last, release, *shown);
             } else {
                 parseOldStyle(first, last, release, [&](RecordPtr r) { result.rows.push_back(std::move(r)); });
             }
         }
         // What is read whole (XML, UTF-16) is handed on afterwards.
-        if (sinks.records) {
-            for (RecordPtr &r : result.rows)
-                (*sinks.records)(std::move(r));
-            result.rows.clear();
-        } else if (sinks.shown) {
+        if (shown) {
             for (const RecordPtr &r : result.rows)
-                (*sinks.shown)(shownRow(*r));
+                (*shown)(shownRow(*r));
             result.rows.clear();
         }
     } catch (const ParseError &e) {
@@ -130,7 +122,7 @@ namespace {
 
 // done, when given, is called once the rows are all read, while the file's
 // bytes are still there.
-RegisterReadResult readFile(const QString &path, const Sinks &sinks, const std::function<void()> &done = {})
+RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {})
 {
     auto finish = [&] {
         if (done)
@@ -163,7 +155,7 @@ RegisterReadResult readFile(const QString &path, const Sinks &sinks, const std::
             if (end > begin)
                 madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
         };
-        r = parse(QByteArray::fromRawData(first, size), release, sinks);
+        r = parse(QByteArray::fromRawData(first, size), release, shown);
         finish();
         file.unmap(mapped);
     } else {
@@ -173,7 +165,7 @@ RegisterReadResult readFile(const QString &path, const Sinks &sinks, const std::
             finish();
             return r;
         }
-        r = parse(bytes, {}, sinks);
+        r = parse(bytes, {}, shown);
         finish();
     }
     if (!r.ok())
@@ -183,22 +175,17 @@ RegisterReadResult readFile(const QString &path, const Sinks &sinks, const std::
 
 } // namespace
 
-RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, {}); }
+RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, nullptr); }
 
-RegisterReadResult readRegisterFile(const QString &path) { return readFile(path, {}); }
-
-RegisterReadResult readRegisterFile(const QString &path, const std::function<void(RecordPtr)> &each)
-{
-    return readFile(path, {&each, nullptr});
-}
+RegisterReadResult readRegisterFile(const QString &path) { return readFile(path, nullptr); }
 
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each)
 {
-    return parse(bytes, {}, {nullptr, &each});
+    return parse(bytes, {}, &each);
 }
 
 RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,
                                  const std::function<void()> &done)
 {
-    return readFile(path, {nullptr, &each}, done);
+    return readFile(path, &each, done);
 }
