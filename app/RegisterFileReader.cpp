@@ -116,10 +116,6 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
     return result;
 }
 
-} // namespace
-
-namespace {
-
 // done, when given, is called once the rows are all read, while the file's
 // bytes are still there.
 RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {})
