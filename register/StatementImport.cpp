@@ -26,6 +26,10 @@ ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statem
         result.error = statement.error;
         return result;
     }
+    if (statement.lines.empty() && statement.skipped.empty()) {
+        result.nothingToImport = true;
+        return result;
+    }
     doc.ensureRegister();
     // Inserting the lines one by one, last to first, at the same row gives
     // them in file order from that row on; one insertion does the same
