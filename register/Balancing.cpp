@@ -63,7 +63,13 @@ void MyWindowController::showEndOfMonthWindowAction(QObject *)
 
 void MyWindowController::EOMEnterButton(QObject *)
 {
-    const int row = matchStatementAmount(*dataArray, Value::text(currentEOMAmount->text()));
+    const TypedStatementAmount typed = readStatementAmount(currentEOMAmount->text());
+    if (!typed.error.isEmpty()) {
+        m_toolkit.beep();
+        EOMMessages->setText(typed.error);
+        return;
+    }
+    const int row = matchStatementAmount(*dataArray, typed.cents);
     if (row < 0) {
         m_toolkit.beep();
         EOMMessages->setText(kAmountNotFoundMessage.toString());

@@ -21,19 +21,27 @@ Cents reconciledSum(const Register &reg)
 
 QString reconciledSumText(Cents sum) { return u'$' + moneyText(sum); }
 
-int matchStatementAmount(const Register &reg, double typed)
+int matchStatementAmount(const Register &reg, Cents typed)
 {
     for (int row = 0; row < reg.count(); ++row) {
         const Record &r = reg[row];
-        if (isMatchable(r) && r.value(Key::Amount).doubleValue() == typed)
+        if (isMatchable(r) && r.value(Key::Amount).centsOrZero() == typed)
             return row;
     }
     return -1;
 }
 
-int matchStatementAmount(const Register &reg, const Value &typed)
+TypedStatementAmount readStatementAmount(const QString &typed)
 {
-    return matchStatementAmount(reg, typed.doubleValue());
+    using namespace Qt::StringLiterals;
+    const CentsReading reading = typedAmountCents(typed);
+    if (reading.ok())
+        return {reading.cents, {}};
+    if (typed.trimmed().isEmpty())
+        return {0, u"Type an amount from the statement, like -12.34"_s};
+    if (reading.status == NumberStatus::OutOfRange)
+        return {0, u"\u201c%1\u201d is more than I can keep track of"_s.arg(typed.trimmed())};
+    return {0, u"\u201c%1\u201d is not an amount"_s.arg(typed.trimmed())};
 }
 
 void markReconciled(Record &record) { record.set(Key::EOMSeen, Value::text(u"1")); }

@@ -27,10 +27,17 @@ Cents reconciledSum(const Register &reg);
 // The sum as the balance field shows it: "$-12.50", "$1234.50", "$0.00".
 QString reconciledSumText(Cents sum);
 
-// The lowest matchable row whose Amount's doubleValue equals the typed
-// amount's exactly; -1 when there is none. Text that is not a number types 0.
-int matchStatementAmount(const Register &reg, double typed);
-int matchStatementAmount(const Register &reg, const Value &typed);
+// The lowest matchable row whose Amount is the typed amount to the cent; -1
+// when there is none. An Amount that is not a number counts as 0.00.
+int matchStatementAmount(const Register &reg, Cents typed);
+
+// The amount typed while balancing, read as entry reads it ("-1,450.00",
+// "$-200.00", "(12.34)"); an error message for text that is not an amount.
+struct TypedStatementAmount {
+    Cents cents = 0;
+    QString error;
+};
+TypedStatementAmount readStatementAmount(const QString &typed);
 
 // Reconciles a row: EOMSeen becomes the text "1". This is not a change the
 // document counts.

@@ -29,21 +29,46 @@ RecordPtr row(Value amount, Value eomSeen = {})
 
 Value text(const char16_t *s) { return Value::text(s); }
 
-TEST(Balancing, MatchesTheLowestUnreconciledRowExactly)
+TEST(Balancing, MatchesTheLowestUnreconciledRowToTheCent)
 {
     Register reg({row(text(u"100.00")), row(text(u"-12.34"), text(u"1")), row(text(u"-12.34")),
                   row(Value::money(-1234)), row(text(u"abc")), row(Value::real(12.340000152587890625))});
-    const Value typed = text(u"-12.34");
-    EXPECT_EQ(matchStatementAmount(reg, typed), 2) << "row 1 is reconciled already";
+    EXPECT_EQ(matchStatementAmount(reg, -1234), 2) << "row 1 is reconciled already";
     markReconciled(reg[2]);
     EXPECT_EQ(reg[2].value(Key::EOMSeen), text(u"1"));
-    EXPECT_EQ(matchStatementAmount(reg, typed), 3) << "an imported money amount matches typed text";
+    EXPECT_EQ(matchStatementAmount(reg, -1234), 3) << "an imported money amount matches typed text";
     markReconciled(reg[3]);
-    EXPECT_EQ(matchStatementAmount(reg, typed), -1);
-    EXPECT_EQ(matchStatementAmount(reg, 100.0), 0) << "the opening row takes part";
-    EXPECT_EQ(matchStatementAmount(reg, text(u"nothing")), 4) << "text that is no number types 0";
-    EXPECT_EQ(matchStatementAmount(reg, 12.34), -1) << "no tolerance";
-    EXPECT_EQ(matchStatementAmount(Register(), 1.0), -1);
+    EXPECT_EQ(matchStatementAmount(reg, -1234), -1);
+    EXPECT_EQ(matchStatementAmount(reg, 10000), 0) << "the opening row takes part";
+    EXPECT_EQ(matchStatementAmount(reg, 0), 4) << "an Amount that is no number counts as 0.00";
+    EXPECT_EQ(matchStatementAmount(reg, 1234), 5);
+    EXPECT_EQ(matchStatementAmount(reg, 1235), -1) << "no tolerance";
+    EXPECT_EQ(matchStatementAmount(Register(), 100), -1);
+}
+
+// A statement's "-1,450.00" was read as -1 and reconciled an unrelated -1.00 row.
+TEST(Balancing, TypedAmountsAreReadAsEntryReadsThem)
+{
+    const struct {
+        const char16_t *typed;
+        Cents cents;
+        const char16_t *error;
+    } cases[] = {
+        {u"-1,450.00", -145000, u""},  {u"$-200.00", -20000, u""},   {u"-$200", -20000, u""},
+        {u"(12.34)", -1234, u""},      {u" 12.5 ", 1250, u""},       {u"0", 0, u""},
+        {u"abc", 0, u"\u201cabc\u201d is not an amount"},
+        {u"", 0, u"Type an amount from the statement, like -12.34"},
+        {u"99999999999999999", 0, u"\u201c99999999999999999\u201d is more than I can keep track of"},
+    };
+    for (const auto &c : cases) {
+        const TypedStatementAmount t = readStatementAmount(QStringView(c.typed).toString());
+        EXPECT_EQ(t.error, QStringView(c.error).toString()) << QStringView(c.typed).toString().toStdString();
+        if (t.error.isEmpty()) {
+            EXPECT_EQ(t.cents, c.cents) << QStringView(c.typed).toString().toStdString();
+        }
+    }
+    Register reg({row(text(u"100.00")), row(text(u"-1.00")), row(text(u"-1450.00"))});
+    EXPECT_EQ(matchStatementAmount(reg, readStatementAmount(u"-1,450.00"_s).cents), 2);
 }
 
 TEST(Balancing, ReconciledSumInCents)
