@@ -3,6 +3,7 @@
 
 #include "MyWindowController.h"
 
+#include "DateReader.h"
 #include "RunningBalance.h"
 #include "descriptionfield.h"
 
@@ -69,7 +70,9 @@ void MyWindowController::addTransaction(QObject *sender)
     CheckNumber->clear();
     record->set(Key::DescriptionofTransaction, Value::text(DescriptionofTransaction->text()));
     DescriptionofTransaction->clear();
-    record->set(Key::Date, Value::text(Date->text()));
+    // "yesterday" is stored as the day it means now, not read anew each day.
+    const std::optional<QDate> relative = relativeDate(Date->text(), m_toolkit.today());
+    record->set(Key::Date, Value::text(relative ? relative->toString(u"MM/dd/yyyy"_s) : Date->text()));
     Date->clear();
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
     const Cents total = previous && previous->contains(Key::Total)
