@@ -6,6 +6,7 @@ add_library(cheqbook_gui STATIC
   app/MyDocumentWindow.cpp
   app/PreconditionFailure.cpp
   app/QtToolkit.cpp
+  app/Toolkit.cpp
   fields/descriptionfield.cpp
   register/Balancing.cpp
   register/DateSortCommands.cpp
@@ -14,6 +15,7 @@ add_library(cheqbook_gui STATIC
   register/Preferences.cpp
   register/PrintCommands.cpp
   register/RegisterTableModel.cpp
+  register/RegisterTableView.cpp
   register/RegisterWindow.cpp
   register/StatementCommands.cpp
   register/TransactionDeletion.cpp

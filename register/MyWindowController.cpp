@@ -2,6 +2,7 @@
 
 #include "PreconditionFailure.h"
 #include "RegisterTableModel.h"
+#include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
 #include "descriptionfield.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -47,8 +49,6 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setVisible(false);
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                           | QAbstractItemView::AnyKeyPressed);
     recalculateCheckbook();
     doingEndOfMonth = false;
 }
@@ -75,6 +75,16 @@ void MyWindowController::buildWindow()
     for (QLineEdit *field : {CheckNumber, DescriptionofTransaction, Date, static_cast<QLineEdit *>(Amount)})
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
+    connect(ui.table, &RegisterTableView::leftByTab, this, [this](bool forward) {
+        if (forward)
+            CheckNumber->setFocus(Qt::TabFocusReason);
+        else
+            Amount->setFocus(Qt::BacktabFocusReason);
+    });
+    connect(ui.table, &RegisterTableView::typedOutsideCell, this, [this] {
+        m_window->statusBar()->showMessage(
+            u"To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."_s, 6000);
+    });
     buildPreferencesWindow();
     buildSortQuestionWindow();
     buildFindWindow();
@@ -259,6 +269,26 @@ void MyWindowController::selectRowRange(int first, int last)
                                      m_model->index(last, RegisterTableModel::ColumnCount - 1)),
                       QItemSelectionModel::ClearAndSelect);
     selection->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+}
+
+void MyWindowController::selectRows(const std::vector<int> &rows)
+{
+    // Runs of neighbouring rows become one range each, which keeps a large
+    // selection quick.
+    QItemSelection selection;
+    const int lastColumn = RegisterTableModel::ColumnCount - 1;
+    for (size_t i = 0; i < rows.size();) {
+        size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j;
+        if (rows[i] >= 0 && rows[j] < m_model->cachedRowCount())
+            selection.select(m_model->index(rows[i], 0), m_model->index(rows[j], lastColumn));
+        i = j + 1;
+    }
+    QItemSelectionModel *model = table->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.empty())
+        model->setCurrentIndex(m_model->index(rows.back(), 0), QItemSelectionModel::NoUpdate);
 }
 
 void MyWindowController::deselectAll() { table->selectionModel()->clearSelection(); }
