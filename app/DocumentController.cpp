@@ -184,7 +184,8 @@ bool DocumentController::saveDocumentAs(MyDocument *document)
     const QString suggested = document->fileName().isEmpty()
         ? QDir::home().filePath(displayName(document) + u".ldgr"_s)
         : document->fileName();
-    const QString path = m_toolkit.savePanel(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter);
+    const QString path = m_toolkit.savePath(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter,
+                                            u"ldgr"_s);
     if (path.isEmpty())
         return false;
     return saveDocumentTo(document, path);
@@ -192,7 +193,8 @@ bool DocumentController::saveDocumentAs(MyDocument *document)
 
 bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
 {
-    if (QFileInfo(path).suffix().isEmpty())
+    // A register saved under its own name keeps that name, whatever it is.
+    if (path != document->fileName() && QFileInfo(path).suffix().isEmpty())
         path += u".ldgr"_s;
     path = QFileInfo(path).absoluteFilePath();
     const QString name = QFileInfo(path).fileName();

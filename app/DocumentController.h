@@ -47,7 +47,7 @@ public:
     // failure (the failure is shown and the document stays modified).
     bool saveDocument(MyDocument *document);
     bool saveDocumentAs(MyDocument *document);
-    // Writes the document to path, adding .ldgr when the name has no extension.
+    // Writes the document to path, adding .ldgr when a new name has no extension.
     bool saveDocumentTo(MyDocument *document, QString path);
     // Rereads the document's file after asking; false when nothing changed.
     bool revertDocument(MyDocument *document);

@@ -49,9 +49,17 @@ QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QS
 }
 
 QString QtToolkit::savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
-                             const QString &filter)
+                             const QString &filter, const QString &defaultSuffix)
 {
-    const QString path = QFileDialog::getSaveFileName(parent, title, suggestedPath, filter);
+    // The dialog adds the suffix before it asks about replacing a file, so the
+    // question is about the file that will really be written.
+    QFileDialog dialog(parent, title);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(defaultSuffix);
+    dialog.selectFile(suggestedPath);
+    const QString path = dialog.exec() == QDialog::Accepted ? dialog.selectedFiles().value(0) : QString();
     reactivate(parent);
     return path;
 }
@@ -94,6 +102,9 @@ bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &me
 bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);
+    // A printer told the document's pages (setFromTo) offers just those.
+    if (printer.toPage() > 0)
+        dialog.setMinMax(1, printer.toPage());
     const bool print = dialog.exec() == QDialog::Accepted;
     reactivate(parent);
     return print;

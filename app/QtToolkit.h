@@ -15,8 +15,8 @@ public:
     using Toolkit::alert;
     void beep() override;
     QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) override;
-    QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
-                      const QString &filter) override;
+    QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter,
+                      const QString &defaultSuffix) override;
     SaveAnswer askToSave(QWidget *parent, const QString &documentName) override;
     bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                  const QString &cancelButton) override;

@@ -29,9 +29,18 @@ public:
     // The files chosen in an open panel; empty when the user cancelled.
     // filter is a QFileDialog name filter, e.g. "Registers (*.ldgr)".
     virtual QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) = 0;
-    // The path chosen in a save panel; empty when the user cancelled.
+    // The path chosen in a save panel; empty when the user cancelled. A name
+    // typed without an extension gets defaultSuffix ("ldgr") before the panel
+    // asks whether to replace a file of that name.
     virtual QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
-                              const QString &filter) = 0;
+                              const QString &filter, const QString &defaultSuffix) = 0;
+    // A path to write a file of this extension to: the save panel, then the
+    // extension added when the chosen name lacks it ("rollover 12.31.2026"
+    // has a dot but is no register name), asking before replacing a file of
+    // the name so made, since the panel asked about the name without it.
+    // Empty when the user cancelled.
+    QString savePath(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter,
+                     const QString &extension);
 
     enum class SaveAnswer { Save, DontSave, Cancel };
     // Save / Don't Save / Cancel for a document with unsaved changes.

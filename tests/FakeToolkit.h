@@ -41,10 +41,12 @@ public:
     {
         return next(openAnswers, "open panel");
     }
-    QString savePanel(QWidget *, const QString &, const QString &, const QString &) override
+    QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &suffix) override
     {
+        panelSuffixes << suffix;
         return next(saveAnswers, "save panel");
     }
+    QStringList panelSuffixes; // the default suffix each save panel was given
     SaveAnswer askToSave(QWidget *, const QString &name) override
     {
         asked << name;
@@ -58,7 +60,13 @@ public:
     {
         return next(confirmAnswers, "question");
     }
-    bool printDialog(QWidget *, QPrinter &) override { return next(printAnswers, "print dialog"); }
+    bool printDialog(QWidget *, QPrinter &p) override
+    {
+        if (onPrintDialog)
+            onPrintDialog(p);
+        return next(printAnswers, "print dialog");
+    }
+    std::function<void(QPrinter &)> onPrintDialog; // what the user does in the dialog
     void printPreview(QWidget *, QPrinter &p, const std::function<void(QPrinter &)> &paint) override
     {
         ++previews;

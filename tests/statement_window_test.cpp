@@ -147,6 +147,53 @@ TEST_F(StatementWindowTest, TheNewYearCarriesTheUnreconciledRows)
     EXPECT_TRUE(toolkit.takeAlert().startsWith(u"Error: The new year's register could not be written.\n\nx.ldgr"_s));
 }
 
+// A name typed without the extension was given ".ldgr" after the save panel
+// had asked about replacing the file, so an existing register was replaced
+// without a question. The panel now adds it; a dotted name is asked about here.
+TEST_F(StatementWindowTest, TheNewYearNeverReplacesARegisterWithoutAsking)
+{
+    open({{"100"}, {"-30"}});
+    const QString existing = writeFile(dir.filePath(u"rollover 12.31.2026.ldgr"_s), "(\n{Amount = 1; }\n)\n");
+    toolkit.saveAnswers = {dir.filePath(u"rollover 12.31.2026"_s), dir.filePath(u"rollover 12.31.2026"_s)};
+    toolkit.confirmAnswers = {false, true};
+    c->newYear(&menuItem);
+    EXPECT_EQ(toolkit.panelSuffixes, QStringList{u"ldgr"_s}) << "the panel asks about NAME.ldgr";
+    EXPECT_EQ(readFile(existing), QByteArray("(\n{Amount = 1; }\n)\n")) << "kept when the user said no";
+    c->newYear(&menuItem);
+    EXPECT_TRUE(readFile(existing).contains("Initial"));
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(StatementWindowTest, BalancingRefusesWhatIsNotAnAmount)
+{
+    open({{"100.00"}, {"-1.00"}, {"-1450.00"}});
+    auto *amount = c->window()->findChild<QLineEdit *>(u"currentEOMAmount"_s);
+    auto *messages = c->window()->findChild<QLabel *>(u"EOMMessages"_s);
+    c->showEndOfMonthWindowAction(&menuItem);
+    amount->setText(u"-1,450.00"_s);
+    c->EOMEnterButton(&menuItem);
+    EXPECT_EQ(reg()[2].value(Key::EOMSeen), Value::text(u"1"_s));
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen)) << "the -1.00 row is not the statement's -1,450.00";
+    amount->setText(u"12 dollars"_s);
+    c->EOMEnterButton(&menuItem);
+    amount->setText(u"dollars"_s);
+    c->EOMEnterButton(&menuItem);
+    EXPECT_EQ(toolkit.beeps, 2) << "no 12.00 row, and no amount";
+    EXPECT_EQ(messages->text(), u"\u201cdollars\u201d is not an amount"_s);
+    EXPECT_EQ(amount->text(), u"dollars"_s);
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen));
+}
+
+TEST_F(StatementWindowTest, AnEmptyStatementSaysThereIsNothingToImport)
+{
+    open({{"1"}});
+    toolkit.openAnswers = {{statement(u"empty.csv"_s, "\r\n\n")}};
+    c->importWF(&menuItem);
+    EXPECT_EQ(toolkit.takeAlert(), u"Import: \u201cempty.csv\u201d: nothing to import: the statement holds no "
+                                   "transactions."_s);
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
 TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)
 {
     open({});
