@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <QItemSelectionModel>
 #include <QSettings>
+#include <QTableView>
 
 void MyWindowController::buildSortQuestionWindow()
 {
@@ -42,8 +44,21 @@ void MyWindowController::cancelSort(QObject *) { hideAuxiliaryWindow(sortQuestio
 
 void MyWindowController::sortRegister()
 {
-    sortByDate(*dataArray, m_toolkit.today());
+    // The selected transactions stay selected wherever they move: a Delete
+    // after the sort must remove what the user chose, not what took its row.
+    std::vector<bool> wasSelected(size_t(dataArray->count()), false);
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        if (index.row() < dataArray->count())
+            wasSelected[size_t(index.row())] = true;
+    const std::vector<int> order = dateOrder(*dataArray, m_toolkit.today());
+    reorderRows(*dataArray, order);
+    recalculateCheckbook();
     reloadData();
-    scrollRowToVisible(dataArray->count() - 1);
+    std::vector<int> selected;
+    for (size_t row = 0; row < order.size(); ++row)
+        if (wasSelected[size_t(order[row])])
+            selected.push_back(int(row));
+    selectRows(selected);
+    scrollRowToVisible(selected.empty() ? dataArray->count() - 1 : selected.front());
     myDocument->updateChangeCount(MyDocument::ChangeDone);
 }

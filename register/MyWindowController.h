@@ -69,6 +69,8 @@ public:
     int selectedRow() const;
     void selectRowIndexes(int row, bool extendSelection);
     void selectRowRange(int first, int last);
+    // Exactly these rows (in ascending order) become the selection.
+    void selectRows(const std::vector<int> &rows);
     void deselectAll();
     void scrollRowToVisible(int row);
 

@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QPrinter>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 void MyWindowController::print(QObject *)
@@ -18,8 +20,19 @@ void MyWindowController::print(QObject *)
     setUpPrintedRegisterPage(printer);
     printer.setDocName(myDocument->fileName().isEmpty() ? u"Register"_s
                                                         : QFileInfo(myDocument->fileName()).completeBaseName());
-    if (m_toolkit.printDialog(m_window, printer))
-        printRegister(*dataArray, printer);
+    // The dialog offers a range only when it knows how many pages there are.
+    printer.setFromTo(1, std::max(1, printedPageCount(*dataArray, printer)));
+    printer.setPrintRange(QPrinter::AllPages);
+    if (!m_toolkit.printDialog(m_window, printer))
+        return;
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) {
+        range.first = printer.fromPage();
+        range.last = printer.toPage();
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        range.last = range.first;
+    }
+    printRegister(*dataArray, printer, range);
 }
 
 void MyWindowController::printPreview(QObject *)
@@ -36,11 +49,9 @@ void MyWindowController::exportPdf(QObject *)
     const QString suggested = current.isEmpty()
         ? u"Register.pdf"_s
         : QFileInfo(current).absolutePath() + u'/' + QFileInfo(current).completeBaseName() + u".pdf"_s;
-    QString path = m_toolkit.savePanel(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s);
+    const QString path = m_toolkit.savePath(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".pdf"_s;
     recalculateCheckbook();
     const QString failure = writeReportPdf(*dataArray, path);
     if (!failure.isEmpty())

@@ -2,18 +2,22 @@
 
 // The printed register on paper or in a PDF: the report text set in the
 // system's fixed-pitch font at 12 points, 32-point margins, placed at the top
-// left and shrunk when a report line would not fit the page width. Every
-// header block starts a new page, so each page begins with the column titles.
+// left and shrunk so that the widest line of the report fits the page width
+// whole. Every header block starts a new page, so each page begins with the
+// column titles.
 
 #include "Register.h"
 
 #include <QString>
 
+#include <limits>
+
 class QPagedPaintDevice;
 
 inline constexpr qreal kPrintFontPoints = 12;
 inline constexpr qreal kPrintMarginPoints = 32;
-// The widest line of the report: the hyphens under the column titles.
+// The report's usual width: the hyphens under the column titles. Pages are
+// fitted to a wider line when a report has one (an amount of millions).
 inline constexpr int kPrintColumns = 86;
 
 // Gives the device the printed register's margins. The window does this
@@ -25,9 +29,17 @@ void setUpPrintedRegisterPage(QPagedPaintDevice &device);
 // the device cannot be painted on or refuses a new page.
 bool printReportText(const QString &reportText, QPagedPaintDevice &device);
 
+// Pages first to last, counted from 1.
+struct PageRange {
+    int first = 1;
+    int last = std::numeric_limits<int>::max();
+};
+
 // The register's report on the device, balances as they stand: the print
-// command recalculates them first.
-bool printRegister(const Register &reg, QPagedPaintDevice &device);
+// command recalculates them first. Only the pages of the range are printed.
+bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range = {});
+// How many pages printRegister gives on the device, for the print dialog.
+int printedPageCount(const Register &reg, QPagedPaintDevice &device);
 
 // Writes the printed register as a PDF on US Letter pages to path, through a
 // temporary file that replaces path only once the whole PDF is written.
