@@ -4,6 +4,7 @@
 #include "BatchQueue.h"
 
 #include "AtomicFile.h"
+#include "DateSort.h"
 #include "RegisterFile.h"
 #include "Report.h"
 #include "Rollover.h"
@@ -11,6 +12,7 @@
 #include "StatementImport.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #ifdef CHEQBOOK_PRINT
 #include "PrintedRegister.h"
@@ -161,11 +163,29 @@ int runImport(const Arguments &a)
             continue;
         }
         const QString name = QFileInfo(statementPath).fileName();
+        if (r.nothingToImport)
+            error(u"%1: %2"_s.arg(name, kNothingToImportMessage));
         for (const SkippedLine &skipped : r.skipped)
             error(u"%1: line %2 not imported: %3"_s.arg(name, QString::number(skipped.lineNumber), skipped.reason));
     }
     if (failed)
         return Failed;
+    QString why;
+    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
+        error(why);
+        return Failed;
+    }
+    return Ok;
+}
+
+int runSort(const Arguments &a)
+{
+    const QString &registerPath = a.positional[0];
+    auto doc = openRegister(registerPath);
+    if (!doc)
+        return Failed;
+    sortByDate(*doc->array(), QDate::currentDate());
+    doc->updateChangeCount(MyDocument::ChangeDone);
     QString why;
     if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
         error(why);
@@ -218,6 +238,12 @@ const std::vector<Command> &commands()
          "error. Writes the register to OUT, or back to FILE; nothing is written when a statement cannot\n"
          "be read.",
          {}, 2, -1, false, runImport},
+        {"sort", "sort FILE [-o OUT]",
+         "Puts the register in date order, as the window's Sort by Date does: transactions on the same\n"
+         "day keep their order, those whose date cannot be read go to the end (an undated opening row\n"
+         "stays first), and the balances are worked out again. Writes the register to OUT, or back to\n"
+         "FILE (keeping the old file as FILE~).",
+         {}, 1, 1, false, runSort},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",
