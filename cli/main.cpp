@@ -77,13 +77,21 @@ int runReport(const Arguments &a)
     });
     Utf8ReportWriter report;
     Cents total = 0;
+    qint64 rows = 0;
+    QString beyond; // a balance beyond what money holds is refused, not shown held at the limit
     // Every row's Amount as the window shows it, and fresh balances.
-    while (std::optional<Queue::Batch> batch = queue.pop())
-        for (const ShownRow &row : *batch)
+    while (std::optional<Queue::Batch> batch = queue.pop()) {
+        for (const ShownRow &row : *batch) {
+            ++rows;
+            if (beyond.isEmpty() && !centsInRange(total + row.amount.cents().cents))
+                beyond = u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(),
+                                         balanceBeyondLimitMessage(total + row.amount.cents().cents, rows - 1));
             total = report.add(row, total);
+        }
+    }
     reader.join();
-    if (!read.ok()) {
-        error(read.error);
+    if (!read.ok() || !beyond.isEmpty()) {
+        error(read.ok() ? beyond : read.error);
         return Failed;
     }
     report.flush([](QByteArrayView chunk) { writeOut(chunk); });
@@ -184,8 +192,10 @@ int runSort(const Arguments &a)
     auto doc = openRegister(registerPath);
     if (!doc)
         return Failed;
-    sortByDate(*doc->array(), QDate::currentDate());
-    doc->updateChangeCount(MyDocument::ChangeDone);
+    if (const QString failure = sortByDate(*doc, QDate::currentDate()); !failure.isEmpty()) {
+        error(u"%1: %2"_s.arg(QFileInfo(registerPath).fileName(), failure));
+        return Failed;
+    }
     QString why;
     if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
         error(why);

@@ -60,6 +60,19 @@ void sortByDate(Register &reg, QDate today)
     recalculateCheckbook(reg);
 }
 
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order)
+{
+    doc.ensureRegister();
+    std::vector<int> sorted = dateOrder(*doc.array(), today);
+    const QString error = doc.edit(kSortStepName.toString(), [&] {
+        doc.reorder(sorted);
+        doc.updateChangeCount(MyDocument::ChangeDone);
+    });
+    if (order)
+        *order = error.isEmpty() ? std::move(sorted) : std::vector<int>();
+    return error;
+}
+
 bool sortWithoutAsking(const QSettings &settings)
 {
     // Read as an integer, as it always was: "1" (or any non-zero number) means

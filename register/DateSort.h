@@ -8,6 +8,7 @@
 // place; only an undated opening row (a new year's register starts with one)
 // stays first. Records on the same date keep their order.
 
+#include "MyDocument.h"
 #include "Register.h"
 
 #include <QDate>
@@ -31,6 +32,12 @@ std::vector<int> dateOrder(const Register &reg, QDate today);
 // Sorts the register in place by date, keeping the order of records on the
 // same date, then recalculates every balance.
 void sortByDate(Register &reg, QDate today);
+// The same as one step of the document's history ("Sort by Date"), marking
+// one change, with the order applied (as dateOrder gives it) put in order.
+// A sort that would take a balance in between beyond what money can hold is
+// refused, changing nothing: the message says why.
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order = nullptr);
+inline constexpr QStringView kSortStepName = u"Sort by Date";
 
 // The per-user setting that says whether to sort without asking first. It
 // holds the text "1" (do not ask) or "0"; absent counts as "0".

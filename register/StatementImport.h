@@ -34,7 +34,13 @@ std::vector<RecordPtr> statementRecords(const Statement &statement);
 // whose lines were all skipped, then recalculates the balances. A statement
 // that could not be read, or holds nothing at all, changes nothing and marks
 // nothing.
-ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statement);
+// It is one step of the document's history, named after the file. A
+// statement that would take a balance beyond what money can hold is refused
+// whole, naming its line.
+ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statement, const QString &fileName = {});
+
+// The name of an import's step: Import "december.csv" (42 transactions).
+QString importStepName(const QString &fileName, int count);
 
 // Reads the file and imports it as above; the error names the file.
 ImportResult importStatement(MyDocument &doc, int atRow, const QString &path);
