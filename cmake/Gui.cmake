@@ -20,6 +20,7 @@ add_library(cheqbook_gui STATIC
   register/StatementCommands.cpp
   register/TransactionDeletion.cpp
   register/TransactionEntry.cpp
+  register/UndoCommands.cpp
   resources/EOMDrawer.ui
   resources/Find.ui
   resources/MyDocument.ui

@@ -75,10 +75,14 @@ void MyWindowController::EOMEnterButton(QObject *)
         EOMMessages->setText(kAmountNotFoundMessage.toString());
         return;
     }
-    markReconciled((*dataArray)[row]);
     // The mark is saved with the register; closing without saving must ask,
     // or a month's balancing would be lost without a word.
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
+    myDocument->edit(
+        transactionStepName(u"Reconcile"_s, (*dataArray)[row].value(Key::DescriptionofTransaction).toString()), [&] {
+            myDocument->setValue(row, Key::EOMSeen, reconciledMark());
+            myDocument->updateChangeCount(MyDocument::ChangeDone);
+        });
+    myDocument->setStepRows(rowRuns({row}), rowRuns({row}));
     scrollRowToVisible(row);
     selectRowIndexes(row, false);
     EOMMessages->clear();

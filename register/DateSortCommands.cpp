@@ -12,6 +12,10 @@
 #include <QSettings>
 #include <QTableView>
 
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
 void MyWindowController::buildSortQuestionWindow()
 {
     sortQuestionWindow = new QDialog(m_window, Qt::Dialog);
@@ -47,18 +51,25 @@ void MyWindowController::sortRegister()
     // The selected transactions stay selected wherever they move: a Delete
     // after the sort must remove what the user chose, not what took its row.
     std::vector<bool> wasSelected(size_t(dataArray->count()), false);
-    for (const QModelIndex &index : table->selectionModel()->selectedRows())
-        if (index.row() < dataArray->count())
+    std::vector<int> before;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows()) {
+        if (index.row() < dataArray->count()) {
             wasSelected[size_t(index.row())] = true;
-    const std::vector<int> order = dateOrder(*dataArray, m_toolkit.today());
-    reorderRows(*dataArray, order);
-    recalculateCheckbook();
-    reloadData();
-    std::vector<int> selected;
+            before.push_back(index.row());
+        }
+    }
+    std::sort(before.begin(), before.end());
+    std::vector<int> order;
+    if (const QString error = sortByDate(*myDocument, m_toolkit.today(), &order); !error.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The register was not sorted.\n\n%1"_s.arg(error));
+        return;
+    }
+    std::vector<int> after;
     for (size_t row = 0; row < order.size(); ++row)
         if (wasSelected[size_t(order[row])])
-            selected.push_back(int(row));
-    selectRows(selected);
-    scrollRowToVisible(selected.empty() ? dataArray->count() - 1 : selected.front());
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
+            after.push_back(int(row));
+    myDocument->setStepRows(rowRuns(before), rowRuns(after));
+    reloadData();
+    selectRows(after);
+    scrollRowToVisible(after.empty() ? dataArray->count() - 1 : after.front());
 }

@@ -128,6 +128,8 @@ void MyWindowController::buildMenus()
     connect(printItem, &QAction::triggered, this, [this, printItem] { print(printItem); });
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
+    buildUndoActions(edit);
+    edit->addSeparator();
     QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
     prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
     connect(prefs, &QAction::triggered, this, [this, prefs] { openPrefWindow(prefs); });
@@ -192,9 +194,9 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 {
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
         failPrecondition(kRowCondition, u"tableView:setObjectValue:forTableColumn:row:"_s, kSource, 238);
-    Record &record = (*dataArray)[rowIndex];
     const bool isAmount = columnIdentifier == keyName(Key::Amount);
     const bool isTotal = columnIdentifier == keyName(Key::Total);
+    Value stored = Value::text(value);
     if (isAmount || isTotal) {
         // An amount is kept as money text, so that "$1,234.56" reads back as
         // what the user meant and not as 0.
@@ -203,14 +205,21 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
             m_toolkit.beep();
             return false;
         }
-        record.set(columnIdentifier, Value::text(moneyText(typed.cents)));
-        // A Total typed by hand stays; the rows below carry from it.
-        carryBalance(*dataArray, isAmount ? rowIndex : rowIndex + 1);
-    } else {
-        record.set(columnIdentifier, Value::text(value));
+        stored = Value::text(moneyText(typed.cents));
     }
+    const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
+        myDocument->setValue(rowIndex, columnIdentifier, stored);
+        // A Total typed by hand stays; the rows below carry from it.
+        if (isAmount || isTotal)
+            myDocument->carryBalances(isAmount ? rowIndex : rowIndex + 1);
+        myDocument->updateChangeCount(MyDocument::ChangeDone);
+    });
+    if (!refusal.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The change was not made.\n\n%1"_s.arg(refusal));
+        return false;
+    }
+    myDocument->setStepRows(rowRuns({rowIndex}), rowRuns({rowIndex}));
     reloadData();
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
     return true;
 }
 

@@ -110,6 +110,10 @@ public slots:
     void printPreview(QObject *sender);
     void exportPdf(QObject *sender);
 
+    // Undo and redo of the register's changes.
+    void undo(QObject *sender);
+    void redo(QObject *sender);
+
     // End-of-month balancing (the drawer).
     void showEndOfMonthWindowAction(QObject *sender);
     void EOMEnterButton(QObject *sender);
@@ -131,6 +135,10 @@ private:
     void showAuxiliaryWindow(QWidget *auxiliary);
     void hideAuxiliaryWindow(QWidget *auxiliary);
     void sortRegister();
+    void buildUndoActions(QMenu *edit);
+    void updateUndoActions();
+    // After an undo or redo: the table shows the register, these rows selected.
+    void showStep(const RowRuns &rows);
     QString today() const;
 
     // Fields named after the interface elements they hold.
@@ -158,4 +166,6 @@ private:
     Toolkit &m_toolkit;
     RegisterTableModel *m_model = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
 };

@@ -44,7 +44,7 @@ TypedStatementAmount readStatementAmount(const QString &typed)
     return {0, u"\u201c%1\u201d is not an amount"_s.arg(typed.trimmed())};
 }
 
-void markReconciled(Record &record) { record.set(Key::EOMSeen, Value::text(u"1")); }
+void markReconciled(Record &record) { record.set(Key::EOMSeen, reconciledMark()); }
 
 float randBetween(float low, float high)
 {

@@ -39,6 +39,8 @@ struct TypedStatementAmount {
 };
 TypedStatementAmount readStatementAmount(const QString &typed);
 
+// The reconciled mark: the text "1" under EOMSeen.
+inline Value reconciledMark() { return Value::text(u"1"); }
 // Reconciles a row: EOMSeen becomes the text "1". This is not a change the
 // document counts.
 void markReconciled(Record &record);

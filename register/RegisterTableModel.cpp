@@ -19,6 +19,18 @@ QStringView RegisterTableModel::columnIdentifier(int column)
     return keys[column];
 }
 
+namespace {
+const char *const kTitles[] = {"Check #", "Description", "Date", "Amount", "Balance", "\u2713"};
+} // namespace
+
+QString RegisterTableModel::columnTitle(QStringView identifier)
+{
+    for (int column = 0; column < ColumnCount; ++column)
+        if (columnIdentifier(column) == identifier)
+            return QString::fromUtf8(kTitles[column]);
+    return identifier.toString();
+}
+
 void RegisterTableModel::reload()
 {
     // A table keeps its selected row indexes and its scroll position across a
@@ -114,8 +126,7 @@ QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole) {
-        static const char *const titles[] = {"Check #", "Description", "Date", "Amount", "Balance", "\u2713"};
-        return QString::fromUtf8(titles[section]);
+        return QString::fromUtf8(kTitles[section]);
     }
     if (role == Qt::ToolTipRole && section == ReconciledColumn)
         return u"Reconciled with a bank statement"_s;

@@ -23,6 +23,9 @@ public:
 
     // The record key a column shows: its identifier.
     static QStringView columnIdentifier(int column);
+    // The title of the column that shows a key ("Balance" for Total); the key
+    // itself for one no column shows.
+    static QString columnTitle(QStringView identifier);
 
     void reload();
     int cachedRowCount() const { return m_rowCount; }
