@@ -174,7 +174,7 @@ int runImport(const Arguments &a)
         if (r.nothingToImport)
             error(u"%1: %2"_s.arg(name, kNothingToImportMessage));
         for (const SkippedLine &skipped : r.skipped)
-            error(u"%1: line %2 not imported: %3"_s.arg(name, QString::number(skipped.lineNumber), skipped.reason));
+            error(u"%1: %2 not imported: %3"_s.arg(name, skipped.lines(), skipped.reason));
     }
     if (failed)
         return Failed;

@@ -179,7 +179,7 @@ qsizetype pastLineEnd(QStringView text, qsizetype i)
 enum class RecordEnd { Whole, BrokenQuote };
 
 // Splits the text into records of fields, the usual CSV way, and hands each
-// to take(record's line number, fields, how it ended). A line break inside a
+// to take(record's first line, its last line, fields, how it ended). A line break inside a
 // quoted field becomes one space. A quoted field that runs into a line which
 // is a whole record of its own is a quote the bank forgot to close: its
 // record is handed over as broken, and reading goes on with that next line.
@@ -255,7 +255,10 @@ int splitRecords(QStringView text, Take &&take)
             }
         }
         fields.push_back(field);
-        take(recordLine, fields, broken ? RecordEnd::BrokenQuote : RecordEnd::Whole);
+        // A record that ended at a line end (or before a line that is a record
+        // of its own) ended on the line before the one now read.
+        const bool atLineStart = i > 0 && (text[i - 1] == u'\n' || text[i - 1] == u'\r');
+        take(recordLine, atLineStart ? line - 1 : line, fields, broken ? RecordEnd::BrokenQuote : RecordEnd::Whole);
     }
     return 0;
 }
@@ -294,6 +297,7 @@ QString amountRefusal(const QString &amountField, const CentsReading &amount)
 // A line as it was read, before the file's usual number of fields is known.
 struct PendingLine {
     int lineNumber = 0;
+    int lastLine = 0;
     int fieldCount = 0;
     StatementLine line;     // fields 0, 1 and 4
     QString refusal;        // why fields 0, 1 and 4 are not a transaction
@@ -313,22 +317,25 @@ Statement parseStatement(const QByteArray &bytes)
     std::vector<PendingLine> pending;
     std::map<int, int> fieldCounts; // how many lines have each number of fields
     const int unclosedLine = splitRecords(
-        decoded.text, [&](int lineNumber, const std::vector<QString> &fields, RecordEnd end) {
+        decoded.text, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
+            const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             if (end == RecordEnd::BrokenQuote) {
-                s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s});
+                s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s, spanEnd});
                 return;
             }
             if (fields.size() == 1 && fields[0].trimmed().isEmpty())
                 return;
             if (fields.size() < size_t(kStatementFieldsNeeded)) {
                 s.skipped.push_back(
-                    {lineNumber, fields.size() == 1
-                                     ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
-                                     : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(kStatementFieldsNeeded)});
+                    {lineNumber,
+                     fields.size() == 1 ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
+                                        : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(kStatementFieldsNeeded),
+                     spanEnd});
                 return;
             }
             PendingLine p;
             p.lineNumber = lineNumber;
+            p.lastLine = spanEnd;
             p.fieldCount = int(fields.size());
             ++fieldCounts[p.fieldCount];
             const CentsReading amount = statementAmount(fields[1]);
@@ -369,10 +376,12 @@ Statement parseStatement(const QByteArray &bytes)
             if (p.fieldCount == usual + 1 && p.joined)
                 s.lines.push_back(std::move(*p.joined));
             else
-                s.skipped.push_back({p.lineNumber, u"%1 fields where the other lines have %2; a field holding a "
-                                                   "comma must be in quotes"_s.arg(p.fieldCount).arg(usual)});
+                s.skipped.push_back({p.lineNumber,
+                                     u"%1 fields where the other lines have %2; a field holding a comma must be "
+                                     "in quotes"_s.arg(p.fieldCount).arg(usual),
+                                     p.lastLine});
         } else if (!p.refusal.isEmpty()) {
-            s.skipped.push_back({p.lineNumber, p.refusal});
+            s.skipped.push_back({p.lineNumber, p.refusal, p.lastLine});
         } else {
             s.lines.push_back(std::move(p.line));
         }
@@ -404,20 +413,28 @@ Statement readStatementFile(const QString &path)
     return s;
 }
 
+QString SkippedLine::lines() const
+{
+    return lastLine > lineNumber ? u"lines %1-%2"_s.arg(lineNumber).arg(lastLine) : u"line %1"_s.arg(lineNumber);
+}
+
 QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QString &fileName)
 {
     if (skipped.empty())
         return {};
     constexpr size_t kNamed = 5;
     const size_t count = skipped.size();
+    qint64 lineCount = 0;
+    for (const SkippedLine &line : skipped)
+        lineCount += line.lastLine > line.lineNumber ? line.lastLine - line.lineNumber + 1 : 1;
     const QString source = fileName.isEmpty() ? u"the statement"_s : fileName;
-    QString text = count == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
-                              : u"%1 lines of %2 were not imported: "_s.arg(count).arg(source);
+    QString text = lineCount == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
+                                  : u"%1 lines of %2 were not imported: "_s.arg(lineCount).arg(source);
     const size_t named = std::min(count, kNamed);
     for (size_t k = 0; k < named; ++k) {
         if (k > 0)
             text += u", "_s;
-        text += u"line %1 (%2)"_s.arg(skipped[k].lineNumber).arg(skipped[k].reason);
+        text += u"%1 (%2)"_s.arg(skipped[k].lines(), skipped[k].reason);
     }
     if (count > named)
         text += u", and %1 more"_s.arg(count - named);

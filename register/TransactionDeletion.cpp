@@ -40,6 +40,9 @@ void MyWindowController::deleteTransaction(QObject *)
     }
     myDocument->setStepRows(rowRuns({row}), {});
     reloadData();
+    // The row number now names the next transaction: a second Delete must be
+    // a choice, not a slip.
+    deselectAll();
     autoNumber();
     // Said where the eye is, with the way back.
     m_window->statusBar()->showMessage(

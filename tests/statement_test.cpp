@@ -116,6 +116,16 @@ TEST(Statement, AnUnbalancedQuoteSkipsItsLineAndTheNextLineImports)
     ASSERT_EQ(s.skipped.size(), 1u);
     EXPECT_EQ(s.skipped[0].lineNumber, 2);
     EXPECT_EQ(s.skipped[0].reason, u"a quote that opens a field is never closed"_s);
+
+    // Two such lines in a row: the first quote runs over both, and both are named.
+    const Statement two = parseStatement("\"1/1\",\"-1.00\",\"*\",\"\",\"ONE\n"
+                                         "\"1/2\",\"-2.00\",\"*\",\"\",\"TWO\n"
+                                         "\"1/3\",\"-3.00\",\"*\",\"\",\"THREE\"\n");
+    ASSERT_EQ(two.lines.size(), 1u);
+    ASSERT_EQ(two.skipped.size(), 1u);
+    EXPECT_EQ(two.skipped[0].lines(), u"lines 1-2"_s);
+    EXPECT_EQ(skippedLinesMessage(two.skipped, u"b.csv"_s),
+              u"2 lines of b.csv were not imported: lines 1-2 (a quote that opens a field is never closed)."_s);
 }
 
 // A quote still open at the end would swallow every later line into one field.
