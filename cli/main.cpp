@@ -4,7 +4,9 @@
 #include "BatchQueue.h"
 
 #include "AtomicFile.h"
+#include "DateReader.h"
 #include "DateSort.h"
+#include "ReconciliationReport.h"
 #include "RegisterFile.h"
 #include "Report.h"
 #include "Rollover.h"
@@ -204,6 +206,44 @@ int runSort(const Arguments &a)
     return Ok;
 }
 
+int runReconciliation(const Arguments &a)
+{
+    const QString &registerPath = a.positional[0];
+    auto doc = openRegister(registerPath);
+    if (!doc)
+        return Failed;
+    const QString name = QFileInfo(registerPath).fileName();
+    const QDate today = QDate::currentDate();
+    const Register &reg = *doc->array();
+    ReconciliationReport report;
+    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
+        BankStatement statement;
+        if (a.values.contains(u"--statement-balance"_s)) {
+            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
+            if (!balance.error.isEmpty()) {
+                error(u"--statement-balance: %1"_s.arg(balance.error));
+                return Usage;
+            }
+            statement.endingBalance = balance.cents;
+        }
+        if (a.values.contains(u"--date"_s)) {
+            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
+            if (!statement.closingDate) {
+                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
+                                                                                      kDateFormsRead));
+                return Usage;
+            }
+        }
+        report = currentReconciliation(reg, statement, today);
+    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
+        report = finishedReconciliation(reg, finished.back(), today);
+    } else {
+        report = currentReconciliation(reg, {}, today);
+    }
+    writeOut(reconciliationText(report, name));
+    return finishOut() ? Ok : Failed;
+}
+
 int runRollover(const Arguments &a)
 {
     auto doc = openRegister(a.positional[0]);
@@ -254,6 +294,13 @@ const std::vector<Command> &commands()
          "stays first), and the balances are worked out again. Writes the register to OUT, or back to\n"
          "FILE (keeping the old file as FILE~).",
          {}, 1, 1, false, runSort},
+        {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
+         "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
+         "transactions the statement cleared, those still outstanding, the register's balance on the\n"
+         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
+         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
+         "for the last statement finished in the window, or as the register stands when there is none.",
+         {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",

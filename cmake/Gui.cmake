@@ -8,12 +8,13 @@ add_library(cheqbook_gui STATIC
   app/QtToolkit.cpp
   app/Toolkit.cpp
   fields/descriptionfield.cpp
-  register/Balancing.cpp
+  register/BalancingCommands.cpp
   register/DateSortCommands.cpp
   register/FindCommands.cpp
   register/MyWindowController.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp
+  register/ReconciliationCommands.cpp
   register/RegisterTableModel.cpp
   register/RegisterTableView.cpp
   register/RegisterWindow.cpp

@@ -51,14 +51,10 @@ void MyWindowController::sortRegister()
     // The selected transactions stay selected wherever they move: a Delete
     // after the sort must remove what the user chose, not what took its row.
     std::vector<bool> wasSelected(size_t(dataArray->count()), false);
-    std::vector<int> before;
-    for (const QModelIndex &index : table->selectionModel()->selectedRows()) {
-        if (index.row() < dataArray->count()) {
-            wasSelected[size_t(index.row())] = true;
-            before.push_back(index.row());
-        }
-    }
-    std::sort(before.begin(), before.end());
+    const std::vector<int> before = selectedRegisterRows();
+    for (int row : before)
+        if (row < dataArray->count())
+            wasSelected[size_t(row)] = true;
     std::vector<int> order;
     if (const QString error = sortByDate(*myDocument, m_toolkit.today(), &order); !error.isEmpty()) {
         m_toolkit.alert(m_window, u"Error"_s, u"The register was not sorted.\n\n%1"_s.arg(error));

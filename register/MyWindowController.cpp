@@ -126,6 +126,11 @@ void MyWindowController::buildMenus()
     QAction *printItem = m_fileMenu->addAction(u"&Print\u2026"_s);
     printItem->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(printItem, &QAction::triggered, this, [this, printItem] { print(printItem); });
+    QAction *printReconciled = m_fileMenu->addAction(u"Print Reconci&liation\u2026"_s);
+    connect(printReconciled, &QAction::triggered, this,
+            [this, printReconciled] { printReconciliation(printReconciled); });
+    QAction *pdfReconciled = m_fileMenu->addAction(u"Export Reconciliation P&DF\u2026"_s);
+    connect(pdfReconciled, &QAction::triggered, this, [this, pdfReconciled] { exportReconciliationPdf(pdfReconciled); });
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
     buildUndoActions(edit);
@@ -207,6 +212,9 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
         }
         stored = Value::text(moneyText(typed.cents));
     }
+    const bool bankFigure = isAmount || columnIdentifier == keyName(Key::Date);
+    if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(u"Change Anyway"_s))
+        return false;
     const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
         myDocument->setValue(rowIndex, columnIdentifier, stored);
         // A Total typed by hand stays; the rows below carry from it.
@@ -225,7 +233,46 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 
 // --- The table as the commands see it ---------------------------------------
 
-void MyWindowController::reloadData() { m_model->reload(); }
+void MyWindowController::reloadData()
+{
+    if (!m_filter.isActive() && !m_model->isFiltered()) {
+        m_model->reload();
+        return;
+    }
+    // Hidden rows come and go: the table is laid out anew, keeping the
+    // selected transactions selected and the top row in view.
+    const std::vector<int> selected = selectedRegisterRows();
+    const int current = selectedRow();
+    const QModelIndex top = table->indexAt(QPoint(0, 0));
+    const int topRow = top.isValid() ? m_model->registerRow(top.row()) : -1;
+    m_model->setShownRows(m_filter.isActive() ? std::optional(filteredRows(*dataArray, m_filter)) : std::nullopt);
+    selectRows(selected);
+    if (current >= 0 && m_model->viewRow(current) >= 0)
+        table->selectionModel()->setCurrentIndex(m_model->index(m_model->viewRow(current), 0),
+                                                 QItemSelectionModel::NoUpdate);
+    if (topRow >= 0 && m_model->viewRow(topRow) >= 0) {
+        table->doItemsLayout();
+        table->scrollTo(m_model->index(m_model->viewRow(topRow), 0), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void MyWindowController::setRowFilter(const RowFilter &filter)
+{
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    reloadData();
+}
+
+std::vector<int> MyWindowController::selectedRegisterRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        if (index.row() < m_model->rowCount())
+            rows.push_back(m_model->registerRow(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
 
 int MyWindowController::numberOfRows() const { return m_model->cachedRowCount(); }
 
@@ -252,16 +299,16 @@ int MyWindowController::selectedRow() const
     const QItemSelectionModel *selection = table->selectionModel();
     const QModelIndex current = selection->currentIndex();
     if (current.isValid() && selection->isSelected(current))
-        return current.row();
+        return m_model->registerRow(current.row());
     const QItemSelection selected = selection->selection();
-    return selected.isEmpty() ? -1 : selected.last().bottom();
+    return selected.isEmpty() ? -1 : m_model->registerRow(selected.last().bottom());
 }
 
 void MyWindowController::selectRowIndexes(int row, bool extendSelection)
 {
-    if (row < 0 || row >= m_model->cachedRowCount())
+    if (row < 0 || row >= m_model->cachedRowCount() || m_model->viewRow(row) < 0)
         return;
-    const QModelIndex index = m_model->index(row, 0);
+    const QModelIndex index = m_model->index(m_model->viewRow(row), 0);
     QItemSelectionModel *selection = table->selectionModel();
     selection->select(index, QItemSelectionModel::Rows
                                  | (extendSelection ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect));
@@ -273,6 +320,13 @@ void MyWindowController::selectRowRange(int first, int last)
     last = std::min(last, m_model->cachedRowCount() - 1);
     if (first < 0 || first > last)
         return;
+    if (m_model->isFiltered()) {
+        std::vector<int> rows;
+        for (int row = first; row <= last; ++row)
+            rows.push_back(row);
+        selectRows(rows);
+        return;
+    }
     QItemSelectionModel *selection = table->selectionModel();
     selection->select(QItemSelection(m_model->index(first, 0),
                                      m_model->index(last, RegisterTableModel::ColumnCount - 1)),
@@ -280,18 +334,22 @@ void MyWindowController::selectRowRange(int first, int last)
     selection->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
 }
 
-void MyWindowController::selectRows(const std::vector<int> &rows)
+void MyWindowController::selectRows(const std::vector<int> &registerRows)
 {
-    // Runs of neighbouring rows become one range each, which keeps a large
-    // selection quick.
+    // In table rows; runs of neighbouring rows become one range each, which
+    // keeps a large selection quick. Rows hidden by a filter stay unselected.
+    std::vector<int> rows;
+    rows.reserve(registerRows.size());
+    for (int row : registerRows)
+        if (const int shown = m_model->viewRow(row); shown >= 0)
+            rows.push_back(shown);
     QItemSelection selection;
     const int lastColumn = RegisterTableModel::ColumnCount - 1;
     for (size_t i = 0; i < rows.size();) {
         size_t j = i;
         while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
             ++j;
-        if (rows[i] >= 0 && rows[j] < m_model->cachedRowCount())
-            selection.select(m_model->index(rows[i], 0), m_model->index(rows[j], lastColumn));
+        selection.select(m_model->index(rows[i], 0), m_model->index(rows[j], lastColumn));
         i = j + 1;
     }
     QItemSelectionModel *model = table->selectionModel();
@@ -306,10 +364,20 @@ void MyWindowController::scrollRowToVisible(int row)
 {
     if (row < 0 || row >= m_model->cachedRowCount())
         return;
+    // A row a filter hides: the nearest shown row after it, or the last.
+    int shown = m_model->viewRow(row);
+    if (shown < 0 && m_model->isFiltered()) {
+        for (int next = row + 1; next < m_model->cachedRowCount() && shown < 0; ++next)
+            shown = m_model->viewRow(next);
+        if (shown < 0)
+            shown = m_model->rowCount() - 1;
+    }
+    if (shown < 0)
+        return;
     // After a reload the scroll range is laid out lazily; lay it out now, or
     // a row past the old end could not be reached.
     table->doItemsLayout();
-    table->scrollTo(m_model->index(row, 0));
+    table->scrollTo(m_model->index(shown, 0));
 }
 
 void MyWindowController::recalculateCheckbook() { ::recalculateCheckbook(*dataArray); }

@@ -184,7 +184,11 @@ int printedPageCount(const Register &reg, QPagedPaintDevice &device)
     return walkPages(layout, registerLines(reg), [](int, int, const QString &) { return true; });
 }
 
-QString writeReportPdf(const Register &reg, const QString &path)
+namespace {
+
+// A PDF on US Letter pages, painted by paint, written to path whole or not
+// at all.
+QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &paint)
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -193,9 +197,21 @@ QString writeReportPdf(const Register &reg, const QString &path)
         writer.setPageSize(QPageSize(QPageSize::Letter));
         writer.setCreator(u"Cheqbook"_s);
         writer.setTitle(QFileInfo(path).completeBaseName());
-        if (!printRegister(reg, writer))
-            return u"%1 could not be written: the register could not be laid out for printing"_s.arg(
+        if (!paint(writer))
+            return u"%1 could not be written: the report could not be laid out for printing"_s.arg(
                 QFileInfo(path).fileName());
     }
     return writeFileAtomically(path, pdf.data());
+}
+
+} // namespace
+
+QString writeReportPdf(const Register &reg, const QString &path)
+{
+    return writePdf(path, [&](QPdfWriter &writer) { return printRegister(reg, writer); });
+}
+
+QString writeTextPdf(const QString &text, const QString &path)
+{
+    return writePdf(path, [&](QPdfWriter &writer) { return printReportText(text, writer); });
 }

@@ -45,3 +45,5 @@ int printedPageCount(const Register &reg, QPagedPaintDevice &device);
 // temporary file that replaces path only once the whole PDF is written.
 // Returns an empty string on success, otherwise a message naming the file.
 QString writeReportPdf(const Register &reg, const QString &path);
+// The same for a report text of lines, as printReportText lays it out.
+QString writeTextPdf(const QString &text, const QString &path);

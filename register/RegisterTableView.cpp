@@ -17,6 +17,8 @@ void RegisterTableView::keyPressEvent(QKeyEvent *event)
         event->accept();
         return;
     }
+    if (plain && event->key() == Qt::Key_Space && state() != EditingState)
+        emit spacePressed(currentIndex());
     const QString text = event->text();
     if (plain && !text.isEmpty() && text.front().isPrint() && text != u" ") {
         emit typedOutsideCell();

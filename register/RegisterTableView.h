@@ -20,6 +20,8 @@ signals:
     void leftByTab(bool forward);
     // Text was typed with no cell being edited; nothing was changed.
     void typedOutsideCell();
+    // Space on a cell (the current one), before the table's own use of it.
+    void spacePressed(const QModelIndex &index);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

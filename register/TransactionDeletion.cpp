@@ -28,6 +28,8 @@ void MyWindowController::deleteTransaction(QObject *)
         return;
     }
     const RecordPtr record = myDocument->objectAtIndex(row);
+    if (isReconciled(*record) && !confirmReconciledChange(u"Delete Anyway"_s))
+        return;
     const QString description = record->value(Key::DescriptionofTransaction).toString();
     const QString name = transactionStepName(u"Delete"_s, description);
     const QString refusal = myDocument->edit(name, [&] {
