@@ -11,6 +11,7 @@ add_library(cheqbook_gui STATIC
   register/DateSortCommands.cpp
   register/FindCommands.cpp
   register/MyWindowController.cpp
+  register/PaletteColors.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp
   register/RegisterTableModel.cpp

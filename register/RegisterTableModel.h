@@ -8,6 +8,7 @@
 #include "Record.h"
 
 #include <QAbstractTableModel>
+#include <QBrush>
 
 class MyWindowController;
 
@@ -35,6 +36,15 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // Text colours that read on the table's palette.
+    struct Colors {
+        qint64 paletteKey = -1;
+        QBrush negative;
+        QBrush reconciled;
+    };
+    const Colors &colors() const;
+
     MyWindowController *m_dataSource;
     int m_rowCount = 0;
+    mutable Colors m_colors;
 };
