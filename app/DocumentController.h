@@ -4,6 +4,7 @@
 // register; new, open (and open recent), close, save, save as, revert and
 // quit, with Save / Don't Save / Cancel for unsaved changes.
 
+#include "HelpMenu.h"
 #include "RecoveryStore.h"
 #include "Toolkit.h"
 #include "WindowMemory.h"
@@ -110,4 +111,5 @@ private:
     WindowMemory m_windowMemory;
     bool m_quitting = false;
     QStringList m_openAtQuit;
+    HelpMenu m_help;
 };

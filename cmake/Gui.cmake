@@ -1,14 +1,18 @@
 # The desktop application: the document architecture, the register window and
 # its commands, over the core.
 add_library(cheqbook_gui STATIC
+  app/AboutWindow.cpp
   app/AppIdentity.cpp
   app/DocumentController.cpp
   app/DocumentMenus.cpp
   app/DocumentStartup.cpp
+  app/HelpMenu.cpp
+  app/HelpWindow.cpp
   app/MyDocumentWindow.cpp
   app/PreconditionFailure.cpp
   app/QtToolkit.cpp
   app/ReopenList.cpp
+  app/ShortcutsWindow.cpp
   app/SingleInstance.cpp
   app/WindowMemory.cpp
   fields/descriptionfield.cpp

@@ -1,19 +1,35 @@
-// What makes Cheqbook a desktop program: colours that read on light and
-// dark palettes.
+// What makes Cheqbook a desktop program: the Help menu and its windows, the
+// menus' keys, the icon, and colours that read on light and dark palettes.
 
+#include "AboutWindow.h"
+#include "AppIdentity.h"
 #include "DocumentController.h"
 #include "FakeToolkit.h"
+#include "HelpWindow.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "PaletteColors.h"
 #include "RegisterTableModel.h"
+#include "ShortcutsWindow.h"
 #include "TestSupport.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QSettings>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QTreeWidget>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -26,13 +42,196 @@ protected:
     {
         QSettings().clear();
         document = controller.newDocument();
+        window = document->windowController()->window();
+    }
+    void TearDown() override
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (qobject_cast<HelpWindow *>(w) || qobject_cast<ShortcutsWindow *>(w) || qobject_cast<AboutWindow *>(w))
+                w->close();
+    }
+
+    QMenu *menu(const QString &title, QMainWindow *of = nullptr) const
+    {
+        for (QAction *action : (of ? of : window)->menuBar()->actions())
+            if (action->menu() && action->text() == title)
+                return action->menu();
+        ADD_FAILURE() << "no menu " << title.toStdString();
+        return nullptr;
+    }
+    QAction *item(QMenu *menu, const QString &text) const
+    {
+        for (QAction *action : menu->actions())
+            if (action->text() == text)
+                return action;
+        ADD_FAILURE() << "no item " << text.toStdString();
+        return nullptr;
+    }
+    template <typename W>
+    static W *shownWindow()
+    {
+        W *found = nullptr;
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<W *>(w); candidate && candidate->isVisible()) {
+                EXPECT_EQ(found, nullptr) << "two such windows";
+                found = candidate;
+            }
+        return found;
     }
 
     QTemporaryDir dir;
     FakeToolkit toolkit;
     DocumentController controller{toolkit, dir.filePath(u"recovery"_s)};
     MyDocument *document = nullptr;
+    QMainWindow *window = nullptr;
 };
+
+// The letter after & in text, lower-cased; none when there is no mnemonic.
+QChar mnemonic(const QString &text)
+{
+    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
+        if (text[i] != u'&')
+            continue;
+        if (text[i + 1] != u'&')
+            return text[i + 1].toLower();
+        ++i;
+    }
+    return {};
+}
+
+TEST_F(DesktopTest, EveryAltLetterOfTheMenuBarAndOfEachMenuHasOneOwner)
+{
+    std::map<QChar, QString> titles;
+    for (QAction *action : window->menuBar()->actions()) {
+        const QChar key = mnemonic(action->text());
+        ASSERT_FALSE(key.isNull()) << "menu without a letter: " << action->text().toStdString();
+        EXPECT_TRUE(titles.emplace(key, action->text()).second)
+            << action->text().toStdString() << " and " << titles[key].toStdString();
+        std::map<QChar, QString> items;
+        for (QAction *entry : action->menu()->actions()) {
+            if (entry->isSeparator() || mnemonic(entry->text()).isNull())
+                continue;
+            EXPECT_TRUE(items.emplace(mnemonic(entry->text()), entry->text()).second)
+                << action->text().toStdString() << ": " << entry->text().toStdString() << " and "
+                << items[mnemonic(entry->text())].toStdString();
+        }
+    }
+    EXPECT_EQ(window->menuBar()->actions().last()->text(), u"&Help") << "Help comes last";
+}
+
+TEST_F(DesktopTest, NoTwoCommandsShareAKey)
+{
+    // Qt runs neither of two actions that answer the same key in one window.
+    std::map<QString, QString> owners;
+    for (const Shortcut &shortcut : shortcutsOf(window))
+        for (const QKeySequence &key : shortcut.keys) {
+            const QString name = shortcut.menu + u" > "_s + shortcut.command;
+            EXPECT_TRUE(owners.emplace(key.toString(), name).second)
+                << key.toString().toStdString() << ": " << name.toStdString() << " and "
+                << owners[key.toString()].toStdString();
+        }
+}
+
+TEST_F(DesktopTest, TheShortcutsListShowsEveryActionWithKeysOnceAndNothingElse)
+{
+    // A command added later, in a submenu or only on a widget, is listed too.
+    QMenu *more = menu(u"&Register"_s)->addMenu(u"&More"_s);
+    more->addAction(u"&Fold\u2026"_s)->setShortcut(Qt::CTRL | Qt::Key_K);
+    auto *tableOnly = new QAction(u"&Mark"_s, window);
+    tableOnly->setShortcut(Qt::CTRL | Qt::Key_M);
+    document->windowController()->tableView()->addAction(tableOnly);
+
+    std::multiset<std::pair<QString, QString>> expected;
+    for (const QAction *action : window->findChildren<QAction *>())
+        if (!action->shortcut().isEmpty())
+            expected.emplace(plainMenuText(action->text()), action->shortcut().toString(QKeySequence::NativeText));
+    ASSERT_GE(expected.size(), 15u) << "the window's commands with keys were not found";
+
+    menu(u"&Help"_s)->actions().at(1)->trigger(); // Keyboard Shortcuts
+    auto *shown = shownWindow<ShortcutsWindow>();
+    ASSERT_NE(shown, nullptr);
+    std::multiset<std::pair<QString, QString>> listed;
+    QStringList groups;
+    for (int g = 0; g < shown->list()->topLevelItemCount(); ++g) {
+        const QTreeWidgetItem *group = shown->list()->topLevelItem(g);
+        groups << group->text(0);
+        for (int i = 0; i < group->childCount(); ++i)
+            listed.emplace(group->child(i)->text(0), group->child(i)->text(1));
+    }
+    EXPECT_EQ(listed, expected);
+    EXPECT_EQ(groups, (QStringList{u"File"_s, u"Edit"_s, u"Register"_s, u"Register \u25b8 More"_s, u"Help"_s,
+                                   u"Other"_s}));
+    EXPECT_EQ(listed.count({u"Save As"_s, u"Ctrl+Shift+S"_s}), 1u) << "menu text as read, keys as shown";
+}
+
+TEST_F(DesktopTest, MenuTextIsShownAsItReads)
+{
+    EXPECT_EQ(plainMenuText(u"Save &As\u2026"_s), u"Save As");
+    EXPECT_EQ(plainMenuText(u"Import..."_s), u"Import");
+    EXPECT_EQ(plainMenuText(u"Fish && &Chips"_s), u"Fish & Chips");
+    EXPECT_EQ(plainMenuText(u"Ends in &"_s), u"Ends in &");
+}
+
+TEST_F(DesktopTest, HelpShowsTheReadmesUserGuideInOneWindow)
+{
+    const QString readme = QString::fromUtf8(readFile(QStringLiteral(README_PATH)));
+    const qsizetype begin = readme.indexOf(u"<!-- user guide -->");
+    const qsizetype end = readme.indexOf(u"<!-- end of user guide -->");
+    ASSERT_TRUE(begin >= 0 && end > begin);
+    const QString guide = readme.mid(begin, end - begin).section(u'\n', 1).trimmed();
+    EXPECT_EQ(HelpWindow::guideText(), u"# Cheqbook Help\n\n"_s + guide + u'\n');
+
+    QAction *help = item(menu(u"&Help"_s), u"Cheqbook &Help"_s);
+    EXPECT_EQ(help->shortcut(), QKeySequence(QKeySequence::HelpContents));
+    help->trigger();
+    HelpWindow *shown = shownWindow<HelpWindow>();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_EQ(shown->windowTitle(), u"Cheqbook Help");
+    // Shown as a page, not as Markdown source.
+    const QString page = shown->browser()->toPlainText();
+    EXPECT_TRUE(page.contains(u"Using Cheqbook\n"_s)) << page.left(200).toStdString();
+    EXPECT_TRUE(page.contains(u"Your data is safe\n"_s));
+    EXPECT_FALSE(page.contains(u"## "_s));
+    EXPECT_FALSE(page.contains(u"user guide -->"_s));
+
+    // Asked for again, from another register's window, it is the same window.
+    QMainWindow *other = controller.newDocument()->windowController()->window();
+    item(menu(u"&Help"_s, other), u"Cheqbook &Help"_s)->trigger();
+    EXPECT_EQ(shownWindow<HelpWindow>(), shown);
+}
+
+TEST_F(DesktopTest, AboutTellsTheVersionTheQtAndTheLicence)
+{
+    QCoreApplication::setApplicationVersion(u"4.5.6"_s);
+    item(menu(u"&Help"_s), u"&About Cheqbook"_s)->trigger();
+    AboutWindow *about = shownWindow<AboutWindow>();
+    ASSERT_NE(about, nullptr);
+    const QString text = about->versionText();
+    EXPECT_TRUE(text.startsWith(u"Cheqbook 4.5.6\n"_s)) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"Qt "_s + QString::fromLatin1(qVersion()))) << text.toStdString();
+    EXPECT_TRUE(text.contains(u"MIT licence"_s));
+    const QPlainTextEdit *licence = about->findChild<QPlainTextEdit *>();
+    ASSERT_NE(licence, nullptr);
+    EXPECT_TRUE(licence->toPlainText().startsWith(u"MIT License\n\nCopyright (c) "_s));
+    EXPECT_TRUE(licence->toPlainText().contains(u"The Cheqbook developers"_s));
+    EXPECT_TRUE(licence->toPlainText().contains(u"Permission is hereby granted, free of charge, to any person"_s))
+        << "paragraphs flow, and none is missing";
+    QCoreApplication::setApplicationVersion(QString());
+}
+
+TEST_F(DesktopTest, TheIconComesInEverySizeTheThemeUses)
+{
+    const QIcon icon = cheqbookIcon();
+    QList<int> sizes;
+    for (const QSize &size : icon.availableSizes())
+        sizes << size.width();
+    std::sort(sizes.begin(), sizes.end());
+    EXPECT_EQ(sizes, (QList<int>{16, 22, 24, 32, 48, 64, 128, 256}));
+    const QImage small = icon.pixmap(16, 16).toImage();
+    ASSERT_FALSE(small.isNull()) << "the icon's images are not in the program";
+    EXPECT_EQ(small.size(), QSize(16, 16));
+    EXPECT_GT(qAlpha(small.pixel(8, 8)), 0) << "an empty image";
+}
 
 // --- Colours ----------------------------------------------------------------
 
