@@ -1,6 +1,8 @@
 #include "HelpWindow.h"
 
 #include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,7 +19,10 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
     const int em = fontMetrics().horizontalAdvance(u'M');
-    resize(56 * em, 44 * fontMetrics().height());
+    QSize size(56 * em, 44 * fontMetrics().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.85);
+    resize(size);
 }
 
 QString HelpWindow::guideText()
