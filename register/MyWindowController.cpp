@@ -36,7 +36,8 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     table->setModel(m_model);
     table->setShowGrid(drawsGrid());
     QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Fixed);
+    // The user sets the widths (and they are kept); Description takes the rest.
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(RegisterTableModel::DescriptionColumn, QHeaderView::Stretch);
     header->setHighlightSections(false);
     const int digit = table->fontMetrics().horizontalAdvance(u'0');

@@ -171,6 +171,7 @@ private:
     QLabel *EOMMessages = nullptr;
     QLineEdit *EOMBalance = nullptr;
     QCheckBox *autoNumberPref = nullptr;
+    QCheckBox *m_reopenPref = nullptr;
     QLineEdit *CheckNumber = nullptr;
     QLineEdit *Date = nullptr;
     QLineEdit *DescriptionofTransaction = nullptr;

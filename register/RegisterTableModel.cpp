@@ -1,9 +1,9 @@
 #include "RegisterTableModel.h"
 
 #include "MyWindowController.h"
+#include "PaletteColors.h"
 
-#include <QBrush>
-#include <QColor>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -121,8 +121,10 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
             const auto &reg = *m_dataSource->document()->array();
             const Key key = column == AmountColumn ? Key::Amount : Key::Total;
             if (reg[row].value(key).centsOrZero() < 0)
-                return QBrush(QColor(0xc0, 0x1c, 0x28));
+                return colors().negative;
         }
+        if (column == ReconciledColumn)
+            return colors().reconciled;
         return {};
     default:
         return {};
@@ -160,4 +162,14 @@ QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation
     if (role == Qt::TextAlignmentRole && (section == AmountColumn || section == TotalColumn))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
+}
+
+const RegisterTableModel::Colors &RegisterTableModel::colors() const
+{
+    // Worked out again only when the palette changes (the desktop's theme
+    // switched to dark, say), not for every cell painted.
+    const QPalette palette = m_dataSource->tableView()->palette();
+    if (palette.cacheKey() != m_colors.paletteKey)
+        m_colors = {palette.cacheKey(), QBrush(negativeAmountColor(palette)), QBrush(reconciledMarkColor(palette))};
+    return m_colors;
 }

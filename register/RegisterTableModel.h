@@ -11,6 +11,7 @@
 #include "Record.h"
 
 #include <QAbstractTableModel>
+#include <QBrush>
 
 #include <optional>
 #include <vector>
@@ -53,7 +54,16 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
+    // Text colours that read on the table's palette.
+    struct Colors {
+        qint64 paletteKey = -1;
+        QBrush negative;
+        QBrush reconciled;
+    };
+    const Colors &colors() const;
+
     MyWindowController *m_dataSource;
     int m_rowCount = 0;
     std::optional<std::vector<int>> m_shown;
+    mutable Colors m_colors;
 };
