@@ -137,9 +137,10 @@ void setReconciled(MyDocument &doc, int row, bool reconciled)
     using namespace Qt::StringLiterals;
     const Record &record = *doc.objectAtIndex(row);
     const QString description = record.value(Key::DescriptionofTransaction).toString();
+    const bool inAStatement = belongsToAStatement(record);
     doc.edit(transactionStepName(reconciled ? u"Reconcile"_s : u"Unreconcile"_s, description), [&] {
         doc.setValue(row, Key::EOMSeen, reconciled ? reconciledMark() : Value());
-        if (!reconciled && belongsToAStatement(record)) {
+        if (!reconciled && inAStatement) {
             doc.setValue(row, kStatementDateKey, Value());
             doc.setValue(row, kStatementBalanceKey, Value());
         }

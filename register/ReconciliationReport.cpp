@@ -81,7 +81,7 @@ ReconciliationReport report(const Register &reg, int which, std::optional<QDate>
 void appendLine(QString &out, const QString &label, Cents amount)
 {
     const QString money = moneyText(amount);
-    out += label.leftJustified(34, u' ') + money.rightJustified(16, u' ') + u'\n';
+    out += label.leftJustified(40, u' ') + money.rightJustified(16, u' ') + u'\n';
 }
 
 void appendItems(QString &out, const QString &title, const std::vector<ReconciliationItem> &items)

@@ -1,11 +1,13 @@
 // Month-end balancing and the new-year rollover.
 
 #include "Reconciliation.h"
+#include "ReconciliationReport.h"
 #include "RegisterFile.h"
 #include "Rollover.h"
 #include "RunningBalance.h"
 
 #include <QFile>
+#include <QDate>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -156,3 +158,142 @@ TEST(Rollover, NothingIsWrittenWhenItCannotBe)
 }
 
 } // namespace
+
+namespace {
+
+RecordPtr txn(const char *date, const char *description, const char *amount, bool reconciled = false)
+{
+    RecordPtr r = makeRecord();
+    r->set(Key::Date, Value::text(QLatin1StringView(date)));
+    r->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(description)));
+    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
+    if (reconciled)
+        r->set(Key::EOMSeen, Value::text(u"1"));
+    return r;
+}
+
+const QDate kToday(2026, 12, 7);
+
+// January's statement finished; February's being balanced.
+std::unique_ptr<MyDocument> twoMonths()
+{
+    auto doc = std::make_unique<MyDocument>();
+    doc->ensureRegister();
+    for (RecordPtr r : {txn("01/01/2026", "Opening", "1000.00"), txn("01/05/2026", "Rent", "-100.00", true),
+                        txn("02/03/2026", "Pay", "500.00", true), txn("02/10/2026", "Gas", "-50.00", true),
+                        txn("02/20/2026", "Books", "-30.00"), txn("03/02/2026", "Late", "-20.00")})
+        doc->array()->append(r);
+    (*doc->array())[1].set(kStatementDateKey, Value::text(u"01/31/2026"));
+    (*doc->array())[1].set(kStatementBalanceKey, Value::text(u"900.00"));
+    recalculateCheckbook(*doc->array());
+    return doc;
+}
+
+} // namespace
+
+TEST(Statement, TheClearedBalanceCountsTheOpeningRowAndEveryReconciledRow)
+{
+    auto doc = twoMonths();
+    MyDocument &d = *doc;
+    EXPECT_EQ(clearedBalance(*d.array()), 100000 - 10000 + 50000 - 5000);
+    setReconciled(d, 4, true);
+    EXPECT_EQ(clearedBalance(*d.array()), 132000);
+    setReconciled(d, 0, true);
+    EXPECT_EQ(clearedBalance(*d.array()), 132000) << "the opening row counts once, marked or not";
+    d.undo();
+    d.undo();
+    EXPECT_EQ(clearedBalance(*d.array()), 135000);
+    d.edit(u"Edit Amount"_s, [&] {
+        d.setValue(3, Key::Amount, Value::text(u"-60.00"));
+        d.carryBalances(3);
+    });
+    EXPECT_EQ(clearedBalance(*d.array()), 134000);
+
+    // A new year's register starts cleared as far as its opening row goes.
+    Register next(rolloverList(*d.array()));
+    EXPECT_EQ(clearedBalance(next), next[0].value(Key::Amount).centsOrZero());
+    EXPECT_EQ(clearedBalance(Register()), 0);
+}
+
+// A transaction written after the statement's date was matched by its amount.
+TEST(Statement, AClosingDateKeepsLaterRowsFromMatching)
+{
+    Register reg({txn("02/01/2026", "Opening", "0"), txn("03/02/2026", "After", "-20.00"),
+                  txn("pending", "Undated", "-20.00"), txn("02/27/2026", "Before", "-20.00")});
+    EXPECT_EQ(matchStatementAmount(reg, -2000), 1) << "without a date the lowest row wins";
+    EXPECT_EQ(matchStatementAmount(reg, -2000, QDate(2026, 2, 28), kToday), 2) << "an undated row still matches";
+    markReconciled(reg[2]);
+    EXPECT_EQ(matchStatementAmount(reg, -2000, QDate(2026, 2, 28), kToday), 3);
+}
+
+TEST(Statement, FinishingRecordsTheStatementOnTheRowsItCleared)
+{
+    auto doc = twoMonths();
+    MyDocument &d = *doc;
+    EXPECT_EQ(rowsClearedSinceLastStatement(*d.array()), (std::vector<int>{2, 3}));
+    ASSERT_EQ(finishStatement(d, QDate(2026, 2, 28), 135000), 2);
+    EXPECT_EQ(d.history().undoName(), u"Finish Statement of 02/28/2026"_s);
+    EXPECT_TRUE(rowsClearedSinceLastStatement(*d.array()).empty());
+    const std::vector<RecordedStatement> finished = recordedStatements(*d.array());
+    ASSERT_EQ(finished.size(), 2u);
+    EXPECT_EQ(finished[1].date, QDate(2026, 2, 28));
+    EXPECT_EQ(finished[1].balance, 135000);
+    EXPECT_EQ(finishStatement(d, QDate(2026, 3, 31), 0), 0) << "nothing cleared since: nothing recorded";
+
+    // Kept in the file as two plain keys, read back as they were.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"r.ldgr"_s);
+    ASSERT_TRUE(d.saveToFile(path, nullptr));
+    const QByteArray saved = readFile(path);
+    EXPECT_TRUE(saved.contains("StatementBalance = 1350.00; StatementDate = 02/28/2026;")) << saved.toStdString();
+    MyDocument reopened;
+    ASSERT_TRUE(reopened.readFromFile(path, u"ldgr", nullptr));
+    EXPECT_EQ(recordedStatements(*reopened.array()).size(), 2u);
+
+    // Taking a row's mark away takes it out of its statement too.
+    setReconciled(d, 2, false);
+    EXPECT_FALSE(d.objectAtIndex(2)->contains(kStatementDateKey));
+    d.undo();
+    EXPECT_TRUE(belongsToStatement(*d.objectAtIndex(2), recordedStatements(*d.array())[1]));
+}
+
+// A month worked out by hand: January's statement (01/31, 900.00) cleared the
+// rent; February's (02/28, 1350.00) clears the pay and the gas; the books
+// (02/20) are outstanding and the late row (03/02) is after the statement.
+TEST(Statement, TheReconciliationReportAddsUp)
+{
+    auto doc = twoMonths();
+    const Register &reg = *doc->array();
+    const ReconciliationReport feb = currentReconciliation(reg, {QDate(2026, 2, 28), 135000}, kToday);
+    EXPECT_EQ(feb.previousDate, QDate(2026, 1, 31));
+    EXPECT_EQ(feb.previousCleared, 90000);
+    EXPECT_EQ(feb.depositCount, 1);
+    EXPECT_EQ(feb.deposits, 50000);
+    EXPECT_EQ(feb.withdrawalCount, 1);
+    EXPECT_EQ(feb.withdrawals, -5000);
+    EXPECT_EQ(feb.clearedBalance, 135000);
+    ASSERT_EQ(feb.outstanding.size(), 1u);
+    EXPECT_EQ(feb.outstanding[0].description, u"Books"_s);
+    EXPECT_EQ(feb.outstandingTotal, -3000);
+    EXPECT_EQ(feb.registerBalance, 132000);
+    EXPECT_EQ(feb.difference, 0);
+
+    const ReconciliationReport jan = finishedReconciliation(reg, recordedStatements(reg)[0], kToday);
+    EXPECT_EQ(jan.previousDate, std::nullopt);
+    EXPECT_EQ(jan.previousCleared, 100000) << "the opening balance";
+    EXPECT_EQ(jan.withdrawals, -10000);
+    EXPECT_EQ(jan.clearedBalance, 90000);
+    EXPECT_TRUE(jan.outstanding.empty());
+    EXPECT_EQ(jan.registerBalance, 90000);
+    EXPECT_EQ(jan.difference, 0);
+
+    const QString text = reconciliationText(feb, u"r.ldgr"_s);
+    for (const char *line : {"Statement balance                                1350.00",
+                             "Previous cleared balance (01/31/2026)             900.00",
+                             "Cleared balance                                  1350.00",
+                             "Outstanding (1)                                   -30.00",
+                             "Register balance                                 1320.00",
+                             "Difference                                          0.00",
+                             "02/20/2026 |          | Books                                | -30.00"})
+        EXPECT_TRUE(text.contains(QLatin1StringView(line))) << line << "\n" << text.toStdString();
+}

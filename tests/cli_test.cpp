@@ -163,6 +163,41 @@ TEST_F(CliTest, AnEmptyStatementSaysThereIsNothingToImport)
     EXPECT_EQ(r.err, u"cheqbook-cli: empty.csv: nothing to import: the statement holds no transactions\n"_s);
 }
 
+TEST_F(CliTest, ReconciliationPrintsTheStatementsFigures)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 1000.00; Date = 01/01/2026;},"
+                                          " {Amount = -100.00; Date = 01/05/2026; EOMSeen = 1;"
+                                          "  StatementDate = 01/31/2026; StatementBalance = 900.00;},"
+                                          " {Amount = 500.00; Date = 02/03/2026; EOMSeen = 1;},"
+                                          " {Amount = -30.00; Date = 02/20/2026;})");
+    auto figure = [](const QByteArray &out, const char *label) {
+        for (const QByteArray &line : out.split('\n'))
+            if (line.startsWith(label))
+                return line.mid(qsizetype(strlen(label))).trimmed();
+        return QByteArray("(none)");
+    };
+    // Without options: the last finished statement.
+    ProgramRun r = cli({u"reconciliation"_s, reg});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(figure(r.out, "Statement balance"), "900.00");
+    EXPECT_EQ(figure(r.out, "Difference"), "0.00");
+    // For the statement being balanced.
+    r = cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"$1,400.00"_s, u"--date=02/28/2026"_s});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(figure(r.out, "Cleared balance"), "1400.00");
+    EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-30.00");
+    EXPECT_EQ(figure(r.out, "Register balance"), "1370.00");
+    EXPECT_EQ(figure(r.out, "Difference"), "0.00");
+    // A register with no statement at all: what has cleared and what has not.
+    r = cli({u"reconciliation"_s, file(u"n.ldgr"_s, "({Amount = 10.00;}, {Amount = -1.00;})")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(figure(r.out, "Cleared balance"), "10.00");
+    EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-1.00");
+    EXPECT_EQ(figure(r.out, "Statement balance"), "(none)");
+    EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"lots"_s}).exitCode, 2);
+    EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--date"_s}).exitCode, 2);
+}
+
 TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
 {
     const QString reg = file(u"r.ldgr"_s, "({Amount = 100; EOMSeen = 1;}, {Amount = -30;}, {Amount = -20; EOMSeen = 1;})");
@@ -188,7 +223,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(u"usage: cheqbook-cli")) << r.err.toStdString();
     }
-    for (const char *command : {"report", "balance", "convert", "import", "sort", "rollover"}) {
+    for (const char *command : {"report", "balance", "convert", "import", "sort", "reconciliation", "rollover"}) {
         const ProgramRun r = cli({QString::fromLatin1(command), u"--help"_s});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_TRUE(r.out.startsWith("usage: cheqbook-cli " + QByteArray(command)));
