@@ -118,6 +118,14 @@ BankStatement MyWindowController::typedStatement(QString *problem) const
     return statement;
 }
 
+void MyWindowController::setStatement(const BankStatement &statement)
+{
+    if (statement.closingDate)
+        m_statement.date->setText(statementDateText(*statement.closingDate));
+    if (statement.endingBalance)
+        m_statement.balance->setText(moneyText(*statement.endingBalance));
+}
+
 void MyWindowController::updateBalancingSummary()
 {
     const Cents cleared = clearedBalance(*dataArray);
@@ -170,7 +178,7 @@ void MyWindowController::EOMEnterButton(QObject *)
     scrollRowToVisible(row);
     selectRowIndexes(row, false);
     EOMMessages->clear();
-    currentEOMAmount->clear();
+    currentEOMAmount->setText(QString()); // forgetting its typing: Ctrl+Z now undoes the match
     EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray)));
 }
 
@@ -221,8 +229,8 @@ void MyWindowController::finishStatementButton(QObject *)
     }
     m_lastFinished = statementDateText(*statement.closingDate);
     EOMDoneButton(m_window);
-    m_statement.date->clear();
-    m_statement.balance->clear();
+    m_statement.date->setText(QString());
+    m_statement.balance->setText(QString());
     reloadData();
     m_window->statusBar()->showMessage(
         u"The statement of %1 is finished: %2 reconciled with it."_s.arg(

@@ -130,6 +130,9 @@ public slots:
     void EOMDoneButton(QObject *sender);
     // Records the statement typed in the drawer with the rows it cleared.
     void finishStatementButton(QObject *sender);
+    // Puts a statement's closing date and ending balance into the drawer,
+    // as a downloaded statement gives them (either may be missing).
+    void setStatement(const BankStatement &statement);
     // The reconciliation report: for the statement being balanced, or else
     // the last one finished.
     void printReconciliation(QObject *sender);

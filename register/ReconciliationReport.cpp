@@ -91,12 +91,12 @@ void appendItems(QString &out, const QString &title, const std::vector<Reconcili
         out += u"  (none)\n"_s;
         return;
     }
-    out += u"Date       | Check #  | Description                          | Amount\n"_s;
-    out += QString(72, u'-') + u'\n';
+    out += u"Date       | Check #  | Description                          |       Amount\n"_s;
+    out += QString(76, u'-') + u'\n';
     for (const ReconciliationItem &item : items) {
         out += item.date.left(10).leftJustified(10, u' ') + u" | "_s + item.checkNumber.left(8).leftJustified(8, u' ')
-            + u" | "_s + item.description.left(36).leftJustified(36, u' ') + u" | "_s + moneyText(item.amount)
-            + u'\n';
+            + u" | "_s + item.description.left(36).leftJustified(36, u' ') + u" | "_s
+            + moneyText(item.amount).rightJustified(12, u' ') + u'\n';
     }
 }
 

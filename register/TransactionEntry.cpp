@@ -94,10 +94,12 @@ void MyWindowController::addTransaction(QObject *sender)
     // Into an empty register the record was appended whatever the row.
     const int newRow = std::min(row, dataArray->count() - 1);
     myDocument->setStepRows({}, rowRuns({newRow}));
-    CheckNumber->clear();
-    DescriptionofTransaction->clear();
-    Date->clear();
-    Amount->clear();
+    // What was typed went into the register: emptied with setText, which
+    // forgets the fields' own typing, so that Ctrl+Z now undoes the entry.
+    CheckNumber->setText(QString());
+    DescriptionofTransaction->setText(QString());
+    Date->setText(QString());
+    Amount->setText(QString());
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
     autoNumber();

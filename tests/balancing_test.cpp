@@ -294,6 +294,6 @@ TEST(Statement, TheReconciliationReportAddsUp)
                              "Outstanding (1)                                   -30.00",
                              "Register balance                                 1320.00",
                              "Difference                                          0.00",
-                             "02/20/2026 |          | Books                                | -30.00"})
+                             "02/20/2026 |          | Books                                |       -30.00"})
         EXPECT_TRUE(text.contains(QLatin1StringView(line))) << line << "\n" << text.toStdString();
 }

@@ -127,6 +127,8 @@ TEST_F(UndoWindowTest, CtrlZUndoesTypingFirstThenTheRegister)
     c->window()->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
     QLineEdit *description = field("DescriptionofTransaction");
+    field("CheckNumber")->setFocus();
+    QTest::keyClicks(field("CheckNumber"), u"1042"_s);
     description->setFocus();
     QTest::keyClicks(description, u"Coffee"_s);
     field("Amount")->setText(u"-4.50"_s);
