@@ -1,0 +1,129 @@
+#include "ImportDuplicates.h"
+
+#include "DateReader.h"
+#include "StatementText.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+
+using namespace Qt::StringLiterals;
+
+QString describeRow(const Record &record)
+{
+    QStringList parts;
+    for (const QString &p : {record.value(Key::Date).toString().trimmed(),
+                             record.value(Key::DescriptionofTransaction).toString().trimmed(),
+                             moneyText(record.value(Key::Amount).centsOrZero())})
+        if (!p.isEmpty())
+            parts << p;
+    return parts.join(u' ');
+}
+
+namespace {
+
+constexpr qint64 kNoDay = LLONG_MIN / 2; // a date that cannot be read is near no other
+
+// A hand-entered row a line of the same amount may be.
+struct Candidate {
+    qint64 day = kNoDay;
+    int row = 0;
+    QString check;
+};
+
+qint64 dayOf(const Value &date, QDate today)
+{
+    const std::optional<QDate> d = date.visitText([&](auto view) { return readDate(view, today); });
+    return d ? d->toJulianDay() : kNoDay;
+}
+
+} // namespace
+
+std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vector<StatementLine> &lines,
+                                            QDate today)
+{
+    std::vector<DuplicateCheck> checks(lines.size());
+    QSet<Cents> amounts;
+    for (const StatementLine &line : lines)
+        amounts.insert(line.amount);
+
+    QHash<QString, int> byId;
+    QHash<Cents, std::vector<Candidate>> byAmount;
+    // Rows with a check number, by amount and number, each list in row order.
+    QHash<std::pair<Cents, QString>, std::vector<int>> byCheck;
+    for (int row = 0; row < reg.count(); ++row) {
+        const Record &r = reg[row];
+        const Value &id = r.value(kBankIdKey);
+        if (!id.isNull()) {
+            byId.insert(id.toString(), row);
+            continue;
+        }
+        const Cents amount = r.value(Key::Amount).centsOrZero();
+        if (!amounts.contains(amount))
+            continue;
+        const QString check = checkNumberText(r.value(Key::CheckNumber).toString());
+        byAmount[amount].push_back({dayOf(r.value(Key::Date), today), row, check});
+        if (!check.isEmpty())
+            byCheck[{amount, check}].push_back(row);
+    }
+    for (auto &candidates : byAmount)
+        std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+            return a.day != b.day ? a.day < b.day : a.row < b.row;
+        });
+
+    std::vector<bool> claimed(size_t(reg.count()), false);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const StatementLine &line = lines[i];
+        DuplicateCheck &check = checks[i];
+        if (const auto found = byId.constFind(line.bankId); !line.bankId.isEmpty() && found != byId.constEnd()) {
+            check.verdict = DuplicateCheck::Verdict::Duplicate;
+            check.row = *found;
+            check.reason = u"already in the register: %1"_s.arg(describeRow(reg[*found]));
+            check.record = reg.at(*found);
+            continue;
+        }
+        const auto bucket = byAmount.find(line.amount);
+        if (bucket == byAmount.end())
+            continue;
+        std::vector<Candidate> &candidates = *bucket;
+        int matchRow = -1;
+        // The same check is the surest sign; a different check never matches.
+        if (!line.checkNumber.isEmpty()) {
+            if (const auto same = byCheck.find({line.amount, line.checkNumber}); same != byCheck.end()) {
+                for (int row : *same)
+                    if (!claimed[size_t(row)]) {
+                        matchRow = row;
+                        break;
+                    }
+            }
+        }
+        const Candidate *match = nullptr;
+        const std::optional<QDate> date = readDate(line.date, today);
+        if (matchRow < 0 && date) {
+            const qint64 day = date->toJulianDay();
+            auto it = std::lower_bound(candidates.begin(), candidates.end(), day - kProbableMatchDays,
+                                       [](const Candidate &c, qint64 d) { return c.day < d; });
+            for (; it != candidates.end() && it->day <= day + kProbableMatchDays; ++it) {
+                const bool otherCheck =
+                    !it->check.isEmpty() && !line.checkNumber.isEmpty() && it->check != line.checkNumber;
+                if (claimed[size_t(it->row)] || otherCheck)
+                    continue;
+                if (!match || std::llabs(it->day - day) < std::llabs(match->day - day))
+                    match = &*it;
+            }
+        }
+        if (match)
+            matchRow = match->row;
+        if (matchRow < 0)
+            continue;
+        claimed[size_t(matchRow)] = true;
+        check.verdict = DuplicateCheck::Verdict::Probable;
+        check.row = matchRow;
+        check.record = reg.at(matchRow);
+        check.reason = u"probably already in the register: %1"_s.arg(describeRow(reg[matchRow]));
+    }
+    return checks;
+}
