@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -90,21 +91,25 @@ TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
 TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
 {
     const QString reg = file(u"r.ldgr"_s, m_register);
+    // The first has a header naming its columns, the second is in the five-field layout.
     const QString a = file(u"a.csv"_s, "Date,Amount,Check,Status,Description\r\n"
                                        "03/20/2007,\"-1,000.00\",,,\"RENT, MARCH\"\r\n");
     const QString b = file(u"b.csv"_s, "03/21/2007,(4.75),,,Caf\xE9\n03/22/2007,12.00,x\n");
     const QString out = m_dir.filePath(u"out.ldgr"_s);
     const ProgramRun r = cli({u"import"_s, reg, a, b, u"-o"_s, out});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err, u"cheqbook-cli: a.csv: line 1 not imported: the amount \u201cAmount\u201d is not a number\n"
-                     "cheqbook-cli: b.csv: line 2 not imported: 3 fields, 5 needed\n"_s);
+    EXPECT_EQ(r.err, u"cheqbook-cli: b.csv: line 2 not imported: 3 fields, 5 needed\n"_s);
     EXPECT_EQ(readFile(reg), m_register);
     const QList<QByteArray> lines = readFile(out).split('\n');
     ASSERT_EQ(lines.size(), 7);
-    EXPECT_EQ(lines[3], "    {Amount = -1000; CheckNumber = \"\"; Date = 03/20/2007; "
-                        "DescriptionofTransaction = \"RENT, MARCH\"; Total = -45.25; },");
-    EXPECT_EQ(lines[4], "    {Amount = -4.75; CheckNumber = \"\"; Date = 03/21/2007; "
-                        "DescriptionofTransaction = \"Caf\\U00e9\"; Total = -50; }");
+    // Each keeps the fingerprint of its line, so that it is known when it comes again.
+    const QRegularExpression id(u"BankID = csv:[0-9a-f]{16}; "_s);
+    EXPECT_EQ(QString::fromLatin1(lines[3]).remove(id),
+              u"    {Amount = -1000; CheckNumber = \"\"; Date = 03/20/2007; "
+              "DescriptionofTransaction = \"RENT, MARCH\"; Total = -45.25; },"_s);
+    EXPECT_EQ(QString::fromLatin1(lines[4]).remove(id),
+              u"    {Amount = -4.75; CheckNumber = \"\"; Date = 03/21/2007; "
+              "DescriptionofTransaction = \"Caf\\U00e9\"; Total = -50; }"_s);
 
     // Without -o the register file itself takes the rows.
     ASSERT_EQ(cli({u"import"_s, reg, b}).exitCode, 0);
