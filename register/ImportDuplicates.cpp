@@ -49,6 +49,8 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
     QSet<Cents> amounts;
     for (const StatementLine &line : lines)
         amounts.insert(line.amount);
+    // "csv:" or "ofx:": what kind of statement the ids of these lines come from.
+    const QString kind = lines.empty() ? QString() : lines.front().bankId.section(u':', 0, 0) + u':';
 
     QHash<QString, int> byId;
     QHash<Cents, std::vector<Candidate>> byAmount;
@@ -58,8 +60,12 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
         const Record &r = reg[row];
         const Value &id = r.value(kBankIdKey);
         if (!id.isNull()) {
-            byId.insert(id.toString(), row);
-            continue;
+            const QString text = id.toString();
+            byId.insert(text, row);
+            // A row that came from a statement of another kind (a CSV export
+            // before this OFX download) is known to this one only by its contents.
+            if (kind.isEmpty() || text.startsWith(kind))
+                continue;
         }
         const Cents amount = r.value(Key::Amount).centsOrZero();
         if (!amounts.contains(amount))

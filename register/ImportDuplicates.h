@@ -6,7 +6,9 @@
 // again, in the same file or in a later one that overlaps it, is known. A
 // line may also be one the user entered by hand before the bank's statement
 // came: a row without a bank id with the same amount and the same check
-// number, or a date at most 5 days away, is probably that one.
+// number, or a date at most 5 days away, is probably that one. So is a row
+// that came from a statement of the other kind (CSV before, OFX now), whose
+// id cannot be this line's.
 //
 // Neither check is quadratic: the register is indexed once, by id, and by
 // amount for the rows an amount of the statement could match.

@@ -19,8 +19,7 @@ ImportPreview::ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg
         if (layout && layout->fieldCount == m_read.detected.layout.fieldCount) {
             layout->headerLine = m_read.detected.layout.headerLine; // the lines before it may differ
             m_remembered = true;
-            m_choices.layout = layout;
-            reread(m_choices);
+            setLayout(*layout);
         }
     }
 }

@@ -137,9 +137,11 @@ OfxRead readOfx(const QByteArray &bytes)
             line.description = withoutControls(describeWithMemo(l.name, l.memo));
             line.checkNumber = checkNumberText(l.checkNumber);
             const QString fitid = l.fitid.isEmpty() ? t.fitid : l.fitid;
-            line.bankId = fitid.isEmpty()
-                ? fieldsFingerprint({line.date, QString::number(line.amount), l.name, l.memo, l.checkNumber})
-                : u"ofx:%1:%2"_s.arg(s.accountId, fitid);
+            // A bank that sends no id gets the transaction's fingerprint instead.
+            const QString id = fitid.isEmpty()
+                ? fieldsFingerprint({line.date, QString::number(line.amount), l.name, l.memo, l.checkNumber}).mid(4)
+                : fitid;
+            line.bankId = u"ofx:%1:%2"_s.arg(s.accountId, id);
             same->statement.lines.push_back(std::move(line));
         }
     }
