@@ -139,7 +139,7 @@ ImportPlan ImportPreview::plan() const
         if (row.action == Action::Add)
             plan.add.push_back(row.line);
         else if (row.action == Action::Reconcile && row.check.record)
-            plan.reconcile.push_back(row.check.record);
+            plan.reconcile.push_back({row.check.record, row.line.bankId});
     }
     plan.skipped = m_read.statement.skipped;
     return plan;

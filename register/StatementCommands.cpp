@@ -92,12 +92,10 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
         return;
     }
     const StatementRead &read = preview.read();
-    if (read.format == StatementFormat::LayoutCsv) {
+    // The layout settled for this bank, by the header it was read with.
+    if (read.format == StatementFormat::LayoutCsv && read.layout.headerLine > 0) {
         QSettings settings;
-        LayoutMemory(settings).remember(read.detected.headerKey.isEmpty()
-                                            ? QString()
-                                            : headerKeyOf(preview.columnNames(), read.layout.separator),
-                                        read.layout);
+        LayoutMemory(settings).remember(headerKeyOf(preview.columnNames(), read.layout.separator), read.layout);
     }
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);

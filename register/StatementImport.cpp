@@ -105,14 +105,20 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
     ImportResult result;
     doc.ensureRegister();
     std::vector<int> rows;
+    std::vector<std::pair<int, QString>> ids; // bank ids the matched rows take
     if (!plan.reconcile.empty()) {
         QHash<const Record *, int> rowOf;
         const Register &reg = *doc.array();
         for (int row = 0; row < reg.count(); ++row)
             rowOf.insert(reg.at(row).get(), row);
-        for (const RecordPtr &r : plan.reconcile)
-            if (const auto found = rowOf.constFind(r.get()); found != rowOf.constEnd())
-                rows.push_back(*found);
+        for (const ImportPlan::Match &m : plan.reconcile) {
+            const auto found = rowOf.constFind(m.record.get());
+            if (found == rowOf.constEnd())
+                continue;
+            rows.push_back(*found);
+            if (!m.bankId.isEmpty() && !m.record->contains(kBankIdKey))
+                ids.emplace_back(*found, m.bankId);
+        }
     }
     if (plan.add.empty() && rows.empty()) {
         result.skipped = plan.skipped;
@@ -126,6 +132,8 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
         // Marked before the lines go in, while the rows are where they were found.
         for (int row : rows)
             doc.setValue(row, Key::EOMSeen, reconciledMark());
+        for (const auto &[row, id] : ids)
+            doc.setValue(row, kBankIdKey, Value::text(id));
         doc.addData(importedRecords(plan.add), result.firstRow);
         doc.updateChangeCount(MyDocument::ChangeDone);
         doc.recalculateBalances();

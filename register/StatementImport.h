@@ -48,9 +48,15 @@ QString importStepName(const QString &fileName, int count, int matched = 0);
 struct ImportPlan {
     std::vector<StatementLine> add; // in the statement's order
     // Rows the user entered by hand that are lines of the statement: they
-    // are marked reconciled instead of the lines being added. Named by the
-    // record itself, so that the right row is marked wherever it now is.
-    std::vector<RecordPtr> reconcile;
+    // are marked reconciled instead of the lines being added, and take the
+    // line's bank id, so that the line is known as them when it comes again.
+    // Named by the record itself, so that the right row is marked wherever
+    // it now is.
+    struct Match {
+        RecordPtr record;
+        QString bankId;
+    };
+    std::vector<Match> reconcile;
     std::vector<SkippedLine> skipped;
 };
 

@@ -167,7 +167,7 @@ TEST(Duplicates, AcceptingAMatchMarksTheRowReconciledInTheImportsStep)
     const std::vector<DuplicateCheck> checks = checkDuplicates(*doc.array(), lines, kToday);
     ASSERT_EQ(checks[0].verdict, Verdict::Probable);
     ImportPlan plan;
-    plan.reconcile = {checks[0].record};
+    plan.reconcile = {{checks[0].record, lines[0].bankId}};
     plan.add = {lines[1], lines[2]};
     const ImportResult r = importPlanned(doc, doc.count(), plan, u"november.ofx"_s);
     ASSERT_TRUE(r.ok()) << r.error.toStdString();
@@ -175,6 +175,8 @@ TEST(Duplicates, AcceptingAMatchMarksTheRowReconciledInTheImportsStep)
     EXPECT_EQ(r.count, 2);
     EXPECT_EQ(r.reconciled, 1);
     EXPECT_TRUE(isReconciled(*doc.objectAtIndex(1)));
+    // The matched row is that line from now on, surely.
+    EXPECT_EQ(checkDuplicates(*doc.array(), lines, kToday)[0].verdict, Verdict::Duplicate);
     EXPECT_EQ(doc.objectAtIndex(2)->value(Key::CheckNumber), Value::text(u"1043"));
     EXPECT_EQ(doc.objectAtIndex(2)->value(kBankIdKey), Value::text(u"ofx:000012345678:202611041"));
     EXPECT_EQ(doc.objectAtIndex(3)->value(Key::Total).centsOrZero(), 500000 - 7124 - 125000 + 214567);
@@ -189,7 +191,7 @@ TEST(Duplicates, AcceptingAMatchMarksTheRowReconciledInTheImportsStep)
 
     // A matched row deleted since is left alone; nothing to do is no step at all.
     ImportPlan gone;
-    gone.reconcile = {handEntered(u"11/02/2026", u"", u"Hy-Vee", -7124)};
+    gone.reconcile = {{handEntered(u"11/02/2026", u"", u"Hy-Vee", -7124), u"ofx:1:2"_s}};
     const int changes = doc.changeCount();
     EXPECT_EQ(importPlanned(doc, doc.count(), gone).reconciled, 0);
     EXPECT_EQ(doc.changeCount(), changes);
@@ -214,7 +216,7 @@ TEST(ImportPreviewLogic, LinesStartTickedUnlessTheRegisterHasThem)
     EXPECT_TRUE(preview.setAction(0, Action::Reconcile));
     preview.acceptAllMatches();
     EXPECT_EQ(preview.plan().reconcile.size(), 2u);
-    EXPECT_EQ(preview.plan().reconcile.front(), doc.array()->at(1));
+    EXPECT_EQ(preview.plan().reconcile.front().record, doc.array()->at(1));
     EXPECT_EQ(preview.read().ledger.endingBalance, std::optional<Cents>(341219));
 
     // The register changes while the preview is open: the Hy-Vee row is
