@@ -128,6 +128,71 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
     EXPECT_EQ(readFile(reg), m_register);
 }
 
+TEST_F(CliTest, ImportAddsEachTransactionOnceAndSaysHowManyItLeftOut)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    // The groceries were entered by hand; the bank's line for them is that row.
+    const QString statement = file(u"march.csv"_s, "Date,Description,Check Number,Amount\n"
+                                                   "03/14/2007,GROCERY STORE,101,-45.25\n"
+                                                   "03/15/2007,COFFEE,,-4.50\n03/15/2007,COFFEE,,-4.50\n");
+    ProgramRun r = cli({u"import"_s, reg, statement});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, u"cheqbook-cli: march.csv: 1 transaction already in the register, not imported again "
+                     "(--keep-duplicates imports them)\n"_s);
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 4u) << "both coffees";
+    r = cli({u"import"_s, reg, statement});
+    EXPECT_TRUE(r.err.contains(u"3 transactions already in the register"_s)) << r.err.toStdString();
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 4u);
+    ASSERT_EQ(cli({u"import"_s, reg, statement, u"--keep-duplicates"_s}).exitCode, 0);
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 7u);
+}
+
+TEST_F(CliTest, ImportDryRunTellsWhatItWouldDoLineByLineAndWritesNothing)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString statement = file(u"march.csv"_s, "Account,0042\nDate,Description,Check Number,Amount\n"
+                                                   "03/14/2007,GROCERY STORE,101,-45.25\n"
+                                                   "03/15/2007,COFFEE,,-4.50\nTotal,,,-49.75\n");
+    const ProgramRun r = cli({u"import"_s, reg, statement, u"--dry-run"_s});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "skip\tmarch.csv:1\tbefore the header, not a transaction\n"
+                     "duplicate\tmarch.csv:3\t03/14/2007\t101\tGROCERY STORE\t-45.25\t"
+                     "probably already in the register: 03/12/2007 Groceries -45.25\n"
+                     "import\tmarch.csv:4\t03/15/2007\t\tCOFFEE\t-4.50\n"
+                     "skip\tmarch.csv:5\tthe date \xe2\x80\x9cTotal\xe2\x80\x9d is not a date (month/day/year)\n");
+    EXPECT_EQ(readFile(reg), m_register);
+    EXPECT_FALSE(QFile::exists(reg + u'~'));
+}
+
+TEST_F(CliTest, ImportRefusesToGuessAnAccountOrADateOrder)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QByteArray account = "<STMTTRNRS><STMTRS><BANKACCTFROM><ACCTID>%1</BANKACCTFROM><BANKTRANLIST>"
+                               "<STMTTRN><DTPOSTED>20070320<TRNAMT>-%1.00<FITID>1</STMTTRN>"
+                               "</BANKTRANLIST></STMTRS></STMTTRNRS>";
+    const QString ofx = file(u"two.ofx"_s, "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><BANKMSGSRSV1>"
+                                               + QByteArray(account).replace("%1", "11")
+                                               + QByteArray(account).replace("%1", "22") + "</BANKMSGSRSV1></OFX>\n");
+    ProgramRun r = cli({u"import"_s, reg, ofx});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, u"cheqbook-cli: two.ofx holds several accounts: account 11 (1 transaction), account 22 (1 "
+                     "transaction); name the one to import with --account ID\n"_s);
+    EXPECT_EQ(readFile(reg), m_register);
+    ASSERT_EQ(cli({u"import"_s, reg, ofx, u"--account=22"_s}).exitCode, 0);
+    const RegisterReadResult after = parseRegister(readFile(reg));
+    ASSERT_EQ(after.rows.size(), 3u);
+    EXPECT_EQ(after.rows[2]->value(Key::Amount).toString(), u"-22"_s);
+
+    const QString dates = file(u"d.csv"_s, "Date,Payee,Amount\n03/04/2007,Rent,-650.00\n");
+    r = cli({u"import"_s, reg, dates});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.err, u"cheqbook-cli: d.csv: the dates read both as month/day/year and as day/month/year; say which "
+                     "with --date-order mdy or --date-order dmy\n"_s);
+    ASSERT_EQ(cli({u"import"_s, reg, dates, u"--date-order"_s, u"dmy"_s}).exitCode, 0);
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.back()->value(Key::Date).toString(), u"04/03/2007"_s);
+    EXPECT_EQ(cli({u"import"_s, reg, dates, u"--date-order"_s, u"european"_s}).exitCode, 2);
+}
+
 TEST_F(CliTest, AFileNameWithAPercentSignIsNamedAsItStands)
 {
     const ProgramRun r = cli({u"import"_s, file(u"r.ldgr"_s, m_register), file(u"50%1 off.csv"_s, "header\n"),
