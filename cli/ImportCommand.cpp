@@ -89,6 +89,8 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o)
         duplicates += duplicate;
         if (!duplicate || o.keepDuplicates)
             plan.add.push_back(statement.lines[i]);
+        else if (checks[i].verdict == DuplicateCheck::Verdict::Probable)
+            plan.identify.push_back({checks[i].record, statement.lines[i].bankId});
     }
     plan.skipped = statement.skipped;
     if (o.dryRun)

@@ -140,6 +140,8 @@ ImportPlan ImportPreview::plan() const
             plan.add.push_back(row.line);
         else if (row.action == Action::Reconcile && row.check.record)
             plan.reconcile.push_back({row.check.record, row.line.bankId});
+        else if (row.check.verdict == DuplicateCheck::Verdict::Probable)
+            plan.identify.push_back({row.check.record, row.line.bankId}); // left out as that row
     }
     plan.skipped = m_read.statement.skipped;
     return plan;

@@ -208,9 +208,10 @@ void ImportPreviewDialog::refresh()
             {m_columns.checkNumber, l.checkNumber}, {m_columns.sign, l.sign}};
         for (const auto &[box, column] : boxes)
             fillColumnBox(box, names, column);
+        // The five-field layout keeps each date as the bank wrote it, until an order is chosen.
+        m_dateOrder->setItemText(0, read.needsDateOrder() ? u"Choose\u2026"_s : u"As written"_s);
         const bool settled = read.dateOrderSettled && l.dateOrder != DateOrder::Unknown;
         m_dateOrder->setCurrentIndex(settled ? std::max(0, m_dateOrder->findData(int(l.dateOrder))) : 0);
-        m_dateOrder->setEnabled(read.format == StatementFormat::LayoutCsv || !read.dateOrderSettled);
         m_decimalComma->setChecked(l.decimalComma);
     }
 

@@ -84,11 +84,14 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
 {
     ImportPreview &preview = dialog->preview();
     const QString name = preview.fileName();
+    // The import's own step needs no second look at the lines.
+    disconnect(myDocument, &MyDocument::historyChanged, dialog, nullptr);
     // The table's row count as it was shown: where this file's rows begin.
     const ImportResult result = importPlanned(*myDocument, numberOfRows(), preview.plan(), name);
     if (!result.ok()) {
         m_toolkit.alert(m_window, u"Error"_s,
                         u"The statement \u201c%1\u201d could not be imported.\n\n%2"_s.arg(name, result.error));
+        connect(myDocument, &MyDocument::historyChanged, dialog, &ImportPreviewDialog::recheck);
         return;
     }
     const StatementRead &read = preview.read();

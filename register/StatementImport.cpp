@@ -104,23 +104,26 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
 {
     ImportResult result;
     doc.ensureRegister();
-    std::vector<int> rows;
+    std::vector<int> rows; // to mark reconciled
     std::vector<std::pair<int, QString>> ids; // bank ids the matched rows take
-    if (!plan.reconcile.empty()) {
+    if (!plan.reconcile.empty() || !plan.identify.empty()) {
         QHash<const Record *, int> rowOf;
         const Register &reg = *doc.array();
         for (int row = 0; row < reg.count(); ++row)
             rowOf.insert(reg.at(row).get(), row);
-        for (const ImportPlan::Match &m : plan.reconcile) {
-            const auto found = rowOf.constFind(m.record.get());
-            if (found == rowOf.constEnd())
-                continue;
-            rows.push_back(*found);
-            if (!m.bankId.isEmpty() && !m.record->contains(kBankIdKey))
-                ids.emplace_back(*found, m.bankId);
+        for (const auto *matches : {&plan.reconcile, &plan.identify}) {
+            for (const ImportPlan::Match &m : *matches) {
+                const auto found = rowOf.constFind(m.record.get());
+                if (found == rowOf.constEnd())
+                    continue;
+                if (matches == &plan.reconcile)
+                    rows.push_back(*found);
+                if (!m.bankId.isEmpty() && !m.record->contains(kBankIdKey))
+                    ids.emplace_back(*found, m.bankId);
+            }
         }
     }
-    if (plan.add.empty() && rows.empty()) {
+    if (plan.add.empty() && rows.empty() && ids.empty()) {
         result.skipped = plan.skipped;
         return result;
     }

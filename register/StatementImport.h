@@ -57,6 +57,11 @@ struct ImportPlan {
         QString bankId;
     };
     std::vector<Match> reconcile;
+    // Rows that lines left out as already in the register probably are: they
+    // take the line's bank id only. A row the user entered answers for one
+    // line, so that a later, other line of the same amount is not taken for
+    // it again.
+    std::vector<Match> identify;
     std::vector<SkippedLine> skipped;
 };
 
@@ -65,10 +70,11 @@ struct ImportPlan {
 // known when it comes again.
 std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines);
 
-// Adds the plan's lines at atRow as importStatement does, and marks the rows
-// to reconcile, all in one step of the history. A record to reconcile that
-// the register no longer holds is left out. A plan with nothing to add or
-// mark changes nothing and counts no change.
+// Adds the plan's lines at atRow as importStatement does, marks the rows to
+// reconcile and gives the matched rows their ids, all in one step of the
+// history. A record the register no longer holds is left out, and a row that
+// has a bank id keeps it. A plan with nothing to add or mark changes nothing
+// and counts no change.
 ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, const QString &fileName = {});
 
 // Reads the file and imports it as above; the error names the file.

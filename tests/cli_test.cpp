@@ -147,6 +147,23 @@ TEST_F(CliTest, ImportAddsEachTransactionOnceAndSaysHowManyItLeftOut)
     EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 7u);
 }
 
+// A hand-entered row that a line was left out as stayed a candidate for
+// every later line of its amount, and swallowed the next week's coffee.
+TEST_F(CliTest, ARowALineWasLeftOutAsIsNotTakenForALaterLine)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 100; Date = 03/01/2007;}, "
+                                          "{Amount = -4.50; Date = 03/14/2007; DescriptionofTransaction = Coffee;})");
+    const QString week1 = file(u"w1.csv"_s, "Date,Description,Amount\n03/14/2007,COFFEE,-4.50\n");
+    const QString week2 = file(u"w2.csv"_s, "Date,Description,Amount\n03/17/2007,COFFEE,-4.50\n");
+    ASSERT_TRUE(cli({u"import"_s, reg, week1}).err.contains(u"1 transaction already in the register"_s));
+    const ProgramRun r = cli({u"import"_s, reg, week2});
+    EXPECT_EQ(r.err, QString());
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 3u);
+    // And the first week's line is that row for good.
+    EXPECT_TRUE(cli({u"import"_s, reg, week1}).err.contains(u"1 transaction already in the register"_s));
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 3u);
+}
+
 TEST_F(CliTest, ImportDryRunTellsWhatItWouldDoLineByLineAndWritesNothing)
 {
     const QString reg = file(u"r.ldgr"_s, m_register);
