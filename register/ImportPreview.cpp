@@ -2,6 +2,8 @@
 
 #include "StatementText.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
@@ -71,6 +73,11 @@ void ImportPreview::setAccount(const QString &id)
 
 void ImportPreview::reread(const ReadChoices &choices)
 {
+    // What was chosen for a line stays chosen when the same line is read
+    // again in another layout (its fingerprint is that of its fields).
+    QHash<QString, Action> chosen;
+    for (const Row &row : m_rows)
+        chosen.insert(row.line.bankId, row.action);
     m_read = readStatement(m_bytes, choices, m_today);
     m_rows.clear();
     const std::vector<DuplicateCheck> checks = checkDuplicates(*m_register, m_read.statement.lines, m_today);
@@ -78,6 +85,8 @@ void ImportPreview::reread(const ReadChoices &choices)
     for (size_t i = 0; i < checks.size(); ++i) {
         const Action action = checks[i].verdict == DuplicateCheck::Verdict::New ? Action::Add : Action::Skip;
         m_rows.push_back({m_read.statement.lines[i], checks[i], action});
+        if (const auto before = chosen.constFind(m_rows.back().line.bankId); before != chosen.constEnd())
+            setAction(m_rows.size() - 1, *before);
     }
 }
 

@@ -41,7 +41,8 @@ public:
     bool usedRememberedLayout() const { return m_remembered; }
 
     // A layout chosen by hand. With a header line, its width is that line's
-    // record, and a column beyond it becomes none.
+    // record, and a column beyond it becomes none. A line read again keeps
+    // the action chosen for it.
     void setLayout(CsvLayout layout);
     // What the layout's columns are called: the header's names, or "Field 1",
     // "Field 2"... for as many fields as the widest of the first lines.

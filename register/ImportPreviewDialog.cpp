@@ -123,8 +123,13 @@ void ImportPreviewDialog::build()
     m_table->setModel(m_model);
     m_table->verticalHeader()->setVisible(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-    m_table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    m_table->horizontalHeader()->setSectionResizeMode(ImportPreviewModel::DescriptionColumn, QHeaderView::Stretch);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The description gets room for most payees; the status, which names the
+    // row a line duplicates, takes the rest.
+    header->setSectionResizeMode(ImportPreviewModel::DescriptionColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ImportPreviewModel::StatusColumn, QHeaderView::Stretch);
+    m_table->setColumnWidth(ImportPreviewModel::DescriptionColumn, m_table->fontMetrics().horizontalAdvance(u'M') * 22);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
     top->addWidget(m_table, 3);
 

@@ -9,6 +9,7 @@
 
 #include <QFileInfo>
 #include <QMainWindow>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 
@@ -75,7 +76,16 @@ void MyWindowController::showNextImport()
         });
         // The register may change while the preview is open: its lines are checked again.
         connect(myDocument, &MyDocument::historyChanged, dialog, &ImportPreviewDialog::recheck);
-        showAuxiliaryWindow(dialog);
+        // As large as the register's window, or a little larger, to show the
+        // lines whole; centred on it and kept on its screen.
+        QRect frame(QPoint(), QSize(std::max(960, m_window->width()), std::max(620, m_window->height())));
+        frame.moveCenter(m_window->geometry().center());
+        if (const QScreen *screen = m_window->screen())
+            frame = frame.intersected(screen->availableGeometry());
+        dialog->setGeometry(frame);
+        dialog->show();
+        dialog->raise();
+        dialog->activateWindow();
         return;
     }
 }

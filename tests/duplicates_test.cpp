@@ -241,11 +241,13 @@ TEST(ImportPreviewLogic, WhatMustBeChosenBlocksTheImport)
     EXPECT_EQ(dates.rows().front().line.date, u"11/03/2026"_s);
 
     // A layout chosen by hand: the description from another column; a column
-    // beyond the header's width is none.
+    // beyond the header's width is none; the line stays left out.
+    ASSERT_TRUE(dates.setAction(0, ImportPreview::Action::Skip));
     CsvLayout l = dates.read().layout;
     l.description = 0;
     l.memo = 9;
     dates.setLayout(l);
+    EXPECT_EQ(dates.rows().front().action, ImportPreview::Action::Skip);
     EXPECT_EQ(dates.read().layout.memo, -1);
     EXPECT_EQ(dates.rows().front().line.description, u"03/11/2026"_s);
     EXPECT_EQ(dates.columnNames(), (QStringList{u"Date"_s, u"Description"_s, u"Amount"_s}));
