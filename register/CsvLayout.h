@@ -23,6 +23,8 @@
 // whole date column: a first part above 12 can only be a day, a second one
 // above 12 only a day, a four-digit first part a year.
 
+#include "StatementDates.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -30,14 +32,6 @@
 
 #include <optional>
 #include <vector>
-
-enum class DateOrder { Unknown, MonthDayYear, DayMonthYear, YearMonthDay };
-
-// "mdy", "dmy", "ymd" (and back; nothing for any other text).
-QString dateOrderCode(DateOrder order);
-std::optional<DateOrder> dateOrderFromCode(QStringView code);
-// "month/day/year" and so on, for telling the user.
-QString dateOrderName(DateOrder order);
 
 struct CsvLayout {
     QChar separator = u',';
@@ -81,19 +75,6 @@ struct LayoutDetection {
 // Finds the header, the separator and each column's role, and decides the
 // date order and the decimal comma from the columns' contents.
 LayoutDetection detectCsvLayout(QStringView text);
-
-// The order the date column's texts settle, or Unknown when they read both
-// ways (every day 12 or less) or contradict each other.
-struct DateOrderEvidence {
-    DateOrder order = DateOrder::Unknown;
-    bool settled = true; // an order that does not matter (four-digit years first, month names) is settled
-};
-DateOrderEvidence decideDateOrder(const std::vector<QString> &dates);
-
-// A statement's date in the given order: 12/03/2026, 3.12.26, 2026-12-03,
-// 20261203 (any time after the date aside), or with an English month name
-// (03-Dec-2026, Dec 3, 2026). Nothing for a text that is no such date.
-std::optional<QDate> readDateInOrder(QStringView text, DateOrder order, QDate today);
 
 // The header as a key to remember a bank's layout by: the separator and the
 // names, letter case and surrounding blanks aside.
