@@ -23,6 +23,7 @@ public:
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     QPrinter &sharedPrinter() override;
+    std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) override;
     QDate today() const override;
 
 private:

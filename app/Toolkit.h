@@ -4,11 +4,14 @@
 // panels, questions, the print dialog and the clock. The application passes
 // QtToolkit; tests pass a recording fake, so no test ever blocks on a dialog.
 
+#include "Progress.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QWidget;
@@ -54,6 +57,10 @@ public:
     virtual void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
     // The page settings of the session, shared by every window.
     virtual QPrinter &sharedPrinter() = 0;
+
+    // A progress indicator for long work, shown only once the work has taken
+    // half a second; with a Cancel button when the work can stop.
+    virtual std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) = 0;
 
     // Today, in the local time zone.
     virtual QDate today() const = 0;

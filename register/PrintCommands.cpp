@@ -4,6 +4,7 @@
 
 #include "PrintedRegister.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -32,7 +33,17 @@ void MyWindowController::print(QObject *)
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         range.last = range.first;
     }
-    printRegister(*dataArray, printer, range);
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Printing \u201c%1\u201d\u2026"_s.arg(printer.docName()), true);
+    const bool printed = printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }});
+    if (progress->wasCancelled()) {
+        // A print to a file leaves no half-written file behind.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+            QFile::remove(printer.outputFileName());
+        return;
+    }
+    if (!printed)
+        m_toolkit.alert(m_window, u"Error"_s, u"The register could not be printed: the printer refused it."_s);
 }
 
 void MyWindowController::printPreview(QObject *)
@@ -53,7 +64,9 @@ void MyWindowController::exportPdf(QObject *)
     if (path.isEmpty())
         return;
     recalculateCheckbook();
-    const QString failure = writeReportPdf(*dataArray, path);
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Exporting \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+    const QString failure = writeReportPdf(*dataArray, path, progress.get());
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
 }

@@ -77,6 +77,29 @@ public:
     QPrinter printer;
     QDate today() const override { return fixedToday; }
 
+    // Progress the tests can stop: the work is cancelled at its cancelAt-th
+    // report (never when cancelAt is 0).
+    struct FakeProgress : Progress {
+        int cancelAt = 0;
+        int reports = 0;
+        bool cancelled = false;
+        bool advance(qint64, qint64) override
+        {
+            cancelled = cancelled || (cancelAt > 0 && ++reports >= cancelAt);
+            return !cancelled;
+        }
+        bool wasCancelled() const override { return cancelled; }
+    };
+    std::unique_ptr<Progress> progress(QWidget *, const QString &what, bool cancellable) override
+    {
+        progressShown << what;
+        auto p = std::make_unique<FakeProgress>();
+        p->cancelAt = cancellable ? cancelProgressAt : 0;
+        return p;
+    }
+    QStringList progressShown; // what each progress indicator was for
+    int cancelProgressAt = 0;
+
     // The one alert shown since the last call, as "title: message".
     QString takeAlert()
     {

@@ -27,4 +27,8 @@ public:
     QPrinter &sharedPrinter() override { return printer; }
     QPrinter printer;
     QDate today() const override { return QDate(2026, 12, 7); }
+    std::unique_ptr<Progress> progress(QWidget *, const QString &, bool) override
+    {
+        return std::make_unique<NoProgress>();
+    }
 };
