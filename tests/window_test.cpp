@@ -522,3 +522,34 @@ TEST_F(KeyboardTest, EveryAltKeyHasOneOwnerInEachWindow)
 }
 
 } // namespace
+
+namespace {
+
+using EntryLimitsTest = WindowFixture;
+
+// Two amounts of 90071992547409.92 showed a balance of 90071992547409.92.
+TEST_F(EntryLimitsTest, AnEntryThatWouldTakeTheBalanceBeyondTheLimitIsRefused)
+{
+    open({{"90071992547409.92", "", "Opening"}});
+    type("", "Windfall", "0.01");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(toolkit.takeAlert(), u"Error: The transaction was not entered.\n\nrow 2: the balance after it would be "
+                                   "90071992547409.93, beyond the 90 trillion dollars Cheqbook can keep track of"_s);
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_EQ(field("DescriptionofTransaction")->text(), u"Windfall") << "nothing typed is lost";
+    EXPECT_EQ(doc->changeCount(), 0);
+    EXPECT_FALSE(doc->history().canUndo());
+}
+
+// "yesterday" stored as typed meant another day every day the register was sorted.
+TEST_F(EntryLimitsTest, RelativeDatesAreStoredAsTheDayTheyMean)
+{
+    open({{"100"}});
+    type("", "Coffee", "-1", "yesterday");
+    c->addTransaction(enterButton());
+    type("", "Tea", "-1", "Yesterday's");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(column(Key::Date).mid(1), (QStringList{u"12/06/2026"_s, u"Yesterday's"_s}));
+}
+
+} // namespace
