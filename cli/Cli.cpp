@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 
+#include "FileIdentity.h"
 #include "RunningBalance.h"
 
 #include <cerrno>
@@ -97,6 +98,17 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate)
     if (recalculate == Recalculate::Yes)
         recalculateCheckbook(*doc->array());
     return doc;
+}
+
+bool outputIsAnInput(const QString &output, const QStringList &inputs, const QString &what)
+{
+    for (const QString &input : inputs) {
+        if (isSameFile(output, input)) {
+            error(u"%1 is %2 %3 itself; write to another file"_s.arg(output, what, input));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace cli

@@ -44,4 +44,9 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
 enum class Recalculate { No, Yes };
 MyDocument *openRegister(const QString &path, Recalculate recalculate = Recalculate::Yes);
 
+// Whether output is the same file as one of inputs (by the file, not by its
+// name: "./F", "dir/../F" and a link to F are all F); says so, naming what
+// that input is ("the register", "the statement"), when it is.
+bool outputIsAnInput(const QString &output, const QStringList &inputs, const QString &what);
+
 } // namespace cli
