@@ -1,6 +1,7 @@
 // Cheqbook: a checkbook register for the desktop.
 
 #include "DocumentController.h"
+#include "ProcessSignals.h"
 #include "QtToolkit.h"
 
 #include <QApplication>
@@ -24,6 +25,7 @@ int main(int argc, char **argv)
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);
+    ProcessSignals signalHandling(documents);
     documents.offerRecovery();
     documents.openDocuments(parser.positionalArguments());
     if (documents.documents().isEmpty())

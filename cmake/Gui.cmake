@@ -3,8 +3,10 @@
 add_library(cheqbook_gui STATIC
   app/DocumentController.cpp
   app/DocumentMenus.cpp
+  app/DocumentSafety.cpp
   app/MyDocumentWindow.cpp
   app/PreconditionFailure.cpp
+  app/ProcessSignals.cpp
   app/QtToolkit.cpp
   fields/descriptionfield.cpp
   register/Balancing.cpp

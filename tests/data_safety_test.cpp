@@ -1,9 +1,11 @@
 // What keeps a register safe: backups, the question before overwriting a file
-// another program changed, lock files, failed writes, and crash recovery.
+// another program changed, lock files and failed writes. Crash recovery has a
+// suite of its own.
 
 #include "AtomicFile.h"
 #include "DocumentController.h"
 #include "FakeToolkit.h"
+#include "FileLock.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "TestSupport.h"
@@ -13,7 +15,6 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
-#include <QLockFile>
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
@@ -194,74 +195,23 @@ TEST_F(DataSafetyTest, AReadOnlyFolderOrAVanishedOneIsAClearFailure)
 
 TEST_F(DataSafetyTest, AFileOpenInAnotherCheqbookIsAWarning)
 {
-    QLockFile other(dir.filePath(u".checking.ldgr.lock"_s));
-    ASSERT_TRUE(other.tryLock(0));
+    FileLock other(dir.filePath(u".checking.ldgr.lock"_s));
+    ASSERT_EQ(other.tryLock(), FileLock::Status::Acquired);
     toolkit.confirmAnswers = {false};
     EXPECT_EQ(controller.openDocument(path), nullptr);
     toolkit.confirmAnswers = {true};
     MyDocument *d = controller.openDocument(path);
     ASSERT_NE(d, nullptr);
-    other.unlock();
 
     // The register holds its own lock while it is open, and lets go on close.
     MyDocument *e = controller.newDocument();
     enter(e, u"1"_s);
     toolkit.saveAnswers = {dir.filePath(u"second.ldgr"_s)};
     ASSERT_TRUE(controller.saveDocumentAs(e));
-    QLockFile probe(dir.filePath(u".second.ldgr.lock"_s));
-    EXPECT_FALSE(probe.tryLock(0));
+    EXPECT_TRUE(FileLock::isHeldAt(dir.filePath(u".second.ldgr.lock"_s)));
     EXPECT_TRUE(controller.closeDocument(e));
-    EXPECT_TRUE(probe.tryLock(0));
-}
-
-TEST_F(DataSafetyTest, AKilledCheqbooksChangesAreOfferedBack)
-{
-    const QString folder = dir.filePath(u"recovery"_s);
-    QProcess helper;
-    helper.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    helper.start(QString::fromUtf8(RECOVERY_HELPER), {folder, path});
-    ASSERT_TRUE(helper.waitForStarted());
-    QByteArray said;
-    for (int i = 0; i < 200 && !said.contains("ready"); ++i) {
-        helper.waitForReadyRead(100);
-        said += helper.readAllStandardOutput();
-    }
-    ASSERT_TRUE(said.contains("ready")) << "the helper never wrote its recovery copy";
-
-    // While it runs, its lock warns this Cheqbook, and its copy is not offered.
-    toolkit.confirmAnswers = {false};
-    EXPECT_EQ(controller.openDocument(path), nullptr);
-    EXPECT_TRUE(toolkit.confirmAnswers.empty());
-    controller.offerRecovery();
-
-    helper.kill(); // SIGKILL: no chance to clean up
-    helper.waitForFinished();
-
-    toolkit.confirmAnswers = {true};
-    controller.offerRecovery();
-    ASSERT_EQ(controller.documents().size(), 1);
-    MyDocument *d = controller.documents().front();
-    EXPECT_EQ(d->fileName(), path);
-    EXPECT_TRUE(d->isDocumentEdited());
-    ASSERT_EQ(d->count(), 2);
-    EXPECT_EQ(d->objectAtIndex(1)->value(Key::DescriptionofTransaction).toString(), u"Unsaved coffee");
-    EXPECT_EQ(readFile(path), original) << "nothing was saved behind the user's back";
-    EXPECT_TRUE(QDir(folder).entryList({u"*.ldgr"_s}, QDir::Files).isEmpty());
-
-    // Saving removes this session's copy too.
-    ASSERT_TRUE(controller.saveDocument(d));
-    EXPECT_TRUE(QDir(folder).entryList({u"*.ldgr"_s}, QDir::Files).isEmpty());
-}
-
-TEST_F(DataSafetyTest, ACleanCloseLeavesNothingToRecover)
-{
-    RecoveryStore store(dir.filePath(u"recovery"_s));
-    Register reg;
-    reg.append(makeRecord());
-    ASSERT_EQ(store.save(1, path, reg), QString());
-    EXPECT_TRUE(store.leftBehind().empty()) << "this session's own copies are not left behind";
-    store.remove(1);
-    EXPECT_TRUE(QDir(store.folder()).entryList({u"*.ldgr"_s}, QDir::Files).isEmpty());
+    EXPECT_FALSE(FileLock::isHeldAt(dir.filePath(u".second.ldgr.lock"_s)));
+    EXPECT_FALSE(QFile::exists(dir.filePath(u".second.ldgr.lock"_s)));
 }
 
 } // namespace
