@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -94,23 +95,74 @@ QString writeToDescriptor(const QString &name, int descriptor, const QByteArray 
     return error != 0 ? failure(name, systemError(error)) : QString();
 }
 
-// A new file beside target, open for writing, with a name no other file has.
-int createTemporary(const QString &target, mode_t mode, QByteArray *name)
+// A name beside target that no file has yet.
+QByteArray temporaryName(const QString &target)
 {
-    const QFileInfo info(target);
     static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QByteArray suffix(6, 'x');
-        for (char &c : suffix)
-            c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
-        *name = QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix;
-        const int fd = ::open(name->constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
+    const QFileInfo info(target);
+    QByteArray suffix(6, 'x');
+    for (char &c : suffix)
+        c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+    return QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix;
 }
+
+// The new file being written beside the one it replaces. Where the file
+// system allows, it has no name until it is whole, so that a writer killed
+// midway leaves nothing behind; elsewhere it has a name of its own.
+class Temporary
+{
+public:
+    Temporary(const QString &target, mode_t mode) : m_target(target)
+    {
+        const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+        m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (m_fd >= 0 && ::access("/proc/self/fd", X_OK) == 0)
+            return;
+        if (m_fd >= 0)
+            ::close(m_fd);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_name = temporaryName(target);
+            m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (m_fd >= 0 || errno != EEXIST)
+                return;
+        }
+    }
+    ~Temporary()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+    int fd() const { return m_fd; }
+    // Closes the file and gives it a name, to be renamed over the target; 0,
+    // or the errno of what failed.
+    int finish(QByteArray *name)
+    {
+        if (m_name.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            for (int attempt = 0; attempt < 100 && m_name.isEmpty(); ++attempt) {
+                const QByteArray candidate = temporaryName(m_target);
+                if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0)
+                    m_name = candidate;
+                else if (errno != EEXIST)
+                    return errno;
+            }
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0 && errno != EINTR)
+            return errno;
+        *name = m_name;
+        return 0;
+    }
+    // The name is the caller's now (renamed away, or to be removed).
+    void release() { m_name.clear(); }
+
+private:
+    QString m_target;
+    int m_fd = -1;
+    QByteArray m_name;
+};
 
 // A copy of from at to, with mode; false (and nothing at to) when it fails.
 bool copyFile(const QByteArray &from, const QByteArray &to, mode_t mode)
@@ -164,8 +216,8 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
     if (exists && !S_ISREG(old.st_mode))
         return writeDirectly(name, native, S_ISFIFO(old.st_mode), data);
 
-    QByteArray temporary;
-    const int fd = createTemporary(target, mode == Mode::Usual && !exists ? 0666 : 0600, &temporary);
+    Temporary temporary(target, mode == Mode::Usual && !exists ? 0666 : 0600);
+    const int fd = temporary.fd();
     if (fd < 0)
         return failure(name, systemError(errno));
     int error = 0;
@@ -175,17 +227,16 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
         error = ::fchmod(fd, old.st_mode & 0777) == 0 ? 0 : errno;
     // Root writing a user's register leaves it the user's.
     if (exists && error == 0 && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-        (void)::fchown(fd, old.st_uid, old.st_gid);
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
     if (error == 0)
         error = writeAll(fd, data);
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
-    if (::close(fd) != 0 && error == 0 && errno != EINTR)
-        error = errno;
-    if (error != 0) {
-        ::unlink(temporary.constData());
+    QByteArray written;
+    if (error == 0)
+        error = temporary.finish(&written);
+    if (error != 0)
         return failure(name, systemError(error));
-    }
 
     // The backup is staged under a name of its own and takes the backup's
     // name only once the new file is in place, so that the file and its
@@ -193,15 +244,18 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
     const QByteArray backupName = QFile::encodeName(backupPath(target));
     const QByteArray staged = backupName + ".new";
     const bool staging = backup && exists && stageBackup(native, staged, old.st_mode & 0777);
-    if (::rename(temporary.constData(), native.constData()) != 0) {
+    if (::rename(written.constData(), native.constData()) != 0) {
         error = errno;
-        ::unlink(temporary.constData());
         if (staging)
             ::unlink(staged.constData());
         return failure(name, systemError(error));
     }
-    if (staging)
-        ::rename(staged.constData(), backupName.constData());
+    temporary.release();
+    // Renaming one name of a file over another of the same file does
+    // nothing, as it does when an interrupted save left the file and its
+    // backup one file; the staged name then goes.
+    if (staging && ::rename(staged.constData(), backupName.constData()) == 0)
+        ::unlink(staged.constData());
     // The new name lasts through a power cut only once the folder is on disk.
     if (const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC);
