@@ -3,6 +3,7 @@
 #include "RegisterFile.h"
 #include "WindowFixture.h"
 
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -145,6 +146,27 @@ TEST_F(StatementWindowTest, TheNewYearCarriesTheUnreconciledRows)
     EXPECT_TRUE(toolkit.alerts.empty());
     c->newYear(&menuItem);
     EXPECT_TRUE(toolkit.takeAlert().startsWith(u"Error: The new year's register could not be written.\n\nx.ldgr"_s));
+}
+
+TEST_F(StatementWindowTest, TheNewYearNeverReplacesItsOwnRegisterByAnyName)
+{
+    const QByteArray bytes = "({Amount = 100; EOMSeen = 1;}, {Amount = -30;})";
+    const QString path = statement(u"r.ldgr"_s, bytes);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
+    ASSERT_TRUE(QFile::link(path, dir.filePath(u"link.ldgr"_s)));
+    doc = std::make_unique<MyDocument>();
+    QString why;
+    ASSERT_TRUE(doc->readFromFile(path, u"ldgr", &why));
+    doc->makeWindowControllers(toolkit);
+    c = doc->windowController();
+    for (const QString &name : {u"./r.ldgr"_s, u"sub/../r.ldgr"_s, u"link.ldgr"_s}) {
+        toolkit.saveAnswers = {dir.path() + u'/' + name};
+        c->newYear(&menuItem);
+        EXPECT_EQ(toolkit.takeAlert(), u"Error: The new year's register cannot replace this one.\nPlease choose "
+                                       "another name!"_s)
+            << name.toStdString();
+    }
+    EXPECT_EQ(readFile(path), bytes);
 }
 
 TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)
