@@ -147,6 +147,18 @@ TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
     EXPECT_TRUE(empty.err.startsWith(u"cheqbook-cli: %1: The register has no transactions"_s.arg(m_dir.filePath(u"e.ldgr"_s))));
 }
 
+TEST_F(CliTest, AStatementCannotWriteEscapeCodesToTheTerminal)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString csv = file(u"evil.csv"_s, "03/20/2007,-1.00,,,\"PAY \x1b]0;owned\x07\x1b[2J\x1f\"\n");
+    ASSERT_EQ(cli({u"import"_s, reg, csv}).exitCode, 0);
+    const ProgramRun r = cli({u"report"_s, reg});
+    EXPECT_EQ(r.exitCode, 0);
+    for (char c : r.out)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+    EXPECT_TRUE(r.out.contains("PAY ")) << r.out.constData();
+}
+
 TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
 {
     for (const QStringList &args : {QStringList{}, QStringList{u"frobnicate"_s}, QStringList{u"report"_s},
