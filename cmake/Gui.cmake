@@ -15,6 +15,7 @@ add_library(cheqbook_gui STATIC
   register/MyWindowController.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp
+  register/RegisterItemDelegate.cpp
   register/RegisterTableModel.cpp
   register/RegisterWindow.cpp
   register/StatementCommands.cpp
