@@ -252,8 +252,10 @@ TEST_F(BadInput, AFolderOrAMissingFileIsNotARegister)
         QString path;
         QString message;
     } cases[] = {
-        {m_dir.filePath(u"folder.ldgr"_s), m_dir.filePath(u"folder.ldgr: cannot be read: it is a folder, not a file"_s)},
-        {m_dir.filePath(u"missing.ldgr"_s), m_dir.filePath(u"missing.ldgr: cannot be read: No such file or directory"_s)},
+        {m_dir.filePath(u"folder.ldgr"_s),
+         m_dir.filePath(u"folder.ldgr: cannot be read: it is a folder, not a file"_s)},
+        {m_dir.filePath(u"missing.ldgr"_s),
+         m_dir.filePath(u"missing.ldgr: cannot be read: No such file or directory"_s)},
     };
     for (const auto &c : cases) {
         QString why;
@@ -394,8 +396,10 @@ TEST_F(BadInput, AFolderOrAMissingFileIsNotAStatement)
         QString path;
         QString message;
     } cases[] = {
-        {m_dir.filePath(u"folder.csv"_s), m_dir.filePath(u"folder.csv could not be read: it is a folder, not a file"_s)},
-        {m_dir.filePath(u"missing.csv"_s), m_dir.filePath(u"missing.csv could not be read: No such file or directory"_s)},
+        {m_dir.filePath(u"folder.csv"_s),
+         m_dir.filePath(u"folder.csv could not be read: it is a folder, not a file"_s)},
+        {m_dir.filePath(u"missing.csv"_s),
+         m_dir.filePath(u"missing.csv could not be read: No such file or directory"_s)},
     };
     for (const auto &c : cases) {
         MyDocument doc;

@@ -119,7 +119,8 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
     const QString bad = file(u"bad.csv"_s, "03/20/2007,\"1.00,,,A\n");
     const ProgramRun r = cli({u"import"_s, reg, good, bad, m_dir.filePath(u"none.csv"_s)});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: %1: line 1: the quote that opens a field there is never closed"_s.arg(bad)));
+    EXPECT_TRUE(
+        r.err.startsWith(u"cheqbook-cli: %1: line 1: the quote that opens a field there is never closed"_s.arg(bad)));
     EXPECT_TRUE(r.err.contains(u"\ncheqbook-cli: %1 could not be read: "_s.arg(m_dir.filePath(u"none.csv"_s))));
     EXPECT_EQ(readFile(reg), m_register);
 }
@@ -144,7 +145,8 @@ TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
 
     const ProgramRun empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_TRUE(empty.err.startsWith(u"cheqbook-cli: %1: The register has no transactions"_s.arg(m_dir.filePath(u"e.ldgr"_s))));
+    EXPECT_TRUE(empty.err.startsWith(
+        u"cheqbook-cli: %1: The register has no transactions"_s.arg(m_dir.filePath(u"e.ldgr"_s))));
 }
 
 TEST_F(CliTest, AStatementCannotWriteEscapeCodesToTheTerminal)

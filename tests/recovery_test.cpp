@@ -226,7 +226,8 @@ TEST_F(RecoveryTest, ASecondCrashRightAfterRestoringLosesNothing)
     {
         Helper restorer({folder, u"-"_s, u"restore"_s});
         ASSERT_TRUE(restorer.waitFor(u"ready"_s));
-        EXPECT_TRUE(restorer.lines().contains(u"restored: Opening|Unsaved coffee"_s)) << restorer.lines().join(u'\n').toStdString();
+        EXPECT_TRUE(restorer.lines().contains(u"restored: Opening|Unsaved coffee"_s))
+            << restorer.lines().join(u'\n').toStdString();
         restorer.kill(); // well within the few seconds before it writes a copy of its own
     }
     toolkit.confirmAnswers = {true};
@@ -248,7 +249,8 @@ TEST_F(RecoveryTest, AProcessIdThatRepeatsHidesNoRecoveryAndFakesNoOwner)
     }
     Helper restorer({folder, u"-"_s, u"restore"_s}, true);
     ASSERT_TRUE(restorer.waitFor(u"ready"_s));
-    EXPECT_TRUE(restorer.lines().contains(u"restored: Opening|Unsaved coffee"_s)) << restorer.lines().join(u'\n').toStdString();
+    EXPECT_TRUE(restorer.lines().contains(u"restored: Opening|Unsaved coffee"_s))
+        << restorer.lines().join(u'\n').toStdString();
 }
 
 TEST_F(RecoveryTest, SteadyEditingIsCopiedEveryFewSeconds)

@@ -85,7 +85,10 @@ protected:
         if (m_socket >= 0)
             ::close(m_socket);
     }
-    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name); }
+    QStringList files() const
+    {
+        return QDir(m_dir.path()).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
+    }
 
     QTemporaryDir m_dir;
     int m_socket = -1;
@@ -104,7 +107,8 @@ TEST_F(SpecialFiles, ReadingAPipeASocketOrADeviceNeverHangsAndNeverEnds)
     } cases[] = {
         {{u"report"_s, pipe}, pipe + u": cannot be read: it is a pipe, not a file"_s},
         {{u"balance"_s, pipe}, pipe + u": cannot be read: it is a pipe, not a file"_s},
-        {{u"convert"_s, pipe, u"-o"_s, m_dir.filePath(u"out.ldgr"_s)}, pipe + u": cannot be read: it is a pipe, not a file"_s},
+        {{u"convert"_s, pipe, u"-o"_s, m_dir.filePath(u"out.ldgr"_s)},
+         pipe + u": cannot be read: it is a pipe, not a file"_s},
         {{u"import"_s, reg, pipe}, pipe + u" could not be read: it is a pipe, not a file"_s},
         {{u"report"_s, socket}, socket + u": cannot be read: it is a socket, not a file"_s},
         {{u"report"_s, u"/dev/zero"_s}, u"/dev/zero: cannot be read: it is a device, not a file"_s},
@@ -134,8 +138,9 @@ TEST_F(SpecialFiles, AFileLargerThanTheBoundIsRefusedWithoutBeingRead)
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_TRUE(f.resize(InputFile::kMaxBytes + 1));
     f.close();
-    EXPECT_EQ(readRegisterFile(big).error, big + u": cannot be read: it is larger than 2 GiB, more than Cheqbook reads"_s);
-    EXPECT_EQ(readStatementFile(big).error, big + u" could not be read: it is larger than 2 GiB, more than Cheqbook reads"_s);
+    const QString tooLarge = u"it is larger than 2 GiB, more than Cheqbook reads"_s;
+    EXPECT_EQ(readRegisterFile(big).error, big + u": cannot be read: "_s + tooLarge);
+    EXPECT_EQ(readStatementFile(big).error, big + u" could not be read: "_s + tooLarge);
     // Files that say they are empty are read to their end, to the same bound.
     InputFile status(u"/proc/self/status"_s, InputFile::Access::Map);
     ASSERT_TRUE(status.ok()) << status.error().toStdString();
@@ -237,14 +242,16 @@ TEST_F(SpecialFiles, RolloverOntoItsOwnRegisterIsRefusedByAnyName)
     ASSERT_TRUE(QDir(m_dir.path()).mkdir(u"sub"_s));
     const QString reg = file(u"r.ldgr"_s, m_register);
     ASSERT_TRUE(QFile::link(reg, m_dir.filePath(u"soft.ldgr"_s)));
-    ASSERT_EQ(::link(QFile::encodeName(reg).constData(), QFile::encodeName(m_dir.filePath(u"hard.ldgr"_s)).constData()), 0);
+    ASSERT_EQ(::link(QFile::encodeName(reg).constData(), QFile::encodeName(m_dir.filePath(u"hard.ldgr"_s)).constData()),
+              0);
     for (const QString &out : {u"r.ldgr"_s, u"./r.ldgr"_s, u"sub/../r.ldgr"_s, u"soft.ldgr"_s, u"hard.ldgr"_s}) {
         SCOPED_TRACE(out.toStdString());
         for (const QString &command : {u"rollover"_s, u"print"_s}) {
             const ProgramRun r = cli({command, u"r.ldgr"_s, u"-o"_s, out}, m_dir.path());
             EXPECT_EQ(r.exitCode, 2);
             // Printing starts the painting side of Qt first, which may say things of its own.
-            EXPECT_TRUE(r.err.endsWith(u"cheqbook-cli: %1 is the register r.ldgr itself; write to another file\n"_s.arg(out)))
+            EXPECT_TRUE(
+                r.err.endsWith(u"cheqbook-cli: %1 is the register r.ldgr itself; write to another file\n"_s.arg(out)))
                 << r.err.toStdString();
         }
     }
@@ -324,7 +331,8 @@ TEST_F(SpecialFiles, ASaveCutShortAtTheBackupLeavesTwoFilesAndNoStray)
     // leaves no stray behind.
     QByteArray big = "(\n";
     for (int i = 0; i < 40000; ++i)
-        big += "{Amount = -1.00; DescriptionofTransaction = \"a row of some length " + QByteArray::number(i) + "\";},\n";
+        big += "{Amount = -1.00; DescriptionofTransaction = \"a row of some length " + QByteArray::number(i)
+            + "\";},\n";
     big += "{Amount = 1;}\n)\n";
     file(u"r.ldgr"_s, big);
     const QString csv = file(u"s.csv"_s, "12/01/2026,-1.00,,,A\n");
