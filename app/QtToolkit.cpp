@@ -144,8 +144,9 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     return SaveAnswer::Cancel;
 }
 
-bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
-                        const QString &cancelButton)
+namespace {
+bool ask(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+         const QString &cancelButton, bool confirmIsDefault)
 {
     QMessageBox box(parent);
     box.setIcon(QMessageBox::Question);
@@ -153,10 +154,24 @@ bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &me
     box.setText(message);
     QPushButton *yes = box.addButton(confirmButton, QMessageBox::AcceptRole);
     QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
+    box.setDefaultButton(confirmIsDefault ? yes : no);
+    box.setEscapeButton(no);
     box.exec();
     reactivate(parent);
     return box.clickedButton() == yes;
+}
+} // namespace
+
+bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                        const QString &cancelButton)
+{
+    return ask(parent, title, message, confirmButton, cancelButton, false);
+}
+
+bool QtToolkit::confirmByDefault(QWidget *parent, const QString &title, const QString &message,
+                                 const QString &confirmButton, const QString &otherButton)
+{
+    return ask(parent, title, message, confirmButton, otherButton, true);
 }
 
 bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)

@@ -8,6 +8,7 @@
 // Reading never guesses: a file that is not a list of records whose values are
 // texts and numbers is refused with a message naming the line or the row.
 
+#include "FileIdentity.h"
 #include "Register.h"
 
 #include <QByteArray>
@@ -27,8 +28,11 @@ struct RegisterReadResult {
 // the fault is ("line 12: ...", "row 3: ...") but not the file.
 RegisterReadResult parseRegister(const QByteArray &bytes);
 
-// Reads and parses a file; the error starts with the file's name.
-RegisterReadResult readRegisterFile(const QString &path);
+// Reads and parses a file; the error starts with the path as given. A file
+// that is not a regular file, or larger than InputFile::kMaxBytes, is refused;
+// so is one that changed while it was read. stamp, when given, receives the
+// file as it was read.
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr);
 
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the

@@ -1,15 +1,12 @@
 #include "RegisterFile.h"
 
+#include "InputFile.h"
 #include "RegisterFileParsing.h"
 #include "RunningBalance.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-#include <sys/mman.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace registerfile;
@@ -118,55 +115,36 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
 }
 
 // done, when given, is called once the rows are all read, while the file's
-// bytes are still there.
-RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {})
+// bytes are still there. stamp, when given, is the file as it was read.
+RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {},
+                            FileStamp *stamp = nullptr)
 {
-    auto finish = [&] {
-        if (done)
-            done();
-    };
-    const QFileInfo info(path);
-    const QString name = info.fileName();
     RegisterReadResult r;
-    if (info.isDir()) {
-        r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
-        finish();
-        return r;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
-        finish();
-        return r;
-    }
     // A mapped file is read in place, and the pages already read are given
     // back as the parser goes on: a large register never sits in memory
     // twice, once as its file and once as its records.
-    const qint64 size = file.size();
-    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
-        const auto *first = reinterpret_cast<const char *>(mapped);
-        const long page = sysconf(_SC_PAGESIZE);
-        auto release = [first, page](const char *from, const char *to) {
-            const auto begin = (quintptr(from) - quintptr(first) + quintptr(page) - 1) / quintptr(page) * quintptr(page);
-            const auto end = (quintptr(to) - quintptr(first)) / quintptr(page) * quintptr(page);
-            if (end > begin)
-                madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
-        };
-        r = parse(QByteArray::fromRawData(first, size), release, shown);
-        finish();
-        file.unmap(mapped);
-    } else {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
-            finish();
-            return r;
+    InputFile file(path, InputFile::Access::Map);
+    if (file.ok()) {
+        const QByteArray bytes = file.bytes();
+        const quint64 hash = stamp ? contentHash(bytes) : 0;
+        r = parse(bytes, [&](const char *from, const char *to) { file.release(from, to); }, shown);
+        if (done)
+            done();
+        if (file.finish()) {
+            if (stamp)
+                *stamp = FileStamp::of(file.status(), hash);
+        } else {
+            // What was read is not the file: neither its rows nor its faults.
+            r.rows.clear();
+            r.error.clear();
         }
-        r = parse(bytes, {}, shown);
-        finish();
+    } else if (done) {
+        done();
     }
-    if (!r.ok())
-        r.error = name + u": "_s + r.error;
+    if (!file.ok())
+        r.error = u"%1: cannot be read: %2"_s.arg(path, file.error());
+    else if (!r.ok())
+        r.error = path + u": "_s + r.error;
     return r;
 }
 
@@ -174,15 +152,15 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
 
 RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, nullptr); }
 
-RegisterReadResult readRegisterFile(const QString &path)
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp)
 {
-    RegisterReadResult r = readFile(path, nullptr);
+    RegisterReadResult r = readFile(path, nullptr, {}, stamp);
     if (r.ok()) {
         // A balance beyond what money holds would be shown held at the limit,
         // silently wrong; such a register is refused as a bad amount is.
         Register reg(std::move(r.rows));
         if (const QString why = balanceBeyondLimit(reg); !why.isEmpty())
-            r.error = QFileInfo(path).fileName() + u": "_s + why;
+            r.error = path + u": "_s + why;
         else
             r.rows = std::move(reg.rows());
     }

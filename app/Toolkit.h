@@ -51,6 +51,10 @@ public:
     // A question with two answers; true for the first (confirming) one.
     virtual bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                          const QString &cancelButton) = 0;
+    // The same, for a question whose safe answer is the confirming one: it is
+    // the default, which Return gives; Escape gives the other.
+    virtual bool confirmByDefault(QWidget *parent, const QString &title, const QString &message,
+                                  const QString &confirmButton, const QString &otherButton) = 0;
     // The print dialog for printer; true when the user chose to print.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     // A print preview; paint draws the pages on the printer it is given.

@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 
+#include "FileIdentity.h"
 #include "RunningBalance.h"
 
 #include <cerrno>
@@ -107,6 +108,27 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate)
     if (recalculate == Recalculate::Yes)
         recalculateCheckbook(*doc->array());
     return doc;
+}
+
+int saveRegister(MyDocument &doc, const QString &path)
+{
+    QString why;
+    if (!doc.saveToFile(path, &why)) {
+        error(why);
+        return Failed;
+    }
+    return Ok;
+}
+
+bool outputIsAnInput(const QString &output, const QStringList &inputs, const QString &what)
+{
+    for (const QString &input : inputs) {
+        if (isSameFile(output, input)) {
+            error(u"%1 is %2 %3 itself; write to another file"_s.arg(output, what, input));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace cli

@@ -2,6 +2,7 @@
 
 #include "MyWindowController.h"
 
+#include "FileIdentity.h"
 #include "PrintedRegister.h"
 
 #include <QFile>
@@ -54,13 +55,23 @@ void MyWindowController::printPreview(QObject *)
     m_toolkit.printPreview(m_window, printer, [this](QPrinter &p) { printRegister(*dataArray, p); });
 }
 
+QString MyWindowController::exportPath(const QString &title, const QString &suggested)
+{
+    const QString path = m_toolkit.savePath(m_window, title, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    if (!path.isEmpty() && !myDocument->fileName().isEmpty() && isSameFile(path, myDocument->fileName())) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The PDF cannot replace the register itself.\nPlease choose another name!"_s);
+        return {};
+    }
+    return path;
+}
+
 void MyWindowController::exportPdf(QObject *)
 {
     const QString current = myDocument->fileName();
     const QString suggested = current.isEmpty()
         ? u"Register.pdf"_s
         : QFileInfo(current).absolutePath() + u'/' + QFileInfo(current).completeBaseName() + u".pdf"_s;
-    const QString path = m_toolkit.savePath(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    const QString path = exportPath(u"Export PDF"_s, suggested);
     if (path.isEmpty())
         return;
     recalculateCheckbook();

@@ -15,11 +15,38 @@ namespace {
 
 enum class Overflow { Cut, Whole };
 
+// A control character in a text would act on a terminal (ESC begins an
+// escape sequence, BEL rings) or break the columns (tab, line feed). Each is
+// shown as the symbol Unicode has for it, one character for one, so that the
+// columns stay where they are.
+bool isControl(char16_t c) { return c < 0x20 || (c >= 0x7f && c < 0xa0); }
+
+char16_t shownCharacter(char16_t c)
+{
+    if (c < 0x20)
+        return char16_t(0x2400 + c); // SYMBOL FOR NULL, ... SYMBOL FOR UNIT SEPARATOR
+    if (c == 0x7f)
+        return u'\u2421'; // SYMBOL FOR DELETE
+    if (c >= 0x80 && c < 0xa0)
+        return u'\ufffd';
+    return c;
+}
+
+// Shows the control characters of out from index from on.
+void showControls(QString &out, qsizetype from)
+{
+    for (qsizetype i = from; i < out.size(); ++i)
+        if (isControl(out[i].unicode()))
+            out[i] = QChar(shownCharacter(out[i].unicode()));
+}
+
 void appendColumn(QString &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
+    const qsizetype from = out.size();
     out.append(text);
+    showControls(out, from);
     if (text.size() < width)
         out.append(QString(width - text.size(), u' '));
 }
@@ -36,7 +63,9 @@ void appendColumn(QString &out, QStringView text, qsizetype width, Overflow over
         }
         text = text.first(keep);
     }
+    const qsizetype from = out.size();
     out.append(text);
+    showControls(out, from);
     if (text.size() + padding < width)
         padding = width - text.size();
     if (padding)
@@ -89,13 +118,15 @@ void appendUtf8Column(Utf8Buffer &out, QLatin1StringView text, qsizetype width, 
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
-    bool ascii = true;
+    bool printableAscii = true;
     for (char c : text)
-        ascii &= static_cast<unsigned char>(c) < 0x80;
-    if (ascii) {
+        printableAscii &= static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7f;
+    if (printableAscii) {
         out.append(text.data(), size_t(text.size()));
     } else {
-        const QByteArray utf8 = QString(text).toUtf8();
+        QString shown(text);
+        showControls(shown, 0);
+        const QByteArray utf8 = shown.toUtf8();
         out.append(utf8.constData(), size_t(utf8.size()));
     }
     if (text.size() < width)

@@ -29,6 +29,14 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<bool> printAnswers;
     QStringList asked; // the documents askToSave was asked about
+    struct Question {
+        QString title;
+        QString message;
+        QString confirmButton;
+        QString otherButton;
+        bool confirmIsDefault = false;
+    };
+    std::vector<Question> questions; // every confirm and confirmByDefault, in order
     QDate fixedToday{2026, 12, 7};
 
     void alert(QWidget *, const QString &title, const QString &message, const QString &button) override
@@ -56,8 +64,16 @@ public:
         }
         return next(askAnswers, "save question");
     }
-    bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    bool confirm(QWidget *, const QString &title, const QString &message, const QString &confirmButton,
+                 const QString &cancelButton) override
     {
+        questions.push_back({title, message, confirmButton, cancelButton, false});
+        return next(confirmAnswers, "question");
+    }
+    bool confirmByDefault(QWidget *, const QString &title, const QString &message, const QString &confirmButton,
+                          const QString &otherButton) override
+    {
+        questions.push_back({title, message, confirmButton, otherButton, true});
         return next(confirmAnswers, "question");
     }
     bool printDialog(QWidget *, QPrinter &p) override

@@ -6,6 +6,7 @@
 
 // A toolkit that never blocks and asks nothing, for programs that drive the
 // window without a person: benchmarks and the crash-recovery test's helper.
+// Every question gets its default answer.
 class QuietToolkit : public Toolkit
 {
 public:
@@ -20,6 +21,10 @@ public:
     bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
     {
         return false;
+    }
+    bool confirmByDefault(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
     }
     bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
     bool printAnswer = false;
