@@ -218,7 +218,9 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
         newLock = *lock;
     }
     QString why;
-    if (!document->saveToFile(path, &why)) {
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(windowOf(document), u"Saving \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), false);
+    if (!document->saveToFile(path, &why, progress.get())) {
         m_toolkit.alert(windowOf(document), u"Error"_s,
                         u"The register \u201c%1\u201d could not be saved.\n\n%2"_s.arg(displayName(document), why));
         return false;

@@ -225,9 +225,10 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
     return true;
 }
 
-bool MyDocument::saveToFile(const QString &path, QString *error)
+bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
-    const std::optional<QByteArray> data = dataRepresentationOfType();
+    const std::optional<QByteArray> data =
+        theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
     if (!data) {
         if (error)
             *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());

@@ -6,6 +6,7 @@
 
 #include "EditHistory.h"
 #include "FileIdentity.h"
+#include "Progress.h"
 #include "Register.h"
 
 #include <QByteArray>
@@ -95,7 +96,7 @@ public:
     // Writes the register to path atomically (through a symbolic link, which
     // stays); on success the document takes the file written as its own and
     // counts no unsaved change.
-    bool saveToFile(const QString &path, QString *error);
+    bool saveToFile(const QString &path, QString *error, Progress *progress = nullptr);
     // Reads the document's file again into the same register object, so every
     // share of the register sees the saved rows.
     bool revertToSaved(QString *error);

@@ -9,6 +9,7 @@
 // texts and numbers is refused with a message naming the line or the row.
 
 #include "FileIdentity.h"
+#include "Progress.h"
 #include "Register.h"
 
 #include <QByteArray>
@@ -81,7 +82,8 @@ RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<v
 
 // The old-style text form: "(" records separated by "," ")", each record
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
-QByteArray oldStyleText(const std::vector<RecordPtr> &rows);
+// Progress, when given, is told how far it has come (it cannot stop it).
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress = nullptr);
 
 // The XML form, UTF-8. Texts become <string>, numbers <real> or <integer>.
 // Nothing when a text holds a character XML 1.0 cannot carry (a control

@@ -153,7 +153,7 @@ void appendXmlValue(QByteArray &out, const Value &v)
 
 } // namespace
 
-QByteArray oldStyleText(const std::vector<RecordPtr> &rows)
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
 {
     QByteArray out;
     if (rows.empty())
@@ -161,6 +161,8 @@ QByteArray oldStyleText(const std::vector<RecordPtr> &rows)
     out.reserve(qsizetype(rows.size()) * 120 + 4);
     out.append("(\n");
     for (size_t i = 0; i < rows.size(); ++i) {
+        if (progress)
+            progress->advance(qint64(i), qint64(rows.size()));
         out.append("    {");
         rows[i]->forEachKey([&](QStringView key, const Value &value) {
             appendOldStyle(out, key);
