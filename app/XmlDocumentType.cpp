@@ -1,0 +1,541 @@
+// The XML declaration and document types, for XmlScanner: what the prolog
+// of a register file may hold, read by the rules it always was.
+
+#include "XmlScanner.h"
+
+#include <QStringDecoder>
+
+using namespace Qt::StringLiterals;
+
+namespace registerfile {
+namespace {
+
+bool isEncodingName(const QString &name)
+{
+    if (name.isEmpty() || !((name[0] >= u'a' && name[0] <= u'z') || (name[0] >= u'A' && name[0] <= u'Z')))
+        return false;
+    for (QChar c : name) {
+        const char16_t u = c.unicode();
+        if (!((u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9') || u == u'.'
+              || u == u'_' || u == u'-'))
+            return false;
+    }
+    return true;
+}
+
+bool isPublicId(const QString &id)
+{
+    for (QChar c : id) {
+        const char16_t u = c.unicode();
+        const bool alnum = (u >= u'a' && u <= u'z') || (u >= u'A' && u <= u'Z') || (u >= u'0' && u <= u'9');
+        if (!alnum && (u > 0x7f || !QByteArrayView(" \r\n-'()+,./:=?;!*#@$_%").contains(char(u))))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+// "<?xml" and the white space after it are read.
+void XmlScanner::xmlDeclaration()
+{
+    // Until the declaration has said what the encoding is, bytes beyond ASCII
+    // are taken as UTF-8 at a guess, as they always were.
+    m_inDeclaration = true;
+    if (!takeWord("version", false))
+        unexpected();
+    skipSpace();
+    expect('=');
+    skipSpace();
+    const QString version = literal();
+    std::vector<Attribute> pseudo;
+    for (int spaces = skipSpace(); m_p == m_end || *m_p != '?'; spaces = skipSpace()) {
+        if (spaces == 0)
+            unexpected();
+        // A namespace declared here holds for the whole document, as it did.
+        Attribute a = attribute({});
+        if (!a.qualifiedName.isNull())
+            pseudo.push_back(std::move(a));
+    }
+    expect('?');
+    expect('>');
+    m_inDeclaration = false;
+
+    QString error;
+    QString encoding;
+    if (version != u"1.0")
+        error = version.contains(u' ') ? u"Invalid XML version string."_s : u"Unsupported XML version."_s;
+    bool hasStandalone = false;
+    for (const Attribute &a : pseudo) {
+        if (!error.isNull())
+            break;
+        if (a.prefix.isEmpty() && a.name == u"encoding") {
+            if (hasStandalone)
+                error = u"The standalone pseudo attribute must appear after the encoding."_s;
+            if (!isEncodingName(a.value))
+                error = u"%1 is an invalid encoding name."_s.arg(a.value);
+            else if (!m_encodingKnown && !QStringDecoder(a.value.toUtf8().constData()).isValid())
+                error = u"Encoding %1 is unsupported"_s.arg(a.value);
+            else if (!m_encodingKnown)
+                encoding = a.value;
+        } else if (a.prefix.isEmpty() && a.name == u"standalone") {
+            hasStandalone = true;
+            if (a.value == u"yes")
+                m_standalone = true;
+            else if (a.value == u"no")
+                m_standalone = false;
+            else
+                error = u"Standalone accepts only yes or no."_s;
+        } else {
+            error = u"Invalid attribute in XML declaration."_s;
+        }
+    }
+    if (!error.isNull())
+        malformed(error);
+    if (!encoding.isNull())
+        switchEncoding(encoding, m_p);
+}
+
+// Reads the rest of the document in the encoding its declaration names. As
+// before, the whole file is decoded, and reading goes on as many characters
+// in as the declaration took when it was read as UTF-8.
+void XmlScanner::switchEncoding(const QString &encoding, const char *declarationEnd)
+{
+    QStringDecoder decoder(encoding.toUtf8().constData());
+    if (QByteArrayView(decoder.name()) == "UTF-8")
+        return;
+    const QString text = decoder.decode(QByteArrayView(m_rawFirst, m_rawLast - m_rawFirst));
+    if (decoder.hasError())
+        malformed(u"Encountered incorrectly encoded content."_s);
+    const qsizetype read = QString::fromUtf8(m_rawFirst, declarationEnd - m_rawFirst).size();
+    m_lineBase = line();
+    m_converted = QStringView(text).mid(std::min(read, text.size())).toUtf8();
+    m_docFirst = m_p = m_converted.constData();
+    m_docLast = m_end = m_docFirst + m_converted.size();
+    m_rawIsUtf8 = false;
+    m_views = false;
+}
+
+// "<!DOCTYPE" and the white space after it are read.
+void XmlScanner::doctype()
+{
+    scanName(true);
+    if (m_p != m_end && *m_p == '>') {
+        ++m_p;
+        return;
+    }
+    if (m_p == m_end || *m_p != '[') {
+        requireSpace();
+        if (takeWord("SYSTEM", true)) {
+            literal();
+            m_externalSubset = true;
+        } else if (takeWord("PUBLIC", true)) {
+            publicLiteral();
+            requireSpace();
+            literal();
+            m_externalSubset = true;
+        }
+        skipSpace();
+    }
+    if (m_p != m_end && *m_p == '[') {
+        markupDeclarations();
+        skipSpace();
+    }
+    expect('>');
+}
+
+// The internal subset, from "[" to "]".
+void XmlScanner::markupDeclarations()
+{
+    ++m_p; // '['
+    for (;;) {
+        if (m_p == m_end) {
+            if (m_sources.empty() || !m_sources.back().entity->parameter)
+                unexpected();
+            popSource();
+            continue;
+        }
+        if (skipSpace() > 0)
+            continue;
+        switch (*m_p) {
+        case ']':
+            if (!m_sources.empty() && m_sources.back().entity->parameter)
+                unexpected();
+            ++m_p;
+            return;
+        case '%':
+            parameterReference();
+            continue;
+        case '<':
+            ++m_p;
+            if (m_p != m_end && *m_p == '?') {
+                ++m_p;
+                processingInstruction();
+                continue;
+            }
+            if (m_p != m_end && *m_p == '!') {
+                ++m_p;
+                if (takeWord("--", false))
+                    comment();
+                else if (takeWord("ELEMENT", true))
+                    elementDeclaration();
+                else if (takeWord("ATTLIST", true))
+                    attlistDeclaration();
+                else if (takeWord("ENTITY", true))
+                    entityDeclaration();
+                else if (takeWord("NOTATION", true))
+                    notationDeclaration();
+                else
+                    unexpected();
+                continue;
+            }
+            unexpected();
+        default:
+            unexpected();
+        }
+    }
+}
+
+void XmlScanner::parameterReference()
+{
+    ++m_p; // '%'
+    const QString name = QString::fromUtf8(scanName(false));
+    expect(';');
+    if (Entity *e = m_parameterEntities.value(name)) {
+        m_parameterReferenced = true;
+        if (e->unparsed || e->external) {
+            m_unparsedReferenced = true;
+            return;
+        }
+        referenceEntity(*e);
+        pushSource(*e);
+        return;
+    }
+    if (entitiesMustBeDeclared())
+        malformed(u"Entity '%1' not declared."_s.arg(name));
+}
+
+void XmlScanner::elementDeclaration()
+{
+    scanName(true);
+    requireSpace();
+    if (!takeWord("EMPTY", false) && !takeWord("ANY", false))
+        contentParticles();
+    skipSpace();
+    expect('>');
+}
+
+// A content model: "(#PCDATA)", "(#PCDATA | a | b)*", or groups of names
+// joined by "|" or "," (one kind in a group), each with "?", "*" or "+".
+void XmlScanner::contentParticles()
+{
+    auto occurrence = [&] {
+        if (m_p != m_end && (*m_p == '?' || *m_p == '*' || *m_p == '+'))
+            ++m_p;
+    };
+    expect('(');
+    skipSpace();
+    if (m_p != m_end && *m_p == '#') {
+        ++m_p;
+        if (!takeWord("PCDATA", false))
+            unexpected();
+        skipSpace();
+        bool names = false;
+        while (m_p != m_end && *m_p == '|') {
+            ++m_p;
+            skipSpace();
+            scanName(true);
+            skipSpace();
+            names = true;
+        }
+        expect(')');
+        if (names)
+            expect('*');
+        else if (m_p != m_end && *m_p == '*')
+            ++m_p;
+        return;
+    }
+    std::vector<char> separators{0}; // of each group open, once it has one
+    for (;;) {
+        if (m_p != m_end && *m_p == '(') {
+            ++m_p;
+            skipSpace();
+            separators.push_back(0);
+            continue;
+        }
+        scanName(true);
+        occurrence();
+        for (;;) {
+            skipSpace();
+            if (m_p != m_end && (*m_p == '|' || *m_p == ',')) {
+                if (separators.back() && separators.back() != *m_p)
+                    unexpected();
+                separators.back() = *m_p++;
+                skipSpace();
+                break;
+            }
+            expect(')');
+            occurrence();
+            separators.pop_back();
+            if (separators.empty())
+                return;
+        }
+    }
+}
+
+// An enumeration of name tokens, from after "(" to ")" and white space.
+void XmlScanner::nmtokenList()
+{
+    skipSpace();
+    nmtoken();
+    for (;;) {
+        skipSpace();
+        if (m_p == m_end || *m_p != '|')
+            break;
+        ++m_p;
+        skipSpace();
+        nmtoken();
+    }
+    expect(')');
+    requireSpace();
+}
+
+void XmlScanner::attlistDeclaration()
+{
+    const QString element = QString::fromUtf8(scanName(true));
+    for (;;) {
+        const int spaces = skipSpace();
+        if (m_p != m_end && *m_p == '>') {
+            ++m_p;
+            break;
+        }
+        if (spaces == 0)
+            unexpected();
+        qsizetype prefixLength = 0;
+        const QByteArrayView qname = scanName(true, &prefixLength);
+        requireSpace();
+        DtdAttribute d;
+        if (takeWord("CDATA", true)) {
+            d.isCData = true;
+        } else if (takeWord("ID", true) || takeWord("IDREF", true) || takeWord("IDREFS", true)
+                   || takeWord("ENTITY", true) || takeWord("ENTITIES", true) || takeWord("NMTOKEN", true)
+                   || takeWord("NMTOKENS", true)) {
+        } else if (takeWord("NOTATION", true)) {
+            expect('(');
+            nmtokenList();
+        } else if (m_p != m_end && *m_p == '(') {
+            ++m_p;
+            nmtokenList();
+        } else {
+            unexpected();
+        }
+        bool hasDefault = true;
+        if (m_p != m_end && *m_p == '#') {
+            ++m_p;
+            if (takeWord("REQUIRED", false) || takeWord("IMPLIED", false))
+                hasDefault = false;
+            else if (takeWord("FIXED", false))
+                requireSpace();
+            else
+                unexpected();
+        }
+        if (hasDefault) {
+            const bool empty = m_p + 1 < m_end && (*m_p == '"' || *m_p == '\'') && m_p[1] == *m_p;
+            const QString value = attributeValue();
+            if (!empty) // an empty default was no default
+                d.defaultValue = d.isCData ? value : value.simplified();
+        }
+        d.qualifiedName = QString::fromUtf8(qname);
+        d.prefix = prefixLength ? QString::fromUtf8(qname.first(prefixLength)) : u""_s;
+        d.name = QString::fromUtf8(prefixLength ? qname.sliced(prefixLength + 1) : qname);
+        d.isNamespace = d.prefix == u"xmlns" || (d.prefix.isEmpty() && d.name == u"xmlns");
+        m_dtdAttributes.push_back(std::move(d));
+    }
+    // As before: after an entity kept elsewhere, the declarations of a
+    // document that is not standalone are left waiting for an element.
+    if (m_unparsedReferenced && !m_standalone)
+        return;
+    for (size_t n = m_dtdAttributes.size(); n-- > 0;) {
+        DtdAttribute &d = m_dtdAttributes[n];
+        if (!d.tagName.isNull())
+            break;
+        d.tagName = element;
+        for (size_t i = 0; i < n; ++i) {
+            const DtdAttribute &earlier = m_dtdAttributes[i];
+            if ((earlier.tagName.isNull() || earlier.tagName == element) && earlier.qualifiedName == d.qualifiedName) {
+                d.qualifiedName = QString(); // declared before, which holds
+                break;
+            }
+        }
+    }
+}
+
+void XmlScanner::entityDeclaration()
+{
+    auto e = std::make_unique<Entity>();
+    if (m_p != m_end && *m_p == '%') {
+        ++m_p;
+        requireSpace();
+        e->parameter = true;
+    }
+    e->name = QString::fromUtf8(scanName(false));
+    requireSpace();
+    const bool system = takeWord("SYSTEM", true);
+    if (system || takeWord("PUBLIC", true)) {
+        if (!system) {
+            publicLiteral();
+            requireSpace();
+        }
+        literal();
+        e->external = true;
+        const char *before = m_p;
+        if (skipSpace() > 0 && takeWord("NDATA", true)) {
+            scanName(false);
+            e->unparsed = true;
+        } else {
+            m_p = before;
+        }
+        skipSpace();
+        expect('>');
+        if (e->unparsed && e->parameter)
+            malformed(u"NDATA in parameter entity declaration."_s);
+    } else {
+        e->value = entityValue();
+        skipSpace();
+        expect('>');
+    }
+    if (m_unparsedReferenced && !m_standalone)
+        return;
+    QHash<QString, Entity *> &entities = e->parameter ? m_parameterEntities : m_entities;
+    if (entities.contains(e->name))
+        return; // the first declaration holds
+    e->utf8 = e->value.toUtf8();
+    entities.insert(e->name, e.get());
+    m_ownedEntities.push_back(std::move(e));
+}
+
+void XmlScanner::notationDeclaration()
+{
+    scanName(false);
+    requireSpace();
+    if (takeWord("SYSTEM", true)) {
+        literal();
+    } else if (takeWord("PUBLIC", true)) {
+        publicLiteral();
+        const int spaces = skipSpace();
+        if (m_p == m_end || *m_p != '>') {
+            if (spaces == 0)
+                unexpected();
+            literal();
+        }
+    } else {
+        unexpected();
+    }
+    skipSpace();
+    expect('>');
+}
+
+// A quoted literal: a system identifier, a public one, the version.
+QString XmlScanner::literal()
+{
+    if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+        unexpected();
+    const char quote = *m_p++;
+    QString out;
+    for (;;) {
+        if (m_p == m_end)
+            unexpected();
+        const uchar c = uchar(*m_p);
+        if (c == uchar(quote)) {
+            ++m_p;
+            return out;
+        }
+        if (c >= 0x80) {
+            const char *e = nonAsciiRun(m_p);
+            out += decodeRun(m_p, e);
+            m_p = e;
+            continue;
+        }
+        if (c == '\r') {
+            ++m_p;
+            if (m_p != m_end && *m_p == '\n')
+                ++m_p;
+            out += m_normalizeLiterals ? u' ' : u'\n';
+            continue;
+        }
+        if (c == '\t' || c == '\n' || c == ' ') {
+            out += m_normalizeLiterals ? u' ' : QChar(char16_t(c));
+        } else if (c < 0x20 || c == '<' || c == '&') {
+            unexpected();
+        } else {
+            out += QLatin1Char(char(c));
+        }
+        ++m_p;
+    }
+}
+
+QString XmlScanner::publicLiteral()
+{
+    const QString id = literal();
+    if (!isPublicId(id))
+        malformed(u"%1 is an invalid PUBLIC identifier."_s.arg(id));
+    return id;
+}
+
+// An entity's quoted text: character references are read now, references
+// to entities kept as written, to be expanded where the entity is used.
+QString XmlScanner::entityValue()
+{
+    if (m_p == m_end || (*m_p != '"' && *m_p != '\''))
+        unexpected();
+    const char quote = *m_p++;
+    QString out;
+    for (;;) {
+        if (m_p == m_end) {
+            if (m_sources.empty())
+                unexpected();
+            popSource();
+            continue;
+        }
+        const uchar c = uchar(*m_p);
+        if (c == uchar(quote)) {
+            ++m_p;
+            return out;
+        }
+        if (c >= 0x80) {
+            const char *e = nonAsciiRun(m_p);
+            out += decodeRun(m_p, e);
+            m_p = e;
+            continue;
+        }
+        switch (c) {
+        case '%':
+            unexpected();
+        case '&':
+            ++m_p;
+            if (m_p != m_end && *m_p == '#') {
+                ++m_p;
+                const char32_t v = charReferenceValue();
+                out += QString::fromUcs4(&v, 1);
+            } else {
+                const QByteArrayView name = scanName(false);
+                expect(';');
+                out += u'&' + QString::fromUtf8(name) + u';';
+            }
+            continue;
+        case '\r':
+            ++m_p;
+            if (m_p != m_end && *m_p == '\n')
+                ++m_p;
+            out += u'\n';
+            continue;
+        default:
+            if (c < 0x20 && c != '\t' && c != '\n')
+                unexpected();
+            out += QLatin1Char(char(c));
+            ++m_p;
+        }
+    }
+}
+
+} // namespace registerfile
