@@ -176,4 +176,19 @@ TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
     EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: cannot write to standard output")) << r.err.toStdString();
 }
 
+// "report FILE | head" said "Broken pipe" and exited 1, as if the report had
+// failed; cat and the other tools of a pipeline end quietly.
+TEST_F(CliTest, AReportIntoAPipeClosedEarlyEndsQuietlyNotWithBrokenPipe)
+{
+    QByteArray big = "(\n";
+    for (int i = 0; i < 5000; ++i) // more report than a pipe holds
+        big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
+    big += ")";
+    const QString script = u"\"$0\" report \"$1\" | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}"_s;
+    const ProgramRun r = runProgram(u"bash"_s, {u"-c"_s, script, QString::fromUtf8(CHEQBOOK_CLI),
+                                                file(u"big.ldgr"_s, big)});
+    EXPECT_EQ(r.out, "141\n") << "ended by SIGPIPE, as cat is";
+    EXPECT_EQ(r.err, QString());
+}
+
 } // namespace
