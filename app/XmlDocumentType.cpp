@@ -5,6 +5,8 @@
 
 #include <QStringDecoder>
 
+#include <cstring>
+
 using namespace Qt::StringLiterals;
 
 namespace registerfile {
@@ -104,15 +106,31 @@ void XmlScanner::switchEncoding(const QString &encoding, const char *declaration
     QStringDecoder decoder(encoding.toUtf8().constData());
     if (QByteArrayView(decoder.name()) == "UTF-8")
         return;
+    m_rawIsUtf8 = false;
     const QString text = decoder.decode(QByteArrayView(m_rawFirst, m_rawLast - m_rawFirst));
-    if (decoder.hasError())
-        malformed(u"Encountered incorrectly encoded content."_s);
-    const qsizetype read = QString::fromUtf8(m_rawFirst, declarationEnd - m_rawFirst).size();
+    if (decoder.hasError()) {
+        // The old reading put replacement characters in where the decoding
+        // came from ICU, and so changed the text without a word.
+        QStringDecoder lines(encoding.toUtf8().constData());
+        const char *from = m_rawFirst;
+        for (;;) {
+            const void *lf = std::memchr(from, '\n', size_t(m_rawLast - from));
+            const char *to = lf ? static_cast<const char *>(lf) + 1 : m_rawLast;
+            lines.decode(QByteArrayView(from, to - from));
+            if (lines.hasError() || to == m_rawLast)
+                break;
+            from = to;
+        }
+        checkRawText();
+        throw ParseError{u"line %1: the file holds bytes that are not %2 text, which its XML declaration says it is"_s
+                             .arg(lineAt(m_rawFirst, from))
+                             .arg(encoding)};
+    }
+    const qsizetype read = utf8Text(m_rawFirst, declarationEnd - m_rawFirst).size();
     m_lineBase = line();
     m_converted = QStringView(text).mid(std::min(read, text.size())).toUtf8();
     m_docFirst = m_p = m_converted.constData();
     m_docLast = m_end = m_docFirst + m_converted.size();
-    m_rawIsUtf8 = false;
     m_views = false;
 }
 
@@ -199,7 +217,7 @@ void XmlScanner::markupDeclarations()
 void XmlScanner::parameterReference()
 {
     ++m_p; // '%'
-    const QString name = QString::fromUtf8(scanName(false));
+    const QString name = utf8Text(scanName(false));
     expect(';');
     if (Entity *e = m_parameterEntities.value(name)) {
         m_parameterReferenced = true;
@@ -302,7 +320,7 @@ void XmlScanner::nmtokenList()
 
 void XmlScanner::attlistDeclaration()
 {
-    const QString element = QString::fromUtf8(scanName(true));
+    const QString element = utf8Text(scanName(true));
     for (;;) {
         const int spaces = skipSpace();
         if (m_p != m_end && *m_p == '>') {
@@ -345,9 +363,9 @@ void XmlScanner::attlistDeclaration()
             if (!empty) // an empty default was no default
                 d.defaultValue = d.isCData ? value : value.simplified();
         }
-        d.qualifiedName = QString::fromUtf8(qname);
-        d.prefix = prefixLength ? QString::fromUtf8(qname.first(prefixLength)) : u""_s;
-        d.name = QString::fromUtf8(prefixLength ? qname.sliced(prefixLength + 1) : qname);
+        d.qualifiedName = utf8Text(qname);
+        d.prefix = prefixLength ? utf8Text(qname.first(prefixLength)) : u""_s;
+        d.name = utf8Text(prefixLength ? qname.sliced(prefixLength + 1) : qname);
         d.isNamespace = d.prefix == u"xmlns" || (d.prefix.isEmpty() && d.name == u"xmlns");
         m_dtdAttributes.push_back(std::move(d));
     }
@@ -378,7 +396,7 @@ void XmlScanner::entityDeclaration()
         requireSpace();
         e->parameter = true;
     }
-    e->name = QString::fromUtf8(scanName(false));
+    e->name = utf8Text(scanName(false));
     requireSpace();
     const bool system = takeWord("SYSTEM", true);
     if (system || takeWord("PUBLIC", true)) {
@@ -520,7 +538,7 @@ QString XmlScanner::entityValue()
             } else {
                 const QByteArrayView name = scanName(false);
                 expect(';');
-                out += u'&' + QString::fromUtf8(name) + u';';
+                out += u'&' + utf8Text(name) + u';';
             }
             continue;
         case '\r':

@@ -80,7 +80,7 @@ public:
 private:
     static constexpr std::ptrdiff_t kReleaseStep = 16 << 20;
 
-    QString nameText() const { return QString::fromUtf8(m_xml.name()); }
+    QString nameText() const { return utf8Text(m_xml.name()); }
 
     // What was read a step ago is let go: the latest records may still be in
     // use while the next are read.
@@ -164,7 +164,14 @@ template <typename Builder>
 void parseWith(const XmlInput &input, const std::function<void(const char *, const char *)> &release, Builder &builder)
 {
     XmlScanner xml(input.first, input.last, input.encodingKnown, input.views);
-    PlistParser(xml, builder, input.first, release).parse();
+    try {
+        PlistParser(xml, builder, input.first, release).parse();
+    } catch (const ParseError &) {
+        // A row refused for its amount, too, is refused first for what the
+        // file as a whole is not.
+        xml.refuseIfNotText();
+        throw;
+    }
 }
 
 } // namespace

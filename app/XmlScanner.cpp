@@ -2,6 +2,7 @@
 
 #include "XmlNameChars.h"
 
+#include <QStringDecoder>
 #include <QUtf8StringView>
 
 #include <array>
@@ -98,6 +99,12 @@ char32_t decodeOne(const char *p, const char *end, int *length)
 }
 
 } // namespace
+
+QString utf8Text(QByteArrayView bytes)
+{
+    return QStringDecoder(QStringConverter::Utf8, QStringConverter::Flag::ConvertInitialBom | QStringConverter::Flag::Stateless)
+        .decode(bytes);
+}
 
 XmlScanner::XmlScanner(const char *first, const char *last, bool encodingKnown, bool views)
     : m_docFirst(first), m_docLast(last), m_rawFirst(first), m_rawLast(last), m_encodingKnown(encodingKnown),
@@ -198,7 +205,7 @@ const char *XmlScanner::nonAsciiRun(const char *p)
 // the end of the basic plane are no XML characters.
 QString XmlScanner::decodeRun(const char *b, const char *e)
 {
-    QString s = QString::fromUtf8(b, e - b);
+    QString s = utf8Text(b, e - b);
     for (QChar c : s)
         if (c.unicode() >= 0xfffe)
             malformed(u"Invalid XML character."_s);
@@ -276,7 +283,7 @@ void XmlScanner::unexpected()
     }
     if (c >= 0x80) {
         const char *e = nonAsciiRun(m_p);
-        const QString s = QString::fromUtf8(m_p, e - m_p);
+        const QString s = utf8Text(m_p, e - m_p);
         malformed(u"Unexpected \u201c%1\u201d."_s.arg(s.left(s.at(0).isHighSurrogate() ? 2 : 1)));
     }
     malformed(u"Unexpected \u201c%1\u201d."_s.arg(QLatin1Char(char(c))));
@@ -297,7 +304,7 @@ QByteArrayView XmlScanner::scanName(bool qualified, qsizetype *prefixLength)
         unexpected();
     if (uchar(*m_p) >= 0x80) {
         const char *e = nonAsciiRun(m_p);
-        const QString first = QString::fromUtf8(m_p, std::min<qsizetype>(e - m_p, 4)).left(1);
+        const QString first = utf8Text(m_p, std::min<qsizetype>(e - m_p, 4)).left(1);
         if (first.isEmpty() || first.at(0).unicode() >= 0xfffe)
             unexpected();
         m_p = e;
@@ -330,7 +337,7 @@ QByteArrayView XmlScanner::scanName(bool qualified, qsizetype *prefixLength)
     }
     // The old reading cut longer names short and went on with the rest as
     // something else.
-    if (m_p - b > 4096 && QString::fromUtf8(b, m_p - b).size() > 4096)
+    if (m_p - b > 4096 && utf8Text(b, m_p - b).size() > 4096)
         malformed(u"a name is longer than 4096 characters"_s);
     if (prefixLength)
         *prefixLength = colon >= 0 ? colon : 0;
@@ -352,7 +359,7 @@ bool XmlScanner::isNCName(QByteArrayView name)
                 return false;
         return true;
     }
-    const QString s = QString::fromUtf8(name);
+    const QString s = utf8Text(name);
     for (qsizetype i = 0; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
         if ((i == 0 && !isXmlNameStart(c)) || !isXmlNameChar(c))
@@ -458,16 +465,16 @@ XmlScanner::Attribute XmlScanner::attribute(QByteArrayView elementName)
     skipSpace();
     const QString value = attributeValue();
     Attribute a;
-    a.qualifiedName = QString::fromUtf8(qname);
+    a.qualifiedName = utf8Text(qname);
     if (prefixLength)
-        a.prefix = QString::fromUtf8(qname.first(prefixLength));
-    a.name = QString::fromUtf8(prefixLength ? qname.sliced(prefixLength + 1) : qname);
+        a.prefix = utf8Text(qname.first(prefixLength));
+    a.name = utf8Text(prefixLength ? qname.sliced(prefixLength + 1) : qname);
     if (a.prefix.isEmpty() && a.name == u"xmlns") {
         declareNamespace(QString(), value, false);
         return {};
     }
     a.value = value;
-    const QString element = QString::fromUtf8(elementName);
+    const QString element = utf8Text(elementName);
     for (const DtdAttribute &d : m_dtdAttributes) {
         if (!d.isCData && !d.tagName.isNull() && d.tagName == element && d.qualifiedName == a.qualifiedName) {
             a.value = a.value.split(u' ', Qt::SkipEmptyParts).join(u' ');
@@ -504,11 +511,11 @@ bool XmlScanner::namespaceDeclared(QStringView prefix) const
 void XmlScanner::resolveTag(QByteArrayView qname, qsizetype prefixLength, const std::vector<Attribute> &attributes)
 {
     if (m_dtdAttributes.empty() && attributes.empty()) {
-        if (prefixLength && !namespaceDeclared(QString::fromUtf8(qname.first(prefixLength))))
-            malformed(u"Namespace prefix '%1' not declared"_s.arg(QString::fromUtf8(qname.first(prefixLength))));
+        if (prefixLength && !namespaceDeclared(utf8Text(qname.first(prefixLength))))
+            malformed(u"Namespace prefix '%1' not declared"_s.arg(utf8Text(qname.first(prefixLength))));
         return;
     }
-    const QString element = QString::fromUtf8(qname);
+    const QString element = utf8Text(qname);
     auto present = [&](const QString &name) {
         for (const Attribute &a : attributes)
             if (a.qualifiedName == name)
@@ -531,7 +538,7 @@ void XmlScanner::resolveTag(QByteArrayView qname, qsizetype prefixLength, const 
         malformed(u"Namespace prefix '%1' not declared"_s.arg(prefix));
     };
     if (prefixLength)
-        uriOf(QString::fromUtf8(qname.first(prefixLength)));
+        uriOf(utf8Text(qname.first(prefixLength)));
     std::vector<QString> uris;
     for (size_t i = 0; i < attributes.size(); ++i) {
         uris.push_back(attributes[i].prefix.isEmpty() ? QString() : uriOf(attributes[i].prefix));
@@ -585,7 +592,7 @@ QString XmlScanner::attributeValue()
             }
             const QByteArrayView name = scanName(false);
             expect(';');
-            const QString n = QString::fromUtf8(name);
+            const QString n = utf8Text(name);
             Entity *e = m_entities.value(n);
             if (!e) {
                 if (entitiesMustBeDeclared())
@@ -889,7 +896,7 @@ char32_t XmlScanner::charReferenceValue()
 
 void XmlScanner::entityReference(Text *into, QByteArrayView name)
 {
-    const QString n = QString::fromUtf8(name);
+    const QString n = utf8Text(name);
     Entity *e = m_entities.value(n);
     if (!e) {
         if (m_validating)
@@ -1015,7 +1022,7 @@ void XmlScanner::processingInstruction()
     if (xml)
         malformed(u"XML declaration not at start of document."_s);
     if (!isNCName(target))
-        malformed(u"%1 is an invalid processing instruction name."_s.arg(QString::fromUtf8(target)));
+        malformed(u"%1 is an invalid processing instruction name."_s.arg(utf8Text(target)));
 }
 
 // Characters up to the terminator, which is read too: the text of a comment,

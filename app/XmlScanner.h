@@ -31,6 +31,11 @@
 
 namespace registerfile {
 
+// The text UTF-8 bytes stand for. Unlike QString::fromUtf8 it keeps a U+FEFF
+// at the start, which is a character like any other inside a file.
+QString utf8Text(QByteArrayView bytes);
+inline QString utf8Text(const char *b, qsizetype n) { return utf8Text(QByteArrayView(b, n)); }
+
 class XmlScanner
 {
 public:
@@ -77,6 +82,9 @@ public:
     void checkUtf8Upto(const char *p);
     // The checks left for the end: every byte of the file has been read.
     void finish();
+    // Refuses the file if it is not text: a NUL byte anywhere, or bytes that
+    // are not UTF-8 where they have to be.
+    void refuseIfNotText() { checkRawText(); }
 
 private:
     struct Entity {
