@@ -72,6 +72,15 @@ void BM_ReadXml(benchmark::State &state)
 }
 BENCHMARK(BM_ReadXml)->Unit(benchmark::kMillisecond);
 
+// The XML form as QXmlStreamReader read it, before the one-pass reader.
+void BM_ReadXmlReference(benchmark::State &state)
+{
+    for (auto _ : state)
+        benchmark::DoNotOptimize(parseRegisterReference(xmlBytes()));
+    setRows(state);
+}
+BENCHMARK(BM_ReadXmlReference)->Unit(benchmark::kMillisecond);
+
 void BM_WriteOldStyle(benchmark::State &state)
 {
     for (auto _ : state)
