@@ -4,8 +4,6 @@
 #include "RecordBuilders.h"
 #include "XmlScanner.h"
 
-#include <cstring>
-
 using namespace Qt::StringLiterals;
 
 namespace registerfile {
@@ -40,7 +38,12 @@ std::optional<double> plainReal(QLatin1StringView text)
 template <size_t N>
 bool is(QByteArrayView name, const char (&word)[N])
 {
-    return name.size() == qsizetype(N - 1) && std::memcmp(name.data(), word, N - 1) == 0;
+    if (name.size() != qsizetype(N - 1))
+        return false;
+    for (size_t i = 0; i + 1 < N; ++i)
+        if (name[qsizetype(i)] != word[i])
+            return false;
+    return true;
 }
 
 template <typename Builder>

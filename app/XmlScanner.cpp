@@ -64,6 +64,15 @@ constexpr std::array<bool, 256> kAsciiNameChars = [] {
     return t;
 }();
 
+// For the short names of tags, quicker than a call to memcmp.
+bool sameBytes(const char *a, const char *b, qsizetype n)
+{
+    for (qsizetype i = 0; i < n; ++i)
+        if (a[i] != b[i])
+            return false;
+    return true;
+}
+
 bool isXmlChar(char32_t c)
 {
     return c == 0x9 || c == 0xa || c == 0xd || (c >= 0x20 && c <= 0xd7ff) || (c >= 0xe000 && c <= 0xfffd)
@@ -380,7 +389,7 @@ XmlScanner::Markup XmlScanner::startTag(bool topLevel)
         if (q - m_p <= 4096 && q != m_end && (*q == '>' || empty)) {
             const QByteArrayView name(m_p, q - m_p);
             m_normalizeLiterals = true;
-            m_open.push_back({name, name, m_namespaces.size()});
+            m_open.push({name, name, m_namespaces.size()});
             m_p = q + (empty ? 2 : 1);
             m_pendingEnd = empty;
             if (topLevel && m_seenRoot)
@@ -394,7 +403,7 @@ XmlScanner::Markup XmlScanner::startTag(bool topLevel)
     const QByteArrayView qname = scanName(true, &prefixLength);
     m_normalizeLiterals = true;
     const QByteArrayView local = prefixLength ? qname.sliced(prefixLength + 1) : qname;
-    m_open.push_back({qname, local, m_namespaces.size()});
+    m_open.push({qname, local, m_namespaces.size()});
     if ((prefixLength && !isNCName(qname.first(prefixLength))) || !isNCName(local))
         malformed(u"Invalid XML name."_s);
     std::vector<Attribute> attributes;
@@ -433,11 +442,11 @@ void XmlScanner::endTag()
     if (!m_open.empty()) {
         const Open &open = m_open.back();
         const qsizetype n = open.qname.size();
-        if (m_end - m_p > n && m_p[n] == '>' && std::memcmp(m_p, open.qname.data(), size_t(n)) == 0) {
+        if (m_end - m_p > n && m_p[n] == '>' && sameBytes(m_p, open.qname.data(), n)) {
             m_p += n + 1;
             m_name = open.local;
             m_namespaces.resize(open.namespaces);
-            m_open.pop_back();
+            m_open.pop();
             return;
         }
     }
@@ -447,7 +456,7 @@ void XmlScanner::endTag()
     if (m_open.empty())
         malformed(u"Unexpected end tag."_s);
     const Open open = m_open.back();
-    m_open.pop_back();
+    m_open.pop();
     m_namespaces.resize(open.namespaces);
     m_name = open.local;
     if (open.qname != qname)
@@ -756,8 +765,10 @@ bool XmlScanner::content(Text *into)
 {
     for (;;) {
         const char *b = m_p;
-        while (m_p != m_end && (kClasses[uchar(*m_p)] & Plain))
-            ++m_p;
+        const char *q = b; // a local, so that the loop keeps it in a register
+        for (const char *end = m_end; q != end && (kClasses[uchar(*q)] & Plain);)
+            ++q;
+        m_p = q;
         if (m_p != b) {
             if (!m_sources.empty()) // the old reading counted an entity's line ends after the first character
                 for (const char *q = m_runStart ? b + 1 : b; q < m_p; ++q)
@@ -1085,7 +1096,7 @@ XmlScanner::Event XmlScanner::next()
     if (m_pendingEnd) {
         m_pendingEnd = false;
         const Open open = m_open.back();
-        m_open.pop_back();
+        m_open.pop();
         m_namespaces.resize(open.namespaces);
         return Event::EndElement;
     }

@@ -210,9 +210,29 @@ private:
     struct Open {
         QByteArrayView qname;
         QByteArrayView local;
-        size_t namespaces;
+        size_t namespaces = 0;
     };
-    std::vector<Open> m_open;
+    // A stack that keeps its room: opening and closing an element, which the
+    // reading does several times a row, costs no call.
+    class OpenElements
+    {
+    public:
+        bool empty() const { return m_depth == 0; }
+        size_t size() const { return m_depth; }
+        const Open &back() const { return m_items[m_depth - 1]; }
+        void push(const Open &open)
+        {
+            if (m_depth == m_items.size())
+                m_items.resize(m_depth * 2 + 16);
+            m_items[m_depth++] = open;
+        }
+        void pop() { --m_depth; }
+
+    private:
+        std::vector<Open> m_items;
+        size_t m_depth = 0;
+    };
+    OpenElements m_open;
     QByteArrayView m_name;
     bool m_pendingEnd = false; // an empty element's end, not yet handed on
     bool m_seenRoot = false;
