@@ -40,7 +40,10 @@ public:
 
     void begin() { m_record = makeRecord(); }
     void set(Key key, Token &&value) { m_record->set(key, this->value(std::move(value))); }
-    void setOther(QString &&key, Token &&value) { m_others.emplace_back(std::move(key), this->value(std::move(value))); }
+    void setOther(QString &&key, Token &&value)
+    {
+        m_others.emplace_back(std::move(key), this->value(std::move(value)));
+    }
     void end(qsizetype rowIndex)
     {
         m_record->setMany(std::move(m_others));

@@ -130,7 +130,6 @@ private:
     // Errors
     [[noreturn]] void malformed(const QString &what);
     [[noreturn]] void unexpected();
-    [[noreturn]] void refuse(const QString &what);
     void checkRawText();
 
     // Names and tags

@@ -48,7 +48,8 @@ TEST(XmlReader, ReadsEveryDocumentAsQXmlStreamReaderDid)
         {"carriage return kept", described("a&#13;b"), u"a\rb"},
         {"entity", withDoctype("<!ENTITY e \"x&amp;y\">", described("1&e;2")), u"1x&y2"},
         {"nested entities", withDoctype("<!ENTITY e \"[&f;]\"><!ENTITY f \"F\">", described("&e;")), u"[F]"},
-        {"entity carriage returns", withDoctype("<!ENTITY e \"a&#13;b&#13;\">", described("&e;|&e;")), u"a\nb\n|a\nb\n"},
+        {"entity carriage returns", withDoctype("<!ENTITY e \"a&#13;b&#13;\">", described("&e;|&e;")),
+         u"a\nb\n|a\nb\n"},
         {"entity first carriage return", withDoctype("<!ENTITY e \"&#13;b\">", described("x&e;")), u"x\rb"},
         {"parameter entity", withDoctype("<!ENTITY % p \"<!ENTITY e 'pv'>\"> %p;", described("&e;")), u"pv"},
         {"element declarations",
@@ -104,7 +105,8 @@ TEST(XmlReader, ReadsEveryDocumentAsQXmlStreamReaderDid)
     for (const auto &c : cases) {
         const RegisterReadResult read = parseRegister(c.file);
         EXPECT_EQ(invariants::xmlReadersAgree(c.file, read), QString()) << c.what;
-        EXPECT_TRUE(description(read).startsWith(QStringView(c.read))) << c.what << ": " << description(read).toStdString();
+        EXPECT_TRUE(description(read).startsWith(QStringView(c.read)))
+            << c.what << ": " << description(read).toStdString();
     }
 }
 
