@@ -10,10 +10,11 @@
 // file, expanded where they are referenced, at most 4096 characters more from
 // one reference), character references, CDATA, comments, processing
 // instructions and namespaces, down to the odd corners where that reading
-// differs from the XML recommendation. Three things it let through are
-// refused: an entity kept in another file and a reference to an entity the
-// file does not declare (their text was lost without a word), and a name
-// longer than 4096 characters (it was read as another name).
+// differs from the XML recommendation. What it let through by changing the
+// text is refused: an entity kept in another file and a reference to an
+// entity the file does not declare (their text was lost without a word),
+// bytes the declared encoding cannot decode (replacement characters were put
+// in), and a name longer than 4096 characters (it was read as another name).
 //
 // Text is copied only where it must be: a text of plain ASCII in the file
 // itself is handed on as a view of its bytes.
