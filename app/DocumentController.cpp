@@ -3,12 +3,12 @@
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterWindow.h"
+#include "ReopenList.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -120,13 +120,7 @@ void DocumentController::showDocument(MyDocument *document)
     installMenus(document);
     updateWindow(document);
     QWidget *window = controller->window();
-    // Each new window a little below and right of the one before.
-    if (QScreen *screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        const int step = 28 * ((m_documents.size() - 1) % 8);
-        window->move(area.topLeft() + QPoint(area.width() / 2 - window->width() / 2 + step,
-                                             std::max(0, area.height() / 2 - window->height() / 2) + step));
-    }
+    placeWindow(document);
     window->show();
     window->raise();
     window->activateWindow();
@@ -166,6 +160,7 @@ bool DocumentController::closeDocument(MyDocument *document)
     m_recovery.remove(m_recoveryIds.take(document));
     delete m_recoveryTimers.take(document);
     m_locks.remove(document);
+    windowClosing(document);
     static_cast<RegisterWindow *>(document->windowController()->window())->closeForGood();
     // The close may come from the window's own event; it goes once that is over.
     document->deleteLater();
@@ -184,7 +179,8 @@ bool DocumentController::saveDocumentAs(MyDocument *document)
     const QString suggested = document->fileName().isEmpty()
         ? QDir::home().filePath(displayName(document) + u".ldgr"_s)
         : document->fileName();
-    const QString path = m_toolkit.savePanel(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter);
+    const QString path = m_toolkit.savePath(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter,
+                                            u"ldgr"_s);
     if (path.isEmpty())
         return false;
     return saveDocumentTo(document, path);
@@ -192,7 +188,8 @@ bool DocumentController::saveDocumentAs(MyDocument *document)
 
 bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
 {
-    if (QFileInfo(path).suffix().isEmpty())
+    // A register saved under its own name keeps that name, whatever it is.
+    if (path != document->fileName() && QFileInfo(path).suffix().isEmpty())
         path += u".ldgr"_s;
     path = QFileInfo(path).absoluteFilePath();
     const QString name = QFileInfo(path).fileName();
@@ -258,8 +255,14 @@ bool DocumentController::closeAll()
 
 void DocumentController::quit()
 {
-    if (closeAll())
+    m_quitting = true;
+    m_openAtQuit.clear();
+    const bool closed = closeAll();
+    m_quitting = false;
+    if (closed) {
+        reopen::setRegisters(m_openAtQuit);
         QCoreApplication::quit();
+    }
 }
 
 void DocumentController::scheduleRecovery(MyDocument *document)

@@ -4,8 +4,10 @@
 // register; new, open (and open recent), close, save, save as, revert and
 // quit, with Save / Don't Save / Cancel for unsaved changes.
 
+#include "HelpMenu.h"
 #include "RecoveryStore.h"
 #include "Toolkit.h"
+#include "WindowMemory.h"
 
 #include <QHash>
 #include <QList>
@@ -47,7 +49,7 @@ public:
     // failure (the failure is shown and the document stays modified).
     bool saveDocument(MyDocument *document);
     bool saveDocumentAs(MyDocument *document);
-    // Writes the document to path, adding .ldgr when the name has no extension.
+    // Writes the document to path, adding .ldgr when a new name has no extension.
     bool saveDocumentTo(MyDocument *document, QString path);
     // Rereads the document's file after asking; false when nothing changed.
     bool revertDocument(MyDocument *document);
@@ -66,11 +68,24 @@ public:
     // Offers back, one by one, the registers a Cheqbook that did not close
     // normally left with unsaved changes.
     void offerRecovery();
+    // What Cheqbook does when it starts: offers back what a Cheqbook that
+    // stopped left unsaved, reopens the registers open when it last quit (if
+    // the user wants that), then opens files; a new register when none of
+    // that opened a window.
+    void start(const QStringList &files);
+    // Files another Cheqbook was started with; none brings this Cheqbook's
+    // front window forward. While a question is open they wait for its answer.
+    void openHandedOver(const QStringList &files);
     // How long after a change the recovery copy is written.
     static constexpr int kRecoveryDelayMs = 3000;
 
 private:
     void showDocument(MyDocument *document);
+    // A new window goes where it was when its register was last closed, or
+    // a little below and right of the one before.
+    void placeWindow(MyDocument *document);
+    // Keeps how the window was left, and whether its register is to reopen.
+    void windowClosing(MyDocument *document);
     void installMenus(MyDocument *document);
     void fillRecentMenu(QMenu *menu);
     void updateWindow(MyDocument *document);
@@ -93,4 +108,8 @@ private:
     QHash<const MyDocument *, QTimer *> m_recoveryTimers;
     int m_nextRecoveryId = 0;
     QHash<const MyDocument *, std::shared_ptr<QLockFile>> m_locks;
+    WindowMemory m_windowMemory;
+    bool m_quitting = false;
+    QStringList m_openAtQuit;
+    HelpMenu m_help;
 };

@@ -56,7 +56,7 @@ void DocumentController::installMenus(MyDocument *document)
     file->insertSeparator(windowItems);
     file->addSeparator();
     addItem(file, u"&Quit"_s, Qt::CTRL | Qt::Key_Q, this, [this] { quit(); });
-
+    m_help.addTo(window);
 }
 
 void DocumentController::fillRecentMenu(QMenu *menu)

@@ -2,11 +2,13 @@
 
 #include "AtomicFile.h"
 #include "RegisterFile.h"
+#include "RunningBalance.h"
 
 #include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
+#include <climits>
 
 using namespace Qt::StringLiterals;
 
@@ -26,31 +28,158 @@ RecordPtr MyDocument::objectAtIndex(int row) const
     return theArray->at(row);
 }
 
+QString MyDocument::edit(const QString &name, const std::function<void()> &change)
+{
+    if (m_openStep) {
+        // Part of the step being built.
+        change();
+        return {};
+    }
+    ensureRegister();
+    m_openStep = std::make_unique<EditStep>();
+    m_openStep->name = name;
+    const int changesBefore = m_changeCount;
+    try {
+        change();
+    } catch (...) {
+        m_openStep->undo(*theArray);
+        m_openStep.reset();
+        setChangeCount(changesBefore);
+        throw;
+    }
+    std::unique_ptr<EditStep> step = std::move(m_openStep);
+    if (step->edits.empty())
+        return {};
+    const int firstRow = step->firstBalanceRow();
+    if (firstRow != INT_MAX) {
+        if (const QString why = balanceBeyondLimit(*theArray, firstRow); !why.isEmpty()) {
+            step->undo(*theArray);
+            setChangeCount(changesBefore);
+            return why;
+        }
+    }
+    if (m_changeCount == changesBefore)
+        updateChangeCount(ChangeDone);
+    // The state last saved is reached only back along the history: once a
+    // new step leaves the undone part behind, it is gone.
+    if (m_savedPosition != EditHistory::kLost && m_savedPosition > m_history.position())
+        m_savedPosition = EditHistory::kLost;
+    m_history.push(std::move(step));
+    emit historyChanged();
+    return {};
+}
+
+void MyDocument::setStepRows(RowRuns before, RowRuns after)
+{
+    Q_ASSERT(m_history.canUndo());
+    EditStep &step = *m_history.lastDone();
+    step.rowsBefore = std::move(before);
+    step.rowsAfter = std::move(after);
+}
+
+template <typename F>
+void MyDocument::inStep(F &&f)
+{
+    ensureRegister();
+    if (m_openStep)
+        f();
+    else
+        edit(u"Change"_s, f);
+}
+
+void MyDocument::apply(std::unique_ptr<RegisterEdit> e)
+{
+    Q_ASSERT(m_openStep);
+    e->redo(*theArray);
+    m_openStep->edits.push_back(std::move(e));
+}
+
 bool MyDocument::addData(RecordPtr record, int index)
 {
-    updateChangeCount(ChangeDone);
-    ensureRegister();
-    if (theArray->isEmpty())
-        theArray->append(std::move(record));
-    else
-        theArray->insert(index, std::move(record));
+    inStep([&] {
+        updateChangeCount(ChangeDone);
+        std::vector<RecordPtr> one{std::move(record)};
+        apply(std::make_unique<InsertRows>(theArray->isEmpty() ? 0 : index, std::move(one)));
+    });
     return true;
 }
 
 bool MyDocument::addData(std::vector<RecordPtr> records, int index)
 {
-    setChangeCount(m_changeCount + int(records.size()));
-    ensureRegister();
-    theArray->insert(std::clamp(index, 0, theArray->count()), std::move(records));
+    if (records.empty())
+        return true;
+    inStep([&] {
+        setChangeCount(m_changeCount + int(records.size()));
+        apply(std::make_unique<InsertRows>(std::clamp(index, 0, theArray->count()), std::move(records)));
+    });
     return true;
 }
 
 bool MyDocument::remData(const RecordPtr &record)
 {
-    updateChangeCount(ChangeDone);
-    if (theArray)
-        theArray->remove(record.get());
+    inStep([&] {
+        updateChangeCount(ChangeDone);
+        if (const int row = theArray->indexOf(record.get()); row >= 0)
+            apply(std::make_unique<RemoveRow>(row, record));
+    });
     return true;
+}
+
+void MyDocument::setValue(int row, QStringView key, Value value)
+{
+    inStep([&] {
+        Q_ASSERT(row >= 0 && row < theArray->count());
+        Value before = (*theArray)[row].value(key);
+        apply(std::make_unique<SetValue>(row, key.toString(), std::move(before), std::move(value)));
+    });
+}
+
+void MyDocument::reorder(std::vector<int> order)
+{
+    inStep([&] { apply(std::make_unique<ReorderRows>(*theArray, std::move(order))); });
+}
+
+void MyDocument::recalculateBalances()
+{
+    inStep([&] { apply(std::make_unique<RecomputeTotals>(*theArray, RecomputeTotals::How::Recalculate, 0)); });
+}
+
+void MyDocument::carryBalances(int fromRow)
+{
+    inStep([&] { apply(std::make_unique<RecomputeTotals>(*theArray, RecomputeTotals::How::Carry, fromRow)); });
+}
+
+const EditStep *MyDocument::undo()
+{
+    if (!theArray)
+        return nullptr;
+    const EditStep *step = m_history.undo(*theArray);
+    if (step)
+        afterHistoryMove();
+    return step;
+}
+
+const EditStep *MyDocument::redo()
+{
+    if (!theArray)
+        return nullptr;
+    const EditStep *step = m_history.redo(*theArray);
+    if (step)
+        afterHistoryMove();
+    return step;
+}
+
+void MyDocument::afterHistoryMove()
+{
+    setChangeCount(m_history.position() == m_savedPosition ? 0 : m_changeCount + 1);
+    emit historyChanged();
+}
+
+void MyDocument::startHistory(size_t savedPosition)
+{
+    m_history.clear();
+    m_savedPosition = savedPosition;
+    emit historyChanged();
 }
 
 void MyDocument::updateChangeCount(ChangeType)
@@ -92,6 +221,7 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(path);
     m_diskStamp = stampOf(path);
+    startHistory(0);
     return true;
 }
 
@@ -111,6 +241,7 @@ bool MyDocument::saveToFile(const QString &path, QString *error)
     }
     setFileName(path);
     m_diskStamp = stampOf(path);
+    m_savedPosition = m_history.position();
     setChangeCount(0);
     return true;
 }
@@ -144,6 +275,7 @@ bool MyDocument::revertToSaved(QString *error)
     ensureRegister();
     theArray->assign(std::move(r.rows));
     m_diskStamp = stampOf(m_fileName);
+    startHistory(0);
     setChangeCount(0);
     return true;
 }
@@ -154,6 +286,7 @@ void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &origina
     theArray->assign(std::move(rows));
     setFileName(originalPath);
     m_diskStamp = stampOf(originalPath);
+    startHistory(EditHistory::kLost);
     setChangeCount(m_changeCount + 1);
 }
 

@@ -4,12 +4,14 @@
 // window controller), reads it from a register file, writes it back, and
 // counts the changes not yet saved.
 
+#include "EditHistory.h"
 #include "Register.h"
 
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -33,6 +35,19 @@ public:
     int count() const;
     // The record object at a row (changes to it change the register).
     RecordPtr objectAtIndex(int row) const;
+    // --- Changing the register. These are the only ways the register changes;
+    // each edit is kept in the history, so that every change can be undone.
+
+    // Runs change, whose edits become one step of the history under name (what
+    // the Edit menu shows: "Delete “Hy-Vee”"). A step that would take a
+    // balance beyond what money can hold is taken back whole: the register and
+    // the change count are as they were, and the message names the row.
+    // Otherwise returns an empty string. A step that changed something marks
+    // at least one change. Edits made outside edit() are a step each.
+    QString edit(const QString &name, const std::function<void()> &change);
+    // The rows to select once the last step is undone, and once it is done again.
+    void setStepRows(RowRuns before, RowRuns after);
+
     // Marks one change, then inserts the record before index; on an empty
     // register the record is appended whatever the index.
     bool addData(RecordPtr record, int index);
@@ -44,9 +59,29 @@ public:
     // Marks one change, then takes that very record out of the register (a
     // record the register does not hold removes nothing).
     bool remData(const RecordPtr &record);
+    // Stores a value under a key of a row (a null value removes the key).
+    // Marks nothing itself: the command does.
+    void setValue(int row, QStringView key, Value value);
+    void setValue(int row, Key key, Value value) { setValue(row, QString(keyName(key)), std::move(value)); }
+    // Puts the rows in a new order (row i becomes the row that was at
+    // order[i]) and works out every balance again.
+    void reorder(std::vector<int> order);
+    // Every balance worked out again as a money number, from row 0 down.
+    void recalculateBalances();
+    // The balances from a row down carried as money text, as a cell edit does.
+    void carryBalances(int fromRow);
+
     void updateChangeCount(ChangeType change = ChangeDone);
     int changeCount() const { return m_changeCount; }
     bool isDocumentEdited() const { return m_changeCount != 0; }
+
+    // --- Undo and redo.
+    const EditHistory &history() const { return m_history; }
+    // Takes back the last step (or does again the last one undone) and
+    // returns it; null when there is none. Back at the state last saved the
+    // document counts no unsaved change; anywhere else it counts one more.
+    const EditStep *undo();
+    const EditStep *redo();
 
     // The old-style text of the whole register; nothing when there is no register.
     std::optional<QByteArray> dataRepresentationOfType(QStringView type = {}) const;
@@ -82,13 +117,27 @@ public:
 signals:
     void changeCountChanged(int count);
     void fileNameChanged(const QString &path);
+    // A step was added, undone or done again, or the history was emptied.
+    void historyChanged();
 
 private:
     void setChangeCount(int count);
+    // Runs f as part of the step being built, or as a step of its own.
+    template <typename F>
+    void inStep(F &&f);
+    // Makes an edit and keeps it in the step being built.
+    void apply(std::unique_ptr<RegisterEdit> edit);
+    void afterHistoryMove();
+    // A fresh register from a file or a copy: no step leads back from it.
+    void startHistory(size_t savedPosition);
 
     RegisterPtr theArray;
     MyWindowController *controller = nullptr;
     int m_changeCount = 0;
+    EditHistory m_history;
+    std::unique_ptr<EditStep> m_openStep;
+    // Where the history stood when the register was last saved or read.
+    size_t m_savedPosition = 0;
     QString m_fileName;
     // What the file looked like when last read or written.
     struct DiskStamp {

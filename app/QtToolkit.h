@@ -15,14 +15,15 @@ public:
     using Toolkit::alert;
     void beep() override;
     QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) override;
-    QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath,
-                      const QString &filter) override;
+    QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter,
+                      const QString &defaultSuffix) override;
     SaveAnswer askToSave(QWidget *parent, const QString &documentName) override;
     bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                  const QString &cancelButton) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     QPrinter &sharedPrinter() override;
+    std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) override;
     QDate today() const override;
 
 private:

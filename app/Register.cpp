@@ -26,3 +26,14 @@ int Register::remove(const Record *record)
         removeAt(row);
     return row;
 }
+
+void reorderRows(Register &reg, const std::vector<int> &order)
+{
+    Q_ASSERT(order.size() == size_t(reg.count()));
+    std::vector<RecordPtr> &rows = reg.rows();
+    std::vector<RecordPtr> reordered;
+    reordered.reserve(order.size());
+    for (int from : order)
+        reordered.push_back(std::move(rows[size_t(from)]));
+    reg.assign(std::move(reordered));
+}

@@ -45,3 +45,7 @@ private:
 };
 
 using RegisterPtr = std::shared_ptr<Register>;
+
+// Puts the rows in a new order: row i becomes the row that was at order[i].
+// order must name every row once.
+void reorderRows(Register &reg, const std::vector<int> &order);

@@ -1,6 +1,7 @@
 #include "RegisterFile.h"
 
 #include "RegisterFileParsing.h"
+#include "RunningBalance.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -199,7 +200,20 @@ RegisterReadResult parseRegisterReference(const QByteArray &input)
     return parse(input, {}, nullptr, XmlReader::Reference);
 }
 
-RegisterReadResult readRegisterFile(const QString &path) { return readFile(path, nullptr); }
+RegisterReadResult readRegisterFile(const QString &path)
+{
+    RegisterReadResult r = readFile(path, nullptr);
+    if (r.ok()) {
+        // A balance beyond what money holds would be shown held at the limit,
+        // silently wrong; such a register is refused as a bad amount is.
+        Register reg(std::move(r.rows));
+        if (const QString why = balanceBeyondLimit(reg); !why.isEmpty())
+            r.error = QFileInfo(path).fileName() + u": "_s + why;
+        else
+            r.rows = std::move(reg.rows());
+    }
+    return r;
+}
 
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each)
 {

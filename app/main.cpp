@@ -1,19 +1,20 @@
 // Cheqbook: a checkbook register for the desktop.
 
+#include "AppIdentity.h"
 #include "DocumentController.h"
 #include "QtToolkit.h"
+#include "SingleInstance.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
-    QApplication::setOrganizationName(u"Cheqbook"_s);
-    QApplication::setApplicationName(u"Cheqbook"_s);
-    QApplication::setApplicationVersion(u"0.1"_s);
+    setApplicationIdentity(QStringLiteral(CHEQBOOK_VERSION));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(u"A checkbook register for the desktop."_s);
@@ -22,11 +23,18 @@ int main(int argc, char **argv)
     parser.addPositionalArgument(u"files"_s, u"Register files (.ldgr) to open."_s, u"[FILE...]"_s);
     parser.process(app);
 
+    // Paths are passed on whole: the running Cheqbook works in another folder.
+    QStringList files;
+    for (const QString &file : parser.positionalArguments())
+        files << QFileInfo(file).absoluteFilePath();
+
+    SingleInstance instance(SingleInstance::defaultServerName());
+    if (instance.start(files) == SingleInstance::Start::HandedOver)
+        return 0;
+
     QtToolkit toolkit;
     DocumentController documents(toolkit);
-    documents.offerRecovery();
-    documents.openDocuments(parser.positionalArguments());
-    if (documents.documents().isEmpty())
-        documents.newDocument();
+    QObject::connect(&instance, &SingleInstance::filesReceived, &documents, &DocumentController::openHandedOver);
+    documents.start(files);
     return app.exec();
 }

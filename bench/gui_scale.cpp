@@ -1,7 +1,8 @@
 // The register window on a large register, measured headless: opening to the
-// first paint, then one append, one delete, one amount edit in row 0. Each
-// figure is printed in milliseconds; bench/run turns them into ratios. With
-// --open, only the opening is measured.
+// first paint, then one append, one delete, one amount edit in row 0, and
+// the undo and redo of the commands that touch every row. Each figure is
+// printed in milliseconds; bench/run turns them into ratios. With --open,
+// only the opening is measured.
 
 #include "QuietToolkit.h"
 #include "MyDocument.h"
@@ -47,7 +48,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(u"CheqbookBench"_s);
     const bool openOnly = argc > 2 && std::strcmp(argv[2], "--open") == 0;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr [--open]\n");
+        std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr [STATEMENT.csv | --open]\n");
         return 2;
     }
     QuietToolkit toolkit;
@@ -78,11 +79,23 @@ int main(int argc, char **argv)
     paint(w);
     std::printf("append %.1f\n", ms(t));
 
+    // Undo and redo, each timed as the command was: the work, then a paint.
+    auto undoRedo = [&](const char *what) {
+        t.restart();
+        c->undo(w);
+        paint(w);
+        std::printf("undo_%s %.1f\n", what, ms(t));
+        c->redo(w);
+        paint(w);
+        std::printf("redo_%s %.1f\n", what, ms(t));
+    };
+
     c->selectRowIndexes(1, false);
     t.restart();
     c->deleteTransaction(w);
     paint(w);
     std::printf("delete %.1f\n", ms(t));
+    undoRedo("delete");
 
     QAbstractItemModel *model = c->tableView()->model();
     t.restart();
@@ -105,6 +118,16 @@ int main(int argc, char **argv)
     c->showSortWarning(w);
     paint(w);
     std::printf("sort %.1f\n", ms(t));
+    undoRedo("sort");
+    std::printf("history_bytes %.1f\n", double(doc.history().size()));
+
+    if (argc > 2) {
+        t.restart();
+        c->importFile(QString::fromLocal8Bit(argv[2]));
+        paint(w);
+        std::printf("import %.1f\n", ms(t));
+        undoRedo("import");
+    }
 
     const QString pdf = QDir::temp().filePath(u"cheqbook-gui-scale.pdf"_s);
     toolkit.printer.setOutputFormat(QPrinter::PdfFormat);

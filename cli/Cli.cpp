@@ -81,6 +81,16 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
         } else if (arg == u"--") {
             a.positional += args.mid(i + 1);
             break;
+        } else if (arg.startsWith(u"--") && acceptedFlags.contains(arg.section(u'=', 0, 0) + u'=')) {
+            const QString name = arg.section(u'=', 0, 0);
+            if (arg.contains(u'=')) {
+                a.values.insert(name, arg.section(u'=', 1));
+            } else if (i + 1 < args.size()) {
+                a.values.insert(name, args[++i]);
+            } else {
+                a.problem = u"%1 needs a value"_s.arg(arg);
+                return a;
+            }
         } else if (arg.startsWith(u'-') && arg.size() > 1) {
             if (!acceptedFlags.contains(arg)) {
                 a.problem = u"unknown option %1"_s.arg(arg);

@@ -5,6 +5,7 @@
 #include "MyDocument.h"
 
 #include <QByteArrayView>
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
@@ -28,13 +29,15 @@ struct Arguments {
     QStringList positional;
     QString output;      // -o / --output
     QStringList flags;   // other options, as given
+    QHash<QString, QString> values; // options that take a value, by name ("--date")
     bool help = false;
     QString problem;     // a usage error
 };
 
 // Splits a command's arguments: "-o OUT" / "--output OUT" / "-oOUT", "--help"
-// / "-h", and the flags a command accepts; anything else starting with "-" is
-// a usage error.
+// / "-h", and the flags a command accepts; a flag accepted as "--name=" takes
+// a value, as "--name VALUE" or "--name=VALUE". Anything else starting with
+// "-" is a usage error.
 Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
 
 // Opens a register file as the window has it just after opening: read, with

@@ -4,6 +4,9 @@
 #include "BatchQueue.h"
 
 #include "AtomicFile.h"
+#include "DateReader.h"
+#include "DateSort.h"
+#include "ReconciliationReport.h"
 #include "RegisterFile.h"
 #include "Report.h"
 #include "Rollover.h"
@@ -11,6 +14,7 @@
 #include "StatementImport.h"
 
 #include <QCoreApplication>
+#include <QDate>
 #include <QFileInfo>
 #ifdef CHEQBOOK_PRINT
 #include "PrintedRegister.h"
@@ -75,13 +79,21 @@ int runReport(const Arguments &a)
     });
     Utf8ReportWriter report;
     Cents total = 0;
+    qint64 rows = 0;
+    QString beyond; // a balance beyond what money holds is refused, not shown held at the limit
     // Every row's Amount as the window shows it, and fresh balances.
-    while (std::optional<Queue::Batch> batch = queue.pop())
-        for (const ShownRow &row : *batch)
+    while (std::optional<Queue::Batch> batch = queue.pop()) {
+        for (const ShownRow &row : *batch) {
+            ++rows;
+            if (beyond.isEmpty() && !centsInRange(total + row.amount.cents().cents))
+                beyond = u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(),
+                                         balanceBeyondLimitMessage(total + row.amount.cents().cents, rows - 1));
             total = report.add(row, total);
+        }
+    }
     reader.join();
-    if (!read.ok()) {
-        error(read.error);
+    if (!read.ok() || !beyond.isEmpty()) {
+        error(read.ok() ? beyond : read.error);
         return Failed;
     }
     report.flush([](QByteArrayView chunk) { writeOut(chunk); });
@@ -161,8 +173,10 @@ int runImport(const Arguments &a)
             continue;
         }
         const QString name = QFileInfo(statementPath).fileName();
+        if (r.nothingToImport)
+            error(u"%1: %2"_s.arg(name, kNothingToImportMessage));
         for (const SkippedLine &skipped : r.skipped)
-            error(u"%1: line %2 not imported: %3"_s.arg(name, QString::number(skipped.lineNumber), skipped.reason));
+            error(u"%1: %2 not imported: %3"_s.arg(name, skipped.lines(), skipped.reason));
     }
     if (failed)
         return Failed;
@@ -172,6 +186,62 @@ int runImport(const Arguments &a)
         return Failed;
     }
     return Ok;
+}
+
+int runSort(const Arguments &a)
+{
+    const QString &registerPath = a.positional[0];
+    auto doc = openRegister(registerPath);
+    if (!doc)
+        return Failed;
+    if (const QString failure = sortByDate(*doc, QDate::currentDate()); !failure.isEmpty()) {
+        error(u"%1: %2"_s.arg(QFileInfo(registerPath).fileName(), failure));
+        return Failed;
+    }
+    QString why;
+    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
+        error(why);
+        return Failed;
+    }
+    return Ok;
+}
+
+int runReconciliation(const Arguments &a)
+{
+    const QString &registerPath = a.positional[0];
+    auto doc = openRegister(registerPath);
+    if (!doc)
+        return Failed;
+    const QString name = QFileInfo(registerPath).fileName();
+    const QDate today = QDate::currentDate();
+    const Register &reg = *doc->array();
+    ReconciliationReport report;
+    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
+        BankStatement statement;
+        if (a.values.contains(u"--statement-balance"_s)) {
+            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
+            if (!balance.error.isEmpty()) {
+                error(u"--statement-balance: %1"_s.arg(balance.error));
+                return Usage;
+            }
+            statement.endingBalance = balance.cents;
+        }
+        if (a.values.contains(u"--date"_s)) {
+            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
+            if (!statement.closingDate) {
+                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
+                                                                                      kDateFormsRead));
+                return Usage;
+            }
+        }
+        report = currentReconciliation(reg, statement, today);
+    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
+        report = finishedReconciliation(reg, finished.back(), today);
+    } else {
+        report = currentReconciliation(reg, {}, today);
+    }
+    writeOut(reconciliationText(report, name));
+    return finishOut() ? Ok : Failed;
 }
 
 int runRollover(const Arguments &a)
@@ -218,6 +288,19 @@ const std::vector<Command> &commands()
          "error. Writes the register to OUT, or back to FILE; nothing is written when a statement cannot\n"
          "be read.",
          {}, 2, -1, false, runImport},
+        {"sort", "sort FILE [-o OUT]",
+         "Puts the register in date order, as the window's Sort by Date does: transactions on the same\n"
+         "day keep their order, those whose date cannot be read go to the end (an undated opening row\n"
+         "stays first), and the balances are worked out again. Writes the register to OUT, or back to\n"
+         "FILE (keeping the old file as FILE~).",
+         {}, 1, 1, false, runSort},
+        {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
+         "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
+         "transactions the statement cleared, those still outstanding, the register's balance on the\n"
+         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
+         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
+         "for the last statement finished in the window, or as the register stands when there is none.",
+         {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",

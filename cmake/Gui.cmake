@@ -1,23 +1,37 @@
 # The desktop application: the document architecture, the register window and
 # its commands, over the core.
 add_library(cheqbook_gui STATIC
+  app/AboutWindow.cpp
+  app/AppIdentity.cpp
   app/DocumentController.cpp
   app/DocumentMenus.cpp
+  app/DocumentStartup.cpp
+  app/HelpMenu.cpp
+  app/HelpWindow.cpp
   app/MyDocumentWindow.cpp
   app/PreconditionFailure.cpp
   app/QtToolkit.cpp
+  app/Toolkit.cpp
+  app/ReopenList.cpp
+  app/ShortcutsWindow.cpp
+  app/SingleInstance.cpp
+  app/WindowMemory.cpp
   fields/descriptionfield.cpp
-  register/Balancing.cpp
+  register/BalancingCommands.cpp
   register/DateSortCommands.cpp
   register/FindCommands.cpp
   register/MyWindowController.cpp
+  register/PaletteColors.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp
+  register/ReconciliationCommands.cpp
   register/RegisterTableModel.cpp
+  register/RegisterTableView.cpp
   register/RegisterWindow.cpp
   register/StatementCommands.cpp
   register/TransactionDeletion.cpp
   register/TransactionEntry.cpp
+  register/UndoCommands.cpp
   resources/EOMDrawer.ui
   resources/Find.ui
   resources/MyDocument.ui
@@ -30,10 +44,11 @@ set_target_properties(cheqbook_gui PROPERTIES
   AUTOUIC ON
   AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/resources)
 target_include_directories(cheqbook_gui PUBLIC app register fields sample)
-target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintSupport)
+target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintSupport Qt6::Network)
 
 add_executable(cheqbook app/main.cpp)
 target_link_libraries(cheqbook PRIVATE cheqbook_gui)
+target_compile_definitions(cheqbook PRIVATE CHEQBOOK_VERSION="${PROJECT_VERSION}")
 
 # Printing the register needs fonts and painting but no widgets, so that
 # cheqbook-cli can print without a display.

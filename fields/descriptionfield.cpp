@@ -37,7 +37,17 @@ void descriptionfield::becomeFirstResponder()
 void descriptionfield::focusInEvent(QFocusEvent *event)
 {
     QLineEdit::focusInEvent(event);
-    becomeFirstResponder();
+    switch (event->reason()) {
+    case Qt::TabFocusReason:
+    case Qt::BacktabFocusReason:
+    case Qt::MouseFocusReason:
+    case Qt::ShortcutFocusReason:
+        becomeFirstResponder();
+        break;
+    default:
+        // The window, a menu or a popup gave the keyboard back.
+        break;
+    }
     // A click that gives the focus would place the cursor and drop the
     // selection just made; keep it selected.
     m_selectAfterClick = event->reason() == Qt::MouseFocusReason;

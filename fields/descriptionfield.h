@@ -1,9 +1,11 @@
 #pragma once
 
-// The amount entry field. Whenever it takes the keyboard focus it proposes the
-// amount of the latest transaction whose description contains what the user
-// typed as the description, all of it selected, so that the user can accept
-// it or type over it.
+// The amount entry field. When the user moves into it (Tab, Shift+Tab, a
+// click, a shortcut) it proposes the amount of the latest transaction whose
+// description contains what the user typed as the description, all of it
+// selected, so that the user can accept it or type over it. When the keyboard
+// only comes back to it (from a menu, a dialog or another window) it keeps
+// what it holds: an amount the user typed must never change by itself.
 
 #include "Register.h"
 

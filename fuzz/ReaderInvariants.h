@@ -224,8 +224,22 @@ inline QString statementInvariants(const QByteArray &bytes)
         INVARIANT(skipped.lineNumber >= 1 && skipped.lineNumber <= physicalLines, skipped.reason);
     }
 
+    // A statement whose balance would go beyond what money holds is refused whole.
+    bool beyond = false;
+    Cents balance = 0;
+    for (const StatementLine &line : s.lines) {
+        balance += line.amount;
+        if (!centsInRange(balance)) {
+            beyond = true;
+            break;
+        }
+    }
     MyDocument doc;
     const ImportResult r = importStatement(doc, 0, s);
+    if (beyond) {
+        INVARIANT(!r.ok() && doc.count() == 0 && doc.changeCount() == 0, r.error);
+        return {};
+    }
     INVARIANT(r.ok() && r.count == int(s.lines.size()) && doc.count() == int(s.lines.size()), r.error);
     for (int i = 0; i < doc.count(); ++i) {
         const Record &rec = *doc.objectAtIndex(i);

@@ -107,6 +107,12 @@ std::optional<QDate> dateOf(int year, int month, int day)
     return QDate(year, month, day);
 }
 
+// A two-digit year: 00-69 is 2000-2069, 70-99 is 1970-1999.
+int fullYear(const Number &year) { return year.digits == 2 ? (year.value < 70 ? 2000 : 1900) + year.value : year.value; }
+
+// "st", "nd", "rd" or "th" after a day: December 1st, 2nd March.
+bool isOrdinalSuffix(const Word &w) { return w.is("st") || w.is("nd") || w.is("rd") || w.is("th"); }
+
 // A time after an ISO date: T10:30, 10:30:15.250, with an optional zone (Z,
 // +02:00). The time of day does not change the date it is read as.
 template <typename View>
@@ -188,6 +194,8 @@ std::optional<QDate> read(View text, QDate today)
         const Number day = s.number();
         if (!day.hasDigits(1, 2))
             return std::nullopt;
+        if (isAsciiLetter(s.peek()) && !isOrdinalSuffix(s.word()))
+            return std::nullopt;
         return readYearAfterDay(s, month, day.value, today);
     }
 
@@ -195,7 +203,32 @@ std::optional<QDate> read(View text, QDate today)
     if (first.digits == 0)
         return std::nullopt;
 
+    // 20091128, as banks write dates without separators: year, month, day.
+    if (first.digits == 8 && s.atEnd())
+        return dateOf(first.value / 10000, first.value / 100 % 100, first.value % 100);
+
+    // 15.11.2009: with dots the day comes first.
+    if (s.take(u'.')) {
+        const Number month = s.number();
+        if (!first.hasDigits(1, 2) || !month.hasDigits(1, 2) || !s.take(u'.'))
+            return std::nullopt;
+        const Number year = s.number();
+        if (!s.atEnd() || !(year.digits == 2 || year.digits == 4))
+            return std::nullopt;
+        return dateOf(fullYear(year), month.value, first.value);
+    }
+
     if (s.take(u'/')) {
+        if (first.digits == 4) {
+            // 2009/11/15: year, month, day.
+            const Number month = s.number();
+            if (!month.hasDigits(1, 2) || !s.take(u'/'))
+                return std::nullopt;
+            const Number day = s.number();
+            if (!day.hasDigits(1, 2) || !s.atEnd())
+                return std::nullopt;
+            return dateOf(first.value, month.value, day.value);
+        }
         const Number day = s.number();
         if (!first.hasDigits(1, 2) || !day.hasDigits(1, 2))
             return std::nullopt;
@@ -204,11 +237,9 @@ std::optional<QDate> read(View text, QDate today)
         const Number year = s.number();
         if (!s.atEnd())
             return std::nullopt;
-        if (year.digits == 4)
-            return dateOf(year.value, first.value, day.value);
-        if (year.digits == 2)
-            return dateOf(year.value < 70 ? 2000 + year.value : 1900 + year.value, first.value, day.value);
-        return std::nullopt;
+        if (year.digits != 2 && year.digits != 4)
+            return std::nullopt;
+        return dateOf(fullYear(year), first.value, day.value);
     }
 
     if (s.take(u'-')) {
@@ -221,6 +252,16 @@ std::optional<QDate> read(View text, QDate today)
                 return std::nullopt;
             return dateOf(first.value, month.value, day.value);
         }
+        if (isAsciiLetter(s.peek())) {
+            // 25-Nov-09, 25-Nov-2009
+            const int month = monthOf(s.word());
+            if (!first.hasDigits(1, 2) || month == 0 || !s.take(u'-'))
+                return std::nullopt;
+            const Number year = s.number();
+            if (!s.atEnd() || !(year.digits == 2 || year.digits == 4))
+                return std::nullopt;
+            return dateOf(fullYear(year), month, first.value);
+        }
         const Number day = s.number();
         if (!first.hasDigits(1, 2) || !day.hasDigits(1, 2) || !s.take(u'-'))
             return std::nullopt;
@@ -232,8 +273,11 @@ std::optional<QDate> read(View text, QDate today)
 
     if (!first.hasDigits(1, 2))
         return std::nullopt;
-    s.blanks();
-    const Word w = s.word();
+    Word w = s.word();
+    if (w.length == 0 || isOrdinalSuffix(w)) {
+        s.blanks();
+        w = s.word();
+    }
     const int month = monthOf(w);
     if (month == 0)
         return std::nullopt;
@@ -251,5 +295,16 @@ std::optional<QDate> readDate(QStringView text, QDate today)
 
 std::optional<QDate> readDate(QLatin1StringView text, QDate today)
 {
+    return read(text, today);
+}
+
+std::optional<QDate> relativeDate(QStringView text, QDate today)
+{
+    Scanner<QStringView> s(trimmed(text));
+    if (!isAsciiLetter(s.peek()))
+        return std::nullopt;
+    const Word w = s.word();
+    if (!s.atEnd() || !(w.is("today") || w.is("yesterday") || w.is("tomorrow")))
+        return std::nullopt;
     return read(text, today);
 }

@@ -6,10 +6,12 @@
 // Read: 12/7/2026 and 12/07/26 (month first; a two-digit year 00-69 is
 // 2000-2069, 70-99 is 1970-1999), 12/7 (the year of `today`), 12-07-2026,
 // 2026-12-07 (optionally with a time: 2026-12-07T10:30:00, 2026-12-07 10:30),
-// English month names, full or short, either side of the day, with or without
-// a comma and with or without a year (Dec 7, 2026; 7 December 2026; Sept 7),
-// and the words today, yesterday and tomorrow. Letter case and surrounding
-// blanks do not matter.
+// 2026/12/07 and 20261207 (year first), 7.12.2026 and 7.12.26 (with dots the
+// day comes first), 07-Dec-26 and 07-Dec-2026, English month names, full or
+// short, either side of the day, with or without a comma, an ordinal ending
+// (1st, 2nd, 3rd, 7th) and a year (Dec 7, 2026; 7 December 2026; December 1st,
+// 2026; Sept 7), and the words today, yesterday and tomorrow. Letter case and
+// surrounding blanks do not matter.
 
 #include <QDate>
 #include <QLatin1StringView>
@@ -21,3 +23,12 @@
 // column title, free words) or an impossible one (02/30/2026, 13/01/2026).
 std::optional<QDate> readDate(QStringView text, QDate today);
 std::optional<QDate> readDate(QLatin1StringView text, QDate today);
+
+// The day a word relative to today names (today, yesterday, tomorrow), for
+// storing it as a date that keeps its meaning; nothing for any other text.
+std::optional<QDate> relativeDate(QStringView text, QDate today);
+
+// What the date reader reads, for telling the user.
+inline constexpr QStringView kDateFormsRead =
+    u"12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
+    u"7 December 2026, December 7th, 12/7, today, yesterday, tomorrow";

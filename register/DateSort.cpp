@@ -13,8 +13,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Below every Julian day QDate can hold.
-constexpr qint64 kUndated = std::numeric_limits<qint64>::min();
+// Above every Julian day QDate can hold: an undated record sorts last.
+constexpr qint64 kUndated = std::numeric_limits<qint64>::max();
 
 qint64 dateKey(const Record &record, QDate today)
 {
@@ -30,7 +30,7 @@ std::weak_ordering compareDates(const Record &a, const Record &b, QDate today)
     return dateKey(a, today) <=> dateKey(b, today);
 }
 
-void sortByDate(Register &reg, QDate today)
+std::vector<int> dateOrder(const Register &reg, QDate today)
 {
     struct Entry {
         qint64 day;
@@ -40,17 +40,37 @@ void sortByDate(Register &reg, QDate today)
     entries.reserve(size_t(reg.count()));
     for (int row = 0; row < reg.count(); ++row)
         entries.push_back({dateKey(reg[row], today), row});
+    // An undated opening row (a new year's "Initial") stays the opening row.
+    if (!entries.empty() && entries[0].day == kUndated)
+        entries[0].day = std::numeric_limits<qint64>::min();
     // Ties broken by the old row make the result stable without the extra
     // buffer and passes of std::stable_sort.
     std::sort(entries.begin(), entries.end(),
               [](const Entry &a, const Entry &b) { return a.day != b.day ? a.day < b.day : a.row < b.row; });
-
-    std::vector<RecordPtr> sorted;
-    sorted.reserve(entries.size());
+    std::vector<int> order;
+    order.reserve(entries.size());
     for (const Entry &e : entries)
-        sorted.push_back(std::move(reg.rows()[size_t(e.row)]));
-    reg.assign(std::move(sorted));
+        order.push_back(e.row);
+    return order;
+}
+
+void sortByDate(Register &reg, QDate today)
+{
+    reorderRows(reg, dateOrder(reg, today));
     recalculateCheckbook(reg);
+}
+
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order)
+{
+    doc.ensureRegister();
+    std::vector<int> sorted = dateOrder(*doc.array(), today);
+    const QString error = doc.edit(kSortStepName.toString(), [&] {
+        doc.reorder(sorted);
+        doc.updateChangeCount(MyDocument::ChangeDone);
+    });
+    if (order)
+        *order = error.isEmpty() ? std::move(sorted) : std::vector<int>();
+    return error;
 }
 
 bool sortWithoutAsking(const QSettings &settings)

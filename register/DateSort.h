@@ -4,27 +4,40 @@
 //
 // A record's Date is whatever text was typed or imported, read with
 // readDate(). A record whose text names no date (a blank, a column title)
-// sorts before every dated record: a new year's opening row, dated with a
-// blank, so stays first. Records on the same date keep their order.
+// sorts after every dated record, so that it never takes the opening row's
+// place; only an undated opening row (a new year's register starts with one)
+// stays first. Records on the same date keep their order.
 
+#include "MyDocument.h"
 #include "Register.h"
 
 #include <QDate>
 #include <QLatin1StringView>
 
 #include <compare>
+#include <vector>
 
 class QSettings;
 
-// The order of a and b by date: less when a's date is earlier (or a has none
-// and b has one), equivalent when both name the same day or neither names a
+// The order of a and b by date: less when a's date is earlier (or b has none
+// and a has one), equivalent when both name the same day or neither names a
 // day. A strict weak ordering over any records.
 std::weak_ordering compareDates(const Record &a, const Record &b, QDate today);
 
+// The rows in date order: row i of the sorted register is row order[i] now.
+// Each date is read once, so a large register is ordered in about the time
+// of one pass of reading its dates.
+std::vector<int> dateOrder(const Register &reg, QDate today);
+
 // Sorts the register in place by date, keeping the order of records on the
-// same date, then recalculates every balance. Each date is read once, so a
-// large register sorts in about the time of one pass of reading its dates.
+// same date, then recalculates every balance.
 void sortByDate(Register &reg, QDate today);
+// The same as one step of the document's history ("Sort by Date"), marking
+// one change, with the order applied (as dateOrder gives it) put in order.
+// A sort that would take a balance in between beyond what money can hold is
+// refused, changing nothing: the message says why.
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order = nullptr);
+inline constexpr QStringView kSortStepName = u"Sort by Date";
 
 // The per-user setting that says whether to sort without asking first. It
 // holds the text "1" (do not ask) or "0"; absent counts as "0".

@@ -8,7 +8,13 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QPushButton>
+#include <QItemSelectionModel>
 #include <QSettings>
+#include <QTableView>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 void MyWindowController::buildSortQuestionWindow()
 {
@@ -42,8 +48,24 @@ void MyWindowController::cancelSort(QObject *) { hideAuxiliaryWindow(sortQuestio
 
 void MyWindowController::sortRegister()
 {
-    sortByDate(*dataArray, m_toolkit.today());
+    // The selected transactions stay selected wherever they move: a Delete
+    // after the sort must remove what the user chose, not what took its row.
+    std::vector<bool> wasSelected(size_t(dataArray->count()), false);
+    const std::vector<int> before = selectedRegisterRows();
+    for (int row : before)
+        if (row < dataArray->count())
+            wasSelected[size_t(row)] = true;
+    std::vector<int> order;
+    if (const QString error = sortByDate(*myDocument, m_toolkit.today(), &order); !error.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The register was not sorted.\n\n%1"_s.arg(error));
+        return;
+    }
+    std::vector<int> after;
+    for (size_t row = 0; row < order.size(); ++row)
+        if (wasSelected[size_t(order[row])])
+            after.push_back(int(row));
+    myDocument->setStepRows(rowRuns(before), rowRuns(after));
     reloadData();
-    scrollRowToVisible(dataArray->count() - 1);
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
+    selectRows(after);
+    scrollRowToVisible(after.empty() ? dataArray->count() - 1 : after.front());
 }

@@ -2,6 +2,7 @@
 
 #include "PreconditionFailure.h"
 #include "RegisterTableModel.h"
+#include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
 #include "descriptionfield.h"
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTableView>
 #include <QTimer>
 
@@ -34,7 +36,8 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     table->setModel(m_model);
     table->setShowGrid(drawsGrid());
     QHeaderView *header = table->horizontalHeader();
-    header->setSectionResizeMode(QHeaderView::Fixed);
+    // The user sets the widths (and they are kept); Description takes the rest.
+    header->setSectionResizeMode(QHeaderView::Interactive);
     header->setSectionResizeMode(RegisterTableModel::DescriptionColumn, QHeaderView::Stretch);
     header->setHighlightSections(false);
     const int digit = table->fontMetrics().horizontalAdvance(u'0');
@@ -47,8 +50,6 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setVisible(false);
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
-    table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
-                           | QAbstractItemView::AnyKeyPressed);
     recalculateCheckbook();
     doingEndOfMonth = false;
 }
@@ -75,6 +76,16 @@ void MyWindowController::buildWindow()
     for (QLineEdit *field : {CheckNumber, DescriptionofTransaction, Date, static_cast<QLineEdit *>(Amount)})
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
+    connect(ui.table, &RegisterTableView::leftByTab, this, [this](bool forward) {
+        if (forward)
+            CheckNumber->setFocus(Qt::TabFocusReason);
+        else
+            Amount->setFocus(Qt::BacktabFocusReason);
+    });
+    connect(ui.table, &RegisterTableView::typedOutsideCell, this, [this] {
+        m_window->statusBar()->showMessage(
+            u"To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."_s, 6000);
+    });
     buildPreferencesWindow();
     buildSortQuestionWindow();
     buildFindWindow();
@@ -116,8 +127,15 @@ void MyWindowController::buildMenus()
     QAction *printItem = m_fileMenu->addAction(u"&Print\u2026"_s);
     printItem->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(printItem, &QAction::triggered, this, [this, printItem] { print(printItem); });
+    QAction *printReconciled = m_fileMenu->addAction(u"Print Reconci&liation\u2026"_s);
+    connect(printReconciled, &QAction::triggered, this,
+            [this, printReconciled] { printReconciliation(printReconciled); });
+    QAction *pdfReconciled = m_fileMenu->addAction(u"Export Reconciliation P&DF\u2026"_s);
+    connect(pdfReconciled, &QAction::triggered, this, [this, pdfReconciled] { exportReconciliationPdf(pdfReconciled); });
 
     QMenu *edit = bar->addMenu(u"&Edit"_s);
+    buildUndoActions(edit);
+    edit->addSeparator();
     QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
     prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
     connect(prefs, &QAction::triggered, this, [this, prefs] { openPrefWindow(prefs); });
@@ -182,9 +200,9 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 {
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
         failPrecondition(kRowCondition, u"tableView:setObjectValue:forTableColumn:row:"_s, kSource, 238);
-    Record &record = (*dataArray)[rowIndex];
     const bool isAmount = columnIdentifier == keyName(Key::Amount);
     const bool isTotal = columnIdentifier == keyName(Key::Total);
+    Value stored = Value::text(value);
     if (isAmount || isTotal) {
         // An amount is kept as money text, so that "$1,234.56" reads back as
         // what the user meant and not as 0.
@@ -193,20 +211,69 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
             m_toolkit.beep();
             return false;
         }
-        record.set(columnIdentifier, Value::text(moneyText(typed.cents)));
-        // A Total typed by hand stays; the rows below carry from it.
-        carryBalance(*dataArray, isAmount ? rowIndex : rowIndex + 1);
-    } else {
-        record.set(columnIdentifier, Value::text(value));
+        stored = Value::text(moneyText(typed.cents));
     }
+    const bool bankFigure = isAmount || columnIdentifier == keyName(Key::Date);
+    if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(u"Change Anyway"_s))
+        return false;
+    const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
+        myDocument->setValue(rowIndex, columnIdentifier, stored);
+        // A Total typed by hand stays; the rows below carry from it.
+        if (isAmount || isTotal)
+            myDocument->carryBalances(isAmount ? rowIndex : rowIndex + 1);
+        myDocument->updateChangeCount(MyDocument::ChangeDone);
+    });
+    if (!refusal.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The change was not made.\n\n%1"_s.arg(refusal));
+        return false;
+    }
+    myDocument->setStepRows(rowRuns({rowIndex}), rowRuns({rowIndex}));
     reloadData();
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
     return true;
 }
 
 // --- The table as the commands see it ---------------------------------------
 
-void MyWindowController::reloadData() { m_model->reload(); }
+void MyWindowController::reloadData()
+{
+    if (!m_filter.isActive() && !m_model->isFiltered()) {
+        m_model->reload();
+        return;
+    }
+    // Hidden rows come and go: the table is laid out anew, keeping the
+    // selected transactions selected and the top row in view.
+    const std::vector<int> selected = selectedRegisterRows();
+    const int current = selectedRow();
+    const QModelIndex top = table->indexAt(QPoint(0, 0));
+    const int topRow = top.isValid() ? m_model->registerRow(top.row()) : -1;
+    m_model->setShownRows(m_filter.isActive() ? std::optional(filteredRows(*dataArray, m_filter)) : std::nullopt);
+    selectRows(selected);
+    if (current >= 0 && m_model->viewRow(current) >= 0)
+        table->selectionModel()->setCurrentIndex(m_model->index(m_model->viewRow(current), 0),
+                                                 QItemSelectionModel::NoUpdate);
+    if (topRow >= 0 && m_model->viewRow(topRow) >= 0) {
+        table->doItemsLayout();
+        table->scrollTo(m_model->index(m_model->viewRow(topRow), 0), QAbstractItemView::PositionAtTop);
+    }
+}
+
+void MyWindowController::setRowFilter(const RowFilter &filter)
+{
+    if (filter == m_filter)
+        return;
+    m_filter = filter;
+    reloadData();
+}
+
+std::vector<int> MyWindowController::selectedRegisterRows() const
+{
+    std::vector<int> rows;
+    for (const QModelIndex &index : table->selectionModel()->selectedRows())
+        if (index.row() < m_model->rowCount())
+            rows.push_back(m_model->registerRow(index.row()));
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
 
 int MyWindowController::numberOfRows() const { return m_model->cachedRowCount(); }
 
@@ -233,16 +300,16 @@ int MyWindowController::selectedRow() const
     const QItemSelectionModel *selection = table->selectionModel();
     const QModelIndex current = selection->currentIndex();
     if (current.isValid() && selection->isSelected(current))
-        return current.row();
+        return m_model->registerRow(current.row());
     const QItemSelection selected = selection->selection();
-    return selected.isEmpty() ? -1 : selected.last().bottom();
+    return selected.isEmpty() ? -1 : m_model->registerRow(selected.last().bottom());
 }
 
 void MyWindowController::selectRowIndexes(int row, bool extendSelection)
 {
-    if (row < 0 || row >= m_model->cachedRowCount())
+    if (row < 0 || row >= m_model->cachedRowCount() || m_model->viewRow(row) < 0)
         return;
-    const QModelIndex index = m_model->index(row, 0);
+    const QModelIndex index = m_model->index(m_model->viewRow(row), 0);
     QItemSelectionModel *selection = table->selectionModel();
     selection->select(index, QItemSelectionModel::Rows
                                  | (extendSelection ? QItemSelectionModel::Select : QItemSelectionModel::ClearAndSelect));
@@ -254,11 +321,42 @@ void MyWindowController::selectRowRange(int first, int last)
     last = std::min(last, m_model->cachedRowCount() - 1);
     if (first < 0 || first > last)
         return;
+    if (m_model->isFiltered()) {
+        std::vector<int> rows;
+        for (int row = first; row <= last; ++row)
+            rows.push_back(row);
+        selectRows(rows);
+        return;
+    }
     QItemSelectionModel *selection = table->selectionModel();
     selection->select(QItemSelection(m_model->index(first, 0),
                                      m_model->index(last, RegisterTableModel::ColumnCount - 1)),
                       QItemSelectionModel::ClearAndSelect);
     selection->setCurrentIndex(m_model->index(first, 0), QItemSelectionModel::NoUpdate);
+}
+
+void MyWindowController::selectRows(const std::vector<int> &registerRows)
+{
+    // In table rows; runs of neighbouring rows become one range each, which
+    // keeps a large selection quick. Rows hidden by a filter stay unselected.
+    std::vector<int> rows;
+    rows.reserve(registerRows.size());
+    for (int row : registerRows)
+        if (const int shown = m_model->viewRow(row); shown >= 0)
+            rows.push_back(shown);
+    QItemSelection selection;
+    const int lastColumn = RegisterTableModel::ColumnCount - 1;
+    for (size_t i = 0; i < rows.size();) {
+        size_t j = i;
+        while (j + 1 < rows.size() && rows[j + 1] == rows[j] + 1)
+            ++j;
+        selection.select(m_model->index(rows[i], 0), m_model->index(rows[j], lastColumn));
+        i = j + 1;
+    }
+    QItemSelectionModel *model = table->selectionModel();
+    model->select(selection, QItemSelectionModel::ClearAndSelect);
+    if (!rows.empty())
+        model->setCurrentIndex(m_model->index(rows.back(), 0), QItemSelectionModel::NoUpdate);
 }
 
 void MyWindowController::deselectAll() { table->selectionModel()->clearSelection(); }
@@ -267,10 +365,20 @@ void MyWindowController::scrollRowToVisible(int row)
 {
     if (row < 0 || row >= m_model->cachedRowCount())
         return;
+    // A row a filter hides: the nearest shown row after it, or the last.
+    int shown = m_model->viewRow(row);
+    if (shown < 0 && m_model->isFiltered()) {
+        for (int next = row + 1; next < m_model->cachedRowCount() && shown < 0; ++next)
+            shown = m_model->viewRow(next);
+        if (shown < 0)
+            shown = m_model->rowCount() - 1;
+    }
+    if (shown < 0)
+        return;
     // After a reload the scroll range is laid out lazily; lay it out now, or
     // a row past the old end could not be reached.
     table->doItemsLayout();
-    table->scrollTo(m_model->index(row, 0));
+    table->scrollTo(m_model->index(shown, 0));
 }
 
 void MyWindowController::recalculateCheckbook() { ::recalculateCheckbook(*dataArray); }

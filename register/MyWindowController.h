@@ -7,6 +7,8 @@
 // core, so that the commands only read fields, call them, and update widgets.
 
 #include "MyDocument.h"
+#include "Reconciliation.h"
+#include "RegisterFilter.h"
 #include "RegisterWindow.h"
 #include "Toolkit.h"
 #include "Value.h"
@@ -15,6 +17,7 @@
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class descriptionfield;
 class QAction;
@@ -69,6 +72,15 @@ public:
     int selectedRow() const;
     void selectRowIndexes(int row, bool extendSelection);
     void selectRowRange(int first, int last);
+    // Exactly these rows (in ascending order) become the selection.
+    void selectRows(const std::vector<int> &rows);
+    // The selected rows of the register, ascending.
+    std::vector<int> selectedRegisterRows() const;
+
+    // Shows only the rows that pass the filter; the balances stay those of
+    // the whole register, and the commands work on the register's rows.
+    void setRowFilter(const RowFilter &filter);
+    const RowFilter &rowFilter() const { return m_filter; }
     void deselectAll();
     void scrollRowToVisible(int row);
 
@@ -108,10 +120,23 @@ public slots:
     void printPreview(QObject *sender);
     void exportPdf(QObject *sender);
 
+    // Undo and redo of the register's changes.
+    void undo(QObject *sender);
+    void redo(QObject *sender);
+
     // End-of-month balancing (the drawer).
     void showEndOfMonthWindowAction(QObject *sender);
     void EOMEnterButton(QObject *sender);
     void EOMDoneButton(QObject *sender);
+    // Records the statement typed in the drawer with the rows it cleared.
+    void finishStatementButton(QObject *sender);
+    // Puts a statement's closing date and ending balance into the drawer,
+    // as a downloaded statement gives them (either may be missing).
+    void setStatement(const BankStatement &statement);
+    // The reconciliation report: for the statement being balanced, or else
+    // the last one finished.
+    void printReconciliation(QObject *sender);
+    void exportReconciliationPdf(QObject *sender);
 
 signals:
     // The window asks to close; the document architecture decides.
@@ -129,6 +154,18 @@ private:
     void showAuxiliaryWindow(QWidget *auxiliary);
     void hideAuxiliaryWindow(QWidget *auxiliary);
     void sortRegister();
+    void buildUndoActions(QMenu *edit);
+    void updateUndoActions();
+    // After an undo or redo: the table shows the register, these rows selected.
+    void showStep(const RowRuns &rows);
+    // The statement as typed in the drawer; problem says what cannot be read.
+    BankStatement typedStatement(QString *problem) const;
+    void updateBalancingSummary();
+    void toggleReconciled(int row);
+    // Asks before a reconciled transaction changes; true to go on.
+    bool confirmReconciledChange(const QString &goOn);
+    // The reconciliation report's text, or nothing (after telling why).
+    std::optional<QString> reconciliationReportText();
     QString today() const;
 
     // Fields named after the interface elements they hold.
@@ -137,6 +174,7 @@ private:
     QLabel *EOMMessages = nullptr;
     QLineEdit *EOMBalance = nullptr;
     QCheckBox *autoNumberPref = nullptr;
+    QCheckBox *m_reopenPref = nullptr;
     QLineEdit *CheckNumber = nullptr;
     QLineEdit *Date = nullptr;
     QLineEdit *DescriptionofTransaction = nullptr;
@@ -156,4 +194,19 @@ private:
     Toolkit &m_toolkit;
     RegisterTableModel *m_model = nullptr;
     QMenu *m_fileMenu = nullptr;
+    QAction *m_undoAction = nullptr;
+    // The drawer's statement fields and figures.
+    struct {
+        QLineEdit *date = nullptr;
+        QLineEdit *balance = nullptr;
+        QLabel *previous = nullptr;
+        QLabel *cleared = nullptr;
+        QLabel *statementValue = nullptr;
+        QLabel *difference = nullptr;
+        QLabel *statementLabel = nullptr;
+        QLabel *differenceLabel = nullptr;
+    } m_statement;
+    QString m_lastFinished; // the closing date of the statement finished in this window
+    RowFilter m_filter;
+    QAction *m_redoAction = nullptr;
 };

@@ -1,8 +1,10 @@
-// Automatic check numbering, remembered per user.
+// Automatic check numbering and reopening registers at start, remembered
+// per user.
 
 #include "MyWindowController.h"
 
 #include "RegisterWindow.h"
+#include "ReopenList.h"
 #include "ui_Preferences.h"
 
 #include <QCheckBox>
@@ -30,6 +32,7 @@ void MyWindowController::buildPreferencesWindow()
     Ui::Preferences ui;
     ui.setupUi(prefsWindow);
     autoNumberPref = ui.autoNumberPref;
+    m_reopenPref = ui.reopenPref;
     connect(ui.okButton, &QPushButton::clicked, this, [this, ok = ui.okButton] { saveAndClosePrefs(ok); });
 }
 
@@ -39,12 +42,16 @@ void MyWindowController::awakeFromNib()
     saveAndClosePrefs(this);
 }
 
-void MyWindowController::loadPrefs() { autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1); }
+void MyWindowController::loadPrefs()
+{
+    autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1);
+    m_reopenPref->setChecked(reopen::enabled());
+}
 
 void MyWindowController::openPrefWindow(QObject *)
 {
     // Whatever was changed without OK is forgotten.
-    autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1);
+    loadPrefs();
     showAuxiliaryWindow(prefsWindow);
 }
 
@@ -59,6 +66,7 @@ void MyWindowController::saveAndClosePrefs(QObject *)
         shouldAutoNumber = false;
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
+    reopen::setEnabled(m_reopenPref->isChecked());
     settings.sync();
     hideAuxiliaryWindow(prefsWindow);
 }

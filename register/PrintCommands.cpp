@@ -4,8 +4,11 @@
 
 #include "PrintedRegister.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -18,8 +21,29 @@ void MyWindowController::print(QObject *)
     setUpPrintedRegisterPage(printer);
     printer.setDocName(myDocument->fileName().isEmpty() ? u"Register"_s
                                                         : QFileInfo(myDocument->fileName()).completeBaseName());
-    if (m_toolkit.printDialog(m_window, printer))
-        printRegister(*dataArray, printer);
+    // The dialog offers a range only when it knows how many pages there are.
+    printer.setFromTo(1, std::max(1, printedPageCount(*dataArray, printer)));
+    printer.setPrintRange(QPrinter::AllPages);
+    if (!m_toolkit.printDialog(m_window, printer))
+        return;
+    PageRange range;
+    if (printer.printRange() == QPrinter::PageRange) {
+        range.first = printer.fromPage();
+        range.last = printer.toPage();
+    } else if (printer.printRange() == QPrinter::CurrentPage) {
+        range.last = range.first;
+    }
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Printing \u201c%1\u201d\u2026"_s.arg(printer.docName()), true);
+    const bool printed = printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }});
+    if (progress->wasCancelled()) {
+        // A print to a file leaves no half-written file behind.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+            QFile::remove(printer.outputFileName());
+        return;
+    }
+    if (!printed)
+        m_toolkit.alert(m_window, u"Error"_s, u"The register could not be printed: the printer refused it."_s);
 }
 
 void MyWindowController::printPreview(QObject *)
@@ -36,13 +60,13 @@ void MyWindowController::exportPdf(QObject *)
     const QString suggested = current.isEmpty()
         ? u"Register.pdf"_s
         : QFileInfo(current).absolutePath() + u'/' + QFileInfo(current).completeBaseName() + u".pdf"_s;
-    QString path = m_toolkit.savePanel(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s);
+    const QString path = m_toolkit.savePath(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".pdf"_s;
     recalculateCheckbook();
-    const QString failure = writeReportPdf(*dataArray, path);
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Exporting \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+    const QString failure = writeReportPdf(*dataArray, path, progress.get());
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
 }

@@ -5,10 +5,15 @@
 // reconciled, and the sum of the reconciled rows is shown to compare with the
 // statement. The window holds the fields and the drawer; this is the logic.
 
+#include "MyDocument.h"
 #include "Register.h"
 
+#include <QDate>
 #include <QString>
 #include <QStringView>
+
+#include <optional>
+#include <vector>
 
 inline constexpr QStringView kBalancingBegunMessage = u"Balancing of the checkbook has begun";
 inline constexpr QStringView kBalancingThanksMessage =
@@ -27,11 +32,70 @@ Cents reconciledSum(const Register &reg);
 // The sum as the balance field shows it: "$-12.50", "$1234.50", "$0.00".
 QString reconciledSumText(Cents sum);
 
-// The lowest matchable row whose Amount's doubleValue equals the typed
-// amount's exactly; -1 when there is none. Text that is not a number types 0.
-int matchStatementAmount(const Register &reg, double typed);
-int matchStatementAmount(const Register &reg, const Value &typed);
+// The lowest matchable row whose Amount is the typed amount to the cent; -1
+// when there is none. An Amount that is not a number counts as 0.00. With a
+// statement's closing date, rows dated after it are not on that statement
+// and are passed over; a row whose date cannot be read may still be.
+int matchStatementAmount(const Register &reg, Cents typed, std::optional<QDate> closingDate = {},
+                         QDate today = {});
 
+// The balance the bank shows for what has cleared: the opening row's Amount
+// (the balance the bank held when the register began, or a new year's
+// carried balance), reconciled or not, plus the Amounts of every other
+// reconciled row.
+Cents clearedBalance(const Register &reg);
+
+// A bank statement as the user types it while balancing: its closing date
+// and its ending balance, each perhaps not (yet) given.
+struct BankStatement {
+    std::optional<QDate> closingDate;
+    std::optional<Cents> endingBalance;
+};
+
+// A statement that balancing finished is kept in the register file itself,
+// under two keys of each row it reconciled: its closing date and its ending
+// balance. The file stays a plain list of records that every property-list
+// reader takes, and an older Cheqbook keeps the keys it does not know.
+inline constexpr QStringView kStatementDateKey = u"StatementDate";
+inline constexpr QStringView kStatementBalanceKey = u"StatementBalance";
+
+struct RecordedStatement {
+    QDate date;
+    Cents balance = 0;
+    QString dateText; // as stored
+    QString balanceText;
+};
+// The statements finished in this register, oldest first.
+std::vector<RecordedStatement> recordedStatements(const Register &reg);
+// Whether a row was reconciled by a finished statement (which one, then).
+bool belongsToStatement(const Record &record, const RecordedStatement &statement);
+bool belongsToAStatement(const Record &record);
+
+// The rows reconciled since the last finished statement (the opening row
+// aside): what finishing the statement being balanced records.
+std::vector<int> rowsClearedSinceLastStatement(const Register &reg);
+
+// --- Changes, each one step of the document's history.
+
+// Marks a row reconciled, or takes the mark away (and with it the row's
+// part in a finished statement).
+void setReconciled(MyDocument &doc, int row, bool reconciled);
+// Records the statement on the rows it reconciled, as a finished statement.
+// Returns how many rows it recorded it on.
+int finishStatement(MyDocument &doc, QDate closingDate, Cents endingBalance);
+// The text a statement's date is kept as.
+QString statementDateText(QDate date);
+
+// The amount typed while balancing, read as entry reads it ("-1,450.00",
+// "$-200.00", "(12.34)"); an error message for text that is not an amount.
+struct TypedStatementAmount {
+    Cents cents = 0;
+    QString error;
+};
+TypedStatementAmount readStatementAmount(const QString &typed);
+
+// The reconciled mark: the text "1" under EOMSeen.
+inline Value reconciledMark() { return Value::text(u"1"); }
 // Reconciles a row: EOMSeen becomes the text "1". This is not a change the
 // document counts.
 void markReconciled(Record &record);

@@ -1,9 +1,11 @@
 #include "RegisterTableModel.h"
 
 #include "MyWindowController.h"
+#include "PaletteColors.h"
 
-#include <QBrush>
-#include <QColor>
+#include <QTableView>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -19,6 +21,34 @@ QStringView RegisterTableModel::columnIdentifier(int column)
     return keys[column];
 }
 
+namespace {
+const char *const kTitles[] = {"Check #", "Description", "Date", "Amount", "Balance", "\u2713"};
+} // namespace
+
+QString RegisterTableModel::columnTitle(QStringView identifier)
+{
+    for (int column = 0; column < ColumnCount; ++column)
+        if (columnIdentifier(column) == identifier)
+            return QString::fromUtf8(kTitles[column]);
+    return identifier.toString();
+}
+
+void RegisterTableModel::setShownRows(std::optional<std::vector<int>> rows)
+{
+    beginResetModel();
+    m_rowCount = m_dataSource->numberOfRowsInTableView(m_dataSource->tableView());
+    m_shown = std::move(rows);
+    endResetModel();
+}
+
+int RegisterTableModel::viewRow(int registerRow) const
+{
+    if (!m_shown)
+        return registerRow >= 0 && registerRow < m_rowCount ? registerRow : -1;
+    const auto it = std::lower_bound(m_shown->begin(), m_shown->end(), registerRow);
+    return it != m_shown->end() && *it == registerRow ? int(it - m_shown->begin()) : -1;
+}
+
 void RegisterTableModel::reload()
 {
     // A table keeps its selected row indexes and its scroll position across a
@@ -27,6 +57,10 @@ void RegisterTableModel::reload()
     // then told it changed: cheap, since only the rows in view are asked, and
     // it spares a view of a million rows from being rebuilt.
     const int count = m_dataSource->numberOfRowsInTableView(m_dataSource->tableView());
+    if (m_shown) {
+        setShownRows(std::move(m_shown)); // the controller chose the rows for this reload
+        return;
+    }
     if (count > m_rowCount) {
         beginInsertRows({}, m_rowCount, count - 1);
         m_rowCount = count;
@@ -40,17 +74,23 @@ void RegisterTableModel::reload()
         emit dataChanged(index(0, 0), index(count - 1, ColumnCount - 1));
 }
 
-int RegisterTableModel::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : m_rowCount; }
+int RegisterTableModel::rowCount(const QModelIndex &parent) const
+{
+    if (parent.isValid())
+        return 0;
+    return m_shown ? int(m_shown->size()) : m_rowCount;
+}
 
 int RegisterTableModel::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ColumnCount; }
 
 QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
 {
-    if (!index.isValid() || index.row() >= m_rowCount)
+    if (!index.isValid() || index.row() >= rowCount())
         return {};
     // Only rows the register holds are ever asked for, even when the register
     // shrank since the last reload.
-    if (index.row() >= m_dataSource->numberOfRowsInTableView(m_dataSource->tableView()))
+    const int row = registerRow(index.row());
+    if (row >= m_dataSource->numberOfRowsInTableView(m_dataSource->tableView()))
         return {};
     const int column = index.column();
     const bool money = column == AmountColumn || column == TotalColumn;
@@ -58,8 +98,7 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
     case Qt::DisplayRole:
     case Qt::EditRole:
     case Qt::ToolTipRole: {
-        const Value v = m_dataSource->tableViewObjectValue(m_dataSource->tableView(), columnIdentifier(column),
-                                                           index.row());
+        const Value v = m_dataSource->tableViewObjectValue(m_dataSource->tableView(), columnIdentifier(column), row);
         if (column == ReconciledColumn)
             return role == Qt::DisplayRole && v.intValue() == 1 ? QVariant(u"\u2713"_s) : QVariant();
         if (money && role == Qt::DisplayRole) {
@@ -81,9 +120,11 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
         if (money) {
             const auto &reg = *m_dataSource->document()->array();
             const Key key = column == AmountColumn ? Key::Amount : Key::Total;
-            if (reg[index.row()].value(key).centsOrZero() < 0)
-                return QBrush(QColor(0xc0, 0x1c, 0x28));
+            if (reg[row].value(key).centsOrZero() < 0)
+                return colors().negative;
         }
+        if (column == ReconciledColumn)
+            return colors().reconciled;
         return {};
     default:
         return {};
@@ -92,11 +133,11 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
 
 bool RegisterTableModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
-    if (role != Qt::EditRole || !index.isValid() || index.column() == ReconciledColumn || index.row() >= m_rowCount
-        || index.row() >= m_dataSource->numberOfRowsInTableView(m_dataSource->tableView()))
+    if (role != Qt::EditRole || !index.isValid() || index.column() == ReconciledColumn || index.row() >= rowCount()
+        || registerRow(index.row()) >= m_dataSource->numberOfRowsInTableView(m_dataSource->tableView()))
         return false;
     return m_dataSource->tableViewSetObjectValue(m_dataSource->tableView(), value.toString(),
-                                                 columnIdentifier(index.column()), index.row());
+                                                 columnIdentifier(index.column()), registerRow(index.row()));
 }
 
 Qt::ItemFlags RegisterTableModel::flags(const QModelIndex &index) const
@@ -114,12 +155,21 @@ QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole) {
-        static const char *const titles[] = {"Check #", "Description", "Date", "Amount", "Balance", "\u2713"};
-        return QString::fromUtf8(titles[section]);
+        return QString::fromUtf8(kTitles[section]);
     }
     if (role == Qt::ToolTipRole && section == ReconciledColumn)
         return u"Reconciled with a bank statement"_s;
     if (role == Qt::TextAlignmentRole && (section == AmountColumn || section == TotalColumn))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};
+}
+
+const RegisterTableModel::Colors &RegisterTableModel::colors() const
+{
+    // Worked out again only when the palette changes (the desktop's theme
+    // switched to dark, say), not for every cell painted.
+    const QPalette palette = m_dataSource->tableView()->palette();
+    if (palette.cacheKey() != m_colors.paletteKey)
+        m_colors = {palette.cacheKey(), QBrush(negativeAmountColor(palette)), QBrush(reconciledMarkColor(palette))};
+    return m_colors;
 }

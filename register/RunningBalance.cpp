@@ -1,5 +1,6 @@
 #include "RunningBalance.h"
 
+
 Cents addCents(Cents a, Cents b)
 {
     const Cents sum = a + b; // both are within 2^53, so this cannot overflow
@@ -52,4 +53,24 @@ void rewriteAmountsAndRecalculate(Register &reg)
     Cents total = 0;
     for (const RecordPtr &record : reg.rows())
         total = rewriteAmountAndCarry(*record, total);
+}
+
+QString balanceBeyondLimit(const Register &reg, int fromRow)
+{
+    fromRow = std::max(0, fromRow);
+    Cents balance = fromRow == 0 || fromRow > reg.count() ? 0 : reg[fromRow - 1].value(Key::Total).centsOrZero();
+    for (int row = fromRow; row < reg.count(); ++row) {
+        const CentsReading amount = reg[row].value(Key::Amount).cents();
+        balance += amount.cents; // both within 2^53: the sum cannot overflow
+        if (amount.status == NumberStatus::OutOfRange || !centsInRange(balance))
+            return balanceBeyondLimitMessage(balance, row);
+    }
+    return {};
+}
+
+QString balanceBeyondLimitMessage(Cents balance, qint64 row)
+{
+    using namespace Qt::StringLiterals;
+    return u"row %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track "
+           "of"_s.arg(row + 1).arg(moneyText(balance));
 }

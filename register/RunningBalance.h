@@ -26,3 +26,12 @@ Cents rewriteAmountAndCarry(Record &record, Cents previousTotal);
 
 // a + b, held within the range of money.
 Cents addCents(Cents a, Cents b);
+
+// Why a balance from fromRow down (the Total above fromRow carried on, or
+// from 0 at row 0) would go beyond what money can hold: "row 3: the balance
+// after it would be 90071992547409.93, beyond the 90 trillion dollars
+// Cheqbook can keep track of" (rows counted from 1); empty when every one is
+// within it. Balances are never held at the limit silently: a file, an
+// import or an edit that would take one there is refused.
+QString balanceBeyondLimit(const Register &reg, int fromRow = 0);
+QString balanceBeyondLimitMessage(Cents balance, qint64 row);

@@ -5,6 +5,8 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 
 using namespace Qt::StringLiterals;
 
@@ -134,9 +136,54 @@ QString elided(const QString &s)
     return s.size() <= kShown ? s : s.first(kShown - 1) + u'\u2026';
 }
 
+// True when the physical line that starts at from reads on its own as a
+// record of at least five fields, each quote in it closed on the line.
+bool isCompleteRecordLine(QStringView text, qsizetype from)
+{
+    int fields = 1;
+    bool inQuote = false;
+    bool fieldStart = true; // only blanks so far in this field
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuote) {
+            if (c == u'"') {
+                if (i + 1 < text.size() && text[i + 1] == u'"')
+                    ++i;
+                else
+                    inQuote = false;
+            } else if (c == u'\r' || c == u'\n') {
+                return false;
+            }
+            continue;
+        }
+        if (c == u'\r' || c == u'\n')
+            break;
+        if (c == u',') {
+            ++fields;
+            fieldStart = true;
+        } else if (c == u'"' && fieldStart) {
+            inQuote = true;
+        } else if (!isBlank(c)) {
+            fieldStart = false;
+        }
+    }
+    return !inQuote && fields >= kStatementFieldsNeeded;
+}
+
+// Past one line end (CR LF, LF or a lone CR) at i.
+qsizetype pastLineEnd(QStringView text, qsizetype i)
+{
+    return i + ((text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1);
+}
+
+enum class RecordEnd { Whole, BrokenQuote };
+
 // Splits the text into records of fields, the usual CSV way, and hands each
-// to take(record's line number, fields). Returns the line of a quote that is
-// never closed, or 0.
+// to take(record's first line, its last line, fields, how it ended). A line break inside a
+// quoted field becomes one space. A quoted field that runs into a line which
+// is a whole record of its own is a quote the bank forgot to close: its
+// record is handed over as broken, and reading goes on with that next line.
+// Returns the line of a quote still open at the end of the text, or 0.
 template <typename Take>
 int splitRecords(QStringView text, Take &&take)
 {
@@ -151,6 +198,7 @@ int splitRecords(QStringView text, Take &&take)
         field.clear();
         bool afterQuote = false; // blanks after a closing quote are dropped
         bool recordEnded = false;
+        bool broken = false;
         while (i < n && !recordEnded) {
             const QChar c = text[i];
             if (c == u'"' && !afterQuote && std::all_of(field.cbegin(), field.cend(), isBlank)) {
@@ -173,15 +221,20 @@ int splitRecords(QStringView text, Take &&take)
                         break;
                     }
                     if (q == u'\r' || q == u'\n') {
-                        // A line break inside a field is kept as one line feed.
-                        i += (q == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+                        i = pastLineEnd(text, i);
                         ++line;
-                        field.append(u'\n');
+                        if (isCompleteRecordLine(text, i)) {
+                            broken = true;
+                            break;
+                        }
+                        field.append(u' ');
                         continue;
                     }
                     field.append(q);
                     ++i;
                 }
+                if (broken)
+                    break;
                 continue;
             }
             if (c == u',') {
@@ -190,7 +243,7 @@ int splitRecords(QStringView text, Take &&take)
                 afterQuote = false;
                 ++i;
             } else if (c == u'\r' || c == u'\n') {
-                i += (c == u'\r' && i + 1 < n && text[i + 1] == u'\n') ? 2 : 1;
+                i = pastLineEnd(text, i);
                 ++line;
                 recordEnded = true;
             } else if (afterQuote && isBlank(c)) {
@@ -202,7 +255,10 @@ int splitRecords(QStringView text, Take &&take)
             }
         }
         fields.push_back(field);
-        take(recordLine, fields);
+        // A record that ended at a line end (or before a line that is a record
+        // of its own) ended on the line before the one now read.
+        const bool atLineStart = i > 0 && (text[i - 1] == u'\n' || text[i - 1] == u'\r');
+        take(recordLine, atLineStart ? line - 1 : line, fields, broken ? RecordEnd::BrokenQuote : RecordEnd::Whole);
     }
     return 0;
 }
@@ -216,6 +272,40 @@ CentsReading statementAmount(QStringView field)
     return typedAmountCents(field);
 }
 
+namespace {
+
+// What a statement may not put into a register: control characters (a
+// terminal would obey them when the register is shown) other than the tab.
+QString withoutControls(QString field)
+{
+    for (QChar &c : field) {
+        if (c != u'\t' && c.category() == QChar::Other_Control)
+            c = u' ';
+    }
+    return field;
+}
+
+QString amountRefusal(const QString &amountField, const CentsReading &amount)
+{
+    if (amountField.trimmed().isEmpty())
+        return u"the amount field is empty"_s;
+    if (amount.status == NumberStatus::OutOfRange)
+        return u"the amount \u201c%1\u201d is too large"_s.arg(elided(amountField));
+    return u"the amount \u201c%1\u201d is not a number"_s.arg(elided(amountField));
+}
+
+// A line as it was read, before the file's usual number of fields is known.
+struct PendingLine {
+    int lineNumber = 0;
+    int lastLine = 0;
+    int fieldCount = 0;
+    StatementLine line;     // fields 0, 1 and 4
+    QString refusal;        // why fields 0, 1 and 4 are not a transaction
+    std::optional<StatementLine> joined; // fields 1 and 2 as one amount with a grouping comma
+};
+
+} // namespace
+
 Statement parseStatement(const QByteArray &bytes)
 {
     Statement s;
@@ -224,36 +314,80 @@ Statement parseStatement(const QByteArray &bytes)
         s.error = decoded.error;
         return s;
     }
-    const QString &text = decoded.text;
-    const int unclosedLine = splitRecords(text, [&s](int lineNumber, const std::vector<QString> &fields) {
-        if (fields.size() == 1 && fields[0].trimmed().isEmpty())
-            return;
-        if (fields.size() < size_t(kStatementFieldsNeeded)) {
-            s.skipped.push_back({lineNumber, fields.size() == 1 ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
-                                                                : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(
-                                                                      kStatementFieldsNeeded)});
-            return;
-        }
-        const QString &amountField = fields[1];
-        const CentsReading amount = statementAmount(amountField);
-        if (!amount.ok()) {
-            QString why;
-            if (amountField.trimmed().isEmpty())
-                why = u"the amount field is empty"_s;
-            else if (amount.status == NumberStatus::OutOfRange)
-                why = u"the amount \u201c%1\u201d is too large"_s.arg(elided(amountField));
+    std::vector<PendingLine> pending;
+    std::map<int, int> fieldCounts; // how many lines have each number of fields
+    const int unclosedLine = splitRecords(
+        decoded.text, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
+            const int spanEnd = lastLine > lineNumber ? lastLine : 0;
+            if (end == RecordEnd::BrokenQuote) {
+                s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s, spanEnd});
+                return;
+            }
+            if (fields.size() == 1 && fields[0].trimmed().isEmpty())
+                return;
+            if (fields.size() < size_t(kStatementFieldsNeeded)) {
+                s.skipped.push_back(
+                    {lineNumber,
+                     fields.size() == 1 ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
+                                        : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(kStatementFieldsNeeded),
+                     spanEnd});
+                return;
+            }
+            PendingLine p;
+            p.lineNumber = lineNumber;
+            p.lastLine = spanEnd;
+            p.fieldCount = int(fields.size());
+            ++fieldCounts[p.fieldCount];
+            const CentsReading amount = statementAmount(fields[1]);
+            if (amount.ok())
+                p.line = {lineNumber, withoutControls(fields[0]), amount.cents, withoutControls(fields[4])};
             else
-                why = u"the amount \u201c%1\u201d is not a number"_s.arg(elided(amountField));
-            s.skipped.push_back({lineNumber, why});
-            return;
-        }
-        s.lines.push_back({lineNumber, fields[0], amount.cents, fields[4]});
-    });
+                p.refusal = amountRefusal(fields[1], amount);
+            // "1,234.56" written without quotes splits into "1" and "234.56".
+            if (fields.size() > size_t(kStatementFieldsNeeded)) {
+                const CentsReading joined = statementAmount(QString(fields[1] + u',' + fields[2]));
+                if (joined.ok())
+                    p.joined = StatementLine{lineNumber, withoutControls(fields[0]), joined.cents,
+                                             withoutControls(fields[5])};
+            }
+            pending.push_back(std::move(p));
+        });
     if (unclosedLine != 0) {
         s = Statement();
         s.error = u"line %1: the quote that opens a field there is never closed, so the lines after it "
                   "cannot be told apart; nothing was imported"_s.arg(unclosedLine);
+        return s;
     }
+
+    // The number of fields most lines have (the fewer on a tie). A line with
+    // one more is an amount with an unquoted grouping comma when its fields 1
+    // and 2 read as one; a line with more fields than that is not guessed at.
+    int usual = 0;
+    int usualLines = 0;
+    for (const auto &[count, lines] : fieldCounts) {
+        if (lines > usualLines) {
+            usual = count;
+            usualLines = lines;
+        }
+    }
+    s.lines.reserve(pending.size());
+    for (PendingLine &p : pending) {
+        if (p.fieldCount > usual) {
+            if (p.fieldCount == usual + 1 && p.joined)
+                s.lines.push_back(std::move(*p.joined));
+            else
+                s.skipped.push_back({p.lineNumber,
+                                     u"%1 fields where the other lines have %2; a field holding a comma must be "
+                                     "in quotes"_s.arg(p.fieldCount).arg(usual),
+                                     p.lastLine});
+        } else if (!p.refusal.isEmpty()) {
+            s.skipped.push_back({p.lineNumber, p.refusal, p.lastLine});
+        } else {
+            s.lines.push_back(std::move(p.line));
+        }
+    }
+    std::sort(s.skipped.begin(), s.skipped.end(),
+              [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
     return s;
 }
 
@@ -279,20 +413,28 @@ Statement readStatementFile(const QString &path)
     return s;
 }
 
+QString SkippedLine::lines() const
+{
+    return lastLine > lineNumber ? u"lines %1-%2"_s.arg(lineNumber).arg(lastLine) : u"line %1"_s.arg(lineNumber);
+}
+
 QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QString &fileName)
 {
     if (skipped.empty())
         return {};
     constexpr size_t kNamed = 5;
     const size_t count = skipped.size();
+    qint64 lineCount = 0;
+    for (const SkippedLine &line : skipped)
+        lineCount += line.lastLine > line.lineNumber ? line.lastLine - line.lineNumber + 1 : 1;
     const QString source = fileName.isEmpty() ? u"the statement"_s : fileName;
-    QString text = count == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
-                              : u"%1 lines of %2 were not imported: "_s.arg(count).arg(source);
+    QString text = lineCount == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
+                                  : u"%1 lines of %2 were not imported: "_s.arg(lineCount).arg(source);
     const size_t named = std::min(count, kNamed);
     for (size_t k = 0; k < named; ++k) {
         if (k > 0)
             text += u", "_s;
-        text += u"line %1 (%2)"_s.arg(skipped[k].lineNumber).arg(skipped[k].reason);
+        text += u"%1 (%2)"_s.arg(skipped[k].lines(), skipped[k].reason);
     }
     if (count > named)
         text += u", and %1 more"_s.arg(count - named);

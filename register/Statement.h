@@ -30,6 +30,9 @@ struct StatementLine {
 struct SkippedLine {
     int lineNumber = 0;
     QString reason; // e.g. "3 fields, 5 needed"
+    int lastLine = 0; // the last line of a record that runs over several; 0 when it is one line
+    // "line 4" or "lines 4-5".
+    QString lines() const;
 };
 
 struct Statement {

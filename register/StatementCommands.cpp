@@ -27,6 +27,10 @@ void MyWindowController::importFile(const QString &path)
                         u"The statement \u201c%1\u201d could not be imported.\n\n%2"_s.arg(name, result.error));
         return;
     }
+    if (result.nothingToImport) {
+        m_toolkit.alert(m_window, u"Import"_s, u"\u201c%1\u201d: %2."_s.arg(name, kNothingToImportMessage));
+        return;
+    }
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
     // Show what came in.
@@ -49,12 +53,11 @@ void MyWindowController::newYear(QObject *)
     const QString current = myDocument->fileName();
     const QString base = current.isEmpty() ? u"Register"_s : QFileInfo(current).completeBaseName();
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + u'/';
-    QString path = m_toolkit.savePanel(m_window, u"New Year"_s, folder + u"%1 %2.ldgr"_s.arg(base, QString::number(year)),
-                                       u"Registers (*.ldgr)"_s);
+    const QString path = m_toolkit.savePath(m_window, u"New Year"_s,
+                                            folder + u"%1 %2.ldgr"_s.arg(base, QString::number(year)),
+                                            u"Registers (*.ldgr)"_s, u"ldgr"_s);
     if (path.isEmpty())
         return;
-    if (QFileInfo(path).suffix().isEmpty())
-        path += u".ldgr"_s;
     if (!current.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(current).absoluteFilePath()) {
         m_toolkit.alert(m_window, u"Error"_s,
                         u"The new year's register cannot replace this one.\nPlease choose another name!"_s);

@@ -2,7 +2,11 @@
 
 #include "RunningBalance.h"
 
+#include <QFileInfo>
+
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 std::vector<RecordPtr> statementRecords(const Statement &statement)
 {
@@ -19,11 +23,39 @@ std::vector<RecordPtr> statementRecords(const Statement &statement)
     return records;
 }
 
-ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statement)
+QString importStepName(const QString &fileName, int count)
+{
+    const QString what = fileName.isEmpty() ? u"Statement"_s : u"\u201c%1\u201d"_s.arg(fileName);
+    return u"Import %1 (%2)"_s.arg(what, count == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(count));
+}
+
+namespace {
+
+// Why an import would take a balance beyond what money can hold, naming the
+// statement's line when one of its own transactions does it.
+QString balanceRefusal(const Register &reg, int firstRow, const Statement &statement, const QString &why)
+{
+    Cents balance = firstRow == 0 ? 0 : reg[firstRow - 1].value(Key::Total).centsOrZero();
+    for (const StatementLine &line : statement.lines) {
+        balance += line.amount; // both within 2^53: no overflow
+        if (!centsInRange(balance))
+            return u"line %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep "
+                   "track of; nothing was imported"_s.arg(line.lineNumber).arg(moneyText(balance));
+    }
+    return u"after it, %1; nothing was imported"_s.arg(why);
+}
+
+} // namespace
+
+ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statement, const QString &fileName)
 {
     ImportResult result;
     if (!statement.ok()) {
         result.error = statement.error;
+        return result;
+    }
+    if (statement.lines.empty() && statement.skipped.empty()) {
+        result.nothingToImport = true;
         return result;
     }
     doc.ensureRegister();
@@ -32,14 +64,27 @@ ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statem
     // without moving the rows below once per line.
     result.firstRow = std::clamp(atRow, 0, doc.count());
     result.count = int(statement.lines.size());
+    const QString refusal = doc.edit(importStepName(fileName, result.count), [&] {
+        doc.addData(statementRecords(statement), result.firstRow);
+        doc.updateChangeCount(MyDocument::ChangeDone);
+        doc.recalculateBalances();
+    });
+    if (!refusal.isEmpty()) {
+        result = ImportResult();
+        result.error = balanceRefusal(*doc.array(), std::clamp(atRow, 0, doc.count()), statement, refusal);
+        return result;
+    }
     result.skipped = statement.skipped;
-    doc.addData(statementRecords(statement), result.firstRow);
-    doc.updateChangeCount(MyDocument::ChangeDone);
-    recalculateCheckbook(*doc.array());
+    if (result.count > 0)
+        doc.setStepRows({}, {{result.firstRow, result.firstRow + result.count - 1}});
     return result;
 }
 
 ImportResult importStatement(MyDocument &doc, int atRow, const QString &path)
 {
-    return importStatement(doc, atRow, readStatementFile(path));
+    const Statement statement = readStatementFile(path);
+    ImportResult result = importStatement(doc, atRow, statement, QFileInfo(path).fileName());
+    if (statement.ok() && !result.ok()) // the statement's own errors name the file already
+        result.error = u"%1: %2"_s.arg(QFileInfo(path).fileName(), result.error);
+    return result;
 }

@@ -2,6 +2,10 @@
 
 #include "MyWindowController.h"
 
+#include <QKeySequence>
+#include <QMainWindow>
+#include <QStatusBar>
+
 using namespace Qt::StringLiterals;
 
 void MyWindowController::deleteTransaction(QObject *)
@@ -23,8 +27,28 @@ void MyWindowController::deleteTransaction(QObject *)
         m_toolkit.alert(m_window, u"Error"_s, u"I can't delete what you started out with,\nthat would be silly!"_s);
         return;
     }
-    myDocument->remData(myDocument->objectAtIndex(row));
-    recalculateCheckbook();
+    const RecordPtr record = myDocument->objectAtIndex(row);
+    if (isReconciled(*record) && !confirmReconciledChange(u"Delete Anyway"_s))
+        return;
+    const QString description = record->value(Key::DescriptionofTransaction).toString();
+    const QString name = transactionStepName(u"Delete"_s, description);
+    const QString refusal = myDocument->edit(name, [&] {
+        myDocument->remData(record);
+        myDocument->recalculateBalances();
+    });
+    if (!refusal.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The transaction was not deleted.\n\n%1"_s.arg(refusal));
+        return;
+    }
+    myDocument->setStepRows(rowRuns({row}), {});
     reloadData();
+    // The row number now names the next transaction: a second Delete must be
+    // a choice, not a slip.
+    deselectAll();
     autoNumber();
+    // Said where the eye is, with the way back.
+    m_window->statusBar()->showMessage(
+        u"%1 (%2 to undo)"_s.arg(transactionStepName(u"Deleted"_s, description),
+                                 QKeySequence(QKeySequence::Undo).toString(QKeySequence::NativeText)),
+        10000);
 }

@@ -3,11 +3,14 @@
 
 #include "MyWindowController.h"
 
+#include "DateReader.h"
 #include "RunningBalance.h"
 #include "descriptionfield.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -66,27 +69,39 @@ void MyWindowController::addTransaction(QObject *sender)
     RecordPtr previous = myDocument->count() > 0 ? myDocument->objectAtIndex(myDocument->count() - 1) : nullptr;
     RecordPtr record = makeRecord();
     record->set(Key::CheckNumber, Value::text(CheckNumber->text()));
-    CheckNumber->clear();
     record->set(Key::DescriptionofTransaction, Value::text(DescriptionofTransaction->text()));
-    DescriptionofTransaction->clear();
-    record->set(Key::Date, Value::text(Date->text()));
-    Date->clear();
+    // "yesterday" is stored as the day it means now, not read anew each day.
+    const std::optional<QDate> relative = relativeDate(Date->text(), m_toolkit.today());
+    record->set(Key::Date, Value::text(relative ? relative->toString(u"MM/dd/yyyy"_s) : Date->text()));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
     const Cents total = previous && previous->contains(Key::Total)
         ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
         : amount.cents;
     record->set(Key::Total, Value::text(moneyText(total)));
-    Amount->clear();
 
-    if (fromButton) {
-        myDocument->addData(record, numberOfRows());
-    } else {
-        myDocument->addData(record, selectedRow() + 1);
-        recalculateCheckbook();
+    const int row = fromButton ? std::min(numberOfRows(), dataArray->count()) : selectedRow() + 1;
+    const QString refusal = myDocument->edit(
+        transactionStepName(fromButton ? u"Enter"_s : u"Insert"_s, DescriptionofTransaction->text()), [&] {
+            myDocument->addData(record, row);
+            if (!fromButton)
+                myDocument->recalculateBalances();
+            myDocument->updateChangeCount(MyDocument::ChangeDone);
+        });
+    if (!refusal.isEmpty()) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The transaction was not entered.\n\n%1"_s.arg(refusal));
+        return;
     }
+    // Into an empty register the record was appended whatever the row.
+    const int newRow = std::min(row, dataArray->count() - 1);
+    myDocument->setStepRows({}, rowRuns({newRow}));
+    // What was typed went into the register: emptied with setText, which
+    // forgets the fields' own typing, so that Ctrl+Z now undoes the entry.
+    CheckNumber->setText(QString());
+    DescriptionofTransaction->setText(QString());
+    Date->setText(QString());
+    Amount->setText(QString());
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
-    myDocument->updateChangeCount(MyDocument::ChangeDone);
     autoNumber();
     Date->setText(today());
 }

@@ -41,10 +41,12 @@ public:
     {
         return next(openAnswers, "open panel");
     }
-    QString savePanel(QWidget *, const QString &, const QString &, const QString &) override
+    QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &suffix) override
     {
+        panelSuffixes << suffix;
         return next(saveAnswers, "save panel");
     }
+    QStringList panelSuffixes; // the default suffix each save panel was given
     SaveAnswer askToSave(QWidget *, const QString &name) override
     {
         asked << name;
@@ -58,7 +60,13 @@ public:
     {
         return next(confirmAnswers, "question");
     }
-    bool printDialog(QWidget *, QPrinter &) override { return next(printAnswers, "print dialog"); }
+    bool printDialog(QWidget *, QPrinter &p) override
+    {
+        if (onPrintDialog)
+            onPrintDialog(p);
+        return next(printAnswers, "print dialog");
+    }
+    std::function<void(QPrinter &)> onPrintDialog; // what the user does in the dialog
     void printPreview(QWidget *, QPrinter &p, const std::function<void(QPrinter &)> &paint) override
     {
         ++previews;
@@ -68,6 +76,29 @@ public:
     int previews = 0;
     QPrinter printer;
     QDate today() const override { return fixedToday; }
+
+    // Progress the tests can stop: the work is cancelled at its cancelAt-th
+    // report (never when cancelAt is 0).
+    struct FakeProgress : Progress {
+        int cancelAt = 0;
+        int reports = 0;
+        bool cancelled = false;
+        bool advance(qint64, qint64) override
+        {
+            cancelled = cancelled || (cancelAt > 0 && ++reports >= cancelAt);
+            return !cancelled;
+        }
+        bool wasCancelled() const override { return cancelled; }
+    };
+    std::unique_ptr<Progress> progress(QWidget *, const QString &what, bool cancellable) override
+    {
+        progressShown << what;
+        auto p = std::make_unique<FakeProgress>();
+        p->cancelAt = cancellable ? cancelProgressAt : 0;
+        return p;
+    }
+    QStringList progressShown; // what each progress indicator was for
+    int cancelProgressAt = 0;
 
     // The one alert shown since the last call, as "title: message".
     QString takeAlert()

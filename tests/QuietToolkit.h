@@ -12,7 +12,10 @@ public:
     void alert(QWidget *, const QString &, const QString &, const QString &) override {}
     void beep() override {}
     QStringList openPanel(QWidget *, const QString &, const QString &, bool) override { return {}; }
-    QString savePanel(QWidget *, const QString &, const QString &, const QString &) override { return {}; }
+    QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return {};
+    }
     SaveAnswer askToSave(QWidget *, const QString &) override { return SaveAnswer::DontSave; }
     bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
     {
@@ -24,4 +27,8 @@ public:
     QPrinter &sharedPrinter() override { return printer; }
     QPrinter printer;
     QDate today() const override { return QDate(2026, 12, 7); }
+    std::unique_ptr<Progress> progress(QWidget *, const QString &, bool) override
+    {
+        return std::make_unique<NoProgress>();
+    }
 };

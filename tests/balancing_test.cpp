@@ -1,11 +1,13 @@
 // Month-end balancing and the new-year rollover.
 
 #include "Reconciliation.h"
+#include "ReconciliationReport.h"
 #include "RegisterFile.h"
 #include "Rollover.h"
 #include "RunningBalance.h"
 
 #include <QFile>
+#include <QDate>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -29,21 +31,46 @@ RecordPtr row(Value amount, Value eomSeen = {})
 
 Value text(const char16_t *s) { return Value::text(s); }
 
-TEST(Balancing, MatchesTheLowestUnreconciledRowExactly)
+TEST(Balancing, MatchesTheLowestUnreconciledRowToTheCent)
 {
     Register reg({row(text(u"100.00")), row(text(u"-12.34"), text(u"1")), row(text(u"-12.34")),
                   row(Value::money(-1234)), row(text(u"abc")), row(Value::real(12.340000152587890625))});
-    const Value typed = text(u"-12.34");
-    EXPECT_EQ(matchStatementAmount(reg, typed), 2) << "row 1 is reconciled already";
+    EXPECT_EQ(matchStatementAmount(reg, -1234), 2) << "row 1 is reconciled already";
     markReconciled(reg[2]);
     EXPECT_EQ(reg[2].value(Key::EOMSeen), text(u"1"));
-    EXPECT_EQ(matchStatementAmount(reg, typed), 3) << "an imported money amount matches typed text";
+    EXPECT_EQ(matchStatementAmount(reg, -1234), 3) << "an imported money amount matches typed text";
     markReconciled(reg[3]);
-    EXPECT_EQ(matchStatementAmount(reg, typed), -1);
-    EXPECT_EQ(matchStatementAmount(reg, 100.0), 0) << "the opening row takes part";
-    EXPECT_EQ(matchStatementAmount(reg, text(u"nothing")), 4) << "text that is no number types 0";
-    EXPECT_EQ(matchStatementAmount(reg, 12.34), -1) << "no tolerance";
-    EXPECT_EQ(matchStatementAmount(Register(), 1.0), -1);
+    EXPECT_EQ(matchStatementAmount(reg, -1234), -1);
+    EXPECT_EQ(matchStatementAmount(reg, 10000), 0) << "the opening row takes part";
+    EXPECT_EQ(matchStatementAmount(reg, 0), 4) << "an Amount that is no number counts as 0.00";
+    EXPECT_EQ(matchStatementAmount(reg, 1234), 5);
+    EXPECT_EQ(matchStatementAmount(reg, 1235), -1) << "no tolerance";
+    EXPECT_EQ(matchStatementAmount(Register(), 100), -1);
+}
+
+// A statement's "-1,450.00" was read as -1 and reconciled an unrelated -1.00 row.
+TEST(Balancing, TypedAmountsAreReadAsEntryReadsThem)
+{
+    const struct {
+        const char16_t *typed;
+        Cents cents;
+        const char16_t *error;
+    } cases[] = {
+        {u"-1,450.00", -145000, u""},  {u"$-200.00", -20000, u""},   {u"-$200", -20000, u""},
+        {u"(12.34)", -1234, u""},      {u" 12.5 ", 1250, u""},       {u"0", 0, u""},
+        {u"abc", 0, u"\u201cabc\u201d is not an amount"},
+        {u"", 0, u"Type an amount from the statement, like -12.34"},
+        {u"99999999999999999", 0, u"\u201c99999999999999999\u201d is more than I can keep track of"},
+    };
+    for (const auto &c : cases) {
+        const TypedStatementAmount t = readStatementAmount(QStringView(c.typed).toString());
+        EXPECT_EQ(t.error, QStringView(c.error).toString()) << QStringView(c.typed).toString().toStdString();
+        if (t.error.isEmpty()) {
+            EXPECT_EQ(t.cents, c.cents) << QStringView(c.typed).toString().toStdString();
+        }
+    }
+    Register reg({row(text(u"100.00")), row(text(u"-1.00")), row(text(u"-1450.00"))});
+    EXPECT_EQ(matchStatementAmount(reg, readStatementAmount(u"-1,450.00"_s).cents), 2);
 }
 
 TEST(Balancing, ReconciledSumInCents)
@@ -131,3 +158,142 @@ TEST(Rollover, NothingIsWrittenWhenItCannotBe)
 }
 
 } // namespace
+
+namespace {
+
+RecordPtr txn(const char *date, const char *description, const char *amount, bool reconciled = false)
+{
+    RecordPtr r = makeRecord();
+    r->set(Key::Date, Value::text(QLatin1StringView(date)));
+    r->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(description)));
+    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
+    if (reconciled)
+        r->set(Key::EOMSeen, Value::text(u"1"));
+    return r;
+}
+
+const QDate kToday(2026, 12, 7);
+
+// January's statement finished; February's being balanced.
+std::unique_ptr<MyDocument> twoMonths()
+{
+    auto doc = std::make_unique<MyDocument>();
+    doc->ensureRegister();
+    for (RecordPtr r : {txn("01/01/2026", "Opening", "1000.00"), txn("01/05/2026", "Rent", "-100.00", true),
+                        txn("02/03/2026", "Pay", "500.00", true), txn("02/10/2026", "Gas", "-50.00", true),
+                        txn("02/20/2026", "Books", "-30.00"), txn("03/02/2026", "Late", "-20.00")})
+        doc->array()->append(r);
+    (*doc->array())[1].set(kStatementDateKey, Value::text(u"01/31/2026"));
+    (*doc->array())[1].set(kStatementBalanceKey, Value::text(u"900.00"));
+    recalculateCheckbook(*doc->array());
+    return doc;
+}
+
+} // namespace
+
+TEST(Statement, TheClearedBalanceCountsTheOpeningRowAndEveryReconciledRow)
+{
+    auto doc = twoMonths();
+    MyDocument &d = *doc;
+    EXPECT_EQ(clearedBalance(*d.array()), 100000 - 10000 + 50000 - 5000);
+    setReconciled(d, 4, true);
+    EXPECT_EQ(clearedBalance(*d.array()), 132000);
+    setReconciled(d, 0, true);
+    EXPECT_EQ(clearedBalance(*d.array()), 132000) << "the opening row counts once, marked or not";
+    d.undo();
+    d.undo();
+    EXPECT_EQ(clearedBalance(*d.array()), 135000);
+    d.edit(u"Edit Amount"_s, [&] {
+        d.setValue(3, Key::Amount, Value::text(u"-60.00"));
+        d.carryBalances(3);
+    });
+    EXPECT_EQ(clearedBalance(*d.array()), 134000);
+
+    // A new year's register starts cleared as far as its opening row goes.
+    Register next(rolloverList(*d.array()));
+    EXPECT_EQ(clearedBalance(next), next[0].value(Key::Amount).centsOrZero());
+    EXPECT_EQ(clearedBalance(Register()), 0);
+}
+
+// A transaction written after the statement's date was matched by its amount.
+TEST(Statement, AClosingDateKeepsLaterRowsFromMatching)
+{
+    Register reg({txn("02/01/2026", "Opening", "0"), txn("03/02/2026", "After", "-20.00"),
+                  txn("pending", "Undated", "-20.00"), txn("02/27/2026", "Before", "-20.00")});
+    EXPECT_EQ(matchStatementAmount(reg, -2000), 1) << "without a date the lowest row wins";
+    EXPECT_EQ(matchStatementAmount(reg, -2000, QDate(2026, 2, 28), kToday), 2) << "an undated row still matches";
+    markReconciled(reg[2]);
+    EXPECT_EQ(matchStatementAmount(reg, -2000, QDate(2026, 2, 28), kToday), 3);
+}
+
+TEST(Statement, FinishingRecordsTheStatementOnTheRowsItCleared)
+{
+    auto doc = twoMonths();
+    MyDocument &d = *doc;
+    EXPECT_EQ(rowsClearedSinceLastStatement(*d.array()), (std::vector<int>{2, 3}));
+    ASSERT_EQ(finishStatement(d, QDate(2026, 2, 28), 135000), 2);
+    EXPECT_EQ(d.history().undoName(), u"Finish Statement of 02/28/2026"_s);
+    EXPECT_TRUE(rowsClearedSinceLastStatement(*d.array()).empty());
+    const std::vector<RecordedStatement> finished = recordedStatements(*d.array());
+    ASSERT_EQ(finished.size(), 2u);
+    EXPECT_EQ(finished[1].date, QDate(2026, 2, 28));
+    EXPECT_EQ(finished[1].balance, 135000);
+    EXPECT_EQ(finishStatement(d, QDate(2026, 3, 31), 0), 0) << "nothing cleared since: nothing recorded";
+
+    // Kept in the file as two plain keys, read back as they were.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"r.ldgr"_s);
+    ASSERT_TRUE(d.saveToFile(path, nullptr));
+    const QByteArray saved = readFile(path);
+    EXPECT_TRUE(saved.contains("StatementBalance = 1350.00; StatementDate = 02/28/2026;")) << saved.toStdString();
+    MyDocument reopened;
+    ASSERT_TRUE(reopened.readFromFile(path, u"ldgr", nullptr));
+    EXPECT_EQ(recordedStatements(*reopened.array()).size(), 2u);
+
+    // Taking a row's mark away takes it out of its statement too.
+    setReconciled(d, 2, false);
+    EXPECT_FALSE(d.objectAtIndex(2)->contains(kStatementDateKey));
+    d.undo();
+    EXPECT_TRUE(belongsToStatement(*d.objectAtIndex(2), recordedStatements(*d.array())[1]));
+}
+
+// A month worked out by hand: January's statement (01/31, 900.00) cleared the
+// rent; February's (02/28, 1350.00) clears the pay and the gas; the books
+// (02/20) are outstanding and the late row (03/02) is after the statement.
+TEST(Statement, TheReconciliationReportAddsUp)
+{
+    auto doc = twoMonths();
+    const Register &reg = *doc->array();
+    const ReconciliationReport feb = currentReconciliation(reg, {QDate(2026, 2, 28), 135000}, kToday);
+    EXPECT_EQ(feb.previousDate, QDate(2026, 1, 31));
+    EXPECT_EQ(feb.previousCleared, 90000);
+    EXPECT_EQ(feb.depositCount, 1);
+    EXPECT_EQ(feb.deposits, 50000);
+    EXPECT_EQ(feb.withdrawalCount, 1);
+    EXPECT_EQ(feb.withdrawals, -5000);
+    EXPECT_EQ(feb.clearedBalance, 135000);
+    ASSERT_EQ(feb.outstanding.size(), 1u);
+    EXPECT_EQ(feb.outstanding[0].description, u"Books"_s);
+    EXPECT_EQ(feb.outstandingTotal, -3000);
+    EXPECT_EQ(feb.registerBalance, 132000);
+    EXPECT_EQ(feb.difference, 0);
+
+    const ReconciliationReport jan = finishedReconciliation(reg, recordedStatements(reg)[0], kToday);
+    EXPECT_EQ(jan.previousDate, std::nullopt);
+    EXPECT_EQ(jan.previousCleared, 100000) << "the opening balance";
+    EXPECT_EQ(jan.withdrawals, -10000);
+    EXPECT_EQ(jan.clearedBalance, 90000);
+    EXPECT_TRUE(jan.outstanding.empty());
+    EXPECT_EQ(jan.registerBalance, 90000);
+    EXPECT_EQ(jan.difference, 0);
+
+    const QString text = reconciliationText(feb, u"r.ldgr"_s);
+    for (const char *line : {"Statement balance                                1350.00",
+                             "Previous cleared balance (01/31/2026)             900.00",
+                             "Cleared balance                                  1350.00",
+                             "Outstanding (1)                                   -30.00",
+                             "Register balance                                 1320.00",
+                             "Difference                                          0.00",
+                             "02/20/2026 |          | Books                                |       -30.00"})
+        EXPECT_TRUE(text.contains(QLatin1StringView(line))) << line << "\n" << text.toStdString();
+}

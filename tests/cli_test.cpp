@@ -131,6 +131,73 @@ TEST_F(CliTest, AFileNameWithAPercentSignIsNamedAsItStands)
     EXPECT_EQ(r.err, u"cheqbook-cli: 50%1 off.csv: line 1 not imported: 1 field, 5 needed\n"_s);
 }
 
+TEST_F(CliTest, SortPutsTheRegisterInDateOrderAsTheWindowDoes)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 100; Date = 01/01/2026; DescriptionofTransaction = Opening;},"
+                                          " {Amount = -30; Date = 2026/03/01; DescriptionofTransaction = C;},"
+                                          " {Amount = -20; Date = pending; DescriptionofTransaction = U;},"
+                                          " {Amount = -10; Date = 15.02.2026; DescriptionofTransaction = B;})");
+    const QString out = m_dir.filePath(u"sorted.ldgr"_s);
+    ASSERT_EQ(cli({u"sort"_s, reg, u"-o"_s, out}).exitCode, 0);
+    const RegisterReadResult sorted = readRegisterFile(out);
+    ASSERT_EQ(sorted.rows.size(), 4u);
+    QStringList order, totals;
+    for (const RecordPtr &r : sorted.rows) {
+        order << r->value(Key::DescriptionofTransaction).toString();
+        totals << r->value(Key::Total).toString();
+    }
+    EXPECT_EQ(order, (QStringList{u"Opening"_s, u"B"_s, u"C"_s, u"U"_s}));
+    EXPECT_EQ(totals, (QStringList{u"100"_s, u"90"_s, u"60"_s, u"40"_s}));
+    // Without -o the register itself is sorted, the old file kept as FILE~.
+    const QByteArray before = readFile(reg);
+    ASSERT_EQ(cli({u"sort"_s, reg}).exitCode, 0);
+    EXPECT_EQ(readFile(reg), readFile(out));
+    EXPECT_EQ(readFile(reg + u'~'), before);
+}
+
+TEST_F(CliTest, AnEmptyStatementSaysThereIsNothingToImport)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const ProgramRun r = cli({u"import"_s, reg, file(u"empty.csv"_s, "\n\n")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, u"cheqbook-cli: empty.csv: nothing to import: the statement holds no transactions\n"_s);
+}
+
+TEST_F(CliTest, ReconciliationPrintsTheStatementsFigures)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 1000.00; Date = 01/01/2026;},"
+                                          " {Amount = -100.00; Date = 01/05/2026; EOMSeen = 1;"
+                                          "  StatementDate = 01/31/2026; StatementBalance = 900.00;},"
+                                          " {Amount = 500.00; Date = 02/03/2026; EOMSeen = 1;},"
+                                          " {Amount = -30.00; Date = 02/20/2026;})");
+    auto figure = [](const QByteArray &out, const char *label) {
+        for (const QByteArray &line : out.split('\n'))
+            if (line.startsWith(label))
+                return line.mid(qsizetype(strlen(label))).trimmed();
+        return QByteArray("(none)");
+    };
+    // Without options: the last finished statement.
+    ProgramRun r = cli({u"reconciliation"_s, reg});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(figure(r.out, "Statement balance"), "900.00");
+    EXPECT_EQ(figure(r.out, "Difference"), "0.00");
+    // For the statement being balanced.
+    r = cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"$1,400.00"_s, u"--date=02/28/2026"_s});
+    EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(figure(r.out, "Cleared balance"), "1400.00");
+    EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-30.00");
+    EXPECT_EQ(figure(r.out, "Register balance"), "1370.00");
+    EXPECT_EQ(figure(r.out, "Difference"), "0.00");
+    // A register with no statement at all: what has cleared and what has not.
+    r = cli({u"reconciliation"_s, file(u"n.ldgr"_s, "({Amount = 10.00;}, {Amount = -1.00;})")});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(figure(r.out, "Cleared balance"), "10.00");
+    EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-1.00");
+    EXPECT_EQ(figure(r.out, "Statement balance"), "(none)");
+    EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"lots"_s}).exitCode, 2);
+    EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--date"_s}).exitCode, 2);
+}
+
 TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
 {
     const QString reg = file(u"r.ldgr"_s, "({Amount = 100; EOMSeen = 1;}, {Amount = -30;}, {Amount = -20; EOMSeen = 1;})");
@@ -156,7 +223,7 @@ TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
         EXPECT_EQ(r.exitCode, 2) << args.join(u' ').toStdString();
         EXPECT_TRUE(r.err.contains(u"usage: cheqbook-cli")) << r.err.toStdString();
     }
-    for (const char *command : {"report", "balance", "convert", "import", "rollover"}) {
+    for (const char *command : {"report", "balance", "convert", "import", "sort", "reconciliation", "rollover"}) {
         const ProgramRun r = cli({QString::fromLatin1(command), u"--help"_s});
         EXPECT_EQ(r.exitCode, 0);
         EXPECT_TRUE(r.out.startsWith("usage: cheqbook-cli " + QByteArray(command)));

@@ -34,9 +34,16 @@ TEST(ReadDate, ReadsEveryFormInUtf16AndLatin1)
         {u"Dec 7, 2026", {2026, 12, 7}}, {u"dec 7 2026", {2026, 12, 7}}, {u"December 7 2026", {2026, 12, 7}},
         {u"7 DECEMBER, 2026", {2026, 12, 7}}, {u"Sept 30, 2026", {2026, 9, 30}}, {u"Sep. 30, 2026", {2026, 9, 30}},
         {u"Feb 3", {2026, 2, 3}}, {u"today", kToday}, {u" Yesterday ", {2026, 5, 19}}, {u"TOMORROW", {2026, 5, 21}},
+        // The forms banks write that once sorted above the opening row.
+        {u"2009/11/15", {2009, 11, 15}}, {u"20091128", {2009, 11, 28}}, {u"25-Nov-09", {2009, 11, 25}},
+        {u"25-NOV-2009", {2009, 11, 25}}, {u"15.11.2009", {2009, 11, 15}}, {u"1.2.09", {2009, 2, 1}},
+        {u"12.07.2026", {2026, 7, 12}}, {u"December 1st, 2009", {2009, 12, 1}}, {u"Dec 2nd 2009", {2009, 12, 2}},
+        {u"3rd March 2009", {2009, 3, 3}}, {u"7th Dec", {2026, 12, 7}}, {u"7Dec 2026", {2026, 12, 7}},
         // Not dates.
         {u"", {}}, {u" ", {}}, {u"Date", {}}, {u"Groceries", {}}, {u"02/30/2026", {}}, {u"13/01/2026", {}},
-        {u"0/10/2026", {}}, {u"2/29/2026", {}}, {u"12/07/202", {}}, {u"12/07/2026x", {}}, {u"12.07.2026", {}},
+        {u"0/10/2026", {}}, {u"2/29/2026", {}}, {u"12/07/202", {}}, {u"12/07/2026x", {}}, {u"31.02.2026", {}},
+        {u"20091328", {}}, {u"2009112", {}}, {u"2009/11/15/1", {}}, {u"25-Nox-09", {}}, {u"25-Nov-009", {}},
+        {u"15.11.", {}}, {u"Dec 1xx, 2009", {}}, {u"1zz December 2009", {}},
         {u"123/1/2026", {}}, {u"12-07-26", {}}, {u"2026-12-07T24:00", {}}, {u"2026-12-07 lunch", {}},
         {u"Decem 7 2026", {}}, {u"Dec 32, 2026", {}}, {u"Dec 7, 26", {}}, {u"7 Dec2026", {}},
         {u"today please", {}}, {u"45.25", {}}, {u"-45.25", {}}, {u"1042", {}}, {u"D\u00e9c 7 2026", {}},
@@ -58,12 +65,12 @@ RecordPtr dated(QStringView date, Cents amount = 0)
     return r;
 }
 
-TEST(CompareDates, IsAStrictWeakOrderingByDayWithUndatedFirst)
+TEST(CompareDates, IsAStrictWeakOrderingByDayWithUndatedLast)
 {
     using O = std::weak_ordering;
     EXPECT_EQ(compareDates(*dated(u"12/31/2025"), *dated(u"1/1/2026"), kToday), O::less) << "by day, not text";
     EXPECT_EQ(compareDates(*dated(u"1/2/99"), *dated(u"1/2/00"), kToday), O::less);
-    EXPECT_EQ(compareDates(*dated(u"01/01/1900"), *dated(u" "), kToday), O::greater);
+    EXPECT_EQ(compareDates(*dated(u"01/01/1900"), *dated(u" "), kToday), O::less);
     EXPECT_EQ(compareDates(*dated(u"12/07/2026"), *dated(u"Dec 7, 2026"), kToday), O::equivalent);
 
     std::vector<RecordPtr> records;
@@ -93,17 +100,27 @@ QStringList datesOf(const Register &reg)
     return out;
 }
 
-TEST(SortByDate, MovesRowsByDateKeepingUndatedFirstAndSameDaysInOrder)
+TEST(SortByDate, MovesRowsByDateKeepingAnUndatedOpeningRowFirstAndSameDaysInOrder)
 {
     Register reg;
     for (QStringView d : {u" ", u"03/12/2026", u"Mar 1, 2026", u"3/12/26", u"Date", u"2026-03-12"})
         reg.append(dated(d, -100));
     const std::vector<RecordPtr> before = reg.rows();
     sortByDate(reg, kToday);
-    EXPECT_EQ(datesOf(reg), (QStringList{u" "_s, u"Date"_s, u"Mar 1, 2026"_s, u"03/12/2026"_s, u"3/12/26"_s,
-                                         u"2026-03-12"_s}));
-    EXPECT_EQ(reg.at(5), before[5]) << "the same records, not copies";
+    EXPECT_EQ(datesOf(reg), (QStringList{u" "_s, u"Mar 1, 2026"_s, u"03/12/2026"_s, u"3/12/26"_s, u"2026-03-12"_s,
+                                         u"Date"_s}));
+    EXPECT_EQ(reg.at(4), before[5]) << "the same records, not copies";
     EXPECT_EQ(reg[5].value(Key::Total), Value::money(-600));
+
+    // Bank dates that could not be read sorted above the opening row, and one
+    // became the undeletable opening row.
+    Register bank;
+    for (QStringView d : {u"11/01/2009", u"2009/11/15", u"20091128", u"25-Nov-09", u"15.11.2009",
+                          u"December 1st, 2009", u"pending"})
+        bank.append(dated(d, -100));
+    sortByDate(bank, kToday);
+    EXPECT_EQ(datesOf(bank), (QStringList{u"11/01/2009"_s, u"2009/11/15"_s, u"15.11.2009"_s, u"25-Nov-09"_s,
+                                          u"20091128"_s, u"December 1st, 2009"_s, u"pending"_s}));
 
     // A row dated before the opening row becomes row 0 and starts the balance.
     Register opening;

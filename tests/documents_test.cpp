@@ -89,6 +89,7 @@ TEST_F(DocumentsTest, SavingAnUntitledRegisterAsksForANameAndAddsTheExtension)
     enter(d, u"12.5"_s);
     toolkit.saveAnswers = {dir.filePath(u"checking"_s)};
     ASSERT_TRUE(controller.saveDocument(d));
+    EXPECT_EQ(toolkit.panelSuffixes, QStringList{u"ldgr"_s}) << "so the panel asks about the name it saves to";
     const QString path = dir.filePath(u"checking.ldgr"_s);
     EXPECT_EQ(d->fileName(), path);
     EXPECT_FALSE(d->isDocumentEdited());

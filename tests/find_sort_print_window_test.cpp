@@ -71,6 +71,29 @@ TEST_F(SortWindowTest, AnEmptyRegisterStillCountsAsSorted)
     EXPECT_EQ(doc->changeCount(), 1);
 }
 
+// After a sort the selection stayed on the same row numbers, now other
+// transactions, and the next Delete removed a row the user never chose.
+TEST_F(SortWindowTest, TheSelectedTransactionsStaySelectedWhereverTheyMove)
+{
+    QSettings().setValue(u"sortWarning"_s, u"1"_s);
+    open({{"100", "", "Opening", "01/01/2026"}, {"-5", "", "Late", "03/01/2026"}, {"-7", "", "Early", "01/05/2026"},
+          {"-9", "", "Middle", "02/01/2026"}});
+    selectRows({1});
+    c->showSortWarning(&menuItem);
+    ASSERT_EQ(column(Key::DescriptionofTransaction),
+              (QStringList{u"Opening"_s, u"Early"_s, u"Middle"_s, u"Late"_s}));
+    EXPECT_EQ(c->selectedRow(), 3);
+    EXPECT_EQ(c->numberOfSelectedRows(), 1);
+    c->deleteTransaction(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u"Opening"_s, u"Early"_s, u"Middle"_s}));
+
+    selectRows({1, 2});
+    reg()[1].set(Key::Date, Value::text(u"04/01/2026"_s));
+    c->showSortWarning(&menuItem);
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u"Opening"_s, u"Middle"_s, u"Early"_s}));
+    EXPECT_EQ(c->numberOfSelectedRows(), 2);
+}
+
 class FindWindowTest : public WindowFixture
 {
 protected:
@@ -168,6 +191,54 @@ TEST_F(PrintWindowTest, PrintsTheReportWithFreshBalances)
 
     c->printPreview(&menuItem);
     EXPECT_EQ(toolkit.previews, 1);
+}
+
+// The print dialog's page range was ignored: "pages 1 to 1" printed them all.
+TEST_F(PrintWindowTest, PrintsOnlyThePagesChosen)
+{
+    if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    open({{"1000.00", "", "Opening"}});
+    for (int i = 1; i < 100; ++i)
+        reg().append(reg().at(0));
+    c->reloadData();
+    const QString pdf = dir.filePath(u"range.pdf"_s);
+    toolkit.printer.setOutputFormat(QPrinter::PdfFormat);
+    toolkit.printer.setOutputFileName(pdf);
+    toolkit.printAnswers = {true};
+    // The dialog is told the pages there are; the user then picks page 2.
+    toolkit.onPrintDialog = [&](QPrinter &p) {
+        EXPECT_EQ(p.fromPage(), 1);
+        EXPECT_EQ(p.toPage(), 3);
+        p.setPrintRange(QPrinter::PageRange);
+        p.setFromTo(2, 2);
+    };
+    c->print(&menuItem);
+    const QString text = pdfText(pdf);
+    EXPECT_EQ(text.count(u'\f'), 1) << "one page";
+    EXPECT_EQ(text.count(u"| Opening"_s), 48) << text.toStdString();
+}
+
+TEST_F(PrintWindowTest, ACancelledPrintOrExportLeavesNoFileBehind)
+{
+    open({{"1000.00", "", "Opening"}});
+    for (int i = 1; i < 200; ++i)
+        reg().append(reg().at(0));
+    c->reloadData();
+    toolkit.cancelProgressAt = 60;
+    const QString exported = dir.filePath(u"export.pdf"_s);
+    writeFile(exported, "an earlier export");
+    toolkit.saveAnswers = {exported};
+    c->exportPdf(&menuItem);
+    EXPECT_EQ(readFile(exported), "an earlier export") << "an export stopped halfway writes nothing";
+    const QString printed = dir.filePath(u"printed.pdf"_s);
+    toolkit.printer.setOutputFormat(QPrinter::PdfFormat);
+    toolkit.printer.setOutputFileName(printed);
+    toolkit.printAnswers = {true};
+    c->print(&menuItem);
+    EXPECT_FALSE(QFile::exists(printed)) << "a print to a file stopped halfway leaves no half a file";
+    EXPECT_EQ(toolkit.progressShown.size(), 2);
+    EXPECT_TRUE(toolkit.alerts.empty());
 }
 
 TEST_F(PrintWindowTest, ExportsAPdfOrSaysWhyNot)

@@ -118,6 +118,42 @@ TEST_F(PrintTest, FixedPitchColumnsFitTheWidthInsideTheMargins)
     EXPECT_EQ(bars, 4 * 4);
 }
 
+// An amount of millions made a line wider than the page: it broke in the
+// middle of the balance, and the extra lines pushed rows past the page with
+// no header.
+TEST_F(PrintTest, AWideLineShrinksThePageInsteadOfBreaking)
+{
+    Register reg = sampleRegister(60);
+    for (int row = 1; row < reg.count(); ++row)
+        reg[row].set(Key::Amount, Value::text(u"-12345678.90"_s));
+    recalculateCheckbook(reg);
+    qsizetype widest = 0;
+    for (const QString &line : reportText(reg).split(u'\n'))
+        widest = std::max(widest, line.size());
+    ASSERT_GT(widest, kPrintColumns);
+    ASSERT_EQ(writeReportPdf(reg, path(u"wide.pdf"_s)), QString());
+    const QList<QStringList> pages = pdfPages(path(u"wide.pdf"_s));
+    EXPECT_EQ(pages, expectedPages(reportText(reg)));
+    ASSERT_EQ(pages.size(), 2);
+    EXPECT_TRUE(pages[1].last().endsWith(u"|-12345678.90|-728395055.2"_s)) << pages[1].last().toStdString();
+}
+
+TEST_F(PrintTest, ARangePrintsOnlyItsPagesAndThePagesAreCounted)
+{
+    const Register reg = sampleRegister(100);
+    QPdfWriter counter(path(u"count.pdf"_s));
+    counter.setPageSize(QPageSize(QPageSize::Letter));
+    EXPECT_EQ(printedPageCount(reg, counter), 3);
+    const QList<QStringList> all = expectedPages(reportText(reg));
+    for (const PageRange range : {PageRange{2, 2}, PageRange{2, 3}, PageRange{3, 9}}) {
+        QPdfWriter writer(path(u"range.pdf"_s));
+        writer.setPageSize(QPageSize(QPageSize::Letter));
+        ASSERT_TRUE(printRegister(reg, writer, range));
+        EXPECT_EQ(pdfPages(path(u"range.pdf"_s)), all.mid(range.first - 1, std::min(range.last, 3) - range.first + 1))
+            << range.first << "-" << range.last;
+    }
+}
+
 TEST_F(PrintTest, AnEmptyRegisterGivesAValidBlankDocument)
 {
     ASSERT_EQ(writeReportPdf(Register(), path(u"e.pdf"_s)), QString());

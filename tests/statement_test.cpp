@@ -49,15 +49,28 @@ TEST(Statement, ReadsTheStatementsBanksWrite)
          {}},
         {"blank lines anywhere are left out silently", "\n1/1,1.00,,,A\n\n   \n1/2,2.00,,,B\n\n\n",
          {{2, u"1/1", 100, u"A"}, {5, u"1/2", 200, u"B"}}, {}},
-        {"a quoted line break stays in the field and counts as a line",
+        {"a quoted line break becomes a blank (the report's columns stay whole) and counts as a line",
          "1/1,5.00,,,\"LINE ONE\r\nLINE TWO\"\r\n1/2,6.00,,,NEXT\r\n",
-         {{1, u"1/1", 500, u"LINE ONE\nLINE TWO"}, {3, u"1/2", 600, u"NEXT"}}, {}},
+         {{1, u"1/1", 500, u"LINE ONE LINE TWO"}, {3, u"1/2", 600, u"NEXT"}}, {}},
         {"short rows", "1/1,1.00,,,A\n1/2,2.00,X\nalone\n", {{1, u"1/1", 100, u"A"}},
          {{2, u"3 fields, 5 needed"}, {3, u"1 field, 5 needed"}}},
-        {"doubled quotes, a stray quote, blanks and extra fields",
-         "1/1,1.00,,,\"THE \"\"BEST\"\" SHOP\"\n1/2, 2.00 ,,, 5\" FLOPPY ,extra\n 1/3 , \"3.00\" ,,, \"SHOP, INC\" \n",
+        {"doubled quotes, a stray quote and blanks",
+         "1/1,1.00,,,\"THE \"\"BEST\"\" SHOP\"\n1/2, 2.00 ,,, 5\" FLOPPY \n 1/3 , \"3.00\" ,,, \"SHOP, INC\" \n",
          {{1, u"1/1", 100, u"THE \"BEST\" SHOP"}, {2, u"1/2", 200, u" 5\" FLOPPY "}, {3, u" 1/3 ", 300, u"SHOP, INC"}},
          {}},
+        // An amount with a grouping comma and no quotes splits the line in six.
+        {"an unquoted 1,234.56 among five-field lines",
+         "1/1,100.00,,,A\n1/2,-1,234.56,*,,RENT\n1/3,2.00,,,C\n1/4,5.00,,,SHOP, INC\n1/5,1,23,,,X\n"
+         "1/6,6.00,,,F\n1/7,7.00,,,G\n",
+         {{1, u"1/1", 10000, u"A"}, {2, u"1/2", -123456, u"RENT"}, {3, u"1/3", 200, u"C"}, {6, u"1/6", 600, u"F"},
+          {7, u"1/7", 700, u"G"}},
+         {{4, u"6 fields where the other lines have 5; a field holding a comma must be in quotes"},
+          {5, u"6 fields where the other lines have 5; a field holding a comma must be in quotes"}}},
+        {"six fields on every line are the bank's layout", "1/1,1.00,,,A,x\n1/2,2.00,,,B,y\n",
+         {{1, u"1/1", 100, u"A"}, {2, u"1/2", 200, u"B"}}, {}},
+        {"control characters become blanks, tabs stay",
+         "1/1,1.00,,,\x1b]0;pwned\x07\tTAB\x7f\n",
+         {{1, u"1/1", 100, u" ]0;pwned \tTAB "}}, {}},
         {"amounts that are not whole numbers are not guessed at",
          "1/1,12.34-,,,A\n1/2,12.34 CR,,,B\n1/3,,,,C\n1/4,99999999999999999,,,D\n1/5,\"1,23\",,,E\n1/6,(-1),,,F\n",
          {},
@@ -87,10 +100,38 @@ TEST(Statement, ReadsTheStatementsBanksWrite)
     }
 }
 
-// A quote that is never closed would swallow every later line into one field.
-TEST(Statement, AnUnclosedQuoteRefusesTheWholeFile)
+// A bank's export with one unbalanced quote imported neither that line nor the
+// next, and said nothing.
+TEST(Statement, AnUnbalancedQuoteSkipsItsLineAndTheNextLineImports)
 {
-    const Statement s = parseStatement("1/1,1.00,,,A\n1/2,\"2.00,,,B\n1/3,3.00,,,C\n");
+    const Statement s = parseStatement("\"12/11/2025\",\"-5.00\",\"*\",\"\",\"FIRST\"\r\n"
+                                       "\"12/12/2025\",\"-6.00\",\"*\",\"\",\"BAD QUOTE\r\n"
+                                       "\"12/13/2025\",\"-7.00\",\"*\",\"\",\"GOOD, INC\"\r\n"
+                                       "\"12/14/2025\",\"-8.00\",\"*\",\"\",\"TWO\r\nLINES\"\r\n");
+    ASSERT_TRUE(s.ok()) << s.error.toStdString();
+    ASSERT_EQ(s.lines.size(), 3u);
+    EXPECT_EQ(s.lines[1].lineNumber, 3);
+    EXPECT_EQ(s.lines[1].description, u"GOOD, INC"_s);
+    EXPECT_EQ(s.lines[2].description, u"TWO LINES"_s);
+    ASSERT_EQ(s.skipped.size(), 1u);
+    EXPECT_EQ(s.skipped[0].lineNumber, 2);
+    EXPECT_EQ(s.skipped[0].reason, u"a quote that opens a field is never closed"_s);
+
+    // Two such lines in a row: the first quote runs over both, and both are named.
+    const Statement two = parseStatement("\"1/1\",\"-1.00\",\"*\",\"\",\"ONE\n"
+                                         "\"1/2\",\"-2.00\",\"*\",\"\",\"TWO\n"
+                                         "\"1/3\",\"-3.00\",\"*\",\"\",\"THREE\"\n");
+    ASSERT_EQ(two.lines.size(), 1u);
+    ASSERT_EQ(two.skipped.size(), 1u);
+    EXPECT_EQ(two.skipped[0].lines(), u"lines 1-2"_s);
+    EXPECT_EQ(skippedLinesMessage(two.skipped, u"b.csv"_s),
+              u"2 lines of b.csv were not imported: lines 1-2 (a quote that opens a field is never closed)."_s);
+}
+
+// A quote still open at the end would swallow every later line into one field.
+TEST(Statement, AQuoteOpenAtTheEndRefusesTheWholeFile)
+{
+    const Statement s = parseStatement("1/1,1.00,,,A\n1/2,\"2.00,,,B\n1/3 3.00\n");
     EXPECT_EQ(s.error, u"line 2: the quote that opens a field there is never closed, so the lines after it "
                        "cannot be told apart; nothing was imported"_s);
     EXPECT_TRUE(s.lines.empty());

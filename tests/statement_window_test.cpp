@@ -1,8 +1,10 @@
 // The window's statement import, month-end balancing and new-year rollover.
 
+#include "Reconciliation.h"
 #include "RegisterFile.h"
 #include "WindowFixture.h"
 
+#include <QCheckBox>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -145,6 +147,184 @@ TEST_F(StatementWindowTest, TheNewYearCarriesTheUnreconciledRows)
     EXPECT_TRUE(toolkit.alerts.empty());
     c->newYear(&menuItem);
     EXPECT_TRUE(toolkit.takeAlert().startsWith(u"Error: The new year's register could not be written.\n\nx.ldgr"_s));
+}
+
+// A name typed without the extension was given ".ldgr" after the save panel
+// had asked about replacing the file, so an existing register was replaced
+// without a question. The panel now adds it; a dotted name is asked about here.
+TEST_F(StatementWindowTest, TheNewYearNeverReplacesARegisterWithoutAsking)
+{
+    open({{"100"}, {"-30"}});
+    const QString existing = writeFile(dir.filePath(u"rollover 12.31.2026.ldgr"_s), "(\n{Amount = 1; }\n)\n");
+    toolkit.saveAnswers = {dir.filePath(u"rollover 12.31.2026"_s), dir.filePath(u"rollover 12.31.2026"_s)};
+    toolkit.confirmAnswers = {false, true};
+    c->newYear(&menuItem);
+    EXPECT_EQ(toolkit.panelSuffixes, QStringList{u"ldgr"_s}) << "the panel asks about NAME.ldgr";
+    EXPECT_EQ(readFile(existing), QByteArray("(\n{Amount = 1; }\n)\n")) << "kept when the user said no";
+    c->newYear(&menuItem);
+    EXPECT_TRUE(readFile(existing).contains("Initial"));
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(StatementWindowTest, BalancingRefusesWhatIsNotAnAmount)
+{
+    open({{"100.00"}, {"-1.00"}, {"-1450.00"}});
+    auto *amount = c->window()->findChild<QLineEdit *>(u"currentEOMAmount"_s);
+    auto *messages = c->window()->findChild<QLabel *>(u"EOMMessages"_s);
+    c->showEndOfMonthWindowAction(&menuItem);
+    amount->setText(u"-1,450.00"_s);
+    c->EOMEnterButton(&menuItem);
+    EXPECT_EQ(reg()[2].value(Key::EOMSeen), Value::text(u"1"_s));
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen)) << "the -1.00 row is not the statement's -1,450.00";
+    amount->setText(u"12 dollars"_s);
+    c->EOMEnterButton(&menuItem);
+    amount->setText(u"dollars"_s);
+    c->EOMEnterButton(&menuItem);
+    EXPECT_EQ(toolkit.beeps, 2) << "no 12.00 row, and no amount";
+    EXPECT_EQ(messages->text(), u"\u201cdollars\u201d is not an amount"_s);
+    EXPECT_EQ(amount->text(), u"dollars"_s);
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen));
+}
+
+TEST_F(StatementWindowTest, AnEmptyStatementSaysThereIsNothingToImport)
+{
+    open({{"1"}});
+    toolkit.openAnswers = {{statement(u"empty.csv"_s, "\r\n\n")}};
+    c->importWF(&menuItem);
+    EXPECT_EQ(toolkit.takeAlert(), u"Import: \u201cempty.csv\u201d: nothing to import: the statement holds no "
+                                   "transactions."_s);
+    EXPECT_EQ(doc->changeCount(), 0);
+}
+
+class BalancingWindowTest : public StatementWindowTest
+{
+protected:
+    QLineEdit *drawerField(const char *name) const
+    {
+        return c->window()->findChild<QLineEdit *>(QString::fromLatin1(name));
+    }
+    QString shown(const char *label) const
+    {
+        const QLabel *l = c->window()->findChild<QLabel *>(QString::fromLatin1(label));
+        return l && l->isVisibleTo(l->window()) ? l->text() : QString();
+    }
+    void match(const char *amount)
+    {
+        drawerField("currentEOMAmount")->setText(QString::fromLatin1(amount));
+        c->EOMEnterButton(&menuItem);
+    }
+    void clickMark(int row)
+    {
+        QTableView *t = c->tableView();
+        const int shownRow = static_cast<RegisterTableModel *>(t->model())->viewRow(row);
+        emit t->clicked(t->model()->index(shownRow, RegisterTableModel::ReconciledColumn));
+    }
+};
+
+TEST_F(BalancingWindowTest, TheDifferenceFollowsEveryMatchToggleAndUndo)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}, {"-71.24", "", "Hy-Vee", "12/03/2026"},
+          {"-20.00", "", "Gas", "12/28/2026"}, {"-20.00", "", "Gas", "01/02/2027"}});
+    c->window()->show();
+    c->showEndOfMonthWindowAction(&menuItem);
+    EXPECT_EQ(shown("clearedValue"), u"1000.00"_s);
+    EXPECT_EQ(shown("differenceValue"), QString()) << "no statement balance typed yet";
+    drawerField("statementDate")->setText(u"12/31/2026"_s);
+    drawerField("statementBalance")->setText(u"$908.76"_s);
+    EXPECT_EQ(shown("statementValue"), u"908.76"_s);
+    EXPECT_EQ(shown("differenceValue"), u"-91.24"_s);
+
+    match("-71.24");
+    EXPECT_EQ(shown("differenceValue"), u"-20.00"_s);
+    match("-20.00");
+    EXPECT_EQ(reg()[2].value(Key::EOMSeen), Value::text(u"1"_s));
+    EXPECT_EQ(shown("differenceValue"), u"0.00"_s);
+    match("-20.00");
+    EXPECT_EQ(toolkit.beeps, 1) << "the January row is after the statement";
+    EXPECT_FALSE(reg()[3].contains(Key::EOMSeen));
+
+    // A wrong mark by hand, taken back by undo; outside balancing the
+    // column is no tick box.
+    clickMark(3);
+    EXPECT_EQ(shown("differenceValue"), u"20.00"_s);
+    c->undo(&menuItem);
+    EXPECT_FALSE(reg()[3].contains(Key::EOMSeen));
+    EXPECT_EQ(shown("differenceValue"), u"0.00"_s);
+    clickMark(1);
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen)) << "a click takes a mark away too";
+    c->undo(&menuItem);
+    c->EOMDoneButton(&menuItem);
+    clickMark(3);
+    EXPECT_FALSE(reg()[3].contains(Key::EOMSeen));
+
+    // Done keeps the statement for the next time the drawer opens.
+    c->showEndOfMonthWindowAction(&menuItem);
+    EXPECT_EQ(drawerField("statementBalance")->text(), u"$908.76"_s);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(BalancingWindowTest, FinishRecordsTheStatementAndAsksWhenItDisagrees)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}, {"-71.24", "", "Hy-Vee", "12/03/2026"}});
+    c->showEndOfMonthWindowAction(&menuItem);
+    c->finishStatementButton(&menuItem);
+    EXPECT_EQ(toolkit.takeAlert(), u"Finish: Type the statement's closing date and ending balance first."_s);
+    drawerField("statementDate")->setText(u"12/31/2026"_s);
+    drawerField("statementBalance")->setText(u"920.00"_s);
+    match("-71.24");
+    toolkit.confirmAnswers = {false, true};
+    c->finishStatementButton(&menuItem);
+    EXPECT_FALSE(reg()[1].contains(kStatementDateKey)) << "the user stopped at the question";
+    c->finishStatementButton(&menuItem);
+    EXPECT_EQ(reg()[1].value(kStatementDateKey), Value::text(u"12/31/2026"_s));
+    EXPECT_EQ(reg()[1].value(kStatementBalanceKey), Value::text(u"920.00"_s));
+    EXPECT_TRUE(c->window()->findChild<QDockWidget *>(u"EOMDrawer"_s)->isHidden());
+    EXPECT_EQ(drawerField("statementDate")->text(), QString());
+
+    // The report of the statement just finished, printed to a PDF.
+    const QString pdf = dir.filePath(u"reconciliation"_s);
+    toolkit.saveAnswers = {pdf};
+    c->exportReconciliationPdf(&menuItem);
+    EXPECT_TRUE(toolkit.alerts.empty());
+    EXPECT_TRUE(QFile::exists(pdf + u".pdf"_s));
+}
+
+// A reconciled row changed without a word broke last month's balance.
+TEST_F(BalancingWindowTest, AReconciledTransactionAsksBeforeItChanges)
+{
+    open({{"100.00", "", "Opening", "12/01/2026"}, {"-5.00", "", "Coffee", "12/02/2026"}});
+    reg()[1].set(Key::EOMSeen, Value::text(u"1"_s));
+    QAbstractItemModel *model = c->tableView()->model();
+    toolkit.confirmAnswers = {false, true, false};
+    EXPECT_FALSE(model->setData(model->index(1, RegisterTableModel::AmountColumn), u"-6.00"_s));
+    EXPECT_EQ(reg()[1].value(Key::Amount), Value::text(u"-5.00"_s));
+    EXPECT_TRUE(model->setData(model->index(1, RegisterTableModel::DateColumn), u"12/03/2026"_s));
+    EXPECT_TRUE(model->setData(model->index(1, RegisterTableModel::DescriptionColumn), u"Tea"_s))
+        << "a description is the user's own: no question";
+    selectRows({1});
+    c->deleteTransaction(&menuItem);
+    EXPECT_EQ(reg().count(), 2);
+    EXPECT_TRUE(toolkit.confirmAnswers.empty());
+}
+
+TEST_F(BalancingWindowTest, OnlyTheUnclearedAreShownWhileTickingThemOff)
+{
+    open({{"100.00", "", "Opening"}, {"-1.00", "", "A"}, {"-2.00", "", "B"}, {"-3.00", "", "C"}});
+    reg()[2].set(Key::EOMSeen, Value::text(u"1"_s));
+    c->showEndOfMonthWindowAction(&menuItem);
+    c->window()->findChild<QCheckBox *>(u"onlyUncleared"_s)->setChecked(true);
+    QAbstractItemModel *model = c->tableView()->model();
+    ASSERT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->data(model->index(2, RegisterTableModel::DescriptionColumn)).toString(), u"C"_s);
+    EXPECT_EQ(model->data(model->index(2, RegisterTableModel::TotalColumn)).toString(), u"94.00"_s)
+        << "the balance is the whole register's";
+    match("-3.00");
+    EXPECT_EQ(model->rowCount(), 2) << "a row ticked off leaves the list";
+    c->undo(&menuItem);
+    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(c->selectedRow(), 3) << "and comes back selected";
+    c->window()->findChild<QCheckBox *>(u"onlyUncleared"_s)->setChecked(false);
+    EXPECT_EQ(model->rowCount(), 4);
 }
 
 TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)

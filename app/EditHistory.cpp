@@ -1,0 +1,93 @@
+#include "EditHistory.h"
+
+#include <algorithm>
+#include <climits>
+
+RowRuns rowRuns(const std::vector<int> &ascendingRows)
+{
+    RowRuns runs;
+    for (int row : ascendingRows) {
+        if (!runs.empty() && runs.back().second + 1 == row)
+            runs.back().second = row;
+        else
+            runs.emplace_back(row, row);
+    }
+    return runs;
+}
+
+QString transactionStepName(const QString &verb, const QString &description)
+{
+    using namespace Qt::StringLiterals;
+    constexpr qsizetype kShown = 40;
+    const QString shown = description.simplified();
+    if (shown.isEmpty())
+        return verb + u" Transaction"_s;
+    return u"%1 \u201c%2\u201d"_s.arg(verb, shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+}
+
+void EditStep::redo(Register &reg)
+{
+    for (const std::unique_ptr<RegisterEdit> &e : edits)
+        e->redo(reg);
+}
+
+void EditStep::undo(Register &reg)
+{
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e)
+        (*e)->undo(reg);
+}
+
+int EditStep::firstBalanceRow() const
+{
+    int first = INT_MAX;
+    for (const std::unique_ptr<RegisterEdit> &e : edits)
+        first = std::min(first, e->firstBalanceRow());
+    return first;
+}
+
+size_t EditStep::size() const
+{
+    size_t bytes = sizeof(*this) + size_t(name.size()) * 2 + (rowsBefore.size() + rowsAfter.size()) * 8;
+    for (const std::unique_ptr<RegisterEdit> &e : edits)
+        bytes += e->size();
+    return bytes;
+}
+
+void EditHistory::push(std::unique_ptr<EditStep> step)
+{
+    m_steps.resize(m_done);
+    m_steps.push_back(std::move(step));
+    m_done = m_steps.size();
+}
+
+const EditStep *EditHistory::undo(Register &reg)
+{
+    if (!canUndo())
+        return nullptr;
+    EditStep &step = *m_steps[--m_done];
+    step.undo(reg);
+    return &step;
+}
+
+const EditStep *EditHistory::redo(Register &reg)
+{
+    if (!canRedo())
+        return nullptr;
+    EditStep &step = *m_steps[m_done++];
+    step.redo(reg);
+    return &step;
+}
+
+void EditHistory::clear()
+{
+    m_steps.clear();
+    m_done = 0;
+}
+
+size_t EditHistory::size() const
+{
+    size_t bytes = 0;
+    for (const std::unique_ptr<EditStep> &s : m_steps)
+        bytes += s->size();
+    return bytes;
+}

@@ -1,0 +1,34 @@
+#include "HelpWindow.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
+{
+    setWindowTitle(u"Cheqbook Help"_s);
+    m_browser = new QTextBrowser(this);
+    m_browser->setOpenExternalLinks(true);
+    m_browser->setMarkdown(guideText());
+    m_browser->document()->setDocumentMargin(fontMetrics().height());
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_browser);
+    const int em = fontMetrics().horizontalAdvance(u'M');
+    QSize size(56 * em, 44 * fontMetrics().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.85);
+    resize(size);
+}
+
+QString HelpWindow::guideText()
+{
+    QFile guide(u":/help/user-guide.md"_s);
+    if (!guide.open(QIODevice::ReadOnly))
+        return u"# Cheqbook Help\n\nThe user guide is missing from this copy of Cheqbook."_s;
+    return QString::fromUtf8(guide.readAll());
+}

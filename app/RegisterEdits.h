@@ -1,0 +1,138 @@
+#pragma once
+
+// The changes a register can undergo, each as a small object that can make
+// its change, take it back and make it again, keeping only what it changed:
+// the records it added or took away (the same objects, so a record put back
+// is the record it was), a value it replaced, an order it applied. Balances
+// are kept only where they cannot be worked out again: a run of rows whose
+// Totals follow from the row before in one of the forms the program writes
+// them in takes no room at all.
+//
+// Only the document makes these; everything else changes a register through
+// the document's edit operations.
+
+#include "Register.h"
+
+#include <QString>
+
+#include <memory>
+#include <vector>
+
+class RegisterEdit
+{
+public:
+    virtual ~RegisterEdit() = default;
+    virtual void redo(Register &reg) = 0;
+    virtual void undo(Register &reg) = 0;
+    // The first row whose balance the change can move (INT_MAX: none).
+    virtual int firstBalanceRow() const = 0;
+    // What the edit keeps, roughly, in bytes.
+    virtual size_t size() const { return sizeof(*this); }
+};
+
+// Records inserted before a row, in their order.
+class InsertRows : public RegisterEdit
+{
+public:
+    InsertRows(int index, std::vector<RecordPtr> records) : m_index(index), m_records(std::move(records)) {}
+    void redo(Register &reg) override;
+    void undo(Register &reg) override;
+    int firstBalanceRow() const override { return m_index; }
+    size_t size() const override { return sizeof(*this) + m_records.size() * sizeof(RecordPtr); }
+
+private:
+    int m_index;
+    std::vector<RecordPtr> m_records;
+};
+
+// One record taken out of its row.
+class RemoveRow : public RegisterEdit
+{
+public:
+    RemoveRow(int index, RecordPtr record) : m_index(index), m_record(std::move(record)) {}
+    void redo(Register &reg) override;
+    void undo(Register &reg) override;
+    int firstBalanceRow() const override { return m_index; }
+
+private:
+    int m_index;
+    RecordPtr m_record;
+};
+
+// A value stored under a key of one row (a null value removes the key).
+class SetValue : public RegisterEdit
+{
+public:
+    SetValue(int row, QString key, Value before, Value after);
+    void redo(Register &reg) override;
+    void undo(Register &reg) override;
+    int firstBalanceRow() const override;
+
+private:
+    int m_row;
+    QString m_key;
+    Value m_before;
+    Value m_after;
+};
+
+// The Totals of the rows from one row down as they stand, kept for putting
+// back exactly, in the same kinds: a Total that is the row's Amount plus the
+// Total above it, as a money number or as money text, is kept as the run it
+// belongs to; any other Total (typed by hand, read from a file) as it is.
+class TotalsSnapshot
+{
+public:
+    static TotalsSnapshot take(const Register &reg, int firstRow);
+    void restore(Register &reg) const;
+    int firstRow() const { return m_firstRow; }
+    size_t size() const;
+
+private:
+    enum class Form : quint8 { Number, Text, Kept };
+    struct Run {
+        int first;
+        Form form;
+    };
+    int m_firstRow = 0;
+    int m_endRow = 0;
+    std::vector<Run> m_runs; // each run lasts until the next one begins
+    std::vector<Value> m_kept; // the Kept rows' Totals, in row order
+};
+
+// The rows put in a new order (row i becomes the row that was at order[i]),
+// and every balance worked out again: a balance carried in the old order
+// means nothing in the new one. Keeps the order and the balances as they
+// stood before it.
+class ReorderRows : public RegisterEdit
+{
+public:
+    ReorderRows(const Register &reg, std::vector<int> order)
+        : m_order(std::move(order)), m_before(TotalsSnapshot::take(reg, 0))
+    {
+    }
+    void redo(Register &reg) override;
+    void undo(Register &reg) override;
+    int firstBalanceRow() const override { return 0; }
+    size_t size() const override { return sizeof(*this) + m_order.size() * sizeof(int) + m_before.size(); }
+
+private:
+    std::vector<int> m_order;
+    TotalsSnapshot m_before;
+};
+
+// The balances worked out again from a row down: recalculated as money
+// numbers, or carried as money text the way an edited cell carries them.
+class RecomputeTotals : public RegisterEdit
+{
+public:
+    enum class How { Recalculate, Carry };
+    RecomputeTotals(const Register &reg, How how, int firstRow);
+    void redo(Register &reg) override;
+    void undo(Register &reg) override { m_before.restore(reg); }
+    int firstBalanceRow() const override { return m_before.firstRow(); }
+    size_t size() const override { return sizeof(*this) + m_before.size(); }
+
+private:
+    How m_how;
+    TotalsSnapshot m_before;
+};
