@@ -58,6 +58,7 @@ void setRows(benchmark::State &state)
 
 void BM_ReadOldStyle(benchmark::State &state)
 {
+    oldStyleBytes(); // made before the timing: a large register runs once
     for (auto _ : state)
         benchmark::DoNotOptimize(parseRegister(oldStyleBytes()));
     setRows(state);
@@ -66,6 +67,7 @@ BENCHMARK(BM_ReadOldStyle)->Unit(benchmark::kMillisecond);
 
 void BM_ReadXml(benchmark::State &state)
 {
+    xmlBytes(); // made before the timing: a large register runs once
     for (auto _ : state)
         benchmark::DoNotOptimize(parseRegister(xmlBytes()));
     setRows(state);
@@ -75,6 +77,7 @@ BENCHMARK(BM_ReadXml)->Unit(benchmark::kMillisecond);
 // The XML form as QXmlStreamReader read it, before the one-pass reader.
 void BM_ReadXmlReference(benchmark::State &state)
 {
+    xmlBytes(); // made before the timing: a large register runs once
     for (auto _ : state)
         benchmark::DoNotOptimize(parseRegisterReference(xmlBytes()));
     setRows(state);
