@@ -258,4 +258,21 @@ TEST_F(CliTest, AReportIntoAPipeClosedEarlyEndsQuietlyNotWithBrokenPipe)
     EXPECT_EQ(r.err, QString());
 }
 
+// The report is held until the file is known to be good, in the XML form as
+// in the old-style one: a fault in the last row gives the one error, with no
+// report before it.
+TEST_F(CliTest, ABadXmlRegisterGivesOneErrorAndNoPartOfTheReport)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE plist [<!ENTITY memo SYSTEM \"memo.txt\">]>\n<plist><array>\n";
+    for (int i = 0; i < 5000; ++i)
+        xml += "<dict><key>Amount</key><real>1.5</real>"
+               "<key>DescriptionofTransaction</key><string>row</string></dict>\n";
+    xml += "<dict><key>DescriptionofTransaction</key><string>&memo;</string></dict>\n</array></plist>\n";
+    const ProgramRun r = cli({u"report"_s, file(u"bad.xml"_s, xml)});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray());
+    EXPECT_EQ(r.err, u"cheqbook-cli: bad.xml: line 5004: \u201c&memo;\u201d stands for text kept in another file (an "
+                     "external entity), which Cheqbook does not read\n"_s);
+}
+
 } // namespace

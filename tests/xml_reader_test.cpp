@@ -174,6 +174,69 @@ TEST(XmlReader, ShownTextsOutliveTheReadingWhereTheyAreNotTheFilesBytes)
     }
 }
 
+// The encodings a declaration names are read as QXmlStreamReader read them,
+// but bytes such an encoding cannot decode are refused, naming their line,
+// where that reading put replacement characters in without a word.
+TEST(XmlReader, TheEncodingADeclarationNamesIsReadAndBytesItCannotDecodeAreRefused)
+{
+    auto declared = [](const char *encoding, const QByteArray &text) {
+        return "<?xml version=\"1.0\" encoding=\"" + QByteArray(encoding) + "\"?>\n" + described(text);
+    };
+    EXPECT_EQ(description(parseRegister(declared("windows-1252", "5 \x80"))), u"5 \u20ac"_s);
+    EXPECT_EQ(description(parseRegister(declared("ISO-8859-15", "5 \xa4"))), u"5 \u20ac"_s);
+    EXPECT_EQ(description(parseRegister(declared("Shift_JIS", "\x93\xfa\x96\x7b"))), u"\u65e5\u672c"_s);
+    EXPECT_EQ(parseRegister(declared("UTF-7", "a\n\xff")).error,
+              u"line 3: the file holds bytes that are not UTF-7 text, which its XML declaration says it is"_s);
+    // UTF-8 by any name Qt knows it by is checked as UTF-8.
+    EXPECT_EQ(parseRegister(declared("utf_8", "\n\xff")).error, u"line 3: the file is neither ASCII nor UTF-8 text"_s);
+    EXPECT_EQ(description(parseRegister(declared("UTF8", "caf\xc3\xa9"))), u"caf\u00e9"_s);
+    // UTF-16 cannot be declared for bytes without a byte-order mark.
+    EXPECT_TRUE(parseRegister(declared("UTF-16", "x")).error.contains(u"the XML is malformed"));
+}
+
+// The pages of a large file are given back as it is read; what the reading
+// must see whole (that the file is UTF-8) is still seen whole.
+TEST(XmlReader, ALargeFileIsCheckedWholeThoughItsPagesAreGivenBackAsItIsRead)
+{
+    constexpr int kRows = 200000; // well past the 32 MB after which pages are given back
+    QByteArray rows;
+    rows.reserve(kRows * 260);
+    for (int i = 0; i < kRows; ++i) {
+        const QByteArray payee = i == 7 ? "Caf\xc3\xa9 du Coin" : "Groceries, row " + QByteArray::number(i);
+        rows += "\t<dict>\n\t\t<key>Amount</key>\n\t\t<string>-12.34</string>\n\t\t<key>Date</key>\n"
+                "\t\t<string>01/02/2026</string>\n\t\t<key>DescriptionofTransaction</key>\n\t\t<string>"
+            + payee + "</string>\n\t</dict>\n";
+    }
+    const QByteArray good = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<plist version=\"1.0\">\n<array>\n" + rows
+        + "</array>\n</plist>\n";
+    QTemporaryDir dir;
+    const QString path = writeFile(dir.filePath(u"large.ldgr"_s), good);
+    qsizetype shown = 0;
+    QString seventh;
+    const RegisterReadResult r = readShownRows(
+        path,
+        [&](ShownRow &&row) {
+            if (shown++ == 7)
+                seventh = row.description.visitText([](auto t) { return t.toString(); });
+        },
+        [] {});
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    EXPECT_EQ(shown, kRows);
+    EXPECT_EQ(seventh, u"Caf\u00e9 du Coin"_s);
+
+    // A byte that is not UTF-8 in the last row, long after the pages of the
+    // first were given back.
+    QByteArray bad = good;
+    const qsizetype at = bad.lastIndexOf("row ") + 2;
+    bad[at] = '\xe9';
+    const QString badPath = writeFile(dir.filePath(u"bad.ldgr"_s), bad);
+    const qsizetype line = bad.left(at).count('\n') + 1;
+    EXPECT_EQ(readShownRows(badPath, [](ShownRow &&) {}, [] {}).error,
+              u"bad.ldgr: line %1: the file is neither ASCII nor UTF-8 text"_s.arg(line));
+    EXPECT_EQ(readRegisterFile(badPath).error,
+              u"bad.ldgr: line %1: the file is neither ASCII nor UTF-8 text"_s.arg(line));
+}
+
 TEST(XmlReader, DeepNestingEndsInAnErrorNotAStackOverflow)
 {
     EXPECT_FALSE(parseRegister(withDoctype("<!ELEMENT a " + QByteArray(100000, '(') + ">", plist(""))).ok());
