@@ -29,6 +29,10 @@ struct RegisterReadResult {
 // the fault is ("line 12: ...", "row 3: ...") but not the file.
 RegisterReadResult parseRegister(const QByteArray &bytes);
 
+// parseRegister as it was before the XML form was read in one pass: the XML
+// form read by QXmlStreamReader. Kept to check the one-pass reader against.
+RegisterReadResult parseRegisterReference(const QByteArray &bytes);
+
 // Reads and parses a file; the error starts with the path as given. A file
 // that is not a regular file, or larger than InputFile::kMaxBytes, is refused;
 // so is one that changed while it was read. stamp, when given, receives the
@@ -56,6 +60,8 @@ public:
             return m_value.visitText(std::forward<F>(f));
         return f(m_bytes);
     }
+    // Whether it is a text rather than a number the file gave as one.
+    bool isText() const { return m_value.isNull() || m_value.isText(); }
     // The text as a cent amount, as Value::cents() reads it.
     CentsReading cents() const { return m_value.isNull() ? leadingCents(m_bytes) : m_value.cents(); }
 

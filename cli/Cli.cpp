@@ -6,6 +6,7 @@
 #include "RunningBalance.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -23,6 +24,14 @@ bool outFailed = false;
 
 void reportOutFailure()
 {
+    // A reader that has gone (as "| head" does once it has its lines) is no
+    // failure: end as cat and the other tools of a pipeline do, by the signal.
+    // The signal is ignored while the program runs so that a closed pipe
+    // given with -o is reported instead.
+    if (errno == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
     if (!outFailed)
         error(u"cannot write to standard output: %1"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
     outFailed = true;

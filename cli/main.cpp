@@ -322,7 +322,8 @@ QString usage()
 
 int main(int argc, char **argv)
 {
-    // A closed pipe is reported as a failed write, not a silent death.
+    // A closed pipe is a failed write, which each writer decides about: one
+    // given with -o is reported, standard output ends quietly (see Cli.cpp).
     std::signal(SIGPIPE, SIG_IGN);
     std::unique_ptr<QCoreApplication> app;
 #ifdef CHEQBOOK_PRINT

@@ -258,4 +258,37 @@ TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
     EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: cannot write to standard output")) << r.err.toStdString();
 }
 
+// "report FILE | head" said "Broken pipe" and exited 1, as if the report had
+// failed; cat and the other tools of a pipeline end quietly.
+TEST_F(CliTest, AReportIntoAPipeClosedEarlyEndsQuietlyNotWithBrokenPipe)
+{
+    QByteArray big = "(\n";
+    for (int i = 0; i < 5000; ++i) // more report than a pipe holds
+        big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
+    big += ")";
+    const QString script = u"\"$0\" report \"$1\" | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}"_s;
+    const ProgramRun r = runProgram(u"bash"_s, {u"-c"_s, script, QString::fromUtf8(CHEQBOOK_CLI),
+                                                file(u"big.ldgr"_s, big)});
+    EXPECT_EQ(r.out, "141\n") << "ended by SIGPIPE, as cat is";
+    EXPECT_EQ(r.err, QString());
+}
+
+// The report is held until the file is known to be good, in the XML form as
+// in the old-style one: a fault in the last row gives the one error, with no
+// report before it.
+TEST_F(CliTest, ABadXmlRegisterGivesOneErrorAndNoPartOfTheReport)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE plist [<!ENTITY memo SYSTEM \"memo.txt\">]>\n<plist><array>\n";
+    for (int i = 0; i < 5000; ++i)
+        xml += "<dict><key>Amount</key><real>1.5</real>"
+               "<key>DescriptionofTransaction</key><string>row</string></dict>\n";
+    xml += "<dict><key>DescriptionofTransaction</key><string>&memo;</string></dict>\n</array></plist>\n";
+    const QString path = file(u"bad.xml"_s, xml);
+    const ProgramRun r = cli({u"report"_s, path});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray());
+    EXPECT_EQ(r.err, u"cheqbook-cli: "_s + path + u": line 5004: \u201c&memo;\u201d stands for text kept in another file (an "
+                     "external entity), which Cheqbook does not read\n"_s);
+}
+
 } // namespace
