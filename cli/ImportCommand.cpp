@@ -63,17 +63,17 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o)
     const QDate today = QDate::currentDate();
     const StatementRead read = readStatement(bytes, o.choices, today);
     if (!read.ok()) {
-        error(u"%1: %2"_s.arg(name, read.statement.error));
+        error(u"%1: %2"_s.arg(path, read.statement.error));
         return false;
     }
     if (read.needsAccount()) {
         error(u"%1 holds several accounts: %2; name the one to import with --account ID"_s.arg(
-            name, accountList(read.accounts)));
+            path, accountList(read.accounts)));
         return false;
     }
     if (read.needsDateOrder()) {
         error(u"%1: the dates read both as month/day/year and as day/month/year; say which with --date-order "
-              "mdy or --date-order dmy"_s.arg(name));
+              "mdy or --date-order dmy"_s.arg(path));
         return false;
     }
     const Statement &statement = read.statement;
@@ -99,7 +99,7 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o)
     // later statement's lines are checked against this one's.
     const ImportResult r = importPlanned(doc, doc.count(), plan, name);
     if (!r.ok()) {
-        error(u"%1: %2"_s.arg(name, r.error));
+        error(u"%1: %2"_s.arg(path, r.error));
         return false;
     }
     if (!o.dryRun)
@@ -127,6 +127,8 @@ int runImport(const Arguments &a)
         }
     }
     const QString &registerPath = a.positional[0];
+    if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
+        return Usage;
     auto doc = openRegister(registerPath);
     if (!doc)
         return Failed;
@@ -141,12 +143,7 @@ int runImport(const Arguments &a)
         return finishOut() && !failed ? Ok : Failed;
     if (failed)
         return Failed;
-    QString why;
-    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
-        error(why);
-        return Failed;
-    }
-    return Ok;
+    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
 }
 
 } // namespace cli

@@ -1,10 +1,9 @@
 #include "Statement.h"
 
+#include "InputFile.h"
 #include "StatementText.h"
 
 #include <QCryptographicHash>
-#include <QFile>
-#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -211,16 +210,10 @@ Statement parseStatement(const QByteArray &bytes)
 
 QByteArray readStatementBytes(const QString &path, QString *error)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (info.isDir()) {
-        *error = u"%1 could not be read: it is a folder, not a file"_s.arg(name);
-        return {};
-    }
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        *error = u"%1 could not be read: %2"_s.arg(name, file.errorString());
+    InputFile file(path, InputFile::Access::Read);
+    const QByteArray bytes = file.ok() ? file.bytes() : QByteArray();
+    if (!file.finish()) {
+        *error = u"%1 could not be read: %2"_s.arg(path, file.error());
         return {};
     }
     return bytes;
@@ -235,10 +228,9 @@ Statement readStatementFile(const QString &path)
         s.error = why;
         return s;
     }
-    const QString name = QFileInfo(path).fileName();
     Statement s = parseStatement(bytes);
     if (!s.ok())
-        s.error = u"%1: %2"_s.arg(name, s.error);
+        s.error = u"%1: %2"_s.arg(path, s.error);
     return s;
 }
 
