@@ -74,10 +74,13 @@ void ImportPreview::setAccount(const QString &id)
 void ImportPreview::reread(const ReadChoices &choices)
 {
     // What was chosen for a line stays chosen when the same line is read
-    // again in another layout (its fingerprint is that of its fields).
-    QHash<QString, Action> chosen;
-    for (const Row &row : m_rows)
-        chosen.insert(row.line.bankId, row.action);
+    // again in another layout (its fingerprint is that of its fields), as
+    // long as it is still what it was: a line that was a duplicate and now
+    // reads as new (its date read in another order) is ticked again.
+    QHash<QString, const Row *> before;
+    const std::vector<Row> old = std::move(m_rows);
+    for (const Row &row : old)
+        before.insert(row.line.bankId, &row);
     m_read = readStatement(m_bytes, choices, m_today);
     m_rows.clear();
     const std::vector<DuplicateCheck> checks = checkDuplicates(*m_register, m_read.statement.lines, m_today);
@@ -85,8 +88,10 @@ void ImportPreview::reread(const ReadChoices &choices)
     for (size_t i = 0; i < checks.size(); ++i) {
         const Action action = checks[i].verdict == DuplicateCheck::Verdict::New ? Action::Add : Action::Skip;
         m_rows.push_back({m_read.statement.lines[i], checks[i], action});
-        if (const auto before = chosen.constFind(m_rows.back().line.bankId); before != chosen.constEnd())
-            setAction(m_rows.size() - 1, *before);
+        const auto was = before.constFind(m_rows.back().line.bankId);
+        if (was != before.constEnd() && (*was)->check.verdict == checks[i].verdict
+            && (*was)->check.record == checks[i].record)
+            setAction(m_rows.size() - 1, (*was)->action);
     }
 }
 

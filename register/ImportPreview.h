@@ -42,7 +42,8 @@ public:
 
     // A layout chosen by hand. With a header line, its width is that line's
     // record, and a column beyond it becomes none. A line read again keeps
-    // the action chosen for it.
+    // the action chosen for it while it is still what it was (new, a
+    // duplicate of the same row).
     void setLayout(CsvLayout layout);
     // What the layout's columns are called: the header's names, or "Field 1",
     // "Field 2"... for as many fields as the widest of the first lines.

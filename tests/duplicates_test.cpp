@@ -229,6 +229,32 @@ TEST(ImportPreviewLogic, LinesStartTickedUnlessTheRegisterHasThem)
     EXPECT_EQ(preview.rows()[1].action, Action::Skip);
 }
 
+// Read again day first, the lines that were duplicates of rows entered by
+// hand are new: they stayed unticked, shown as new, and Import left them out.
+TEST(ImportPreviewLogic, ALineThatIsNewInAnotherLayoutIsTickedAgain)
+{
+    MyDocument doc;
+    withRows(doc, {handEntered(u"11/01/2026", u"", u"Opening", 500000),
+                   handEntered(u"12/03/2026", u"", u"Transfer", -20000),
+                   handEntered(u"12/04/2026", u"", u"Aldi", -7319)});
+    ImportPreview preview("Date,Description,Amount\n12/03/2026,TRANSFER,-200.00\n12/04/2026,ALDI,-73.19\n"
+                          "12/08/2026,CAFE,-4.50\n"_ba,
+                          u"a.csv"_s, doc.array(), kToday);
+    using Action = ImportPreview::Action;
+    ASSERT_EQ(preview.rows().size(), 3u);
+    EXPECT_EQ(preview.rows()[0].action, Action::Skip);
+    ASSERT_TRUE(preview.setAction(1, Action::Add)) << "kept by hand although probably the Aldi row";
+    ASSERT_TRUE(preview.setAction(2, Action::Skip));
+    preview.setDateOrder(DateOrder::DayMonthYear);
+    ASSERT_EQ(preview.rows().size(), 3u);
+    EXPECT_EQ(preview.rows()[0].check.verdict, Verdict::New);
+    EXPECT_EQ(preview.rows()[0].action, Action::Add);
+    EXPECT_EQ(preview.rows()[1].action, Action::Add);
+    EXPECT_EQ(preview.rows()[2].action, Action::Skip) << "still new: the choice stands";
+    preview.setDateOrder(DateOrder::MonthDayYear);
+    EXPECT_EQ(preview.rows()[0].action, Action::Skip) << "a duplicate again";
+}
+
 TEST(ImportPreviewLogic, WhatMustBeChosenBlocksTheImport)
 {
     MyDocument doc;
