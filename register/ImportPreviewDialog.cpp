@@ -68,10 +68,12 @@ void ImportPreviewDialog::build()
         m_dateOrder->addItem(dateOrderName(o), int(o));
     connect(m_dateOrder, &QComboBox::currentIndexChanged, this, [this] {
         const auto order = DateOrder(m_dateOrder->currentData().toInt());
-        if (!m_refreshing && order != DateOrder::Unknown) {
+        if (m_refreshing)
+            return;
+        // The first item chooses nothing: it shows again the order read with.
+        if (order != DateOrder::Unknown)
             m_preview->setDateOrder(order);
-            refresh();
-        }
+        refresh();
     });
     m_decimalComma = new QCheckBox(u"Decimal comma (-1.234,56)"_s, this);
     m_decimalComma->setObjectName(u"decimalCommaBox"_s);
@@ -214,7 +216,8 @@ void ImportPreviewDialog::refresh()
         for (const auto &[box, column] : boxes)
             fillColumnBox(box, names, column);
         // The five-field layout keeps each date as the bank wrote it, until an order is chosen.
-        m_dateOrder->setItemText(0, read.needsDateOrder() ? u"Choose\u2026"_s : u"As written"_s);
+        m_dateOrder->setItemText(0, read.format == StatementFormat::FiveFieldCsv ? u"As written"_s
+                                                                                 : u"Choose\u2026"_s);
         const bool settled = read.dateOrderSettled && l.dateOrder != DateOrder::Unknown;
         m_dateOrder->setCurrentIndex(settled ? std::max(0, m_dateOrder->findData(int(l.dateOrder))) : 0);
         m_decimalComma->setChecked(l.decimalComma);

@@ -61,6 +61,10 @@ TEST_F(ImportPreviewWindowTest, ACsvWithAHeaderIsShownRowByRowBeforeAnythingChan
     EXPECT_EQ(in<QComboBox>("amountColumnBox")->currentText(), u"Amount"_s);
     EXPECT_EQ(in<QComboBox>("checkColumnBox")->currentText(), u"Check or Slip #"_s);
     EXPECT_EQ(in<QComboBox>("dateOrderBox")->currentText(), u"month/day/year"_s);
+    // The box's first item said "As written" here and stayed shown while the
+    // dates were still read month first.
+    in<QComboBox>("dateOrderBox")->setCurrentIndex(0);
+    EXPECT_EQ(in<QComboBox>("dateOrderBox")->currentText(), u"month/day/year"_s);
     ASSERT_EQ(rows()->rowCount(), 8);
     EXPECT_EQ(cell(1, ImportPreviewModel::DescriptionColumn).toString(), u"CHECK 1043"_s);
     EXPECT_EQ(cell(1, ImportPreviewModel::CheckColumn).toString(), u"1043"_s);
