@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <tuple>
 
 using namespace Qt::StringLiterals;
 
@@ -27,17 +28,27 @@ namespace {
 
 constexpr qint64 kNoDay = LLONG_MIN / 2; // a date that cannot be read is near no other
 
-// A hand-entered row a line of the same amount may be.
+// A hand-entered row a line of the same amount may be. The rows of every
+// amount the statement holds are kept in one vector sorted by amount, day and
+// row: a register of a million rows is looked through once, without a list
+// (and its allocations) per amount.
 struct Candidate {
+    Cents amount = 0;
     qint64 day = kNoDay;
     int row = 0;
-    QString check;
+    bool hasCheck = false;
 };
 
 qint64 dayOf(const Value &date, QDate today)
 {
     const std::optional<QDate> d = date.visitText([&](auto view) { return readDate(view, today); });
     return d ? d->toJulianDay() : kNoDay;
+}
+
+QString checkOf(const Record &r)
+{
+    const Value &v = r.value(Key::CheckNumber);
+    return v.isNull() ? QString() : checkNumberText(v.toString());
 }
 
 } // namespace
@@ -53,7 +64,7 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
     const QString kind = lines.empty() ? QString() : lines.front().bankId.section(u':', 0, 0) + u':';
 
     QHash<QString, int> byId;
-    QHash<Cents, std::vector<Candidate>> byAmount;
+    std::vector<Candidate> candidates;
     // Rows with a check number, by amount and number, each list in row order.
     QHash<std::pair<Cents, QString>, std::vector<int>> byCheck;
     for (int row = 0; row < reg.count(); ++row) {
@@ -70,15 +81,24 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
         const Cents amount = r.value(Key::Amount).centsOrZero();
         if (!amounts.contains(amount))
             continue;
-        const QString check = checkNumberText(r.value(Key::CheckNumber).toString());
-        byAmount[amount].push_back({dayOf(r.value(Key::Date), today), row, check});
+        const QString check = checkOf(r);
+        candidates.push_back({amount, dayOf(r.value(Key::Date), today), row, !check.isEmpty()});
         if (!check.isEmpty())
             byCheck[{amount, check}].push_back(row);
     }
-    for (auto &candidates : byAmount)
-        std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
-            return a.day != b.day ? a.day < b.day : a.row < b.row;
-        });
+    std::sort(candidates.begin(), candidates.end(), [](const Candidate &a, const Candidate &b) {
+        return std::tie(a.amount, a.day, a.row) < std::tie(b.amount, b.day, b.row);
+    });
+    // Where each amount's rows begin and end.
+    QHash<Cents, std::pair<size_t, size_t>> byAmount;
+    byAmount.reserve(amounts.size());
+    for (size_t i = 0; i < candidates.size();) {
+        size_t j = i;
+        while (j < candidates.size() && candidates[j].amount == candidates[i].amount)
+            ++j;
+        byAmount.insert(candidates[i].amount, {i, j});
+        i = j;
+    }
 
     std::vector<bool> claimed(size_t(reg.count()), false);
     for (size_t i = 0; i < lines.size(); ++i) {
@@ -91,10 +111,11 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
             check.record = reg.at(*found);
             continue;
         }
-        const auto bucket = byAmount.find(line.amount);
-        if (bucket == byAmount.end())
+        const auto bucket = byAmount.constFind(line.amount);
+        if (bucket == byAmount.constEnd())
             continue;
-        std::vector<Candidate> &candidates = *bucket;
+        const auto first = candidates.begin() + qsizetype(bucket->first);
+        const auto last = candidates.begin() + qsizetype(bucket->second);
         int matchRow = -1;
         // The same check is the surest sign; a different check never matches.
         if (!line.checkNumber.isEmpty()) {
@@ -110,11 +131,11 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
         const std::optional<QDate> date = readDate(line.date, today);
         if (matchRow < 0 && date) {
             const qint64 day = date->toJulianDay();
-            auto it = std::lower_bound(candidates.begin(), candidates.end(), day - kProbableMatchDays,
+            auto it = std::lower_bound(first, last, day - kProbableMatchDays,
                                        [](const Candidate &c, qint64 d) { return c.day < d; });
-            for (; it != candidates.end() && it->day <= day + kProbableMatchDays; ++it) {
-                const bool otherCheck =
-                    !it->check.isEmpty() && !line.checkNumber.isEmpty() && it->check != line.checkNumber;
+            for (; it != last && it->day <= day + kProbableMatchDays; ++it) {
+                const bool otherCheck = it->hasCheck && !line.checkNumber.isEmpty()
+                    && checkOf(reg[it->row]) != line.checkNumber;
                 if (claimed[size_t(it->row)] || otherCheck)
                     continue;
                 if (!match || std::llabs(it->day - day) < std::llabs(match->day - day))
