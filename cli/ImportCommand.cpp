@@ -6,6 +6,7 @@
 #include "ImportDuplicates.h"
 #include "StatementImport.h"
 #include "StatementReader.h"
+#include "TerminalProgress.h"
 
 #include <QDate>
 #include <QFileInfo>
@@ -48,6 +49,13 @@ void printDryRun(const QString &name, const Statement &statement, const std::vec
     std::stable_sort(out.begin(), out.end(), [](const Out &a, const Out &b) { return a.line < b.line; });
     for (const Out &o : out)
         writeOut(o.text + u'\n');
+}
+
+// As every command shows its long work with --progress.
+std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path)
+{
+    return progressFor(a.showProgress,
+                       u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
 }
 
 // Imports one statement; false after saying why it cannot be.
@@ -129,7 +137,7 @@ int runImport(const Arguments &a)
     const QString &registerPath = a.positional[0];
     if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
         return Usage;
-    auto doc = openRegister(registerPath);
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
     if (!doc)
         return Failed;
     // Each statement is imported after the rows of the ones before it, as the
@@ -143,7 +151,8 @@ int runImport(const Arguments &a)
         return finishOut() && !failed ? Ok : Failed;
     if (failed)
         return Failed;
-    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
+    const QString output = a.output.isEmpty() ? registerPath : a.output;
+    return saveRegister(*doc, output, watch(a, "writing", output).get());
 }
 
 } // namespace cli
