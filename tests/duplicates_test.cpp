@@ -95,12 +95,12 @@ TEST(Duplicates, AnOverlappingMonthAddsOnlyWhatIsNew)
     MyDocument doc;
     importNew(doc, statementFile("sgml-102.ofx"), u"november.ofx"_s);
     // The next download runs from mid-November: the payroll and the cafe again, two new.
-    EXPECT_EQ(verdicts(doc, linesOf(statementFile("quicken.qfx"))),
+    EXPECT_EQ(verdicts(doc, linesOf(statementFile("bank-download.qfx"))),
               (std::vector<Verdict>{Verdict::Duplicate, Verdict::Duplicate, Verdict::New, Verdict::New}));
-    const std::vector<DuplicateCheck> checks = checkDuplicates(*doc.array(), linesOf(statementFile("quicken.qfx")),
+    const std::vector<DuplicateCheck> checks = checkDuplicates(*doc.array(), linesOf(statementFile("bank-download.qfx")),
                                                                kToday);
     EXPECT_EQ(checks[1].reason, u"already in the register: 11/20/2026 CAF\u00c9 LUNA -4.50"_s);
-    EXPECT_EQ(importNew(doc, statementFile("quicken.qfx")).count, 2);
+    EXPECT_EQ(importNew(doc, statementFile("bank-download.qfx")).count, 2);
     EXPECT_EQ(doc.count(), 6);
 
     // The same with CSV exports: lines alike are the same transaction.

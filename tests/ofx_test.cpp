@@ -81,7 +81,7 @@ TEST(Ofx, Xml211)
 
 TEST(Ofx, Qfx)
 {
-    const StatementRead r = readStatement(statementFile("quicken.qfx"), {}, kToday);
+    const StatementRead r = readStatement(statementFile("bank-download.qfx"), {}, kToday);
     expectRows(r.statement,
                {{46, u"11/15/2026", u"", u"NORTHWIND LOGISTICS PAYROLL PPD", 214567, u"ofx:000012345678:202611152"},
                 {54, u"11/20/2026", u"", u"CAF\u00c9 LUNA", -450, u"ofx:000012345678:202611203"},
