@@ -22,6 +22,8 @@ add_library(cheqbook_gui STATIC
   register/BalancingCommands.cpp
   register/DateSortCommands.cpp
   register/FindCommands.cpp
+  register/ImportPreviewDialog.cpp
+  register/ImportPreviewModel.cpp
   register/MyWindowController.cpp
   register/PaletteColors.cpp
   register/Preferences.cpp

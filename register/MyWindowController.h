@@ -20,6 +20,7 @@
 #include <optional>
 
 class descriptionfield;
+class ImportPreviewDialog;
 class QAction;
 class QCheckBox;
 class QDialog;
@@ -81,6 +82,8 @@ public:
     // the whole register, and the commands work on the register's rows.
     void setRowFilter(const RowFilter &filter);
     const RowFilter &rowFilter() const { return m_filter; }
+    // The preview of the statement being imported, while one is open.
+    ImportPreviewDialog *importPreview() const;
     void deselectAll();
     void scrollRowToVisible(int row);
 
@@ -99,7 +102,8 @@ public slots:
     void openPrefWindow(QObject *sender);
     void saveAndClosePrefs(QObject *sender);
 
-    // Bank statements and the new year.
+    // Bank statements and the new year. Each statement file is shown in a
+    // preview first, one after the other; its Import does the import.
     void importWF(QObject *sender);
     void importFile(const QString &path);
     void newYear(QObject *sender);
@@ -169,6 +173,9 @@ private:
     // The reconciliation report's text, or nothing (after telling why).
     std::optional<QString> reconciliationReportText();
     QString today() const;
+    // Opens the preview of the next statement waiting, unless one is open.
+    void showNextImport();
+    void importPreviewed(ImportPreviewDialog *preview);
 
     // Fields named after the interface elements they hold.
     descriptionfield *Amount = nullptr;
@@ -211,4 +218,6 @@ private:
     QString m_lastFinished; // the closing date of the statement finished in this window
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
+    QPointer<ImportPreviewDialog> m_importPreview;
+    QStringList m_importQueue; // statement files waiting for their preview
 };
