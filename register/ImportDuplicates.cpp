@@ -54,8 +54,11 @@ QString checkOf(const Record &r)
 } // namespace
 
 std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vector<StatementLine> &lines,
-                                            QDate today)
+                                            QDate today, Progress *progress)
 {
+    // The register's rows count for one half of the work, the lines for the other.
+    const qint64 work = qint64(reg.count()) + qint64(lines.size());
+    auto goOn = [&](qint64 done) { return !progress || (done & 4095) != 0 || progress->advance(done, work); };
     std::vector<DuplicateCheck> checks(lines.size());
     QSet<Cents> amounts;
     for (const StatementLine &line : lines)
@@ -68,6 +71,8 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
     // Rows with a check number, by amount and number, each list in row order.
     QHash<std::pair<Cents, QString>, std::vector<int>> byCheck;
     for (int row = 0; row < reg.count(); ++row) {
+        if (!goOn(row))
+            return checks;
         const Record &r = reg[row];
         const Value &id = r.value(kBankIdKey);
         if (!id.isNull()) {
@@ -102,6 +107,8 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
 
     std::vector<bool> claimed(size_t(reg.count()), false);
     for (size_t i = 0; i < lines.size(); ++i) {
+        if (!goOn(reg.count() + qint64(i)))
+            return checks;
         const StatementLine &line = lines[i];
         DuplicateCheck &check = checks[i];
         if (const auto found = byId.constFind(line.bankId); !line.bankId.isEmpty() && found != byId.constEnd()) {

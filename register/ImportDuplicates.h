@@ -13,6 +13,7 @@
 // Neither check is quadratic: the register is indexed once, by id, and by
 // amount for the rows an amount of the statement could match.
 
+#include "Progress.h"
 #include "Register.h"
 #include "Statement.h"
 
@@ -39,8 +40,10 @@ struct DuplicateCheck {
 // line at most: a statement with two identical coffees and a register with
 // one hand-entered coffee has one probable duplicate and one new line. Dates
 // the register holds are read as the register's date reader reads them.
+// Progress, when given, is told how far the check has come; stopped, the
+// checks are not to be used.
 std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vector<StatementLine> &lines,
-                                            QDate today);
+                                            QDate today, Progress *progress = nullptr);
 
 // "12/03/2026 Hy-Vee -71.24": a row as the reasons name it.
 QString describeRow(const Record &record);

@@ -9,12 +9,14 @@
 using namespace Qt::StringLiterals;
 
 ImportPreview::ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg, QDate today,
-                             LayoutLookup remembered)
+                             LayoutLookup remembered, Progress *progress)
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName)), m_register(std::move(reg)), m_today(today)
 {
     if (!looksLikeOfx(m_bytes))
         m_text = decodeStatementText(m_bytes).text;
-    reread({});
+    reread({}, progress);
+    if (progress && progress->wasCancelled())
+        return;
     // The layout settled for this bank before, on this file's header.
     if (remembered && m_read.format == StatementFormat::LayoutCsv) {
         std::optional<CsvLayout> layout = remembered(m_read.detected.headerKey);
@@ -71,7 +73,7 @@ void ImportPreview::setAccount(const QString &id)
     reread(m_choices);
 }
 
-void ImportPreview::reread(const ReadChoices &choices)
+void ImportPreview::reread(const ReadChoices &choices, Progress *progress)
 {
     // What was chosen for a line stays chosen when the same line is read
     // again in another layout (its fingerprint is that of its fields), as
@@ -83,7 +85,8 @@ void ImportPreview::reread(const ReadChoices &choices)
         before.insert(row.line.bankId, &row);
     m_read = readStatement(m_bytes, choices, m_today);
     m_rows.clear();
-    const std::vector<DuplicateCheck> checks = checkDuplicates(*m_register, m_read.statement.lines, m_today);
+    const std::vector<DuplicateCheck> checks =
+        checkDuplicates(*m_register, m_read.statement.lines, m_today, progress);
     m_rows.reserve(checks.size());
     for (size_t i = 0; i < checks.size(); ++i) {
         const Action action = checks[i].verdict == DuplicateCheck::Verdict::New ? Action::Add : Action::Skip;

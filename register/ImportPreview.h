@@ -34,7 +34,10 @@ public:
     // The layout remembered for a header, if any (LayoutMemory in the window).
     using LayoutLookup = std::function<std::optional<CsvLayout>(const QString &headerKey)>;
 
-    ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg, QDate today, LayoutLookup remembered = {});
+    // Progress, when given, watches the first reading and check of the lines;
+    // stopped, the preview is not to be shown.
+    ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg, QDate today, LayoutLookup remembered = {},
+                  Progress *progress = nullptr);
 
     const QString &fileName() const { return m_fileName; }
     const StatementRead &read() const { return m_read; }
@@ -73,7 +76,7 @@ public:
     QString summary() const;
 
 private:
-    void reread(const ReadChoices &choices);
+    void reread(const ReadChoices &choices, Progress *progress = nullptr);
 
     QByteArray m_bytes;
     QString m_text; // as decoded, for the layout's names

@@ -54,9 +54,17 @@ void MyWindowController::showNextImport()
         }
         QSettings settings;
         const LayoutMemory memory(settings);
+        const std::unique_ptr<Progress> progress =
+            m_toolkit.progress(m_window, u"Reading \u201c%1\u201d\u2026"_s.arg(name), true);
         auto preview = std::make_unique<ImportPreview>(
             bytes, name, dataArray, m_toolkit.today(),
-            [&memory](const QString &header) { return memory.layoutFor(header); });
+            [&memory](const QString &header) { return memory.layoutFor(header); }, progress.get());
+        // Stopped while it was read: nothing was imported, nor will the
+        // other files chosen with it be.
+        if (progress->wasCancelled()) {
+            m_importQueue.clear();
+            return;
+        }
         const StatementRead &read = preview->read();
         if (!read.ok()) {
             cannot(u"%1: %2"_s.arg(name, read.statement.error));

@@ -209,4 +209,23 @@ TEST_F(ImportPreviewWindowTest, TheRegisterChangingUnderAnOpenPreviewIsCheckedAg
     EXPECT_EQ(reg().count(), 5);
 }
 
+TEST_F(ImportPreviewWindowTest, AStatementWhoseReadingIsCancelledChangesNothingAndShowsNoPreview)
+{
+    open({{"5000.00", "", "Opening", "12/01/2026"}});
+    toolkit.cancelProgressAt = 1;
+    toolkit.openAnswers = {{statementPath("header-check-numbers.csv"), statementPath("bank-download.qfx")}};
+    c->importWF(nullptr);
+    EXPECT_EQ(toolkit.progressShown, QStringList{u"Reading \u201cheader-check-numbers.csv\u201d\u2026"_s})
+        << "the files chosen with it are not read either";
+    EXPECT_FALSE(preview());
+    EXPECT_TRUE(toolkit.alerts.empty());
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_FALSE(doc->history().canUndo());
+
+    toolkit.cancelProgressAt = 0;
+    c->importFile(statementPath("header-check-numbers.csv"));
+    ASSERT_TRUE(preview());
+    EXPECT_EQ(rows()->rowCount(), 8);
+}
+
 } // namespace
