@@ -1,57 +1,268 @@
 #include "AtomicFile.h"
 
-#include <QFileInfo>
+#include "FileIdentity.h"
+
+#include <QDir>
 #include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Makes backup a second name of the file at path (a hard link, so no copy and
-// no moment without either), falling back to a copy where links are not to be had.
-void keepBackup(const QString &path, const QString &backup)
+enum class Mode { Usual, Private };
+
+QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
+
+// Writes all of data to fd; 0, or the errno of the write that failed.
+int writeAll(int fd, QByteArrayView data)
 {
-    const QByteArray from = QFile::encodeName(path);
-    const QByteArray to = QFile::encodeName(backup + u".new"_s);
-    ::unlink(to.constData());
-    if (::link(from.constData(), to.constData()) != 0 && !QFile::copy(path, backup + u".new"_s))
-        return;
-    ::rename(to.constData(), QFile::encodeName(backup).constData());
+    const char *next = data.data();
+    qsizetype left = data.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, next, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            return n < 0 ? errno : EIO;
+        next += n;
+        left -= n;
+    }
+    return 0;
 }
 
-QString write(const QString &path, const QByteArray &data, bool backup)
+// The descriptor of this process that a path names (/dev/stdout,
+// /dev/fd/3, /proc/self/fd/1), or -1. Writing there goes to the descriptor
+// as it is open, appending where the shell opened it to append.
+int descriptorNamedBy(const QString &path)
+{
+    static const QRegularExpression named(uR"(^/(?:dev/fd|proc/self/fd|proc/(\d+)/fd)/(\d+)$)"_s);
+    static const QRegularExpression standard(uR"(^/dev/std(in|out|err)$)"_s);
+    QString current = QDir::cleanPath(QFileInfo(path).absoluteFilePath());
+    for (int hops = 0; hops < 40; ++hops) {
+        int fd = -1;
+        if (const QRegularExpressionMatch m = standard.match(current); m.hasMatch()) {
+            fd = m.captured(1) == u"in" ? 0 : m.captured(1) == u"out" ? 1 : 2;
+        } else if (const QRegularExpressionMatch m = named.match(current); m.hasMatch()) {
+            if (m.hasCaptured(1) && m.captured(1).toLongLong() != ::getpid())
+                return -1;
+            fd = m.captured(2).toInt();
+        }
+        if (fd >= 0)
+            return ::fcntl(fd, F_GETFD) != -1 ? fd : -1;
+        const QFileInfo info(current);
+        if (!info.isSymLink())
+            return -1;
+        current = info.symLinkTarget();
+    }
+    return -1;
+}
+
+QString failure(const QString &name, const QString &why) { return u"%1 could not be written: %2"_s.arg(name, why); }
+
+// An output that is not a regular file: a device, a pipe, a terminal.
+QString writeDirectly(const QString &name, const QByteArray &native, bool isPipe, const QByteArray &data)
+{
+    // Without a program reading, a pipe would hold the writer until one came.
+    const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+        return failure(name, errno == ENXIO && isPipe ? u"no program is reading from the pipe"_s : systemError(errno));
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    const int error = writeAll(fd, data);
+    const bool closed = ::close(fd) == 0 || errno == EINTR;
+    if (error != 0 || !closed)
+        return failure(name, systemError(error != 0 ? error : errno));
+    return {};
+}
+
+QString writeToDescriptor(const QString &name, int descriptor, const QByteArray &data)
+{
+    const int fd = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
+    if (fd < 0)
+        return failure(name, systemError(errno));
+    const int error = writeAll(fd, data);
+    ::close(fd);
+    return error != 0 ? failure(name, systemError(error)) : QString();
+}
+
+// A name beside target that no file has yet.
+QByteArray temporaryName(const QString &target)
+{
+    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    const QFileInfo info(target);
+    QByteArray suffix(6, 'x');
+    for (char &c : suffix)
+        c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
+    return QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix;
+}
+
+// The new file being written beside the one it replaces. Where the file
+// system allows, it has no name until it is whole, so that a writer killed
+// midway leaves nothing behind; elsewhere it has a name of its own.
+class Temporary
+{
+public:
+    Temporary(const QString &target, mode_t mode) : m_target(target)
+    {
+        const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
+        m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
+        if (m_fd >= 0 && ::access("/proc/self/fd", X_OK) == 0)
+            return;
+        if (m_fd >= 0)
+            ::close(m_fd);
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            m_name = temporaryName(target);
+            m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (m_fd >= 0 || errno != EEXIST)
+                return;
+        }
+    }
+    ~Temporary()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_name.isEmpty())
+            ::unlink(m_name.constData());
+    }
+    int fd() const { return m_fd; }
+    // Closes the file and gives it a name, to be renamed over the target; 0,
+    // or the errno of what failed.
+    int finish(QByteArray *name)
+    {
+        if (m_name.isEmpty()) {
+            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
+            for (int attempt = 0; attempt < 100 && m_name.isEmpty(); ++attempt) {
+                const QByteArray candidate = temporaryName(m_target);
+                if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0)
+                    m_name = candidate;
+                else if (errno != EEXIST)
+                    return errno;
+            }
+        }
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0 && errno != EINTR)
+            return errno;
+        *name = m_name;
+        return 0;
+    }
+    // The name is the caller's now (renamed away, or to be removed).
+    void release() { m_name.clear(); }
+
+private:
+    QString m_target;
+    int m_fd = -1;
+    QByteArray m_name;
+};
+
+// A copy of from at to, with mode; false (and nothing at to) when it fails.
+bool copyFile(const QByteArray &from, const QByteArray &to, mode_t mode)
+{
+    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
+    if (in < 0)
+        return false;
+    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    bool ok = out >= 0 && ::fchmod(out, mode) == 0;
+    char buffer[1 << 16];
+    while (ok) {
+        const ssize_t n = ::read(in, buffer, sizeof buffer);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            ok = n == 0;
+            break;
+        }
+        ok = writeAll(out, QByteArrayView(buffer, n)) == 0;
+    }
+    ok = ok && ::fsync(out) == 0;
+    if (out >= 0)
+        ok = ::close(out) == 0 && ok;
+    ::close(in);
+    if (!ok && out >= 0)
+        ::unlink(to.constData());
+    return ok;
+}
+
+// Makes staged a second name of the file target (a hard link: no copy, and
+// no moment without either), or a copy where links are not to be had.
+bool stageBackup(const QByteArray &target, const QByteArray &staged, mode_t mode)
+{
+    // A half-made backup left by a save that was interrupted.
+    ::unlink(staged.constData());
+    return ::link(target.constData(), staged.constData()) == 0 || copyFile(target, staged, mode);
+}
+
+QString write(const QString &path, const QByteArray &data, bool backup, Mode mode)
 {
     const QString name = QFileInfo(path).fileName();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return u"%1 could not be written: %2"_s.arg(name, file.errorString());
-    // A short write or a failed flush leaves QSaveFile's error text at
-    // "Unknown error"; the system's own reason ("No space left on device",
-    // "File too large") is what tells the user what to do.
-    auto failed = [&] {
-        const int cause = errno;
-        const QString why = cause != 0 ? QString::fromLocal8Bit(std::strerror(cause)) : file.errorString();
-        file.cancelWriting();
-        return u"%1 could not be written: %2"_s.arg(name, why);
-    };
-    errno = 0;
-    if (file.write(data) != data.size())
-        return failed();
-    // QSaveFile buffers the last block and, on a full disk, reports the write
-    // of that block as a success from commit() while the renamed file is
-    // short. Flushing first surfaces the error while the old file still stands.
-    errno = 0;
-    if (!file.flush())
-        return failed();
-    if (backup && QFileInfo(path).isFile())
-        keepBackup(path, backupPath(path));
-    if (!file.commit())
-        return u"%1 could not be written: %2"_s.arg(name, file.errorString());
+    if (const int fd = descriptorNamedBy(path); fd >= 0)
+        return writeToDescriptor(name, fd, data);
+
+    const QString target = resolvedPath(path);
+    const QByteArray native = QFile::encodeName(target);
+    struct stat old {};
+    const bool exists = ::stat(native.constData(), &old) == 0;
+    if (exists && S_ISDIR(old.st_mode))
+        return failure(name, u"it is a folder, not a file"_s);
+    if (exists && !S_ISREG(old.st_mode))
+        return writeDirectly(name, native, S_ISFIFO(old.st_mode), data);
+
+    Temporary temporary(target, mode == Mode::Usual && !exists ? 0666 : 0600);
+    const int fd = temporary.fd();
+    if (fd < 0)
+        return failure(name, systemError(errno));
+    int error = 0;
+    if (mode == Mode::Private)
+        error = ::fchmod(fd, 0600) == 0 ? 0 : errno;
+    else if (exists)
+        error = ::fchmod(fd, old.st_mode & 0777) == 0 ? 0 : errno;
+    // Root writing a user's register leaves it the user's.
+    if (exists && error == 0 && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
+        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    if (error == 0)
+        error = writeAll(fd, data);
+    if (error == 0 && ::fsync(fd) != 0)
+        error = errno;
+    QByteArray written;
+    if (error == 0)
+        error = temporary.finish(&written);
+    if (error != 0)
+        return failure(name, systemError(error));
+
+    // The backup is staged under a name of its own and takes the backup's
+    // name only once the new file is in place, so that the file and its
+    // backup are never one file, whenever the save is cut short.
+    const QByteArray backupName = QFile::encodeName(backupPath(target));
+    const QByteArray staged = backupName + ".new";
+    const bool staging = backup && exists && stageBackup(native, staged, old.st_mode & 0777);
+    if (::rename(written.constData(), native.constData()) != 0) {
+        error = errno;
+        if (staging)
+            ::unlink(staged.constData());
+        return failure(name, systemError(error));
+    }
+    temporary.release();
+    // Renaming one name of a file over another of the same file does
+    // nothing, as it does when an interrupted save left the file and its
+    // backup one file; the staged name then goes.
+    if (staging && ::rename(staged.constData(), backupName.constData()) == 0)
+        ::unlink(staged.constData());
+    // The new name lasts through a power cut only once the folder is on disk.
+    if (const int folder = ::open(QFile::encodeName(QFileInfo(target).absolutePath()).constData(),
+                                  O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        folder >= 0) {
+        ::fsync(folder);
+        ::close(folder);
+    }
     return {};
 }
 
@@ -59,9 +270,17 @@ QString write(const QString &path, const QByteArray &data, bool backup)
 
 QString backupPath(const QString &path) { return path + u'~'; }
 
-QString writeFileAtomically(const QString &path, const QByteArray &data) { return write(path, data, false); }
+QString writeFileAtomically(const QString &path, const QByteArray &data)
+{
+    return write(path, data, false, Mode::Usual);
+}
 
 QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data)
 {
-    return write(path, data, true);
+    return write(path, data, true, Mode::Usual);
+}
+
+QString writePrivateFileAtomically(const QString &path, const QByteArray &data)
+{
+    return write(path, data, false, Mode::Private);
 }

@@ -5,15 +5,27 @@
 
 // Writes data to path through a temporary file that replaces the old one only
 // when every byte is on disk: a failure at any point (no room, no permission,
-// a vanished folder) leaves the old file as it was. Returns an empty string on
-// success, otherwise a message naming the file and the cause.
+// a vanished folder, a file size limit) leaves the old file as it was.
+// Returns an empty string on success, otherwise a message naming the file and
+// the cause.
+//
+// A path that is a symbolic link is written through: the file it leads to is
+// replaced and the link stays a link. An output that exists and is not a
+// regular file (a device, a pipe, /dev/stdout) is not replaced: the data is
+// written to it directly, and a failed write is reported. A new file gets the
+// usual mode (0666 less the umask); a file written over keeps its mode.
 QString writeFileAtomically(const QString &path, const QByteArray &data);
 
 // As above; when a file of that name already exists, it is kept as a backup
 // beside the new one, "NAME~" (one generation), before the new one takes its
-// place. The backup is a convenience: when it cannot be made, the save still
-// goes ahead.
+// place. A kill at any moment leaves the file and its backup whole and apart,
+// and a half-made backup ("NAME~.new") is cleared by the next save. The
+// backup is a convenience: when it cannot be made, the save still goes ahead.
 QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data);
 
-// The backup kept beside a file.
+// As writeFileAtomically, for a file only its owner may read: it is written
+// with mode 0600, whatever the umask and whatever mode an older file had.
+QString writePrivateFileAtomically(const QString &path, const QByteArray &data);
+
+// The backup kept beside a file (given its resolved path).
 QString backupPath(const QString &path);

@@ -6,9 +6,12 @@
 #include "ReopenList.h"
 
 #include <QApplication>
+#ifndef QT_NO_SESSIONMANAGER
+#include <QSessionManager>
+#endif
 #include <QDir>
 #include <QFileInfo>
-#include <QLockFile>
+#include <QScreen>
 #include <QSettings>
 #include <QTimer>
 
@@ -18,17 +21,18 @@ namespace {
 const QString kRecentFilesKey = u"recentFiles"_s;
 const QString kRegisterFilter = u"Registers (*.ldgr);;All files (*)"_s;
 constexpr int kRecentFilesKept = 10;
-
-QString canonical(const QString &path)
-{
-    const QString c = QFileInfo(path).canonicalFilePath();
-    return c.isEmpty() ? QFileInfo(path).absoluteFilePath() : c;
-}
 } // namespace
 
 DocumentController::DocumentController(Toolkit &toolkit, const QString &recoveryFolder, QObject *parent)
     : QObject(parent), m_toolkit(toolkit), m_recovery(recoveryFolder)
 {
+#ifndef QT_NO_SESSIONMANAGER
+    // Logging out ends the program without a chance to ask about unsaved
+    // changes; they are copied for recovery first.
+    if (auto *application = qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        connect(application, &QGuiApplication::commitDataRequest, this,
+                [this](QSessionManager &) { writeRecoveryCopies(); }, Qt::DirectConnection);
+#endif
 }
 
 DocumentController::~DocumentController() { qDeleteAll(m_documents); }
@@ -57,15 +61,15 @@ MyDocument *DocumentController::openDocument(const QString &path)
         window->activateWindow();
         return open;
     }
-    const auto lock = lockFile(nullptr, QFileInfo(path).absoluteFilePath(),
+    const auto lock = lockFile(nullptr, resolvedPath(path),
                                u"\u201c%1\u201d is already open in another Cheqbook%2.\nIf both save it, one will "
                                "overwrite the other's changes."_s,
-                               u"Open Anyway"_s);
+                               u"Open Anyway"_s, true);
     if (!lock)
         return nullptr;
     auto *document = new MyDocument(this);
     QString why;
-    if (!document->readFromFile(QFileInfo(path).absoluteFilePath(), u"ldgr", &why)) {
+    if (!document->readFromFile(path, u"ldgr", &why)) {
         delete document;
         m_toolkit.alert(QApplication::activeWindow(), u"Error"_s,
                         u"The register \u201c%1\u201d could not be opened.\n\n%2"_s.arg(QFileInfo(path).fileName(),
@@ -91,9 +95,8 @@ void DocumentController::showOpenPanel(QWidget *parent)
 
 MyDocument *DocumentController::documentForPath(const QString &path) const
 {
-    const QString wanted = canonical(path);
     for (MyDocument *document : m_documents)
-        if (!document->fileName().isEmpty() && canonical(document->fileName()) == wanted)
+        if (!document->fileName().isEmpty() && isSameFile(document->fileName(), path))
             return document;
     return nullptr;
 }
@@ -193,7 +196,10 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
         path += u".ldgr"_s;
     path = QFileInfo(path).absoluteFilePath();
     const QString name = QFileInfo(path).fileName();
-    if (path == document->fileName() && document->fileChangedOnDisk()) {
+    // Through a link or not, the file written is the one it leads to.
+    const QString file = resolvedPath(path);
+    const bool sameFile = file == document->fileName();
+    if (sameFile && document->fileChangedOnDisk()) {
         const QString question = QFileInfo::exists(path)
             ? u"\u201c%1\u201d was changed by another program since you opened it.\n"
               "Saving replaces those changes with yours."_s.arg(name)
@@ -201,18 +207,20 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
         if (!m_toolkit.confirm(windowOf(document), u"Save"_s, question, u"Save Anyway"_s, u"Cancel"_s))
             return false;
     }
-    std::shared_ptr<QLockFile> newLock;
-    if (path != document->fileName()) {
-        const auto lock = lockFile(document, path,
+    std::shared_ptr<FileLock> newLock;
+    if (!sameFile) {
+        const auto lock = lockFile(document, file,
                                    u"\u201c%1\u201d is open in another Cheqbook%2.\nIf both save it, one will "
                                    "overwrite the other's changes."_s,
-                                   u"Save Anyway"_s);
+                                   u"Save Anyway"_s, false);
         if (!lock)
             return false;
         newLock = *lock;
     }
     QString why;
-    if (!document->saveToFile(QFileInfo(path).absoluteFilePath(), &why)) {
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(windowOf(document), u"Saving \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), false);
+    if (!document->saveToFile(path, &why, progress.get())) {
         m_toolkit.alert(windowOf(document), u"Error"_s,
                         u"The register \u201c%1\u201d could not be saved.\n\n%2"_s.arg(displayName(document), why));
         return false;
@@ -263,83 +271,6 @@ void DocumentController::quit()
         reopen::setRegisters(m_openAtQuit);
         QCoreApplication::quit();
     }
-}
-
-void DocumentController::scheduleRecovery(MyDocument *document)
-{
-    const int id = m_recoveryIds.value(document);
-    if (!document->isDocumentEdited()) {
-        if (QTimer *timer = m_recoveryTimers.value(document))
-            timer->stop();
-        m_recovery.remove(id);
-        return;
-    }
-    QTimer *&timer = m_recoveryTimers[document];
-    if (!timer) {
-        timer = new QTimer(this);
-        timer->setSingleShot(true);
-        timer->setInterval(kRecoveryDelayMs);
-        connect(timer, &QTimer::timeout, this, [this, document, id] {
-            // A copy that cannot be written only means less to recover.
-            if (document->isDocumentEdited() && document->array())
-                m_recovery.save(id, document->fileName(), *document->array());
-        });
-    }
-    timer->start();
-}
-
-void DocumentController::offerRecovery()
-{
-    for (RecoveryStore::Recovered &found : m_recovery.leftBehind()) {
-        const QString name = found.originalPath.isEmpty() ? u"a new register"_s
-                                                          : u"\u201c%1\u201d"_s.arg(QFileInfo(found.originalPath).fileName());
-        const bool restore = m_toolkit.confirm(
-            nullptr, u"Restore"_s,
-            u"Cheqbook closed unexpectedly while %1 had changes that were not saved.\n"
-            "Do you want to restore them?"_s.arg(name),
-            u"Restore"_s, u"Discard"_s);
-        if (restore) {
-            auto *document = new MyDocument(this);
-            if (!found.originalPath.isEmpty() && documentForPath(found.originalPath)) {
-                // The file is open already: the copy comes back as a new register.
-                found.originalPath.clear();
-            }
-            if (found.originalPath.isEmpty()) {
-                ++m_untitledCount;
-                m_untitledNames.insert(document, m_untitledCount == 1 ? u"Untitled"_s
-                                                                     : u"Untitled %1"_s.arg(m_untitledCount));
-            } else if (const auto lock = lockFile(nullptr, found.originalPath, {}, {}); lock && *lock) {
-                m_locks.insert(document, *lock);
-            }
-            document->restoreRows(std::move(found.rows), found.originalPath);
-            showDocument(document);
-            scheduleRecovery(document);
-        }
-        RecoveryStore::discard(found);
-    }
-}
-
-std::optional<std::shared_ptr<QLockFile>> DocumentController::lockFile(const MyDocument *document,
-                                                                       const QString &path, const QString &question,
-                                                                       const QString &goOn)
-{
-    const QFileInfo info(path);
-    auto lock = std::make_shared<QLockFile>(info.absolutePath() + u"/."_s + info.fileName() + u".lock"_s);
-    // A lock is stale only when the Cheqbook that took it is gone, however old.
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0))
-        return lock;
-    if (lock->error() == QLockFile::LockFailedError && !question.isEmpty()) {
-        qint64 pid = 0;
-        QString host, app;
-        lock->getLockInfo(&pid, &host, &app);
-        const QString who = pid ? u" (process %1 on %2)"_s.arg(QString::number(pid), host) : QString();
-        if (!m_toolkit.confirm(windowOf(document), u"Already Open"_s, question.arg(info.fileName(), who), goOn,
-                               u"Cancel"_s))
-            return std::nullopt;
-    }
-    // No lock to be had here (a read-only folder, say): go on without one.
-    return std::shared_ptr<QLockFile>();
 }
 
 QStringList DocumentController::recentFiles() const

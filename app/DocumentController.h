@@ -4,6 +4,7 @@
 // register; new, open (and open recent), close, save, save as, revert and
 // quit, with Save / Don't Save / Cancel for unsaved changes.
 
+#include "FileLock.h"
 #include "HelpMenu.h"
 #include "RecoveryStore.h"
 #include "Toolkit.h"
@@ -17,7 +18,6 @@
 #include <optional>
 
 class MyDocument;
-class QLockFile;
 class QMenu;
 class QTimer;
 class QWidget;
@@ -66,7 +66,9 @@ public:
     void clearRecentFiles();
 
     // Offers back, one by one, the registers a Cheqbook that did not close
-    // normally left with unsaved changes.
+    // normally left with unsaved changes, and says which copies could not be
+    // read (they are put aside). Restore is the default answer; a declined
+    // copy is put aside for a few days, not removed.
     void offerRecovery();
     // What Cheqbook does when it starts: offers back what a Cheqbook that
     // stopped left unsaved, reopens the registers open when it last quit (if
@@ -76,8 +78,13 @@ public:
     // Files another Cheqbook was started with; none brings this Cheqbook's
     // front window forward. While a question is open they wait for its answer.
     void openHandedOver(const QStringList &files);
-    // How long after a change the recovery copy is written.
+    // The longest a change waits before it is in a recovery copy: the copy is
+    // written this long after the first change not in it, however the
+    // changes go on.
     static constexpr int kRecoveryDelayMs = 3000;
+    // Writes the recovery copy of every register with unsaved changes now:
+    // when the session ends or the program is asked to end.
+    void writeRecoveryCopies();
 
 private:
     void showDocument(MyDocument *document);
@@ -92,12 +99,17 @@ private:
     void noteRecentFile(const QString &path);
     QWidget *windowOf(const MyDocument *document) const;
     void scheduleRecovery(MyDocument *document);
-    // Takes the lock beside path, so that another Cheqbook opening the file
-    // is warned. When another running Cheqbook holds it, asks question (with
-    // %1 the file's name and %2 who holds it); nothing when the user chose not
-    // to go on, a null lock when none could be had but the user may go on.
-    std::optional<std::shared_ptr<QLockFile>> lockFile(const MyDocument *document, const QString &path,
-                                                       const QString &question, const QString &goOn);
+    void writeRecoveryCopy(MyDocument *document);
+    void restore(RecoveryStore::Recovered &found);
+    // Takes the lock beside path (the file itself, links followed), so that
+    // another Cheqbook opening the file is warned. When another running
+    // Cheqbook holds it, asks question (with %1 the file's name and %2 who
+    // holds it) and, when the user goes on, holds it along with that one;
+    // nothing when the user chose not to go on. A lock file that cannot be
+    // used is said so when sayWhenUnusable; the result is then a null lock.
+    std::optional<std::shared_ptr<FileLock>> lockFile(const MyDocument *document, const QString &path,
+                                                      const QString &question, const QString &goOn,
+                                                      bool sayWhenUnusable);
 
     Toolkit &m_toolkit;
     QList<MyDocument *> m_documents;
@@ -107,7 +119,8 @@ private:
     QHash<const MyDocument *, int> m_recoveryIds;
     QHash<const MyDocument *, QTimer *> m_recoveryTimers;
     int m_nextRecoveryId = 0;
-    QHash<const MyDocument *, std::shared_ptr<QLockFile>> m_locks;
+    bool m_toldRecoveryFailed = false;
+    QHash<const MyDocument *, std::shared_ptr<FileLock>> m_locks;
     WindowMemory m_windowMemory;
     bool m_quitting = false;
     QStringList m_openAtQuit;

@@ -4,7 +4,6 @@
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 #include <algorithm>
@@ -255,7 +254,8 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
             *error = u"No file was given."_s;
         return false;
     }
-    RegisterReadResult r = readRegisterFile(path);
+    FileStamp stamp;
+    RegisterReadResult r = readRegisterFile(path, &stamp);
     if (!r.ok()) {
         if (error)
             *error = r.error;
@@ -265,15 +265,16 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
         theArray->assign(std::move(r.rows));
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
-    setFileName(path);
-    m_diskStamp = stampOf(path);
+    setFileName(resolvedPath(path));
+    m_diskStamp = stamp;
     startHistory(0);
     return true;
 }
 
-bool MyDocument::saveToFile(const QString &path, QString *error)
+bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
-    const std::optional<QByteArray> data = dataRepresentationOfType();
+    const std::optional<QByteArray> data =
+        theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
     if (!data) {
         if (error)
             *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());
@@ -285,24 +286,17 @@ bool MyDocument::saveToFile(const QString &path, QString *error)
             *error = failure;
         return false;
     }
-    setFileName(path);
-    m_diskStamp = stampOf(path);
+    const QString file = resolvedPath(path);
+    setFileName(file);
+    m_diskStamp = FileStamp::of(file, contentHash(*data));
     m_savedPosition = m_history.position();
     setChangeCount(0);
     return true;
 }
 
-MyDocument::DiskStamp MyDocument::stampOf(const QString &path)
-{
-    const QFileInfo info(path);
-    if (!info.exists())
-        return {};
-    return {true, info.size(), info.lastModified().toMSecsSinceEpoch()};
-}
-
 bool MyDocument::fileChangedOnDisk() const
 {
-    return !m_fileName.isEmpty() && stampOf(m_fileName) != m_diskStamp;
+    return !m_fileName.isEmpty() && m_diskStamp.changedOnDisk(m_fileName);
 }
 
 bool MyDocument::revertToSaved(QString *error)
@@ -312,7 +306,8 @@ bool MyDocument::revertToSaved(QString *error)
             *error = u"The register has never been saved."_s;
         return false;
     }
-    RegisterReadResult r = readRegisterFile(m_fileName);
+    FileStamp stamp;
+    RegisterReadResult r = readRegisterFile(m_fileName, &stamp);
     if (!r.ok()) {
         if (error)
             *error = r.error;
@@ -320,18 +315,18 @@ bool MyDocument::revertToSaved(QString *error)
     }
     ensureRegister();
     theArray->assign(std::move(r.rows));
-    m_diskStamp = stampOf(m_fileName);
+    m_diskStamp = stamp;
     startHistory(0);
     setChangeCount(0);
     return true;
 }
 
-void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath)
+void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
 {
     ensureRegister();
     theArray->assign(std::move(rows));
     setFileName(originalPath);
-    m_diskStamp = stampOf(originalPath);
+    m_diskStamp = stamp;
     startHistory(EditHistory::kLost);
     setChangeCount(m_changeCount + 1);
 }

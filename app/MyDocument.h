@@ -5,6 +5,8 @@
 // counts the changes not yet saved.
 
 #include "EditHistory.h"
+#include "FileIdentity.h"
+#include "Progress.h"
 #include "Register.h"
 #include "RegisterIndex.h"
 
@@ -96,20 +98,25 @@ public:
     // The old-style text of the whole register; nothing when there is no register.
     std::optional<QByteArray> dataRepresentationOfType(QStringView type = {}) const;
     // Reads a register file into a new register. A file that cannot be read or
-    // is not a register is refused: false, with a message naming the file and
-    // what is wrong, and the document is left as it was.
+    // is not a register is refused: false, with a message naming the file (as
+    // the path was given) and what is wrong, and the document is left as it
+    // was. The document's file is the one the path leads to: symbolic links
+    // are followed once, here, and its saves, backups and lock are that file's.
     bool readFromFile(const QString &path, QStringView type, QString *error);
-    // Writes the register to path atomically; on success the document takes
-    // that name and counts no unsaved change.
-    bool saveToFile(const QString &path, QString *error);
+    // Writes the register to path atomically (through a symbolic link, which
+    // stays); on success the document takes the file written as its own and
+    // counts no unsaved change.
+    bool saveToFile(const QString &path, QString *error, Progress *progress = nullptr);
     // Reads the document's file again into the same register object, so every
     // share of the register sees the saved rows.
     bool revertToSaved(QString *error);
 
     // Takes back rows recovered after a crash: they become the register, the
     // document takes the name of the file they were a copy of (none for a
-    // register never saved), and counts as changed.
-    void restoreRows(std::vector<RecordPtr> rows, const QString &originalPath);
+    // register never saved), and counts as changed. stamp is that file as it
+    // was when the recovered work began, so that a change made to it since
+    // is not saved over unasked.
+    void restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp);
 
     // An empty register when there is none yet: a new document starts so.
     void ensureRegister();
@@ -121,8 +128,11 @@ public:
     void setFileName(const QString &path);
 
     // True when the document's file is not as it was when the document last
-    // read or wrote it: another program changed, replaced or removed it.
+    // read or wrote it: another program changed, replaced or removed it, even
+    // keeping its size and time.
     bool fileChangedOnDisk() const;
+    // The file as the document last read or wrote it.
+    FileStamp diskStamp() const { return m_diskStamp; }
 
 signals:
     void changeCountChanged(int count);
@@ -156,12 +166,5 @@ private:
     size_t m_savedPosition = 0;
     QString m_fileName;
     // What the file looked like when last read or written.
-    struct DiskStamp {
-        bool exists = false;
-        qint64 size = -1;
-        qint64 modifiedMs = 0;
-        bool operator==(const DiskStamp &) const = default;
-    };
-    static DiskStamp stampOf(const QString &path);
-    DiskStamp m_diskStamp;
+    FileStamp m_diskStamp;
 };

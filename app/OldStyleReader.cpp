@@ -1,10 +1,9 @@
 #include "RegisterFileParsing.h"
 
+#include "RecordBuilders.h"
 
 #include <array>
 #include <functional>
-#include <string_view>
-#include <unordered_map>
 
 using namespace Qt::StringLiterals;
 
@@ -13,20 +12,6 @@ namespace {
 
 // ---------------------------------------------------------------------------
 // The old-style text form.
-
-// A value as the file spells it: its bytes when they stand for themselves
-// (plain ASCII without escapes, by far the most common), or else the text
-// that its escapes and UTF-8 stand for.
-struct Token {
-    static Token bytes(QLatin1StringView plain) { return {plain, {}, false}; }
-    static Token text(QString decoded) { return {{}, std::move(decoded), true}; }
-
-    QLatin1StringView plain;
-    QString decoded;
-    bool isDecoded = false;
-
-    QString toString() const { return isDecoded ? decoded : QString(plain); }
-};
 
 // Reads the file in one pass. A NUL byte or a byte outside ASCII can only
 // stand inside a quoted text or a comment (anywhere else the syntax fails);
@@ -352,94 +337,6 @@ private:
     const char *m_released;
     std::function<void(const char *, const char *)> m_release;
     bool m_sawNonAscii = false;
-};
-
-// Builds the records themselves.
-class RecordBuilder
-{
-public:
-    explicit RecordBuilder(const std::function<void(RecordPtr)> &each) : m_each(each) {}
-
-    void begin() { m_record = makeRecord(); }
-    void set(Key key, Token &&value) { m_record->set(key, this->value(std::move(value))); }
-    void setOther(QString &&key, Token &&value) { m_others.emplace_back(std::move(key), this->value(std::move(value))); }
-    void end(qsizetype rowIndex)
-    {
-        m_record->setMany(std::move(m_others));
-        m_others = {};
-        checkMoneyRange(*m_record, rowIndex);
-        m_each(std::move(m_record));
-    }
-
-private:
-    static constexpr qsizetype kInternShortest = 16; // shorter texts are held inline anyway
-    static constexpr qsizetype kInternMost = 1 << 16;
-
-    // Payees repeat; a long text met before shares the text already read.
-    Value value(Token &&token)
-    {
-        if (token.isDecoded)
-            return Value::text(QStringView(token.decoded));
-        const QLatin1StringView text = token.plain;
-        if (text.size() < kInternShortest)
-            return Value::text(text);
-        const std::string_view bytes(text.data(), size_t(text.size()));
-        if (auto it = m_interned.find(bytes); it != m_interned.end())
-            return it->second;
-        Value v = Value::text(text);
-        if (m_interned.size() < kInternMost) {
-            const QLatin1StringView held = v.latin1Text();
-            m_interned.emplace(std::string_view(held.data(), size_t(held.size())), v);
-        }
-        return v;
-    }
-
-    const std::function<void(RecordPtr)> &m_each;
-    RecordPtr m_record;
-    std::vector<std::pair<QString, Value>> m_others; // keys the program does not know
-    // Keyed by the bytes (Qt's hash of a Latin-1 text widens every character first).
-    std::unordered_map<std::string_view, Value> m_interned;
-};
-
-// Keeps only what the report shows, as views of the file where it can.
-class ShownRowBuilder
-{
-public:
-    explicit ShownRowBuilder(const std::function<void(ShownRow &&)> &each) : m_each(each) {}
-
-    void begin()
-    {
-        m_row = {};
-        m_total = {};
-    }
-    void set(Key key, Token &&value)
-    {
-        switch (key) {
-        case Key::CheckNumber: m_row.checkNumber = shown(std::move(value)); break;
-        case Key::DescriptionofTransaction: m_row.description = shown(std::move(value)); break;
-        case Key::Date: m_row.date = shown(std::move(value)); break;
-        case Key::Amount: m_row.amount = shown(std::move(value)); break;
-        case Key::Total: m_total = shown(std::move(value)); break;
-        case Key::EOMSeen: break;
-        }
-    }
-    void setOther(QString &&, Token &&) {}
-    void end(qsizetype rowIndex)
-    {
-        checkMoneyRange(Key::Amount, m_row.amount, rowIndex);
-        checkMoneyRange(Key::Total, m_total, rowIndex);
-        m_each(std::move(m_row));
-    }
-
-private:
-    static ShownText shown(Token &&token)
-    {
-        return token.isDecoded ? ShownText(Value::text(QStringView(token.decoded))) : ShownText(token.plain);
-    }
-
-    const std::function<void(ShownRow &&)> &m_each;
-    ShownRow m_row;
-    ShownText m_total; // checked, not shown: the report carries its own balance
 };
 
 } // namespace

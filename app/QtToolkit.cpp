@@ -6,6 +6,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+#include <QProgressDialog>
+#include <QElapsedTimer>
+#include <QPointer>
+
+#include <algorithm>
 #include <QPushButton>
 
 using namespace Qt::StringLiterals;
@@ -19,6 +24,61 @@ void reactivate(QWidget *parent)
     if (parent && parent->window()->isVisible())
         parent->window()->activateWindow();
 }
+} // namespace
+
+namespace {
+
+// A progress dialog that appears only when the work has taken half a second,
+// and lets the window repaint (and Cancel be pressed) a few times a second.
+class DialogProgress final : public Progress
+{
+public:
+    DialogProgress(QWidget *parent, const QString &what, bool cancellable)
+        : m_parent(parent), m_what(what), m_cancellable(cancellable)
+    {
+        m_clock.start();
+    }
+    ~DialogProgress() override
+    {
+        delete m_dialog;
+        reactivate(m_parent);
+    }
+    bool advance(qint64 done, qint64 total) override
+    {
+        // Asking the clock costs little; most reports end here.
+        if (m_clock.elapsed() < m_nextLook)
+            return !m_cancelled;
+        m_nextLook = m_clock.elapsed() + 50;
+        if (!m_dialog) {
+            if (m_clock.elapsed() < 500)
+                return true;
+            m_dialog = new QProgressDialog(m_what, m_cancellable ? u"Cancel"_s : QString(), 0, 1000, m_parent);
+            m_dialog->setWindowTitle(u"Cheqbook"_s);
+            m_dialog->setWindowModality(Qt::WindowModal);
+            m_dialog->setMinimumDuration(0);
+            m_dialog->setAutoClose(false);
+            m_dialog->setAutoReset(false);
+            if (!m_cancellable)
+                m_dialog->setCancelButton(nullptr);
+            m_dialog->show();
+        }
+        m_dialog->setValue(total > 0 ? int(std::clamp<qint64>(done * 1000 / total, 0, 1000)) : 0);
+        QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
+        m_cancelled = m_cancellable && m_dialog->wasCanceled();
+        return !m_cancelled;
+    }
+    bool wasCancelled() const override { return m_cancelled; }
+
+private:
+    QPointer<QWidget> m_parent;
+    QString m_what;
+    bool m_cancellable;
+    bool m_cancelled = false;
+    QElapsedTimer m_clock;
+    qint64 m_nextLook = 0;
+    QPointer<QProgressDialog> m_dialog;
+};
+
 } // namespace
 
 QtToolkit::QtToolkit() = default;
@@ -84,8 +144,9 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     return SaveAnswer::Cancel;
 }
 
-bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
-                        const QString &cancelButton)
+namespace {
+bool ask(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+         const QString &cancelButton, bool confirmIsDefault)
 {
     QMessageBox box(parent);
     box.setIcon(QMessageBox::Question);
@@ -93,10 +154,24 @@ bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &me
     box.setText(message);
     QPushButton *yes = box.addButton(confirmButton, QMessageBox::AcceptRole);
     QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
-    box.setDefaultButton(no);
+    box.setDefaultButton(confirmIsDefault ? yes : no);
+    box.setEscapeButton(no);
     box.exec();
     reactivate(parent);
     return box.clickedButton() == yes;
+}
+} // namespace
+
+bool QtToolkit::confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                        const QString &cancelButton)
+{
+    return ask(parent, title, message, confirmButton, cancelButton, false);
+}
+
+bool QtToolkit::confirmByDefault(QWidget *parent, const QString &title, const QString &message,
+                                 const QString &confirmButton, const QString &otherButton)
+{
+    return ask(parent, title, message, confirmButton, otherButton, true);
 }
 
 bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
@@ -124,6 +199,11 @@ QPrinter &QtToolkit::sharedPrinter()
     if (!m_printer)
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     return *m_printer;
+}
+
+std::unique_ptr<Progress> QtToolkit::progress(QWidget *parent, const QString &what, bool cancellable)
+{
+    return std::make_unique<DialogProgress>(parent, what, cancellable);
 }
 
 QDate QtToolkit::today() const { return QDate::currentDate(); }

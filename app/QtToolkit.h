@@ -20,9 +20,12 @@ public:
     SaveAnswer askToSave(QWidget *parent, const QString &documentName) override;
     bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                  const QString &cancelButton) override;
+    bool confirmByDefault(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
+                          const QString &otherButton) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;
     QPrinter &sharedPrinter() override;
+    std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) override;
     QDate today() const override;
 
 private:

@@ -8,6 +8,8 @@
 // Reading never guesses: a file that is not a list of records whose values are
 // texts and numbers is refused with a message naming the line or the row.
 
+#include "FileIdentity.h"
+#include "Progress.h"
 #include "Register.h"
 
 #include <QByteArray>
@@ -27,8 +29,15 @@ struct RegisterReadResult {
 // the fault is ("line 12: ...", "row 3: ...") but not the file.
 RegisterReadResult parseRegister(const QByteArray &bytes);
 
-// Reads and parses a file; the error starts with the file's name.
-RegisterReadResult readRegisterFile(const QString &path);
+// parseRegister as it was before the XML form was read in one pass: the XML
+// form read by QXmlStreamReader. Kept to check the one-pass reader against.
+RegisterReadResult parseRegisterReference(const QByteArray &bytes);
+
+// Reads and parses a file; the error starts with the path as given. A file
+// that is not a regular file, or larger than InputFile::kMaxBytes, is refused;
+// so is one that changed while it was read. stamp, when given, receives the
+// file as it was read.
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr);
 
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the
@@ -51,6 +60,8 @@ public:
             return m_value.visitText(std::forward<F>(f));
         return f(m_bytes);
     }
+    // Whether it is a text rather than a number the file gave as one.
+    bool isText() const { return m_value.isNull() || m_value.isText(); }
     // The text as a cent amount, as Value::cents() reads it.
     CentsReading cents() const { return m_value.isNull() ? leadingCents(m_bytes) : m_value.cents(); }
 
@@ -77,7 +88,8 @@ RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<v
 
 // The old-style text form: "(" records separated by "," ")", each record
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
-QByteArray oldStyleText(const std::vector<RecordPtr> &rows);
+// Progress, when given, is told how far it has come (it cannot stop it).
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress = nullptr);
 
 // The XML form, UTF-8. Texts become <string>, numbers <real> or <integer>.
 // Nothing when a text holds a character XML 1.0 cannot carry (a control

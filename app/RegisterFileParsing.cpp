@@ -1,8 +1,11 @@
 #include "RegisterFileParsing.h"
 
+#include "NumberScan.h"
+
 #include <QUtf8StringView>
 
 #include <cstring>
+#include <limits>
 #include <type_traits>
 
 using namespace Qt::StringLiterals;
@@ -65,7 +68,7 @@ void checkMoneyRange(Key key, const ShownText &value, qsizetype rowIndex)
 {
     value.visitText([&](auto text) {
         if constexpr (std::is_same_v<decltype(text), QLatin1StringView>) {
-            if (!mayBeOutOfRange(text))
+            if (value.isText() && !mayBeOutOfRange(text))
                 return;
         }
         if (value.cents().status == NumberStatus::OutOfRange)
@@ -108,6 +111,36 @@ void refuseNonText(const char *first, const char *last)
             return;
         }
     }
+}
+
+std::optional<double> xmlReal(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    const QString lower = t.toLower();
+    const bool negative = lower.startsWith(u'-');
+    const QStringView body = (negative || lower.startsWith(u'+')) ? QStringView(lower).mid(1) : QStringView(lower);
+    if (body == u"nan")
+        return std::numeric_limits<double>::quiet_NaN();
+    if (body == u"inf" || body == u"infinity")
+        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
+    const DecimalScan scan = scanLeadingDecimal(t.constData(), t.constData() + t.size());
+    if (!scan.found || scan.begin != 0 || scan.end != t.size())
+        return std::nullopt;
+    return scannedDouble(scan, t.constData());
+}
+
+std::optional<qint64> xmlInteger(QStringView text)
+{
+    const QString t = text.trimmed().toString();
+    bool ok = false;
+    qint64 v = 0;
+    if (t.startsWith(u"0x") || t.startsWith(u"0X"))
+        v = t.mid(2).toLongLong(&ok, 16);
+    else if (!t.isEmpty() && (t[0].isDigit() || t[0] == u'-' || t[0] == u'+'))
+        v = t.toLongLong(&ok, 10);
+    if (!ok)
+        return std::nullopt;
+    return v;
 }
 
 } // namespace registerfile

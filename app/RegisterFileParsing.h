@@ -10,6 +10,7 @@
 #include <QString>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace registerfile {
@@ -47,8 +48,30 @@ void parseOldStyleShown(const char *first, const char *last,
                         const std::function<void(const char *, const char *)> &release,
                         const std::function<void(ShownRow &&)> &each);
 
-// The XML form, from bytes or from text already decoded.
-std::vector<RecordPtr> parseXml(const QByteArray &bytes);
-std::vector<RecordPtr> parseXml(const QString &text);
+// The number a <real> or an <integer> of the XML form holds; nothing when
+// the text is not one.
+std::optional<double> xmlReal(QStringView text);
+std::optional<qint64> xmlInteger(QStringView text);
+
+// The XML form, read in one pass. The bytes are UTF-8 unless the XML
+// declaration names another encoding; encodingKnown says that they are UTF-8
+// whatever it names (a byte-order mark said so, or they were made from text
+// decoded from UTF-16). Texts are handed on as views of the bytes only when
+// views says that the bytes outlive what is made of them.
+struct XmlInput {
+    const char *first;
+    const char *last;
+    bool encodingKnown = false;
+    bool views = false;
+};
+void parseXml(const XmlInput &input, const std::function<void(const char *, const char *)> &release,
+              const std::function<void(RecordPtr)> &each);
+void parseXmlShown(const XmlInput &input, const std::function<void(const char *, const char *)> &release,
+                   const std::function<void(ShownRow &&)> &each);
+
+// The XML form as QXmlStreamReader reads it, from bytes or from text already
+// decoded: the reader kept to check the one-pass reader against.
+std::vector<RecordPtr> parseXmlReference(const QByteArray &bytes);
+std::vector<RecordPtr> parseXmlReference(const QString &text);
 
 } // namespace registerfile

@@ -1,15 +1,12 @@
 #include "RegisterFile.h"
 
+#include "InputFile.h"
 #include "RegisterFileParsing.h"
 #include "RunningBalance.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QRegularExpression>
 #include <QStringDecoder>
 
-#include <sys/mman.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 using namespace registerfile;
@@ -29,20 +26,20 @@ bool hasLoneSurrogate(QStringView text)
     return false;
 }
 
-bool startsAsXml(const QByteArray &bytes)
+bool startsAsXml(const char *first, const char *last)
 {
-    qsizetype first = 0;
-    while (first < bytes.size() && QChar::isSpace(static_cast<unsigned char>(bytes[first])))
+    while (first < last && QChar::isSpace(static_cast<unsigned char>(*first)))
         ++first;
-    return first < bytes.size() && bytes[first] == '<';
+    return first < last && *first == '<';
 }
 
-// Whether XML is to be read as UTF-8: it says so, or names no encoding.
-bool declaresUtf8(const QByteArray &bytes)
+// Whether XML is to be read as UTF-8 by QXmlStreamReader: it says so, or
+// names no encoding.
+bool declaresUtf8(QByteArrayView bytes)
 {
     if (!bytes.startsWith("<?xml"))
         return true;
-    const QByteArrayView start = QByteArrayView(bytes).first(std::min<qsizetype>(bytes.size(), 512));
+    const QByteArrayView start = bytes.first(std::min<qsizetype>(bytes.size(), 512));
     const qsizetype end = start.indexOf("?>");
     static const QRegularExpression encoding(uR"(\sencoding\s*=\s*["']([^"']*)["'])"_s);
     const QRegularExpressionMatch m = encoding.match(QString::fromLatin1(start.first(end < 0 ? start.size() : end)));
@@ -66,45 +63,66 @@ ShownRow shownRow(const Record &r)
             ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount))};
 }
 
-RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown)
+// Which reader takes the XML form: the one-pass reader, or QXmlStreamReader
+// as before it, kept to check the one-pass reader against.
+enum class XmlReader { OnePass, Reference };
+
+RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader)
 {
     RegisterReadResult result;
+    auto keep = [&](RecordPtr r) { result.rows.push_back(std::move(r)); };
+    auto readXml = [&](const XmlInput &xml, const Release &giveBack) {
+        if (shown)
+            parseXmlShown(xml, giveBack, *shown);
+        else
+            parseXml(xml, giveBack, keep);
+    };
     try {
-        QByteArray bytes = input;
-        if (bytes.startsWith("bplist"))
+        if (input.startsWith("bplist"))
             throw ParseError{u"the file is a binary property list, which Cheqbook does not read; "
                              "save it as text or XML"_s};
-        if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
-            QStringDecoder decoder(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
+        if (input.startsWith("\xff\xfe") || input.startsWith("\xfe\xff")) {
+            QStringDecoder decoder(input.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
                                                                 : QStringConverter::Utf16BE);
-            const QString text = decoder.decode(bytes.mid(2));
-            if (decoder.hasError() || bytes.size() % 2 != 0 || hasLoneSurrogate(text))
+            const QString text = decoder.decode(input.mid(2));
+            if (decoder.hasError() || input.size() % 2 != 0 || hasLoneSurrogate(text))
                 throw ParseError{u"the file is not valid UTF-16 text"_s};
-            bytes = text.toUtf8();
-            refuseNulBytes(bytes.constData(), bytes.constData() + bytes.size());
-            if (startsAsXml(bytes))
-                result.rows = parseXml(text);
-            else
-                result.rows = parseOldStyle(bytes.constData(), bytes.constData() + bytes.size());
-        } else {
+            const QByteArray bytes = text.toUtf8();
             const char *first = bytes.constData();
             const char *last = first + bytes.size();
-            if (bytes.startsWith("\xef\xbb\xbf"))
-                first += 3;
-            if (startsAsXml(bytes)) {
-                refuseNulBytes(first, last);
-                // The XML reader decodes the whole file before it parses it, and
-                // so would blame line 1 for a bad byte anywhere in it.
-                if (declaresUtf8(bytes))
-                    refuseInvalidUtf8(first, last);
-                result.rows = parseXml(QByteArray::fromRawData(first, last - first));
-            } else if (shown) {
-                parseOldStyleShown(first, last, release, *shown);
+            refuseNulBytes(first, last);
+            if (!startsAsXml(first, last))
+                result.rows = parseOldStyle(first, last);
+            else if (reader == XmlReader::Reference)
+                result.rows = parseXmlReference(text);
+            else
+                readXml({first, last, true, false}, {});
+        } else {
+            // The form is told by what follows a byte-order mark, which says
+            // that the file is UTF-8.
+            const bool utf8Mark = input.startsWith("\xef\xbb\xbf");
+            const char *first = input.constData() + (utf8Mark ? 3 : 0);
+            const char *last = input.constData() + input.size();
+            if (!startsAsXml(first, last)) {
+                if (shown)
+                    parseOldStyleShown(first, last, release, *shown);
+                else
+                    parseOldStyle(first, last, release, keep);
+            } else if (reader == XmlReader::OnePass) {
+                readXml({first, last, utf8Mark, true}, release);
             } else {
-                parseOldStyle(first, last, release, [&](RecordPtr r) { result.rows.push_back(std::move(r)); });
+                refuseNulBytes(first, last);
+                // QXmlStreamReader decodes the whole file before it parses it, and
+                // so would blame line 1 for a bad byte anywhere in it.
+                if (utf8Mark || declaresUtf8(QByteArrayView(first, last - first)))
+                    refuseInvalidUtf8(first, last);
+                if (utf8Mark)
+                    result.rows = parseXmlReference(QString::fromUtf8(first, last - first));
+                else
+                    result.rows = parseXmlReference(QByteArray::fromRawData(first, last - first));
             }
         }
-        // What is read whole (XML, UTF-16) is handed on afterwards.
+        // What is read whole (the old reading of XML, UTF-16) is handed on afterwards.
         if (shown) {
             for (const RecordPtr &r : result.rows)
                 (*shown)(shownRow(*r));
@@ -118,71 +136,57 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
 }
 
 // done, when given, is called once the rows are all read, while the file's
-// bytes are still there.
-RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {})
+// bytes are still there. stamp, when given, is the file as it was read.
+RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {},
+                            FileStamp *stamp = nullptr)
 {
-    auto finish = [&] {
-        if (done)
-            done();
-    };
-    const QFileInfo info(path);
-    const QString name = info.fileName();
     RegisterReadResult r;
-    if (info.isDir()) {
-        r.error = u"%1: cannot be read: it is a folder, not a file"_s.arg(name);
-        finish();
-        return r;
-    }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
-        finish();
-        return r;
-    }
     // A mapped file is read in place, and the pages already read are given
     // back as the parser goes on: a large register never sits in memory
     // twice, once as its file and once as its records.
-    const qint64 size = file.size();
-    if (uchar *mapped = size > 0 ? file.map(0, size) : nullptr) {
-        const auto *first = reinterpret_cast<const char *>(mapped);
-        const long page = sysconf(_SC_PAGESIZE);
-        auto release = [first, page](const char *from, const char *to) {
-            const auto begin = (quintptr(from) - quintptr(first) + quintptr(page) - 1) / quintptr(page) * quintptr(page);
-            const auto end = (quintptr(to) - quintptr(first)) / quintptr(page) * quintptr(page);
-            if (end > begin)
-                madvise(const_cast<char *>(first) + begin, end - begin, MADV_DONTNEED);
-        };
-        r = parse(QByteArray::fromRawData(first, size), release, shown);
-        finish();
-        file.unmap(mapped);
-    } else {
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
-            r.error = u"%1: cannot be read: %2"_s.arg(name, file.errorString());
-            finish();
-            return r;
+    InputFile file(path, InputFile::Access::Map);
+    if (file.ok()) {
+        const QByteArray bytes = file.bytes();
+        const quint64 hash = stamp ? contentHash(bytes) : 0;
+        r = parse(bytes, [&](const char *from, const char *to) { file.release(from, to); }, shown, XmlReader::OnePass);
+        if (done)
+            done();
+        if (file.finish()) {
+            if (stamp)
+                *stamp = FileStamp::of(file.status(), hash);
+        } else {
+            // What was read is not the file: neither its rows nor its faults.
+            r.rows.clear();
+            r.error.clear();
         }
-        r = parse(bytes, {}, shown);
-        finish();
+    } else if (done) {
+        done();
     }
-    if (!r.ok())
-        r.error = name + u": "_s + r.error;
+    if (!file.ok())
+        r.error = u"%1: cannot be read: %2"_s.arg(path, file.error());
+    else if (!r.ok())
+        r.error = path + u": "_s + r.error;
     return r;
 }
 
 } // namespace
 
-RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, nullptr); }
+RegisterReadResult parseRegister(const QByteArray &input) { return parse(input, {}, nullptr, XmlReader::OnePass); }
 
-RegisterReadResult readRegisterFile(const QString &path)
+RegisterReadResult parseRegisterReference(const QByteArray &input)
 {
-    RegisterReadResult r = readFile(path, nullptr);
+    return parse(input, {}, nullptr, XmlReader::Reference);
+}
+
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp)
+{
+    RegisterReadResult r = readFile(path, nullptr, {}, stamp);
     if (r.ok()) {
         // A balance beyond what money holds would be shown held at the limit,
         // silently wrong; such a register is refused as a bad amount is.
         Register reg(std::move(r.rows));
         if (const QString why = balanceBeyondLimit(reg); !why.isEmpty())
-            r.error = QFileInfo(path).fileName() + u": "_s + why;
+            r.error = path + u": "_s + why;
         else
             r.rows = std::move(reg.rows());
     }
@@ -191,7 +195,7 @@ RegisterReadResult readRegisterFile(const QString &path)
 
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each)
 {
-    return parse(bytes, {}, &each);
+    return parse(bytes, {}, &each, XmlReader::OnePass);
 }
 
 RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,

@@ -79,9 +79,12 @@ void appendOldStyle(QByteArray &out, const Value &v)
 // ---------------------------------------------------------------------------
 // The XML form.
 
+// What a text holds that XML 1.0 cannot carry.
 struct XmlRefusal {
-    QString key;
+    QString what;
 };
+
+QString codePoint(char16_t c) { return u"U+"_s + QString::number(c, 16).toUpper().rightJustified(4, u'0'); }
 
 template <typename View>
 void appendXmlText(QByteArray &out, View text)
@@ -89,15 +92,16 @@ void appendXmlText(QByteArray &out, View text)
     const QString s = text.toString();
     for (qsizetype i = 0; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
-        if ((c < 32 && c != u'\t' && c != u'\n' && c != u'\r') || c == 0xfffe || c == 0xffff)
-            throw XmlRefusal{};
-        if (QChar::isHighSurrogate(c)) {
-            if (i + 1 >= s.size() || !QChar::isLowSurrogate(s[i + 1].unicode()))
-                throw XmlRefusal{};
-            ++i;
-        } else if (QChar::isLowSurrogate(c)) {
-            throw XmlRefusal{};
-        }
+        if (c < 32 && c != u'\t' && c != u'\n' && c != u'\r')
+            throw XmlRefusal{u"a control character"_s};
+        if (c == 0xfffe || c == 0xffff)
+            throw XmlRefusal{u"the noncharacter "_s + codePoint(c)};
+        // Half a surrogate pair is no character at all (an old-style file can
+        // spell one, as \Ud800), and says nothing a reader could show.
+        const bool pair = QChar::isHighSurrogate(c) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode());
+        if (QChar::isSurrogate(c) && !pair)
+            throw XmlRefusal{u"half of a character (a lone UTF-16 surrogate, %1)"_s.arg(codePoint(c))};
+        i += pair;
     }
     QString escaped;
     escaped.reserve(s.size());
@@ -153,7 +157,7 @@ void appendXmlValue(QByteArray &out, const Value &v)
 
 } // namespace
 
-QByteArray oldStyleText(const std::vector<RecordPtr> &rows)
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
 {
     QByteArray out;
     if (rows.empty())
@@ -161,6 +165,8 @@ QByteArray oldStyleText(const std::vector<RecordPtr> &rows)
     out.reserve(qsizetype(rows.size()) * 120 + 4);
     out.append("(\n");
     for (size_t i = 0; i < rows.size(); ++i) {
+        if (progress)
+            progress->advance(qint64(i), qint64(rows.size()));
         out.append("    {");
         rows[i]->forEachKey([&](QStringView key, const Value &value) {
             appendOldStyle(out, key);
@@ -191,6 +197,7 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
         out.append("\t<dict>\n");
         // The empty text is a key like any other, so the refusal is kept apart from it.
         std::optional<QString> refusedKey;
+        QString refused;
         rows[i]->forEachKey([&](QStringView key, const Value &value) {
             if (refusedKey)
                 return;
@@ -199,14 +206,15 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
                 appendXmlText(out, key);
                 out.append("</key>\n");
                 appendXmlValue(out, value);
-            } catch (const XmlRefusal &) {
+            } catch (const XmlRefusal &r) {
                 refusedKey = key.toString();
+                refused = r.what;
             }
         });
         if (refusedKey) {
             if (error)
-                *error = u"row %1: the %2 holds a control character, which the XML form cannot store"_s.arg(i + 1).arg(
-                    refusedKey->isEmpty() ? u"value under the empty key"_s : *refusedKey);
+                *error = u"row %1: the %2 holds %3, which the XML form cannot store"_s.arg(i + 1).arg(
+                    refusedKey->isEmpty() ? u"value under the empty key"_s : *refusedKey, refused);
             return std::nullopt;
         }
         out.append("\t</dict>\n");

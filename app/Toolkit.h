@@ -4,11 +4,14 @@
 // panels, questions, the print dialog and the clock. The application passes
 // QtToolkit; tests pass a recording fake, so no test ever blocks on a dialog.
 
+#include "Progress.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QPrinter;
 class QWidget;
@@ -48,12 +51,20 @@ public:
     // A question with two answers; true for the first (confirming) one.
     virtual bool confirm(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                          const QString &cancelButton) = 0;
+    // The same, for a question whose safe answer is the confirming one: it is
+    // the default, which Return gives; Escape gives the other.
+    virtual bool confirmByDefault(QWidget *parent, const QString &title, const QString &message,
+                                  const QString &confirmButton, const QString &otherButton) = 0;
     // The print dialog for printer; true when the user chose to print.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     // A print preview; paint draws the pages on the printer it is given.
     virtual void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) = 0;
     // The page settings of the session, shared by every window.
     virtual QPrinter &sharedPrinter() = 0;
+
+    // A progress indicator for long work, shown only once the work has taken
+    // half a second; with a Cancel button when the work can stop.
+    virtual std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) = 0;
 
     // Today, in the local time zone.
     virtual QDate today() const = 0;

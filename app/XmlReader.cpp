@@ -1,11 +1,8 @@
 #include "RegisterFileParsing.h"
 
 #include "NumberScan.h"
-
-#include <QXmlStreamReader>
-
-#include <cmath>
-#include <limits>
+#include "RecordBuilders.h"
+#include "XmlScanner.h"
 
 using namespace Qt::StringLiterals;
 
@@ -13,158 +10,187 @@ namespace registerfile {
 namespace {
 
 // ---------------------------------------------------------------------------
-// The XML form.
+// The XML form: a property list, read in one pass over the file's bytes.
 
-std::optional<double> parseReal(QStringView text)
+bool isAsciiSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+
+// A <real> of digits, sign and point only, as xmlReal reads it, without
+// making a QString of it; nothing when it takes more than that.
+std::optional<double> plainReal(QLatin1StringView text)
 {
-    const QString t = text.trimmed().toString();
-    const QString lower = t.toLower();
-    const bool negative = lower.startsWith(u'-');
-    const QStringView body = (negative || lower.startsWith(u'+')) ? QStringView(lower).mid(1) : QStringView(lower);
-    if (body == u"nan")
-        return std::numeric_limits<double>::quiet_NaN();
-    if (body == u"inf" || body == u"infinity")
-        return negative ? -std::numeric_limits<double>::infinity() : std::numeric_limits<double>::infinity();
-    const DecimalScan scan = scanLeadingDecimal(t.constData(), t.constData() + t.size());
-    if (!scan.found || scan.begin != 0 || scan.end != t.size())
+    qsizetype b = 0, e = text.size();
+    while (b < e && isAsciiSpace(text[b].toLatin1()))
+        ++b;
+    while (e > b && isAsciiSpace(text[e - 1].toLatin1()))
+        --e;
+    for (qsizetype i = b; i < e; ++i) {
+        const char c = text[i].toLatin1();
+        if (!((c >= '0' && c <= '9') || c == '-' || c == '+' || c == '.'))
+            return std::nullopt;
+    }
+    const char *first = text.data() + b;
+    const DecimalScan scan = scanLeadingDecimal(first, text.data() + e);
+    if (!scan.found || scan.begin != 0 || scan.end != e - b)
         return std::nullopt;
-    return scannedDouble(scan, t.constData());
+    return scannedDouble(scan, first);
 }
 
-std::optional<qint64> parseInteger(QStringView text)
+template <size_t N>
+bool is(QByteArrayView name, const char (&word)[N])
 {
-    const QString t = text.trimmed().toString();
-    bool ok = false;
-    qint64 v = 0;
-    if (t.startsWith(u"0x") || t.startsWith(u"0X"))
-        v = t.mid(2).toLongLong(&ok, 16);
-    else if (!t.isEmpty() && (t[0].isDigit() || t[0] == u'-' || t[0] == u'+'))
-        v = t.toLongLong(&ok, 10);
-    if (!ok)
-        return std::nullopt;
-    return v;
+    if (name.size() != qsizetype(N - 1))
+        return false;
+    for (size_t i = 0; i + 1 < N; ++i)
+        if (name[qsizetype(i)] != word[i])
+            return false;
+    return true;
 }
 
-class XmlParser
+template <typename Builder>
+class PlistParser
 {
 public:
-    explicit XmlParser(const QByteArray &bytes) : m_xml(bytes) {}
-    // Text already decoded: the reader then ignores the encoding the XML
-    // declaration names, which described the bytes, not this text.
-    explicit XmlParser(const QString &text) : m_xml(text) {}
-
-    std::vector<RecordPtr> parse()
+    PlistParser(XmlScanner &xml, Builder &builder, const char *first,
+                const std::function<void(const char *, const char *)> &release)
+        : m_xml(xml), m_builder(builder), m_released(first), m_release(release)
     {
-        if (!m_xml.readNextStartElement())
-            xmlFail(u"the file holds no property list"_s);
-        if (m_xml.name() == u"plist") {
-            if (!m_xml.readNextStartElement())
-                xmlFail(u"the property list is empty; a register file holds a list of records"_s);
+    }
+
+    void parse()
+    {
+        if (m_xml.next() != XmlScanner::Event::StartElement)
+            m_xml.fail(u"the file holds no property list"_s);
+        if (is(m_xml.name(), "plist") && m_xml.next() != XmlScanner::Event::StartElement)
+            m_xml.fail(u"the property list is empty; a register file holds a list of records"_s);
+        if (is(m_xml.name(), "dict"))
+            m_xml.fail(u"the file holds a single record, not a list of records"_s);
+        if (!is(m_xml.name(), "array"))
+            m_xml.fail(u"the file does not hold a list of records (found <%1>)"_s.arg(nameText()));
+        for (qsizetype row = 0; m_xml.next() == XmlScanner::Event::StartElement; ++row) {
+            if (!is(m_xml.name(), "dict"))
+                m_xml.fail(u"%1 is not a record (found <%2>)"_s.arg(rowText(row), nameText()));
+            record(row);
+            releaseBehind();
         }
-        if (m_xml.name() == u"dict")
-            fail(u"the file holds a single record, not a list of records"_s);
-        if (m_xml.name() != u"array")
-            fail(u"the file does not hold a list of records (found <%1>)"_s.arg(m_xml.name()));
-        std::vector<RecordPtr> rows;
-        while (m_xml.readNextStartElement()) {
-            const qsizetype row = qsizetype(rows.size());
-            if (m_xml.name() != u"dict")
-                fail(u"%1 is not a record (found <%2>)"_s.arg(rowText(row), m_xml.name()));
-            rows.push_back(parseRecord(row));
-        }
-        if (m_xml.hasError())
-            xmlFail(m_xml.errorString());
         // Whatever follows the list must still be well-formed XML.
-        while (!m_xml.atEnd()) {
-            m_xml.readNext();
-            if (m_xml.isStartElement())
-                fail(u"unexpected <%1> after the list of records"_s.arg(m_xml.name()));
+        for (XmlScanner::Event e; (e = m_xml.next()) != XmlScanner::Event::EndOfDocument;) {
+            if (e == XmlScanner::Event::StartElement)
+                m_xml.fail(u"unexpected <%1> after the list of records"_s.arg(nameText()));
         }
-        if (m_xml.hasError())
-            xmlFail(m_xml.errorString());
-        return rows;
+        m_xml.finish();
     }
 
 private:
-    [[noreturn]] void fail(const QString &what) const
+    static constexpr std::ptrdiff_t kReleaseStep = 16 << 20;
+
+    QString nameText() const { return utf8Text(m_xml.name()); }
+
+    // What was read a step ago is let go: the latest records may still be in
+    // use while the next are read.
+    void releaseBehind()
     {
-        throw ParseError{u"line %1: %2"_s.arg(m_xml.lineNumber()).arg(what)};
-    }
-    [[noreturn]] void xmlFail(const QString &what) const
-    {
-        if (m_xml.hasError())
-            throw ParseError{u"line %1: the XML is malformed: %2"_s.arg(m_xml.lineNumber()).arg(m_xml.errorString())};
-        fail(what);
+        if (!m_release)
+            return;
+        const char *at = m_xml.position();
+        if (!at || at - m_released < 2 * kReleaseStep)
+            return;
+        m_xml.checkUtf8Upto(at);
+        m_release(m_released, at - kReleaseStep);
+        m_released = at - kReleaseStep;
     }
 
-    RecordPtr parseRecord(qsizetype row)
+    void record(qsizetype row)
     {
-        RecordPtr record = makeRecord();
-        std::vector<std::pair<QString, Value>> others; // keys the program does not know
-        while (m_xml.readNextStartElement()) {
-            if (m_xml.name() != u"key")
-                fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), m_xml.name()));
-            const QString key = m_xml.readElementText();
-            if (m_xml.hasError())
-                xmlFail({});
-            if (!m_xml.readNextStartElement()) {
-                if (m_xml.hasError())
-                    xmlFail({});
-                fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key)));
-            }
-            if (auto known = knownKey(QStringView(key)))
-                record->set(*known, parseValue(key, row));
+        m_builder.begin();
+        while (m_xml.next() == XmlScanner::Event::StartElement) {
+            if (!is(m_xml.name(), "key"))
+                m_xml.fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), nameText()));
+            const XmlScanner::Text key = m_xml.readElementText();
+            const std::optional<Key> known = key.isDecoded ? knownKey(QStringView(key.decoded)) : knownKey(key.plain);
+            if (m_xml.next() != XmlScanner::Event::StartElement)
+                m_xml.fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key.toString())));
+            Token v = value(key, row);
+            if (known)
+                m_builder.set(*known, std::move(v));
             else
-                others.emplace_back(key, parseValue(key, row));
+                m_builder.setOther(key.toString(), std::move(v));
         }
-        if (m_xml.hasError())
-            xmlFail({});
-        record->setMany(std::move(others));
-        checkMoneyRange(*record, row);
-        return record;
+        m_builder.end(row);
     }
 
-    Value parseValue(const QString &key, qsizetype row)
+    Token value(const XmlScanner::Text &key, qsizetype row)
     {
-        const QString element = m_xml.name().toString();
-        if (element == u"string") {
-            const QString text = m_xml.readElementText();
-            if (m_xml.hasError())
-                xmlFail({});
-            return Value::text(text);
+        const QByteArrayView element = m_xml.name();
+        if (is(element, "string")) {
+            XmlScanner::Text text = m_xml.readElementText();
+            return text.isDecoded ? Token::text(std::move(text.decoded)) : Token::bytes(text.plain);
         }
-        if (element == u"real" || element == u"integer") {
-            const QString text = m_xml.readElementText();
-            if (m_xml.hasError())
-                xmlFail({});
-            if (element == u"real") {
-                if (auto d = parseReal(text))
-                    return Value::real(*d);
-            } else if (auto i = parseInteger(text)) {
-                return Value::integer(*i);
+        if (is(element, "real") || is(element, "integer")) {
+            const bool real = is(element, "real");
+            const XmlScanner::Text text = m_xml.readElementText();
+            if (real && !text.isDecoded) {
+                if (std::optional<double> d = plainReal(text.plain))
+                    return Token::number(Value::real(*d));
             }
-            fail(u"%1: the value of %2 is not a number: %3"_s.arg(rowText(row), quoted(key), quoted(text)));
+            const QString t = text.toString();
+            if (real) {
+                if (std::optional<double> d = xmlReal(t))
+                    return Token::number(Value::real(*d));
+            } else if (std::optional<qint64> i = xmlInteger(t)) {
+                return Token::number(Value::integer(*i));
+            }
+            m_xml.fail(u"%1: the value of %2 is not a number: %3"_s.arg(rowText(row), quoted(key.toString()),
+                                                                          quoted(t)));
         }
-        QString what = u"<%1>"_s.arg(element);
-        if (element == u"array")
+        QString what = u"<%1>"_s.arg(nameText());
+        if (is(element, "array"))
             what = u"a list"_s;
-        else if (element == u"dict")
+        else if (is(element, "dict"))
             what = u"a record"_s;
-        else if (element == u"true" || element == u"false")
+        else if (is(element, "true") || is(element, "false"))
             what = u"a yes/no value"_s;
-        else if (element == u"date")
+        else if (is(element, "date"))
             what = u"a date value"_s;
-        else if (element == u"data")
+        else if (is(element, "data"))
             what = u"raw data"_s;
-        fail(u"%1: the value of %2 is %3; a record holds only texts and numbers"_s.arg(rowText(row), quoted(key), what));
+        m_xml.fail(u"%1: the value of %2 is %3; a record holds only texts and numbers"_s.arg(
+            rowText(row), quoted(key.toString()), what));
     }
 
-    QXmlStreamReader m_xml;
+    XmlScanner &m_xml;
+    Builder &m_builder;
+    const char *m_released;
+    const std::function<void(const char *, const char *)> &m_release;
 };
+
+template <typename Builder>
+void parseWith(const XmlInput &input, const std::function<void(const char *, const char *)> &release, Builder &builder)
+{
+    XmlScanner xml(input.first, input.last, input.encodingKnown, input.views);
+    try {
+        PlistParser(xml, builder, input.first, release).parse();
+    } catch (const ParseError &) {
+        // A row refused for its amount, too, is refused first for what the
+        // file as a whole is not.
+        xml.refuseIfNotText();
+        throw;
+    }
+}
 
 } // namespace
 
-std::vector<RecordPtr> parseXml(const QByteArray &bytes) { return XmlParser(bytes).parse(); }
-std::vector<RecordPtr> parseXml(const QString &text) { return XmlParser(text).parse(); }
+void parseXml(const XmlInput &input, const std::function<void(const char *, const char *)> &release,
+              const std::function<void(RecordPtr)> &each)
+{
+    RecordBuilder builder(each);
+    parseWith(input, release, builder);
+}
+
+void parseXmlShown(const XmlInput &input, const std::function<void(const char *, const char *)> &release,
+                   const std::function<void(ShownRow &&)> &each)
+{
+    ShownRowBuilder builder(each);
+    parseWith(input, release, builder);
+}
 
 } // namespace registerfile

@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "DocumentController.h"
+#include "ProcessSignals.h"
 #include "QtToolkit.h"
 #include "SingleInstance.h"
 
@@ -13,6 +14,7 @@ using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
+    ProcessSignals::reportFailedWrites();
     QApplication app(argc, argv);
     setApplicationIdentity(QStringLiteral(CHEQBOOK_VERSION));
 
@@ -34,6 +36,7 @@ int main(int argc, char **argv)
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);
+    ProcessSignals signalHandling(documents);
     QObject::connect(&instance, &SingleInstance::filesReceived, &documents, &DocumentController::openHandedOver);
     documents.start(files);
     return app.exec();

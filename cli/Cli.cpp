@@ -2,9 +2,11 @@
 
 #include "Cli.h"
 
+#include "FileIdentity.h"
 #include "RunningBalance.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,14 @@ bool outFailed = false;
 
 void reportOutFailure()
 {
+    // A reader that has gone (as "| head" does once it has its lines) is no
+    // failure: end as cat and the other tools of a pipeline do, by the signal.
+    // The signal is ignored while the program runs so that a closed pipe
+    // given with -o is reported instead.
+    if (errno == EPIPE) {
+        std::signal(SIGPIPE, SIG_DFL);
+        std::raise(SIGPIPE);
+    }
     if (!outFailed)
         error(u"cannot write to standard output: %1"_s.arg(QString::fromLocal8Bit(std::strerror(errno))));
     outFailed = true;
@@ -107,6 +117,27 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate)
     if (recalculate == Recalculate::Yes)
         recalculateCheckbook(*doc->array());
     return doc;
+}
+
+int saveRegister(MyDocument &doc, const QString &path)
+{
+    QString why;
+    if (!doc.saveToFile(path, &why)) {
+        error(why);
+        return Failed;
+    }
+    return Ok;
+}
+
+bool outputIsAnInput(const QString &output, const QStringList &inputs, const QString &what)
+{
+    for (const QString &input : inputs) {
+        if (isSameFile(output, input)) {
+            error(u"%1 is %2 %3 itself; write to another file"_s.arg(output, what, input));
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace cli

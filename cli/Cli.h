@@ -47,4 +47,13 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
 enum class Recalculate { No, Yes };
 MyDocument *openRegister(const QString &path, Recalculate recalculate = Recalculate::Yes);
 
+// Saves a register as the window does (the old file kept as FILE~, the new
+// one put in place whole); Ok, or Failed after saying why.
+int saveRegister(MyDocument &doc, const QString &path);
+
+// Whether output is the same file as one of inputs (by the file, not by its
+// name: "./F", "dir/../F" and a link to F are all F); says so, naming what
+// that input is ("the register", "the statement"), when it is.
+bool outputIsAnInput(const QString &output, const QStringList &inputs, const QString &what);
+
 } // namespace cli

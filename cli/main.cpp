@@ -7,6 +7,7 @@
 #include "DateReader.h"
 #include "DateSort.h"
 #include "ReconciliationReport.h"
+#include "FileIdentity.h"
 #include "RegisterFile.h"
 #include "Report.h"
 #include "Rollover.h"
@@ -103,6 +104,8 @@ int runReport(const Arguments &a)
 #ifdef CHEQBOOK_PRINT
 int runPrint(const Arguments &a)
 {
+    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
+        return Usage;
     auto doc = openRegister(a.positional[0], Recalculate::No);
     if (!doc)
         return Failed;
@@ -139,14 +142,16 @@ int runConvert(const Arguments &a)
         QString why;
         std::optional<QByteArray> xml = xmlText(r.rows, &why);
         if (!xml) {
-            error(u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(), why));
+            error(u"%1: %2"_s.arg(a.positional[0], why));
             return Failed;
         }
         data = *xml;
     } else {
         data = oldStyleText(r.rows);
     }
-    const QString failure = writeFileAtomically(a.output, data);
+    // Converting a register in place is a save: the old version is kept.
+    const QString failure = isSameFile(a.output, a.positional[0]) ? writeFileAtomicallyWithBackup(a.output, data)
+                                                                   : writeFileAtomically(a.output, data);
     if (!failure.isEmpty()) {
         error(failure);
         return Failed;
@@ -157,6 +162,8 @@ int runConvert(const Arguments &a)
 int runImport(const Arguments &a)
 {
     const QString &registerPath = a.positional[0];
+    if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
+        return Usage;
     auto doc = openRegister(registerPath);
     if (!doc)
         return Failed;
@@ -180,12 +187,7 @@ int runImport(const Arguments &a)
     }
     if (failed)
         return Failed;
-    QString why;
-    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
-        error(why);
-        return Failed;
-    }
-    return Ok;
+    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
 }
 
 int runSort(const Arguments &a)
@@ -195,15 +197,10 @@ int runSort(const Arguments &a)
     if (!doc)
         return Failed;
     if (const QString failure = sortByDate(*doc, QDate::currentDate()); !failure.isEmpty()) {
-        error(u"%1: %2"_s.arg(QFileInfo(registerPath).fileName(), failure));
+        error(u"%1: %2"_s.arg(registerPath, failure));
         return Failed;
     }
-    QString why;
-    if (!doc->saveToFile(a.output.isEmpty() ? registerPath : a.output, &why)) {
-        error(why);
-        return Failed;
-    }
-    return Ok;
+    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
 }
 
 int runReconciliation(const Arguments &a)
@@ -246,11 +243,14 @@ int runReconciliation(const Arguments &a)
 
 int runRollover(const Arguments &a)
 {
+    // The new year's register holds only the rows not yet reconciled.
+    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
+        return Usage;
     auto doc = openRegister(a.positional[0]);
     if (!doc)
         return Failed;
     if (doc->array()->isEmpty()) {
-        error(u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(), kNothingToRollOverMessage));
+        error(u"%1: %2"_s.arg(a.positional[0], kNothingToRollOverMessage));
         return Failed;
     }
     const QString failure = writeRolloverFile(a.output, *doc->array());
@@ -322,7 +322,8 @@ QString usage()
 
 int main(int argc, char **argv)
 {
-    // A closed pipe is reported as a failed write, not a silent death.
+    // A closed pipe is a failed write, which each writer decides about: one
+    // given with -o is reported, standard output ends quietly (see Cli.cpp).
     std::signal(SIGPIPE, SIG_IGN);
     std::unique_ptr<QCoreApplication> app;
 #ifdef CHEQBOOK_PRINT
@@ -369,6 +370,9 @@ int main(int argc, char **argv)
             std::fputs(synopsis.toUtf8().constData(), stderr);
             return Usage;
         }
+        // A file size limit makes a write fail with a message instead of
+        // killing the program.
+        std::signal(SIGXFSZ, SIG_IGN);
         const int code = c.run(a);
         // Everything written is flushed or committed by now; end without
         // taking apart what the command read.

@@ -8,8 +8,10 @@ add_library(cheqbook_gui STATIC
   app/DocumentStartup.cpp
   app/HelpMenu.cpp
   app/HelpWindow.cpp
+  app/DocumentSafety.cpp
   app/MyDocumentWindow.cpp
   app/PreconditionFailure.cpp
+  app/ProcessSignals.cpp
   app/QtToolkit.cpp
   app/Toolkit.cpp
   app/ReopenList.cpp
@@ -28,6 +30,7 @@ add_library(cheqbook_gui STATIC
   register/Preferences.cpp
   register/PrintCommands.cpp
   register/ReconciliationCommands.cpp
+  register/RegisterItemDelegate.cpp
   register/RegisterTableModel.cpp
   register/RegisterTableView.cpp
   register/RegisterWindow.cpp

@@ -30,7 +30,7 @@ std::weak_ordering compareDates(const Record &a, const Record &b, QDate today)
     return dateKey(a, today) <=> dateKey(b, today);
 }
 
-std::vector<int> dateOrder(const Register &reg, QDate today)
+std::vector<int> dateOrder(const Register &reg, QDate today, Progress *progress)
 {
     struct Entry {
         qint64 day;
@@ -38,8 +38,11 @@ std::vector<int> dateOrder(const Register &reg, QDate today)
     };
     std::vector<Entry> entries;
     entries.reserve(size_t(reg.count()));
-    for (int row = 0; row < reg.count(); ++row)
+    for (int row = 0; row < reg.count(); ++row) {
+        if (progress)
+            progress->advance(row, reg.count());
         entries.push_back({dateKey(reg[row], today), row});
+    }
     // An undated opening row (a new year's "Initial") stays the opening row.
     if (!entries.empty() && entries[0].day == kUndated)
         entries[0].day = std::numeric_limits<qint64>::min();
@@ -60,10 +63,10 @@ void sortByDate(Register &reg, QDate today)
     recalculateCheckbook(reg);
 }
 
-QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order)
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order, Progress *progress)
 {
     doc.ensureRegister();
-    std::vector<int> sorted = dateOrder(*doc.array(), today);
+    std::vector<int> sorted = dateOrder(*doc.array(), today, progress);
     const QString error = doc.edit(kSortStepName.toString(), [&] {
         doc.reorder(sorted);
         doc.updateChangeCount(MyDocument::ChangeDone);

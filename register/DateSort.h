@@ -27,7 +27,7 @@ std::weak_ordering compareDates(const Record &a, const Record &b, QDate today);
 // The rows in date order: row i of the sorted register is row order[i] now.
 // Each date is read once, so a large register is ordered in about the time
 // of one pass of reading its dates.
-std::vector<int> dateOrder(const Register &reg, QDate today);
+std::vector<int> dateOrder(const Register &reg, QDate today, Progress *progress = nullptr);
 
 // Sorts the register in place by date, keeping the order of records on the
 // same date, then recalculates every balance.
@@ -36,7 +36,7 @@ void sortByDate(Register &reg, QDate today);
 // one change, with the order applied (as dateOrder gives it) put in order.
 // A sort that would take a balance in between beyond what money can hold is
 // refused, changing nothing: the message says why.
-QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order = nullptr);
+QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order = nullptr, Progress *progress = nullptr);
 inline constexpr QStringView kSortStepName = u"Sort by Date";
 
 // The per-user setting that says whether to sort without asking first. It

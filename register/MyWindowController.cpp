@@ -1,6 +1,7 @@
 #include "MyWindowController.h"
 
 #include "PreconditionFailure.h"
+#include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
@@ -35,6 +36,14 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     buildWindow();
     m_model = new RegisterTableModel(this, this);
     table->setModel(m_model);
+    auto *cells = new RegisterItemDelegate(table);
+    table->setItemDelegate(cells);
+    // Said once the table has given up the edit, not from inside it.
+    connect(cells, &RegisterItemDelegate::tooLongToEdit, this, [this](qsizetype length) {
+        m_toolkit.alert(m_window, u"Error"_s,
+                        u"This text is %L1 characters long, more than a cell can edit (%L2 at most).\nThe register "
+                        "keeps all of it."_s.arg(length).arg(RegisterItemDelegate::kMaxEditableLength));
+    }, Qt::QueuedConnection);
     table->setShowGrid(drawsGrid());
     QHeaderView *header = table->horizontalHeader();
     // The user sets the widths (and they are kept); Description takes the rest.

@@ -187,6 +187,8 @@ private:
     BankStatement typedStatement(QString *problem) const;
     void updateBalancingSummary();
     void toggleReconciled(int row);
+    // A path to export a PDF to, asked for; never the register's own file.
+    QString exportPath(const QString &title, const QString &suggested);
     // Asks before a reconciled transaction changes; true to go on.
     bool confirmReconciledChange(const QString &goOn);
     // The reconciliation report's text, or nothing (after telling why).

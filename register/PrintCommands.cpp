@@ -2,8 +2,10 @@
 
 #include "MyWindowController.h"
 
+#include "FileIdentity.h"
 #include "PrintedRegister.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 
@@ -32,7 +34,17 @@ void MyWindowController::print(QObject *)
     } else if (printer.printRange() == QPrinter::CurrentPage) {
         range.last = range.first;
     }
-    printRegister(*dataArray, printer, range);
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Printing \u201c%1\u201d\u2026"_s.arg(printer.docName()), true);
+    const bool printed = printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }});
+    if (progress->wasCancelled()) {
+        // A print to a file leaves no half-written file behind.
+        if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
+            QFile::remove(printer.outputFileName());
+        return;
+    }
+    if (!printed)
+        m_toolkit.alert(m_window, u"Error"_s, u"The register could not be printed: the printer refused it."_s);
 }
 
 void MyWindowController::printPreview(QObject *)
@@ -43,17 +55,29 @@ void MyWindowController::printPreview(QObject *)
     m_toolkit.printPreview(m_window, printer, [this](QPrinter &p) { printRegister(*dataArray, p); });
 }
 
+QString MyWindowController::exportPath(const QString &title, const QString &suggested)
+{
+    const QString path = m_toolkit.savePath(m_window, title, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    if (!path.isEmpty() && !myDocument->fileName().isEmpty() && isSameFile(path, myDocument->fileName())) {
+        m_toolkit.alert(m_window, u"Error"_s, u"The PDF cannot replace the register itself.\nPlease choose another name!"_s);
+        return {};
+    }
+    return path;
+}
+
 void MyWindowController::exportPdf(QObject *)
 {
     const QString current = myDocument->fileName();
     const QString suggested = current.isEmpty()
         ? u"Register.pdf"_s
         : QFileInfo(current).absolutePath() + u'/' + QFileInfo(current).completeBaseName() + u".pdf"_s;
-    const QString path = m_toolkit.savePath(m_window, u"Export PDF"_s, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    const QString path = exportPath(u"Export PDF"_s, suggested);
     if (path.isEmpty())
         return;
     recalculateCheckbook();
-    const QString failure = writeReportPdf(*dataArray, path);
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(m_window, u"Exporting \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+    const QString failure = writeReportPdf(*dataArray, path, progress.get());
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
 }

@@ -96,7 +96,7 @@ int walkPages(const PageLayout &layout, const std::function<bool(QString &line)>
 // Paints the pages of the range on the device. False when the device cannot be painted on or
 // refuses a new page.
 bool paintPages(const std::function<bool(QString &line)> &nextLine, qsizetype widestLine, QPagedPaintDevice &device,
-                PageRange range)
+                PageRange range, const PrintWatch &watch, qint64 totalLines)
 {
     const PageLayout layout(device, widestLine);
     const int first = std::max(1, range.first);
@@ -107,7 +107,10 @@ bool paintPages(const std::function<bool(QString &line)> &nextLine, qsizetype wi
     painter.setFont(layout.font);
     painter.scale(layout.scale, layout.scale);
     int painted = 0; // the page being painted
+    qint64 lines = 0;
     const int pages = walkPages(layout, nextLine, [&](int page, int lineOnPage, const QString &text) {
+        if (watch.progress && !watch.progress->advance(++lines, totalLines))
+            return false;
         if (page < first)
             return true;
         if (page > last)
@@ -120,6 +123,13 @@ bool paintPages(const std::function<bool(QString &line)> &nextLine, qsizetype wi
         painter.drawText(QPointF(0, lineOnPage * layout.lineHeight + layout.ascent), text);
         return true;
     });
+    if (watch.progress && watch.progress->wasCancelled()) {
+        // Taken back before anything is sent on.
+        if (watch.abort)
+            watch.abort();
+        painter.end();
+        return false;
+    }
     // Stopping after the last page asked for is no failure.
     return painter.end() && (pages >= 0 || painted == last);
 }
@@ -170,12 +180,13 @@ std::function<bool(QString &)> registerLines(const Register &reg)
 
 bool printReportText(const QString &reportText, QPagedPaintDevice &device)
 {
-    return paintPages(textLines(reportText), widestLine(textLines(reportText)), device, {});
+    return paintPages(textLines(reportText), widestLine(textLines(reportText)), device, {}, {}, 0);
 }
 
-bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range)
+bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range, const PrintWatch &watch)
 {
-    return paintPages(registerLines(reg), widestLine(registerLines(reg)), device, range);
+    const qint64 lines = reg.count() + 2 * ((qint64(reg.count()) + kReportRowsPerHeader - 1) / kReportRowsPerHeader);
+    return paintPages(registerLines(reg), widestLine(registerLines(reg)), device, range, watch, lines);
 }
 
 int printedPageCount(const Register &reg, QPagedPaintDevice &device)
@@ -188,7 +199,8 @@ namespace {
 
 // A PDF on US Letter pages, painted by paint, written to path whole or not
 // at all.
-QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &paint)
+QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &paint,
+                 const std::function<bool()> &cancelled = {})
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
@@ -201,14 +213,19 @@ QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &p
             return u"%1 could not be written: the report could not be laid out for printing"_s.arg(
                 QFileInfo(path).fileName());
     }
+    if (cancelled && cancelled())
+        return {}; // nothing is written of a cancelled export
     return writeFileAtomically(path, pdf.data());
 }
 
 } // namespace
 
-QString writeReportPdf(const Register &reg, const QString &path)
+QString writeReportPdf(const Register &reg, const QString &path, Progress *progress)
 {
-    return writePdf(path, [&](QPdfWriter &writer) { return printRegister(reg, writer); });
+    const QString failure = writePdf(path, [&](QPdfWriter &writer) {
+        return printRegister(reg, writer, {}, {progress, {}}) || (progress && progress->wasCancelled());
+    }, [progress] { return progress && progress->wasCancelled(); });
+    return failure;
 }
 
 QString writeTextPdf(const QString &text, const QString &path)

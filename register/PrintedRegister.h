@@ -6,10 +6,12 @@
 // whole. Every header block starts a new page, so each page begins with the
 // column titles.
 
+#include "Progress.h"
 #include "Register.h"
 
 #include <QString>
 
+#include <functional>
 #include <limits>
 
 class QPagedPaintDevice;
@@ -35,15 +37,24 @@ struct PageRange {
     int last = std::numeric_limits<int>::max();
 };
 
+// Who watches a long print: progress (may stop it) and abort, which takes
+// back what the device has so far when it was stopped (a printer's job).
+struct PrintWatch {
+    Progress *progress = nullptr;
+    std::function<void()> abort;
+};
+
 // The register's report on the device, balances as they stand: the print
 // command recalculates them first. Only the pages of the range are printed.
-bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range = {});
+// False when the device failed or the user stopped the print.
+bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range = {}, const PrintWatch &watch = {});
 // How many pages printRegister gives on the device, for the print dialog.
 int printedPageCount(const Register &reg, QPagedPaintDevice &device);
 
 // Writes the printed register as a PDF on US Letter pages to path, through a
 // temporary file that replaces path only once the whole PDF is written.
 // Returns an empty string on success, otherwise a message naming the file.
-QString writeReportPdf(const Register &reg, const QString &path);
+// Stopped through progress, it writes nothing at all and returns no error.
+QString writeReportPdf(const Register &reg, const QString &path, Progress *progress = nullptr);
 // The same for a report text of lines, as printReportText lays it out.
 QString writeTextPdf(const QString &text, const QString &path);

@@ -55,8 +55,7 @@ void MyWindowController::exportReconciliationPdf(QObject *)
     const QString suggested = current.isEmpty() ? u"Reconciliation.pdf"_s
                                                 : QFileInfo(current).absolutePath() + u'/'
             + QFileInfo(current).completeBaseName() + u" reconciliation.pdf"_s;
-    const QString path = m_toolkit.savePath(m_window, u"Export Reconciliation PDF"_s, suggested,
-                                            u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    const QString path = exportPath(u"Export Reconciliation PDF"_s, suggested);
     if (path.isEmpty())
         return;
     const QString failure = writeTextPdf(*text, path);

@@ -108,8 +108,21 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
         }
         if (role == Qt::ToolTipRole && column != DescriptionColumn)
             return {};
-        return v.toString();
+        if (role == Qt::EditRole)
+            return v.toString();
+        return v.visitText([](auto text) {
+            if (text.size() <= kMaxShownLength)
+                return text.toString();
+            qsizetype keep = kMaxShownLength;
+            if (QChar(text[keep - 1]).isHighSurrogate())
+                --keep;
+            return text.first(keep).toString() + u'\u2026';
+        });
     }
+    case TextLengthRole:
+        return QVariant::fromValue(qint64(m_dataSource->tableViewObjectValue(m_dataSource->tableView(),
+                                                                             columnIdentifier(column), index.row())
+                                              .textLength()));
     case Qt::TextAlignmentRole:
         if (money)
             return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);

@@ -26,6 +26,13 @@ public:
     enum Column { CheckNumberColumn, DescriptionColumn, DateColumn, AmountColumn, TotalColumn, ReconciledColumn,
                   ColumnCount };
 
+    // The length of a cell's whole text, which the shown text may not be.
+    static constexpr int TextLengthRole = Qt::UserRole + 1;
+    // The most of a cell's text that is shown (a longer one ends in an
+    // ellipsis): laying out and painting millions of characters would hold
+    // the window for minutes, or crash it.
+    static constexpr qsizetype kMaxShownLength = 4000;
+
     explicit RegisterTableModel(MyWindowController *dataSource, QObject *parent = nullptr);
 
     // The record key a column shows: its identifier.

@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <utility>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -15,11 +17,38 @@ namespace {
 
 enum class Overflow { Cut, Whole };
 
+// A control character in a text would act on a terminal (ESC begins an
+// escape sequence, BEL rings) or break the columns (tab, line feed). Each is
+// shown as the symbol Unicode has for it, one character for one, so that the
+// columns stay where they are.
+bool isControl(char16_t c) { return c < 0x20 || (c >= 0x7f && c < 0xa0); }
+
+char16_t shownCharacter(char16_t c)
+{
+    if (c < 0x20)
+        return char16_t(0x2400 + c); // SYMBOL FOR NULL, ... SYMBOL FOR UNIT SEPARATOR
+    if (c == 0x7f)
+        return u'\u2421'; // SYMBOL FOR DELETE
+    if (c >= 0x80 && c < 0xa0)
+        return u'\ufffd';
+    return c;
+}
+
+// Shows the control characters of out from index from on.
+void showControls(QString &out, qsizetype from)
+{
+    for (qsizetype i = from; i < out.size(); ++i)
+        if (isControl(out[i].unicode()))
+            out[i] = QChar(shownCharacter(out[i].unicode()));
+}
+
 void appendColumn(QString &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
+    const qsizetype from = out.size();
     out.append(text);
+    showControls(out, from);
     if (text.size() < width)
         out.append(QString(width - text.size(), u' '));
 }
@@ -36,7 +65,9 @@ void appendColumn(QString &out, QStringView text, qsizetype width, Overflow over
         }
         text = text.first(keep);
     }
+    const qsizetype from = out.size();
     out.append(text);
+    showControls(out, from);
     if (text.size() + padding < width)
         padding = width - text.size();
     if (padding)
@@ -53,53 +84,103 @@ constexpr int kChunkRows = 4096;
 // The UTF-8 report is built straight into bytes: nearly every value is short
 // ASCII text, copied as it stands into a buffer that grows only when a line
 // would not fit.
+// Bytes of UTF-8 text, held as they are written: the room is taken without
+// being cleared first, as every byte of it is written before it is read.
 class Utf8Buffer
 {
 public:
-    void reserve(size_t n) { m_bytes.resize(std::max(n, m_bytes.size())); }
+    Utf8Buffer() = default;
+    Utf8Buffer(Utf8Buffer &&other) noexcept { *this = std::move(other); }
+    Utf8Buffer &operator=(Utf8Buffer &&other) noexcept
+    {
+        m_bytes = std::move(other.m_bytes);
+        m_capacity = std::exchange(other.m_capacity, 0);
+        m_used = std::exchange(other.m_used, 0);
+        return *this;
+    }
+
+    void reserve(size_t n) { grow(n); }
+    // Room for n more bytes at the end; commit says how many were written.
+    char *room(size_t n)
+    {
+        if (m_used + n > m_capacity)
+            grow(std::max(m_capacity * 2, m_used + n));
+        return m_bytes.get() + m_used;
+    }
+    void commit(size_t n) { m_used += n; }
     void append(const char *data, size_t n)
     {
         if (n == 0) // an absent value's text has no data at all
             return;
-        if (m_used + n > m_bytes.size())
-            m_bytes.resize(std::max(m_bytes.size() * 2, m_used + n));
-        std::memcpy(m_bytes.data() + m_used, data, n);
+        std::memcpy(room(n), data, n);
         m_used += n;
     }
     void append(const std::string &s) { append(s.data(), s.size()); }
-    void append(const Utf8Buffer &other) { append(other.m_bytes.data(), other.m_used); }
-    void appendBlanks(size_t n)
-    {
-        static constexpr char blanks[] = "                                        ";
-        while (n > 0) {
-            const size_t k = std::min(n, sizeof blanks - 1);
-            append(blanks, k);
-            n -= k;
-        }
-    }
+    void append(const Utf8Buffer &other) { append(other.m_bytes.get(), other.m_used); }
+    void appendBlanks(size_t n) { std::memset(room(n), ' ', n), m_used += n; }
     size_t size() const { return m_used; }
     void clear() { m_used = 0; }
-    QByteArrayView view() const { return QByteArrayView(m_bytes.data(), qsizetype(m_used)); }
+    QByteArrayView view() const { return QByteArrayView(m_bytes.get(), qsizetype(m_used)); }
 
 private:
-    std::string m_bytes;
+    void grow(size_t capacity)
+    {
+        if (capacity <= m_capacity)
+            return;
+        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+        if (m_used > 0)
+            std::memcpy(bigger.get(), m_bytes.get(), m_used);
+        m_bytes = std::move(bigger);
+        m_capacity = capacity;
+    }
+
+    std::unique_ptr<char[]> m_bytes;
+    size_t m_capacity = 0;
     size_t m_used = 0;
 };
+
+// Whether the bytes are all printable ASCII (no control character, no DEL,
+// nothing above 127), looked at a word at a time.
+bool isPrintableAscii(const char *p, qsizetype n)
+{
+    constexpr quint64 ones = 0x0101010101010101ull;
+    constexpr quint64 highs = 0x8080808080808080ull;
+    qsizetype i = 0;
+    for (; i + 8 <= n; i += 8) {
+        quint64 word;
+        std::memcpy(&word, p + i, sizeof word);
+        const quint64 del = word ^ (0x7f * ones);
+        // A byte at or above 128; one below 32; one that is 127.
+        if ((word & highs) | ((word - 0x20 * ones) & ~word & highs) | ((del - ones) & ~del & highs))
+            return false;
+    }
+    for (; i < n; ++i) {
+        const auto c = static_cast<unsigned char>(p[i]);
+        if (c < 0x20 || c >= 0x7f)
+            return false;
+    }
+    return true;
+}
+
 void appendUtf8Column(Utf8Buffer &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)
         text = text.first(width);
-    bool ascii = true;
-    for (char c : text)
-        ascii &= static_cast<unsigned char>(c) < 0x80;
-    if (ascii) {
-        out.append(text.data(), size_t(text.size()));
-    } else {
-        const QByteArray utf8 = QString(text).toUtf8();
-        out.append(utf8.constData(), size_t(utf8.size()));
+    const size_t blanks = text.size() < width ? size_t(width - text.size()) : 0;
+    if (isPrintableAscii(text.data(), text.size())) {
+        // The text and its padding in one step: most columns are plain ASCII.
+        char *p = out.room(size_t(text.size()) + blanks);
+        if (!text.isEmpty()) // an absent value's text has no data at all
+            std::memcpy(p, text.data(), size_t(text.size()));
+        std::memset(p + text.size(), ' ', blanks);
+        out.commit(size_t(text.size()) + blanks);
+        return;
     }
-    if (text.size() < width)
-        out.appendBlanks(size_t(width - text.size()));
+    QString shown(text);
+    showControls(shown, 0);
+    const QByteArray utf8 = shown.toUtf8();
+    out.append(utf8.constData(), size_t(utf8.size()));
+    out.appendBlanks(blanks);
 }
 
 void appendUtf8Column(Utf8Buffer &out, QStringView text, qsizetype width, Overflow overflow)

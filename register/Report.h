@@ -26,7 +26,9 @@ QString reportHeader();
 
 // One row line, ending in a line feed. Check number, description and date are
 // cut to 8, 36 and 10 characters; amount and balance are never cut. Every
-// value is padded with blanks to its width; an absent value is blank.
+// value is padded with blanks to its width; an absent value is blank. A
+// control character (C0, DEL, C1) is shown as a visible symbol (ESC as
+// U+241B), never written as it is.
 void appendReportLine(QString &out, const Record &record);
 
 // The whole report. An empty register gives an empty text.

@@ -1,7 +1,7 @@
 #include "Statement.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "InputFile.h"
+
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -393,23 +393,15 @@ Statement parseStatement(const QByteArray &bytes)
 
 Statement readStatementFile(const QString &path)
 {
-    const QFileInfo info(path);
-    const QString name = info.fileName();
-    if (info.isDir()) {
-        Statement s;
-        s.error = u"%1 could not be read: it is a folder, not a file"_s.arg(name);
+    InputFile file(path, InputFile::Access::Read);
+    Statement s = file.ok() ? parseStatement(file.bytes()) : Statement();
+    if (!file.finish()) {
+        s = Statement();
+        s.error = u"%1 could not be read: %2"_s.arg(path, file.error());
         return s;
     }
-    QFile file(path);
-    const QByteArray bytes = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    if (file.error() != QFileDevice::NoError) {
-        Statement s;
-        s.error = u"%1 could not be read: %2"_s.arg(name, file.errorString());
-        return s;
-    }
-    Statement s = parseStatement(bytes);
     if (!s.ok())
-        s.error = u"%1: %2"_s.arg(name, s.error);
+        s.error = u"%1: %2"_s.arg(path, s.error);
     return s;
 }
 

@@ -54,7 +54,8 @@ inline constexpr int kStatementFieldsNeeded = 5;
 // error naming the line where the quote opens (but not the file).
 Statement parseStatement(const QByteArray &bytes);
 
-// Reads and parses a statement file; an error starts with the file's name.
+// Reads and parses a statement file (a regular file, as every reader takes
+// it: see InputFile); an error starts with the path as given.
 Statement readStatementFile(const QString &path);
 
 // The amount field of a statement line: blanks around it, an optional sign,

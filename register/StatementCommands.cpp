@@ -2,6 +2,7 @@
 
 #include "MyWindowController.h"
 
+#include "FileIdentity.h"
 #include "Rollover.h"
 #include "StatementImport.h"
 
@@ -58,7 +59,8 @@ void MyWindowController::newYear(QObject *)
                                             u"Registers (*.ldgr)"_s, u"ldgr"_s);
     if (path.isEmpty())
         return;
-    if (!current.isEmpty() && QFileInfo(path).absoluteFilePath() == QFileInfo(current).absoluteFilePath()) {
+    // The same file by any name: "./", "..", a link to it.
+    if (!current.isEmpty() && isSameFile(path, current)) {
         m_toolkit.alert(m_window, u"Error"_s,
                         u"The new year's register cannot replace this one.\nPlease choose another name!"_s);
         return;

@@ -29,6 +29,14 @@ public:
     std::deque<bool> confirmAnswers;
     std::deque<bool> printAnswers;
     QStringList asked; // the documents askToSave was asked about
+    struct Question {
+        QString title;
+        QString message;
+        QString confirmButton;
+        QString otherButton;
+        bool confirmIsDefault = false;
+    };
+    std::vector<Question> questions; // every confirm and confirmByDefault, in order
     QDate fixedToday{2026, 12, 7};
 
     void alert(QWidget *, const QString &title, const QString &message, const QString &button) override
@@ -56,8 +64,16 @@ public:
         }
         return next(askAnswers, "save question");
     }
-    bool confirm(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    bool confirm(QWidget *, const QString &title, const QString &message, const QString &confirmButton,
+                 const QString &cancelButton) override
     {
+        questions.push_back({title, message, confirmButton, cancelButton, false});
+        return next(confirmAnswers, "question");
+    }
+    bool confirmByDefault(QWidget *, const QString &title, const QString &message, const QString &confirmButton,
+                          const QString &otherButton) override
+    {
+        questions.push_back({title, message, confirmButton, otherButton, true});
         return next(confirmAnswers, "question");
     }
     bool printDialog(QWidget *, QPrinter &p) override
@@ -76,6 +92,29 @@ public:
     int previews = 0;
     QPrinter printer;
     QDate today() const override { return fixedToday; }
+
+    // Progress the tests can stop: the work is cancelled at its cancelAt-th
+    // report (never when cancelAt is 0).
+    struct FakeProgress : Progress {
+        int cancelAt = 0;
+        int reports = 0;
+        bool cancelled = false;
+        bool advance(qint64, qint64) override
+        {
+            cancelled = cancelled || (cancelAt > 0 && ++reports >= cancelAt);
+            return !cancelled;
+        }
+        bool wasCancelled() const override { return cancelled; }
+    };
+    std::unique_ptr<Progress> progress(QWidget *, const QString &what, bool cancellable) override
+    {
+        progressShown << what;
+        auto p = std::make_unique<FakeProgress>();
+        p->cancelAt = cancellable ? cancelProgressAt : 0;
+        return p;
+    }
+    QStringList progressShown; // what each progress indicator was for
+    int cancelProgressAt = 0;
 
     // The one alert shown since the last call, as "title: message".
     QString takeAlert()

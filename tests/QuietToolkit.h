@@ -6,6 +6,7 @@
 
 // A toolkit that never blocks and asks nothing, for programs that drive the
 // window without a person: benchmarks and the crash-recovery test's helper.
+// Every question gets its default answer.
 class QuietToolkit : public Toolkit
 {
 public:
@@ -21,10 +22,18 @@ public:
     {
         return false;
     }
+    bool confirmByDefault(QWidget *, const QString &, const QString &, const QString &, const QString &) override
+    {
+        return true;
+    }
     bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
     bool printAnswer = false;
     void printPreview(QWidget *, QPrinter &, const std::function<void(QPrinter &)> &) override {}
     QPrinter &sharedPrinter() override { return printer; }
     QPrinter printer;
     QDate today() const override { return QDate(2026, 12, 7); }
+    std::unique_ptr<Progress> progress(QWidget *, const QString &, bool) override
+    {
+        return std::make_unique<NoProgress>();
+    }
 };

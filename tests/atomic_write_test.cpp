@@ -1,8 +1,8 @@
 // Failed writes at the core: whatever stops a new file from being written
 // whole, the old file stays byte for byte, the writer says which file, and a
 // document keeps its unsaved changes. A full disk is played by a file size
-// limit on the writing process, with SIGXFSZ ignored so that the writes fail
-// with EFBIG as they would with ENOSPC instead of killing the writer.
+// limit on the writing process; cheqbook-cli ignores SIGXFSZ itself, so that
+// the writes fail with EFBIG as they would with ENOSPC instead of killing it.
 
 #include "MyDocument.h"
 #include "RegisterFile.h"
@@ -30,12 +30,13 @@ struct Outcome {
     QString err;
 };
 
-// Runs cheqbook-cli with files limited to limit bytes.
+// Runs cheqbook-cli with files limited to limit bytes, and SIGXFSZ as it is
+// for any program started from a shell.
 Outcome cliWithFileSizeLimit(const QStringList &args, qint64 limit)
 {
     QProcess p;
     p.setChildProcessModifier([limit] {
-        std::signal(SIGXFSZ, SIG_IGN);
+        std::signal(SIGXFSZ, SIG_DFL);
         const rlimit rl{rlim_t(limit), rlim_t(limit)};
         ::setrlimit(RLIMIT_FSIZE, &rl);
     });

@@ -213,7 +213,7 @@ TEST_F(BadInput, MalformedRegistersAreRefusedAndChangeNothing)
     for (const BadRegister &c : cases) {
         SCOPED_TRACE(c.what);
         const QString path = write(u"bad.ldgr"_s, c.bytes);
-        const QString expected = u"bad.ldgr: "_s + c.message;
+        const QString expected = path + u": "_s + c.message;
 
         MyDocument fresh;
         QString why;
@@ -238,7 +238,7 @@ TEST_F(BadInput, ARegisterChangedOnDiskIntoJunkIsNotRevertedTo)
     write(u"good.ldgr"_s, "({Amount = 1;}");
     QString why;
     EXPECT_FALSE(doc.revertToSaved(&why));
-    EXPECT_EQ(why, u"good.ldgr: line 1: the list of records is not closed with \u201c)\u201d"_s);
+    EXPECT_EQ(why, m_dir.filePath(u"good.ldgr: line 1: the list of records is not closed with \u201c)\u201d"_s));
     before.expectSame(doc);
 }
 
@@ -252,8 +252,10 @@ TEST_F(BadInput, AFolderOrAMissingFileIsNotARegister)
         QString path;
         QString message;
     } cases[] = {
-        {m_dir.filePath(u"folder.ldgr"_s), u"folder.ldgr: cannot be read: it is a folder, not a file"_s},
-        {m_dir.filePath(u"missing.ldgr"_s), u"missing.ldgr: cannot be read: No such file or directory"_s},
+        {m_dir.filePath(u"folder.ldgr"_s),
+         m_dir.filePath(u"folder.ldgr: cannot be read: it is a folder, not a file"_s)},
+        {m_dir.filePath(u"missing.ldgr"_s),
+         m_dir.filePath(u"missing.ldgr: cannot be read: No such file or directory"_s)},
     };
     for (const auto &c : cases) {
         QString why;
@@ -366,7 +368,7 @@ TEST_F(BadInput, MalformedStatementsImportNothingOrExactlyTheirGoodLines)
         const ImportResult r = importStatement(doc, doc.count(), path);
         EXPECT_EQ(contents(path), c.bytes) << "the statement was changed";
         if (!c.error.isEmpty()) {
-            EXPECT_EQ(r.error, u"bank.csv: "_s + c.error);
+            EXPECT_EQ(r.error, path + u": "_s + c.error);
             before.expectSame(doc);
             continue;
         }
@@ -401,8 +403,10 @@ TEST_F(BadInput, AFolderOrAMissingFileIsNotAStatement)
         QString path;
         QString message;
     } cases[] = {
-        {m_dir.filePath(u"folder.csv"_s), u"folder.csv could not be read: it is a folder, not a file"_s},
-        {m_dir.filePath(u"missing.csv"_s), u"missing.csv could not be read: No such file or directory"_s},
+        {m_dir.filePath(u"folder.csv"_s),
+         m_dir.filePath(u"folder.csv could not be read: it is a folder, not a file"_s)},
+        {m_dir.filePath(u"missing.csv"_s),
+         m_dir.filePath(u"missing.csv could not be read: No such file or directory"_s)},
     };
     for (const auto &c : cases) {
         MyDocument doc;

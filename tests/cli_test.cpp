@@ -74,10 +74,11 @@ TEST_F(CliTest, ConvertKeepsValuesAsReadInEitherForm)
 
 TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)
 {
-    const ProgramRun bad = cli({u"report"_s, file(u"bad.ldgr"_s, "({Amount = (1);})")});
+    const QString badPath = file(u"bad.ldgr"_s, "({Amount = (1);})");
+    const ProgramRun bad = cli({u"report"_s, badPath});
     EXPECT_EQ(bad.exitCode, 1);
-    EXPECT_EQ(bad.err, u"cheqbook-cli: bad.ldgr: line 1: the value of \u201cAmount\u201d in row 1 is a list; "
-                       "a record holds only texts and numbers\n"_s);
+    EXPECT_EQ(bad.err, u"cheqbook-cli: %1: line 1: the value of \u201cAmount\u201d in row 1 is a list; "
+                       "a record holds only texts and numbers\n"_s.arg(badPath));
     EXPECT_EQ(bad.out, QByteArray());
     EXPECT_EQ(cli({u"balance"_s, m_dir.filePath(u"missing.ldgr"_s)}).exitCode, 1);
 
@@ -118,8 +119,9 @@ TEST_F(CliTest, ImportWritesNothingWhenAStatementCannotBeRead)
     const QString bad = file(u"bad.csv"_s, "03/20/2007,\"1.00,,,A\n");
     const ProgramRun r = cli({u"import"_s, reg, good, bad, m_dir.filePath(u"none.csv"_s)});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: bad.csv: line 1: the quote that opens a field there is never closed"));
-    EXPECT_TRUE(r.err.contains(u"\ncheqbook-cli: none.csv could not be read: "));
+    EXPECT_TRUE(
+        r.err.startsWith(u"cheqbook-cli: %1: line 1: the quote that opens a field there is never closed"_s.arg(bad)));
+    EXPECT_TRUE(r.err.contains(u"\ncheqbook-cli: %1 could not be read: "_s.arg(m_dir.filePath(u"none.csv"_s))));
     EXPECT_EQ(readFile(reg), m_register);
 }
 
@@ -210,7 +212,20 @@ TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
 
     const ProgramRun empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
     EXPECT_EQ(empty.exitCode, 1);
-    EXPECT_TRUE(empty.err.startsWith(u"cheqbook-cli: e.ldgr: The register has no transactions"));
+    EXPECT_TRUE(empty.err.startsWith(
+        u"cheqbook-cli: %1: The register has no transactions"_s.arg(m_dir.filePath(u"e.ldgr"_s))));
+}
+
+TEST_F(CliTest, AStatementCannotWriteEscapeCodesToTheTerminal)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString csv = file(u"evil.csv"_s, "03/20/2007,-1.00,,,\"PAY \x1b]0;owned\x07\x1b[2J\x1f\"\n");
+    ASSERT_EQ(cli({u"import"_s, reg, csv}).exitCode, 0);
+    const ProgramRun r = cli({u"report"_s, reg});
+    EXPECT_EQ(r.exitCode, 0);
+    for (char c : r.out)
+        EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
+    EXPECT_TRUE(r.out.contains("PAY ")) << r.out.constData();
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)
@@ -241,6 +256,39 @@ TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
     const ProgramRun r = cli({u"report"_s, file(u"big.ldgr"_s, big)}, u"/dev/full"_s);
     EXPECT_EQ(r.exitCode, 1);
     EXPECT_TRUE(r.err.startsWith(u"cheqbook-cli: cannot write to standard output")) << r.err.toStdString();
+}
+
+// "report FILE | head" said "Broken pipe" and exited 1, as if the report had
+// failed; cat and the other tools of a pipeline end quietly.
+TEST_F(CliTest, AReportIntoAPipeClosedEarlyEndsQuietlyNotWithBrokenPipe)
+{
+    QByteArray big = "(\n";
+    for (int i = 0; i < 5000; ++i) // more report than a pipe holds
+        big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
+    big += ")";
+    const QString script = u"\"$0\" report \"$1\" | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}"_s;
+    const ProgramRun r = runProgram(u"bash"_s, {u"-c"_s, script, QString::fromUtf8(CHEQBOOK_CLI),
+                                                file(u"big.ldgr"_s, big)});
+    EXPECT_EQ(r.out, "141\n") << "ended by SIGPIPE, as cat is";
+    EXPECT_EQ(r.err, QString());
+}
+
+// The report is held until the file is known to be good, in the XML form as
+// in the old-style one: a fault in the last row gives the one error, with no
+// report before it.
+TEST_F(CliTest, ABadXmlRegisterGivesOneErrorAndNoPartOfTheReport)
+{
+    QByteArray xml = "<?xml version=\"1.0\"?>\n<!DOCTYPE plist [<!ENTITY memo SYSTEM \"memo.txt\">]>\n<plist><array>\n";
+    for (int i = 0; i < 5000; ++i)
+        xml += "<dict><key>Amount</key><real>1.5</real>"
+               "<key>DescriptionofTransaction</key><string>row</string></dict>\n";
+    xml += "<dict><key>DescriptionofTransaction</key><string>&memo;</string></dict>\n</array></plist>\n";
+    const QString path = file(u"bad.xml"_s, xml);
+    const ProgramRun r = cli({u"report"_s, path});
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.out, QByteArray());
+    EXPECT_EQ(r.err, u"cheqbook-cli: "_s + path + u": line 5004: \u201c&memo;\u201d stands for text kept in another file (an "
+                     "external entity), which Cheqbook does not read\n"_s);
 }
 
 } // namespace

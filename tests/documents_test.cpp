@@ -77,8 +77,8 @@ TEST_F(DocumentsTest, AnUnreadableFileShowsWhyAndOpensNothing)
     const QString path = write(u"bad.ldgr"_s, "({Amount = (1);})");
     EXPECT_EQ(controller.openDocument(path), nullptr);
     EXPECT_EQ(toolkit.takeAlert(),
-              u"Error: The register \u201cbad.ldgr\u201d could not be opened.\n\nbad.ldgr: line 1: the value of "
-              "\u201cAmount\u201d in row 1 is a list; a record holds only texts and numbers"_s);
+              u"Error: The register \u201cbad.ldgr\u201d could not be opened.\n\n%1: line 1: the value of "
+              "\u201cAmount\u201d in row 1 is a list; a record holds only texts and numbers"_s.arg(path));
     EXPECT_TRUE(controller.documents().isEmpty());
     EXPECT_EQ(readFile(path), "({Amount = (1);})") << "the file is left alone";
 }

@@ -219,6 +219,28 @@ TEST_F(PrintWindowTest, PrintsOnlyThePagesChosen)
     EXPECT_EQ(text.count(u"| Opening"_s), 48) << text.toStdString();
 }
 
+TEST_F(PrintWindowTest, ACancelledPrintOrExportLeavesNoFileBehind)
+{
+    open({{"1000.00", "", "Opening"}});
+    for (int i = 1; i < 200; ++i)
+        reg().append(reg().at(0));
+    c->reloadData();
+    toolkit.cancelProgressAt = 60;
+    const QString exported = dir.filePath(u"export.pdf"_s);
+    writeFile(exported, "an earlier export");
+    toolkit.saveAnswers = {exported};
+    c->exportPdf(&menuItem);
+    EXPECT_EQ(readFile(exported), "an earlier export") << "an export stopped halfway writes nothing";
+    const QString printed = dir.filePath(u"printed.pdf"_s);
+    toolkit.printer.setOutputFormat(QPrinter::PdfFormat);
+    toolkit.printer.setOutputFileName(printed);
+    toolkit.printAnswers = {true};
+    c->print(&menuItem);
+    EXPECT_FALSE(QFile::exists(printed)) << "a print to a file stopped halfway leaves no half a file";
+    EXPECT_EQ(toolkit.progressShown.size(), 2);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
 TEST_F(PrintWindowTest, ExportsAPdfOrSaysWhyNot)
 {
     open({{"5", "", "Only"}});

@@ -263,7 +263,7 @@ TEST(History, ABalanceBeyondTheLimitIsRefusedAndChangesNothing)
     QTemporaryDir dir;
     const QString path = writeFile(dir.filePath(u"big.ldgr"_s), "({Amount = " + big.toLatin1() + ";}, {Amount = "
                                                                      + big.toLatin1() + ";})");
-    EXPECT_EQ(readRegisterFile(path).error, u"big.ldgr: row 2: the balance after it would be 180143985094819.84, beyond "
+    EXPECT_EQ(readRegisterFile(path).error, path + u": row 2: the balance after it would be 180143985094819.84, beyond "
                                             "the 90 trillion dollars Cheqbook can keep track of"_s);
 }
 

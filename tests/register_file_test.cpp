@@ -272,6 +272,23 @@ TEST(XmlWriter, RefusesTextsXmlCannotCarry)
     EXPECT_TRUE(xmlText({record({{u"Memo"_s, text(u"tab\tnewline\ncr\r"_s)}})}, &why));
 }
 
+// Half a surrogate pair, which an old-style file can spell, was refused as "a
+// control character", which sent the user looking for the wrong thing.
+TEST(XmlWriter, HalfASurrogatePairIsNamedForWhatItIsNotCalledAControlCharacter)
+{
+    QString why;
+    const RegisterReadResult read = parseRegister("({Amount = 1; Memo = \"broken \\Ud83d here\";})");
+    ASSERT_TRUE(read.ok()) << read.error.toStdString();
+    EXPECT_FALSE(xmlText(read.rows, &why));
+    EXPECT_EQ(why, u"row 1: the Memo holds half of a character (a lone UTF-16 surrogate, U+D83D), which the XML "
+                   "form cannot store"_s);
+    EXPECT_FALSE(xmlText({record({{u"Memo"_s, text(QString(QChar(0xdc00)))}})}, &why));
+    EXPECT_TRUE(why.contains(u"a lone UTF-16 surrogate, U+DC00")) << why.toStdString();
+    EXPECT_FALSE(xmlText({record({{u"Memo"_s, text(u"\uffff"_s)}})}, &why));
+    EXPECT_EQ(why, u"row 1: the Memo holds the noncharacter U+FFFF, which the XML form cannot store"_s);
+    EXPECT_TRUE(xmlText({record({{u"Memo"_s, text(u"a whole pair \U0001F600"_s)}})}, &why));
+}
+
 // Another program's property-list parser must read what Cheqbook writes, and
 // Cheqbook must read what that program writes.
 TEST(Interoperability, GNUstepReadsAndWritesTheOldStyleForm)

@@ -165,6 +165,29 @@ TEST(Report, RowsReadOnlyToBeShownGiveTheReportOfTheRecalculatedRecords)
     EXPECT_EQ(shownReport(utf16), expected);
 }
 
+TEST(Report, ControlCharactersAreShownNeverSentToTheTerminal)
+{
+    // A statement line can carry escape codes into a description.
+    const QString evil = u"PAY\x1b]0;owned\x07\x1b[2J\tTAB\x7f\u009b"_s;
+    const QString l = line(*row(u"\x1b[31m"_s, evil, u"12/01\n2026"_s, Value::text(u"-1.00"_s), Value::money(-100)));
+    for (QChar c : l.chopped(1))
+        EXPECT_FALSE(c.unicode() < 0x20 || (c.unicode() >= 0x7f && c.unicode() < 0xa0)) << int(c.unicode());
+    EXPECT_TRUE(l.startsWith(u"\u241b[31m    | PAY\u241b]0;owned\u2407\u241b[2J\u2409TAB\u2421\ufffd"_s))
+        << l.toStdString();
+    EXPECT_TRUE(l.contains(u"| 12/01\u240a2026 |"_s));
+    for (int bar : {9, 48, 61, 73})
+        EXPECT_EQ(l[bar], u'|') << bar;
+
+    // The same in the report cheqbook-cli writes, from the file's bytes.
+    const QByteArray file = "({CheckNumber = \"\\033[31m\"; DescriptionofTransaction = \"PAY\\033]0;owned\\007\"; "
+                            "Amount = 1;})";
+    const QByteArray shown = shownReport(file);
+    EXPECT_FALSE(shown.contains('\x1b'));
+    EXPECT_FALSE(shown.contains('\x07'));
+    EXPECT_TRUE(shown.contains("\xe2\x90\x9b[31m    | PAY\xe2\x90\x9b]0;owned\xe2\x90\x87 ")) << shown.constData();
+    EXPECT_EQ(shown, recalculatedReport(file));
+}
+
 TEST(Report, RowsReadOnlyToBeShownAreRefusedAsTheRecordsAre)
 {
     for (const QByteArray &bad : {QByteArray("({Amount = 1; Total = 1e20;})"), QByteArray("({Amount = 99999999999999999;})"),

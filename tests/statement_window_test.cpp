@@ -5,6 +5,7 @@
 #include "WindowFixture.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QLabel>
@@ -325,6 +326,27 @@ TEST_F(BalancingWindowTest, OnlyTheUnclearedAreShownWhileTickingThemOff)
     EXPECT_EQ(c->selectedRow(), 3) << "and comes back selected";
     c->window()->findChild<QCheckBox *>(u"onlyUncleared"_s)->setChecked(false);
     EXPECT_EQ(model->rowCount(), 4);
+}
+
+TEST_F(StatementWindowTest, TheNewYearNeverReplacesItsOwnRegisterByAnyName)
+{
+    const QByteArray bytes = "({Amount = 100; EOMSeen = 1;}, {Amount = -30;})";
+    const QString path = statement(u"r.ldgr"_s, bytes);
+    ASSERT_TRUE(QDir(dir.path()).mkdir(u"sub"_s));
+    ASSERT_TRUE(QFile::link(path, dir.filePath(u"link.ldgr"_s)));
+    doc = std::make_unique<MyDocument>();
+    QString why;
+    ASSERT_TRUE(doc->readFromFile(path, u"ldgr", &why));
+    doc->makeWindowControllers(toolkit);
+    c = doc->windowController();
+    for (const QString &name : {u"./r.ldgr"_s, u"sub/../r.ldgr"_s, u"link.ldgr"_s}) {
+        toolkit.saveAnswers = {dir.path() + u'/' + name};
+        c->newYear(&menuItem);
+        EXPECT_EQ(toolkit.takeAlert(), u"Error: The new year's register cannot replace this one.\nPlease choose "
+                                       "another name!"_s)
+            << name.toStdString();
+    }
+    EXPECT_EQ(readFile(path), bytes);
 }
 
 TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)

@@ -272,6 +272,37 @@ TEST_F(CellEditTest, ShowingARowRewritesItsAmountWithoutMarkingAChange)
     EXPECT_EQ(doc->changeCount(), 0);
 }
 
+TEST_F(CellEditTest, AHugeDescriptionIsShownCutAndNeverEditedShort)
+{
+    const QString huge(20'000'000, u'x');
+    open({{"100", "", "Opening"}, {"-1"}});
+    reg()[1].set(Key::DescriptionofTransaction, Value::text(huge));
+    c->reloadData();
+    QAbstractItemModel *model = c->tableView()->model();
+    const QModelIndex cell = model->index(1, RegisterTableModel::DescriptionColumn);
+    for (int role : {int(Qt::DisplayRole), int(Qt::ToolTipRole)}) {
+        const QString shown = model->data(cell, role).toString();
+        EXPECT_EQ(shown.size(), RegisterTableModel::kMaxShownLength + 1);
+        EXPECT_TRUE(shown.endsWith(u'\u2026'));
+    }
+    c->window()->resize(800, 400);
+    EXPECT_FALSE(c->window()->grab().isNull()) << "painted";
+
+    // Editing it in a line edit would cut it to 32,767 characters.
+    c->tableView()->edit(cell);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->tableView()->viewport()->findChild<QLineEdit *>(), nullptr);
+    EXPECT_EQ(toolkit.takeAlert(), u"Error: This text is 20,000,000 characters long, more than a cell can edit "
+                                   "(32,767 at most).\nThe register keeps all of it."_s);
+    EXPECT_EQ(reg()[1].value(Key::DescriptionofTransaction).textLength(), huge.size());
+    EXPECT_EQ(doc->changeCount(), 0);
+
+    // A text that fits is edited as ever.
+    c->tableView()->edit(model->index(0, RegisterTableModel::DescriptionColumn));
+    EXPECT_NE(c->tableView()->viewport()->findChild<QLineEdit *>(), nullptr);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
 TEST_F(CellEditTest, RowsOutsideTheRegisterBreakThePrecondition)
 {
     open({{"1"}});
@@ -519,6 +550,38 @@ TEST_F(KeyboardTest, EveryAltKeyHasOneOwnerInEachWindow)
             items << a->text();
         expectUnique(items, menu->title());
     }
+}
+
+} // namespace
+
+namespace {
+
+using EntryLimitsTest = WindowFixture;
+
+// Two amounts of 90071992547409.92 showed a balance of 90071992547409.92.
+TEST_F(EntryLimitsTest, AnEntryThatWouldTakeTheBalanceBeyondTheLimitIsRefused)
+{
+    open({{"90071992547409.92", "", "Opening"}});
+    type("", "Windfall", "0.01");
+    c->addTransaction(enterButton());
+    EXPECT_EQ(toolkit.takeAlert(), u"Error: The transaction was not entered.\n\nrow 2: the balance after it would be "
+                                   "90071992547409.93, beyond the 90 trillion dollars Cheqbook can keep track of"_s);
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_EQ(field("DescriptionofTransaction")->text(), u"Windfall") << "nothing typed is lost";
+    EXPECT_EQ(doc->changeCount(), 0);
+    EXPECT_FALSE(doc->history().canUndo());
+}
+
+// "yesterday" stored as typed meant another day every day the register was sorted.
+TEST_F(EntryLimitsTest, RelativeDatesAreStoredAsTheDayTheyMean)
+{
+    open({{"100"}});
+    type("", "Coffee", "-1", "yesterday");
+    c->addTransaction(enterButton());
+    type("", "Tea", "-1", "Yesterday's");
+    toolkit.confirmAnswers = {true}; // kept as typed, once asked
+    c->addTransaction(enterButton());
+    EXPECT_EQ(column(Key::Date).mid(1), (QStringList{u"12/06/2026"_s, u"Yesterday's"_s}));
 }
 
 } // namespace
