@@ -28,7 +28,8 @@ constexpr int kSuggestionsShown = 10;
 class FieldKeys : public QObject
 {
 public:
-    using Step = std::function<FieldKeyResult(const QString &text, QChar key)>;
+    // previous: the key whose answer the field still holds, if any.
+    using Step = std::function<FieldKeyResult(const QString &text, QChar key, QChar previous)>;
     FieldKeys(QLineEdit *field, Step step, Toolkit &toolkit)
         : QObject(field), m_field(field), m_step(std::move(step)), m_toolkit(toolkit)
     {
@@ -66,7 +67,11 @@ private:
     {
         if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier) || key->text().size() != 1)
             return false;
-        const FieldKeyResult result = m_step(m_field->text(), key->text().front());
+        const QChar typed = key->text().front();
+        const QChar previous = !m_answer.isEmpty() && m_field->text() == m_answer ? m_answerKey : QChar();
+        const FieldKeyResult result = m_step(m_field->text(), typed, previous);
+        m_answer.clear();
+        m_answerKey = QChar();
         switch (result.what) {
         case FieldKeyResult::What::Type:
             return false;
@@ -77,7 +82,11 @@ private:
             // As typing replaces it: Ctrl+Z in the field takes it back.
             m_field->selectAll();
             m_field->insert(result.text);
-            m_field->selectAll();
+            if (result.selected) {
+                m_field->selectAll();
+                m_answer = result.text;
+                m_answerKey = typed;
+            }
             return true;
         }
         return false;
@@ -87,17 +96,25 @@ private:
     Step m_step;
     Toolkit &m_toolkit;
     bool m_selectOnRelease = false;
+    QString m_answer; // the text the last key put in
+    QChar m_answerKey;
 };
 
 } // namespace
 
 void MyWindowController::buildEntryHelpers()
 {
-    new FieldKeys(Date, [this](const QString &text, QChar key) { return dateFieldKey(text, key, m_toolkit.today()); },
-                  m_toolkit);
+    new FieldKeys(
+        Date,
+        [this](const QString &text, QChar key, QChar previous) {
+            return dateFieldKey(text, key, m_toolkit.today(), previous);
+        },
+        m_toolkit);
     new FieldKeys(
         CheckNumber,
-        [this](const QString &text, QChar key) { return checkNumberFieldKey(text, key, nextCheckNumber(*dataArray)); },
+        [this](const QString &text, QChar key, QChar) {
+            return checkNumberFieldKey(text, key, nextCheckNumber(*dataArray));
+        },
         m_toolkit);
     Date->setToolTip(u"+ and \u2212 step a day, T is today"_s);
     CheckNumber->setToolTip(CheckNumber->toolTip() + u"; + and \u2212 step the number"_s);

@@ -10,9 +10,9 @@ namespace {
 
 FieldKeyResult replaceWith(QString text) { return {FieldKeyResult::What::Replace, std::move(text)}; }
 
-// A date as typed with slashes and digits alone (12/7, 12/07/2026), the
-// form entry proposes; texts with dashes or words are typed on.
-bool isSlashDate(const QString &text, QDate today)
+// Slashes and digits alone (12/7, 12/07/2026, or a slip like 13/45/2026):
+// the form entry proposes dates in; texts with dashes or words are typed on.
+bool isSlashText(const QString &text)
 {
     bool slash = false;
     for (QChar c : text) {
@@ -21,7 +21,7 @@ bool isSlashDate(const QString &text, QDate today)
         else if (!c.isDigit())
             return false;
     }
-    return slash && readDate(text, today).has_value();
+    return slash;
 }
 
 bool allDigits(QStringView text)
@@ -34,17 +34,23 @@ bool allDigits(QStringView text)
 
 } // namespace
 
-FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today)
+FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous)
 {
+    if (previous.toLower() == u't' && key.isLetter())
+        return {FieldKeyResult::What::Replace, QString(previous) + key, false};
     const QChar k = key.toLower();
     if (k != u'+' && k != u'-' && k != u't')
         return {};
     const QString trimmed = text.trimmed();
-    if (!trimmed.isEmpty() && !isSlashDate(trimmed, today))
+    if (!trimmed.isEmpty() && !isSlashText(trimmed))
         return {};
+    // T mends a date that cannot be read too; + and - need one to step from.
     if (k == u't')
         return replaceWith(today.toString(u"MM/dd/yyyy"_s));
-    const QDate from = trimmed.isEmpty() ? today : *readDate(trimmed, today);
+    const std::optional<QDate> typed = trimmed.isEmpty() ? today : readDate(trimmed, today);
+    if (!typed)
+        return {};
+    const QDate from = *typed;
     const QDate stepped = from.addDays(k == u'+' ? 1 : -1);
     if (!stepped.isValid() || stepped.year() < 1 || stepped.year() > 9999)
         return {FieldKeyResult::What::Refuse, {}};

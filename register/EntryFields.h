@@ -17,12 +17,16 @@ struct FieldKeyResult {
     enum class What { Type, Replace, Refuse };
     What what = What::Type;
     QString text; // the field's new text, for Replace
+    bool selected = true; // the new text selected, so that typing replaces it
 };
 
 // The Date field's answer to a key: + and - step from the date the field
-// holds (today when it is empty), T gives today. Stepped dates are written
-// MM/dd/yyyy, as entry writes them.
-FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today);
+// holds (today when it is empty), T gives today (also in place of a slip
+// such as 13/45/2026). Stepped dates are written
+// MM/dd/yyyy, as entry writes them. previous is the key whose answer the
+// field still holds: a letter after T means the word "today" or "tomorrow"
+// is being typed, and the T is given back as typed.
+FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous = {});
 
 // The Check # field's answer to a key: + and - step a number made of digits
 // (keeping its width: 0099 gives 0100); + in an empty field gives next.

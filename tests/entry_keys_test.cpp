@@ -237,6 +237,7 @@ TEST(FieldKeys, TheDateStepsOnlyAsADate)
         {"Dec 7", '+', FieldKeyResult::What::Type, ""},
         {"12/", '/', FieldKeyResult::What::Type, ""},
         {"13/45/2026", '+', FieldKeyResult::What::Type, ""},
+        {"13/45/2026", 'T', FieldKeyResult::What::Replace, "12/07/2026"}, // the slip mended
         {"12/07/2026", 'x', FieldKeyResult::What::Type, ""},
         {"01/01/0001", '-', FieldKeyResult::What::Refuse, ""},
     };
@@ -422,6 +423,32 @@ TEST_F(EntryKeysWindowTest, PlusMinusAndTStepTheFieldsAndAProposalIsSelected)
     QTest::mouseClick(check, Qt::LeftButton, {}, middle);
     EXPECT_EQ(QApplication::focusWidget(), check);
     EXPECT_EQ(check->selectedText(), u"1043");
+}
+
+// T sets today, yet "today" and "tomorrow" begin with it: the letter after
+// a T gives the T back as typed.
+TEST_F(EntryKeysWindowTest, TypingTomorrowIntoTheDateIsNotTakenForTheTKey)
+{
+    openHousehold();
+    QLineEdit *date = field("Date");
+    for (const QString &start : {QString(), u"12/01/2026"_s}) {
+        for (const QString &word : {u"tomorrow"_s, u"Today"_s}) {
+            date->setText(start);
+            date->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(date, word);
+            EXPECT_EQ(date->text(), word) << start.toStdString();
+        }
+    }
+    type("", "Coffee", "-2", nullptr);
+    c->addTransaction(enterButton());
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[4].value(Key::Date), Value::text(u"12/07/2026"_s)) << "today, as the day it means";
+    EXPECT_TRUE(toolkit.confirmAnswers.empty());
+    // A T on its own still gives today, and + steps on from it.
+    date->setText(u"12/01/2026"_s);
+    QTest::keyClick(date, Qt::Key_T);
+    QTest::keyClick(date, Qt::Key_Plus);
+    EXPECT_EQ(date->text(), u"12/08/2026");
 }
 
 TEST_F(EntryKeysWindowTest, AnUnreadableDateIsMarkedAndAskedAboutOnce)
