@@ -34,7 +34,13 @@ ChartWindow *MyWindowController::chartWindow() const { return m_charts; }
 void MyWindowController::showCharts(QObject *)
 {
     if (!m_charts) {
-        m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, m_window);
+        // Only a long register shows the indicator: it appears after half a
+        // second.
+        auto progress = [this] {
+            QWidget *over = m_charts && m_charts->isVisible() ? static_cast<QWidget *>(m_charts) : m_window;
+            return m_toolkit.progress(over, u"Drawing the charts\u2026"_s, false);
+        };
+        m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
         connect(m_charts, &ChartWindow::saveRequested, this, [this] { saveChartImage(m_charts); });
         connect(m_charts, &ChartWindow::printRequested, this, [this] { printCharts(m_charts); });
         // Worked out again after each change while it is open, and when it
@@ -95,5 +101,6 @@ void MyWindowController::printCharts(QObject *)
         return;
     }
     m_charts->paint(painter, QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
-    painter.end();
+    if (!painter.end())
+        m_toolkit.alert(m_charts, u"Error"_s, u"The charts could not be printed: the printer did not take them."_s);
 }

@@ -1,6 +1,7 @@
 #include "ChartData.h"
 
 #include "DateReader.h"
+#include "Progress.h"
 #include "RunningBalance.h"
 
 #include <QHash>
@@ -70,7 +71,8 @@ DateSpan periodSpan(ChartPeriod period, QDate today)
     return {};
 }
 
-ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int maxBars, int payeeLimit)
+ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int maxBars, int payeeLimit,
+                    Progress *progress)
 {
     ChartData data;
     SuccessiveDates dates(today);
@@ -78,6 +80,8 @@ ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int 
     QHash<QString, PayeeTotal> payees;
     bool inOrder = true;
     for (int row = 0; row < reg.count(); ++row) {
+        if (progress && row % 65536 == 0)
+            progress->advance(row, reg.count());
         const Record &record = reg[row];
         const std::optional<QDate> day = dates.read(record.value(Key::Date));
         if (!day) {

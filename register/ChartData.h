@@ -7,6 +7,8 @@
 
 #include "Register.h"
 
+class Progress;
+
 #include <QDate>
 #include <QString>
 
@@ -60,7 +62,9 @@ struct ChartData {
     std::vector<PayeeTotal> payees;
 };
 
-ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int maxBars = 48, int payeeLimit = 10);
+// A long register tells the progress how far the reading has come.
+ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int maxBars = 48, int payeeLimit = 10,
+                    Progress *progress = nullptr);
 
 // A line of many points as drawn buckets wide: in each bucket of days, its
 // first, lowest, highest and last points, in order, so that every peak and

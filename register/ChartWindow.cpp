@@ -1,6 +1,7 @@
 #include "ChartWindow.h"
 
 #include "PaletteColors.h"
+#include "Progress.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -61,8 +62,9 @@ void removeAxes(QChart *chart)
 
 } // namespace
 
-ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_register(std::move(reg)), m_today(std::move(today))
+ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, ProgressSource progress, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_register(std::move(reg)), m_today(std::move(today)),
+      m_progress(std::move(progress))
 {
     setObjectName(u"ChartWindow"_s);
     auto *layout = new QVBoxLayout(this);
@@ -146,8 +148,19 @@ void ChartWindow::scheduleRefresh() { m_refreshTimer->start(); }
 void ChartWindow::refresh()
 {
     m_refreshTimer->stop();
+    // The progress indicator lets events through: one of them asking for
+    // the charts again is answered once this drawing is done.
+    if (m_refreshing) {
+        scheduleRefresh();
+        return;
+    }
     const QDate today = m_today();
-    m_data = chartData(*m_register, periodSpan(period(), today), today);
+    {
+        m_refreshing = true;
+        const std::unique_ptr<Progress> progress = m_progress ? m_progress() : nullptr;
+        m_data = chartData(*m_register, periodSpan(period(), today), today, 48, 10, progress.get());
+        m_refreshing = false;
+    }
     drawBalance();
     drawFlows();
     fillPayees();

@@ -12,7 +12,9 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
+class Progress;
 class QBarSet;
 class QChart;
 class QChartView;
@@ -28,8 +30,11 @@ class ChartWindow : public QWidget
     Q_OBJECT
 
 public:
-    // today gives the day the periods are counted back from.
-    ChartWindow(RegisterPtr reg, std::function<QDate()> today, QWidget *parent = nullptr);
+    // today gives the day the periods are counted back from; progress an
+    // indicator for working out the charts of a long register.
+    using ProgressSource = std::function<std::unique_ptr<Progress>()>;
+    ChartWindow(RegisterPtr reg, std::function<QDate()> today, ProgressSource progress = {},
+                QWidget *parent = nullptr);
     ~ChartWindow() override;
 
     // Works everything out again from the register and draws it.
@@ -69,6 +74,7 @@ private:
 
     RegisterPtr m_register;
     std::function<QDate()> m_today;
+    ProgressSource m_progress;
     ChartData m_data;
     QComboBox *m_period = nullptr;
     QWidget *m_pictureArea = nullptr;
@@ -83,4 +89,5 @@ private:
     QLabel *m_flowTitle = nullptr;
     QTableWidget *m_payees = nullptr;
     QTimer *m_refreshTimer = nullptr;
+    bool m_refreshing = false;
 };

@@ -191,6 +191,7 @@ TEST_F(ChartWindowTest, DrawsTheRegisterAndFollowsItsChanges)
     EXPECT_EQ(w->payeeTable()->item(0, 1)->text(), u"1300.00");
     EXPECT_EQ(w->payeeTable()->item(1, 2)->text(), u"3");
     EXPECT_EQ(w->leftOutText(), u"1 transaction is left out of the charts: Cheqbook cannot read its date.");
+    EXPECT_TRUE(toolkit.progressShown.contains(u"Drawing the charts\u2026"_s)) << "a long register shows it";
 
     // An entry, and its undo, redraw the charts once the moment's events are over.
     type("", "Rent", "-100", "03/20/2026");
