@@ -69,8 +69,13 @@ MyDocument *DocumentController::openDocument(const QString &path)
         return nullptr;
     auto *document = new MyDocument(this);
     QString why;
-    if (!document->readFromFile(path, u"ldgr", &why)) {
+    const std::unique_ptr<Progress> progress = m_toolkit.progress(
+        QApplication::activeWindow(), u"Opening \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+    if (!document->readFromFile(path, u"ldgr", &why, progress.get())) {
         delete document;
+        // Stopped by the user: nothing was opened, and nothing needs saying.
+        if (progress->wasCancelled())
+            return nullptr;
         m_toolkit.alert(QApplication::activeWindow(), u"Error"_s,
                         u"The register \u201c%1\u201d could not be opened.\n\n%2"_s.arg(QFileInfo(path).fileName(),
                                                                                       why));
@@ -243,7 +248,11 @@ bool DocumentController::revertDocument(MyDocument *document)
                            u"Revert"_s, u"Cancel"_s))
         return false;
     QString why;
-    if (!document->revertToSaved(&why)) {
+    const std::unique_ptr<Progress> progress = m_toolkit.progress(
+        windowOf(document), u"Reading \u201c%1\u201d again\u2026"_s.arg(displayName(document)), true);
+    if (!document->revertToSaved(&why, progress.get())) {
+        if (progress->wasCancelled())
+            return false;
         m_toolkit.alert(windowOf(document), u"Error"_s,
                         u"The register \u201c%1\u201d could not be read again.\n\n%2"_s.arg(displayName(document), why));
         return false;

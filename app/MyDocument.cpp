@@ -247,7 +247,7 @@ std::optional<QByteArray> MyDocument::dataRepresentationOfType(QStringView) cons
     return oldStyleText(theArray->rows());
 }
 
-bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
+bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, Progress *progress)
 {
     if (path.isEmpty()) {
         if (error)
@@ -255,7 +255,7 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error)
         return false;
     }
     FileStamp stamp;
-    RegisterReadResult r = readRegisterFile(path, &stamp);
+    RegisterReadResult r = readRegisterFile(path, &stamp, progress);
     if (!r.ok()) {
         if (error)
             *error = r.error;
@@ -299,7 +299,7 @@ bool MyDocument::fileChangedOnDisk() const
     return !m_fileName.isEmpty() && m_diskStamp.changedOnDisk(m_fileName);
 }
 
-bool MyDocument::revertToSaved(QString *error)
+bool MyDocument::revertToSaved(QString *error, Progress *progress)
 {
     if (m_fileName.isEmpty()) {
         if (error)
@@ -307,7 +307,7 @@ bool MyDocument::revertToSaved(QString *error)
         return false;
     }
     FileStamp stamp;
-    RegisterReadResult r = readRegisterFile(m_fileName, &stamp);
+    RegisterReadResult r = readRegisterFile(m_fileName, &stamp, progress);
     if (!r.ok()) {
         if (error)
             *error = r.error;

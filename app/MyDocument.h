@@ -102,14 +102,14 @@ public:
     // the path was given) and what is wrong, and the document is left as it
     // was. The document's file is the one the path leads to: symbolic links
     // are followed once, here, and its saves, backups and lock are that file's.
-    bool readFromFile(const QString &path, QStringView type, QString *error);
+    bool readFromFile(const QString &path, QStringView type, QString *error, Progress *progress = nullptr);
     // Writes the register to path atomically (through a symbolic link, which
     // stays); on success the document takes the file written as its own and
     // counts no unsaved change.
     bool saveToFile(const QString &path, QString *error, Progress *progress = nullptr);
     // Reads the document's file again into the same register object, so every
     // share of the register sees the saved rows.
-    bool revertToSaved(QString *error);
+    bool revertToSaved(QString *error, Progress *progress = nullptr);
 
     // Takes back rows recovered after a crash: they become the register, the
     // document takes the name of the file they were a copy of (none for a

@@ -22,6 +22,7 @@
 struct RegisterReadResult {
     std::vector<RecordPtr> rows;
     QString error; // empty when the file was read
+    bool cancelled = false; // the reading was stopped by the user
     bool ok() const { return error.isEmpty(); }
 };
 
@@ -36,8 +37,9 @@ RegisterReadResult parseRegisterReference(const QByteArray &bytes);
 // Reads and parses a file; the error starts with the path as given. A file
 // that is not a regular file, or larger than InputFile::kMaxBytes, is refused;
 // so is one that changed while it was read. stamp, when given, receives the
-// file as it was read.
-RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr);
+// file as it was read. Progress, when given, is told how far reading has come,
+// and stopping it stops the reading: no rows, and cancelled set.
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr, Progress *progress = nullptr);
 
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the
@@ -82,7 +84,7 @@ struct ShownRow {
 // the file as it is read: they stay good until done returns. done is called
 // once, after the last row (or a fault), whatever the outcome.
 RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,
-                                 const std::function<void()> &done);
+                                 const std::function<void()> &done, Progress *progress = nullptr);
 // The same over the bytes of a file; the texts stay good while bytes lives.
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each);
 

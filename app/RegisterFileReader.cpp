@@ -63,14 +63,66 @@ ShownRow shownRow(const Record &r)
             ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount))};
 }
 
+// Reading stopped because the user asked it to.
+struct ReadCancelled {
+};
+
+// Tells a progress indicator how far reading has come: by the bytes the
+// parser has let go of, and every few thousand rows, so that a Cancel is
+// heard soon whatever the file's size.
+class ReadWatch
+{
+public:
+    ReadWatch(Progress *progress, const QByteArray &bytes)
+        : m_progress(progress), m_first(bytes.constData()), m_size(bytes.size())
+    {
+    }
+    void reached(const char *at)
+    {
+        m_reached = at - m_first;
+        check();
+    }
+    void row()
+    {
+        if (++m_rows % 4096 == 0)
+            check();
+    }
+
+private:
+    void check()
+    {
+        if (m_progress && !m_progress->advance(m_reached, m_size))
+            throw ReadCancelled{};
+    }
+    Progress *m_progress;
+    const char *m_first;
+    qint64 m_size;
+    qint64 m_reached = 0;
+    qint64 m_rows = 0;
+};
+
 // Which reader takes the XML form: the one-pass reader, or QXmlStreamReader
 // as before it, kept to check the one-pass reader against.
 enum class XmlReader { OnePass, Reference };
 
-RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader)
+RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader,
+                         ReadWatch *watch = nullptr)
 {
     RegisterReadResult result;
-    auto keep = [&](RecordPtr r) { result.rows.push_back(std::move(r)); };
+    auto keep = [&](RecordPtr r) {
+        result.rows.push_back(std::move(r));
+        if (watch)
+            watch->row();
+    };
+    // Rows only shown are counted on their way, when someone watches.
+    std::function<void(ShownRow &&)> countedShown;
+    if (shown && watch) {
+        countedShown = [&, each = shown](ShownRow &&row) {
+            (*each)(std::move(row));
+            watch->row();
+        };
+        shown = &countedShown;
+    }
     auto readXml = [&](const XmlInput &xml, const Release &giveBack) {
         if (shown)
             parseXmlShown(xml, giveBack, *shown);
@@ -131,6 +183,10 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
     } catch (const ParseError &e) {
         result.rows.clear();
         result.error = e.message;
+    } catch (const ReadCancelled &) {
+        result.rows.clear();
+        result.error = u"reading was cancelled"_s;
+        result.cancelled = true;
     }
     return result;
 }
@@ -138,7 +194,7 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
 // done, when given, is called once the rows are all read, while the file's
 // bytes are still there. stamp, when given, is the file as it was read.
 RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {},
-                            FileStamp *stamp = nullptr)
+                            FileStamp *stamp = nullptr, Progress *progress = nullptr)
 {
     RegisterReadResult r;
     // A mapped file is read in place, and the pages already read are given
@@ -148,7 +204,14 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
     if (file.ok()) {
         const QByteArray bytes = file.bytes();
         const quint64 hash = stamp ? contentHash(bytes) : 0;
-        r = parse(bytes, [&](const char *from, const char *to) { file.release(from, to); }, shown, XmlReader::OnePass);
+        ReadWatch watch(progress, bytes);
+        r = parse(
+            bytes,
+            [&](const char *from, const char *to) {
+                file.release(from, to);
+                watch.reached(to);
+            },
+            shown, XmlReader::OnePass, progress ? &watch : nullptr);
         if (done)
             done();
         if (file.finish()) {
@@ -178,9 +241,9 @@ RegisterReadResult parseRegisterReference(const QByteArray &input)
     return parse(input, {}, nullptr, XmlReader::Reference);
 }
 
-RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp)
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progress *progress)
 {
-    RegisterReadResult r = readFile(path, nullptr, {}, stamp);
+    RegisterReadResult r = readFile(path, nullptr, {}, stamp, progress);
     if (r.ok()) {
         // A balance beyond what money holds would be shown held at the limit,
         // silently wrong; such a register is refused as a bad amount is.
@@ -199,7 +262,7 @@ RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<v
 }
 
 RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,
-                                 const std::function<void()> &done)
+                                 const std::function<void()> &done, Progress *progress)
 {
-    return readFile(path, &each, done);
+    return readFile(path, &each, done, nullptr, progress);
 }

@@ -1,6 +1,7 @@
 // The pieces every command of cheqbook-cli shares.
 
 #include "Cli.h"
+#include "TerminalProgress.h"
 
 #include "FileIdentity.h"
 #include "RunningBalance.h"
@@ -16,6 +17,7 @@ namespace cli {
 void error(const QString &message)
 {
     const QByteArray line = "cheqbook-cli: " + message.toUtf8() + '\n';
+    wipeProgressLine();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
 
@@ -69,6 +71,8 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
         const QString &arg = args[i];
         if (arg == u"-h" || arg == u"--help") {
             a.help = true;
+        } else if (arg == u"--progress") {
+            a.showProgress = true;
         } else if (arg == u"-o" || arg == u"--output") {
             if (i + 1 >= args.size()) {
                 a.problem = u"%1 needs a file name"_s.arg(arg);
@@ -105,11 +109,11 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
     return a;
 }
 
-MyDocument *openRegister(const QString &path, Recalculate recalculate)
+MyDocument *openRegister(const QString &path, Recalculate recalculate, Progress *progress)
 {
     auto *doc = new MyDocument; // see the header: never taken apart
     QString why;
-    if (!doc->readFromFile(path, u"ldgr", &why)) {
+    if (!doc->readFromFile(path, u"ldgr", &why, progress)) {
         error(why);
         delete doc;
         return nullptr;
@@ -119,10 +123,10 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate)
     return doc;
 }
 
-int saveRegister(MyDocument &doc, const QString &path)
+int saveRegister(MyDocument &doc, const QString &path, Progress *progress)
 {
     QString why;
-    if (!doc.saveToFile(path, &why)) {
+    if (!doc.saveToFile(path, &why, progress)) {
         error(why);
         return Failed;
     }

@@ -31,13 +31,14 @@ struct Arguments {
     QStringList flags;   // other options, as given
     QHash<QString, QString> values; // options that take a value, by name ("--date")
     bool help = false;
+    bool showProgress = false; // --progress: how far long work has come, on a terminal
     QString problem;     // a usage error
 };
 
 // Splits a command's arguments: "-o OUT" / "--output OUT" / "-oOUT", "--help"
 // / "-h", and the flags a command accepts; a flag accepted as "--name=" takes
 // a value, as "--name VALUE" or "--name=VALUE". Anything else starting with
-// "-" is a usage error.
+// "-" is a usage error. "--progress" is taken by every command.
 Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
 
 // Opens a register file as the window has it just after opening: read, with
@@ -45,11 +46,12 @@ Arguments parseArguments(const QStringList &args, const QStringList &acceptedFla
 // document lives until the process ends: taking a large register apart takes
 // longer than reading it, and the program exits without doing so.
 enum class Recalculate { No, Yes };
-MyDocument *openRegister(const QString &path, Recalculate recalculate = Recalculate::Yes);
+MyDocument *openRegister(const QString &path, Recalculate recalculate = Recalculate::Yes,
+                         Progress *progress = nullptr);
 
 // Saves a register as the window does (the old file kept as FILE~, the new
 // one put in place whole); Ok, or Failed after saying why.
-int saveRegister(MyDocument &doc, const QString &path);
+int saveRegister(MyDocument &doc, const QString &path, Progress *progress = nullptr);
 
 // Whether output is the same file as one of inputs (by the file, not by its
 // name: "./F", "dir/../F" and a link to F are all F); says so, naming what

@@ -13,6 +13,7 @@
 #include "Rollover.h"
 #include "RunningBalance.h"
 #include "StatementImport.h"
+#include "TerminalProgress.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -48,6 +49,14 @@ struct Command {
     bool paints = false; // needs fonts and painting, which take a GUI application
 };
 
+// What the user sees of long work with --progress: "cheqbook-cli: reading
+// FILE 45%" on a terminal.
+std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path)
+{
+    return progressFor(a.showProgress,
+                       u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
+}
+
 int runReport(const Arguments &a)
 {
     // One core reads the register while the other writes its report. The
@@ -59,6 +68,7 @@ int runReport(const Arguments &a)
     using Queue = BatchQueue<ShownRow>;
     Queue queue;
     RegisterReadResult read;
+    std::unique_ptr<Progress> progress = watch(a, "reading", a.positional[0]);
     std::thread reader([&] {
         Queue::Batch batch;
         batch.reserve(kBatch);
@@ -76,7 +86,8 @@ int runReport(const Arguments &a)
                 if (!batch.empty())
                     queue.push(std::move(batch));
                 queue.closeAndWait();
-            });
+            },
+            progress.get());
     });
     Utf8ReportWriter report;
     Cents total = 0;
@@ -93,6 +104,7 @@ int runReport(const Arguments &a)
         }
     }
     reader.join();
+    progress.reset(); // its line goes before the report or the error is written
     if (!read.ok() || !beyond.isEmpty()) {
         error(read.ok() ? beyond : read.error);
         return Failed;
@@ -106,11 +118,11 @@ int runPrint(const Arguments &a)
 {
     if (outputIsAnInput(a.output, a.positional, u"the register"_s))
         return Usage;
-    auto doc = openRegister(a.positional[0], Recalculate::No);
+    auto doc = openRegister(a.positional[0], Recalculate::No, watch(a, "reading", a.positional[0]).get());
     if (!doc)
         return Failed;
     rewriteAmountsAndRecalculate(*doc->array());
-    const QString failure = writeReportPdf(*doc->array(), a.output);
+    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get());
     if (!failure.isEmpty()) {
         error(failure);
         return Failed;
@@ -121,7 +133,7 @@ int runPrint(const Arguments &a)
 
 int runBalance(const Arguments &a)
 {
-    auto doc = openRegister(a.positional[0]);
+    auto doc = openRegister(a.positional[0], Recalculate::Yes, watch(a, "reading", a.positional[0]).get());
     if (!doc)
         return Failed;
     const Register &reg = *doc->array();
@@ -132,7 +144,7 @@ int runBalance(const Arguments &a)
 
 int runConvert(const Arguments &a)
 {
-    const RegisterReadResult r = readRegisterFile(a.positional[0]);
+    const RegisterReadResult r = readRegisterFile(a.positional[0], nullptr, watch(a, "reading", a.positional[0]).get());
     if (!r.ok()) {
         error(r.error);
         return Failed;
@@ -147,7 +159,7 @@ int runConvert(const Arguments &a)
         }
         data = *xml;
     } else {
-        data = oldStyleText(r.rows);
+        data = oldStyleText(r.rows, watch(a, "writing", a.output).get());
     }
     // Converting a register in place is a save: the old version is kept.
     const QString failure = isSameFile(a.output, a.positional[0]) ? writeFileAtomicallyWithBackup(a.output, data)
@@ -164,7 +176,7 @@ int runImport(const Arguments &a)
     const QString &registerPath = a.positional[0];
     if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
         return Usage;
-    auto doc = openRegister(registerPath);
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
     if (!doc)
         return Failed;
     // Each statement is imported after the rows of the ones before it, as the
@@ -187,26 +199,30 @@ int runImport(const Arguments &a)
     }
     if (failed)
         return Failed;
-    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
+    const QString output = a.output.isEmpty() ? registerPath : a.output;
+    return saveRegister(*doc, output, watch(a, "writing", output).get());
 }
 
 int runSort(const Arguments &a)
 {
     const QString &registerPath = a.positional[0];
-    auto doc = openRegister(registerPath);
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
     if (!doc)
         return Failed;
-    if (const QString failure = sortByDate(*doc, QDate::currentDate()); !failure.isEmpty()) {
+    if (const QString failure =
+            sortByDate(*doc, QDate::currentDate(), nullptr, watch(a, "sorting", registerPath).get());
+        !failure.isEmpty()) {
         error(u"%1: %2"_s.arg(registerPath, failure));
         return Failed;
     }
-    return saveRegister(*doc, a.output.isEmpty() ? registerPath : a.output);
+    const QString output = a.output.isEmpty() ? registerPath : a.output;
+    return saveRegister(*doc, output, watch(a, "writing", output).get());
 }
 
 int runReconciliation(const Arguments &a)
 {
     const QString &registerPath = a.positional[0];
-    auto doc = openRegister(registerPath);
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
     if (!doc)
         return Failed;
     const QString name = QFileInfo(registerPath).fileName();
@@ -246,7 +262,7 @@ int runRollover(const Arguments &a)
     // The new year's register holds only the rows not yet reconciled.
     if (outputIsAnInput(a.output, a.positional, u"the register"_s))
         return Usage;
-    auto doc = openRegister(a.positional[0]);
+    auto doc = openRegister(a.positional[0], Recalculate::Yes, watch(a, "reading", a.positional[0]).get());
     if (!doc)
         return Failed;
     if (doc->array()->isEmpty()) {
@@ -314,7 +330,9 @@ QString usage()
     QString text = u"usage: cheqbook-cli COMMAND [ARGS]\n\ncommands:\n"_s;
     for (const Command &c : commands())
         text += u"  %1\n"_s.arg(QLatin1StringView(c.synopsis));
-    text += u"\n'cheqbook-cli COMMAND --help' describes a command.\n"_s;
+    text += u"\n'cheqbook-cli COMMAND --help' describes a command. Every command takes --progress, which\n"
+            "shows how far reading, sorting and writing a long register have come, on standard error when\n"
+            "that is a terminal.\n"_s;
     return text;
 }
 

@@ -10,6 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -289,6 +292,72 @@ TEST_F(CliTest, ABadXmlRegisterGivesOneErrorAndNoPartOfTheReport)
     EXPECT_EQ(r.out, QByteArray());
     EXPECT_EQ(r.err, u"cheqbook-cli: "_s + path + u": line 5004: \u201c&memo;\u201d stands for text kept in another file (an "
                      "external entity), which Cheqbook does not read\n"_s);
+}
+
+// Runs cheqbook-cli with its standard error on a terminal of its own; what
+// it wrote there comes back in err.
+ProgramRun cliOnTerminal(const QStringList &args)
+{
+    const int master = ::posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || ::grantpt(master) != 0 || ::unlockpt(master) != 0)
+        return {};
+    ::fcntl(master, F_SETFL, O_NONBLOCK);
+    QProcess p;
+    p.setStandardErrorFile(QString::fromLocal8Bit(::ptsname(master)));
+    p.start(QString::fromUtf8(CHEQBOOK_CLI), args);
+    ProgramRun r;
+    QByteArray terminal;
+    char buffer[4096];
+    while (!p.waitForFinished(20)) {
+        if (p.state() == QProcess::NotRunning)
+            break;
+        for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+            terminal.append(buffer, n);
+    }
+    for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+        terminal.append(buffer, n);
+    ::close(master);
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.out = p.readAllStandardOutput();
+    r.err = QString::fromUtf8(terminal);
+    return r;
+}
+
+TEST_F(CliTest, ProgressIsShownOnlyWhenAskedForAndOnlyOnATerminal)
+{
+    QByteArray rows = "(";
+    for (int i = 0; i < 20000; ++i)
+        rows += "{Amount = -1.00; Date = 12/0" + QByteArray::number(i % 9 + 1) + "/2026;},";
+    rows += "{Amount = 1.00;})";
+    const QString path = file(u"long.ldgr"_s, rows);
+    const ProgramRun plain = cli({u"report"_s, path});
+    ASSERT_EQ(plain.exitCode, 0);
+
+    const ProgramRun piped = cli({u"report"_s, u"--progress"_s, path});
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_EQ(piped.out, plain.out);
+    EXPECT_EQ(piped.err, QString()) << "standard error is not a terminal here";
+
+    const ProgramRun watched = cliOnTerminal({u"report"_s, u"--progress"_s, path});
+    EXPECT_EQ(watched.exitCode, 0);
+    EXPECT_EQ(watched.out, plain.out) << "the report itself is untouched";
+    EXPECT_TRUE(watched.err.startsWith(u"\r\x1b[Kcheqbook-cli: reading long.ldgr 0%"_s)) << watched.err.toStdString();
+    EXPECT_TRUE(watched.err.endsWith(u"\r\x1b[K"_s)) << "the line is wiped at the end";
+
+    const ProgramRun unasked = cliOnTerminal({u"sort"_s, path});
+    EXPECT_EQ(unasked.exitCode, 0);
+    EXPECT_EQ(unasked.err, QString());
+
+    // Reading, sorting and writing each say what they do; a failure's
+    // message starts on a line of its own.
+    const ProgramRun sorted = cliOnTerminal({u"sort"_s, u"--progress"_s, path});
+    EXPECT_EQ(sorted.exitCode, 0);
+    EXPECT_TRUE(sorted.err.contains(u"cheqbook-cli: sorting long.ldgr"_s)) << sorted.err.toStdString();
+    const ProgramRun failed =
+        cliOnTerminal({u"sort"_s, u"--progress"_s, path, u"-o"_s, m_dir.filePath(u"no/such/dir/x"_s)});
+    EXPECT_EQ(failed.exitCode, 1);
+    EXPECT_TRUE(failed.err.contains(u"writing x 0%\r\x1b[Kcheqbook-cli: x could not be written"_s))
+        << failed.err.toStdString();
 }
 
 } // namespace

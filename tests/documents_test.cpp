@@ -7,6 +7,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QMainWindow>
@@ -177,6 +178,48 @@ TEST_F(DocumentsTest, RevertRereadsTheFileIntoTheSameRegister)
     EXPECT_FALSE(windowOf(d)->isWindowModified());
     EXPECT_EQ(d->windowController()->numberOfRows(), 1);
     EXPECT_EQ(shared->at(0)->value(Key::Total), Value::money(1000));
+}
+
+TEST_F(DocumentsTest, ACancelledOpenLeavesNothingBehind)
+{
+    QByteArray rows = "(";
+    for (int i = 0; i < 20000; ++i)
+        rows += "{Amount = -1.00; DescriptionofTransaction = Row;},";
+    rows += "{Amount = 1.00;})";
+    const QString path = write(u"long.ldgr"_s, rows);
+    toolkit.cancelProgressAt = 1;
+    EXPECT_EQ(controller.openDocument(path), nullptr);
+    EXPECT_EQ(toolkit.progressShown, QStringList{u"Opening \u201clong.ldgr\u201d\u2026"_s});
+    EXPECT_TRUE(toolkit.alerts.empty()) << "the user stopped it; there is nothing to tell";
+    EXPECT_TRUE(controller.documents().isEmpty());
+    EXPECT_TRUE(controller.recentFiles().isEmpty());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{u"long.ldgr"_s})
+        << "no lock file, no backup";
+    EXPECT_EQ(readFile(path), rows);
+
+    toolkit.cancelProgressAt = 0;
+    MyDocument *d = controller.openDocument(path);
+    ASSERT_NE(d, nullptr) << "the cancelled open held nothing that stops the next";
+    EXPECT_EQ(d->count(), 20001);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(DocumentsTest, ACancelledRevertKeepsTheWindowAsItWas)
+{
+    QByteArray rows = "(";
+    for (int i = 0; i < 10000; ++i)
+        rows += "{Amount = -1.00;},";
+    rows += "{Amount = 1.00;})";
+    MyDocument *d = controller.openDocument(write(u"r.ldgr"_s, rows));
+    ASSERT_NE(d, nullptr);
+    enter(d, u"5"_s);
+    toolkit.confirmAnswers = {true};
+    toolkit.cancelProgressAt = 1;
+    EXPECT_FALSE(controller.revertDocument(d));
+    EXPECT_TRUE(toolkit.alerts.empty());
+    EXPECT_EQ(d->count(), 10002) << "the entry is still there";
+    EXPECT_TRUE(windowOf(d)->isWindowModified());
+    EXPECT_TRUE(d->history().canUndo());
 }
 
 } // namespace
