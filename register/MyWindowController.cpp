@@ -268,46 +268,6 @@ void MyWindowController::reloadData()
     showRows(filteredRows(*dataArray, m_filter, &index));
 }
 
-void MyWindowController::showRows(std::optional<std::vector<int>> rows)
-{
-    // Hidden rows come and go: the table is laid out anew, keeping the
-    // selected transactions selected and the top row in view.
-    const std::vector<int> selected = selectedRegisterRows();
-    const int current = selectedRow();
-    const QModelIndex top = table->indexAt(QPoint(0, 0));
-    const int topRow = top.isValid() ? m_model->registerRow(top.row()) : -1;
-    m_model->setShownRows(std::move(rows));
-    selectRows(selected);
-    if (current >= 0 && m_model->viewRow(current) >= 0)
-        table->selectionModel()->setCurrentIndex(m_model->index(m_model->viewRow(current), 0),
-                                                 QItemSelectionModel::NoUpdate);
-    if (topRow >= 0 && m_model->viewRow(topRow) >= 0) {
-        table->doItemsLayout();
-        table->scrollTo(m_model->index(m_model->viewRow(topRow), 0), QAbstractItemView::PositionAtTop);
-    }
-    scheduleStatusUpdate();
-}
-
-void MyWindowController::setRowFilter(const RowFilter &filter)
-{
-    if (filter == m_filter)
-        return;
-    const RowFilter before = m_filter;
-    m_filter = filter;
-    showFilterInWidgets();
-    if (!m_filter.isActive()) {
-        showRows(std::nullopt);
-        return;
-    }
-    // Typing on into the filter only narrows it: the rows it keeps are
-    // among those shown, and only those are looked at.
-    const bool narrowing = before.isActive() && m_model->isFiltered() && narrows(m_filter, before);
-    RegisterIndex &index = myDocument->textIndex();
-    index.prepare(*dataArray);
-    showRows(narrowing ? filteredRows(*dataArray, m_filter, m_model->shownRows(), &index)
-                       : filteredRows(*dataArray, m_filter, &index));
-}
-
 std::vector<int> MyWindowController::selectedRegisterRows() const
 {
     std::vector<int> rows;
