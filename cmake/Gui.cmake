@@ -62,7 +62,7 @@ target_include_directories(cheqbook_palette PUBLIC register)
 find_package(Qt6 REQUIRED COMPONENTS Charts)
 add_library(cheqbook_charts STATIC register/ChartWindow.cpp)
 set_target_properties(cheqbook_charts PROPERTIES AUTOMOC ON)
-target_link_libraries(cheqbook_charts PUBLIC cheqbook_core cheqbook_palette Qt6::Widgets Qt6::Charts)
+target_link_libraries(cheqbook_charts PUBLIC cheqbook_core cheqbook_palette Qt6::Widgets PRIVATE Qt6::Charts)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_palette cheqbook_charts)
 
 add_executable(cheqbook app/main.cpp)
