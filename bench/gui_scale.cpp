@@ -6,6 +6,7 @@
 
 #include "QuietToolkit.h"
 #include "ChartWindow.h"
+#include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterTableModel.h"
@@ -206,8 +207,11 @@ int main(int argc, char **argv)
     std::printf("history_bytes %.1f\n", double(doc.history().size()));
 
     if (argc > 2) {
+        // The preview, then its Import: what the user waits for.
         t.restart();
         c->importFile(QString::fromLocal8Bit(argv[2]));
+        if (ImportPreviewDialog *preview = c->importPreview())
+            preview->findChild<QPushButton *>(u"importButton"_s)->click();
         paint(w);
         std::printf("import %.1f\n", ms(t));
         undoRedo("import");

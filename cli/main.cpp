@@ -2,6 +2,7 @@
 
 #include "Cli.h"
 #include "BatchQueue.h"
+#include "ImportCommand.h"
 
 #include "AtomicFile.h"
 #include "DateReader.h"
@@ -12,7 +13,6 @@
 #include "Report.h"
 #include "Rollover.h"
 #include "RunningBalance.h"
-#include "StatementImport.h"
 #include "TerminalProgress.h"
 
 #include <QCoreApplication>
@@ -171,38 +171,6 @@ int runConvert(const Arguments &a)
     return Ok;
 }
 
-int runImport(const Arguments &a)
-{
-    const QString &registerPath = a.positional[0];
-    if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
-        return Usage;
-    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
-    if (!doc)
-        return Failed;
-    // Each statement is imported after the rows of the ones before it, as the
-    // window imports several chosen files; a statement that cannot be read
-    // leaves the register file as it was, but the others are still checked so
-    // that every problem is told at once.
-    bool failed = false;
-    for (const QString &statementPath : a.positional.mid(1)) {
-        const ImportResult r = importStatement(*doc, doc->count(), statementPath);
-        if (!r.ok()) {
-            error(r.error);
-            failed = true;
-            continue;
-        }
-        const QString name = QFileInfo(statementPath).fileName();
-        if (r.nothingToImport)
-            error(u"%1: %2"_s.arg(name, kNothingToImportMessage));
-        for (const SkippedLine &skipped : r.skipped)
-            error(u"%1: %2 not imported: %3"_s.arg(name, skipped.lines(), skipped.reason));
-    }
-    if (failed)
-        return Failed;
-    const QString output = a.output.isEmpty() ? registerPath : a.output;
-    return saveRegister(*doc, output, watch(a, "writing", output).get());
-}
-
 int runSort(const Arguments &a)
 {
     const QString &registerPath = a.positional[0];
@@ -297,13 +265,22 @@ const std::vector<Command> &commands()
          "Writes the register, values as they are in FILE, to OUT in the text form Cheqbook saves,\n"
          "or with --xml in the XML form.",
          {u"--xml"_s}, 1, 1, true, runConvert},
-        {"import", "import FILE STATEMENT.csv... [-o OUT]",
-         "Adds the transactions of bank statements (comma-separated: date, amount, -, -, description)\n"
-         "after the last row of the register, each file's lines in their order; into an empty register\n"
-         "the first line becomes the opening row. Lines that are not transactions are listed on standard\n"
-         "error. Writes the register to OUT, or back to FILE; nothing is written when a statement cannot\n"
-         "be read.",
-         {}, 2, -1, false, runImport},
+        {"import",
+         "import FILE STATEMENT... [-o OUT] [--account ID] [--date-order mdy|dmy|ymd] [--keep-duplicates] "
+         "[--dry-run]",
+         "Adds the transactions of bank statements after the last row of the register, each file's lines\n"
+         "in their order; into an empty register the first line becomes the opening row. A statement is\n"
+         "OFX or QFX, CSV with a header naming its columns (date, description, amount or money out and\n"
+         "money in, check number), or CSV without a header in the layout date, amount, -, -, description.\n"
+         "A file holding several accounts needs --account ID; dates that read both as month/day/year and\n"
+         "day/month/year need --date-order. Transactions already in the register (imported before, or\n"
+         "probably entered by hand: the same amount, and the same check number or a date at most 5 days\n"
+         "away) are not imported again unless --keep-duplicates is given; how many is said on standard\n"
+         "error, as are the lines that are not transactions. Writes the register to OUT, or back to FILE;\n"
+         "nothing is written when a statement cannot be read. --dry-run writes nothing and prints one\n"
+         "tab-separated line per statement line: import or duplicate, FILE:LINE, date, check number,\n"
+         "description, amount (and why it is a duplicate); or skip, FILE:LINE and why.",
+         {u"--account="_s, u"--date-order="_s, u"--keep-duplicates"_s, u"--dry-run"_s}, 2, -1, false, runImport},
         {"sort", "sort FILE [-o OUT]",
          "Puts the register in date order, as the window's Sort by Date does: transactions on the same\n"
          "day keep their order, those whose date cannot be read go to the end (an undated opening row\n"

@@ -26,6 +26,8 @@ add_library(cheqbook_gui STATIC
   register/ChartCommands.cpp
   register/EntryFieldCommands.cpp
   register/FilterCommands.cpp
+  register/ImportPreviewDialog.cpp
+  register/ImportPreviewModel.cpp
   register/MyWindowController.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp

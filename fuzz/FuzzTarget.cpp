@@ -1,7 +1,7 @@
 // One libFuzzer target: CHEQBOOK_FUZZ_CHECK names the function of
-// ReaderInvariants.h that it runs on every input (see CMakeLists.txt).
+// ReaderInvariants.h or ImportInvariants.h that it runs on every input (see CMakeLists.txt).
 
-#include "ReaderInvariants.h"
+#include "ImportInvariants.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -23,6 +23,7 @@
 class ChartWindow;
 class descriptionfield;
 class SuggestionList;
+class ImportPreviewDialog;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -89,6 +90,8 @@ public:
     const RowFilter &rowFilter() const { return m_filter; }
     // The filter bar's choices as the filter they make.
     RowFilter filterBarChoice() const;
+    // The preview of the statement being imported, while one is open.
+    ImportPreviewDialog *importPreview() const;
     void deselectAll();
     void scrollRowToVisible(int row);
 
@@ -107,7 +110,8 @@ public slots:
     void openPrefWindow(QObject *sender);
     void saveAndClosePrefs(QObject *sender);
 
-    // Bank statements and the new year.
+    // Bank statements and the new year. Each statement file is shown in a
+    // preview first, one after the other; its Import does the import.
     void importWF(QObject *sender);
     void importFile(const QString &path);
     void newYear(QObject *sender);
@@ -194,6 +198,9 @@ private:
     // The reconciliation report's text, or nothing (after telling why).
     std::optional<QString> reconciliationReportText();
     QString today() const;
+    // Opens the preview of the next statement waiting, unless one is open.
+    void showNextImport();
+    void importPreviewed(ImportPreviewDialog *preview);
 
     // The table laid out again showing these rows (all of them for none),
     // the selected transactions kept selected and the top row in view.
@@ -268,4 +275,6 @@ private:
     RegisterFigures m_registerFigures;
     bool m_figuresStale = true; // the register changed since they were worked out
     QPointer<ChartWindow> m_charts;
+    QPointer<ImportPreviewDialog> m_importPreview;
+    QStringList m_importQueue; // statement files waiting for their preview
 };

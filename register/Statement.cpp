@@ -1,8 +1,10 @@
 #include "Statement.h"
 
 #include "InputFile.h"
+#include "StatementText.h"
 
-#include <QStringDecoder>
+#include <QCryptographicHash>
+#include <QHash>
 
 #include <algorithm>
 #include <map>
@@ -12,74 +14,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Windows-1252 differs from Latin-1 only in 0x80-0x9F. The five bytes it
-// leaves undefined map to the C1 code points, as Windows itself maps them.
-constexpr char16_t kCp1252High[32] = {
-    0x20ac, 0x0081, 0x201a, 0x0192, 0x201e, 0x2026, 0x2020, 0x2021, 0x02c6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0x008d, 0x017d, 0x008f, 0x0090, 0x2018, 0x2019, 0x201c, 0x201d, 0x2022,
-    0x2013, 0x2014, 0x02dc, 0x2122, 0x0161, 0x203a, 0x0153, 0x009d, 0x017e, 0x0178,
-};
-
-QString fromWindows1252(QByteArrayView bytes)
-{
-    QString text(bytes.size(), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    for (qsizetype i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        out[i] = b >= 0x80 && b < 0xa0 ? kCp1252High[b - 0x80] : char16_t(b);
-    }
-    return text;
-}
-
-struct DecodedText {
-    QString text;
-    QString error; // the bytes are not text; nothing may be imported
-};
-
-qsizetype lineOf(QStringView text, qsizetype index)
-{
-    qsizetype line = 1;
-    for (qsizetype i = 0; i < index; ++i)
-        line += text[i] == u'\n' || (text[i] == u'\r' && (i + 1 == index || text[i + 1] != u'\n'));
-    return line;
-}
-
-DecodedText decodeStatement(const QByteArray &bytes)
-{
-    DecodedText d;
-    if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
-        // A byte-order mark says UTF-16, which is what spreadsheets save as "Unicode text".
-        QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
-        d.text = utf16.decode(QByteArrayView(bytes).sliced(2));
-        if (utf16.hasError() || bytes.size() % 2 != 0) {
-            d.error = u"the file begins as UTF-16 text but is not valid UTF-16; nothing was imported"_s;
-            return d;
-        }
-    } else {
-        // Text that is valid UTF-8 (plain ASCII included) is taken as UTF-8;
-        // anything else as Windows-1252, without the UTF-8 byte-order mark an
-        // editor may have put before it.
-        const QByteArrayView body = bytes.startsWith("\xef\xbb\xbf") ? QByteArrayView(bytes).sliced(3)
-                                                                       : QByteArrayView(bytes);
-        QStringDecoder utf8(QStringConverter::Utf8);
-        d.text = utf8.decode(body);
-        if (utf8.hasError())
-            d.text = fromWindows1252(body);
-    }
-    // Text never holds a NUL; a file that does is binary, or UTF-16 that lost
-    // its byte-order mark, and its fields would be nonsense.
-    const qsizetype nul = d.text.indexOf(QChar(0));
-    if (nul >= 0) {
-        d.error = u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text "
-                  "without the byte-order mark that tells how to read it; nothing was imported"_s.arg(
-                      lineOf(d.text, nul));
-        d.text.clear();
-    }
-    return d;
-}
-
 bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 
 qsizetype skipDigits(QStringView t, qsizetype i)
 {
@@ -130,139 +65,6 @@ bool isWholeAmount(QStringView t)
     return i == n && intDigits + fracDigits > 0;
 }
 
-QString elided(const QString &s)
-{
-    constexpr qsizetype kShown = 24;
-    return s.size() <= kShown ? s : s.first(kShown - 1) + u'\u2026';
-}
-
-// True when the physical line that starts at from reads on its own as a
-// record of at least five fields, each quote in it closed on the line.
-bool isCompleteRecordLine(QStringView text, qsizetype from)
-{
-    int fields = 1;
-    bool inQuote = false;
-    bool fieldStart = true; // only blanks so far in this field
-    for (qsizetype i = from; i < text.size(); ++i) {
-        const QChar c = text[i];
-        if (inQuote) {
-            if (c == u'"') {
-                if (i + 1 < text.size() && text[i + 1] == u'"')
-                    ++i;
-                else
-                    inQuote = false;
-            } else if (c == u'\r' || c == u'\n') {
-                return false;
-            }
-            continue;
-        }
-        if (c == u'\r' || c == u'\n')
-            break;
-        if (c == u',') {
-            ++fields;
-            fieldStart = true;
-        } else if (c == u'"' && fieldStart) {
-            inQuote = true;
-        } else if (!isBlank(c)) {
-            fieldStart = false;
-        }
-    }
-    return !inQuote && fields >= kStatementFieldsNeeded;
-}
-
-// Past one line end (CR LF, LF or a lone CR) at i.
-qsizetype pastLineEnd(QStringView text, qsizetype i)
-{
-    return i + ((text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1);
-}
-
-enum class RecordEnd { Whole, BrokenQuote };
-
-// Splits the text into records of fields, the usual CSV way, and hands each
-// to take(record's first line, its last line, fields, how it ended). A line break inside a
-// quoted field becomes one space. A quoted field that runs into a line which
-// is a whole record of its own is a quote the bank forgot to close: its
-// record is handed over as broken, and reading goes on with that next line.
-// Returns the line of a quote still open at the end of the text, or 0.
-template <typename Take>
-int splitRecords(QStringView text, Take &&take)
-{
-    std::vector<QString> fields;
-    QString field;
-    int line = 1;
-    qsizetype i = 0;
-    const qsizetype n = text.size();
-    while (i < n) {
-        const int recordLine = line;
-        fields.clear();
-        field.clear();
-        bool afterQuote = false; // blanks after a closing quote are dropped
-        bool recordEnded = false;
-        bool broken = false;
-        while (i < n && !recordEnded) {
-            const QChar c = text[i];
-            if (c == u'"' && !afterQuote && std::all_of(field.cbegin(), field.cend(), isBlank)) {
-                // A quoted field: blanks before the quote are not part of it.
-                field.clear();
-                afterQuote = true;
-                const int openLine = line;
-                ++i;
-                for (;;) {
-                    if (i >= n)
-                        return openLine;
-                    const QChar q = text[i];
-                    if (q == u'"') {
-                        if (i + 1 < n && text[i + 1] == u'"') {
-                            field.append(u'"');
-                            i += 2;
-                            continue;
-                        }
-                        ++i;
-                        break;
-                    }
-                    if (q == u'\r' || q == u'\n') {
-                        i = pastLineEnd(text, i);
-                        ++line;
-                        if (isCompleteRecordLine(text, i)) {
-                            broken = true;
-                            break;
-                        }
-                        field.append(u' ');
-                        continue;
-                    }
-                    field.append(q);
-                    ++i;
-                }
-                if (broken)
-                    break;
-                continue;
-            }
-            if (c == u',') {
-                fields.push_back(field);
-                field.clear();
-                afterQuote = false;
-                ++i;
-            } else if (c == u'\r' || c == u'\n') {
-                i = pastLineEnd(text, i);
-                ++line;
-                recordEnded = true;
-            } else if (afterQuote && isBlank(c)) {
-                ++i;
-            } else {
-                field.append(c);
-                afterQuote = false;
-                ++i;
-            }
-        }
-        fields.push_back(field);
-        // A record that ended at a line end (or before a line that is a record
-        // of its own) ended on the line before the one now read.
-        const bool atLineStart = i > 0 && (text[i - 1] == u'\n' || text[i - 1] == u'\r');
-        take(recordLine, atLineStart ? line - 1 : line, fields, broken ? RecordEnd::BrokenQuote : RecordEnd::Whole);
-    }
-    return 0;
-}
-
 } // namespace
 
 CentsReading statementAmount(QStringView field)
@@ -270,19 +72,6 @@ CentsReading statementAmount(QStringView field)
     if (!isWholeAmount(field))
         return {NumberStatus::NotANumber, 0};
     return typedAmountCents(field);
-}
-
-namespace {
-
-// What a statement may not put into a register: control characters (a
-// terminal would obey them when the register is shown) other than the tab.
-QString withoutControls(QString field)
-{
-    for (QChar &c : field) {
-        if (c != u'\t' && c.category() == QChar::Other_Control)
-            c = u' ';
-    }
-    return field;
 }
 
 QString amountRefusal(const QString &amountField, const CentsReading &amount)
@@ -293,6 +82,31 @@ QString amountRefusal(const QString &amountField, const CentsReading &amount)
         return u"the amount \u201c%1\u201d is too large"_s.arg(elided(amountField));
     return u"the amount \u201c%1\u201d is not a number"_s.arg(elided(amountField));
 }
+
+QString fieldsFingerprint(const std::vector<QString> &fields)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    for (const QString &field : fields) {
+        hash.addData(field.trimmed().toUtf8());
+        hash.addData(QByteArrayView("\x1f"));
+    }
+    return u"csv:"_s + QString::fromLatin1(hash.result().first(8).toHex());
+}
+
+void numberRepeatedIds(std::vector<StatementLine> &lines)
+{
+    QHash<QString, int> seen;
+    seen.reserve(qsizetype(lines.size()));
+    for (StatementLine &line : lines) {
+        if (line.bankId.isEmpty())
+            continue;
+        const int n = ++seen[line.bankId];
+        if (n > 1)
+            line.bankId += u':' + QString::number(n);
+    }
+}
+
+namespace {
 
 // A line as it was read, before the file's usual number of fields is known.
 struct PendingLine {
@@ -309,15 +123,15 @@ struct PendingLine {
 Statement parseStatement(const QByteArray &bytes)
 {
     Statement s;
-    const DecodedText decoded = decodeStatement(bytes);
+    const DecodedText decoded = decodeStatementText(bytes);
     if (!decoded.error.isEmpty()) {
         s.error = decoded.error;
         return s;
     }
     std::vector<PendingLine> pending;
     std::map<int, int> fieldCounts; // how many lines have each number of fields
-    const int unclosedLine = splitRecords(
-        decoded.text, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
+    const int unclosedLine = splitCsvRecords(
+        decoded.text, u',', kStatementFieldsNeeded, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             if (end == RecordEnd::BrokenQuote) {
                 s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s, spanEnd});
@@ -339,8 +153,10 @@ Statement parseStatement(const QByteArray &bytes)
             p.fieldCount = int(fields.size());
             ++fieldCounts[p.fieldCount];
             const CentsReading amount = statementAmount(fields[1]);
+            const QString fingerprint = fieldsFingerprint(fields);
             if (amount.ok())
-                p.line = {lineNumber, withoutControls(fields[0]), amount.cents, withoutControls(fields[4])};
+                p.line = {lineNumber, withoutControls(fields[0]), amount.cents, withoutControls(fields[4]), {},
+                          fingerprint};
             else
                 p.refusal = amountRefusal(fields[1], amount);
             // "1,234.56" written without quotes splits into "1" and "234.56".
@@ -348,7 +164,7 @@ Statement parseStatement(const QByteArray &bytes)
                 const CentsReading joined = statementAmount(QString(fields[1] + u',' + fields[2]));
                 if (joined.ok())
                     p.joined = StatementLine{lineNumber, withoutControls(fields[0]), joined.cents,
-                                             withoutControls(fields[5])};
+                                             withoutControls(fields[5]), {}, fingerprint};
             }
             pending.push_back(std::move(p));
         });
@@ -388,18 +204,31 @@ Statement parseStatement(const QByteArray &bytes)
     }
     std::sort(s.skipped.begin(), s.skipped.end(),
               [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
+    numberRepeatedIds(s.lines);
     return s;
+}
+
+QByteArray readStatementBytes(const QString &path, QString *error)
+{
+    InputFile file(path, InputFile::Access::Read);
+    const QByteArray bytes = file.ok() ? file.bytes() : QByteArray();
+    if (!file.finish()) {
+        *error = u"%1 could not be read: %2"_s.arg(path, file.error());
+        return {};
+    }
+    return bytes;
 }
 
 Statement readStatementFile(const QString &path)
 {
-    InputFile file(path, InputFile::Access::Read);
-    Statement s = file.ok() ? parseStatement(file.bytes()) : Statement();
-    if (!file.finish()) {
-        s = Statement();
-        s.error = u"%1 could not be read: %2"_s.arg(path, file.error());
+    QString why;
+    const QByteArray bytes = readStatementBytes(path, &why);
+    if (!why.isEmpty()) {
+        Statement s;
+        s.error = why;
         return s;
     }
+    Statement s = parseStatement(bytes);
     if (!s.ok())
         s.error = u"%1: %2"_s.arg(path, s.error);
     return s;

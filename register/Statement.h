@@ -25,6 +25,10 @@ struct StatementLine {
     QString date;
     Cents amount = 0;
     QString description;
+    QString checkNumber;
+    // What tells this transaction apart when the statement comes again: the
+    // bank's own id of it, or a fingerprint of the line (see bankIdKey).
+    QString bankId;
 };
 
 struct SkippedLine {
@@ -58,11 +62,26 @@ Statement parseStatement(const QByteArray &bytes);
 // it: see InputFile); an error starts with the path as given.
 Statement readStatementFile(const QString &path);
 
+// The bytes of a statement file, read as readStatementFile reads them;
+// nothing, and why (starting with the path as given), when it cannot be read.
+QByteArray readStatementBytes(const QString &path, QString *error);
+
 // The amount field of a statement line: blanks around it, an optional sign,
 // currency sign, grouping commas and parentheses for a negative amount, but
 // nothing else; "12.34-" or "12.34 CR" are not amounts, since reading only
 // their leading number would get the sign wrong.
 CentsReading statementAmount(QStringView field);
+// Why an amount field is not a transaction's amount: empty, too large, not a number.
+QString amountRefusal(const QString &amountField, const CentsReading &amount);
+
+// A line's fingerprint: the same fields (blanks around them aside) give the
+// same text, on every machine and in every later version.
+QString fieldsFingerprint(const std::vector<QString> &fields);
+// The statement's ids made unique: the second line with the same id as an
+// earlier one gets ":2" after it, the third ":3", so that two identical
+// coffees on one day are two transactions, and a second reading of the same
+// lines gives the same ids.
+void numberRepeatedIds(std::vector<StatementLine> &lines);
 
 // One text for the alert after an import: how many lines of the file were
 // not imported and why, naming the first few. Empty when none was skipped.

@@ -1,8 +1,11 @@
 #include "StatementImport.h"
 
+#include "ImportDuplicates.h"
+#include "Reconciliation.h"
 #include "RunningBalance.h"
 
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -23,10 +26,27 @@ std::vector<RecordPtr> statementRecords(const Statement &statement)
     return records;
 }
 
-QString importStepName(const QString &fileName, int count)
+QString importStepName(const QString &fileName, int count, int matched)
 {
     const QString what = fileName.isEmpty() ? u"Statement"_s : u"\u201c%1\u201d"_s.arg(fileName);
-    return u"Import %1 (%2)"_s.arg(what, count == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(count));
+    QString counted = count == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(count);
+    if (matched > 0)
+        counted += u", %1 matched"_s.arg(matched);
+    return u"Import %1 (%2)"_s.arg(what, counted);
+}
+
+std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines)
+{
+    Statement s;
+    s.lines = lines;
+    std::vector<RecordPtr> records = statementRecords(s);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (!lines[i].checkNumber.isEmpty())
+            records[i]->set(Key::CheckNumber, Value::text(lines[i].checkNumber));
+        if (!lines[i].bankId.isEmpty())
+            records[i]->set(kBankIdKey, Value::text(lines[i].bankId));
+    }
+    return records;
 }
 
 namespace {
@@ -77,6 +97,63 @@ ImportResult importStatement(MyDocument &doc, int atRow, const Statement &statem
     result.skipped = statement.skipped;
     if (result.count > 0)
         doc.setStepRows({}, {{result.firstRow, result.firstRow + result.count - 1}});
+    return result;
+}
+
+ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, const QString &fileName)
+{
+    ImportResult result;
+    doc.ensureRegister();
+    std::vector<int> rows; // to mark reconciled
+    std::vector<std::pair<int, QString>> ids; // bank ids the matched rows take
+    if (!plan.reconcile.empty() || !plan.identify.empty()) {
+        QHash<const Record *, int> rowOf;
+        const Register &reg = *doc.array();
+        for (int row = 0; row < reg.count(); ++row)
+            rowOf.insert(reg.at(row).get(), row);
+        for (const auto *matches : {&plan.reconcile, &plan.identify}) {
+            for (const ImportPlan::Match &m : *matches) {
+                const auto found = rowOf.constFind(m.record.get());
+                if (found == rowOf.constEnd())
+                    continue;
+                if (matches == &plan.reconcile)
+                    rows.push_back(*found);
+                if (!m.bankId.isEmpty() && !m.record->contains(kBankIdKey))
+                    ids.emplace_back(*found, m.bankId);
+            }
+        }
+    }
+    if (plan.add.empty() && rows.empty() && ids.empty()) {
+        result.skipped = plan.skipped;
+        return result;
+    }
+    std::sort(rows.begin(), rows.end());
+    result.firstRow = std::clamp(atRow, 0, doc.count());
+    result.count = int(plan.add.size());
+    result.reconciled = int(rows.size());
+    const QString refusal = doc.edit(importStepName(fileName, result.count, result.reconciled), [&] {
+        // Marked before the lines go in, while the rows are where they were found.
+        for (int row : rows)
+            doc.setValue(row, Key::EOMSeen, reconciledMark());
+        for (const auto &[row, id] : ids)
+            doc.setValue(row, kBankIdKey, Value::text(id));
+        doc.addData(importedRecords(plan.add), result.firstRow);
+        doc.updateChangeCount(MyDocument::ChangeDone);
+        doc.recalculateBalances();
+    });
+    if (!refusal.isEmpty()) {
+        Statement s;
+        s.lines = plan.add;
+        const int first = result.firstRow;
+        result = ImportResult();
+        result.error = balanceRefusal(*doc.array(), first, s, refusal);
+        return result;
+    }
+    result.skipped = plan.skipped;
+    RowRuns after = rowRuns(rows);
+    if (result.count > 0)
+        after.push_back({result.firstRow, result.firstRow + result.count - 1});
+    doc.setStepRows({}, after);
     return result;
 }
 

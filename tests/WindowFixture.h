@@ -3,6 +3,7 @@
 // A register document with its window, for driving the window in tests.
 
 #include "FakeToolkit.h"
+#include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterTableModel.h"
@@ -75,6 +76,16 @@ protected:
             field("Amount")->setText(QString::fromUtf8(amount));
         if (date)
             field("Date")->setText(QString::fromUtf8(date));
+    }
+
+    // Presses Import in the statement preview that is open; false when none is.
+    bool pressImport()
+    {
+        ImportPreviewDialog *preview = c->importPreview();
+        if (!preview)
+            return false;
+        preview->findChild<QPushButton *>(QStringLiteral("importButton"))->click();
+        return true;
     }
 
     void selectRows(std::initializer_list<int> rows)

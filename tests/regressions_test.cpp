@@ -2,7 +2,7 @@
 // stays fixed, and the fuzzers' seeds: each must meet the invariants the
 // fuzz targets check (fuzz/ReaderInvariants.h).
 
-#include "ReaderInvariants.h"
+#include "ImportInvariants.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,6 +27,8 @@ const Folder kFolders[] = {
     {"register", "fuzz_register", invariants::registerInvariants},
     {"statement", "fuzz_statement", invariants::statementInvariants},
     {"amount", "fuzz_amount", invariants::amountInvariants},
+    {"layout", "fuzz_layout", invariants::layoutInvariants},
+    {"ofx", "fuzz_ofx", invariants::ofxInvariants},
 };
 
 int checkEvery(const QString &folder, Check check)

@@ -64,7 +64,7 @@ TEST_F(UndoWindowTest, EveryCommandIsOneNamedStep)
                                 c->tableView()->model()->index(2, RegisterTableModel::AmountColumn), u"-88.12"_s); },
          u"Edit Amount"_s},
         {"deletion", [&] { selectRows({1}); c->deleteTransaction(&menuItem); }, u"Delete \u201cRent\u201d"_s},
-        {"import", [&] { toolkit.openAnswers = {{statement}}; c->importWF(&menuItem); },
+        {"import", [&] { toolkit.openAnswers = {{statement}}; c->importWF(&menuItem); pressImport(); },
          u"Import \u201cdecember.csv\u201d (2 transactions)"_s},
         {"sort", [&] { c->showSortWarning(&menuItem); }, u"Sort by Date"_s},
         {"match while balancing", [&] {

@@ -1,0 +1,281 @@
+#include "ImportPreviewDialog.h"
+
+#include "ImportPreviewModel.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableView>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent)
+    : QDialog(parent, Qt::Dialog), m_preview(std::move(preview))
+{
+    setObjectName(u"importPreview"_s);
+    setWindowTitle(u"Import \u201c%1\u201d"_s.arg(m_preview->fileName()));
+    m_model = new ImportPreviewModel(*m_preview, this);
+    build();
+    refresh();
+}
+
+ImportPreviewDialog::~ImportPreviewDialog() = default;
+
+QComboBox *ImportPreviewDialog::columnBox(const char *name)
+{
+    auto *box = new QComboBox(this);
+    box->setObjectName(QString::fromLatin1(name));
+    box->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    connect(box, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::layoutEdited);
+    return box;
+}
+
+void ImportPreviewDialog::build()
+{
+    auto *top = new QVBoxLayout(this);
+    m_formatLabel = new QLabel(this);
+    m_formatLabel->setObjectName(u"formatLabel"_s);
+    m_formatLabel->setWordWrap(true);
+    top->addWidget(m_formatLabel);
+
+    m_layoutBox = new QGroupBox(u"Layout"_s, this);
+    auto *grid = new QGridLayout(m_layoutBox);
+    m_separator = new QComboBox(this);
+    m_separator->setObjectName(u"separatorBox"_s);
+    m_separator->addItem(u"Comma"_s, QChar(u','));
+    m_separator->addItem(u"Semicolon"_s, QChar(u';'));
+    m_separator->addItem(u"Tab"_s, QChar(u'\t'));
+    connect(m_separator, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::layoutEdited);
+    m_headerLine = new QSpinBox(this);
+    m_headerLine->setObjectName(u"headerLineBox"_s);
+    m_headerLine->setRange(0, 40);
+    m_headerLine->setSpecialValueText(u"none"_s);
+    connect(m_headerLine, &QSpinBox::valueChanged, this, &ImportPreviewDialog::layoutEdited);
+    m_dateOrder = new QComboBox(this);
+    m_dateOrder->setObjectName(u"dateOrderBox"_s);
+    m_dateOrder->addItem(u"Choose\u2026"_s, int(DateOrder::Unknown));
+    for (DateOrder o : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
+        m_dateOrder->addItem(dateOrderName(o), int(o));
+    connect(m_dateOrder, &QComboBox::currentIndexChanged, this, [this] {
+        const auto order = DateOrder(m_dateOrder->currentData().toInt());
+        if (m_refreshing)
+            return;
+        // The first item chooses nothing: it shows again the order read with.
+        if (order != DateOrder::Unknown)
+            m_preview->setDateOrder(order);
+        refresh();
+    });
+    m_decimalComma = new QCheckBox(u"Decimal comma (-1.234,56)"_s, this);
+    m_decimalComma->setObjectName(u"decimalCommaBox"_s);
+    connect(m_decimalComma, &QCheckBox::toggled, this, &ImportPreviewDialog::layoutEdited);
+    m_columns = {columnBox("dateColumnBox"),     columnBox("descriptionColumnBox"), columnBox("memoColumnBox"),
+                 columnBox("amountColumnBox"),   columnBox("moneyOutColumnBox"),    columnBox("moneyInColumnBox"),
+                 columnBox("checkColumnBox"),    columnBox("signColumnBox")};
+    const std::pair<QString, QWidget *> left[] = {
+        {u"Separator"_s, m_separator},           {u"Header line"_s, m_headerLine},
+        {u"Date"_s, m_columns.date},             {u"Date order"_s, m_dateOrder},
+        {u"Description"_s, m_columns.description}, {u"Memo"_s, m_columns.memo}};
+    const std::pair<QString, QWidget *> right[] = {
+        {u"Amount"_s, m_columns.amount},     {u"Money out"_s, m_columns.moneyOut},
+        {u"Money in"_s, m_columns.moneyIn},  {u"Check number"_s, m_columns.checkNumber},
+        {u"Debit/credit word"_s, m_columns.sign}, {QString(), m_decimalComma}};
+    for (int r = 0; r < 6; ++r) {
+        grid->addWidget(new QLabel(left[r].first, this), r, 0);
+        grid->addWidget(left[r].second, r, 1);
+        if (!right[r].first.isEmpty())
+            grid->addWidget(new QLabel(right[r].first, this), r, 2);
+        grid->addWidget(right[r].second, r, 3);
+    }
+    grid->setColumnStretch(4, 1);
+    top->addWidget(m_layoutBox);
+
+    auto *accountRow = new QHBoxLayout;
+    m_accountLabel = new QLabel(u"Account"_s, this);
+    m_account = new QComboBox(this);
+    m_account->setObjectName(u"accountBox"_s);
+    connect(m_account, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_refreshing && !m_account->currentData().toString().isEmpty()) {
+            m_preview->setAccount(m_account->currentData().toString());
+            refresh();
+        }
+    });
+    accountRow->addWidget(m_accountLabel);
+    accountRow->addWidget(m_account);
+    accountRow->addStretch();
+    top->addLayout(accountRow);
+
+    m_blocker = new QLabel(this);
+    m_blocker->setObjectName(u"blockerLabel"_s);
+    m_blocker->setWordWrap(true);
+    m_blocker->setStyleSheet(u"font-weight: bold"_s);
+    top->addWidget(m_blocker);
+
+    m_table = new QTableView(this);
+    m_table->setObjectName(u"previewTable"_s);
+    m_table->setModel(m_model);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    QHeaderView *header = m_table->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The description gets room for most payees; the status, which names the
+    // row a line duplicates, takes the rest.
+    header->setSectionResizeMode(ImportPreviewModel::DescriptionColumn, QHeaderView::Interactive);
+    header->setSectionResizeMode(ImportPreviewModel::StatusColumn, QHeaderView::Stretch);
+    m_table->setColumnWidth(ImportPreviewModel::DescriptionColumn, m_table->fontMetrics().horizontalAdvance(u'M') * 22);
+    m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
+    top->addWidget(m_table, 3);
+
+    m_skipped = new QListWidget(this);
+    m_skipped->setObjectName(u"skippedList"_s);
+    m_skipped->setMaximumHeight(m_skipped->fontMetrics().height() * 6);
+    top->addWidget(m_skipped, 1);
+
+    m_summary = new QLabel(this);
+    m_summary->setObjectName(u"summaryLabel"_s);
+    auto *buttons = new QDialogButtonBox(this);
+    m_acceptMatches = buttons->addButton(u"Match All Entered"_s, QDialogButtonBox::ActionRole);
+    m_acceptMatches->setObjectName(u"acceptMatchesButton"_s);
+    m_acceptMatches->setToolTip(
+        u"Take every line that is probably a transaction you entered as that one, and mark it reconciled"_s);
+    QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
+    cancel->setObjectName(u"cancelButton"_s);
+    m_import = buttons->addButton(u"Import"_s, QDialogButtonBox::AcceptRole);
+    m_import->setObjectName(u"importButton"_s);
+    m_import->setDefault(true);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_summary, 1);
+    bottom->addWidget(buttons);
+    top->addLayout(bottom);
+
+    connect(m_acceptMatches, &QPushButton::clicked, this, [this] {
+        m_preview->acceptAllMatches();
+        refresh();
+    });
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(m_import, &QPushButton::clicked, this, [this] {
+        if (m_preview->blocker().isEmpty())
+            emit importRequested();
+    });
+    connect(m_model, &ImportPreviewModel::actionsChanged, this, [this] {
+        m_summary->setText(m_preview->summary() + u'.');
+    });
+    resize(960, 600);
+}
+
+void ImportPreviewDialog::fillColumnBox(QComboBox *box, const QStringList &names, int column)
+{
+    box->clear();
+    box->addItem(u"(none)"_s, -1);
+    for (int i = 0; i < names.size(); ++i)
+        box->addItem(names[i].isEmpty() ? u"Field %1"_s.arg(i + 1) : names[i], i);
+    box->setCurrentIndex(std::max(0, box->findData(column)));
+}
+
+void ImportPreviewDialog::refresh()
+{
+    m_refreshing = true;
+    const StatementRead &read = m_preview->read();
+    const bool ofx = read.format == StatementFormat::Ofx;
+    const CsvLayout &l = read.layout;
+    QString format;
+    if (ofx) {
+        format = read.account.isEmpty() ? u"An OFX statement of %1 accounts."_s.arg(read.accounts.size())
+                                        : u"An OFX statement."_s;
+        if (read.ledger.endingBalance && read.ledger.closingDate)
+            format += u" Its ledger balance is %1 on %2; after the import it is in the balancing panel."_s.arg(
+                moneyText(*read.ledger.endingBalance), read.ledger.closingDate->toString(u"MM/dd/yyyy"));
+    } else if (read.format == StatementFormat::FiveFieldCsv) {
+        format = u"CSV without a header, read as date, amount, -, -, description."_s;
+    } else {
+        format = l.headerLine > 0 ? u"CSV with its header on line %1."_s.arg(l.headerLine)
+                                  : u"CSV without a header, in the layout below."_s;
+        if (m_preview->usedRememberedLayout())
+            format += u" The layout is the one chosen for this bank before."_s;
+    }
+    m_formatLabel->setText(format);
+
+    m_layoutBox->setVisible(!ofx);
+    if (!ofx) {
+        m_separator->setCurrentIndex(std::max(0, m_separator->findData(l.separator)));
+        m_headerLine->setValue(l.headerLine);
+        const QStringList names = m_preview->columnNames();
+        const std::pair<QComboBox *, int> boxes[] = {
+            {m_columns.date, l.date},       {m_columns.description, l.description}, {m_columns.memo, l.memo},
+            {m_columns.amount, l.amount},   {m_columns.moneyOut, l.moneyOut},       {m_columns.moneyIn, l.moneyIn},
+            {m_columns.checkNumber, l.checkNumber}, {m_columns.sign, l.sign}};
+        for (const auto &[box, column] : boxes)
+            fillColumnBox(box, names, column);
+        // The five-field layout keeps each date as the bank wrote it, until an order is chosen.
+        m_dateOrder->setItemText(0, read.format == StatementFormat::FiveFieldCsv ? u"As written"_s
+                                                                                 : u"Choose\u2026"_s);
+        const bool settled = read.dateOrderSettled && l.dateOrder != DateOrder::Unknown;
+        m_dateOrder->setCurrentIndex(settled ? std::max(0, m_dateOrder->findData(int(l.dateOrder))) : 0);
+        m_decimalComma->setChecked(l.decimalComma);
+    }
+
+    const bool choosing = ofx && read.accounts.size() > 1;
+    m_accountLabel->setVisible(choosing);
+    m_account->setVisible(choosing);
+    if (choosing) {
+        m_account->clear();
+        m_account->addItem(u"Choose\u2026"_s, QString());
+        for (const OfxAccountChoice &a : read.accounts)
+            m_account->addItem(u"%1 (%2)"_s.arg(a.label).arg(a.transactions), a.id);
+        m_account->setCurrentIndex(std::max(0, m_account->findData(read.account)));
+    }
+
+    const QString blocker = m_preview->blocker();
+    m_blocker->setText(blocker);
+    m_blocker->setVisible(!blocker.isEmpty());
+    m_import->setEnabled(blocker.isEmpty());
+    m_acceptMatches->setVisible(std::any_of(m_preview->rows().begin(), m_preview->rows().end(),
+                                            [](const ImportPreview::Row &r) {
+                                                return r.check.verdict == DuplicateCheck::Verdict::Probable;
+                                            }));
+    m_skipped->clear();
+    for (const SkippedLine &s : read.statement.skipped)
+        m_skipped->addItem(u"%1: %2"_s.arg(s.lines(), s.reason));
+    m_skipped->setVisible(!read.statement.skipped.empty());
+    m_summary->setText(read.ok() ? m_preview->summary() + u'.' : QString());
+    m_model->refresh();
+    m_refreshing = false;
+}
+
+void ImportPreviewDialog::layoutEdited()
+{
+    if (m_refreshing)
+        return;
+    CsvLayout l = m_preview->read().layout;
+    const int oldHeader = l.headerLine;
+    l.separator = m_separator->currentData().toChar();
+    l.headerLine = m_headerLine->value();
+    l.decimalComma = m_decimalComma->isChecked();
+    // A new header line, or a new separator, names new columns: the ones
+    // chosen are kept only by their number.
+    const std::pair<int *, QComboBox *> columns[] = {
+        {&l.date, m_columns.date},         {&l.description, m_columns.description}, {&l.memo, m_columns.memo},
+        {&l.amount, m_columns.amount},     {&l.moneyOut, m_columns.moneyOut},       {&l.moneyIn, m_columns.moneyIn},
+        {&l.checkNumber, m_columns.checkNumber}, {&l.sign, m_columns.sign}};
+    for (const auto &[column, box] : columns)
+        *column = box->currentData().toInt();
+    if (oldHeader != l.headerLine && l.headerLine == 0)
+        l.fieldCount = 0;
+    m_preview->setLayout(l);
+    refresh();
+}
+
+void ImportPreviewDialog::recheck()
+{
+    m_preview->recheck();
+    refresh();
+}

@@ -1,0 +1,182 @@
+#pragma once
+
+// The text of a statement file before any layout is applied: how its bytes
+// become text, and how that text splits into records of fields the way
+// spreadsheets write CSV. Every layout of statement reads through these.
+//
+// A field that begins with a double quote runs to the matching quote and may
+// hold separators, line breaks and doubled quotes; blanks around the quotes
+// are not part of the field. Other fields are taken exactly as they stand.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringView>
+
+#include <algorithm>
+#include <vector>
+
+struct DecodedText {
+    QString text;
+    QString error; // the bytes are not text; nothing may be imported
+};
+
+// UTF-8 (with or without a byte-order mark), else Windows-1252, or UTF-16
+// when it begins with its byte-order mark. Text holding a NUL is refused.
+DecodedText decodeStatementText(const QByteArray &bytes);
+
+// The 1-based line of a position in the text (CR LF, LF or a lone CR end a line).
+qsizetype lineOfPosition(QStringView text, qsizetype index);
+
+// What a statement may not put into a register: control characters (a
+// terminal would obey them when the register is shown) other than the tab
+// become blanks.
+QString withoutControls(QString field);
+
+// A field shortened for a message: at most 24 characters, an ellipsis after.
+QString elided(const QString &s);
+
+enum class RecordEnd { Whole, BrokenQuote };
+
+namespace statement_text {
+
+inline bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+
+// Past one line end (CR LF, LF or a lone CR) at i.
+inline qsizetype pastLineEnd(QStringView text, qsizetype i)
+{
+    return i + ((text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n') ? 2 : 1);
+}
+
+// True when the physical line that starts at from reads on its own as a
+// record of at least wholeFields fields, each quote in it closed on the line.
+inline bool isCompleteRecordLine(QStringView text, qsizetype from, QChar separator, int wholeFields)
+{
+    int fields = 1;
+    bool inQuote = false;
+    bool fieldStart = true; // only blanks so far in this field
+    for (qsizetype i = from; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (inQuote) {
+            if (c == u'"') {
+                if (i + 1 < text.size() && text[i + 1] == u'"')
+                    ++i;
+                else
+                    inQuote = false;
+            } else if (c == u'\r' || c == u'\n') {
+                return false;
+            }
+            continue;
+        }
+        if (c == u'\r' || c == u'\n')
+            break;
+        if (c == separator) {
+            ++fields;
+            fieldStart = true;
+        } else if (c == u'"' && fieldStart) {
+            inQuote = true;
+        } else if (!isBlank(c)) {
+            fieldStart = false;
+        }
+    }
+    return !inQuote && fields >= wholeFields;
+}
+
+} // namespace statement_text
+
+// Splits the text into records of fields, the usual CSV way, and hands each
+// to take(record's first line, its last line, fields, how it ended). A line
+// break inside a quoted field becomes one space. A quoted field that runs
+// into a line which is a whole record of its own (wholeFields fields or more)
+// is a quote the bank forgot to close: its record is handed over as broken,
+// and reading goes on with that next line. Returns the line of a quote still
+// open at the end of the text, or 0.
+template <typename Take>
+int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&take)
+{
+    using namespace statement_text;
+    // With tabs between fields a tab is a separator, never a blank to drop.
+    auto blank = [separator](QChar c) { return c == u' ' || (c == u'\t' && separator != u'\t'); };
+    std::vector<QString> fields;
+    QString field;
+    int line = 1;
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n) {
+        const int recordLine = line;
+        fields.clear();
+        field.clear();
+        bool afterQuote = false; // blanks after a closing quote are dropped
+        bool recordEnded = false;
+        bool broken = false;
+        while (i < n && !recordEnded) {
+            const QChar c = text[i];
+            if (c == u'"' && !afterQuote && std::all_of(field.cbegin(), field.cend(), blank)) {
+                // A quoted field: blanks before the quote are not part of it.
+                field.clear();
+                afterQuote = true;
+                const int openLine = line;
+                ++i;
+                for (;;) {
+                    if (i >= n)
+                        return openLine;
+                    const QChar q = text[i];
+                    if (q == u'"') {
+                        if (i + 1 < n && text[i + 1] == u'"') {
+                            field.append(u'"');
+                            i += 2;
+                            continue;
+                        }
+                        ++i;
+                        break;
+                    }
+                    if (q == u'\r' || q == u'\n') {
+                        i = pastLineEnd(text, i);
+                        ++line;
+                        if (isCompleteRecordLine(text, i, separator, wholeFields)) {
+                            broken = true;
+                            break;
+                        }
+                        field.append(u' ');
+                        continue;
+                    }
+                    field.append(q);
+                    ++i;
+                }
+                if (broken)
+                    break;
+                continue;
+            }
+            if (c == separator) {
+                fields.push_back(field);
+                field.clear();
+                afterQuote = false;
+                ++i;
+            } else if (c == u'\r' || c == u'\n') {
+                i = pastLineEnd(text, i);
+                ++line;
+                recordEnded = true;
+            } else if (afterQuote && blank(c)) {
+                ++i;
+            } else {
+                field.append(c);
+                afterQuote = false;
+                ++i;
+            }
+        }
+        fields.push_back(field);
+        // A record that ended at a line end (or before a line that is a record
+        // of its own) ended on the line before the one now read.
+        const bool atLineStart = i > 0 && (text[i - 1] == u'\n' || text[i - 1] == u'\r');
+        take(recordLine, atLineStart ? line - 1 : line, fields, broken ? RecordEnd::BrokenQuote : RecordEnd::Whole);
+    }
+    return 0;
+}
+
+// A payee's name with the memo after it when the memo says something more:
+// not when it is empty or already in the name; the memo alone when it is
+// the name written out in full.
+QString describeWithMemo(const QString &name, const QString &memo);
+
+// A check number as a bank writes it ("1043", "#1043", "0001043") as the
+// register keeps it ("1043"); empty for anything that is not a number ("*").
+QString checkNumberText(QString cell);

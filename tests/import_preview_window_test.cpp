@@ -1,0 +1,212 @@
+// The import preview in the register window: what it shows for a CSV with a
+// header and for an OFX file, duplicates unticked, the layout changed by
+// hand, matches accepted, the bank's balance handed to balancing.
+
+#include "ImportPreviewModel.h"
+#include "LayoutMemory.h"
+#include "WindowFixture.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QString statementPath(const char *name) { return QStringLiteral(TEST_DATA_DIR "/statements/") + QString::fromLatin1(name); }
+
+class ImportPreviewWindowTest : public WindowFixture
+{
+protected:
+    ImportPreviewDialog *preview() const { return c->importPreview(); }
+    QAbstractItemModel *rows() const { return preview()->findChild<QTableView *>(u"previewTable"_s)->model(); }
+    QVariant cell(int row, int column, int role = Qt::DisplayRole) const
+    {
+        return rows()->data(rows()->index(row, column), role);
+    }
+    bool ticked(int row, int column = ImportPreviewModel::AddColumn) const
+    {
+        return cell(row, column, Qt::CheckStateRole).toInt() == Qt::Checked;
+    }
+    void tick(int row, int column, bool on)
+    {
+        rows()->setData(rows()->index(row, column), on ? Qt::Checked : Qt::Unchecked, Qt::CheckStateRole);
+    }
+    template <typename W>
+    W *in(const char *name) const
+    {
+        return preview()->findChild<W *>(QString::fromLatin1(name));
+    }
+    void choose(const char *box, const QString &text)
+    {
+        QComboBox *b = in<QComboBox>(box);
+        ASSERT_GE(b->findText(text), 0) << text.toStdString();
+        b->setCurrentIndex(b->findText(text));
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(ImportPreviewWindowTest, ACsvWithAHeaderIsShownRowByRowBeforeAnythingChanges)
+{
+    open({{"5000.00", "", "Opening", "12/01/2026"}});
+    c->importFile(statementPath("header-check-numbers.csv"));
+    ASSERT_TRUE(preview());
+    EXPECT_EQ(reg().count(), 1) << "nothing is imported before Import";
+    EXPECT_EQ(in<QLabel>("formatLabel")->text(), u"CSV with its header on line 1."_s);
+    EXPECT_EQ(in<QComboBox>("dateColumnBox")->currentText(), u"Posting Date"_s);
+    EXPECT_EQ(in<QComboBox>("amountColumnBox")->currentText(), u"Amount"_s);
+    EXPECT_EQ(in<QComboBox>("checkColumnBox")->currentText(), u"Check or Slip #"_s);
+    EXPECT_EQ(in<QComboBox>("dateOrderBox")->currentText(), u"month/day/year"_s);
+    // The box's first item said "As written" here and stayed shown while the
+    // dates were still read month first.
+    in<QComboBox>("dateOrderBox")->setCurrentIndex(0);
+    EXPECT_EQ(in<QComboBox>("dateOrderBox")->currentText(), u"month/day/year"_s);
+    ASSERT_EQ(rows()->rowCount(), 8);
+    EXPECT_EQ(cell(1, ImportPreviewModel::DescriptionColumn).toString(), u"CHECK 1043"_s);
+    EXPECT_EQ(cell(1, ImportPreviewModel::CheckColumn).toString(), u"1043"_s);
+    EXPECT_EQ(cell(1, ImportPreviewModel::AmountColumn).toString(), u"-1250.00"_s);
+    EXPECT_TRUE(ticked(1));
+    EXPECT_EQ(in<QLabel>("summaryLabel")->text(), u"8 transactions to add."_s);
+
+    tick(6, ImportPreviewModel::AddColumn, false); // left out by hand
+    EXPECT_EQ(in<QLabel>("summaryLabel")->text(), u"7 transactions to add."_s);
+    ASSERT_TRUE(pressImport());
+    EXPECT_FALSE(preview());
+    EXPECT_EQ(reg().count(), 8);
+    EXPECT_EQ(reg()[2].value(Key::CheckNumber), Value::text(u"1043"_s));
+    EXPECT_EQ(doc->history().undoName(), u"Import \u201cheader-check-numbers.csv\u201d (7 transactions)"_s);
+    EXPECT_TRUE(toolkit.alerts.empty());
+    // The bank's layout is remembered by its header.
+    QSettings settings;
+    EXPECT_TRUE(LayoutMemory(settings).layoutFor(headerKeyOf(
+        {u"Details"_s, u"Posting Date"_s, u"Description"_s, u"Amount"_s, u"Type"_s, u"Balance"_s,
+         u"Check or Slip #"_s, QString()},
+        u',')));
+}
+
+TEST_F(ImportPreviewWindowTest, ADuplicateIsUntickedWithItsReasonAndAMatchCanBeAccepted)
+{
+    open({{"5000.00", "", "Opening", "11/01/2026"}, {"-71.24", "", "Hy-Vee", "11/02/2026"}});
+    toolkit.openAnswers = {{statementPath("sgml-102.ofx")}};
+    c->importWF(&menuItem);
+    ASSERT_TRUE(preview());
+    EXPECT_TRUE(in<QLabel>("formatLabel")->text().startsWith(u"An OFX statement. Its ledger balance is 3412.19 on "
+                                                              "11/30/2026"_s));
+    EXPECT_FALSE(in<QWidget>("dateColumnBox")->isVisibleTo(preview())) << "an OFX file has no layout to choose";
+    EXPECT_FALSE(ticked(0));
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(),
+              u"probably already in the register: 11/02/2026 Hy-Vee -71.24"_s);
+    EXPECT_TRUE(rows()->flags(rows()->index(0, ImportPreviewModel::MatchColumn)) & Qt::ItemIsUserCheckable);
+    EXPECT_FALSE(rows()->flags(rows()->index(1, ImportPreviewModel::MatchColumn)) & Qt::ItemIsUserCheckable);
+    tick(0, ImportPreviewModel::MatchColumn, true);
+    EXPECT_FALSE(ticked(0)) << "matched, not added";
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[1].value(Key::EOMSeen), Value::text(u"1"_s));
+    // The bank's balance and date wait in the balancing panel.
+    EXPECT_EQ(field("statementDate")->text(), u"11/30/2026"_s);
+    EXPECT_EQ(field("statementBalance")->text(), u"3412.19"_s);
+
+    // The same file again: every line is already there, unticked, with the row it is.
+    c->importFile(statementPath("sgml-102.ofx"));
+    ASSERT_TRUE(preview());
+    for (int row = 1; row < 4; ++row)
+        EXPECT_FALSE(ticked(row)) << row;
+    EXPECT_EQ(cell(1, ImportPreviewModel::StatusColumn).toString(),
+              u"already in the register: 11/04/2026 CHECK 1043 -1250.00"_s);
+    EXPECT_EQ(in<QLabel>("summaryLabel")->text(), u"0 transactions to add, 4 already in the register."_s);
+    in<QPushButton>("cancelButton")->click();
+    EXPECT_FALSE(preview());
+    EXPECT_EQ(reg().count(), 5);
+
+    // One undo takes back the import and its match alike.
+    c->undo(&menuItem);
+    EXPECT_EQ(reg().count(), 2);
+    EXPECT_FALSE(reg()[1].contains(Key::EOMSeen));
+}
+
+TEST_F(ImportPreviewWindowTest, TheLayoutChangedByHandReadsTheFileAgainAtOnce)
+{
+    open({{"100.00", "", "Opening"}});
+    // Semicolons and no header: the five-field layout reads nothing of it.
+    const QString path = writeFile(dir.filePath(u"export.txt"_s), "14.11.2026;-12,50;Bakery\n"
+                                                                  "15.11.2026;1.200,00;Salary\n");
+    c->importFile(path);
+    ASSERT_TRUE(preview());
+    EXPECT_EQ(rows()->rowCount(), 0);
+    EXPECT_EQ(in<QListWidget>("skippedList")->count(), 2);
+
+    choose("separatorBox", u"Semicolon"_s);
+    choose("dateColumnBox", u"Field 1"_s);
+    choose("amountColumnBox", u"Field 2"_s);
+    choose("descriptionColumnBox", u"Field 3"_s);
+    in<QCheckBox>("decimalCommaBox")->setChecked(true);
+    choose("dateOrderBox", u"day/month/year"_s);
+    ASSERT_EQ(rows()->rowCount(), 2);
+    EXPECT_EQ(cell(1, ImportPreviewModel::DateColumn).toString(), u"11/15/2026"_s);
+    EXPECT_EQ(cell(1, ImportPreviewModel::AmountColumn).toString(), u"1200.00"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::DescriptionColumn).toString(), u"Bakery"_s);
+    EXPECT_FALSE(in<QListWidget>("skippedList")->isVisibleTo(preview()));
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(column(Key::Total), (QStringList{u"100"_s, u"87.5"_s, u"1287.5"_s}));
+}
+
+TEST_F(ImportPreviewWindowTest, WhatMustBeChosenKeepsImportDisabledUntilItIs)
+{
+    open({{"100.00", "", "Opening"}});
+    const QString twoAccounts = writeFile(
+        dir.filePath(u"two.qfx"_s),
+        readFile(statementPath("sgml-102.ofx"))
+            .replace("</STMTTRNRS>", "</STMTTRNRS><STMTTRNRS><TRNUID>2<STATUS><CODE>0<SEVERITY>INFO</STATUS><STMTRS>"
+                                     "<CURDEF>USD<BANKACCTFROM><BANKID>1<ACCTID>88<ACCTTYPE>SAVINGS</BANKACCTFROM>"
+                                     "<BANKTRANLIST><DTSTART>20261101<DTEND>20261130<STMTTRN><TRNTYPE>CREDIT"
+                                     "<DTPOSTED>20261101<TRNAMT>1<FITID>x</STMTTRN></BANKTRANLIST></STMTRS>"
+                                     "</STMTTRNRS>"));
+    const QString ambiguous = writeFile(dir.filePath(u"a.csv"_s), "Date,Payee,Amount\n03/11/2026,Rent,-650\n");
+    toolkit.openAnswers = {{twoAccounts, ambiguous}};
+    c->importWF(&menuItem);
+    ASSERT_TRUE(preview());
+    QPushButton *importButton = in<QPushButton>("importButton");
+    EXPECT_FALSE(importButton->isEnabled());
+    EXPECT_EQ(in<QLabel>("blockerLabel")->text(), u"The file holds 2 accounts: choose the one this register keeps."_s);
+    choose("accountBox", u"savings 88 (1)"_s);
+    EXPECT_TRUE(importButton->isEnabled());
+    EXPECT_EQ(rows()->rowCount(), 1);
+    in<QPushButton>("cancelButton")->click();
+
+    // The next file's preview follows; its dates read both ways.
+    ASSERT_TRUE(preview());
+    EXPECT_FALSE(in<QPushButton>("importButton")->isEnabled());
+    choose("dateOrderBox", u"day/month/year"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::DateColumn).toString(), u"11/03/2026"_s);
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(reg().count(), 2);
+
+    // The next file with that header needs no choice: the order is remembered.
+    c->importFile(writeFile(dir.filePath(u"b.csv"_s), "Date,Payee,Amount\n04/11/2026,Rent,-650\n"));
+    ASSERT_TRUE(preview());
+    EXPECT_TRUE(in<QPushButton>("importButton")->isEnabled());
+    EXPECT_TRUE(in<QLabel>("formatLabel")->text().endsWith(u"The layout is the one chosen for this bank before."_s));
+    EXPECT_EQ(cell(0, ImportPreviewModel::DateColumn).toString(), u"11/04/2026"_s);
+}
+
+TEST_F(ImportPreviewWindowTest, TheRegisterChangingUnderAnOpenPreviewIsCheckedAgain)
+{
+    open({{"5000.00", "", "Opening", "11/01/2026"}, {"-71.24", "", "Hy-Vee", "11/02/2026"}});
+    c->importFile(statementPath("sgml-102.ofx"));
+    ASSERT_TRUE(preview());
+    EXPECT_FALSE(ticked(0));
+    // The preview is no modal loop: the register can still be changed.
+    selectRows({1});
+    c->deleteTransaction(&menuItem);
+    EXPECT_TRUE(ticked(0)) << "no row is that line any more";
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(), u"new"_s);
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(reg().count(), 5);
+}
+
+} // namespace
