@@ -25,16 +25,22 @@ QString transactionStepName(const QString &verb, const QString &description)
     return u"%1 \u201c%2\u201d"_s.arg(verb, shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
 }
 
-void EditStep::redo(Register &reg)
+void EditStep::redo(Register &reg, RowChangeListener *listener)
 {
-    for (const std::unique_ptr<RegisterEdit> &e : edits)
+    for (const std::unique_ptr<RegisterEdit> &e : edits) {
         e->redo(reg);
+        if (listener)
+            e->tell(*listener, reg, false);
+    }
 }
 
-void EditStep::undo(Register &reg)
+void EditStep::undo(Register &reg, RowChangeListener *listener)
 {
-    for (auto e = edits.rbegin(); e != edits.rend(); ++e)
+    for (auto e = edits.rbegin(); e != edits.rend(); ++e) {
         (*e)->undo(reg);
+        if (listener)
+            (*e)->tell(*listener, reg, true);
+    }
 }
 
 int EditStep::firstBalanceRow() const
@@ -60,21 +66,21 @@ void EditHistory::push(std::unique_ptr<EditStep> step)
     m_done = m_steps.size();
 }
 
-const EditStep *EditHistory::undo(Register &reg)
+const EditStep *EditHistory::undo(Register &reg, RowChangeListener *listener)
 {
     if (!canUndo())
         return nullptr;
     EditStep &step = *m_steps[--m_done];
-    step.undo(reg);
+    step.undo(reg, listener);
     return &step;
 }
 
-const EditStep *EditHistory::redo(Register &reg)
+const EditStep *EditHistory::redo(Register &reg, RowChangeListener *listener)
 {
     if (!canRedo())
         return nullptr;
     EditStep &step = *m_steps[m_done++];
-    step.redo(reg);
+    step.redo(reg, listener);
     return &step;
 }
 

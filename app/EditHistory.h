@@ -28,8 +28,10 @@ struct EditStep {
     RowRuns rowsBefore; // to select once it is undone
     RowRuns rowsAfter;  // to select once it is done again
 
-    void redo(Register &reg);
-    void undo(Register &reg);
+    // Each edit made again (or taken back, last first), told to the listener
+    // as it is.
+    void redo(Register &reg, RowChangeListener *listener = nullptr);
+    void undo(Register &reg, RowChangeListener *listener = nullptr);
     // The first row whose balance the step can move; INT_MAX for none.
     int firstBalanceRow() const;
     size_t size() const;
@@ -47,8 +49,8 @@ public:
     void push(std::unique_ptr<EditStep> step);
     // Take back the last step done, or do again the last one undone; null
     // when there is none.
-    const EditStep *undo(Register &reg);
-    const EditStep *redo(Register &reg);
+    const EditStep *undo(Register &reg, RowChangeListener *listener = nullptr);
+    const EditStep *redo(Register &reg, RowChangeListener *listener = nullptr);
     void clear();
     // The last step done; null when there is none.
     const EditStep *lastDone() const { return canUndo() ? m_steps[m_done - 1].get() : nullptr; }

@@ -11,7 +11,43 @@
 
 using namespace Qt::StringLiterals;
 
-MyDocument::MyDocument(QObject *parent) : QObject(parent) {}
+class MyDocument::ListenerList : public RowChangeListener
+{
+public:
+    std::vector<RowChangeListener *> all;
+
+    void rowsInserted(const Register &reg, int row, int count) override
+    {
+        for (RowChangeListener *l : all)
+            l->rowsInserted(reg, row, count);
+    }
+    void rowsRemoved(const Register &reg, int row, std::span<const RecordPtr> records) override
+    {
+        for (RowChangeListener *l : all)
+            l->rowsRemoved(reg, row, records);
+    }
+    void valueChanged(const Register &reg, int row, QStringView key, const Value &before,
+                      const Value &after) override
+    {
+        for (RowChangeListener *l : all)
+            l->valueChanged(reg, row, key, before, after);
+    }
+    void rowsReplaced(const Register &reg) override
+    {
+        for (RowChangeListener *l : all)
+            l->rowsReplaced(reg);
+    }
+    void balancesChanged(const Register &reg, int fromRow) override
+    {
+        for (RowChangeListener *l : all)
+            l->balancesChanged(reg, fromRow);
+    }
+};
+
+MyDocument::MyDocument(QObject *parent) : QObject(parent), m_listeners(std::make_unique<ListenerList>())
+{
+    addRowChangeListener(&m_textIndex);
+}
 
 MyDocument::~MyDocument()
 {
@@ -41,7 +77,7 @@ QString MyDocument::edit(const QString &name, const std::function<void()> &chang
     try {
         change();
     } catch (...) {
-        m_openStep->undo(*theArray);
+        m_openStep->undo(*theArray, rowListeners());
         m_openStep.reset();
         setChangeCount(changesBefore);
         throw;
@@ -52,7 +88,7 @@ QString MyDocument::edit(const QString &name, const std::function<void()> &chang
     const int firstRow = step->firstBalanceRow();
     if (firstRow != INT_MAX) {
         if (const QString why = balanceBeyondLimit(*theArray, firstRow); !why.isEmpty()) {
-            step->undo(*theArray);
+            step->undo(*theArray, rowListeners());
             setChangeCount(changesBefore);
             return why;
         }
@@ -90,6 +126,8 @@ void MyDocument::apply(std::unique_ptr<RegisterEdit> e)
 {
     Q_ASSERT(m_openStep);
     e->redo(*theArray);
+    if (RowChangeListener *listener = rowListeners())
+        e->tell(*listener, *theArray, false);
     m_openStep->edits.push_back(std::move(e));
 }
 
@@ -152,7 +190,7 @@ const EditStep *MyDocument::undo()
 {
     if (!theArray)
         return nullptr;
-    const EditStep *step = m_history.undo(*theArray);
+    const EditStep *step = m_history.undo(*theArray, rowListeners());
     if (step)
         afterHistoryMove();
     return step;
@@ -162,7 +200,7 @@ const EditStep *MyDocument::redo()
 {
     if (!theArray)
         return nullptr;
-    const EditStep *step = m_history.redo(*theArray);
+    const EditStep *step = m_history.redo(*theArray, rowListeners());
     if (step)
         afterHistoryMove();
     return step;
@@ -174,8 +212,16 @@ void MyDocument::afterHistoryMove()
     emit historyChanged();
 }
 
+void MyDocument::addRowChangeListener(RowChangeListener *listener) { m_listeners->all.push_back(listener); }
+
+void MyDocument::removeRowChangeListener(RowChangeListener *listener) { std::erase(m_listeners->all, listener); }
+
+RowChangeListener *MyDocument::rowListeners() { return m_listeners->all.empty() ? nullptr : m_listeners.get(); }
+
 void MyDocument::startHistory(size_t savedPosition)
 {
+    if (theArray)
+        m_listeners->rowsReplaced(*theArray);
     m_history.clear();
     m_savedPosition = savedPosition;
     emit historyChanged();

@@ -8,6 +8,7 @@
 #include "FileIdentity.h"
 #include "Progress.h"
 #include "Register.h"
+#include "RegisterIndex.h"
 
 #include <QByteArray>
 #include <QObject>
@@ -77,6 +78,15 @@ public:
     int changeCount() const { return m_changeCount; }
     bool isDocumentEdited() const { return m_changeCount != 0; }
 
+    // What follows the rows change by change: told of every edit as it is
+    // made, undone or done again, and of a register read or restored whole.
+    // A listener stays told until it is removed.
+    void addRowChangeListener(RowChangeListener *listener);
+    void removeRowChangeListener(RowChangeListener *listener);
+    // The register's texts indexed, followed change by change once first
+    // read (a document without a window never reads them).
+    RegisterIndex &textIndex() { return m_textIndex; }
+
     // --- Undo and redo.
     const EditHistory &history() const { return m_history; }
     // Takes back the last step (or does again the last one undone) and
@@ -140,6 +150,12 @@ private:
     void afterHistoryMove();
     // A fresh register from a file or a copy: no step leads back from it.
     void startHistory(size_t savedPosition);
+    // Every listener at once, or null when there is none.
+    RowChangeListener *rowListeners();
+
+    class ListenerList;
+    std::unique_ptr<ListenerList> m_listeners;
+    RegisterIndex m_textIndex;
 
     RegisterPtr theArray;
     MyWindowController *controller = nullptr;

@@ -12,9 +12,25 @@ void InsertRows::undo(Register &reg)
     rows.erase(rows.begin() + m_index, rows.begin() + m_index + qsizetype(m_records.size()));
 }
 
+void InsertRows::tell(RowChangeListener &listener, const Register &reg, bool undone) const
+{
+    if (undone)
+        listener.rowsRemoved(reg, m_index, m_records);
+    else
+        listener.rowsInserted(reg, m_index, int(m_records.size()));
+}
+
 void RemoveRow::redo(Register &reg) { reg.removeAt(m_index); }
 
 void RemoveRow::undo(Register &reg) { reg.insert(m_index, m_record); }
+
+void RemoveRow::tell(RowChangeListener &listener, const Register &reg, bool undone) const
+{
+    if (undone)
+        listener.rowsInserted(reg, m_index, 1);
+    else
+        listener.rowsRemoved(reg, m_index, std::span(&m_record, 1));
+}
 
 SetValue::SetValue(int row, QString key, Value before, Value after)
     : m_row(row), m_key(std::move(key)), m_before(std::move(before)), m_after(std::move(after))
@@ -24,6 +40,11 @@ SetValue::SetValue(int row, QString key, Value before, Value after)
 void SetValue::redo(Register &reg) { reg[m_row].set(m_key, m_after); }
 
 void SetValue::undo(Register &reg) { reg[m_row].set(m_key, m_before); }
+
+void SetValue::tell(RowChangeListener &listener, const Register &reg, bool undone) const
+{
+    listener.valueChanged(reg, m_row, m_key, undone ? m_after : m_before, undone ? m_before : m_after);
+}
 
 int SetValue::firstBalanceRow() const
 {

@@ -16,7 +16,29 @@
 #include <QString>
 
 #include <memory>
+#include <span>
 #include <vector>
+
+// Told of each change to the rows right after an edit makes it (or takes it
+// back), by what keeps something about the rows up to date without reading
+// every row again: the index of the register's texts.
+class RowChangeListener
+{
+public:
+    virtual ~RowChangeListener() = default;
+    // count rows now stand from row on; the rows that stood there moved down.
+    virtual void rowsInserted(const Register &reg, int row, int count) = 0;
+    // These records were taken out from row on; the rows after them moved up.
+    virtual void rowsRemoved(const Register &reg, int row, std::span<const RecordPtr> records) = 0;
+    // A value under a key of one row changed from before to after.
+    virtual void valueChanged(const Register &reg, int row, QStringView key, const Value &before,
+                              const Value &after) = 0;
+    // Anything may have changed or moved: the register was put in a new
+    // order, or replaced whole.
+    virtual void rowsReplaced(const Register &reg) = 0;
+    // The balances from a row down were worked out again (or put back).
+    virtual void balancesChanged(const Register &reg, int fromRow) {}
+};
 
 class RegisterEdit
 {
@@ -24,6 +46,11 @@ public:
     virtual ~RegisterEdit() = default;
     virtual void redo(Register &reg) = 0;
     virtual void undo(Register &reg) = 0;
+    // Tells the listener what redo (or undo, when undone) just did.
+    virtual void tell(RowChangeListener &listener, const Register &reg, bool undone) const
+    {
+        listener.rowsReplaced(reg);
+    }
     // The first row whose balance the change can move (INT_MAX: none).
     virtual int firstBalanceRow() const = 0;
     // What the edit keeps, roughly, in bytes.
@@ -37,6 +64,7 @@ public:
     InsertRows(int index, std::vector<RecordPtr> records) : m_index(index), m_records(std::move(records)) {}
     void redo(Register &reg) override;
     void undo(Register &reg) override;
+    void tell(RowChangeListener &listener, const Register &reg, bool undone) const override;
     int firstBalanceRow() const override { return m_index; }
     size_t size() const override { return sizeof(*this) + m_records.size() * sizeof(RecordPtr); }
 
@@ -52,6 +80,7 @@ public:
     RemoveRow(int index, RecordPtr record) : m_index(index), m_record(std::move(record)) {}
     void redo(Register &reg) override;
     void undo(Register &reg) override;
+    void tell(RowChangeListener &listener, const Register &reg, bool undone) const override;
     int firstBalanceRow() const override { return m_index; }
 
 private:
@@ -66,6 +95,7 @@ public:
     SetValue(int row, QString key, Value before, Value after);
     void redo(Register &reg) override;
     void undo(Register &reg) override;
+    void tell(RowChangeListener &listener, const Register &reg, bool undone) const override;
     int firstBalanceRow() const override;
 
 private:
@@ -129,6 +159,10 @@ public:
     RecomputeTotals(const Register &reg, How how, int firstRow);
     void redo(Register &reg) override;
     void undo(Register &reg) override { m_before.restore(reg); }
+    void tell(RowChangeListener &listener, const Register &reg, bool) const override
+    {
+        listener.balancesChanged(reg, m_before.firstRow());
+    }
     int firstBalanceRow() const override { return m_before.firstRow(); }
     size_t size() const override { return sizeof(*this) + m_before.size(); }
 

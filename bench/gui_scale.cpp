@@ -1,25 +1,29 @@
 // The register window on a large register, measured headless: opening to the
-// first paint, then one append, one delete, one amount edit in row 0, and
-// the undo and redo of the commands that touch every row. Each figure is
-// printed in milliseconds; bench/run turns them into ratios. With --open,
-// only the opening is measured.
+// first paint; the type-ahead, the filter and the charts; then one append,
+// one delete, one amount edit in row 0, and the undo and redo of the commands
+// that touch every row. Each figure is printed in milliseconds; bench/run
+// turns them into ratios. With --open, only the opening is measured.
 
 #include "QuietToolkit.h"
+#include "ChartWindow.h"
 #include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterTableModel.h"
+#include "SuggestionList.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
 #include <QElapsedTimer>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QTableView>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +42,84 @@ void paint(QWidget *w)
 {
     w->repaint();
     QApplication::processEvents();
+}
+
+// A key typed into a field, as the keyboard sends it.
+void typeKey(QWidget *field, int key, const QString &text = {})
+{
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(field, &release);
+}
+
+// The slowest of the keystrokes typing text into a field, each until its
+// result is painted (events waiting included).
+double slowestKey(QElapsedTimer &t, QWidget *window, QLineEdit *field, const QString &text)
+{
+    double slowest = 0;
+    for (QChar c : text) {
+        t.restart();
+        typeKey(field, c.unicode() >= u'a' && c.unicode() <= u'z' ? c.toUpper().unicode() : c.unicode(), c);
+        paint(window);
+        slowest = std::max(slowest, ms(t));
+    }
+    return slowest;
+}
+
+// What a million rows cost the type-ahead, the filter and the charts.
+void entryFigures(QElapsedTimer &t, MyDocument &doc, MyWindowController *c)
+{
+    QMainWindow *w = c->window();
+    auto *description = w->findChild<QLineEdit *>(u"DescriptionofTransaction"_s);
+    // The index is read as a description is about to be typed (the window
+    // that takes the keyboard does it; headless, it is done here).
+    t.restart();
+    doc.textIndex().prepare(*doc.array());
+    std::printf("typeahead_index %.1f\n", ms(t));
+    // A letter most descriptions hold, then a payee typed out.
+    const double oneLetter = slowestKey(t, w, description, u"e"_s);
+    description->clear();
+    const double payee = slowestKey(t, w, description, u"Hy-Vee"_s);
+    std::printf("typeahead_key %.1f\n", std::max(oneLetter, payee));
+    if (!c->descriptionSuggestions()->isShown())
+        std::fprintf(stderr, "gui_scale: the type-ahead showed nothing\n");
+    c->descriptionSuggestions()->hide();
+    description->clear();
+
+    auto *filter = w->findChild<QLineEdit *>(u"filterText"_s);
+    filter->setFocus();
+    t.restart();
+    typeKey(filter, Qt::Key_H, u"h"_s);
+    paint(w);
+    std::printf("filter_first_key %.1f\n", ms(t));
+    std::printf("filter_key %.1f\n", slowestKey(t, w, filter, u"y-vee"_s));
+    t.restart();
+    typeKey(filter, Qt::Key_Backspace);
+    paint(w);
+    std::printf("filter_wider_key %.1f\n", ms(t));
+    t.restart();
+    typeKey(filter, Qt::Key_Escape);
+    paint(w);
+    std::printf("filter_clear %.1f\n", ms(t));
+    // Digits are looked for in the money columns too, row by row.
+    std::printf("filter_digits_key %.1f\n", slowestKey(t, w, filter, u"41"_s));
+    typeKey(filter, Qt::Key_Escape);
+    paint(w);
+    auto *from = w->findChild<QLineEdit *>(u"filterFrom"_s);
+    from->setText(u"01/01/2000"_s);
+    t.restart();
+    QApplication::processEvents();
+    paint(w);
+    std::printf("filter_dates %.1f\n", ms(t));
+    typeKey(filter, Qt::Key_Escape);
+    paint(w);
+
+    t.restart();
+    c->showCharts(w);
+    paint(c->chartWindow());
+    std::printf("chart_open %.1f\n", ms(t));
+    c->chartWindow()->hide();
 }
 } // namespace
 
@@ -71,6 +153,8 @@ int main(int argc, char **argv)
         std::fflush(stdout);
         std::_Exit(0); // taking a large register apart is not what is measured
     }
+
+    entryFigures(t, doc, c);
 
     QMainWindow *w = c->window();
     w->findChild<QLineEdit *>(u"DescriptionofTransaction"_s)->setText(u"Coffee"_s);
@@ -149,6 +233,21 @@ int main(int argc, char **argv)
         paint(w);
     }
     std::printf("scroll_20_pages %.1f\n", ms(t));
+
+    // Bank lines often make every description different: a quarter of a
+    // million of them.
+    const int rows = doc.count();
+    for (int row = 1; row < rows; ++row)
+        doc.array()->at(row)->set(Key::DescriptionofTransaction,
+                                  Value::text(u"POS %1 HY-VEE #%2"_s.arg(row % 250000).arg(row % 250000 % 97)));
+    auto *description = w->findChild<QLineEdit *>(u"DescriptionofTransaction"_s);
+    doc.textIndex().rowsReplaced(*doc.array()); // changed behind the document's back: read again
+    t.restart();
+    doc.textIndex().prepare(*doc.array());
+    std::printf("typeahead_index_distinct %.1f\n", ms(t));
+    description->clear();
+    std::printf("typeahead_key_distinct %.1f\n", slowestKey(t, w, description, u"hy-vee #4"_s));
+    std::printf("typeahead_distinct_count %d\n", doc.textIndex().descriptions().distinctCount());
     doc.updateChangeCount(); // nothing to save: the document goes with main
     return 0;
 }

@@ -22,10 +22,13 @@ add_library(cheqbook_gui STATIC
   register/BalancingCommands.cpp
   register/DateSortCommands.cpp
   register/FindCommands.cpp
+  fields/SuggestionList.cpp
+  register/ChartCommands.cpp
+  register/EntryFieldCommands.cpp
+  register/FilterCommands.cpp
   register/ImportPreviewDialog.cpp
   register/ImportPreviewModel.cpp
   register/MyWindowController.cpp
-  register/PaletteColors.cpp
   register/Preferences.cpp
   register/PrintCommands.cpp
   register/ReconciliationCommands.cpp
@@ -34,6 +37,7 @@ add_library(cheqbook_gui STATIC
   register/RegisterTableView.cpp
   register/RegisterWindow.cpp
   register/StatementCommands.cpp
+  register/StatusBarCommands.cpp
   register/TransactionDeletion.cpp
   register/TransactionEntry.cpp
   register/UndoCommands.cpp
@@ -50,6 +54,18 @@ set_target_properties(cheqbook_gui PROPERTIES
   AUTOUIC_SEARCH_PATHS ${CMAKE_SOURCE_DIR}/resources)
 target_include_directories(cheqbook_gui PUBLIC app register fields sample)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_core Qt6::Widgets Qt6::PrintSupport Qt6::Network)
+
+# Colours that read on the desktop's palette, for the window and the charts.
+add_library(cheqbook_palette STATIC register/PaletteColors.cpp)
+target_link_libraries(cheqbook_palette PUBLIC Qt6::Gui)
+target_include_directories(cheqbook_palette PUBLIC register)
+
+# The chart window: the only part that needs Qt Charts.
+find_package(Qt6 REQUIRED COMPONENTS Charts)
+add_library(cheqbook_charts STATIC register/ChartWindow.cpp)
+set_target_properties(cheqbook_charts PROPERTIES AUTOMOC ON)
+target_link_libraries(cheqbook_charts PUBLIC cheqbook_core cheqbook_palette Qt6::Widgets PRIVATE Qt6::Charts)
+target_link_libraries(cheqbook_gui PUBLIC cheqbook_palette cheqbook_charts)
 
 add_executable(cheqbook app/main.cpp)
 target_link_libraries(cheqbook PRIVATE cheqbook_gui)

@@ -47,6 +47,7 @@ void MyWindowController::buildDrawer()
     });
     for (QLineEdit *field : {m_statement.date, m_statement.balance})
         connect(field, &QLineEdit::textChanged, this, &MyWindowController::updateBalancingSummary);
+    m_onlyUncleared = ui.onlyUncleared;
     connect(ui.onlyUncleared, &QCheckBox::toggled, this, [this](bool only) {
         RowFilter filter = m_filter;
         filter.reconciled = only ? RowFilter::Reconciled::NotReconciled : RowFilter::Reconciled::All;

@@ -308,3 +308,13 @@ std::optional<QDate> relativeDate(QStringView text, QDate today)
         return std::nullopt;
     return read(text, today);
 }
+
+std::optional<QDate> SuccessiveDates::read(const Value &date)
+{
+    if (m_any && date == m_last)
+        return m_lastDate;
+    m_any = true;
+    m_last = date;
+    m_lastDate = date.visitText([&](auto text) { return readDate(text, m_today); });
+    return m_lastDate;
+}

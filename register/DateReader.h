@@ -13,6 +13,8 @@
 // 2026; Sept 7), and the words today, yesterday and tomorrow. Letter case and
 // surrounding blanks do not matter.
 
+#include "Value.h"
+
 #include <QDate>
 #include <QLatin1StringView>
 #include <QStringView>
@@ -32,3 +34,18 @@ std::optional<QDate> relativeDate(QStringView text, QDate today);
 inline constexpr QStringView kDateFormsRead =
     u"12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
     u"7 December 2026, December 7th, 12/7, today, yesterday, tomorrow";
+
+// The dates of rows read one after another: a row dated as the row before it
+// (most are, in a register) costs a comparison instead of a reading.
+class SuccessiveDates
+{
+public:
+    explicit SuccessiveDates(QDate today) : m_today(today) {}
+    std::optional<QDate> read(const Value &date);
+
+private:
+    QDate m_today;
+    Value m_last;
+    std::optional<QDate> m_lastDate;
+    bool m_any = false;
+};

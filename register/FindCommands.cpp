@@ -3,11 +3,16 @@
 #include "MyWindowController.h"
 
 #include "Find.h"
+#include "RegisterTableModel.h"
 #include "ui_Find.h"
 
 #include <QDialog>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QPushButton>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
 
 void MyWindowController::buildFindWindow()
 {
@@ -38,6 +43,12 @@ void MyWindowController::find(QObject *)
         m_toolkit.beep();
         deselectAll();
         return;
+    }
+    // Find walks the whole register: a row the filter hides is shown by
+    // taking the filter away.
+    if (m_model->viewRow(row) < 0) {
+        clearFilter(theFindWindow);
+        m_window->statusBar()->showMessage(u"The filter was cleared to show the transaction found."_s, 10000);
     }
     scrollRowToVisible(row);
     selectRowIndexes(row, false);

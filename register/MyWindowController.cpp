@@ -32,6 +32,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
 {
     myDocument->ensureRegister();
     dataArray = myDocument->array();
+    m_filter.today = m_toolkit.today();
     buildWindow();
     m_model = new RegisterTableModel(this, this);
     table->setModel(m_model);
@@ -61,6 +62,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
     recalculateCheckbook();
     doingEndOfMonth = false;
+    buildStatusBar();
 }
 
 MyWindowController::~MyWindowController()
@@ -99,7 +101,9 @@ void MyWindowController::buildWindow()
     buildSortQuestionWindow();
     buildFindWindow();
     buildDrawer();
+    buildFilterBar();
     buildMenus();
+    buildEntryHelpers();
 }
 
 void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
@@ -172,6 +176,8 @@ void MyWindowController::buildMenus()
     QAction *balance = reg->addAction(u"&Balance Month\u2026"_s);
     balance->setShortcut(Qt::CTRL | Qt::Key_B);
     connect(balance, &QAction::triggered, this, [this, balance] { showEndOfMonthWindowAction(balance); });
+
+    buildViewMenu();
 }
 
 QMainWindow *MyWindowController::window() const { return m_window; }
@@ -245,33 +251,21 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 
 void MyWindowController::reloadData()
 {
+    // Commands change rows without a step of the history too (a row shown
+    // has its Amount rewritten, balancing marks a row).
+    m_figuresStale = true;
     if (!m_filter.isActive() && !m_model->isFiltered()) {
         m_model->reload();
+        scheduleStatusUpdate();
         return;
     }
-    // Hidden rows come and go: the table is laid out anew, keeping the
-    // selected transactions selected and the top row in view.
-    const std::vector<int> selected = selectedRegisterRows();
-    const int current = selectedRow();
-    const QModelIndex top = table->indexAt(QPoint(0, 0));
-    const int topRow = top.isValid() ? m_model->registerRow(top.row()) : -1;
-    m_model->setShownRows(m_filter.isActive() ? std::optional(filteredRows(*dataArray, m_filter)) : std::nullopt);
-    selectRows(selected);
-    if (current >= 0 && m_model->viewRow(current) >= 0)
-        table->selectionModel()->setCurrentIndex(m_model->index(m_model->viewRow(current), 0),
-                                                 QItemSelectionModel::NoUpdate);
-    if (topRow >= 0 && m_model->viewRow(topRow) >= 0) {
-        table->doItemsLayout();
-        table->scrollTo(m_model->index(m_model->viewRow(topRow), 0), QAbstractItemView::PositionAtTop);
-    }
-}
-
-void MyWindowController::setRowFilter(const RowFilter &filter)
-{
-    if (filter == m_filter)
+    if (!m_filter.isActive()) {
+        showRows(std::nullopt);
         return;
-    m_filter = filter;
-    reloadData();
+    }
+    RegisterIndex &index = myDocument->textIndex();
+    index.prepare(*dataArray);
+    showRows(filteredRows(*dataArray, m_filter, &index));
 }
 
 std::vector<int> MyWindowController::selectedRegisterRows() const
@@ -390,11 +384,18 @@ void MyWindowController::scrollRowToVisible(int row)
     table->scrollTo(m_model->index(shown, 0));
 }
 
-void MyWindowController::recalculateCheckbook() { ::recalculateCheckbook(*dataArray); }
+void MyWindowController::recalculateCheckbook()
+{
+    ::recalculateCheckbook(*dataArray);
+    // Done outside the history (as the window opens, before printing): what
+    // follows the balances is told all the same.
+    myDocument->textIndex().balancesChanged(*dataArray, 0);
+}
 
 void MyWindowController::registerReverted()
 {
     recalculateCheckbook();
-    m_model->reload();
+    // Rows a filter showed may be gone: it is worked out again, not kept.
+    reloadData();
     scrollRowToVisible(dataArray->count() - 1);
 }

@@ -8,6 +8,7 @@
 
 #include "MyDocument.h"
 #include "Reconciliation.h"
+#include "RegisterFigures.h"
 #include "RegisterFilter.h"
 #include "RegisterWindow.h"
 #include "Toolkit.h"
@@ -19,10 +20,13 @@
 #include <memory>
 #include <optional>
 
+class ChartWindow;
 class descriptionfield;
+class SuggestionList;
 class ImportPreviewDialog;
 class QAction;
 class QCheckBox;
+class QComboBox;
 class QDialog;
 class QDockWidget;
 class QLabel;
@@ -30,6 +34,7 @@ class QLineEdit;
 class QMenu;
 class QMainWindow;
 class QTableView;
+class QTimer;
 class RegisterTableModel;
 
 class MyWindowController : public QObject
@@ -79,9 +84,12 @@ public:
     std::vector<int> selectedRegisterRows() const;
 
     // Shows only the rows that pass the filter; the balances stay those of
-    // the whole register, and the commands work on the register's rows.
+    // the whole register, and the commands work on the register's rows. The
+    // filter bar and the drawer's check box show it.
     void setRowFilter(const RowFilter &filter);
     const RowFilter &rowFilter() const { return m_filter; }
+    // The filter bar's choices as the filter they make.
+    RowFilter filterBarChoice() const;
     // The preview of the statement being imported, while one is open.
     ImportPreviewDialog *importPreview() const;
     void deselectAll();
@@ -128,6 +136,15 @@ public slots:
     void undo(QObject *sender);
     void redo(QObject *sender);
 
+    // The filter bar: the keyboard to its text, and every choice undone.
+    void focusFilter(QObject *sender);
+    void clearFilter(QObject *sender);
+
+    // The chart window, and saving and printing what it shows.
+    void showCharts(QObject *sender);
+    void saveChartImage(QObject *sender);
+    void printCharts(QObject *sender);
+
     // End-of-month balancing (the drawer).
     void showEndOfMonthWindowAction(QObject *sender);
     void EOMEnterButton(QObject *sender);
@@ -141,6 +158,14 @@ public slots:
     // the last one finished.
     void printReconciliation(QObject *sender);
     void exportReconciliationPdf(QObject *sender);
+
+public:
+    // The descriptions typed before, proposed while a description is typed.
+    SuggestionList *descriptionSuggestions() const { return m_suggestions; }
+    ChartWindow *chartWindow() const;
+    // The status bar's figures, as they stand.
+    QString statusFigures();
+    QString statusSelection();
 
 signals:
     // The window asks to close; the document architecture decides.
@@ -176,6 +201,21 @@ private:
     // Opens the preview of the next statement waiting, unless one is open.
     void showNextImport();
     void importPreviewed(ImportPreviewDialog *preview);
+
+    // The table laid out again showing these rows (all of them for none),
+    // the selected transactions kept selected and the top row in view.
+    void showRows(std::optional<std::vector<int>> rows);
+    void buildEntryHelpers();
+    // Whether the date typed for an entry may go in: readable, or kept as
+    // typed after a question.
+    bool dateMayBeEntered();
+    void buildFilterBar();
+    void applyFilterBar();
+    void showFilterInWidgets();
+    void buildStatusBar();
+    void scheduleStatusUpdate();
+    void updateStatusBar();
+    void buildViewMenu();
 
     // Fields named after the interface elements they hold.
     descriptionfield *Amount = nullptr;
@@ -218,6 +258,23 @@ private:
     QString m_lastFinished; // the closing date of the statement finished in this window
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
+
+    SuggestionList *m_suggestions = nullptr;
+    struct {
+        QWidget *bar = nullptr;
+        QLineEdit *text = nullptr;
+        QComboBox *state = nullptr;
+        QLineEdit *from = nullptr;
+        QLineEdit *to = nullptr;
+        QTimer *typing = nullptr; // keystrokes waiting together become one filtering
+    } m_filterBar;
+    QCheckBox *m_onlyUncleared = nullptr;
+    QLabel *m_figures = nullptr;
+    QLabel *m_selectionFigures = nullptr;
+    QTimer *m_statusTimer = nullptr;
+    RegisterFigures m_registerFigures;
+    bool m_figuresStale = true; // the register changed since they were worked out
+    QPointer<ChartWindow> m_charts;
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -67,3 +67,10 @@ QColor reconciledMarkColor(const QPalette &palette)
 {
     return readableOn(kReconciledGreen, {palette.color(QPalette::Base), palette.color(QPalette::AlternateBase)});
 }
+
+QString questionedFieldStyle(const QPalette &palette)
+{
+    // 3 is what a frame needs to be seen (text needs more).
+    const QColor red = readableOn(kNegativeRed, {palette.color(QPalette::Base), palette.color(QPalette::Window)}, 3);
+    return QStringLiteral("QLineEdit { border: 2px solid %1; border-radius: 3px; padding: 1px; }").arg(red.name());
+}

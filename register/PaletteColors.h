@@ -5,6 +5,7 @@
 // lighter or darker until it reads on the backgrounds it is drawn on.
 
 #include <QColor>
+#include <QString>
 
 #include <initializer_list>
 
@@ -21,3 +22,7 @@ QColor readableOn(const QColor &preferred, std::initializer_list<QColor> backgro
 // In a table of this palette (rows on Base and AlternateBase):
 QColor negativeAmountColor(const QPalette &palette);
 QColor reconciledMarkColor(const QPalette &palette);
+
+// The style sheet of a text field whose text is in question: a red frame
+// that reads on the field and around it.
+QString questionedFieldStyle(const QPalette &palette);

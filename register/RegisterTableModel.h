@@ -49,6 +49,8 @@ public:
     // The table is laid out anew.
     void setShownRows(std::optional<std::vector<int>> rows);
     bool isFiltered() const { return m_shown.has_value(); }
+    // The register rows shown while filtered.
+    const std::vector<int> &shownRows() const { return *m_shown; }
     // The register row of a table row, and back (-1 for a row not shown).
     int registerRow(int viewRow) const { return m_shown ? (*m_shown)[size_t(viewRow)] : viewRow; }
     int viewRow(int registerRow) const;

@@ -4,11 +4,15 @@
 #include "MyWindowController.h"
 
 #include "DateReader.h"
+#include "EntryFields.h"
+#include "RegisterTableModel.h"
 #include "RunningBalance.h"
 #include "descriptionfield.h"
 
 #include <QAbstractButton>
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -65,6 +69,8 @@ void MyWindowController::addTransaction(QObject *sender)
                         "Please select a row to enter this below!"_s);
         return;
     }
+    if (!dateMayBeEntered())
+        return;
 
     RecordPtr previous = myDocument->count() > 0 ? myDocument->objectAtIndex(myDocument->count() - 1) : nullptr;
     RecordPtr record = makeRecord();
@@ -102,6 +108,9 @@ void MyWindowController::addTransaction(QObject *sender)
     Amount->setText(QString());
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
+    if (m_model->viewRow(newRow) < 0)
+        m_window->statusBar()->showMessage(
+            u"The transaction was entered; the filter hides it (Escape in the filter shows every row)."_s, 10000);
     autoNumber();
     Date->setText(today());
 }
@@ -110,12 +119,9 @@ void MyWindowController::autoNumber()
 {
     if (!shouldAutoNumber)
         return;
-    // Row 0, the opening row, never holds a check.
-    for (int row = myDocument->count() - 1; row >= 1; --row) {
-        const int number = myDocument->objectAtIndex(row)->value(Key::CheckNumber).intValue();
-        if (number != 0) {
-            CheckNumber->setText(QString::number(qint64(number) + 1));
-            return;
-        }
+    if (const std::optional<qint64> next = nextCheckNumber(*dataArray)) {
+        CheckNumber->setText(QString::number(*next));
+        // Proposed, not typed: typing replaces it.
+        CheckNumber->selectAll();
     }
 }

@@ -579,6 +579,7 @@ TEST_F(EntryLimitsTest, RelativeDatesAreStoredAsTheDayTheyMean)
     type("", "Coffee", "-1", "yesterday");
     c->addTransaction(enterButton());
     type("", "Tea", "-1", "Yesterday's");
+    toolkit.confirmAnswers = {true}; // kept as typed, once asked
     c->addTransaction(enterButton());
     EXPECT_EQ(column(Key::Date).mid(1), (QStringList{u"12/06/2026"_s, u"Yesterday's"_s}));
 }

@@ -1,0 +1,93 @@
+#pragma once
+
+// A picture of a register's money, in a window of its own: the balance over
+// time, money in and out month by month, and the payees that took the most
+// over a chosen period. It draws what chartData() works out and works it
+// out again when asked; the register window asks whenever the register
+// changes, and saves and prints what it shows.
+
+#include "ChartData.h"
+
+#include <QPixmap>
+#include <QWidget>
+
+#include <functional>
+#include <memory>
+
+class Progress;
+class QBarSet;
+class QChart;
+class QChartView;
+class QComboBox;
+class QLabel;
+class QLineSeries;
+class QPainter;
+class QTableWidget;
+class QTimer;
+
+class ChartWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // today gives the day the periods are counted back from; progress an
+    // indicator for working out the charts of a long register.
+    using ProgressSource = std::function<std::unique_ptr<Progress>()>;
+    ChartWindow(RegisterPtr reg, std::function<QDate()> today, ProgressSource progress = {},
+                QWidget *parent = nullptr);
+    ~ChartWindow() override;
+
+    // Works everything out again from the register and draws it.
+    void refresh();
+    // A refresh once the events of the moment are over, however many
+    // changes ask for one.
+    void scheduleRefresh();
+
+    ChartPeriod period() const;
+    void setPeriod(ChartPeriod period);
+    const ChartData &data() const { return m_data; }
+
+    // What is drawn.
+    QLineSeries *balanceSeries() const { return m_balanceLine; }
+    QBarSet *inBars() const { return m_in; }
+    QBarSet *outBars() const { return m_out; }
+    QStringList barCategories() const;
+    QTableWidget *payeeTable() const { return m_payees; }
+    QString leftOutText() const;
+
+    // The charts and the table as one picture, and drawn to fit a page.
+    QPixmap picture() const;
+    void paint(QPainter &painter, const QRect &page) const;
+
+signals:
+    void saveRequested();
+    void printRequested();
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private:
+    void drawBalance();
+    void drawFlows();
+    void fillPayees();
+    void applyTheme();
+
+    RegisterPtr m_register;
+    std::function<QDate()> m_today;
+    ProgressSource m_progress;
+    ChartData m_data;
+    QComboBox *m_period = nullptr;
+    QWidget *m_pictureArea = nullptr;
+    QChart *m_balanceChart = nullptr;
+    QChart *m_flowChart = nullptr;
+    QChartView *m_balanceView = nullptr;
+    QChartView *m_flowView = nullptr;
+    QLineSeries *m_balanceLine = nullptr;
+    QBarSet *m_in = nullptr;
+    QBarSet *m_out = nullptr;
+    QLabel *m_leftOut = nullptr;
+    QLabel *m_flowTitle = nullptr;
+    QTableWidget *m_payees = nullptr;
+    QTimer *m_refreshTimer = nullptr;
+    bool m_refreshing = false;
+};

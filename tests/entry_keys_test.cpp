@@ -1,0 +1,494 @@
+// Quicker entry: descriptions proposed while one is typed (and the index
+// that keeps them), the keys of the Date and Check # fields, and a date the
+// date reader cannot read.
+
+#include "DateReader.h"
+#include "DateSort.h"
+#include "EntryFields.h"
+#include "StatementImport.h"
+#include "SuggestionList.h"
+#include "WindowFixture.h"
+#include "descriptionfield.h"
+
+#include <QApplication>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+RecordPtr row(const QString &description, const char *amount, const char *date = "12/01/2026")
+{
+    RecordPtr r = makeRecord();
+    r->set(Key::CheckNumber, Value::text(u""));
+    r->set(Key::DescriptionofTransaction, Value::text(description));
+    r->set(Key::Date, Value::text(QLatin1StringView(date)));
+    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
+    return r;
+}
+
+QStringList descriptions(const std::vector<DescriptionSuggestion> &found)
+{
+    QStringList out;
+    for (const DescriptionSuggestion &s : found)
+        out << s.description;
+    return out;
+}
+
+QStringList amounts(const std::vector<DescriptionSuggestion> &found)
+{
+    QStringList out;
+    for (const DescriptionSuggestion &s : found)
+        out << s.amount;
+    return out;
+}
+
+// --- The proposals and the index behind them -----------------------------
+
+TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
+{
+    Register reg;
+    for (auto [description, amount] : {std::pair(u"Opening"_s, "1000.00"), {u"Hy-Vee"_s, "-71.24"},
+                                       {u"Dillons"_s, "-64.81"}, {u"HY-VEE Gas"_s, "-30.00"},
+                                       {u"Hy-Vee"_s, "-12.00"}, {u"Paycheck"_s, "2000.00"}, {u"Dillons"_s, "-20.00"},
+                                       {QString(), "-1.00"}, {u"Dillons Fuel"_s, "-45.00"}})
+        reg.append(row(description, amount));
+    RegisterIndex index;
+    const auto hy = descriptionSuggestions(index, reg, u"hy", 10);
+    EXPECT_EQ(descriptions(hy), (QStringList{u"Hy-Vee"_s, u"HY-VEE Gas"_s})) << "each once, case ignored";
+    EXPECT_EQ(amounts(hy), (QStringList{u"-12.00"_s, u"-30.00"_s}));
+    EXPECT_EQ(hy[0].row, 4);
+    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 10)),
+              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s, u"Hy-Vee"_s, u"HY-VEE Gas"_s, u"Opening"_s}));
+    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 2)),
+              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s}));
+    // "Dillons Fuel" holds "Dillons" and is later: the amount field would
+    // propose its amount for "Dillons", so the list says so.
+    EXPECT_EQ(amounts(descriptionSuggestions(index, reg, u"dillons", 10)), (QStringList{u"-45.00"_s, u"-45.00"_s}));
+    EXPECT_TRUE(descriptionSuggestions(index, reg, u"", 10).empty());
+    EXPECT_TRUE(descriptionSuggestions(index, reg, u"Kwik", 10).empty());
+    EXPECT_EQ(index.descriptions().distinctCount(), 6) << "a blank description is none";
+}
+
+// Descriptions that differ in case, hold one another or hold letters beyond
+// ASCII, in a long random register: every amount listed is the one the
+// amount field proposes, and nothing that holds the text is missing.
+TEST(TypeAhead, AmountsAreWhatTheAmountFieldProposes)
+{
+    const QStringList pool{u"Hy-Vee"_s, u"hy-vee"_s, u"Hy-Vee #2"_s, u"Vee"_s, u"Aldi"_s, u"ALDI S\u00fcd"_s,
+                           u"Caf\u00e9 Ol\u00e9"_s, u"CAF\u00c9"_s, u"\u00e9t\u00e9"_s, u"Stra\u00dfe"_s};
+    QRandomGenerator random(7);
+    Register reg;
+    for (int i = 0; i < 300; ++i)
+        reg.append(row(pool[random.bounded(int(pool.size()))], QByteArray::number(-random.bounded(1, 9999)).data()));
+    RegisterIndex index;
+    for (const QString &typed : {u"v"_s, u"VEE"_s, u"hy-vee"_s, u"\u00c9"_s, u"caf"_s, u"d"_s, u"\u00df"_s, u"#"_s}) {
+        const auto found = descriptionSuggestions(index, reg, typed, 100);
+        QStringList expected;
+        for (const QString &d : pool)
+            if (d.contains(typed, Qt::CaseInsensitive))
+                expected << d;
+        QStringList listed = descriptions(found);
+        std::sort(expected.begin(), expected.end());
+        std::sort(listed.begin(), listed.end());
+        EXPECT_EQ(listed, expected) << typed.toStdString();
+        for (size_t i = 0; i < found.size(); ++i) {
+            EXPECT_EQ(found[i].amount, descriptionfield::proposedAmount(reg, found[i].description).value_or(u"?"_s))
+                << found[i].description.toStdString();
+            if (i > 0) {
+                EXPECT_LT(found[i].row, found[i - 1].row) << "the latest first";
+            }
+        }
+    }
+}
+
+class IndexAfterChanges : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        doc.ensureRegister();
+        for (auto [description, amount, date] :
+             {std::tuple(u"Opening"_s, "1000.00", "12/01/2026"), {u"Hy-Vee"_s, "-71.24", "12/02/2026"},
+              {u"Dillons"_s, "-64.81", "12/03/2026"}, {u"Hy-Vee"_s, "-12.00", "12/04/2026"},
+              {u"Rent"_s, "-650.00", "12/01/2026"}, {u"Dillons"_s, "-20.00", "12/05/2026"}})
+            doc.array()->append(row(description, amount, date));
+        doc.textIndex().prepare(reg()); // read now; from here on it follows
+        ASSERT_TRUE(doc.textIndex().isBuilt());
+    }
+    Register &reg() { return *doc.array(); }
+
+    // What the followed index lists is what one built afresh lists.
+    void expectInStep(const char *after)
+    {
+        for (const QString &typed : {u"e"_s, u"hy"_s, u"dillons"_s, u"new"_s, u"o"_s, u"a"_s}) {
+            RegisterIndex fresh;
+            const auto expected = descriptionSuggestions(fresh, reg(), typed, 100);
+            const auto followed = descriptionSuggestions(doc.textIndex(), reg(), typed, 100);
+            EXPECT_EQ(descriptions(followed), descriptions(expected)) << after << ", typed " << typed.toStdString();
+            EXPECT_EQ(amounts(followed), amounts(expected)) << after << ", typed " << typed.toStdString();
+        }
+        RegisterIndex fresh;
+        fresh.prepare(reg());
+        expectSame(doc.textIndex().checkNumbers(), fresh.checkNumbers(), after);
+        expectSame(doc.textIndex().descriptions(), fresh.descriptions(), after);
+        expectSame(doc.textIndex().dates(), fresh.dates(), after);
+    }
+
+    static void expectSame(const ColumnIndex &followed, const ColumnIndex &fresh, const char *after)
+    {
+        ASSERT_EQ(followed.rowSlots().size(), fresh.rowSlots().size()) << after;
+        for (int row = 0; row < int(fresh.rowSlots().size()); ++row)
+            EXPECT_EQ(followed.text(followed.slotOf(row)), fresh.text(fresh.slotOf(row))) << after << ", row " << row;
+        EXPECT_EQ(followed.distinctCount(), fresh.distinctCount()) << after;
+    }
+
+    MyDocument doc;
+};
+
+TEST_F(IndexAfterChanges, FollowsEntryEditDeleteImportSortAndUndo)
+{
+    doc.edit(u"Enter"_s, [&] { doc.addData(row(u"New Place"_s, "-3.00"), doc.count()); });
+    expectInStep("an entry at the end");
+    doc.edit(u"Insert"_s, [&] {
+        doc.addData(row(u"Hy-Vee"_s, "-5.00"), 2);
+        doc.recalculateBalances();
+    });
+    expectInStep("an entry after a row");
+    doc.edit(u"Edit Description"_s, [&] { doc.setValue(3, Key::DescriptionofTransaction, Value::text(u"Aldi"_s)); });
+    expectInStep("a description edited");
+    doc.edit(u"Edit Description"_s, [&] { doc.setValue(6, Key::DescriptionofTransaction, Value::text(u"Dillons"_s)); });
+    expectInStep("the latest row of a description edited to another");
+    doc.edit(u"Delete"_s, [&] {
+        doc.remData(reg().at(doc.count() - 1));
+        doc.recalculateBalances();
+    });
+    expectInStep("the latest row deleted");
+    QTemporaryDir dir;
+    const QString statement = writeFile(dir.filePath(u"s.csv"_s),
+                                        "12/06/2026,-9.00,,,Hy-Vee\n12/07/2026,-1.00,,,New Place\n12/07/2026,5,,,Refund\n");
+    ASSERT_TRUE(importStatement(doc, doc.count(), statement).ok());
+    expectInStep("an import");
+    EXPECT_EQ(doc.textIndex().fullReads(), 1) << "followed change by change, never read again";
+    ASSERT_TRUE(sortByDate(doc, QDate(2026, 12, 7)).isEmpty());
+    expectInStep("a sort");
+    EXPECT_EQ(doc.textIndex().fullReads(), 2) << "a new order is read again";
+    while (doc.undo())
+        expectInStep("undone");
+    EXPECT_EQ(descriptions(descriptionSuggestions(doc.textIndex(), reg(), u"hy", 10)), QStringList{u"Hy-Vee"_s});
+    EXPECT_EQ(doc.textIndex().fullReads(), 3) << "only the sort's undo reads it again";
+    while (doc.redo())
+        expectInStep("done again");
+    EXPECT_EQ(doc.textIndex().fullReads(), 4);
+}
+
+TEST_F(IndexAfterChanges, AStepTakenBackOrARegisterReadAgainLeavesItInStep)
+{
+    // A step refused as a whole (a balance beyond what money holds) is taken
+    // back edit by edit.
+    const QString refusal = doc.edit(u"Enter"_s, [&] {
+        doc.addData(row(u"Huge"_s, "99999999999999.00"), doc.count());
+        doc.setValue(1, Key::DescriptionofTransaction, Value::text(u"Huge too"_s));
+        doc.recalculateBalances();
+    });
+    ASSERT_FALSE(refusal.isEmpty());
+    expectInStep("a refused step");
+    EXPECT_EQ(doc.textIndex().fullReads(), 1);
+    EXPECT_TRUE(descriptionSuggestions(doc.textIndex(), reg(), u"huge", 10).empty());
+
+    // A description changed behind the document's back is noticed once a
+    // proposal's row no longer holds it.
+    reg()[3].set(Key::DescriptionofTransaction, Value::text(u"Quiet change"_s));
+    expectInStep("a change the document was not told of");
+    EXPECT_EQ(doc.textIndex().fullReads(), 2);
+
+    QTemporaryDir dir;
+    const QString path = writeFile(dir.filePath(u"r.ldgr"_s), "({Amount = 1; DescriptionofTransaction = Fresh;})");
+    QString error;
+    ASSERT_TRUE(doc.readFromFile(path, u"ldgr", &error)) << error.toStdString();
+    EXPECT_EQ(descriptions(descriptionSuggestions(doc.textIndex(), reg(), u"e", 10)), QStringList{u"Fresh"_s});
+}
+
+// --- Keys of the fields ---------------------------------------------------
+
+TEST(FieldKeys, TheDateStepsOnlyAsADate)
+{
+    const QDate today(2026, 12, 7);
+    const struct {
+        const char *text;
+        char key;
+        FieldKeyResult::What what;
+        const char *result;
+    } cases[] = {
+        {"12/07/2026", '+', FieldKeyResult::What::Replace, "12/08/2026"},
+        {"12/31/2026", '+', FieldKeyResult::What::Replace, "01/01/2027"},
+        {"3/1/2024", '-', FieldKeyResult::What::Replace, "02/29/2024"},
+        {"12/7", '-', FieldKeyResult::What::Replace, "12/06/2026"}, // in today's year
+        {"", '+', FieldKeyResult::What::Replace, "12/08/2026"},    // from today
+        {"01/01/2020", 'T', FieldKeyResult::What::Replace, "12/07/2026"},
+        {"", 't', FieldKeyResult::What::Replace, "12/07/2026"},
+        // Anything else is typed on: dashes and words are dates too.
+        {"12", '-', FieldKeyResult::What::Type, ""},
+        {"12-07", '-', FieldKeyResult::What::Type, ""},
+        {"2026-12-07", 'T', FieldKeyResult::What::Type, ""},
+        {"Dec 7", '+', FieldKeyResult::What::Type, ""},
+        {"12/", '/', FieldKeyResult::What::Type, ""},
+        {"13/45/2026", '+', FieldKeyResult::What::Type, ""},
+        {"13/45/2026", 'T', FieldKeyResult::What::Replace, "12/07/2026"}, // the slip mended
+        {"12/07/2026", 'x', FieldKeyResult::What::Type, ""},
+        {"01/01/0001", '-', FieldKeyResult::What::Refuse, ""},
+    };
+    for (const auto &k : cases) {
+        const FieldKeyResult r = dateFieldKey(QString::fromLatin1(k.text), QChar::fromLatin1(k.key), today);
+        EXPECT_EQ(r.what, k.what) << k.text << " " << k.key;
+        EXPECT_EQ(r.text, QString::fromLatin1(k.result)) << k.text << " " << k.key;
+    }
+}
+
+TEST(FieldKeys, TheCheckNumberStepsOnlyAsANumber)
+{
+    const struct {
+        const char *text;
+        char key;
+        std::optional<qint64> next;
+        FieldKeyResult::What what;
+        const char *result;
+    } cases[] = {
+        {"1041", '+', {}, FieldKeyResult::What::Replace, "1042"},
+        {"1041", '-', {}, FieldKeyResult::What::Replace, "1040"},
+        {"0099", '+', {}, FieldKeyResult::What::Replace, "0100"},
+        {"", '+', 1043, FieldKeyResult::What::Replace, "1043"},
+        {"", '+', {}, FieldKeyResult::What::Refuse, ""},
+        {"", '-', 1043, FieldKeyResult::What::Refuse, ""},
+        {"1", '-', {}, FieldKeyResult::What::Refuse, ""},
+        {"99999999999999999999", '+', {}, FieldKeyResult::What::Refuse, ""},
+        {"DEP", '+', {}, FieldKeyResult::What::Type, ""},
+        {"12a", '-', {}, FieldKeyResult::What::Type, ""},
+        {"1041", '5', {}, FieldKeyResult::What::Type, ""},
+    };
+    for (const auto &k : cases) {
+        const FieldKeyResult r = checkNumberFieldKey(QString::fromLatin1(k.text), QChar::fromLatin1(k.key), k.next);
+        EXPECT_EQ(r.what, k.what) << k.text << " " << k.key;
+        EXPECT_EQ(r.text, QString::fromLatin1(k.result)) << k.text << " " << k.key;
+    }
+    Register reg;
+    reg.append(row(u"Opening"_s, "1"));
+    EXPECT_EQ(nextCheckNumber(reg), std::nullopt) << "the opening row holds no check";
+    reg[0].set(Key::CheckNumber, Value::text(u"500"));
+    reg.append(row(u"Rent"_s, "-1"));
+    reg[1].set(Key::CheckNumber, Value::text(u"101"));
+    reg.append(row(u"Card"_s, "-1"));
+    EXPECT_EQ(nextCheckNumber(reg), 102);
+}
+
+// Shows the window with the keyboard in it, as on a desktop.
+void showActive(QWidget *window)
+{
+    window->show();
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+}
+
+class EntryKeysWindowTest : public WindowFixture
+{
+protected:
+    void openHousehold()
+    {
+        open({{"1000.00", "", "Opening", "12/01/2026"},
+              {"-71.24", "1041", "Hy-Vee", "12/02/2026"},
+              {"-30.00", "", "HY-VEE Gas", "12/03/2026"},
+              {"-12.00", "", "Hy-Vee", "12/04/2026"}});
+        showActive(c->window());
+    }
+    SuggestionList *list() const { return c->descriptionSuggestions(); }
+};
+
+TEST_F(EntryKeysWindowTest, DownAndReturnTakeAProposalAndNothingElseChanges)
+{
+    openHousehold();
+    QLineEdit *description = field("DescriptionofTransaction");
+    description->setFocus();
+    QTest::keyClicks(description, u"hy"_s);
+    ASSERT_TRUE(list()->isShown());
+    EXPECT_EQ(list()->shownTexts(), (QStringList{u"Hy-Vee"_s, u"HY-VEE Gas"_s}));
+    EXPECT_EQ(list()->shownDetails(), (QStringList{u"-12.00"_s, u"-30.00"_s}));
+    EXPECT_EQ(list()->current(), -1) << "nothing chosen until asked";
+    QTest::keyClick(description, Qt::Key_Down);
+    QTest::keyClick(description, Qt::Key_Down);
+    QTest::keyClick(description, Qt::Key_Up);
+    EXPECT_EQ(list()->current(), 0);
+    QTest::keyClick(description, Qt::Key_Return);
+    EXPECT_EQ(description->text(), u"Hy-Vee");
+    EXPECT_FALSE(list()->isShown());
+    EXPECT_EQ(reg().count(), 4) << "Return took the proposal; it entered nothing";
+    EXPECT_EQ(field("Amount")->text(), QString()) << "the amount waits for the amount field's own rule";
+    EXPECT_EQ(QApplication::focusWidget(), description);
+
+    QTest::keyClick(description, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(description->text(), u"hy") << "taking it is undone as typing is";
+
+    // Tab takes the chosen one too and goes on; the amount field proposes
+    // when it is reached, as ever.
+    QTest::keyClicks(description, u" gas"_s);
+    description->selectAll();
+    QTest::keyClicks(description, u"vee g"_s);
+    QTest::keyClick(description, Qt::Key_Down);
+    QTest::keyClick(description, Qt::Key_Tab);
+    EXPECT_EQ(description->text(), u"HY-VEE Gas");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the date
+    EXPECT_EQ(field("Amount")->text(), u"-30.00");
+}
+
+TEST_F(EntryKeysWindowTest, EscapeClosesTypingOnIgnoresAndAClickTakes)
+{
+    openHousehold();
+    QLineEdit *description = field("DescriptionofTransaction");
+    description->setFocus();
+    QTest::keyClicks(description, u"vee"_s);
+    ASSERT_TRUE(list()->isShown());
+    QTest::keyClick(description, Qt::Key_Escape);
+    EXPECT_FALSE(list()->isShown());
+    EXPECT_EQ(description->text(), u"vee");
+
+    QTest::keyClicks(description, u" g"_s);
+    EXPECT_EQ(list()->shownTexts(), QStringList{u"HY-VEE Gas"_s}) << "the list follows the typing";
+    QTest::keyClicks(description, u"x"_s);
+    EXPECT_FALSE(list()->isShown()) << "nothing holds \"vee gx\"";
+
+    // Return with nothing chosen enters what was typed.
+    description->clear();
+    QTest::keyClicks(description, u"Hy"_s);
+    ASSERT_TRUE(list()->isShown());
+    field("Amount")->setText(u"-1.00"_s);
+    QTest::keyClick(description, Qt::Key_Return);
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[4].value(Key::DescriptionofTransaction), Value::text(u"Hy"_s));
+
+    // A click on a proposal.
+    description->setFocus();
+    QTest::keyClicks(description, u"gas"_s);
+    auto *view = c->window()->findChild<QTreeWidget *>(u"DescriptionofTransactionSuggestions"_s);
+    ASSERT_NE(view, nullptr);
+    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->topLevelItem(0)).center());
+    EXPECT_EQ(description->text(), u"HY-VEE Gas");
+    EXPECT_EQ(QApplication::focusWidget(), description) << "the keyboard stays in the field";
+}
+
+TEST_F(EntryKeysWindowTest, PlusMinusAndTStepTheFieldsAndAProposalIsSelected)
+{
+    QSettings().setValue(u"autoNumber"_s, u"1"_s);
+    openHousehold();
+    QLineEdit *check = field("CheckNumber");
+    QLineEdit *date = field("Date");
+    EXPECT_EQ(check->text(), u"1042");
+    date->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(date, Qt::Key_Plus);
+    QTest::keyClick(date, Qt::Key_Plus);
+    QTest::keyClick(date, Qt::Key_Minus, Qt::KeypadModifier);
+    EXPECT_EQ(date->text(), u"12/08/2026");
+    QTest::keyClick(date, Qt::Key_T);
+    EXPECT_EQ(date->text(), u"12/07/2026");
+    QTest::keyClick(date, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(date->text(), u"12/08/2026") << "a step is undone in the field";
+    QTest::keyClicks(date, u"12-24-2026"_s);
+    EXPECT_EQ(date->text(), u"12-24-2026") << "the stepped date was selected; typing replaced it";
+
+    check->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(check, Qt::Key_Minus);
+    EXPECT_EQ(check->text(), u"1041");
+    check->clear();
+    QTest::keyClick(check, Qt::Key_Minus);
+    EXPECT_EQ(toolkit.beeps, 1) << "no number to step down from";
+    EXPECT_EQ(check->text(), QString());
+    QTest::keyClick(check, Qt::Key_Plus);
+    EXPECT_EQ(check->text(), u"1042") << "after the last check";
+
+    // After an entry the keyboard is back in Check #, the next number
+    // selected: typing replaces it.
+    type(nullptr, "Rent", "-650", "12/05/2026");
+    c->addTransaction(enterButton());
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(check->text(), u"1043");
+    EXPECT_EQ(check->selectedText(), u"1043");
+    QTest::keyClicks(check, u"7"_s);
+    EXPECT_EQ(check->text(), u"7");
+
+    // So also when the keyboard comes to it by a click.
+    c->autoNumber();
+    date->setFocus();
+    const QPoint middle = check->rect().center();
+    QTest::mouseClick(check, Qt::LeftButton, {}, middle);
+    EXPECT_EQ(QApplication::focusWidget(), check);
+    EXPECT_EQ(check->selectedText(), u"1043");
+}
+
+// T sets today, yet "today" and "tomorrow" begin with it: the letter after
+// a T gives the T back as typed.
+TEST_F(EntryKeysWindowTest, TypingTomorrowIntoTheDateIsNotTakenForTheTKey)
+{
+    openHousehold();
+    QLineEdit *date = field("Date");
+    for (const QString &start : {QString(), u"12/01/2026"_s}) {
+        for (const QString &word : {u"tomorrow"_s, u"Today"_s}) {
+            date->setText(start);
+            date->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(date, word);
+            EXPECT_EQ(date->text(), word) << start.toStdString();
+        }
+    }
+    type("", "Coffee", "-2", nullptr);
+    c->addTransaction(enterButton());
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[4].value(Key::Date), Value::text(u"12/07/2026"_s)) << "today, as the day it means";
+    EXPECT_TRUE(toolkit.confirmAnswers.empty());
+    // A T on its own still gives today, and + steps on from it.
+    date->setText(u"12/01/2026"_s);
+    QTest::keyClick(date, Qt::Key_T);
+    QTest::keyClick(date, Qt::Key_Plus);
+    EXPECT_EQ(date->text(), u"12/08/2026");
+}
+
+TEST_F(EntryKeysWindowTest, AnUnreadableDateIsMarkedAndAskedAboutOnce)
+{
+    openHousehold();
+    QLineEdit *date = field("Date");
+    const QString plainTip = date->toolTip();
+    date->setText(u"13/45/2026"_s);
+    EXPECT_FALSE(date->styleSheet().isEmpty()) << "framed";
+    EXPECT_TRUE(date->toolTip().contains(kDateFormsRead)) << date->toolTip().toStdString();
+    for (const char *readable : {"12/7", "Dec 7, 2026", "yesterday", "", "  "}) {
+        date->setText(QString::fromLatin1(readable));
+        EXPECT_TRUE(date->styleSheet().isEmpty()) << readable;
+        EXPECT_EQ(date->toolTip(), plainTip) << readable;
+    }
+
+    // "Change It" keeps everything as typed, the keyboard in the date.
+    type("", "Gift", "-20", "13/45/2026");
+    toolkit.confirmAnswers = {false};
+    c->addTransaction(enterButton());
+    EXPECT_EQ(reg().count(), 4);
+    EXPECT_EQ(field("DescriptionofTransaction")->text(), u"Gift");
+    EXPECT_EQ(date->text(), u"13/45/2026");
+    EXPECT_EQ(date->selectedText(), u"13/45/2026");
+    EXPECT_EQ(QApplication::focusWidget(), date);
+
+    // "Keep as Typed": the register takes the text the user insists on.
+    toolkit.confirmAnswers = {true};
+    c->addTransaction(enterButton());
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[4].value(Key::Date), Value::text(u"13/45/2026"_s));
+    EXPECT_TRUE(toolkit.confirmAnswers.empty()) << "asked once";
+
+    // Readable dates, and the words, go in without a question.
+    for (const char *readable : {"12/7", "yesterday", ""}) {
+        type("", "Coffee", "-2", readable);
+        c->addTransaction(enterButton());
+    }
+    EXPECT_EQ(reg().count(), 8);
+    EXPECT_EQ(reg()[6].value(Key::Date), Value::text(u"12/06/2026"_s)) << "stored as the day it meant";
+}
+
+} // namespace
