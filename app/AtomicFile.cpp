@@ -13,6 +13,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -103,12 +104,36 @@ QByteArray temporaryName(const QString &target)
     QByteArray suffix(6, 'x');
     for (char &c : suffix)
         c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
-    return QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix;
+    return QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix + ".saving";
+}
+
+// Removes the new files that earlier saves of target left under a name of
+// their own when they were cut short. A writer holds a lock on its new file
+// until the file has taken the target's name, so a file whose lock can be had
+// is one nobody is writing.
+void removeStrayTemporaries(const QString &target)
+{
+    const QFileInfo info(target);
+    const QString prefix = u"."_s + info.fileName() + u'.';
+    const QStringList names =
+        QDir(info.absolutePath()).entryList({prefix + u"??????.saving"_s}, QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : names) {
+        const QByteArray path = QFile::encodeName(info.absolutePath() + u'/' + name);
+        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        struct stat st {};
+        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            ::unlink(path.constData());
+        ::close(fd);
+    }
 }
 
 // The new file being written beside the one it replaces. Where the file
 // system allows, it has no name until it is whole, so that a writer killed
-// midway leaves nothing behind; elsewhere it has a name of its own.
+// midway leaves nothing behind; elsewhere it has a name of its own. Either
+// way it is named before it is renamed over the target, and is locked until
+// then, so that what a writer killed in between leaves is known as left.
 class Temporary
 {
 public:
@@ -116,23 +141,29 @@ public:
     {
         const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
         m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-        if (m_fd >= 0 && ::access("/proc/self/fd", X_OK) == 0)
+        if (m_fd >= 0 && ::access("/proc/self/fd", X_OK) == 0) {
+            ::flock(m_fd, LOCK_EX);
             return;
+        }
         if (m_fd >= 0)
             ::close(m_fd);
         for (int attempt = 0; attempt < 100; ++attempt) {
             m_name = temporaryName(target);
             m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
+            if (m_fd >= 0)
+                ::flock(m_fd, LOCK_EX);
             if (m_fd >= 0 || errno != EEXIST)
                 return;
         }
     }
     ~Temporary()
     {
-        if (m_fd >= 0)
-            ::close(m_fd);
         if (!m_name.isEmpty())
             ::unlink(m_name.constData());
+        if (m_lock >= 0)
+            ::close(m_lock);
+        if (m_fd >= 0)
+            ::close(m_fd);
     }
     int fd() const { return m_fd; }
     // Closes the file and gives it a name, to be renamed over the target; 0,
@@ -149,18 +180,29 @@ public:
                     return errno;
             }
         }
+        // The lock lives on with the file's description, held by a second
+        // descriptor until the file is in place: closing the one written
+        // through is what tells of a failed write.
+        m_lock = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
         const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0 && errno != EINTR)
             return errno;
         *name = m_name;
         return 0;
     }
-    // The name is the caller's now (renamed away, or to be removed).
-    void release() { m_name.clear(); }
+    // The name is the caller's now (renamed away, or to be removed); the
+    // lock goes.
+    void release()
+    {
+        m_name.clear();
+        if (m_lock >= 0)
+            ::close(std::exchange(m_lock, -1));
+    }
 
 private:
     QString m_target;
     int m_fd = -1;
+    int m_lock = -1;
     QByteArray m_name;
 };
 
@@ -216,6 +258,7 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
     if (exists && !S_ISREG(old.st_mode))
         return writeDirectly(name, native, S_ISFIFO(old.st_mode), data);
 
+    removeStrayTemporaries(target);
     Temporary temporary(target, mode == Mode::Usual && !exists ? 0666 : 0600);
     const int fd = temporary.fd();
     if (fd < 0)

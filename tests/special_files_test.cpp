@@ -22,6 +22,7 @@
 #include <thread>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -354,6 +355,30 @@ TEST_F(SpecialFiles, ASaveCutShortAtTheBackupLeavesTwoFilesAndNoStray)
     ASSERT_EQ(cli({u"import"_s, reg, csv}).exitCode, 0);
     EXPECT_EQ(files(), (QStringList{u"r.ldgr"_s, u"r.ldgr~"_s, u"s.csv"_s}));
     EXPECT_EQ(parseRegister(readFile(reg + u'~')).rows.size(), size_t(rows));
+}
+
+TEST_F(SpecialFiles, ANewFileLeftByASaveKilledBeforeItTookTheNameGoesAtTheNextSave)
+{
+    // A save killed between naming its new file and renaming it over the
+    // register left the new file beside it, full size, for good.
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString left = file(u".r.ldgr.Ab12Cd.saving"_s, "(\n{Amount = 2;}\n)\n");
+    // One being written now by another save: locked, and kept.
+    const QString writing = file(u".r.ldgr.Xy34Zw.saving"_s, "(\n");
+    const int held = ::open(QFile::encodeName(writing).constData(), O_RDONLY);
+    ASSERT_GE(held, 0);
+    ASSERT_EQ(::flock(held, LOCK_EX), 0);
+    // Not of this register, or not a name a save gives: kept.
+    const QString other = file(u".q.ldgr.Ab12Cd.saving"_s, "x");
+    const QString mine = file(u".r.ldgr.backup"_s, "x");
+    ASSERT_EQ(writeFileAtomicallyWithBackup(reg, "()\n"), QString());
+    EXPECT_FALSE(QFile::exists(left));
+    EXPECT_TRUE(QFile::exists(writing));
+    EXPECT_TRUE(QFile::exists(other));
+    EXPECT_TRUE(QFile::exists(mine));
+    ::close(held);
+    ASSERT_EQ(writeFileAtomicallyWithBackup(reg, "()\n"), QString());
+    EXPECT_FALSE(QFile::exists(writing)) << "its writer is gone";
 }
 
 TEST_F(SpecialFiles, APrivateFileStaysPrivate)
