@@ -253,6 +253,8 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
         const CentsReading typed = readTypedAmount(value, m_forms.decimalPoint);
         if (!typed.ok()) {
             m_toolkit.beep();
+            m_window->statusBar()->showMessage(
+                tr("\u201c%1\u201d is not an amount; the cell keeps what it held.").arg(value.trimmed()), 10000);
             return false;
         }
         stored = Value::text(moneyText(typed.cents));

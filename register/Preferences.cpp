@@ -102,11 +102,14 @@ void MyWindowController::setWrittenForms(const WrittenForms &forms)
 {
     if (forms == m_forms)
         return;
-    // The date field's text is read in the old order and shown in the new.
-    const std::optional<QDate> typed = readTypedDate(Date->text(), m_forms.dateOrder, m_toolkit.today());
+    // The dates the fields hold are read in the old order and shown in the
+    // new, or they would mean other days (or none).
+    const WrittenForms before = m_forms;
     m_forms = forms;
-    if (typed && !Date->isModified())
-        Date->setText(writtenDate(*typed, m_forms.dateOrder));
+    for (QLineEdit *field : {Date, m_statement.date}) {
+        if (const std::optional<QDate> typed = readTypedDate(field->text(), before.dateOrder, m_toolkit.today()))
+            field->setText(writtenDate(*typed, m_forms.dateOrder));
+    }
     showWrittenForms();
     reloadData();
 }

@@ -13,6 +13,7 @@
 #include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -119,6 +120,8 @@ TEST_P(LocaleWindow, AnAmountWithAnythingLeftOverIsRefusedNamingIt)
     EXPECT_EQ(field("Amount")->text(), bad) << "the field keeps what was typed";
     typeIntoCell(1, RegisterTableModel::AmountColumn, bad);
     EXPECT_EQ(toolkit.beeps, 1);
+    EXPECT_EQ(c->window()->statusBar()->currentMessage(),
+              u"\u201c-12.50abc\u201d is not an amount; the cell keeps what it held.");
     EXPECT_EQ(reg()[1].value(Key::Amount).toString(), u"-1.00");
     EXPECT_EQ(doc->changeCount(), 0);
 }
@@ -224,6 +227,8 @@ TEST_F(PreferencesWindow, TheDatesAndDecimalPreferencesReshowTheRegisterButNever
     for (const QString &key : {u"dateOrder"_s, u"decimalSeparator"_s, u"newTransactionDate"_s})
         EXPECT_FALSE(QSettings().contains(key)) << "what the locale says is not pinned: " << key.toStdString();
 
+    auto *closingDate = c->window()->findChild<QLineEdit *>(u"statementDate"_s);
+    closingDate->setText(u"12/31/2026"_s);
     c->openPrefWindow(&menuItem);
     auto *prefs = c->window()->findChild<QDialog *>(u"Preferences"_s);
     prefs->findChild<QComboBox *>(u"dateOrderPref"_s)->setCurrentIndex(1);
@@ -234,6 +239,7 @@ TEST_F(PreferencesWindow, TheDatesAndDecimalPreferencesReshowTheRegisterButNever
     EXPECT_EQ(m->data(m->index(1, RegisterTableModel::AmountColumn)).toString(), u"-45,25");
     EXPECT_EQ(m->data(m->index(1, RegisterTableModel::TotalColumn)).toString(), u"954,75");
     EXPECT_EQ(field("Date")->text(), u"07/12/2026") << "the proposed date in the new order";
+    EXPECT_EQ(closingDate->text(), u"31/12/2026") << "a typed date keeps its day";
     EXPECT_EQ(QSettings().value(u"dateOrder"_s).toString(), u"dmy");
     EXPECT_EQ(column(Key::Date), (QStringList{u"12/05/2026"_s, u"12/6/26"_s}));
     EXPECT_EQ(column(Key::Amount), (QStringList{u"1000.00"_s, u"-45.25"_s}));
