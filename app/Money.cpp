@@ -58,6 +58,14 @@ std::uint64_t magnitude(Cents c)
     return c < 0 ? std::uint64_t(0) - std::uint64_t(c) : std::uint64_t(c);
 }
 
+// Where the blanks from i on end.
+qsizetype afterBlanks(QStringView text, qsizetype i)
+{
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    return i;
+}
+
 // A comma between digits that is followed by exactly three digits groups
 // thousands; any other comma ends the number.
 bool isGroupingComma(QStringView text, qsizetype i)
@@ -95,10 +103,7 @@ CentsReading typedAmountCents(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text[i].isSpace())
-            ++i;
-    };
+    auto skipBlanks = [&] { i = afterBlanks(text, i); };
     skipBlanks();
     bool negative = false;
     bool parenthesised = false;
@@ -193,10 +198,7 @@ CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
     const CentsReading notANumber{NumberStatus::NotANumber, 0};
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text[i].isSpace())
-            ++i;
-    };
+    auto skipBlanks = [&] { i = afterBlanks(text, i); };
     skipBlanks();
     const bool parenthesised = i < n && text[i] == u'(';
     if (parenthesised) {

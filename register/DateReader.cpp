@@ -316,17 +316,6 @@ std::optional<QDate> readDate(QLatin1StringView text, QDate today)
     return read(text, today, &notes);
 }
 
-std::optional<QDate> relativeDate(QStringView text, QDate today)
-{
-    Scanner<QStringView> s(trimmed(text));
-    if (!isAsciiLetter(s.peek()))
-        return std::nullopt;
-    const Word w = s.word();
-    if (!s.atEnd() || !(w.is("today") || w.is("yesterday") || w.is("tomorrow")))
-        return std::nullopt;
-    return readDate(text, today);
-}
-
 std::optional<QDate> SuccessiveDates::read(const Value &date)
 {
     if (m_any && date == m_last)

@@ -27,10 +27,6 @@
 std::optional<QDate> readDate(QStringView text, QDate today);
 std::optional<QDate> readDate(QLatin1StringView text, QDate today);
 
-// The day a word relative to today names (today, yesterday, tomorrow), for
-// storing it as a date that keeps its meaning; nothing for any other text.
-std::optional<QDate> relativeDate(QStringView text, QDate today);
-
 // What the date reader reads, for telling the user.
 inline constexpr QStringView kDateFormsRead =
     u"12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "

@@ -175,7 +175,8 @@ RowFilter MyWindowController::filterBarChoice() const
     // A date that cannot be read sets no limit; its field says so.
     for (auto [field, limit] : {std::pair(m_filterBar.from, &filter.from), std::pair(m_filterBar.to, &filter.to)}) {
         const QString typed = field->text().trimmed();
-        *limit = typed.isEmpty() ? std::nullopt : readTypedDate(typed, m_forms.dateOrder, filter.today, Yearless::ThisYear);
+        *limit = typed.isEmpty() ? std::nullopt
+                                 : readTypedDate(typed, m_forms.dateOrder, filter.today, Yearless::ThisYear);
     }
     return filter;
 }
@@ -185,7 +186,8 @@ void MyWindowController::applyFilterBar()
     m_filterBar.typing->stop();
     for (QLineEdit *field : {m_filterBar.from, m_filterBar.to}) {
         const QString typed = field->text().trimmed();
-        const bool unreadable = !typed.isEmpty() && !readTypedDate(typed, m_forms.dateOrder, m_toolkit.today(), Yearless::ThisYear);
+        const bool unreadable =
+            !typed.isEmpty() && !readTypedDate(typed, m_forms.dateOrder, m_toolkit.today(), Yearless::ThisYear);
         field->setStyleSheet(unreadable ? questionedFieldStyle(field->palette()) : QString());
         field->setToolTip(unreadable ? u"Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2."_s.arg(
                                            typed, dateFormsRead(m_forms.dateOrder))

@@ -213,9 +213,11 @@ private:
     // What the Date field's text is kept as: the full date it names, or the
     // text itself when it names none.
     QString dateToStore(const QString &typed) const;
-    // Enters the transaction of the entry fields at row, or appends it for
-    // -1; the opening row of an empty register is always appended.
-    void enterTransaction(QObject *sender, int row);
+    // Enters the transaction of the entry fields at the end, or next to the
+    // selected row (which it asks for); the opening row of an empty register
+    // is always appended.
+    enum class Placement { End, AfterSelection, BeforeSelection };
+    void enterTransaction(QObject *sender, Placement placement);
     void showWrittenForms();
     // Whether a cell's typed date may go in: a date, blank, unchanged, or
     // kept as typed after a question.

@@ -95,8 +95,9 @@ void appendItems(QString &out, const QString &title, const std::vector<Reconcili
     out += u"Date       | Check #  | Description                          |       Amount\n"_s;
     out += QString(76, u'-') + u'\n';
     for (const ReconciliationItem &item : items) {
-        out += shownDate(item.date, forms.dateOrder).left(10).leftJustified(10, u' ') + u" | "_s + item.checkNumber.left(8).leftJustified(8, u' ')
-            + u" | "_s + item.description.left(36).leftJustified(36, u' ') + u" | "_s
+        out += shownDate(item.date, forms.dateOrder).left(10).leftJustified(10, u' ') + u" | "_s
+            + item.checkNumber.left(8).leftJustified(8, u' ') + u" | "_s
+            + item.description.left(36).leftJustified(36, u' ') + u" | "_s
             + shownMoney(item.amount, forms.decimalPoint).rightJustified(12, u' ') + u'\n';
     }
 }

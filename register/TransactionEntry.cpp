@@ -38,16 +38,15 @@ void MyWindowController::addTransaction(QObject *sender)
 {
     // A button appends; any other control (the menu) inserts after the
     // selected row.
-    enterTransaction(sender, qobject_cast<QAbstractButton *>(sender) ? -1 : selectedRow() + 1);
+    enterTransaction(sender, qobject_cast<QAbstractButton *>(sender) ? Placement::End : Placement::AfterSelection);
 }
 
 void MyWindowController::insertTransactionBefore(QObject *sender)
 {
-    // No selection leaves the row at -1 + 0, which asks for one.
-    enterTransaction(sender, numberOfSelectedRows() > 0 ? selectedRow() : -2);
+    enterTransaction(sender, Placement::BeforeSelection);
 }
 
-void MyWindowController::enterTransaction(QObject *sender, int row)
+void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 {
     if (DescriptionofTransaction->text() == kEasterEgg)
         m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
@@ -74,13 +73,14 @@ void MyWindowController::enterTransaction(QObject *sender, int row)
 
     // An insertion needs a selection, which is checked before the fields
     // are emptied so that a refusal loses nothing the user typed.
-    const bool fromButton = row == -1;
+    const bool fromButton = placement == Placement::End;
     if (!fromButton && numberOfSelectedRows() <= 0) {
         m_toolkit.alert(m_window, u"Error"_s,
-                        row == -2 ? tr("As powerful a computer as I am, I can't read your mind.\n"
-                                       "Please select a row to enter this above!")
-                                  : u"As powerful a computer as I am, I can't read your mind.\n"
-                                    "Please select a row to enter this below!"_s);
+                        placement == Placement::BeforeSelection
+                            ? tr("As powerful a computer as I am, I can't read your mind.\n"
+                                 "Please select a row to enter this above!")
+                            : u"As powerful a computer as I am, I can't read your mind.\n"
+                              "Please select a row to enter this below!"_s);
         return;
     }
     if (!dateMayBeEntered())
@@ -97,8 +97,8 @@ void MyWindowController::enterTransaction(QObject *sender, int row)
         : amount.cents;
     record->set(Key::Total, Value::text(moneyText(total)));
 
-    if (fromButton)
-        row = std::min(numberOfRows(), dataArray->count());
+    const int row = fromButton ? std::min(numberOfRows(), dataArray->count())
+                               : selectedRow() + (placement == Placement::AfterSelection ? 1 : 0);
     const QString refusal = myDocument->edit(
         transactionStepName(fromButton ? u"Enter"_s : u"Insert"_s, DescriptionofTransaction->text()), [&] {
             myDocument->addData(record, row);

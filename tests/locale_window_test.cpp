@@ -105,7 +105,8 @@ TEST_P(LocaleWindow, AnAmountTypedWithADecimalCommaIsStoredWhole)
     EXPECT_TRUE(toolkit.alerts.empty());
     EXPECT_EQ(toolkit.beeps, 0);
     const Cents expected = 100000 - 1250 + 99 + 123456 - 1250 + 4550;
-    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Total).centsOrZero(), expected + 4550) << "the cell's row holds 45,50";
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Total).centsOrZero(), expected + 4550)
+        << "the cell's row holds 45,50";
 }
 
 // -12.50abc was stored as -12.50.

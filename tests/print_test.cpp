@@ -219,8 +219,8 @@ TEST_F(PrintTest, PaperFollowsTheLocaleUnlessTold)
     german.insert(u"LC_ALL"_s, u"de_DE.UTF-8"_s);
     const QString cli = QString::fromUtf8(CHEQBOOK_CLI);
     auto paperOf = [&](const QStringList &options) {
-        const ProgramRun printed =
-            runProgram(cli, QStringList{u"print"_s, path(u"r.ldgr"_s), u"-o"_s, path(u"r.pdf"_s)} + options, {}, german);
+        const QStringList args{u"print"_s, path(u"r.ldgr"_s), u"-o"_s, path(u"r.pdf"_s)};
+        const ProgramRun printed = runProgram(cli, args + options, {}, german);
         if (printed.exitCode != 0)
             return printed.err.trimmed().section(u'\n', -1);
         const ProgramRun info = runProgram(u"pdfinfo"_s, {path(u"r.pdf"_s)});

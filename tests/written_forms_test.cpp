@@ -5,6 +5,7 @@
 #include "DateReader.h"
 #include "Money.h"
 #include "ReconciliationReport.h"
+#include "RegisterFigures.h"
 #include "Report.h"
 #include "TestSupport.h"
 #include "WrittenForms.h"
@@ -265,6 +266,12 @@ TEST(WrittenForms, ShapeTheReportsOfTheWindowButNeverTheFilesOwn)
     EXPECT_TRUE(report.contains(u"24/12/2026 |"_s)) << report.toStdString();
     EXPECT_EQ(reconciliationText(currentReconciliation(reg, statement, kToday), u"r"_s),
               reconciliationText(currentReconciliation(reg, statement, kToday), u"r"_s, WrittenForms()));
+
+    // The status bar: with a decimal comma, thousands of rows are set apart
+    // by narrow blanks, never by the comma that now means a fraction.
+    EXPECT_EQ(figuresText({-12345, 100, 1500}, std::nullopt, u','),
+              u"Balance -123,45 \u00b7 Cleared 1,00 \u00b7 1\u202f500 transactions");
+    EXPECT_EQ(selectionText({2, -821}, u','), u"2 selected: -8,21");
 }
 
 } // namespace
