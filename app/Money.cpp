@@ -2,8 +2,10 @@
 
 #include "NumberScan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <vector>
 
 namespace {
 
@@ -56,6 +58,14 @@ std::uint64_t magnitude(Cents c)
     return c < 0 ? std::uint64_t(0) - std::uint64_t(c) : std::uint64_t(c);
 }
 
+// Where the blanks from i on end.
+qsizetype afterBlanks(QStringView text, qsizetype i)
+{
+    while (i < text.size() && text[i].isSpace())
+        ++i;
+    return i;
+}
+
 // A comma between digits that is followed by exactly three digits groups
 // thousands; any other comma ends the number.
 bool isGroupingComma(QStringView text, qsizetype i)
@@ -93,10 +103,7 @@ CentsReading typedAmountCents(QStringView text)
 {
     qsizetype i = 0;
     const qsizetype n = text.size();
-    auto skipBlanks = [&] {
-        while (i < n && text[i].isSpace())
-            ++i;
-    };
+    auto skipBlanks = [&] { i = afterBlanks(text, i); };
     skipBlanks();
     bool negative = false;
     bool parenthesised = false;
@@ -135,6 +142,168 @@ CentsReading typedAmountCents(QStringView text)
     if (negative != parenthesised)
         r.cents = -r.cents;
     return r;
+}
+
+namespace {
+
+bool isCurrencySign(QChar c)
+{
+    return c == u'$' || c == u'\u00a3' || c == u'\u20ac' || c == u'\u00a5';
+}
+
+bool isMinus(QChar c) { return c == u'-' || c == u'\u2212'; }
+
+// Blanks and apostrophes that people and locales put between thousands:
+// "1 234", "1\u00a0234" (French), "1'234" (Swiss).
+bool isGroupingMark(QChar c)
+{
+    return c == u' ' || c == u'\u00a0' || c == u'\u202f' || c == u'\u2009' || c == u'\'' || c == u'\u2019';
+}
+
+// The digits and separators of a typed number, split at each separator.
+struct NumberParts {
+    std::vector<QStringView> runs; // the digits between separators; one more than seps
+    std::vector<QChar> seps;
+};
+
+// Which separator of the number is its decimal one: an index into seps, -1
+// for none, or nothing when the text cannot be read one way only.
+std::optional<int> decimalSeparatorOf(const NumberParts &n, QChar decimalPoint)
+{
+    if (n.seps.empty())
+        return -1;
+    const int last = int(n.seps.size()) - 1;
+    const QChar c = n.seps[size_t(last)];
+    if (isGroupingMark(c))
+        return -1;
+    const auto sameAsLast = std::count(n.seps.begin(), n.seps.end(), c);
+    if (sameAsLast > 1)
+        return -1; // "1,234,567": every one groups
+    if (last > 0)
+        return last; // "1.234,56": the other kind groups
+    const qsizetype after = n.runs[1].size();
+    if (c == decimalPoint && (after > 0 || !n.runs[0].isEmpty()))
+        return 0; // "12,345" or "12," where commas are decimal
+    if (after == 1 || after == 2)
+        return 0; // "-12,50" in any locale
+    if (after == 3)
+        return -1; // "12,345" where commas group
+    return std::nullopt; // "1,2345", "12," where commas group
+}
+
+} // namespace
+
+CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
+{
+    const CentsReading notANumber{NumberStatus::NotANumber, 0};
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    auto skipBlanks = [&] { i = afterBlanks(text, i); };
+    skipBlanks();
+    const bool parenthesised = i < n && text[i] == u'(';
+    if (parenthesised) {
+        ++i;
+        skipBlanks();
+    }
+    bool negative = false;
+    bool signed_ = false;
+    bool currency = false;
+    // "-$12", "$-12" and "- € 12" are all the same amount.
+    for (int k = 0; k < 2 && i < n; ++k) {
+        if (!signed_ && (isMinus(text[i]) || text[i] == u'+')) {
+            negative = isMinus(text[i]);
+            signed_ = true;
+            ++i;
+        } else if (!currency && isCurrencySign(text[i])) {
+            currency = true;
+            ++i;
+        }
+        skipBlanks();
+    }
+    if (parenthesised && signed_)
+        return notANumber; // "(-12)" says negative twice; which was meant?
+
+    NumberParts parts;
+    qsizetype runStart = i;
+    for (; i < n; ++i) {
+        const QChar c = text[i];
+        if (c.isDigit() && c.unicode() < 0x80)
+            continue;
+        const bool separator = c == u'.' || c == u',' || isGroupingMark(c);
+        // A blank groups only between digits; before anything else it ends the number.
+        if (!separator || (c.isSpace() && !(i + 1 < n && text[i + 1].isDigit() && i > runStart)))
+            break;
+        parts.runs.push_back(text.sliced(runStart, i - runStart));
+        parts.seps.push_back(c);
+        runStart = i + 1;
+    }
+    parts.runs.push_back(text.sliced(runStart, i - runStart));
+    skipBlanks();
+    if (!currency && i < n && isCurrencySign(text[i])) {
+        ++i; // "12,50 €"
+        skipBlanks();
+    }
+    if (parenthesised) {
+        if (i >= n || text[i] != u')')
+            return notANumber;
+        ++i;
+        skipBlanks();
+    }
+    if (i != n)
+        return notANumber;
+
+    const std::optional<int> decimal = decimalSeparatorOf(parts, decimalPoint);
+    if (!decimal)
+        return notANumber;
+    const int groups = *decimal < 0 ? int(parts.seps.size()) : *decimal;
+    // Grouped thousands: one to three digits first, then three at a time,
+    // all with the same mark.
+    for (int g = 0; g < groups; ++g) {
+        if (parts.seps[size_t(g)] != parts.seps[0] || parts.runs[size_t(g) + 1].size() != 3)
+            return notANumber;
+    }
+    if (groups > 0 && (parts.runs[0].isEmpty() || parts.runs[0].size() > 3))
+        return notANumber;
+    QString digits;
+    for (int g = 0; g <= groups; ++g)
+        digits += parts.runs[size_t(g)];
+    const QStringView fraction = *decimal < 0 ? QStringView() : parts.runs[size_t(*decimal) + 1];
+    if (digits.isEmpty() && fraction.isEmpty())
+        return notANumber;
+    if (!fraction.isEmpty())
+        digits += u'.' + fraction.toString();
+    CentsReading r = leadingCents(QStringView(digits));
+    // Out of range saturates toward the amount's own sign, as leadingCents does.
+    if (negative || parenthesised)
+        r.cents = -r.cents;
+    return r;
+}
+
+QString shownMoney(Cents cents, QChar decimalPoint)
+{
+    QString text = moneyText(cents);
+    if (decimalPoint != u'.')
+        text[text.size() - 3] = decimalPoint;
+    return text;
+}
+
+QString shownNumber(const QString &text, QChar decimalPoint)
+{
+    if (decimalPoint == u'.')
+        return text;
+    qsizetype point = -1;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c == u'.' && point < 0)
+            point = i;
+        else if (!(c.isDigit() || (i == 0 && c == u'-')))
+            return text;
+    }
+    if (point < 0)
+        return text;
+    QString shown = text;
+    shown[point] = decimalPoint;
+    return shown;
 }
 
 std::optional<Cents> centsFromDouble(double value)

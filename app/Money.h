@@ -42,6 +42,26 @@ CentsReading leadingCents(QLatin1StringView text);
 // -1200. Text after the number is ignored, as with leadingCents.
 CentsReading typedAmountCents(QStringView text);
 
+// An amount a person typed into a field or a cell, read whole or not at all:
+// blanks, a sign or parentheses, a currency sign ($ £ € ¥) before or after the
+// number, and the number with grouping and a decimal separator. The locale's
+// decimalPoint ('.' or ',') settles only what the text leaves open: one point
+// or comma followed by exactly three digits ("12,345", "1.234") groups
+// thousands unless it is the locale's own decimal separator. A separator
+// followed by one or two digits is a decimal separator in any locale
+// ("-12,50", "0.99"), as is the last of two kinds ("1.234,56", "1,234.56");
+// blanks and apostrophes group thousands ("1 234,56"). Anything else in the
+// text ("-12.50abc", "12 34", "1,2345" where commas group) makes it
+// NotANumber, so that nothing is ever stored cut short.
+CentsReading readTypedAmount(QStringView text, QChar decimalPoint);
+
+// The cent amount as it is shown to a person: money text with their decimal
+// separator ("-45,25" for a comma), never grouped, never with a currency sign.
+QString shownMoney(Cents cents, QChar decimalPoint);
+// A number text of the register (money text, or a balance's shortest form
+// "954.75") with the decimal separator shown; any other text as it stands.
+QString shownNumber(const QString &text, QChar decimalPoint);
+
 // A double rounded to the cent from the decimal form a number value shows
 // and is saved as (16 significant digits, "%.16g"), so 12.345 gives 1235 just
 // as the text 12.345 does, and a value's cents stay the same when it is saved

@@ -1,7 +1,10 @@
 #include "QtToolkit.h"
 
+#include "PrintedRegister.h"
+
 #include <QApplication>
 #include <QFileDialog>
+#include <QLocale>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -196,8 +199,12 @@ void QtToolkit::printPreview(QWidget *parent, QPrinter &printer, const std::func
 
 QPrinter &QtToolkit::sharedPrinter()
 {
-    if (!m_printer)
+    if (!m_printer) {
         m_printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        // The paper of the user's country to begin with; what they choose in
+        // the print dialog is kept from then on.
+        m_printer->setPageSize(QPageSize(paperOfLocale(QLocale())));
+    }
     return *m_printer;
 }
 

@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #ifdef CHEQBOOK_PRINT
 #include "PrintedRegister.h"
 
@@ -121,8 +122,20 @@ int runPrint(const Arguments &a)
     auto doc = openRegister(a.positional[0], Recalculate::No, watch(a, "reading", a.positional[0]).get());
     if (!doc)
         return Failed;
+    // The paper of the user's country unless told: A4, or US Letter in the
+    // United States and Canada.
+    QPageSize::PageSizeId paper = paperOfLocale(QLocale());
+    if (a.values.contains(u"--paper"_s)) {
+        const QString asked = a.values.value(u"--paper"_s).toLower();
+        if (asked != u"letter" && asked != u"a4") {
+            error(u"--paper: \u201c%1\u201d is not a paper Cheqbook prints on (letter or a4)"_s.arg(
+                a.values.value(u"--paper"_s)));
+            return Usage;
+        }
+        paper = asked == u"a4" ? QPageSize::A4 : QPageSize::Letter;
+    }
     rewriteAmountsAndRecalculate(*doc->array());
-    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get());
+    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get(), paper);
     if (!failure.isEmpty()) {
         error(failure);
         return Failed;
@@ -253,10 +266,12 @@ const std::vector<Command> &commands()
          "transaction with its check number, description, date, amount and running balance.",
          {}, 1, 1, false, runReport},
 #ifdef CHEQBOOK_PRINT
-        {"print", "print FILE -o OUT.pdf",
-         "Writes the printed register, as 'report' gives it, to OUT.pdf on US Letter pages: 12-point\n"
-         "fixed-pitch type, 32-point margins, a new page at every header. Needs no display.",
-         {}, 1, 1, true, runPrint, true},
+        {"print", "print FILE -o OUT.pdf [--paper letter|a4]",
+         "Writes the printed register, as 'report' gives it, to OUT.pdf: 12-point fixed-pitch type,\n"
+         "32-point margins, a new page at every header. The pages are US Letter in the United States\n"
+         "and Canada (and in the C locale) and A4 elsewhere, as the locale says, unless --paper\n"
+         "says which. Needs no display.",
+         {u"--paper="_s}, 1, 1, true, runPrint, true},
 #endif
         {"balance", "balance FILE",
          "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,

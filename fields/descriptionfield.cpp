@@ -1,5 +1,7 @@
 #include "descriptionfield.h"
 
+#include "Money.h"
+
 #include <QFocusEvent>
 
 descriptionfield::descriptionfield(QWidget *parent) : QLineEdit(parent) {}
@@ -29,7 +31,7 @@ void descriptionfield::becomeFirstResponder()
     if (dataArray && descriptionField) {
         const QString lookup = descriptionField->text();
         if (std::optional<QString> amount = proposedAmount(*dataArray, lookup))
-            setText(*amount);
+            setText(shownNumber(*amount, m_decimalPoint));
     }
     selectAll();
 }

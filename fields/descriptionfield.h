@@ -22,6 +22,8 @@ public:
     // Connects the field to the register and to the description field; must
     // run before the field can take the focus.
     void dataNeeded(RegisterPtr dataArray, QLineEdit *descriptionField);
+    // The decimal separator an amount is proposed with.
+    void setDecimalPoint(QChar decimalPoint) { m_decimalPoint = decimalPoint; }
 
     // The amount the field would propose for a description: the text form of
     // the Amount of the last row whose description contains it, ignoring
@@ -39,4 +41,5 @@ private:
     QPointer<QLineEdit> descriptionField;
     RegisterPtr dataArray;
     bool m_selectAfterClick = false;
+    QChar m_decimalPoint = u'.';
 };

@@ -274,6 +274,9 @@ inline QString writtenFormsReadBack(Cents c)
     INVARIANT(sameReading(leadingCents(QStringView(moneyText(c))), {NumberStatus::Ok, c}), detail);
     INVARIANT(sameReading(leadingCents(QStringView(shortestDecimal(c))), {NumberStatus::Ok, c}), detail);
     INVARIANT(sameReading(typedAmountCents(moneyText(c)), {NumberStatus::Ok, c}), detail);
+    for (QChar decimalPoint : {u'.', u','})
+        INVARIANT(sameReading(readTypedAmount(shownMoney(c, decimalPoint), decimalPoint), {NumberStatus::Ok, c}),
+                  detail);
     INVARIANT(sameReading(Value::money(c).cents(), {NumberStatus::Ok, c}), detail);
     INVARIANT(Value::money(c).toString() == shortestDecimal(c), detail);
     return {};
@@ -301,6 +304,18 @@ inline QString textReadings(const QString &text)
     if (!text.isEmpty() && text[0] >= u'0' && text[0] <= u'9') {
         const CentsReading negated = typedAmountCents(QStringLiteral("-") + text);
         INVARIANT(negated.status == typed.status && negated.cents == -typed.cents, text);
+    }
+
+    // An amount a person types is read whole or refused: nothing may follow
+    // what is taken, and what is taken reads back from what is shown.
+    for (QChar decimalPoint : {u'.', u','}) {
+        const CentsReading whole = readTypedAmount(text, decimalPoint);
+        if (QString f = inRange(whole, text); !f.isEmpty())
+            return f;
+        if (whole.ok()) {
+            INVARIANT(!readTypedAmount(text + u'x', decimalPoint).ok(), text);
+            INVARIANT(sameReading(readTypedAmount(shownMoney(whole.cents, decimalPoint), decimalPoint), whole), text);
+        }
     }
 
     // A number value reads as the cents of the text it shows, since that is
@@ -362,6 +377,15 @@ inline QString dateInvariants(const QByteArray &bytes)
         ascii &= static_cast<unsigned char>(c) < 0x80;
     if (ascii)
         INVARIANT(readDate(QLatin1StringView(bytes.constData(), bytes.size()), today) == day, text);
+    // A date kept in a register is shown in each order as a text that, typed
+    // back in that order, is the same day.
+    const std::optional<QDate> kept = readDate(text, QDate());
+    for (DateOrder order : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay}) {
+        const std::optional<QDate> typed = readTypedDate(text, order, today);
+        INVARIANT(!typed || typed->isValid(), text);
+        if (kept)
+            INVARIANT(readTypedDate(shownDate(QStringView(text), order), order, today) == kept, text);
+    }
 
     std::vector<Record> records;
     for (const QByteArray &line : bytes.split('\n')) {

@@ -85,12 +85,13 @@ void MyWindowController::showEndOfMonthWindowAction(QObject *)
     rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
     selectRows(rows);
     EOMMessages->setText(drawBalancingBegunMessage().toString());
-    EOMBalance->setText(reconciledSumText(sum));
+    EOMBalance->setText(reconciledSumText(sum, m_forms.decimalPoint));
     const std::vector<RecordedStatement> finished = recordedStatements(*dataArray);
     m_statement.previous->setText(
         finished.empty() ? QString()
-                         : u"Last statement: %1, ending balance %2"_s.arg(finished.back().dateText,
-                                                                          moneyText(finished.back().balance)));
+                         : u"Last statement: %1, ending balance %2"_s.arg(
+                               shownDateText(Value::text(finished.back().dateText)),
+                               shownMoneyText(finished.back().balance)));
     m_statement.previous->setVisible(!finished.empty());
     updateBalancingSummary();
     EOMDrawer->show();
@@ -103,14 +104,14 @@ BankStatement MyWindowController::typedStatement(QString *problem) const
     BankStatement statement;
     const QString dateText = m_statement.date->text().trimmed();
     if (!dateText.isEmpty()) {
-        statement.closingDate = readDate(dateText, m_toolkit.today());
+        statement.closingDate = readTypedDate(dateText, m_forms.dateOrder, m_toolkit.today());
         if (!statement.closingDate && problem)
             *problem = u"The closing date \u201c%1\u201d is not a date Cheqbook reads, like %2."_s.arg(
-                dateText, kDateFormsRead.first(kDateFormsRead.indexOf(u", 2026/")));
+                dateText, dateFormsRead(m_forms.dateOrder).section(u", "_s, 0, 2));
     }
     const QString balanceText = m_statement.balance->text().trimmed();
     if (!balanceText.isEmpty()) {
-        const TypedStatementAmount balance = readStatementAmount(balanceText);
+        const TypedStatementAmount balance = readStatementAmount(balanceText, m_forms.decimalPoint);
         if (balance.error.isEmpty())
             statement.endingBalance = balance.cents;
         else if (problem && problem->isEmpty())
@@ -122,15 +123,15 @@ BankStatement MyWindowController::typedStatement(QString *problem) const
 void MyWindowController::setStatement(const BankStatement &statement)
 {
     if (statement.closingDate)
-        m_statement.date->setText(statementDateText(*statement.closingDate));
+        m_statement.date->setText(shownDateText(*statement.closingDate));
     if (statement.endingBalance)
-        m_statement.balance->setText(moneyText(*statement.endingBalance));
+        m_statement.balance->setText(shownMoneyText(*statement.endingBalance));
 }
 
 void MyWindowController::updateBalancingSummary()
 {
     const Cents cleared = clearedBalance(*dataArray);
-    m_statement.cleared->setText(moneyText(cleared));
+    m_statement.cleared->setText(shownMoneyText(cleared));
     const BankStatement statement = typedStatement(nullptr);
     const bool withBalance = statement.endingBalance.has_value();
     for (QLabel *w : {m_statement.statementValue, m_statement.difference, m_statement.statementLabel,
@@ -139,8 +140,8 @@ void MyWindowController::updateBalancingSummary()
     if (!withBalance)
         return;
     const Cents difference = *statement.endingBalance - cleared;
-    m_statement.statementValue->setText(moneyText(*statement.endingBalance));
-    m_statement.difference->setText(moneyText(difference));
+    m_statement.statementValue->setText(shownMoneyText(*statement.endingBalance));
+    m_statement.difference->setText(shownMoneyText(difference));
     // Marked until the register agrees with the bank, in a colour that reads
     // on a light and on a dark palette alike.
     const bool dark = m_window->palette().color(QPalette::Window).lightness() < 128;
@@ -153,7 +154,7 @@ void MyWindowController::updateBalancingSummary()
 
 void MyWindowController::EOMEnterButton(QObject *)
 {
-    const TypedStatementAmount typed = readStatementAmount(currentEOMAmount->text());
+    const TypedStatementAmount typed = readStatementAmount(currentEOMAmount->text(), m_forms.decimalPoint);
     if (!typed.error.isEmpty()) {
         m_toolkit.beep();
         EOMMessages->setText(typed.error);
@@ -180,7 +181,7 @@ void MyWindowController::EOMEnterButton(QObject *)
     selectRowIndexes(row, false);
     EOMMessages->clear();
     currentEOMAmount->setText(QString()); // forgetting its typing: Ctrl+Z now undoes the match
-    EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray)));
+    EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
 }
 
 void MyWindowController::toggleReconciled(int row)
@@ -194,7 +195,7 @@ void MyWindowController::toggleReconciled(int row)
     setReconciled(*myDocument, row, !reconciled);
     reloadData();
     selectRowIndexes(row, false);
-    EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray)));
+    EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
 }
 
 bool MyWindowController::confirmReconciledChange(const QString &goOn)
@@ -218,8 +219,8 @@ void MyWindowController::finishStatementButton(QObject *)
     const Cents difference = *statement.endingBalance - clearedBalance(*dataArray);
     if (difference != 0
         && !m_toolkit.confirm(m_window, u"Finish"_s,
-                              u"The register is $%1 away from the statement."_s.arg(
-                                  moneyText(difference < 0 ? -difference : difference)),
+                              u"The register is %1 away from the statement."_s.arg(
+                                  shownMoneyText(difference < 0 ? -difference : difference)),
                               u"Finish Anyway"_s, u"Cancel"_s))
         return;
     const int recorded = finishStatement(*myDocument, *statement.closingDate, *statement.endingBalance);
@@ -229,13 +230,14 @@ void MyWindowController::finishStatementButton(QObject *)
         return;
     }
     m_lastFinished = statementDateText(*statement.closingDate);
+    const QString finishedOn = shownDateText(*statement.closingDate);
     EOMDoneButton(m_window);
     m_statement.date->setText(QString());
     m_statement.balance->setText(QString());
     reloadData();
     m_window->statusBar()->showMessage(
         u"The statement of %1 is finished: %2 reconciled with it."_s.arg(
-            m_lastFinished, recorded == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(recorded)),
+            finishedOn, recorded == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(recorded)),
         10000);
 }
 

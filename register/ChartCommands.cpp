@@ -41,6 +41,7 @@ void MyWindowController::showCharts(QObject *)
             return m_toolkit.progress(over, u"Drawing the charts\u2026"_s, false);
         };
         m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
+        m_charts->setDecimalPoint(m_forms.decimalPoint);
         connect(m_charts, &ChartWindow::saveRequested, this, [this] { saveChartImage(m_charts); });
         connect(m_charts, &ChartWindow::printRequested, this, [this] { printCharts(m_charts); });
         // Worked out again after each change while it is open, and when it

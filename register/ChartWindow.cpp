@@ -249,12 +249,18 @@ void ChartWindow::drawFlows()
     applyTheme();
 }
 
+void ChartWindow::setDecimalPoint(QChar decimalPoint)
+{
+    m_decimalPoint = decimalPoint;
+    fillPayees();
+}
+
 void ChartWindow::fillPayees()
 {
     m_payees->setRowCount(int(m_data.payees.size()));
     for (int row = 0; row < int(m_data.payees.size()); ++row) {
         const PayeeTotal &payee = m_data.payees[size_t(row)];
-        auto *spent = new QTableWidgetItem(moneyText(payee.spent));
+        auto *spent = new QTableWidgetItem(shownMoney(payee.spent, m_decimalPoint));
         spent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
         auto *count = new QTableWidgetItem(QString::number(payee.count));
         count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -43,6 +43,9 @@ public:
     // changes ask for one.
     void scheduleRefresh();
 
+    // The decimal separator the payees' totals are shown with.
+    void setDecimalPoint(QChar decimalPoint);
+
     ChartPeriod period() const;
     void setPeriod(ChartPeriod period);
     const ChartData &data() const { return m_data; }
@@ -88,6 +91,7 @@ private:
     QLabel *m_leftOut = nullptr;
     QLabel *m_flowTitle = nullptr;
     QTableWidget *m_payees = nullptr;
+    QChar m_decimalPoint = u'.';
     QTimer *m_refreshTimer = nullptr;
     bool m_refreshing = false;
 };

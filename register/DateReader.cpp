@@ -2,6 +2,7 @@
 
 #include <QChar>
 
+#include <cstdlib>
 #include <cstring>
 
 namespace {
@@ -150,16 +151,26 @@ bool readTime(Scanner<View> &s)
     return s.atEnd();
 }
 
+// What a reading found out besides the date.
+struct ReadNotes {
+    bool yearless = false; // no year was given: the year of today was taken
+    bool relative = false; // today, yesterday or tomorrow
+};
+
 // What may follow "Dec 7" or "7 Dec": nothing (this year), or a four-digit
 // year after a blank or a comma.
 template <typename View>
-std::optional<QDate> readYearAfterDay(Scanner<View> &s, int month, int day, QDate today)
+std::optional<QDate> readYearAfterDay(Scanner<View> &s, int month, int day, QDate today, ReadNotes *notes)
 {
     const bool blank = s.blanks() > 0;
     const bool comma = s.take(u',');
     s.blanks();
-    if (s.atEnd())
-        return comma || !today.isValid() ? std::nullopt : dateOf(today.year(), month, day);
+    if (s.atEnd()) {
+        if (comma || !today.isValid())
+            return std::nullopt;
+        notes->yearless = true;
+        return dateOf(today.year(), month, day);
+    }
     if (!blank && !comma)
         return std::nullopt;
     const Number year = s.number();
@@ -169,7 +180,7 @@ std::optional<QDate> readYearAfterDay(Scanner<View> &s, int month, int day, QDat
 }
 
 template <typename View>
-std::optional<QDate> read(View text, QDate today)
+std::optional<QDate> read(View text, QDate today, ReadNotes *notes)
 {
     Scanner<View> s(trimmed(text));
     if (s.atEnd())
@@ -178,6 +189,7 @@ std::optional<QDate> read(View text, QDate today)
     if (isAsciiLetter(s.peek())) {
         const Word w = s.word();
         if (s.atEnd() && today.isValid()) {
+            notes->relative = w.is("today") || w.is("yesterday") || w.is("tomorrow");
             if (w.is("today"))
                 return today;
             if (w.is("yesterday"))
@@ -196,7 +208,7 @@ std::optional<QDate> read(View text, QDate today)
             return std::nullopt;
         if (isAsciiLetter(s.peek()) && !isOrdinalSuffix(s.word()))
             return std::nullopt;
-        return readYearAfterDay(s, month, day.value, today);
+        return readYearAfterDay(s, month, day.value, today, notes);
     }
 
     const Number first = s.number();
@@ -232,8 +244,12 @@ std::optional<QDate> read(View text, QDate today)
         const Number day = s.number();
         if (!first.hasDigits(1, 2) || !day.hasDigits(1, 2))
             return std::nullopt;
-        if (!s.take(u'/'))
-            return s.atEnd() && today.isValid() ? dateOf(today.year(), first.value, day.value) : std::nullopt;
+        if (!s.take(u'/')) {
+            if (!s.atEnd() || !today.isValid())
+                return std::nullopt;
+            notes->yearless = true;
+            return dateOf(today.year(), first.value, day.value);
+        }
         const Number year = s.number();
         if (!s.atEnd())
             return std::nullopt;
@@ -283,30 +299,21 @@ std::optional<QDate> read(View text, QDate today)
         return std::nullopt;
     if (w.length <= 4)
         s.take(u'.');
-    return readYearAfterDay(s, month, first.value, today);
+    return readYearAfterDay(s, month, first.value, today, notes);
 }
 
 } // namespace
 
 std::optional<QDate> readDate(QStringView text, QDate today)
 {
-    return read(text, today);
+    ReadNotes notes;
+    return read(text, today, &notes);
 }
 
 std::optional<QDate> readDate(QLatin1StringView text, QDate today)
 {
-    return read(text, today);
-}
-
-std::optional<QDate> relativeDate(QStringView text, QDate today)
-{
-    Scanner<QStringView> s(trimmed(text));
-    if (!isAsciiLetter(s.peek()))
-        return std::nullopt;
-    const Word w = s.word();
-    if (!s.atEnd() || !(w.is("today") || w.is("yesterday") || w.is("tomorrow")))
-        return std::nullopt;
-    return read(text, today);
+    ReadNotes notes;
+    return read(text, today, &notes);
 }
 
 std::optional<QDate> SuccessiveDates::read(const Value &date)
@@ -317,4 +324,157 @@ std::optional<QDate> SuccessiveDates::read(const Value &date)
     m_last = date;
     m_lastDate = date.visitText([&](auto text) { return readDate(text, m_today); });
     return m_lastDate;
+}
+
+namespace {
+
+// A date written in numbers alone, with one kind of separator: 5/12/2026,
+// 05.12.26, 12-5, 20261205.
+struct NumericDate {
+    Number parts[3];
+    int count = 0;
+    char16_t separator = 0;
+};
+
+std::optional<NumericDate> numericDate(QStringView text)
+{
+    Scanner<QStringView> s(text);
+    NumericDate d;
+    for (;;) {
+        const Number n = s.number();
+        if (n.digits == 0 || d.count == 3)
+            return std::nullopt;
+        d.parts[d.count++] = n;
+        if (s.atEnd())
+            return d;
+        const char16_t separator = s.peek();
+        if ((separator != u'/' && separator != u'-' && separator != u'.') || (d.separator && separator != d.separator))
+            return std::nullopt;
+        d.separator = separator;
+        s.take(separator);
+    }
+}
+
+std::optional<QDate> yearlessDate(int month, int day, QDate today, Yearless yearless)
+{
+    if (!today.isValid())
+        return std::nullopt;
+    if (yearless == Yearless::ThisYear)
+        return dateOf(today.year(), month, day);
+    std::optional<QDate> nearest;
+    for (int year : {today.year() - 1, today.year(), today.year() + 1}) {
+        const QDate d(year, month, day);
+        if (d.isValid() && (!nearest || std::abs(today.daysTo(d)) < std::abs(today.daysTo(*nearest))))
+            nearest = d;
+    }
+    return nearest;
+}
+
+std::optional<QDate> readNumericDate(const NumericDate &n, DateOrder order, QDate today, Yearless yearless)
+{
+    const Number *p = n.parts;
+    if (n.count == 1) {
+        // As banks write dates: year, month, day; failing that, in the order.
+        if (p[0].digits != 8)
+            return std::nullopt;
+        const int v = p[0].value;
+        if (std::optional<QDate> d = dateOf(v / 10000, v / 100 % 100, v % 100))
+            return d;
+        const int a = v / 1000000, b = v / 10000 % 100;
+        if (order == DateOrder::DayMonthYear)
+            return dateOf(v % 10000, b, a);
+        return order == DateOrder::YearMonthDay ? std::nullopt : dateOf(v % 10000, a, b);
+    }
+    // With dots the day comes first, as it does wherever dots are written.
+    const bool dayFirst = order == DateOrder::DayMonthYear || n.separator == u'.';
+    if (n.count == 2) {
+        if (!p[0].hasDigits(1, 2) || !p[1].hasDigits(1, 2))
+            return std::nullopt;
+        return dayFirst ? yearlessDate(p[1].value, p[0].value, today, yearless)
+                        : yearlessDate(p[0].value, p[1].value, today, yearless);
+    }
+    Number year = p[2], month = p[0], day = p[1];
+    if (p[0].digits == 4 || (order == DateOrder::YearMonthDay && !(n.separator == u'.' && p[2].digits == 4)))
+        year = p[0], month = p[1], day = p[2];
+    else if (dayFirst)
+        month = p[1], day = p[0];
+    if (!month.hasDigits(1, 2) || !day.hasDigits(1, 2) || !(year.digits == 2 || year.digits == 4))
+        return std::nullopt;
+    return dateOf(fullYear(year), month.value, day.value);
+}
+
+template <typename View>
+QString shownDateOf(View stored, DateOrder order)
+{
+    if (order != DateOrder::DayMonthYear && order != DateOrder::YearMonthDay)
+        return stored.toString();
+    ReadNotes notes;
+    // Against a leap year, so that a 2/29 kept without a year is still shown.
+    const std::optional<QDate> d = read(stored, QDate(2000, 1, 1), &notes);
+    if (!d || notes.relative)
+        return stored.toString();
+    if (notes.yearless)
+        return d->toString(order == DateOrder::DayMonthYear ? u"dd/MM" : u"MM-dd");
+    return writtenDate(*d, order);
+}
+
+} // namespace
+
+std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today, Yearless yearless)
+{
+    const QStringView t = trimmed(text);
+    if (const std::optional<NumericDate> n = numericDate(t))
+        return readNumericDate(*n, order, today, yearless);
+    ReadNotes notes;
+    const std::optional<QDate> d = read(t, today, &notes);
+    if (d && notes.yearless)
+        return yearlessDate(d->month(), d->day(), today, yearless);
+    return d;
+}
+
+QString writtenDate(QDate date, DateOrder order)
+{
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return date.toString(u"dd/MM/yyyy");
+    case DateOrder::YearMonthDay:
+        return date.toString(u"yyyy-MM-dd");
+    default:
+        return date.toString(u"MM/dd/yyyy");
+    }
+}
+
+QString fileDateText(QDate date) { return writtenDate(date, DateOrder::MonthDayYear); }
+
+QString shownDate(const Value &stored, DateOrder order)
+{
+    return stored.visitText([&](auto text) { return shownDateOf(text, order); });
+}
+
+QString shownDate(QStringView stored, DateOrder order) { return shownDateOf(stored, order); }
+
+QString dateFormsRead(DateOrder order)
+{
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return QStringLiteral("07/12/2026, 7/12/26, 7.12.2026, 2026-12-07, 20261207, 07-Dec-26, 7 December 2026, "
+                              "Dec 7, 2026, 7/12, today, yesterday, tomorrow");
+    case DateOrder::YearMonthDay:
+        return QStringLiteral("2026-12-07, 26-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
+                              "7 December 2026, 12-07, today, yesterday, tomorrow");
+    default:
+        return kDateFormsRead.toString();
+    }
+}
+
+QString datePlaceholder(DateOrder order)
+{
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return QStringLiteral("DD/MM/YYYY");
+    case DateOrder::YearMonthDay:
+        return QStringLiteral("YYYY-MM-DD");
+    default:
+        return QStringLiteral("MM/DD/YYYY");
+    }
 }

@@ -13,6 +13,7 @@
 // 2026; Sept 7), and the words today, yesterday and tomorrow. Letter case and
 // surrounding blanks do not matter.
 
+#include "StatementDates.h"
 #include "Value.h"
 
 #include <QDate>
@@ -26,14 +27,38 @@
 std::optional<QDate> readDate(QStringView text, QDate today);
 std::optional<QDate> readDate(QLatin1StringView text, QDate today);
 
-// The day a word relative to today names (today, yesterday, tomorrow), for
-// storing it as a date that keeps its meaning; nothing for any other text.
-std::optional<QDate> relativeDate(QStringView text, QDate today);
-
 // What the date reader reads, for telling the user.
 inline constexpr QStringView kDateFormsRead =
     u"12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
     u"7 December 2026, December 7th, 12/7, today, yesterday, tomorrow";
+
+// A date as a person types it into a field or a cell, its numbers in their
+// order: 05/12/2026 is 5 December in day/month/year and 12 May in
+// month/day/year. A four-digit year first is always year-month-day, dots put
+// the day before the month, and 20261205, month names and the relative words
+// read as readDate reads them. A date without a year (5/12, Dec 5) is the
+// nearest such day to today, a year back or ahead at most (a limit of the
+// filter takes the day of today's year instead). Dates kept in a register are
+// never read with this: they are in the file's own form.
+enum class Yearless { Nearest, ThisYear };
+std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today,
+                                   Yearless yearless = Yearless::Nearest);
+
+// The date written in the order: 12/05/2026, 05/12/2026, 2026-12-05.
+QString writtenDate(QDate date, DateOrder order);
+// The date as a register file keeps it, whatever a person's order: 12/05/2026.
+QString fileDateText(QDate date);
+// A date kept in a register as it is shown in the order: read as the file
+// reads it and written in the order (without a year when it has none); a text
+// that is no date, or a relative word, as it stands. In month/day/year every
+// text is shown as it stands.
+QString shownDate(const Value &stored, DateOrder order);
+QString shownDate(QStringView stored, DateOrder order);
+
+// The forms readTypedDate reads in the order, for telling the user, and the
+// form a date field hints at when empty ("DD/MM/YYYY").
+QString dateFormsRead(DateOrder order);
+QString datePlaceholder(DateOrder order);
 
 // The dates of rows read one after another: a row dated as the row before it
 // (most are, in a register) costs a comparison instead of a reading.

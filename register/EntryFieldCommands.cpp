@@ -107,7 +107,7 @@ void MyWindowController::buildEntryHelpers()
     new FieldKeys(
         Date,
         [this](const QString &text, QChar key, QChar previous) {
-            return dateFieldKey(text, key, m_toolkit.today(), previous);
+            return dateFieldKey(text, key, m_toolkit.today(), previous, m_forms.dateOrder);
         },
         m_toolkit);
     new FieldKeys(
@@ -123,7 +123,7 @@ void MyWindowController::buildEntryHelpers()
         std::vector<SuggestionList::Item> items;
         for (const DescriptionSuggestion &s :
              ::descriptionSuggestions(myDocument->textIndex(), *dataArray, typed, kSuggestionsShown))
-            items.push_back({s.description, s.amount, s.amount.startsWith(u'-')});
+            items.push_back({s.description, shownNumber(s.amount, m_forms.decimalPoint), s.amount.startsWith(u'-')});
         return items;
     });
     // The index is read from the register when a description is about to be
@@ -133,29 +133,38 @@ void MyWindowController::buildEntryHelpers()
     // Marked while it cannot be read, in a red that reads on the field.
     const QString tip = Date->toolTip();
     connect(Date, &QLineEdit::textChanged, this, [this, tip](const QString &text) {
-        if (isReadableDateText(text, m_toolkit.today())) {
+        if (isReadableDateText(text, m_forms.dateOrder, m_toolkit.today())) {
             Date->setStyleSheet(QString());
             Date->setToolTip(tip);
             return;
         }
         Date->setStyleSheet(questionedFieldStyle(Date->palette()));
         Date->setToolTip(u"Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2."_s.arg(
-            text.trimmed(), kDateFormsRead));
+            text.trimmed(), dateFormsRead(m_forms.dateOrder)));
     });
 }
 
 bool MyWindowController::dateMayBeEntered()
 {
     const QString typed = Date->text();
-    if (isReadableDateText(typed, m_toolkit.today()))
-        return true;
-    if (m_toolkit.confirm(m_window, u"Date"_s,
-                          u"Keep \u201c%1\u201d as typed?\n\nCheqbook cannot read it as a date, so the date sort "
-                          "and the charts will not know where it belongs. It reads dates like %2."_s.arg(
-                              typed.trimmed(), kDateFormsRead),
-                          u"Keep as Typed"_s, u"Change It"_s))
+    if (isReadableDateText(typed, m_forms.dateOrder, m_toolkit.today()) || keepDateAsTyped(typed))
         return true;
     Date->setFocus(Qt::OtherFocusReason);
     Date->selectAll();
     return false;
+}
+
+bool MyWindowController::cellDateMayBeEntered(const QString &typed, const Value &stored)
+{
+    return isReadableDateText(typed, m_forms.dateOrder, m_toolkit.today()) || typed == shownDateText(stored)
+        || keepDateAsTyped(typed);
+}
+
+bool MyWindowController::keepDateAsTyped(const QString &typed)
+{
+    return m_toolkit.confirm(m_window, u"Date"_s,
+                             u"Keep \u201c%1\u201d as typed?\n\nCheqbook cannot read it as a date, so the date sort "
+                             "and the charts will not know where it belongs. It reads dates like %2."_s.arg(
+                                 typed.trimmed(), dateFormsRead(m_forms.dateOrder)),
+                             u"Keep as Typed"_s, u"Change It"_s);
 }

@@ -10,18 +10,19 @@ namespace {
 
 FieldKeyResult replaceWith(QString text) { return {FieldKeyResult::What::Replace, std::move(text)}; }
 
-// Slashes and digits alone (12/7, 12/07/2026, or a slip like 13/45/2026):
-// the form entry proposes dates in; texts with dashes or words are typed on.
-bool isSlashText(const QString &text)
+// Digits and the separator of the form entry proposes dates in (12/7,
+// 12/07/2026, or a slip like 13/45/2026); texts with other marks or words
+// are typed on.
+bool isDateFormText(const QString &text, QChar separator)
 {
-    bool slash = false;
+    bool separated = false;
     for (QChar c : text) {
-        if (c == u'/')
-            slash = true;
+        if (c == separator)
+            separated = true;
         else if (!c.isDigit())
             return false;
     }
-    return slash;
+    return separated;
 }
 
 bool allDigits(QStringView text)
@@ -34,7 +35,7 @@ bool allDigits(QStringView text)
 
 } // namespace
 
-FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous)
+FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous, DateOrder order)
 {
     if (previous.toLower() == u't' && key.isLetter())
         return {FieldKeyResult::What::Replace, QString(previous) + key, false};
@@ -42,19 +43,19 @@ FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar p
     if (k != u'+' && k != u'-' && k != u't')
         return {};
     const QString trimmed = text.trimmed();
-    if (!trimmed.isEmpty() && !isSlashText(trimmed))
+    if (!trimmed.isEmpty() && !isDateFormText(trimmed, order == DateOrder::YearMonthDay ? u'-' : u'/'))
         return {};
     // T mends a date that cannot be read too; + and - need one to step from.
     if (k == u't')
-        return replaceWith(today.toString(u"MM/dd/yyyy"_s));
-    const std::optional<QDate> typed = trimmed.isEmpty() ? today : readDate(trimmed, today);
+        return replaceWith(writtenDate(today, order));
+    const std::optional<QDate> typed = trimmed.isEmpty() ? today : readTypedDate(trimmed, order, today);
     if (!typed)
         return {};
     const QDate from = *typed;
     const QDate stepped = from.addDays(k == u'+' ? 1 : -1);
     if (!stepped.isValid() || stepped.year() < 1 || stepped.year() > 9999)
         return {FieldKeyResult::What::Refuse, {}};
-    return replaceWith(stepped.toString(u"MM/dd/yyyy"_s));
+    return replaceWith(writtenDate(stepped, order));
 }
 
 FieldKeyResult checkNumberFieldKey(const QString &text, QChar key, std::optional<qint64> next)
@@ -85,7 +86,7 @@ std::optional<qint64> nextCheckNumber(const Register &reg)
     return std::nullopt;
 }
 
-bool isReadableDateText(QStringView text, QDate today)
+bool isReadableDateText(QStringView text, DateOrder order, QDate today)
 {
-    return text.trimmed().isEmpty() || readDate(text, today) || relativeDate(text, today);
+    return text.trimmed().isEmpty() || readTypedDate(text, order, today);
 }

@@ -7,6 +7,7 @@
 // typed.
 
 #include "Register.h"
+#include "StatementDates.h"
 
 #include <QDate>
 #include <QString>
@@ -22,11 +23,14 @@ struct FieldKeyResult {
 
 // The Date field's answer to a key: + and - step from the date the field
 // holds (today when it is empty), T gives today (also in place of a slip
-// such as 13/45/2026). Stepped dates are written
-// MM/dd/yyyy, as entry writes them. previous is the key whose answer the
-// field still holds: a letter after T means the word "today" or "tomorrow"
-// is being typed, and the T is given back as typed.
-FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous = {});
+// such as 13/45/2026). Dates are read and written in the order: the field
+// shows what the person types. previous is the key whose answer the field
+// still holds: a letter after T means the word "today" or "tomorrow" is
+// being typed, and the T is given back as typed. In year-month-day a text
+// of digits and dashes is a date as slashes are in the other orders, so
+// that "2026-12" can still be typed on.
+FieldKeyResult dateFieldKey(const QString &text, QChar key, QDate today, QChar previous = {},
+                            DateOrder order = DateOrder::MonthDayYear);
 
 // The Check # field's answer to a key: + and - step a number made of digits
 // (keeping its width: 0099 gives 0100); + in an empty field gives next.
@@ -37,6 +41,6 @@ FieldKeyResult checkNumberFieldKey(const QString &text, QChar key, std::optional
 // never holds a check); nothing when no row holds one.
 std::optional<qint64> nextCheckNumber(const Register &reg);
 
-// Whether the Date field's text can be entered without asking: blank, a
-// date the date reader reads, or today, yesterday or tomorrow.
-bool isReadableDateText(QStringView text, QDate today);
+// Whether the Date field's text can be entered without asking: blank, or a
+// date typed in the order (today, yesterday and tomorrow too).
+bool isReadableDateText(QStringView text, DateOrder order, QDate today);

@@ -175,7 +175,8 @@ RowFilter MyWindowController::filterBarChoice() const
     // A date that cannot be read sets no limit; its field says so.
     for (auto [field, limit] : {std::pair(m_filterBar.from, &filter.from), std::pair(m_filterBar.to, &filter.to)}) {
         const QString typed = field->text().trimmed();
-        *limit = typed.isEmpty() ? std::nullopt : readDate(typed, filter.today);
+        *limit = typed.isEmpty() ? std::nullopt
+                                 : readTypedDate(typed, m_forms.dateOrder, filter.today, Yearless::ThisYear);
     }
     return filter;
 }
@@ -185,10 +186,11 @@ void MyWindowController::applyFilterBar()
     m_filterBar.typing->stop();
     for (QLineEdit *field : {m_filterBar.from, m_filterBar.to}) {
         const QString typed = field->text().trimmed();
-        const bool unreadable = !typed.isEmpty() && !readDate(typed, m_toolkit.today());
+        const bool unreadable =
+            !typed.isEmpty() && !readTypedDate(typed, m_forms.dateOrder, m_toolkit.today(), Yearless::ThisYear);
         field->setStyleSheet(unreadable ? questionedFieldStyle(field->palette()) : QString());
         field->setToolTip(unreadable ? u"Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2."_s.arg(
-                                           typed, kDateFormsRead)
+                                           typed, dateFormsRead(m_forms.dateOrder))
                                      : u"Leave empty for no limit"_s);
     }
     setRowFilter(filterBarChoice());
@@ -209,10 +211,12 @@ void MyWindowController::showFilterInWidgets()
     }
     for (auto [field, limit] : {std::pair(m_filterBar.from, m_filter.from), std::pair(m_filterBar.to, m_filter.to)}) {
         const QString typed = field->text().trimmed();
-        const std::optional<QDate> shown = typed.isEmpty() ? std::nullopt : readDate(typed, m_filter.today);
+        const std::optional<QDate> shown =
+            typed.isEmpty() ? std::nullopt
+                            : readTypedDate(typed, m_forms.dateOrder, m_filter.today, Yearless::ThisYear);
         if (shown != limit) {
             const QSignalBlocker quiet(field);
-            field->setText(limit ? limit->toString(u"MM/dd/yyyy"_s) : QString());
+            field->setText(limit ? shownDateText(*limit) : QString());
             field->setStyleSheet(QString());
         }
     }

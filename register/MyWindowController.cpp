@@ -1,5 +1,6 @@
 #include "MyWindowController.h"
 
+#include "DateReader.h"
 #include "PreconditionFailure.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
@@ -10,6 +11,7 @@
 #include "ui_MyDocument.h"
 
 #include <QAction>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -63,6 +65,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     recalculateCheckbook();
     doingEndOfMonth = false;
     buildStatusBar();
+    connect(myDocument, &MyDocument::historyChanged, this, &MyWindowController::showOpeningHint);
 }
 
 MyWindowController::~MyWindowController()
@@ -93,6 +96,7 @@ void MyWindowController::buildWindow()
         else
             Amount->setFocus(Qt::BacktabFocusReason);
     });
+    m_openingHint = ui.openingHint;
     connect(ui.table, &RegisterTableView::typedOutsideCell, this, [this] {
         m_window->statusBar()->showMessage(
             u"To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."_s, 6000);
@@ -164,6 +168,11 @@ void MyWindowController::buildMenus()
     QAction *insert = reg->addAction(u"&Insert After Selected Row"_s);
     insert->setShortcut(Qt::CTRL | Qt::Key_Return);
     connect(insert, &QAction::triggered, this, [this, insert] { addTransaction(insert); });
+    QAction *insertBefore = reg->addAction(tr("Insert Bef&ore Selected Row"));
+    insertBefore->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Return);
+    insertBefore->setToolTip(tr("Puts the transaction above the selected row; above the first row, it becomes the "
+                                "opening balance"));
+    connect(insertBefore, &QAction::triggered, this, [this, insertBefore] { insertTransactionBefore(insertBefore); });
     QAction *remove = reg->addAction(u"&Delete Transaction"_s);
     remove->setShortcut(QKeySequence::Delete);
     // Delete deletes a transaction only from the table, never from a field.
@@ -193,9 +202,29 @@ void MyWindowController::windowDidLoad()
     Amount->dataNeeded(dataArray, DescriptionofTransaction);
     Amount->clear();
     CheckNumber->setFocus();
+    showOpeningHint();
 }
 
-QString MyWindowController::today() const { return m_toolkit.today().toString(u"MM/dd/yyyy"_s); }
+void MyWindowController::showOpeningHint()
+{
+    // The first entry of a new register is its opening balance, which a
+    // first payment typed in would otherwise silently become.
+    const bool empty = dataArray->isEmpty();
+    m_openingHint->setVisible(empty);
+    auto *box = static_cast<QGroupBox *>(m_openingHint->parentWidget());
+    box->setTitle(empty ? tr("Opening balance") : tr("New transaction"));
+    DescriptionofTransaction->setPlaceholderText(empty ? tr("Opening balance") : tr("Payee or description"));
+    Amount->setToolTip(empty ? tr("The balance of the account on the day the register starts")
+                             : tr("Negative for money going out, positive for a deposit"));
+}
+
+QString MyWindowController::today() const { return shownDateText(m_toolkit.today()); }
+
+QString MyWindowController::shownDateText(const Value &stored) const { return shownDate(stored, m_forms.dateOrder); }
+
+QString MyWindowController::shownDateText(QDate date) const { return writtenDate(date, m_forms.dateOrder); }
+
+QString MyWindowController::shownMoneyText(Cents cents) const { return shownMoney(cents, m_forms.decimalPoint); }
 
 // --- The data source --------------------------------------------------------
 
@@ -221,14 +250,26 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
     if (isAmount || isTotal) {
         // An amount is kept as money text, so that "$1,234.56" reads back as
         // what the user meant and not as 0.
-        const CentsReading typed = typedAmountCents(value);
+        const CentsReading typed = readTypedAmount(value, m_forms.decimalPoint);
         if (!typed.ok()) {
             m_toolkit.beep();
+            m_window->statusBar()->showMessage(
+                tr("\u201c%1\u201d is not an amount; the cell keeps what it held.").arg(value.trimmed()), 10000);
             return false;
         }
         stored = Value::text(moneyText(typed.cents));
     }
-    const bool bankFigure = isAmount || columnIdentifier == keyName(Key::Date);
+    const bool isDate = columnIdentifier == keyName(Key::Date);
+    if (isDate) {
+        if (!cellDateMayBeEntered(value, (*dataArray)[rowIndex].value(Key::Date)))
+            return false;
+        // Opened and left as it was shown: the date stays as it is kept.
+        if (value == shownDateText((*dataArray)[rowIndex].value(Key::Date)))
+            stored = (*dataArray)[rowIndex].value(Key::Date);
+        else
+            stored = Value::text(dateToStore(value));
+    }
+    const bool bankFigure = isAmount || isDate;
     if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(u"Change Anyway"_s))
         return false;
     const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
@@ -394,6 +435,7 @@ void MyWindowController::recalculateCheckbook()
 
 void MyWindowController::registerReverted()
 {
+    showOpeningHint();
     recalculateCheckbook();
     // Rows a filter showed may be gone: it is worked out again, not kept.
     reloadData();

@@ -13,6 +13,7 @@
 #include "RegisterWindow.h"
 #include "Toolkit.h"
 #include "Value.h"
+#include "WrittenForms.h"
 
 #include <QObject>
 #include <QPointer>
@@ -102,6 +103,9 @@ public:
 public slots:
     // Entry and deletion.
     void addTransaction(QObject *sender);
+    // Inserts the transaction of the entry fields above the selected row;
+    // above the first row, it becomes the opening balance.
+    void insertTransactionBefore(QObject *sender);
     void autoNumber();
     void deleteTransaction(QObject *sender);
 
@@ -160,6 +164,10 @@ public slots:
     void exportReconciliationPdf(QObject *sender);
 
 public:
+    // The forms in which dates and amounts are typed into this window and
+    // shown in it: the preferences', or else the locale's.
+    const WrittenForms &writtenForms() const { return m_forms; }
+    void setWrittenForms(const WrittenForms &forms);
     // The descriptions typed before, proposed while a description is typed.
     SuggestionList *descriptionSuggestions() const { return m_suggestions; }
     ChartWindow *chartWindow() const;
@@ -198,6 +206,26 @@ private:
     // The reconciliation report's text, or nothing (after telling why).
     std::optional<QString> reconciliationReportText();
     QString today() const;
+    // A date kept in the register, or a day, as this window shows it.
+    QString shownDateText(const Value &stored) const;
+    QString shownDateText(QDate date) const;
+    QString shownMoneyText(Cents cents) const;
+    // What the Date field's text is kept as: the full date it names, or the
+    // text itself when it names none.
+    QString dateToStore(const QString &typed) const;
+    // Enters the transaction of the entry fields at the end, or next to the
+    // selected row (which it asks for); the opening row of an empty register
+    // is always appended.
+    enum class Placement { End, AfterSelection, BeforeSelection };
+    void enterTransaction(QObject *sender, Placement placement);
+    void showWrittenForms();
+    // Whether a cell's typed date may go in: a date, blank, unchanged, or
+    // kept as typed after a question.
+    bool cellDateMayBeEntered(const QString &typed, const Value &stored);
+    // Asks whether a date Cheqbook cannot read is kept as typed.
+    bool keepDateAsTyped(const QString &typed);
+    // Tells a new register's user what its first row is, while it is empty.
+    void showOpeningHint();
     // Opens the preview of the next statement waiting, unless one is open.
     void showNextImport();
     void importPreviewed(ImportPreviewDialog *preview);
@@ -236,6 +264,14 @@ private:
     QTableView *table = nullptr;
     QCheckBox *showAgainPref = nullptr;
     QDockWidget *EOMDrawer = nullptr;
+    struct {
+        QComboBox *dateOrder = nullptr;
+        QComboBox *decimal = nullptr;
+        QComboBox *newDate = nullptr;
+    } m_formsPrefs;
+    WrittenForms m_forms;
+    bool m_newDateFromLast = false; // a new transaction starts from the date of the last one entered
+    QLabel *m_openingHint = nullptr;
     bool shouldAutoNumber = false;
     bool doingEndOfMonth = false;
     RegisterPtr dataArray;

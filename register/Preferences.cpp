@@ -1,14 +1,21 @@
-// Automatic check numbering and reopening registers at start, remembered
-// per user.
+// Automatic check numbering, reopening registers at start, the forms dates
+// and amounts are written in, and the date a new transaction starts from,
+// remembered per user.
 
 #include "MyWindowController.h"
 
+#include "ChartWindow.h"
+#include "DateReader.h"
 #include "RegisterWindow.h"
 #include "ReopenList.h"
+#include "descriptionfield.h"
 #include "ui_Preferences.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialog>
+#include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QPushButton>
 #include <QSettings>
@@ -17,6 +24,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kAutoNumberKey = u"autoNumber"_s;
+const QString kNewDateKey = u"newTransactionDate"_s;
+const QString kNewDateFromLast = u"last"_s;
 
 // Stored as the text "1" or "0" and read back as an integer, so that an
 // absent or odd value counts as off.
@@ -24,6 +33,9 @@ int storedFlag(const QString &key)
 {
     return Value::text(QSettings().value(key).toString()).intValue();
 }
+
+// The date orders in the order the preference lists them.
+constexpr DateOrder kDateOrders[] = {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay};
 } // namespace
 
 void MyWindowController::buildPreferencesWindow()
@@ -33,6 +45,7 @@ void MyWindowController::buildPreferencesWindow()
     ui.setupUi(prefsWindow);
     autoNumberPref = ui.autoNumberPref;
     m_reopenPref = ui.reopenPref;
+    m_formsPrefs = {ui.dateOrderPref, ui.decimalPref, ui.newDatePref};
     connect(ui.okButton, &QPushButton::clicked, this, [this, ok = ui.okButton] { saveAndClosePrefs(ok); });
 }
 
@@ -46,6 +59,12 @@ void MyWindowController::loadPrefs()
 {
     autoNumberPref->setChecked(storedFlag(kAutoNumberKey) == 1);
     m_reopenPref->setChecked(reopen::enabled());
+    QSettings settings;
+    const WrittenForms forms = storedForms(settings, QLocale());
+    m_formsPrefs.dateOrder->setCurrentIndex(
+        int(std::find(std::begin(kDateOrders), std::end(kDateOrders), forms.dateOrder) - std::begin(kDateOrders)));
+    m_formsPrefs.decimal->setCurrentIndex(forms.decimalPoint == u',' ? 1 : 0);
+    m_formsPrefs.newDate->setCurrentIndex(settings.value(kNewDateKey).toString() == kNewDateFromLast ? 1 : 0);
 }
 
 void MyWindowController::openPrefWindow(QObject *)
@@ -67,6 +86,44 @@ void MyWindowController::saveAndClosePrefs(QObject *)
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
     reopen::setEnabled(m_reopenPref->isChecked());
+    WrittenForms forms;
+    forms.dateOrder = kDateOrders[std::clamp(m_formsPrefs.dateOrder->currentIndex(), 0, 2)];
+    forms.decimalPoint = m_formsPrefs.decimal->currentIndex() == 1 ? u',' : u'.';
+    storeForms(settings, forms, QLocale());
+    m_newDateFromLast = m_formsPrefs.newDate->currentIndex() == 1;
+    if (m_newDateFromLast || settings.contains(kNewDateKey))
+        settings.setValue(kNewDateKey, m_newDateFromLast ? kNewDateFromLast : u"today"_s);
     settings.sync();
+    setWrittenForms(forms);
     hideAuxiliaryWindow(prefsWindow);
+}
+
+void MyWindowController::setWrittenForms(const WrittenForms &forms)
+{
+    if (forms == m_forms)
+        return;
+    // The dates the fields hold are read in the old order and shown in the
+    // new, or they would mean other days (or none).
+    const WrittenForms before = m_forms;
+    m_forms = forms;
+    for (QLineEdit *field : {Date, m_statement.date}) {
+        if (const std::optional<QDate> typed = readTypedDate(field->text(), before.dateOrder, m_toolkit.today()))
+            field->setText(writtenDate(*typed, m_forms.dateOrder));
+    }
+    showWrittenForms();
+    reloadData();
+}
+
+void MyWindowController::showWrittenForms()
+{
+    Date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
+    Amount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
+    Amount->setDecimalPoint(m_forms.decimalPoint);
+    m_statement.date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
+    m_statement.balance->setPlaceholderText(shownMoney(0, m_forms.decimalPoint));
+    currentEOMAmount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
+    if (m_charts)
+        m_charts->setDecimalPoint(m_forms.decimalPoint);
+    showFilterInWidgets();
+    updateBalancingSummary();
 }

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QPrinter>
 
 #include <algorithm>
@@ -23,7 +24,7 @@ void MyWindowController::print(QObject *)
     printer.setDocName(myDocument->fileName().isEmpty() ? u"Register"_s
                                                         : QFileInfo(myDocument->fileName()).completeBaseName());
     // The dialog offers a range only when it knows how many pages there are.
-    printer.setFromTo(1, std::max(1, printedPageCount(*dataArray, printer)));
+    printer.setFromTo(1, std::max(1, printedPageCount(*dataArray, printer, m_forms)));
     printer.setPrintRange(QPrinter::AllPages);
     if (!m_toolkit.printDialog(m_window, printer))
         return;
@@ -36,7 +37,8 @@ void MyWindowController::print(QObject *)
     }
     const std::unique_ptr<Progress> progress =
         m_toolkit.progress(m_window, u"Printing \u201c%1\u201d\u2026"_s.arg(printer.docName()), true);
-    const bool printed = printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }});
+    const bool printed =
+        printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }}, m_forms);
     if (progress->wasCancelled()) {
         // A print to a file leaves no half-written file behind.
         if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
@@ -52,7 +54,7 @@ void MyWindowController::printPreview(QObject *)
     recalculateCheckbook();
     QPrinter &printer = m_toolkit.sharedPrinter();
     setUpPrintedRegisterPage(printer);
-    m_toolkit.printPreview(m_window, printer, [this](QPrinter &p) { printRegister(*dataArray, p); });
+    m_toolkit.printPreview(m_window, printer, [this](QPrinter &p) { printRegister(*dataArray, p, {}, {}, m_forms); });
 }
 
 QString MyWindowController::exportPath(const QString &title, const QString &suggested)
@@ -77,7 +79,7 @@ void MyWindowController::exportPdf(QObject *)
     recalculateCheckbook();
     const std::unique_ptr<Progress> progress =
         m_toolkit.progress(m_window, u"Exporting \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
-    const QString failure = writeReportPdf(*dataArray, path, progress.get());
+    const QString failure = writeReportPdf(*dataArray, path, progress.get(), paperOfLocale(QLocale()), m_forms);
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
 }

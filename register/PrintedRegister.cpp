@@ -8,6 +8,7 @@
 #include <QFontDatabase>
 #include <QFontInfo>
 #include <QFontMetricsF>
+#include <QLocale>
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
@@ -158,9 +159,9 @@ qsizetype widestLine(const std::function<bool(QString &)> &nextLine)
 
 // The register's report lines, made one at a time from the register: a long
 // register's report is never held whole.
-std::function<bool(QString &)> registerLines(const Register &reg)
+std::function<bool(QString &)> registerLines(const Register &reg, const WrittenForms &forms)
 {
-    return [&reg, header = reportHeader().split(u'\n', Qt::SkipEmptyParts), row = 0,
+    return [&reg, forms, header = reportHeader().split(u'\n', Qt::SkipEmptyParts), row = 0,
             headerLine = qsizetype(0)](QString &line) mutable {
         if (row >= reg.count())
             return false;
@@ -169,7 +170,7 @@ std::function<bool(QString &)> registerLines(const Register &reg)
             return true;
         }
         line.clear();
-        appendReportLine(line, reg[row++]);
+        appendReportLine(line, reg[row++], forms);
         line.chop(1);
         headerLine = 0;
         return true;
@@ -183,30 +184,31 @@ bool printReportText(const QString &reportText, QPagedPaintDevice &device)
     return paintPages(textLines(reportText), widestLine(textLines(reportText)), device, {}, {}, 0);
 }
 
-bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range, const PrintWatch &watch)
+bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range, const PrintWatch &watch,
+                   const WrittenForms &forms)
 {
     const qint64 lines = reg.count() + 2 * ((qint64(reg.count()) + kReportRowsPerHeader - 1) / kReportRowsPerHeader);
-    return paintPages(registerLines(reg), widestLine(registerLines(reg)), device, range, watch, lines);
+    return paintPages(registerLines(reg, forms), widestLine(registerLines(reg, forms)), device, range, watch, lines);
 }
 
-int printedPageCount(const Register &reg, QPagedPaintDevice &device)
+int printedPageCount(const Register &reg, QPagedPaintDevice &device, const WrittenForms &forms)
 {
-    const PageLayout layout(device, widestLine(registerLines(reg)));
-    return walkPages(layout, registerLines(reg), [](int, int, const QString &) { return true; });
+    const PageLayout layout(device, widestLine(registerLines(reg, forms)));
+    return walkPages(layout, registerLines(reg, forms), [](int, int, const QString &) { return true; });
 }
 
 namespace {
 
-// A PDF on US Letter pages, painted by paint, written to path whole or not
-// at all.
-QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &paint,
+// A PDF on pages of the paper, painted by paint, written to path whole or
+// not at all.
+QString writePdf(const QString &path, QPageSize::PageSizeId paper, const std::function<bool(QPdfWriter &)> &paint,
                  const std::function<bool()> &cancelled = {})
 {
     QBuffer pdf;
     pdf.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&pdf);
-        writer.setPageSize(QPageSize(QPageSize::Letter));
+        writer.setPageSize(QPageSize(paper));
         writer.setCreator(u"Cheqbook"_s);
         writer.setTitle(QFileInfo(path).completeBaseName());
         if (!paint(writer))
@@ -220,15 +222,28 @@ QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &p
 
 } // namespace
 
-QString writeReportPdf(const Register &reg, const QString &path, Progress *progress)
+QString writeReportPdf(const Register &reg, const QString &path, Progress *progress, QPageSize::PageSizeId paper,
+                       const WrittenForms &forms)
 {
-    const QString failure = writePdf(path, [&](QPdfWriter &writer) {
-        return printRegister(reg, writer, {}, {progress, {}}) || (progress && progress->wasCancelled());
+    const QString failure = writePdf(path, paper, [&](QPdfWriter &writer) {
+        return printRegister(reg, writer, {}, {progress, {}}, forms) || (progress && progress->wasCancelled());
     }, [progress] { return progress && progress->wasCancelled(); });
     return failure;
 }
 
-QString writeTextPdf(const QString &text, const QString &path)
+QString writeTextPdf(const QString &text, const QString &path, QPageSize::PageSizeId paper)
 {
-    return writePdf(path, [&](QPdfWriter &writer) { return printReportText(text, writer); });
+    return writePdf(path, paper, [&](QPdfWriter &writer) { return printReportText(text, writer); });
+}
+
+QPageSize::PageSizeId paperOfLocale(const QLocale &locale)
+{
+    switch (locale.territory()) {
+    case QLocale::UnitedStates:
+    case QLocale::Canada:
+    case QLocale::AnyTerritory:
+        return QPageSize::Letter;
+    default:
+        return QPageSize::A4;
+    }
 }

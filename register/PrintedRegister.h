@@ -8,13 +8,21 @@
 
 #include "Progress.h"
 #include "Register.h"
+#include "WrittenForms.h"
 
+#include <QPageSize>
 #include <QString>
 
 #include <functional>
 #include <limits>
 
+class QLocale;
 class QPagedPaintDevice;
+
+// The paper a locale prints on: US Letter in the United States and Canada,
+// and where a locale names no country (C), as Cheqbook always printed; A4
+// everywhere else.
+QPageSize::PageSizeId paperOfLocale(const QLocale &locale);
 
 inline constexpr qreal kPrintFontPoints = 12;
 inline constexpr qreal kPrintMarginPoints = 32;
@@ -45,16 +53,20 @@ struct PrintWatch {
 };
 
 // The register's report on the device, balances as they stand: the print
-// command recalculates them first. Only the pages of the range are printed.
-// False when the device failed or the user stopped the print.
-bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range = {}, const PrintWatch &watch = {});
+// command recalculates them first, with dates and amounts in the forms given.
+// Only the pages of the range are printed. False when the device failed or
+// the user stopped the print.
+bool printRegister(const Register &reg, QPagedPaintDevice &device, PageRange range = {}, const PrintWatch &watch = {},
+                   const WrittenForms &forms = {});
 // How many pages printRegister gives on the device, for the print dialog.
-int printedPageCount(const Register &reg, QPagedPaintDevice &device);
+int printedPageCount(const Register &reg, QPagedPaintDevice &device, const WrittenForms &forms = {});
 
-// Writes the printed register as a PDF on US Letter pages to path, through a
-// temporary file that replaces path only once the whole PDF is written.
-// Returns an empty string on success, otherwise a message naming the file.
-// Stopped through progress, it writes nothing at all and returns no error.
-QString writeReportPdf(const Register &reg, const QString &path, Progress *progress = nullptr);
+// Writes the printed register as a PDF on pages of the paper to path,
+// through a temporary file that replaces path only once the whole PDF is
+// written. Returns an empty string on success, otherwise a message naming
+// the file. Stopped through progress, it writes nothing at all and returns
+// no error.
+QString writeReportPdf(const Register &reg, const QString &path, Progress *progress = nullptr,
+                       QPageSize::PageSizeId paper = QPageSize::Letter, const WrittenForms &forms = {});
 // The same for a report text of lines, as printReportText lays it out.
-QString writeTextPdf(const QString &text, const QString &path);
+QString writeTextPdf(const QString &text, const QString &path, QPageSize::PageSizeId paper = QPageSize::Letter);

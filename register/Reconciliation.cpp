@@ -20,7 +20,7 @@ Cents reconciledSum(const Register &reg)
     return sum;
 }
 
-QString reconciledSumText(Cents sum) { return u'$' + moneyText(sum); }
+QString reconciledSumText(Cents sum, QChar decimalPoint) { return shownMoney(sum, decimalPoint); }
 
 int matchStatementAmount(const Register &reg, Cents typed, std::optional<QDate> closingDate, QDate today)
 {
@@ -103,10 +103,10 @@ std::vector<int> rowsClearedSinceLastStatement(const Register &reg)
     return rows;
 }
 
-TypedStatementAmount readStatementAmount(const QString &typed)
+TypedStatementAmount readStatementAmount(const QString &typed, QChar decimalPoint)
 {
     using namespace Qt::StringLiterals;
-    const CentsReading reading = typedAmountCents(typed);
+    const CentsReading reading = readTypedAmount(typed, decimalPoint);
     if (reading.ok())
         return {reading.cents, {}};
     if (typed.trimmed().isEmpty())

@@ -29,8 +29,9 @@ bool isMatchable(const Record &record);
 // The Amounts of the reconciled rows added up in whole cents (an Amount that
 // is not a number counts as 0).
 Cents reconciledSum(const Register &reg);
-// The sum as the balance field shows it: "$-12.50", "$1234.50", "$0.00".
-QString reconciledSumText(Cents sum);
+// The sum as the balance field shows it, as every amount is shown, without a
+// currency sign: "-12.50", "1234.50", "0.00" (or "-12,50" with a comma).
+QString reconciledSumText(Cents sum, QChar decimalPoint = u'.');
 
 // The lowest matchable row whose Amount is the typed amount to the cent; -1
 // when there is none. An Amount that is not a number counts as 0.00. With a
@@ -86,13 +87,14 @@ int finishStatement(MyDocument &doc, QDate closingDate, Cents endingBalance);
 // The text a statement's date is kept as.
 QString statementDateText(QDate date);
 
-// The amount typed while balancing, read as entry reads it ("-1,450.00",
-// "$-200.00", "(12.34)"); an error message for text that is not an amount.
+// The amount typed while balancing, read whole as entry reads it
+// ("-1,450.00", "$-200.00", "(12.34)", "-12,50"); an error message naming
+// the text for one that is not an amount.
 struct TypedStatementAmount {
     Cents cents = 0;
     QString error;
 };
-TypedStatementAmount readStatementAmount(const QString &typed);
+TypedStatementAmount readStatementAmount(const QString &typed, QChar decimalPoint = u'.');
 
 // The reconciled mark: the text "1" under EOMSeen.
 inline Value reconciledMark() { return Value::text(u"1"); }

@@ -6,6 +6,7 @@
 #include "ReconciliationReport.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QLineEdit>
 #include <QPrinter>
 
@@ -22,7 +23,7 @@ std::optional<QString> MyWindowController::reconciliationReportText()
     }
     // The statement being balanced, when one is typed; else the last finished.
     if (typed.closingDate || typed.endingBalance)
-        return reconciliationText(currentReconciliation(*dataArray, typed, m_toolkit.today()), name);
+        return reconciliationText(currentReconciliation(*dataArray, typed, m_toolkit.today()), name, m_forms);
     const std::vector<RecordedStatement> finished = recordedStatements(*dataArray);
     if (finished.empty()) {
         m_toolkit.alert(m_window, u"Reconciliation"_s,
@@ -30,7 +31,7 @@ std::optional<QString> MyWindowController::reconciliationReportText()
                         "first (Register > Balance Month), typing its closing date and ending balance."_s);
         return std::nullopt;
     }
-    return reconciliationText(finishedReconciliation(*dataArray, finished.back(), m_toolkit.today()), name);
+    return reconciliationText(finishedReconciliation(*dataArray, finished.back(), m_toolkit.today()), name, m_forms);
 }
 
 void MyWindowController::printReconciliation(QObject *)
@@ -58,7 +59,7 @@ void MyWindowController::exportReconciliationPdf(QObject *)
     const QString path = exportPath(u"Export Reconciliation PDF"_s, suggested);
     if (path.isEmpty())
         return;
-    const QString failure = writeTextPdf(*text, path);
+    const QString failure = writeTextPdf(*text, path, paperOfLocale(QLocale()));
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The reconciliation could not be exported.\n\n%1"_s.arg(failure));
 }

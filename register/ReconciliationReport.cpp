@@ -78,13 +78,14 @@ ReconciliationReport report(const Register &reg, int which, std::optional<QDate>
     return rep;
 }
 
-void appendLine(QString &out, const QString &label, Cents amount)
+void appendAmountLine(QString &out, const QString &label, Cents amount, const WrittenForms &forms)
 {
-    const QString money = moneyText(amount);
+    const QString money = shownMoney(amount, forms.decimalPoint);
     out += label.leftJustified(40, u' ') + money.rightJustified(16, u' ') + u'\n';
 }
 
-void appendItems(QString &out, const QString &title, const std::vector<ReconciliationItem> &items)
+void appendItems(QString &out, const QString &title, const std::vector<ReconciliationItem> &items,
+                 const WrittenForms &forms)
 {
     out += u'\n' + title + u'\n';
     if (items.empty()) {
@@ -94,9 +95,10 @@ void appendItems(QString &out, const QString &title, const std::vector<Reconcili
     out += u"Date       | Check #  | Description                          |       Amount\n"_s;
     out += QString(76, u'-') + u'\n';
     for (const ReconciliationItem &item : items) {
-        out += item.date.left(10).leftJustified(10, u' ') + u" | "_s + item.checkNumber.left(8).leftJustified(8, u' ')
-            + u" | "_s + item.description.left(36).leftJustified(36, u' ') + u" | "_s
-            + moneyText(item.amount).rightJustified(12, u' ') + u'\n';
+        out += shownDate(item.date, forms.dateOrder).left(10).leftJustified(10, u' ') + u" | "_s
+            + item.checkNumber.left(8).leftJustified(8, u' ') + u" | "_s
+            + item.description.left(36).leftJustified(36, u' ') + u" | "_s
+            + shownMoney(item.amount, forms.decimalPoint).rightJustified(12, u' ') + u'\n';
     }
 }
 
@@ -125,17 +127,21 @@ ReconciliationReport finishedReconciliation(const Register &reg, const RecordedS
     return rep;
 }
 
-QString reconciliationText(const ReconciliationReport &r, const QString &registerName)
+QString reconciliationText(const ReconciliationReport &r, const QString &registerName, const WrittenForms &forms)
 {
+    const auto appendLine = [&](QString &text, const QString &label, Cents amount) {
+        appendAmountLine(text, label, amount, forms);
+    };
+    const auto dateText = [&](QDate date) { return writtenDate(date, forms.dateOrder); };
     QString out = u"Reconciliation of %1\n"_s.arg(registerName);
-    out += r.statementDate ? u"Statement of %1\n"_s.arg(statementDateText(*r.statementDate))
+    out += r.statementDate ? u"Statement of %1\n"_s.arg(dateText(*r.statementDate))
                            : u"As the register stands, with no statement\n"_s;
     out += u'\n';
     if (r.statementBalance)
         appendLine(out, u"Statement balance"_s, *r.statementBalance);
     const bool aStatement = r.statementBalance || r.statementDate;
     if (aStatement) {
-        appendLine(out, r.previousDate ? u"Previous cleared balance (%1)"_s.arg(statementDateText(*r.previousDate))
+        appendLine(out, r.previousDate ? u"Previous cleared balance (%1)"_s.arg(dateText(*r.previousDate))
                                        : u"Previous cleared balance (opening)"_s,
                    r.previousCleared);
         appendLine(out, u"Deposits cleared (%1)"_s.arg(r.depositCount), r.deposits);
@@ -148,11 +154,11 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
     if (r.difference)
         appendLine(out, u"Difference"_s, *r.difference);
     if (aStatement)
-        appendItems(out, u"Cleared by this statement (%1)"_s.arg(r.cleared.size()), r.cleared);
+        appendItems(out, u"Cleared by this statement (%1)"_s.arg(r.cleared.size()), r.cleared, forms);
     appendItems(out,
-                r.statementDate ? u"Outstanding on %1 (%2)"_s.arg(statementDateText(*r.statementDate))
+                r.statementDate ? u"Outstanding on %1 (%2)"_s.arg(dateText(*r.statementDate))
                                       .arg(r.outstanding.size())
                                 : u"Outstanding (%1)"_s.arg(r.outstanding.size()),
-                r.outstanding);
+                r.outstanding, forms);
     return out;
 }

@@ -5,6 +5,7 @@
 // whether the register agrees with the bank.
 
 #include "Reconciliation.h"
+#include "WrittenForms.h"
 
 #include <QString>
 
@@ -46,5 +47,7 @@ ReconciliationReport finishedReconciliation(const Register &reg, const RecordedS
 // "Statement balance", "Previous cleared balance", "Deposits cleared",
 // "Withdrawals cleared", "Cleared balance", "Outstanding", "Register balance"
 // and "Difference" followed by money text; then the lists. Lines a report
-// has no figure for are left out.
-QString reconciliationText(const ReconciliationReport &report, const QString &registerName);
+// has no figure for are left out. Dates and amounts are in the forms given
+// (the window's); the file's forms by default.
+QString reconciliationText(const ReconciliationReport &report, const QString &registerName,
+                           const WrittenForms &forms = {});

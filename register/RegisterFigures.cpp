@@ -27,27 +27,29 @@ SelectionFigures selectionFigures(const Register &reg, const std::vector<int> &r
     return s;
 }
 
-QString countText(qint64 count)
+QString countText(qint64 count, QChar decimalPoint)
 {
     QString digits = QString::number(count < 0 ? -count : count);
     for (qsizetype at = digits.size() - 3; at > 0; at -= 3)
-        digits.insert(at, u',');
+        digits.insert(at, decimalPoint == u',' ? u'\u202f' : u',');
     return count < 0 ? u'-' + digits : digits;
 }
 
-QString figuresText(const RegisterFigures &figures, std::optional<int> shown)
+QString figuresText(const RegisterFigures &figures, std::optional<int> shown, QChar decimalPoint)
 {
     QString text = u"Balance %1 \u00b7 Cleared %2 \u00b7 %3 %4"_s.arg(
-        moneyText(figures.balance), moneyText(figures.cleared), countText(figures.transactions),
+        shownMoney(figures.balance, decimalPoint), shownMoney(figures.cleared, decimalPoint),
+        countText(figures.transactions, decimalPoint),
         figures.transactions == 1 ? u"transaction"_s : u"transactions"_s);
     if (shown)
-        text += u" (%1 shown)"_s.arg(countText(*shown));
+        text += u" (%1 shown)"_s.arg(countText(*shown, decimalPoint));
     return text;
 }
 
-QString selectionText(const SelectionFigures &selection)
+QString selectionText(const SelectionFigures &selection, QChar decimalPoint)
 {
     if (selection.count < 2)
         return {};
-    return u"%1 selected: %2"_s.arg(countText(selection.count), moneyText(selection.total));
+    return u"%1 selected: %2"_s.arg(countText(selection.count, decimalPoint),
+                                    shownMoney(selection.total, decimalPoint));
 }

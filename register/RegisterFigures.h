@@ -26,10 +26,12 @@ struct SelectionFigures {
 SelectionFigures selectionFigures(const Register &reg, const std::vector<int> &rows);
 
 // "Balance 1234.56 · Cleared 1000.00 · 1,234 transactions", with
-// "(56 shown)" while a filter hides some.
-QString figuresText(const RegisterFigures &figures, std::optional<int> shown);
+// "(56 shown)" while a filter hides some; amounts with the decimal separator
+// given.
+QString figuresText(const RegisterFigures &figures, std::optional<int> shown, QChar decimalPoint = u'.');
 // "3 selected: -45.00"; empty for fewer than two rows, which say nothing
 // the table does not.
-QString selectionText(const SelectionFigures &selection);
-// A count with its thousands set apart: 1,234,567.
-QString countText(qint64 count);
+QString selectionText(const SelectionFigures &selection, QChar decimalPoint = u'.');
+// A count with its thousands set apart: 1,234,567; where the decimal
+// separator is a comma, by narrow blanks, so that 1 500 is never read as 1.5.
+QString countText(qint64 count, QChar decimalPoint = u'.');

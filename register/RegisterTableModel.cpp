@@ -1,5 +1,6 @@
 #include "RegisterTableModel.h"
 
+#include "DateReader.h"
 #include "MyWindowController.h"
 #include "PaletteColors.h"
 
@@ -101,15 +102,21 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
         const Value v = m_dataSource->tableViewObjectValue(m_dataSource->tableView(), columnIdentifier(column), row);
         if (column == ReconciledColumn)
             return role == Qt::DisplayRole && v.intValue() == 1 ? QVariant(u"\u2713"_s) : QVariant();
+        const WrittenForms &forms = m_dataSource->writtenForms();
         if (money && role == Qt::DisplayRole) {
             const CentsReading c = v.cents();
             if (c.ok())
-                return moneyText(c.cents);
+                return shownMoney(c.cents, forms.decimalPoint);
         }
         if (role == Qt::ToolTipRole && column != DescriptionColumn)
-            return {};
+            return row == 0 ? QVariant(tr("The opening balance: the balance the register starts from. Register > "
+                                          "Insert Before Selected Row puts a transaction above it."))
+                            : QVariant();
+        // A text that long is no date, and is shown cut as any other.
+        if (column == DateColumn && forms.dateOrder != DateOrder::MonthDayYear && v.textLength() <= 64)
+            return shownDate(v, forms.dateOrder);
         if (role == Qt::EditRole)
-            return v.toString();
+            return money ? shownNumber(v.toString(), forms.decimalPoint) : v.toString();
         return v.visitText([](auto text) {
             if (text.size() <= kMaxShownLength)
                 return text.toString();

@@ -1,5 +1,6 @@
 #include "Report.h"
 
+#include "DateReader.h"
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
@@ -257,6 +258,18 @@ QString reportHeader()
 }
 
 void appendReportLine(QString &out, const Record &record) { appendLine(out, record); }
+
+void appendReportLine(QString &out, const Record &record, const WrittenForms &forms)
+{
+    if (forms == WrittenForms()) {
+        appendLine(out, record);
+        return;
+    }
+    appendLine(out, record.value(Key::CheckNumber), record.value(Key::DescriptionofTransaction),
+               Value::text(shownDate(record.value(Key::Date), forms.dateOrder)),
+               Value::text(shownNumber(record.value(Key::Amount).toString(), forms.decimalPoint)),
+               Value::text(shownNumber(record.value(Key::Total).toString(), forms.decimalPoint)));
+}
 
 void writeReport(const Register &reg, const std::function<void(const QString &)> &sink)
 {

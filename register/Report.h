@@ -10,6 +10,7 @@
 #include "Register.h"
 
 #include "Money.h"
+#include "WrittenForms.h"
 
 #include <QByteArrayView>
 #include <QString>
@@ -30,6 +31,9 @@ QString reportHeader();
 // control character (C0, DEL, C1) is shown as a visible symbol (ESC as
 // U+241B), never written as it is.
 void appendReportLine(QString &out, const Record &record);
+// The same line with the date, amount and balance shown in a person's forms
+// (the printed register of the window); the file's forms give the line above.
+void appendReportLine(QString &out, const Record &record, const WrittenForms &forms);
 
 // The whole report. An empty register gives an empty text.
 QString reportText(const Register &reg);

@@ -56,8 +56,9 @@ void MyWindowController::updateStatusBar()
         m_figuresStale = false;
     }
     const std::optional<int> shown = m_model->isFiltered() ? std::optional(m_model->rowCount()) : std::nullopt;
-    m_figures->setText(figuresText(m_registerFigures, shown));
-    const QString selection = selectionText(selectionFigures(*dataArray, selectedRegisterRows()));
+    m_figures->setText(figuresText(m_registerFigures, shown, m_forms.decimalPoint));
+    const QString selection =
+        selectionText(selectionFigures(*dataArray, selectedRegisterRows()), m_forms.decimalPoint);
     m_selectionFigures->setText(selection.isEmpty() ? selection : selection + u" \u00b7"_s);
 }
 

@@ -36,6 +36,18 @@ QString notAnAmountMessage(const QString &typed, NumberStatus status)
 
 void MyWindowController::addTransaction(QObject *sender)
 {
+    // A button appends; any other control (the menu) inserts after the
+    // selected row.
+    enterTransaction(sender, qobject_cast<QAbstractButton *>(sender) ? Placement::End : Placement::AfterSelection);
+}
+
+void MyWindowController::insertTransactionBefore(QObject *sender)
+{
+    enterTransaction(sender, Placement::BeforeSelection);
+}
+
+void MyWindowController::enterTransaction(QObject *sender, Placement placement)
+{
     if (DescriptionofTransaction->text() == kEasterEgg)
         m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
 
@@ -53,20 +65,22 @@ void MyWindowController::addTransaction(QObject *sender)
                         u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
         return;
     }
-    const CentsReading amount = typedAmountCents(Amount->text());
+    const CentsReading amount = readTypedAmount(Amount->text(), m_forms.decimalPoint);
     if (!amount.ok()) {
         m_toolkit.alert(m_window, u"Error"_s, notAnAmountMessage(Amount->text(), amount.status));
         return;
     }
 
-    // A button appends; any other control (the menu) inserts after the
-    // selected row. That needs a selection, which is checked before the
-    // fields are emptied so that a refusal loses nothing the user typed.
-    const bool fromButton = qobject_cast<QAbstractButton *>(sender) != nullptr;
+    // An insertion needs a selection, which is checked before the fields
+    // are emptied so that a refusal loses nothing the user typed.
+    const bool fromButton = placement == Placement::End;
     if (!fromButton && numberOfSelectedRows() <= 0) {
         m_toolkit.alert(m_window, u"Error"_s,
-                        u"As powerful a computer as I am, I can't read your mind.\n"
-                        "Please select a row to enter this below!"_s);
+                        placement == Placement::BeforeSelection
+                            ? tr("As powerful a computer as I am, I can't read your mind.\n"
+                                 "Please select a row to enter this above!")
+                            : u"As powerful a computer as I am, I can't read your mind.\n"
+                              "Please select a row to enter this below!"_s);
         return;
     }
     if (!dateMayBeEntered())
@@ -76,16 +90,15 @@ void MyWindowController::addTransaction(QObject *sender)
     RecordPtr record = makeRecord();
     record->set(Key::CheckNumber, Value::text(CheckNumber->text()));
     record->set(Key::DescriptionofTransaction, Value::text(DescriptionofTransaction->text()));
-    // "yesterday" is stored as the day it means now, not read anew each day.
-    const std::optional<QDate> relative = relativeDate(Date->text(), m_toolkit.today());
-    record->set(Key::Date, Value::text(relative ? relative->toString(u"MM/dd/yyyy"_s) : Date->text()));
+    record->set(Key::Date, Value::text(dateToStore(Date->text())));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
     const Cents total = previous && previous->contains(Key::Total)
         ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
         : amount.cents;
     record->set(Key::Total, Value::text(moneyText(total)));
 
-    const int row = fromButton ? std::min(numberOfRows(), dataArray->count()) : selectedRow() + 1;
+    const int row = fromButton ? std::min(numberOfRows(), dataArray->count())
+                               : selectedRow() + (placement == Placement::AfterSelection ? 1 : 0);
     const QString refusal = myDocument->edit(
         transactionStepName(fromButton ? u"Enter"_s : u"Insert"_s, DescriptionofTransaction->text()), [&] {
             myDocument->addData(record, row);
@@ -112,7 +125,16 @@ void MyWindowController::addTransaction(QObject *sender)
         m_window->statusBar()->showMessage(
             u"The transaction was entered; the filter hides it (Escape in the filter shows every row)."_s, 10000);
     autoNumber();
-    Date->setText(today());
+    Date->setText(m_newDateFromLast ? shownDateText(record->value(Key::Date)) : today());
+    showOpeningHint();
+}
+
+QString MyWindowController::dateToStore(const QString &typed) const
+{
+    // "yesterday" and "12/1" are kept as the day they mean now, not read
+    // anew each day; a date in the user's order is kept in the file's.
+    const std::optional<QDate> date = readTypedDate(typed, m_forms.dateOrder, m_toolkit.today());
+    return date ? fileDateText(*date) : typed;
 }
 
 void MyWindowController::autoNumber()

@@ -111,5 +111,5 @@ void MyWindowController::showStep(const RowRuns &rows)
     scrollRowToVisible(selected.empty() ? std::min(dataArray->count() - 1, numberOfRows() - 1) : selected.front());
     autoNumber();
     if (doingEndOfMonth)
-        EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray)));
+        EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
 }

@@ -78,9 +78,11 @@ TEST(Balancing, ReconciledSumInCents)
     Register reg({row(text(u"0.10"), text(u"1")), row(text(u"0.20"), text(u"1")), row(text(u"5.00")),
                   row(Value::money(-1250), Value::int32(1))});
     EXPECT_EQ(reconciledSum(reg), 10 + 20 - 1250);
-    EXPECT_EQ(reconciledSumText(-1250), u"$-12.50"_s);
-    EXPECT_EQ(reconciledSumText(123450), u"$1234.50"_s);
-    EXPECT_EQ(reconciledSumText(0), u"$0.00"_s);
+    // Shown as every other amount is: the "$" of the drawer alone is gone.
+    EXPECT_EQ(reconciledSumText(-1250), u"-12.50"_s);
+    EXPECT_EQ(reconciledSumText(123450), u"1234.50"_s);
+    EXPECT_EQ(reconciledSumText(0), u"0.00"_s);
+    EXPECT_EQ(reconciledSumText(-1250, u','), u"-12,50"_s);
 }
 
 TEST(Balancing, RandBetweenFollowsTheUnseededSequence)

@@ -226,7 +226,7 @@ TEST(FieldKeys, TheDateStepsOnlyAsADate)
         {"12/07/2026", '+', FieldKeyResult::What::Replace, "12/08/2026"},
         {"12/31/2026", '+', FieldKeyResult::What::Replace, "01/01/2027"},
         {"3/1/2024", '-', FieldKeyResult::What::Replace, "02/29/2024"},
-        {"12/7", '-', FieldKeyResult::What::Replace, "12/06/2026"}, // in today's year
+        {"12/7", '-', FieldKeyResult::What::Replace, "12/06/2026"}, // the nearest such day
         {"", '+', FieldKeyResult::What::Replace, "12/08/2026"},    // from today
         {"01/01/2020", 'T', FieldKeyResult::What::Replace, "12/07/2026"},
         {"", 't', FieldKeyResult::What::Replace, "12/07/2026"},
@@ -243,6 +243,28 @@ TEST(FieldKeys, TheDateStepsOnlyAsADate)
     };
     for (const auto &k : cases) {
         const FieldKeyResult r = dateFieldKey(QString::fromLatin1(k.text), QChar::fromLatin1(k.key), today);
+        EXPECT_EQ(r.what, k.what) << k.text << " " << k.key;
+        EXPECT_EQ(r.text, QString::fromLatin1(k.result)) << k.text << " " << k.key;
+    }
+    // In the other orders the field steps what it shows, in its own form.
+    const struct {
+        DateOrder order;
+        const char *text;
+        char key;
+        FieldKeyResult::What what;
+        const char *result;
+    } ordered[] = {
+        {DateOrder::DayMonthYear, "07/12/2026", '+', FieldKeyResult::What::Replace, "08/12/2026"},
+        {DateOrder::DayMonthYear, "31/12/2026", '+', FieldKeyResult::What::Replace, "01/01/2027"},
+        {DateOrder::DayMonthYear, "", 't', FieldKeyResult::What::Replace, "07/12/2026"},
+        {DateOrder::YearMonthDay, "2026-12-07", '-', FieldKeyResult::What::Replace, "2026-12-06"},
+        {DateOrder::YearMonthDay, "2026-12", '-', FieldKeyResult::What::Type, ""},
+        {DateOrder::YearMonthDay, "2026", '-', FieldKeyResult::What::Type, ""},
+        {DateOrder::YearMonthDay, "12/07/2026", '+', FieldKeyResult::What::Type, ""},
+    };
+    for (const auto &k : ordered) {
+        const FieldKeyResult r =
+            dateFieldKey(QString::fromLatin1(k.text), QChar::fromLatin1(k.key), today, {}, k.order);
         EXPECT_EQ(r.what, k.what) << k.text << " " << k.key;
         EXPECT_EQ(r.text, QString::fromLatin1(k.result)) << k.text << " " << k.key;
     }

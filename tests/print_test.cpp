@@ -1,10 +1,13 @@
 // The printed register on paper: laid out to PDF and read back with pdftotext.
 
 #include "PrintedRegister.h"
+#include "QtToolkit.h"
 #include "Report.h"
 #include "RunningBalance.h"
 
 #include <QFile>
+#include <QLocale>
+#include <QPrinter>
 #include <QPageSize>
 #include <QPdfWriter>
 #include <QProcess>
@@ -183,10 +186,51 @@ TEST_F(PrintTest, CliPrintsWhatReportShowsWithoutADisplay)
     EXPECT_EQ(pdfPages(path(u"r.pdf"_s)), expectedPages(QString::fromUtf8(report.out)));
 
     EXPECT_EQ(runProgram(cli, {u"print"_s, ldgr}, {}, env).exitCode, 2) << "no -o";
-    EXPECT_TRUE(runProgram(cli, {u"print"_s, u"--help"_s}, {}, env).out.startsWith("usage: cheqbook-cli print FILE -o OUT.pdf\n"));
+    EXPECT_TRUE(runProgram(cli, {u"print"_s, u"--help"_s}, {}, env)
+                    .out.startsWith("usage: cheqbook-cli print FILE -o OUT.pdf [--paper letter|a4]\n"));
     const ProgramRun nowhere = runProgram(cli, {u"print"_s, ldgr, u"-o"_s, path(u"missing/r.pdf"_s)}, {}, env);
     EXPECT_EQ(nowhere.exitCode, 1);
     EXPECT_TRUE(nowhere.err.contains(u"r.pdf could not be written"_s)) << nowhere.err.toStdString();
+}
+
+// PDFs and prints were US Letter everywhere, in Europe too.
+TEST_F(PrintTest, PaperFollowsTheLocaleUnlessTold)
+{
+    struct Case {
+        const char *locale;
+        QPageSize::PageSizeId paper;
+    } cases[] = {{"en_US", QPageSize::Letter}, {"fr_CA", QPageSize::Letter}, {"C", QPageSize::Letter},
+                 {"de_DE", QPageSize::A4},     {"fr_FR", QPageSize::A4},     {"en_GB", QPageSize::A4}};
+    for (const Case &c : cases)
+        EXPECT_EQ(paperOfLocale(QLocale(QString::fromLatin1(c.locale))), c.paper) << c.locale;
+
+    // The window's printer begins on the paper of the user's country.
+    QLocale::setDefault(QLocale(u"de_DE"_s));
+    QtToolkit toolkit;
+    EXPECT_EQ(toolkit.sharedPrinter().pageLayout().pageSize().id(), QPageSize::A4);
+    QLocale::setDefault(QLocale::c());
+
+    QFile file(path(u"r.ldgr"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("({Amount = 1000; Date = 03/01/2007; DescriptionofTransaction = Paycheck;})");
+    file.close();
+    QProcessEnvironment german = QProcessEnvironment::systemEnvironment();
+    german.insert(u"LANG"_s, u"de_DE.UTF-8"_s);
+    german.insert(u"LC_ALL"_s, u"de_DE.UTF-8"_s);
+    const QString cli = QString::fromUtf8(CHEQBOOK_CLI);
+    auto paperOf = [&](const QStringList &options) {
+        const QStringList args{u"print"_s, path(u"r.ldgr"_s), u"-o"_s, path(u"r.pdf"_s)};
+        const ProgramRun printed = runProgram(cli, args + options, {}, german);
+        if (printed.exitCode != 0)
+            return printed.err.trimmed().section(u'\n', -1);
+        const ProgramRun info = runProgram(u"pdfinfo"_s, {path(u"r.pdf"_s)});
+        return QRegularExpression(u"Page size: .*\\((\\w+)\\)"_s).match(QString::fromUtf8(info.out)).captured(1);
+    };
+    EXPECT_EQ(paperOf({}), u"A4");
+    EXPECT_EQ(paperOf({u"--paper"_s, u"letter"_s}), u"letter");
+    EXPECT_EQ(paperOf({u"--paper=A4"_s}), u"A4");
+    EXPECT_EQ(paperOf({u"--paper"_s, u"legal"_s}),
+              u"cheqbook-cli: --paper: \u201clegal\u201d is not a paper Cheqbook prints on (letter or a4)");
 }
 
 } // namespace

@@ -68,8 +68,9 @@ TEST_F(EntryTest, RefusalsKeepEverythingTheUserTyped)
          u"Error: \u201cabc\u201d is not an amount.\nPlease enter the transaction amount as a number, like 12.34 "
          "for a deposit or -12.34 for a payment!"_s},
         {" ", enterButton(), kNoAmount},
-        {"1e20", enterButton(),
-         u"Error: \u201c1e20\u201d is more than I can keep track of.\nPlease enter an amount under 90 trillion!"_s},
+        {"100000000000000000000", enterButton(),
+         u"Error: \u201c100000000000000000000\u201d is more than I can keep track of.\nPlease enter an amount "
+         "under 90 trillion!"_s},
         {"-5.00", &menuItem, kNoRowForEntry},
     };
     for (const auto &k : cases) {
