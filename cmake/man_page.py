@@ -124,9 +124,11 @@ def render_blocks(section, out):
         elif block[0] == "item":
             _, tag, lines = block
             out.append(f".TP\n{roff_tag(tag, font)}\n" + (roff("\n".join(lines)) + "\n" if lines else ""))
+        elif block[0] == "subsection":
+            out.append(f'.SS "{roff(block[1])}"\n')
         else:
             continue
-        first = False
+        first = block[0] == "subsection"
 
 
 def roff_command(synopsis):
@@ -188,18 +190,10 @@ def main():
             options.blocks += [("item", tag, [text]) for tag, text in extra]
 
     for section in sections:
-        out.append(f".SH {roff(section.title)}\n" if section.title != "DESCRIPTION" else ".SH DESCRIPTION\n")
+        out.append(f".SH {roff(section.title)}\n")
         if section.title == "COMMANDS" and commands:
             for synopsis, text in commands.values():
                 out.append(f".TP\n{roff_command(synopsis)}\n{roff(text)}\n")
-            continue
-        subsection = [i for i, b in enumerate(section.blocks) if b[0] == "subsection"]
-        if subsection:
-            head, tail = Section(section.title), Section(section.title)
-            head.blocks, tail.blocks = section.blocks[:subsection[0]], section.blocks[subsection[0] + 1:]
-            render_blocks(head, out)
-            out.append(f'.SS "{roff(section.blocks[subsection[0]][1])}"\n')
-            render_blocks(tail, out)
         else:
             render_blocks(section, out)
 
