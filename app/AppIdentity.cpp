@@ -17,6 +17,6 @@ void setApplicationIdentity(const QString &version)
     QApplication::setOrganizationName(u"Cheqbook"_s);
     QApplication::setApplicationName(u"Cheqbook"_s);
     QApplication::setApplicationVersion(version);
-    QGuiApplication::setDesktopFileName(u"org.cheqbook.Cheqbook"_s);
+    QGuiApplication::setDesktopFileName(QStringLiteral(CHEQBOOK_APP_ID));
     QApplication::setWindowIcon(cheqbookIcon());
 }

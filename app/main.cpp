@@ -1,34 +1,24 @@
 // Cheqbook: a checkbook register for the desktop.
 
 #include "AppIdentity.h"
+#include "CommandLine.h"
 #include "DocumentController.h"
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
-#include <QFileInfo>
-
-using namespace Qt::StringLiterals;
 
 int main(int argc, char **argv)
 {
     ProcessSignals::reportFailedWrites();
+    // Asked from a shell without a display (over ssh, or by the build that
+    // writes the manual page), the help must not fail for want of one.
+    if (asksForHelpOrVersion(argc, argv))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationIdentity(QStringLiteral(CHEQBOOK_VERSION));
-
-    QCommandLineParser parser;
-    parser.setApplicationDescription(u"A checkbook register for the desktop."_s);
-    parser.addHelpOption();
-    parser.addVersionOption();
-    parser.addPositionalArgument(u"files"_s, u"Register files (.ldgr) to open."_s, u"[FILE...]"_s);
-    parser.process(app);
-
-    // Paths are passed on whole: the running Cheqbook works in another folder.
-    QStringList files;
-    for (const QString &file : parser.positionalArguments())
-        files << QFileInfo(file).absoluteFilePath();
+    const QStringList files = readCommandLine(app);
 
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.start(files) == SingleInstance::Start::HandedOver)

@@ -317,14 +317,41 @@ const std::vector<Command> &commands()
     return list;
 }
 
-QString usage()
+// The manual page is made from this text and each command's --help: a line
+// ending in ':' starts a section, and an indented line is an item, its name
+// set off from what it says by two spaces. A wrong command line is answered
+// with the commands only.
+QString usage(bool whole = true)
 {
-    QString text = u"usage: cheqbook-cli COMMAND [ARGS]\n\ncommands:\n"_s;
+    QString text = u"usage: cheqbook-cli COMMAND [ARGS] [--progress]\n\n"_s;
+    if (whole)
+        text += u"cheqbook-cli reads and writes the register files (.ldgr) of Cheqbook, the checkbook register\n"
+                "for the desktop, with the same rules as its windows: the same running balances, the same\n"
+                "printed report, the same statement import and the same new year's register.\n\n"_s;
+    text += u"commands:\n"_s;
     for (const Command &c : commands())
         text += u"  %1\n"_s.arg(QLatin1StringView(c.synopsis));
-    text += u"\n'cheqbook-cli COMMAND --help' describes a command. Every command takes --progress, which\n"
-            "shows how far reading, sorting and writing a long register have come, on standard error when\n"
-            "that is a terminal.\n"_s;
+    if (!whole)
+        return text + u"\n'cheqbook-cli --help' says more.\n"_s;
+    text += u"\n"
+            "options:\n"
+            "  -o OUT, --output OUT  the file a command writes (also -oOUT and --output=OUT)\n"
+            "  --progress            shows how far reading, sorting and writing a long register have come,\n"
+            "                        on standard error when that is a terminal\n"
+            "  -h, --help            describes cheqbook-cli, or a command: 'cheqbook-cli COMMAND --help'\n"
+            "  --                    ends the options: what follows is a file name even if it starts with -\n"
+            "\n"
+            "exit status:\n"
+            "  0  the command did its work\n"
+            "  1  it could not; the reason is on standard error, one line naming the file and what is wrong\n"
+            "  2  the command line is wrong, or names the command's input as its output\n"
+            "\n"
+            "files:\n"
+            "  FILE~  the register as it was before convert, import or sort wrote over it\n"
+            "\n"
+            "environment:\n"
+            "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"
+            "      year are read (sort, import, reconciliation --date)\n"_s;
     return text;
 }
 
@@ -351,7 +378,7 @@ int main(int argc, char **argv)
         app = std::make_unique<QCoreApplication>(argc, argv);
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
-        std::fputs(usage().toUtf8().constData(), stderr);
+        std::fputs(usage(false).toUtf8().constData(), stderr);
         return Usage;
     }
     const QString name = args.takeFirst();
@@ -390,6 +417,6 @@ int main(int argc, char **argv)
         std::_Exit(code);
     }
     error(u"unknown command %1"_s.arg(name));
-    std::fputs(usage().toUtf8().constData(), stderr);
+    std::fputs(usage(false).toUtf8().constData(), stderr);
     return Usage;
 }

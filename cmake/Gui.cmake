@@ -3,6 +3,7 @@
 add_library(cheqbook_gui STATIC
   app/AboutWindow.cpp
   app/AppIdentity.cpp
+  app/CommandLine.cpp
   app/DocumentController.cpp
   app/DocumentMenus.cpp
   app/DocumentStartup.cpp
