@@ -2,6 +2,7 @@
 
 #include "RegisterFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -18,14 +19,27 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Where cheqbook-cli keeps what it remembers (the layouts of banks' files):
+// never the user's own settings.
+const QString &configHome()
+{
+    static QTemporaryDir dir;
+    static const QString path = dir.path();
+    return path;
+}
+
 ProgramRun cli(const QStringList &args, const QString &stdoutFile = {})
 {
-    return runProgram(QString::fromUtf8(CHEQBOOK_CLI), args, stdoutFile);
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_CONFIG_HOME"_s, configHome());
+    return runProgram(QString::fromUtf8(CHEQBOOK_CLI), args, stdoutFile, env);
 }
 
 class CliTest : public ::testing::Test
 {
 protected:
+    // Each test starts with nothing remembered.
+    void SetUp() override { QDir(configHome() + u"/Cheqbook"_s).removeRecursively(); }
     QString file(const QString &name, const QByteArray &bytes) { return writeFile(m_dir.filePath(name), bytes); }
     QTemporaryDir m_dir;
     const QByteArray m_register = "(\n"
@@ -102,7 +116,7 @@ TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
     const QString out = m_dir.filePath(u"out.ldgr"_s);
     const ProgramRun r = cli({u"import"_s, reg, a, b, u"-o"_s, out});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.err, u"cheqbook-cli: b.csv: line 2 not imported: 3 fields, 5 needed\n"_s);
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: line 2 not imported: 3 fields, 5 needed\n"_s.arg(b)) << "named as given";
     EXPECT_EQ(readFile(reg), m_register);
     const QList<QByteArray> lines = readFile(out).split('\n');
     ASSERT_EQ(lines.size(), 7);
@@ -142,8 +156,8 @@ TEST_F(CliTest, ImportAddsEachTransactionOnceAndSaysHowManyItLeftOut)
                                                    "03/15/2007,COFFEE,,-4.50\n03/15/2007,COFFEE,,-4.50\n");
     ProgramRun r = cli({u"import"_s, reg, statement});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.err, u"cheqbook-cli: march.csv: 1 transaction already in the register, not imported again "
-                     "(--keep-duplicates imports them)\n"_s);
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: 1 transaction already in the register, not imported again "
+                     "(--keep-duplicates imports them)\n"_s.arg(statement));
     EXPECT_EQ(parseRegister(readFile(reg)).rows.size(), 4u) << "both coffees";
     r = cli({u"import"_s, reg, statement});
     EXPECT_TRUE(r.err.contains(u"3 transactions already in the register"_s)) << r.err.toStdString();
@@ -177,11 +191,12 @@ TEST_F(CliTest, ImportDryRunTellsWhatItWouldDoLineByLineAndWritesNothing)
                                                    "03/15/2007,COFFEE,,-4.50\nTotal,,,-49.75\n");
     const ProgramRun r = cli({u"import"_s, reg, statement, u"--dry-run"_s});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
-    EXPECT_EQ(r.out, "skip\tmarch.csv:1\tbefore the header, not a transaction\n"
-                     "duplicate\tmarch.csv:3\t03/14/2007\t101\tGROCERY STORE\t-45.25\t"
-                     "probably already in the register: 03/12/2007 Groceries -45.25\n"
-                     "import\tmarch.csv:4\t03/15/2007\t\tCOFFEE\t-4.50\n"
-                     "skip\tmarch.csv:5\tthe date \xe2\x80\x9cTotal\xe2\x80\x9d is not a date (month/day/year)\n");
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              u"skip\t%1:1\tbefore the header, not a transaction\n"
+              "duplicate\t%1:3\t03/14/2007\t101\tGROCERY STORE\t-45.25\t"
+              "probably already in the register: 03/12/2007 Groceries -45.25\n"
+              "import\t%1:4\t03/15/2007\t\tCOFFEE\t-4.50\n"
+              "skip\t%1:5\tthe date \u201cTotal\u201d is not a date (month/day/year)\n"_s.arg(statement));
     EXPECT_EQ(readFile(reg), m_register);
     EXPECT_FALSE(QFile::exists(reg + u'~'));
 }
@@ -197,7 +212,7 @@ TEST_F(CliTest, ImportRefusesToGuessAnAccountOrADateOrder)
                                                + QByteArray(account).replace("%1", "22") + "</BANKMSGSRSV1></OFX>\n");
     ProgramRun r = cli({u"import"_s, reg, ofx});
     EXPECT_EQ(r.exitCode, 1);
-    EXPECT_EQ(r.err, u"cheqbook-cli: %1 holds several accounts: account 11 (1 transaction), account 22 (1 "
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: it holds several accounts: account 11 (1 transaction), account 22 (1 "
                      "transaction); name the one to import with --account ID\n"_s.arg(ofx));
     EXPECT_EQ(readFile(reg), m_register);
     ASSERT_EQ(cli({u"import"_s, reg, ofx, u"--account=22"_s}).exitCode, 0);
@@ -220,7 +235,8 @@ TEST_F(CliTest, AFileNameWithAPercentSignIsNamedAsItStands)
     const ProgramRun r = cli({u"import"_s, file(u"r.ldgr"_s, m_register), file(u"50%1 off.csv"_s, "header\n"),
                            u"-o"_s, m_dir.filePath(u"out.ldgr"_s)});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.err, u"cheqbook-cli: 50%1 off.csv: line 1 not imported: 1 field, 5 needed\n"_s);
+    EXPECT_EQ(r.err,
+              u"cheqbook-cli: %1: line 1 not imported: 1 field, 5 needed\n"_s.arg(m_dir.filePath(u"50%1 off.csv"_s)));
 }
 
 TEST_F(CliTest, SortPutsTheRegisterInDateOrderAsTheWindowDoes)
@@ -252,7 +268,8 @@ TEST_F(CliTest, AnEmptyStatementSaysThereIsNothingToImport)
     const QString reg = file(u"r.ldgr"_s, m_register);
     const ProgramRun r = cli({u"import"_s, reg, file(u"empty.csv"_s, "\n\n")});
     EXPECT_EQ(r.exitCode, 0);
-    EXPECT_EQ(r.err, u"cheqbook-cli: empty.csv: nothing to import: the statement holds no transactions\n"_s);
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: nothing to import: the statement holds no transactions\n"
+                     "cheqbook-cli: nothing to add: %2 was left as it was\n"_s.arg(m_dir.filePath(u"empty.csv"_s), reg));
 }
 
 TEST_F(CliTest, ReconciliationPrintsTheStatementsFigures)

@@ -129,23 +129,34 @@ TEST_F(ImportPreviewWindowTest, ADuplicateIsUntickedWithItsReasonAndAMatchCanBeA
     EXPECT_FALSE(reg()[1].contains(Key::EOMSeen));
 }
 
+// A semicolon file without a header was read as the comma-separated
+// five-field layout ("1 field, 5 needed" on every line); after a column was
+// chosen, the date order box offered orders that read none of its dates.
 TEST_F(ImportPreviewWindowTest, TheLayoutChangedByHandReadsTheFileAgainAtOnce)
 {
     open({{"100.00", "", "Opening"}});
-    // Semicolons and no header: the five-field layout reads nothing of it.
     const QString path = writeFile(dir.filePath(u"export.txt"_s), "14.11.2026;-12,50;Bakery\n"
                                                                   "15.11.2026;1.200,00;Salary\n");
     c->importFile(path);
     ASSERT_TRUE(preview());
     EXPECT_EQ(rows()->rowCount(), 0);
-    EXPECT_EQ(in<QListWidget>("skippedList")->count(), 2);
+    EXPECT_EQ(in<QComboBox>("separatorBox")->currentText(), u"Semicolon"_s) << "found before anything is decided";
+    EXPECT_FALSE(in<QListWidget>("skippedList")->isVisibleTo(preview()));
+    EXPECT_EQ(in<QLabel>("blockerLabel")->text(), u"The lines are separated by semicolons and have no header naming "
+                                                  "their columns: choose which column is which."_s);
+    EXPECT_FALSE(in<QPushButton>("importButton")->isEnabled());
 
-    choose("separatorBox", u"Semicolon"_s);
     choose("dateColumnBox", u"Field 1"_s);
     choose("amountColumnBox", u"Field 2"_s);
     choose("descriptionColumnBox", u"Field 3"_s);
+    QComboBox *order = in<QComboBox>("dateOrderBox");
+    EXPECT_EQ(order->currentText(), u"day/month/year"_s) << "the 14th and 15th say so; nobody is asked";
+    QStringList offered;
+    for (int i = 0; i < order->count(); ++i)
+        offered << order->itemText(i);
+    EXPECT_EQ(offered, (QStringList{u"Choose\u2026"_s, u"day/month/year"_s})) << "only orders that read every date";
+    EXPECT_EQ(in<QListWidget>("skippedList")->count(), 2) << "-12,50 without the decimal comma";
     in<QCheckBox>("decimalCommaBox")->setChecked(true);
-    choose("dateOrderBox", u"day/month/year"_s);
     ASSERT_EQ(rows()->rowCount(), 2);
     EXPECT_EQ(cell(1, ImportPreviewModel::DateColumn).toString(), u"11/15/2026"_s);
     EXPECT_EQ(cell(1, ImportPreviewModel::AmountColumn).toString(), u"1200.00"_s);
