@@ -189,6 +189,9 @@ bool ImportPreview::setPairing(size_t row, const RecordPtr &record)
             return false;
     }
     const bool matched = m_rows[row].action == Action::Reconcile;
+    // The row is this line's now; a line it was chosen for before is paired anew.
+    if (record)
+        m_pairings.removeIf([&](const auto &chosen) { return chosen.value() == record; });
     m_pairings.insert(m_rowKeys[row], record);
     check();
     // A row chosen for the line is that line, matched if it was before;

@@ -52,6 +52,7 @@ struct Numeric {
     int a = 0, b = 0, c = 0;
     qsizetype lenA = 0, lenC = 0; // lenC is 0 for a date without its year (12/03)
     bool compact = false; // 20261203
+    bool dots = false;    // 03.12.2026: the day first, wherever dates are written so
     bool hasYear() const { return compact || lenC > 0; }
 };
 
@@ -84,6 +85,7 @@ std::optional<Numeric> numericDate(QStringView t)
     const QChar sep = t[i];
     if (sep != u'/' && sep != u'-' && sep != u'.')
         return std::nullopt;
+    n.dots = sep == u'.';
     const qsizetype lb = digitsAt(t, ++i, &n.b);
     i += lb;
     if (lb == 0 || lb > 2)
@@ -255,7 +257,7 @@ DateOrderEvidence decideDateOrder(const std::vector<QString> &dates)
         } else if (n->b > 12 && n->a <= 12) {
             ++monthFirst;
         } else if (n->a <= 12 && n->b <= 12 && n->a != n->b) {
-            ++either; // 05/05 reads the same both ways
+            ++(n->dots ? dayFirst : either); // 05/05 reads the same both ways
         }
     }
     if (dayFirst > 0 && monthFirst == 0 && yearFirst == 0)
@@ -346,7 +348,7 @@ DateDecision decideDates(const std::vector<QString> &cells, QDate today)
         // The first date another order would misread or refuse.
         for (size_t i = 0; i < cells.size() && decision.settlingCell < 0; ++i) {
             const std::optional<Numeric> n = numericDate(cells[i]);
-            if (n && (n->lenA == 4 || (n->a > 12) != (n->b > 12)))
+            if (n && (n->lenA == 4 || (n->a > 12) != (n->b > 12) || n->dots))
                 decision.settlingCell = int(i);
         }
         return decision;

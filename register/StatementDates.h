@@ -63,7 +63,8 @@ struct DateDecision {
     // The order to read with; Unknown when a person must choose.
     DateOrder order = DateOrder::Unknown;
     // The dates themselves settle it: a part above 12, a year first, month
-    // names. Any other order would misread or refuse some of them.
+    // names, dots (which put the day first wherever they are written). Any
+    // other order would misread or refuse some of them.
     bool settledByDates = false;
     // Where a date shows which way it is written ("13/11/2025" on line 4),
     // when settledByDates; index into the cells given.

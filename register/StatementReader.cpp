@@ -176,7 +176,7 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     r.unsignedAmounts = reading.unsignedAmounts;
     if (choices.dateOrder && r.dateBasis == DateOrderBasis::Dates && *choices.dateOrder != reading.order
         && !readsEveryDate(r.dates, *choices.dateOrder))
-        r.dateOrderConflict = u"its dates are written %1 (line %2: \u201c%3\u201d reads no other way), not %4"_s.arg(
+        r.dateOrderConflict = u"its dates are written %1 (line %2: \u201c%3\u201d), not %4"_s.arg(
             dateOrderName(reading.order), QString::number(reading.settlingLine), elided(reading.settlingText),
             dateOrderName(*choices.dateOrder));
     if (r.dateBasis == DateOrderBasis::FileOrder)

@@ -49,7 +49,7 @@ struct OfxAccountChoice {
 
 // How the order of the dates' parts was settled.
 enum class DateOrderBasis {
-    Dates,     // the dates themselves (a part above 12, a year first, month names)
+    Dates,     // the dates themselves (a part above 12, a year first, month names, dots)
     Chosen,    // a person's choice, now or remembered for the bank
     FileOrder, // only one order puts them in the order of the file within weeks
     None,      // they read both ways: a person must choose

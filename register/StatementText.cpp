@@ -168,8 +168,9 @@ QString limitedText(QString text, qsizetype limit, const QString &what, QString 
         --keep;
     text.truncate(keep);
     text.squeeze();
-    *note = u"%1 is %2 characters long; only its first %3 are kept"_s.arg(what, QLocale::c().toString(size),
-                                                                         QLocale::c().toString(limit));
+    const QLocale english(QLocale::English, QLocale::UnitedStates); // "2,000" on every machine
+    *note = u"%1 is %2 characters long; only its first %3 are kept"_s.arg(what, english.toString(size),
+                                                                         english.toString(limit));
     return text;
 }
 
