@@ -30,7 +30,12 @@ ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview,
     refresh();
 }
 
-ImportPreviewDialog::~ImportPreviewDialog() = default;
+ImportPreviewDialog::~ImportPreviewDialog()
+{
+    // The dialog is hidden as its base class goes, after the preview the
+    // model shows is gone: the table must not ask for its rows then.
+    m_table->setModel(nullptr);
+}
 
 QComboBox *ImportPreviewDialog::columnBox(const char *name)
 {

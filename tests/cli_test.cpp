@@ -394,6 +394,19 @@ TEST_F(CliTest, ImportAddsNoneOfSixCoffeesEnteredByHand)
     EXPECT_EQ(parseRegister(readFile(path)).rows.size(), 7u);
 }
 
+// A statement line with a description of millions of characters went whole
+// into the register, where every list that shows it slowed or crashed.
+TEST_F(CliTest, ImportCutsADescriptionBeyondTheLimitAndSaysSo)
+{
+    const QString reg = file(u"r.ldgr"_s, m_register);
+    const QString statement = file(u"long.csv"_s, "03/20/2007,-1.00,,," + QByteArray(100000, 'x') + "\n");
+    const ProgramRun r = cli({u"import"_s, reg, statement});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: line 1: the description is 100,000 characters long; only its first 2,000 "
+                     "are kept\n"_s.arg(statement));
+    EXPECT_EQ(parseRegister(readFile(reg)).rows.back()->value(Key::DescriptionofTransaction).toString().size(), 2000);
+}
+
 TEST_F(CliTest, SortPutsTheRegisterInDateOrderAsTheWindowDoes)
 {
     const QString reg = file(u"r.ldgr"_s, "({Amount = 100; Date = 01/01/2026; DescriptionofTransaction = Opening;},"
