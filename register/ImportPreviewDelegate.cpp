@@ -4,6 +4,8 @@
 
 #include <QComboBox>
 
+#include <algorithm>
+
 QWidget *ImportPreviewDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
 {
     const QStringList choices = index.data(ImportPreviewModel::ChoicesRole).toStringList();
@@ -31,4 +33,15 @@ void ImportPreviewDelegate::setModelData(QWidget *editor, QAbstractItemModel *mo
 {
     if (auto *box = qobject_cast<QComboBox *>(editor))
         model->setData(index, box->currentIndex(), Qt::EditRole);
+}
+
+void ImportPreviewDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,
+                                                 const QModelIndex &) const
+{
+    QRect r = option.rect;
+    r.setWidth(std::max(r.width(), editor->sizeHint().width()));
+    // Kept inside the table: one that would run past its edge grows to the left.
+    if (const QWidget *parent = editor->parentWidget(); parent && r.right() >= parent->width())
+        r.moveRight(parent->width() - 1);
+    editor->setGeometry(r);
 }
