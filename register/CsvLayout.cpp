@@ -92,10 +92,7 @@ const RoleNames kRoleNames[] = {
 // A currency after a money column's name: "Amount (USD)", "Betrag EUR", "Débit euros".
 bool isCurrencySuffix(QStringView s)
 {
-    for (QStringView c : {u"", u"eur", u"euro", u"euros", u"usd", u"chf", u"gbp", u"aud", u"cad", u"nzd"})
-        if (s == c)
-            return true;
-    return false;
+    return s.size() <= 3 || s == u"euro" || s == u"euros";
 }
 
 // How much a role prefers a name: 0 is best; -1 when the name is not one of it.

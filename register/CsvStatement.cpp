@@ -51,7 +51,7 @@ Amount lineAmount(const std::vector<QString> &f, const CsvLayout &l, const QStri
             return a;
         }
         a.cents = r.cents;
-        a.signedCell = hasOwnSign(cell);
+        a.signedCell = a.cents < 0 || hasOwnSign(cell);
         if (l.sign >= 0 && !a.signedCell && a.cents != 0) {
             // Each line's own word; one that says neither is never guessed.
             const QString word = f[size_t(l.sign)].trimmed();
@@ -161,8 +161,7 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
             line.description = limitedText(described, kMaxStatementDescription, u"the description"_s, &line.note);
             if (l.checkNumber >= 0) {
                 QString cut;
-                line.checkNumber = limitedText(checkNumberText(f[size_t(l.checkNumber)]), kMaxStatementCheckNumber,
-                                               u"the check number"_s, &cut);
+                line.checkNumber = statementCheckNumber(f[size_t(l.checkNumber)], &cut);
                 if (line.note.isEmpty())
                     line.note = cut;
             }

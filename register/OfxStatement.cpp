@@ -142,8 +142,7 @@ OfxRead readOfx(const QByteArray &bytes)
             line.description = limitedText(withoutControls(described), kMaxStatementDescription,
                                            u"the description"_s, &line.note);
             QString cut;
-            line.checkNumber =
-                limitedText(checkNumberText(l.checkNumber), kMaxStatementCheckNumber, u"the check number"_s, &cut);
+            line.checkNumber = statementCheckNumber(l.checkNumber, &cut);
             if (line.note.isEmpty())
                 line.note = cut;
             const QString fitid = l.fitid.isEmpty() ? t.fitid : l.fitid;

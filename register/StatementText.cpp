@@ -201,3 +201,8 @@ QString checkNumberText(QString cell)
         ++zeros;
     return cell.mid(zeros); // all zeros: no check at all
 }
+
+QString statementCheckNumber(const QString &cell, QString *note)
+{
+    return checkNumberText(limitedText(checkNumberText(cell), kMaxStatementCheckNumber, u"the check number"_s, note));
+}

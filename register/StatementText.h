@@ -204,3 +204,6 @@ QString describeWithMemo(const QString &name, const QString &memo);
 // written; empty for zero (an OFX CHECKNUM of 0 means none) and for a cell
 // without a letter or digit ("*", "-"). Control characters become blanks.
 QString checkNumberText(QString cell);
+// The same, cut to kMaxStatementCheckNumber characters with a note saying so
+// when it was longer (the cut kept as checkNumberText keeps it).
+QString statementCheckNumber(const QString &cell, QString *note);
