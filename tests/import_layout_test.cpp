@@ -309,6 +309,14 @@ TEST(CsvLayouts, ASignWordIsReadLineByLineAndNeverGuessed)
     }
     EXPECT_FALSE(l[0].signUnknown || l[1].signUnknown || l[3].signUnknown);
 
+    // A minus after the currency sign is a sign of its own, which a debit
+    // word does not turn into money in.
+    const StatementRead dollar =
+        readStatement("Date,Description,Amount,Type\n11/03/2026,A,$-2.25,debit\n11/04/2026,B,4.00,debit\n", {}, kToday);
+    ASSERT_EQ(dollar.statement.lines.size(), 2u);
+    EXPECT_EQ(dollar.statement.lines[0].amount, -225);
+    EXPECT_EQ(dollar.statement.lines[1].amount, -400);
+
     // Dutch exports say it with Af and Bij.
     const StatementRead dutch = readStatement(statementFile("dutch-af-bij.csv"), {}, kToday);
     ASSERT_EQ(dutch.statement.lines.size(), 3u);
