@@ -28,6 +28,7 @@ add_library(cheqbook_gui STATIC
   register/EntryFieldCommands.cpp
   register/FilterCommands.cpp
   register/ImportPreviewDialog.cpp
+  register/ImportPreviewDelegate.cpp
   register/ImportPreviewModel.cpp
   register/MyWindowController.cpp
   register/Preferences.cpp
