@@ -7,12 +7,54 @@ Cents addCents(Cents a, Cents b)
     return sum > kMaxCents ? kMaxCents : sum < -kMaxCents ? -kMaxCents : sum;
 }
 
+BalanceForm balanceForm(const Value &total, BalanceForm above)
+{
+    if (total.isNull())
+        return above;
+    if (!total.isText())
+        return BalanceForm::Number;
+    const QLatin1StringView text = total.latin1Text();
+    const CentsReading reading = leadingCents(text);
+    if (!reading.ok())
+        return above;
+    char buf[32];
+    const bool full = text == QLatin1StringView(buf, writeMoneyText(buf, reading.cents));
+    const bool shortest = text == QLatin1StringView(buf, writeShortestDecimal(buf, reading.cents));
+    if (full != shortest)
+        return full ? BalanceForm::MoneyText : BalanceForm::ShortText;
+    // "1178.76" is both, "2,500" neither: the form around it decides.
+    return above == BalanceForm::Number ? BalanceForm::MoneyText : above;
+}
+
+Value balanceValue(Cents cents, BalanceForm form)
+{
+    char buf[32];
+    switch (form) {
+    case BalanceForm::MoneyText:
+        return Value::text(QLatin1StringView(buf, writeMoneyText(buf, cents)));
+    case BalanceForm::ShortText:
+        return Value::text(QLatin1StringView(buf, writeShortestDecimal(buf, cents)));
+    case BalanceForm::Number:
+        break;
+    }
+    return Value::money(cents);
+}
+
 void recalculateCheckbook(Register &reg)
 {
     Cents total = 0;
+    BalanceForm above = BalanceForm::Number;
     for (const RecordPtr &record : reg.rows()) {
         total = addCents(total, record->value(Key::Amount).centsOrZero());
-        record->set(Key::Total, Value::money(total));
+        // A balance that is already right stays as it is written, and one
+        // that moves keeps its form: the file changes only where the money
+        // did, and taking a change back gives back the very bytes.
+        const Value &stored = record->value(Key::Total);
+        const CentsReading reading = stored.cents();
+        const BalanceForm form = balanceForm(stored, above);
+        if (!reading.ok() || reading.cents != total)
+            record->set(Key::Total, balanceValue(total, form));
+        above = form;
     }
 }
 
