@@ -97,12 +97,13 @@ void QtToolkit::alert(QWidget *parent, const QString &title, const QString &mess
 
 void QtToolkit::beep() { QApplication::beep(); }
 
-QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple)
+QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple,
+                                 const QString &directory)
 {
     QStringList paths;
     if (multiple)
-        paths = QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    else if (const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter); !path.isEmpty())
+        paths = QFileDialog::getOpenFileNames(parent, title, directory, filter);
+    else if (const QString path = QFileDialog::getOpenFileName(parent, title, directory, filter); !path.isEmpty())
         paths = {path};
     reactivate(parent);
     return paths;

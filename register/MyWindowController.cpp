@@ -229,7 +229,12 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
         stored = Value::text(moneyText(typed.cents));
     }
     const bool bankFigure = isAmount || columnIdentifier == keyName(Key::Date);
-    if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(u"Change Anyway"_s))
+    if (bankFigure && isReconciled((*dataArray)[rowIndex])
+        && !confirmReconciledChange(isAmount ? u"Changing its amount changes the cleared balance, so the register "
+                                               "no longer agrees with the bank."_s
+                                             : u"Changing its date can take it out of the statement it cleared, so "
+                                               "the register no longer agrees with the bank."_s,
+                                    u"Change Anyway"_s))
         return false;
     const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
         myDocument->setValue(rowIndex, columnIdentifier, stored);

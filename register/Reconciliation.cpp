@@ -39,6 +39,15 @@ int matchStatementAmount(const Register &reg, Cents typed, std::optional<QDate> 
     return -1;
 }
 
+QString datedAfterClosingMessage(const Record &record, int row)
+{
+    using namespace Qt::StringLiterals;
+    const QString description = record.value(Key::DescriptionofTransaction).toString();
+    return u"That amount is dated after the closing date: row %1%2, %3"_s.arg(row + 1).arg(
+        description.simplified().isEmpty() ? QString() : u' ' + quotedDescription(description),
+        record.value(Key::Date).toString().simplified().left(40));
+}
+
 Cents clearedBalance(const Register &reg)
 {
     if (reg.isEmpty())
