@@ -1,5 +1,7 @@
 #include "QtToolkit.h"
 
+#include "WindowKeys.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -34,14 +36,20 @@ class DialogProgress final : public Progress
 {
 public:
     DialogProgress(QWidget *parent, const QString &what, bool cancellable)
-        : m_parent(parent), m_what(what), m_cancellable(cancellable)
+        : m_parent(parent), m_active(QApplication::activeWindow()), m_what(what), m_cancellable(cancellable)
     {
         m_clock.start();
     }
     ~DialogProgress() override
     {
+        // Work that was over before the indicator appeared leaves the
+        // keyboard alone; after one that appeared, it goes back to the window
+        // that had it (the register being typed in, not the charts that
+        // were drawing).
+        if (!m_dialog)
+            return;
         delete m_dialog;
-        reactivate(m_parent);
+        reactivate(m_active && m_active->isVisible() ? m_active.data() : m_parent.data());
     }
     bool advance(qint64 done, qint64 total) override
     {
@@ -71,6 +79,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_active; // the window that had the keyboard when the work began
     QString m_what;
     bool m_cancellable;
     bool m_cancelled = false;
@@ -91,6 +100,7 @@ void QtToolkit::alert(QWidget *parent, const QString &title, const QString &mess
     box.setWindowTitle(title);
     box.setText(message);
     box.addButton(button, QMessageBox::AcceptRole);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
 }
@@ -133,9 +143,10 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     box.setText(u"Do you want to save the changes you made in \u201c%1\u201d?"_s.arg(documentName));
     box.setInformativeText(u"Your changes will be lost if you don\u2019t save them."_s);
     QPushButton *save = box.addButton(QMessageBox::Save);
-    QPushButton *discard = box.addButton(u"Don\u2019t Save"_s, QMessageBox::DestructiveRole);
+    QPushButton *discard = box.addButton(u"&Don\u2019t Save"_s, QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
     if (box.clickedButton() == save)
@@ -157,6 +168,7 @@ bool ask(QWidget *parent, const QString &title, const QString &message, const QS
     QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
     box.setDefaultButton(confirmIsDefault ? yes : no);
     box.setEscapeButton(no);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
     return box.clickedButton() == yes;

@@ -5,6 +5,7 @@
 
 #include "AtomicFile.h"
 #include "ChartWindow.h"
+#include "WindowKeys.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -41,6 +42,7 @@ void MyWindowController::showCharts(QObject *)
             return m_toolkit.progress(over, u"Drawing the charts\u2026"_s, false);
         };
         m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
+        closeOnEscapeAndCtrlW(m_charts);
         connect(m_charts, &ChartWindow::saveRequested, this, [this] { saveChartImage(m_charts); });
         connect(m_charts, &ChartWindow::printRequested, this, [this] { printCharts(m_charts); });
         // Worked out again after each change while it is open, and when it

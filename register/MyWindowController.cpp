@@ -6,6 +6,7 @@
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "WindowKeys.h"
 #include "descriptionfield.h"
 #include "ui_MyDocument.h"
 
@@ -108,6 +109,7 @@ void MyWindowController::buildWindow()
 
 void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
 {
+    giveAccessKeys(auxiliary);
     auxiliary->adjustSize();
     auxiliary->move(m_window->geometry().center() - auxiliary->rect().center());
     auxiliary->show();

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -39,23 +40,18 @@ void MyWindowController::addTransaction(QObject *sender)
     if (DescriptionofTransaction->text() == kEasterEgg)
         m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
 
-    if (doingEndOfMonth) {
-        EOMEnterButton(sender);
-        return;
-    }
-
-    CheckNumber->setFocus();
-    CheckNumber->selectAll();
+    // While balancing too the entry fields enter a transaction (the fee the
+    // statement shows and the register lacks); the drawer's fields have an
+    // Enter of their own.
 
     // Blanks alone are nothing too.
     if (Amount->text().trimmed().isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
+        refuseEntry(Amount, u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
         return;
     }
     const CentsReading amount = typedAmountCents(Amount->text());
     if (!amount.ok()) {
-        m_toolkit.alert(m_window, u"Error"_s, notAnAmountMessage(Amount->text(), amount.status));
+        refuseEntry(Amount, notAnAmountMessage(Amount->text(), amount.status));
         return;
     }
 
@@ -64,9 +60,8 @@ void MyWindowController::addTransaction(QObject *sender)
     // fields are emptied so that a refusal loses nothing the user typed.
     const bool fromButton = qobject_cast<QAbstractButton *>(sender) != nullptr;
     if (!fromButton && numberOfSelectedRows() <= 0) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"As powerful a computer as I am, I can't read your mind.\n"
-                        "Please select a row to enter this below!"_s);
+        refuseEntry(table, u"As powerful a computer as I am, I can't read your mind.\n"
+                           "Please select a row to enter this below!"_s);
         return;
     }
     if (!dateMayBeEntered())
@@ -80,10 +75,14 @@ void MyWindowController::addTransaction(QObject *sender)
     const std::optional<QDate> relative = relativeDate(Date->text(), m_toolkit.today());
     record->set(Key::Date, Value::text(relative ? relative->toString(u"MM/dd/yyyy"_s) : Date->text()));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
-    const Cents total = previous && previous->contains(Key::Total)
-        ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
-        : amount.cents;
-    record->set(Key::Total, Value::text(moneyText(total)));
+    // Inserted among other rows, the balance is worked out with theirs, in
+    // their form; at the end it is carried from the last row as money text.
+    if (fromButton) {
+        const Cents total = previous && previous->contains(Key::Total)
+            ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
+            : amount.cents;
+        record->set(Key::Total, Value::text(moneyText(total)));
+    }
 
     const int row = fromButton ? std::min(numberOfRows(), dataArray->count()) : selectedRow() + 1;
     const QString refusal = myDocument->edit(
@@ -94,7 +93,7 @@ void MyWindowController::addTransaction(QObject *sender)
             myDocument->updateChangeCount(MyDocument::ChangeDone);
         });
     if (!refusal.isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s, u"The transaction was not entered.\n\n%1"_s.arg(refusal));
+        refuseEntry(Amount, u"The transaction was not entered.\n\n%1"_s.arg(refusal));
         return;
     }
     // Into an empty register the record was appended whatever the row.
@@ -113,6 +112,19 @@ void MyWindowController::addTransaction(QObject *sender)
             u"The transaction was entered; the filter hides it (Escape in the filter shows every row)."_s, 10000);
     autoNumber();
     Date->setText(today());
+    CheckNumber->setFocus(Qt::OtherFocusReason);
+    CheckNumber->selectAll();
+}
+
+void MyWindowController::refuseEntry(QWidget *atFault, const QString &message)
+{
+    // The keyboard goes where the fault is before the alert takes it, so that
+    // it comes back there: what is typed next mends the fault instead of
+    // landing in another field.
+    atFault->setFocus(Qt::OtherFocusReason);
+    if (auto *field = qobject_cast<QLineEdit *>(atFault))
+        field->selectAll();
+    m_toolkit.alert(m_window, u"Error"_s, message);
 }
 
 void MyWindowController::autoNumber()

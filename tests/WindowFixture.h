@@ -32,8 +32,9 @@ class WindowFixture : public ::testing::Test
 protected:
     void SetUp() override { QSettings().clear(); }
 
-    // Opens a register of these rows in a window, as opening a file does.
-    void open(std::initializer_list<Row> rows)
+    // Opens a register of these rows in a window, as opening a file does
+    // (with another toolkit than the fake, when one is given).
+    void open(std::initializer_list<Row> rows, Toolkit *with = nullptr)
     {
         doc = std::make_unique<MyDocument>();
         doc->ensureRegister();
@@ -45,7 +46,7 @@ protected:
             record->set(Key::Date, Value::text(QString::fromUtf8(r.date)));
             doc->array()->append(record);
         }
-        doc->makeWindowControllers(toolkit);
+        doc->makeWindowControllers(with ? *with : toolkit);
         c = doc->windowController();
     }
 
