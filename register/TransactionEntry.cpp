@@ -137,3 +137,14 @@ void MyWindowController::autoNumber()
         CheckNumber->selectAll();
     }
 }
+
+void MyWindowController::followCheckNumber(bool propose)
+{
+    // A number the user typed is the user's; only a proposal (or nothing)
+    // follows the register.
+    if (!shouldAutoNumber || (CheckNumber->isModified() && !CheckNumber->text().isEmpty()))
+        return;
+    const std::optional<qint64> next = propose ? nextCheckNumber(*dataArray) : std::nullopt;
+    CheckNumber->setText(next ? QString::number(*next) : QString());
+    CheckNumber->selectAll();
+}
