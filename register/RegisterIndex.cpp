@@ -100,19 +100,33 @@ struct Found {
 // The distinct descriptions that hold the text, each with its latest row,
 // latest first: a walk up the rows' slots, which are plain numbers. The walk
 // stops once nothing further up can rank among the first limit: past the
-// rows of lately, with limit of those that begin with the text found.
+// rows of lately (where every one found has been used no more than any
+// further up), with limit of those that begin with the text found, or all of
+// them and enough of the others.
 std::vector<Found> descriptionsHolding(const ColumnIndex &descriptions, QStringView text, int limit)
 {
-    const std::vector<char> holding = descriptions.holding(text);
+    std::vector<char> holding = descriptions.holding(text); // 2: it begins with the text
     const std::string needle = foldedUtf8(text);
-    const auto holdingCount = std::count(holding.begin(), holding.end(), char(1));
+    int holdingCount = 0;
+    int startingCount = 0;
+    for (size_t slot = 0; slot < holding.size(); ++slot) {
+        if (!holding[slot])
+            continue;
+        ++holdingCount;
+        if (descriptions.startsWith(int(slot), needle)) {
+            holding[slot] = 2;
+            ++startingCount;
+        }
+    }
     std::vector<int> foundAt(holding.size(), -1);
     std::vector<Found> found;
     int starting = 0;
     const std::vector<int> &rows = descriptions.rowSlots();
     const int lately = int(rows.size()) - kLatelyRows;
     for (int row = int(rows.size()) - 1; row >= 0; --row) {
-        if (row < lately && (starting >= limit || qsizetype(found.size()) == holdingCount))
+        if (row < lately
+            && (starting >= limit || int(found.size()) == holdingCount
+                || (starting == startingCount && int(found.size()) - starting >= limit - startingCount)))
             break;
         const int slot = rows[size_t(row)];
         if (!holding[size_t(slot)])
@@ -120,7 +134,7 @@ std::vector<Found> descriptionsHolding(const ColumnIndex &descriptions, QStringV
         int &at = foundAt[size_t(slot)];
         if (at < 0) {
             at = int(found.size());
-            const bool starts = descriptions.folded(slot).starts_with(needle);
+            const bool starts = holding[size_t(slot)] == 2;
             starting += starts;
             found.push_back({slot, row, starts});
         }
