@@ -248,7 +248,6 @@ TEST_F(FocusTest, ReturnEntersWhatTheFieldItIsTypedInBelongsTo)
 TEST_F(FocusTest, EveryDialogButtonHasAnAccessKey)
 {
     auto expectKeys = [](QWidget *window, const QString &where) {
-        QHash<QChar, QString> owners;
         QStringList texts;
         for (QLabel *label : window->findChildren<QLabel *>())
             texts << label->text();
@@ -259,15 +258,7 @@ TEST_F(FocusTest, EveryDialogButtonHasAnAccessKey)
                 texts << button->text();
             }
         }
-        for (const QString &text : texts) {
-            const QChar key = accessKey(text);
-            if (key.isNull())
-                continue;
-            EXPECT_FALSE(owners.contains(key)) << where.toStdString() << ": Alt+" << QString(key).toStdString()
-                                               << " for " << text.toStdString() << " and "
-                                               << owners.value(key).toStdString();
-            owners.insert(key, text);
-        }
+        expectOneOwnerForEachAccessKey(texts, where);
     };
     // The register window's own dialogs.
     open({{"1000.00", "", "Opening", "12/01/2026"}});
