@@ -65,9 +65,11 @@ class ToolkitWithRealProgress : public FakeToolkit
 public:
     std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) override
     {
+        ++indicators;
         return real.progress(parent, what, cancellable);
     }
     QtToolkit real;
+    int indicators = 0;
 };
 
 // With the charts open, every entry, edit and undo made the chart window the
@@ -82,6 +84,7 @@ TEST_F(FocusTest, TheChartsFollowTheRegisterWithoutTakingTheKeyboard)
     ASSERT_TRUE(becomesActive(charts)) << "opened, the charts come forward";
     showActive(c->window());
 
+    const int indicators = screen.indicators;
     field("DescriptionofTransaction")->setFocus();
     typeHere(u"Coffee"_s);
     press(Qt::Key_Tab);
@@ -92,6 +95,7 @@ TEST_F(FocusTest, TheChartsFollowTheRegisterWithoutTakingTheKeyboard)
     // The charts are drawn again once the entry's events are over.
     EXPECT_FALSE(becomesActive(charts, 300)) << "after an entry";
     EXPECT_EQ(charts->balanceSeries()->points().size(), 3) << "they followed the entry";
+    EXPECT_EQ(screen.indicators, indicators) << "with no indicator that could take the keyboard";
     EXPECT_EQ(QApplication::activeWindow(), c->window());
     EXPECT_EQ(focused(), field("CheckNumber"));
 
