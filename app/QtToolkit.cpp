@@ -143,7 +143,8 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     box.setText(u"Do you want to save the changes you made in \u201c%1\u201d?"_s.arg(documentName));
     box.setInformativeText(u"Your changes will be lost if you don\u2019t save them."_s);
     QPushButton *save = box.addButton(QMessageBox::Save);
-    QPushButton *discard = box.addButton(u"&Don\u2019t Save"_s, QMessageBox::DestructiveRole);
+    QPushButton *discard = box.addButton(QCoreApplication::translate("QtToolkit", "&Don\u2019t Save"),
+                                         QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
     giveAccessKeys(&box);

@@ -192,8 +192,8 @@ void MyWindowController::toggleReconciled(int row)
     const Record &record = (*dataArray)[row];
     const bool reconciled = isReconciled(record);
     if (reconciled && belongsToAStatement(record)
-        && !confirmReconciledChange(u"Taking its mark away takes it out of that statement and out of the cleared "
-                                    "balance, so the register no longer agrees with the bank."_s,
+        && !confirmReconciledChange(tr("Taking its mark away takes it out of that statement and out of the cleared "
+                                       "balance, so the register no longer agrees with the bank."),
                                     u"Unreconcile Anyway"_s))
         return;
     setReconciled(*myDocument, row, !reconciled);

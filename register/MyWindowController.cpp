@@ -232,10 +232,10 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
     }
     const bool bankFigure = isAmount || columnIdentifier == keyName(Key::Date);
     if (bankFigure && isReconciled((*dataArray)[rowIndex])
-        && !confirmReconciledChange(isAmount ? u"Changing its amount changes the cleared balance, so the register "
-                                               "no longer agrees with the bank."_s
-                                             : u"Changing its date can take it out of the statement it cleared, so "
-                                               "the register no longer agrees with the bank."_s,
+        && !confirmReconciledChange(isAmount ? tr("Changing its amount changes the cleared balance, so the "
+                                                  "register no longer agrees with the bank.")
+                                             : tr("Changing its date can take it out of the statement it cleared, "
+                                                  "so the register no longer agrees with the bank."),
                                     u"Change Anyway"_s))
         return false;
     const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {

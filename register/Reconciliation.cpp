@@ -3,6 +3,8 @@
 #include "DateReader.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -43,9 +45,10 @@ QString datedAfterClosingMessage(const Record &record, int row)
 {
     using namespace Qt::StringLiterals;
     const QString description = record.value(Key::DescriptionofTransaction).toString();
-    return u"That amount is dated after the closing date: row %1%2, %3"_s.arg(row + 1).arg(
-        description.simplified().isEmpty() ? QString() : u' ' + quotedDescription(description),
-        record.value(Key::Date).toString().simplified().left(40));
+    const QString named = description.simplified().isEmpty() ? QString() : u' ' + quotedDescription(description);
+    return QCoreApplication::translate("Reconciliation", "That amount is dated after the closing date: row %1%2, %3")
+        .arg(row + 1)
+        .arg(named, record.value(Key::Date).toString().simplified().left(40));
 }
 
 Cents clearedBalance(const Register &reg)

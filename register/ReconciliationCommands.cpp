@@ -36,7 +36,7 @@ QString MyWindowController::reconciliationFileName(const ReconciliationReport &r
     // month's report lands next to the last one, not in the home folder.
     const QString current = myDocument->fileName();
     QString name = current.isEmpty() ? u"Untitled"_s : QFileInfo(current).completeBaseName();
-    name += u" reconciliation"_s;
+    name += u' ' + tr("reconciliation", "a file name: the register's name, this, and the statement's date");
     if (report.statementDate)
         name += u' ' + report.statementDate->toString(u"yyyy-MM-dd"_s);
     return current.isEmpty() ? name : QFileInfo(current).absolutePath() + u'/' + name;

@@ -3,6 +3,8 @@
 #include "DateReader.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -160,15 +162,17 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
     if (r.statementDate)
         out += u"Statement of %1\n"_s.arg(statementDateText(*r.statementDate));
     else if (r.statementBalance)
-        out += u"Statement with no closing date given: every transaction counts\n"_s;
+        out += QCoreApplication::translate("ReconciliationReport",
+                                           "Statement with no closing date given: every transaction counts\n");
     else
         out += u"As the register stands, with no statement\n"_s;
     if (r.opening) {
         QString what = r.opening->date.simplified().left(10);
         if (!r.opening->description.simplified().isEmpty())
             what += (what.isEmpty() ? u""_s : u" "_s) + quotedDescription(r.opening->description);
-        out += u"Opening balance %1%2, cleared as the balance the bank held\n"_s.arg(
-            moneyText(r.opening->amount), what.isEmpty() ? QString() : u" (%1)"_s.arg(what));
+        out += QCoreApplication::translate("ReconciliationReport",
+                                           "Opening balance %1%2, cleared as the balance the bank held\n")
+                   .arg(moneyText(r.opening->amount), what.isEmpty() ? QString() : u" (%1)"_s.arg(what));
     }
     out += u'\n';
     if (r.statementBalance)

@@ -29,8 +29,8 @@ void MyWindowController::deleteTransaction(QObject *)
     }
     const RecordPtr record = myDocument->objectAtIndex(row);
     if (isReconciled(*record)
-        && !confirmReconciledChange(u"Deleting it takes its amount out of the cleared balance, so the register no "
-                                    "longer agrees with the bank. Edit > Undo puts it back."_s,
+        && !confirmReconciledChange(tr("Deleting it takes its amount out of the cleared balance, so the register no "
+                                       "longer agrees with the bank. Edit > Undo puts it back."),
                                     u"Delete Anyway"_s))
         return;
     const QString description = record->value(Key::DescriptionofTransaction).toString();
