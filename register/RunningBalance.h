@@ -5,21 +5,14 @@
 
 #include "Register.h"
 
-// The forms a balance is kept in: a money number (saved as 2500 or 74.5),
-// money text as entry writes it ("2500.00"), or the shortest text
-// ("2500", as a file saved from numbers holds it).
-enum class BalanceForm { Number, MoneyText, ShortText };
-// The form of a stored Total; one that does not tell (absent, "1178.76"
-// which both texts write, a text that is no amount) has the form of the
-// Total above it.
-BalanceForm balanceForm(const Value &total, BalanceForm above);
-Value balanceValue(Cents cents, BalanceForm form);
-
 // Recomputes every Total from row 0 down. A Total that already reads as the
 // right amount is left as it is; one that does not becomes the right amount
-// in its form (see balanceForm; a number on row 0 when it does not tell),
-// so that a file keeps the form it has. Amounts that are absent or not
-// numbers count as 0. Marks no change.
+// in its own form: a money number, money text ("2500.00") or the shortest
+// text ("2500"). One that does not tell (absent, "1178.76" which both texts
+// write, a text that is no amount) takes the form of the Total above it (on
+// the first rows, of the first Total that tells), so that a file keeps the
+// form it has. Amounts that are absent or not numbers count as 0. Marks no
+// change.
 void recalculateCheckbook(Register &reg);
 
 // Carries the balance after a cell edit: rows from firstRow to the last get

@@ -181,6 +181,17 @@ TEST(History, ABalanceWorkedOutAgainChangesOnlyWhereTheMoneyDidAndKeepsItsForm)
         doc.undo();
         EXPECT_EQ(bytesOf(doc), opened);
     }
+    // "12.34" is written alike in both texts: the first Total that tells
+    // ("20", the shortest text) says which the first row moves into.
+    Register reg;
+    for (auto [amount, total] : {std::pair("12.34", "12.34"), {"7.66", "20"}}) {
+        reg.append(row("11/01/2026", "A", amount));
+        reg.at(reg.count() - 1)->set(Key::Total, Value::text(QLatin1StringView(total)));
+    }
+    reg[0].set(Key::Amount, Value::text(u"12.30"));
+    recalculateCheckbook(reg);
+    EXPECT_EQ(reg[0].value(Key::Total), Value::text(u"12.3"));
+    EXPECT_EQ(reg[1].value(Key::Total), Value::text(u"19.96"));
 }
 
 TEST(History, AMixedSessionEndsWhereItShould)
