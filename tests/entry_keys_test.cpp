@@ -49,7 +49,7 @@ QStringList amounts(const std::vector<DescriptionSuggestion> &found)
 
 // --- The proposals and the index behind them -----------------------------
 
-TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
+TEST(TypeAhead, ListsEachDescriptionHoldingTheTextOnceWithTheAmountProposed)
 {
     Register reg;
     for (auto [description, amount] : {std::pair(u"Opening"_s, "1000.00"), {u"Hy-Vee"_s, "-71.24"},
