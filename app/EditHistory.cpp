@@ -15,14 +15,20 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows)
     return runs;
 }
 
-QString transactionStepName(const QString &verb, const QString &description)
+QString quotedDescription(const QString &description)
 {
     using namespace Qt::StringLiterals;
     constexpr qsizetype kShown = 40;
     const QString shown = description.simplified();
-    if (shown.isEmpty())
+    return u"\u201c%1\u201d"_s.arg(shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+}
+
+QString transactionStepName(const QString &verb, const QString &description)
+{
+    using namespace Qt::StringLiterals;
+    if (description.simplified().isEmpty())
         return verb + u" Transaction"_s;
-    return u"%1 \u201c%2\u201d"_s.arg(verb, shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+    return verb + u' ' + quotedDescription(description);
 }
 
 void EditStep::redo(Register &reg, RowChangeListener *listener)

@@ -21,6 +21,9 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows);
 // A step's name for one transaction: "Delete “Hy-Vee”", the description
 // cut short when long; "Delete Transaction" for one without a description.
 QString transactionStepName(const QString &verb, const QString &description);
+// The description as such names show it: in quotes, on one line, cut short
+// when long ("“Hy-Vee”").
+QString quotedDescription(const QString &description);
 
 struct EditStep {
     QString name;

@@ -208,33 +208,24 @@ int runReconciliation(const Arguments &a)
         return Failed;
     const QString name = QFileInfo(registerPath).fileName();
     const QDate today = QDate::currentDate();
-    const Register &reg = *doc->array();
-    ReconciliationReport report;
-    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
-        BankStatement statement;
-        if (a.values.contains(u"--statement-balance"_s)) {
-            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
-            if (!balance.error.isEmpty()) {
-                error(u"--statement-balance: %1"_s.arg(balance.error));
-                return Usage;
-            }
-            statement.endingBalance = balance.cents;
+    BankStatement statement;
+    if (a.values.contains(u"--statement-balance"_s)) {
+        const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
+        if (!balance.error.isEmpty()) {
+            error(u"--statement-balance: %1"_s.arg(balance.error));
+            return Usage;
         }
-        if (a.values.contains(u"--date"_s)) {
-            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
-            if (!statement.closingDate) {
-                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
-                                                                                      kDateFormsRead));
-                return Usage;
-            }
-        }
-        report = currentReconciliation(reg, statement, today);
-    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
-        report = finishedReconciliation(reg, finished.back(), today);
-    } else {
-        report = currentReconciliation(reg, {}, today);
+        statement.endingBalance = balance.cents;
     }
-    writeOut(reconciliationText(report, name));
+    if (a.values.contains(u"--date"_s)) {
+        statement.closingDate = readDate(a.values.value(u"--date"_s), today);
+        if (!statement.closingDate) {
+            error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
+                                                                                  kDateFormsRead));
+            return Usage;
+        }
+    }
+    writeOut(reconciliationText(reconciliationFor(*doc->array(), statement, today), name));
     return finishOut() ? Ok : Failed;
 }
 
@@ -317,9 +308,11 @@ const std::vector<Command> &commands()
         {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
          "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
          "transactions the statement cleared, those still outstanding, the register's balance on the\n"
-         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
-         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
-         "for the last statement finished in the window, or as the register stands when there is none.",
+         "statement's date and the difference. With --date of a statement finished in the window (or\n"
+         "--statement-balance of the last one, when nothing was reconciled after it), that statement's\n"
+         "report, as Finish recorded it; otherwise for the statement being balanced (the transactions\n"
+         "reconciled since the last finished statement). Without either, for the last statement\n"
+         "finished, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"

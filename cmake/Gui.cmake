@@ -18,6 +18,7 @@ add_library(cheqbook_gui STATIC
   app/ReopenList.cpp
   app/ShortcutsWindow.cpp
   app/SingleInstance.cpp
+  app/WindowKeys.cpp
   app/WindowMemory.cpp
   fields/descriptionfield.cpp
   register/BalancingCommands.cpp

@@ -7,6 +7,7 @@
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "WindowKeys.h"
 #include "descriptionfield.h"
 #include "ui_MyDocument.h"
 
@@ -112,6 +113,7 @@ void MyWindowController::buildWindow()
 
 void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
 {
+    giveAccessKeys(auxiliary);
     auxiliary->adjustSize();
     auxiliary->move(m_window->geometry().center() - auxiliary->rect().center());
     auxiliary->show();
@@ -270,7 +272,12 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
             stored = Value::text(dateToStore(value));
     }
     const bool bankFigure = isAmount || isDate;
-    if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(u"Change Anyway"_s))
+    if (bankFigure && isReconciled((*dataArray)[rowIndex])
+        && !confirmReconciledChange(isAmount ? tr("Changing its amount changes the cleared balance, so the "
+                                                  "register no longer agrees with the bank.")
+                                             : tr("Changing its date can take it out of the statement it cleared, "
+                                                  "so the register no longer agrees with the bank."),
+                                    u"Change Anyway"_s))
         return false;
     const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
         myDocument->setValue(rowIndex, columnIdentifier, stored);

@@ -18,9 +18,12 @@ using namespace Qt::StringLiterals;
 
 void MyWindowController::importWF(QObject *)
 {
+    // Statements are kept beside the register more often than anywhere else.
+    const QString folder =
+        myDocument->fileName().isEmpty() ? QString() : QFileInfo(myDocument->fileName()).absolutePath();
     const QStringList paths = m_toolkit.openPanel(
         m_window, u"Import Statement"_s,
-        u"Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"_s, true);
+        u"Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"_s, true, folder);
     m_importQueue += paths;
     showNextImport();
 }

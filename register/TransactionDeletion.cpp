@@ -28,7 +28,10 @@ void MyWindowController::deleteTransaction(QObject *)
         return;
     }
     const RecordPtr record = myDocument->objectAtIndex(row);
-    if (isReconciled(*record) && !confirmReconciledChange(u"Delete Anyway"_s))
+    if (isReconciled(*record)
+        && !confirmReconciledChange(tr("Deleting it takes its amount out of the cleared balance, so the register no "
+                                       "longer agrees with the bank. Edit > Undo puts it back."),
+                                    u"Delete Anyway"_s))
         return;
     const QString description = record->value(Key::DescriptionofTransaction).toString();
     const QString name = transactionStepName(u"Delete"_s, description);

@@ -471,6 +471,18 @@ TEST_F(CliTest, ReconciliationPrintsTheStatementsFigures)
     EXPECT_EQ(figure(r.out, "Cleared balance"), "10.00");
     EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-1.00");
     EXPECT_EQ(figure(r.out, "Statement balance"), "(none)");
+    // January again, by its date (and balance): what it cleared, as Finish
+    // recorded it, not an empty statement being balanced.
+    const ProgramRun last = cli({u"reconciliation"_s, reg});
+    for (const QStringList &asked : {QStringList{u"--statement-balance=900.00"_s, u"--date=01/31/2026"_s},
+                                     QStringList{u"--date=01/31/2026"_s}}) {
+        r = cli(QStringList{u"reconciliation"_s, reg} + asked);
+        EXPECT_EQ(r.out, last.out) << asked.join(u' ').toStdString();
+        EXPECT_EQ(figure(r.out, "Cleared by this statement (1)"), "") << r.out.toStdString();
+    }
+    r = cli({u"reconciliation"_s, reg, u"--statement-balance=1400.00"_s});
+    EXPECT_FALSE(r.out.contains("with no statement")) << r.out.toStdString();
+    EXPECT_EQ(figure(r.out, "Statement balance"), "1400.00");
     EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"lots"_s}).exitCode, 2);
     EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--date"_s}).exitCode, 2);
 }
