@@ -1,6 +1,6 @@
 #include "MyDocument.h"
 
-#include "AtomicFile.h"
+#include "Backups.h"
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
@@ -41,6 +41,11 @@ public:
     {
         for (RowChangeListener *l : all)
             l->balancesChanged(reg, fromRow);
+    }
+    void recordWillChange(const Record &record) override
+    {
+        for (RowChangeListener *l : all)
+            l->recordWillChange(record);
     }
 };
 
@@ -125,6 +130,8 @@ void MyDocument::inStep(F &&f)
 void MyDocument::apply(std::unique_ptr<RegisterEdit> e)
 {
     Q_ASSERT(m_openStep);
+    if (RowChangeListener *listener = rowListeners())
+        e->warn(*listener, *theArray);
     e->redo(*theArray);
     if (RowChangeListener *listener = rowListeners())
         e->tell(*listener, *theArray, false);
@@ -212,6 +219,12 @@ void MyDocument::afterHistoryMove()
     emit historyChanged();
 }
 
+void MyDocument::recordWillChange(const Record &record)
+{
+    if (RowChangeListener *listener = rowListeners())
+        listener->recordWillChange(record);
+}
+
 void MyDocument::addRowChangeListener(RowChangeListener *listener) { m_listeners->all.push_back(listener); }
 
 void MyDocument::removeRowChangeListener(RowChangeListener *listener) { std::erase(m_listeners->all, listener); }
@@ -280,10 +293,10 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
             *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());
         return false;
     }
-    const QString failure = writeFileAtomicallyWithBackup(path, *data);
-    if (!failure.isEmpty()) {
+    const RegisterWrite written = writeRegisterFile(path, *data);
+    if (!written.error.isEmpty()) {
         if (error)
-            *error = failure;
+            *error = written.error;
         return false;
     }
     const QString file = resolvedPath(path);
@@ -318,6 +331,22 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
     m_diskStamp = stamp;
     startHistory(0);
     setChangeCount(0);
+    return true;
+}
+
+bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Progress *progress)
+{
+    RegisterReadResult r = readRegisterFile(versionPath, nullptr, progress);
+    if (!r.ok()) {
+        if (error)
+            *error = r.error;
+        return false;
+    }
+    ensureRegister();
+    theArray->assign(std::move(r.rows));
+    // The file is still what it was: only saving makes the version it again.
+    startHistory(EditHistory::kLost);
+    setChangeCount(m_changeCount + 1);
     return true;
 }
 

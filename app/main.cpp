@@ -1,6 +1,7 @@
 // Cheqbook: a checkbook register for the desktop.
 
 #include "AppIdentity.h"
+#include "DataFolder.h"
 #include "DocumentController.h"
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
@@ -33,6 +34,10 @@ int main(int argc, char **argv)
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.start(files) == SingleInstance::Start::HandedOver)
         return 0;
+
+    keepSettingsPrivate();
+    if (const QString left = moveOldDataFolder(); !left.isEmpty())
+        qWarning("%s", qPrintable(left));
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);
