@@ -5,6 +5,7 @@
 
 #include "MyWindowController.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
 #include "EntryFields.h"
 #include "FocusHook.h"
@@ -123,7 +124,7 @@ void MyWindowController::buildEntryHelpers()
         std::vector<SuggestionList::Item> items;
         for (const DescriptionSuggestion &s :
              ::descriptionSuggestions(myDocument->textIndex(), *dataArray, typed, kSuggestionsShown))
-            items.push_back({s.description, s.amount, s.amount.startsWith(u'-')});
+            items.push_back({cutForShowing(s.description), s.amount, s.amount.startsWith(u'-')});
         return items;
     });
     // The index is read from the register when a description is about to be

@@ -1,16 +1,22 @@
 #include "ReconciliationReport.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
+#include "Report.h"
 #include "RunningBalance.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
+// A text of the file as the report shows it: cut, and with its control
+// characters as symbols, so that neither a page nor a terminal is upset.
+QString shownField(const Value &value) { return withControlsShown(cutForShowing(value)); }
+
 ReconciliationItem itemOf(const Record &r)
 {
-    return {r.value(Key::Date).toString(), r.value(Key::CheckNumber).toString(),
-            r.value(Key::DescriptionofTransaction).toString(), r.value(Key::Amount).centsOrZero()};
+    return {shownField(r.value(Key::Date)), shownField(r.value(Key::CheckNumber)),
+            shownField(r.value(Key::DescriptionofTransaction)), r.value(Key::Amount).centsOrZero()};
 }
 
 std::optional<QDate> dateOf(const Record &r, QDate today)
@@ -127,7 +133,7 @@ ReconciliationReport finishedReconciliation(const Register &reg, const RecordedS
 
 QString reconciliationText(const ReconciliationReport &r, const QString &registerName)
 {
-    QString out = u"Reconciliation of %1\n"_s.arg(registerName);
+    QString out = u"Reconciliation of %1\n"_s.arg(withControlsShown(registerName));
     out += r.statementDate ? u"Statement of %1\n"_s.arg(statementDateText(*r.statementDate))
                            : u"As the register stands, with no statement\n"_s;
     out += u'\n';

@@ -352,8 +352,10 @@ TEST_F(SpecialFiles, ASaveCutShortAtTheBackupLeavesTwoFilesAndNoStray)
             EXPECT_NE(statusOf(reg).st_ino, statusOf(reg + u'~').st_ino);
         }
     }
-    ASSERT_EQ(cli({u"import"_s, reg, csv}).exitCode, 0);
-    EXPECT_EQ(files(), (QStringList{u"r.ldgr"_s, u"r.ldgr~"_s, u"s.csv"_s}));
+    // (A statement not imported yet: an import that adds nothing writes nothing.)
+    const QString next = file(u"t.csv"_s, "12/02/2026,-2.00,,,B\n");
+    ASSERT_EQ(cli({u"import"_s, reg, next}).exitCode, 0);
+    EXPECT_EQ(files(), (QStringList{u"r.ldgr"_s, u"r.ldgr~"_s, u"s.csv"_s, u"t.csv"_s}));
     EXPECT_EQ(parseRegister(readFile(reg + u'~')).rows.size(), size_t(rows));
 }
 
