@@ -42,6 +42,11 @@ public:
         for (RowChangeListener *l : all)
             l->balancesChanged(reg, fromRow);
     }
+    void rowsWillBeReplaced(const Register &reg) override
+    {
+        for (RowChangeListener *l : all)
+            l->rowsWillBeReplaced(reg);
+    }
     void recordWillChange(const Record &record) override
     {
         for (RowChangeListener *l : all)
@@ -274,8 +279,10 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
             *error = r.error;
         return false;
     }
-    if (theArray)
+    if (theArray) {
+        m_listeners->rowsWillBeReplaced(*theArray);
         theArray->assign(std::move(r.rows));
+    }
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(resolvedPath(path));
@@ -327,6 +334,7 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
         return false;
     }
     ensureRegister();
+    m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(r.rows));
     m_diskStamp = stamp;
     startHistory(0);
@@ -343,6 +351,7 @@ bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Pro
         return false;
     }
     ensureRegister();
+    m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(r.rows));
     // The file is still what it was: only saving makes the version it again.
     startHistory(EditHistory::kLost);
@@ -353,6 +362,7 @@ bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Pro
 void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
 {
     ensureRegister();
+    m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(rows));
     setFileName(originalPath);
     m_diskStamp = stamp;

@@ -8,9 +8,13 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
 #include <atomic>
 #include <mutex>
 #include <unordered_map>
+
+#include <sys/resource.h>
+#include <unistd.h>
 
 namespace {
 // Rows read under one hold of the lock: short enough that the window's
@@ -19,7 +23,12 @@ constexpr size_t kBatch = 512;
 } // namespace
 
 struct RecoveryWriter::Job {
-    std::vector<RecordPtr> rows;
+    // Not shares of the records: taking a million shares holds the window
+    // for a tenth of a second. Records that leave the register while the
+    // copy is written are kept alive instead (the window's thread alone
+    // touches this list).
+    std::vector<const Record *> rows;
+    std::vector<RecordPtr> keptAlive;
     QByteArray header;
     QString target;
     quint64 changes = 0; // the document's changes when the rows were taken
@@ -45,7 +54,7 @@ struct RecoveryWriter::Job {
                 {
                     const std::lock_guard lock(gate);
                     for (size_t i = first; i < std::min(rows.size(), first + kBatch); ++i) {
-                        const auto kept = before.find(rows[i].get());
+                        const auto kept = before.find(rows[i]);
                         const Record &record = kept == before.end() ? *rows[i] : *kept->second;
                         total = addCents(total, record.value(Key::Amount).centsOrZero());
                         const Value balance = Value::money(total);
@@ -59,10 +68,7 @@ struct RecoveryWriter::Job {
         });
         if (cancelled)
             error.clear();
-        // The rows go here, not on the window's thread: a million of them
-        // take a while to let go of.
         const std::lock_guard lock(gate);
-        std::vector<RecordPtr>().swap(rows);
         before.clear();
     }
 };
@@ -89,13 +95,17 @@ bool RecoveryWriter::start(Done done, QString *error)
         return false;
     }
     auto job = std::make_shared<Job>();
-    job->rows = m_document.array()->rows();
+    const std::vector<RecordPtr> &rows = m_document.array()->rows();
+    job->rows.resize(rows.size());
+    std::transform(rows.begin(), rows.end(), job->rows.begin(), [](const RecordPtr &r) { return r.get(); });
     job->header = RecoveryStore::copyHeader(m_document.fileName(), m_document.diskStamp());
     job->target = m_store.fileFor(m_id);
     job->changes = m_changes;
     m_job = job;
     m_done = std::move(done);
     m_thread = std::thread([this, job] {
+        // Where cores are few, the window's thread goes first.
+        ::setpriority(PRIO_PROCESS, ::gettid(), 10);
         job->write();
         // Told on the window's thread; dropped unheard if this object is gone.
         QMetaObject::invokeMethod(&m_context, [this, job] { finish(job); }, Qt::QueuedConnection);
@@ -130,6 +140,13 @@ void RecoveryWriter::cancel()
         return;
     m_job->cancelled = true;
     finish(m_job);
+}
+
+void RecoveryWriter::rowsRemoved(const Register &, int, std::span<const RecordPtr> records)
+{
+    ++m_changes;
+    if (m_job)
+        m_job->keptAlive.insert(m_job->keptAlive.end(), records.begin(), records.end());
 }
 
 void RecoveryWriter::recordWillChange(const Record &record)

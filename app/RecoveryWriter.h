@@ -1,9 +1,11 @@
 #pragma once
 
 // Writing a register's recovery copy without stopping the window: the rows
-// are taken as they stand (the list of them, not the records: a million rows
+// are taken as they stand (the addresses of their records: a million rows
 // take a few milliseconds), and another thread writes them out while the
-// user goes on editing.
+// user goes on editing. A record taken out of the register meanwhile is
+// held until the copy is done; the whole register replaced (a revert) gives
+// the copy up.
 //
 // The records are shared with the register and may change meanwhile. What
 // the copy reads of a record is kept from changing under it: the window's
@@ -56,9 +58,10 @@ public:
     bool isCurrent() const { return !m_job && m_copied == m_changes; }
 
     void rowsInserted(const Register &, int, int) override { ++m_changes; }
-    void rowsRemoved(const Register &, int, std::span<const RecordPtr>) override { ++m_changes; }
+    void rowsRemoved(const Register &, int, std::span<const RecordPtr> records) override;
     void valueChanged(const Register &, int, QStringView, const Value &, const Value &) override { ++m_changes; }
     void rowsReplaced(const Register &) override { ++m_changes; }
+    void rowsWillBeReplaced(const Register &) override { cancel(); }
     void balancesChanged(const Register &, int) override { ++m_changes; }
     void recordWillChange(const Record &record) override;
 

@@ -36,6 +36,9 @@ public:
     // Anything may have changed or moved: the register was put in a new
     // order, or replaced whole.
     virtual void rowsReplaced(const Register &reg) = 0;
+    // Every row is about to be replaced (told before, unlike the others):
+    // the records may go for good.
+    virtual void rowsWillBeReplaced(const Register &reg) {}
     // The balances from a row down were worked out again (or put back).
     virtual void balancesChanged(const Register &reg, int fromRow) {}
     // A record's values other than its Total are about to change (told

@@ -7,7 +7,9 @@
 // before they were written on a thread of their own: whole, on the window's
 // thread, every 3 seconds while there are changes (RecoveryStore::save).
 //
-//   editing_frames REGISTER.ldgr [SECONDS] [--on-window-thread]
+// With --no-copies no copy is written: the edits alone.
+//
+//   editing_frames REGISTER.ldgr [SECONDS] [--on-window-thread | --no-copies]
 
 #include "DocumentController.h"
 #include "MyDocument.h"
@@ -44,11 +46,13 @@ int main(int argc, char **argv)
     }
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 12;
     const bool onWindowThread = argc > 3 && std::strcmp(argv[3], "--on-window-thread") == 0;
+    const bool noCopies = argc > 3 && std::strcmp(argv[3], "--no-copies") == 0;
     QTemporaryDir recovery;
     QuietToolkit toolkit;
     // On the window's thread, the controller's own copies cannot be made
     // (their folder cannot be), and the bench writes them instead.
-    DocumentController documents(toolkit, onWindowThread ? u"/proc/no-recovery-here"_s : recovery.path());
+    DocumentController documents(toolkit,
+                                 onWindowThread || noCopies ? u"/proc/no-recovery-here"_s : recovery.path());
     RecoveryStore store(recovery.path());
     MyDocument *doc = documents.openDocument(QString::fromLocal8Bit(argv[1]));
     if (!doc)
