@@ -110,7 +110,6 @@ QString replaceRefusal(const QByteArray &native, const struct stat &old)
 
 QString failure(const QString &name, const QString &why) { return u"%1 could not be written: %2"_s.arg(name, why); }
 
-// An output that is not a regular file: a device, a pipe, a terminal.
 // Writes what produce puts to fd; 0, or the errno of the write that failed
 // (ECANCELED when produce gave up).
 int writeProduced(int fd, const FileProducer &produce)
@@ -123,6 +122,7 @@ int writeProduced(int fd, const FileProducer &produce)
     return error != 0 ? error : complete ? 0 : ECANCELED;
 }
 
+// An output that is not a regular file: a device, a pipe, a terminal.
 QString writeDirectly(const QString &name, const QByteArray &native, bool isPipe, const FileProducer &data)
 {
     // Without a program reading, a pipe would hold the writer until one came.

@@ -279,10 +279,8 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
             *error = r.error;
         return false;
     }
-    if (theArray) {
-        m_listeners->rowsWillBeReplaced(*theArray);
-        theArray->assign(std::move(r.rows));
-    }
+    if (theArray)
+        replaceRows(std::move(r.rows));
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(resolvedPath(path));
@@ -333,9 +331,7 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
             *error = r.error;
         return false;
     }
-    ensureRegister();
-    m_listeners->rowsWillBeReplaced(*theArray);
-    theArray->assign(std::move(r.rows));
+    replaceRows(std::move(r.rows));
     m_diskStamp = stamp;
     startHistory(0);
     setChangeCount(0);
@@ -350,20 +346,23 @@ bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Pro
             *error = r.error;
         return false;
     }
-    ensureRegister();
-    m_listeners->rowsWillBeReplaced(*theArray);
-    theArray->assign(std::move(r.rows));
+    replaceRows(std::move(r.rows));
     // The file is still what it was: only saving makes the version it again.
     startHistory(EditHistory::kLost);
     setChangeCount(m_changeCount + 1);
     return true;
 }
 
-void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
+void MyDocument::replaceRows(std::vector<RecordPtr> rows)
 {
     ensureRegister();
     m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(rows));
+}
+
+void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
+{
+    replaceRows(std::move(rows));
     setFileName(originalPath);
     m_diskStamp = stamp;
     startHistory(EditHistory::kLost);

@@ -158,6 +158,8 @@ private:
     // Makes an edit and keeps it in the step being built.
     void apply(std::unique_ptr<RegisterEdit> edit);
     void afterHistoryMove();
+    // Every row replaced, in the same register object (listeners told first).
+    void replaceRows(std::vector<RecordPtr> rows);
     // A fresh register from a file or a copy: no step leads back from it.
     void startHistory(size_t savedPosition);
     // Every listener at once, or null when there is none.

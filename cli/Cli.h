@@ -42,7 +42,8 @@ struct Arguments {
 Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
 
 // Opens a register file as the window has it once it has shown every row:
-// read, each Amount as money text, the running balance recalculated. Null after reporting the error. The
+// read, each Amount as money text, the running balance recalculated. Null
+// after reporting the error; a stored balance that disagrees is said. The
 // document lives until the process ends: taking a large register apart takes
 // longer than reading it, and the program exits without doing so.
 enum class Recalculate { No, Yes };
