@@ -1,5 +1,7 @@
 #include "EditHistory.h"
 
+#include "CutForShowing.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -19,14 +21,16 @@ QString quotedDescription(const QString &description)
 {
     using namespace Qt::StringLiterals;
     constexpr qsizetype kShown = 40;
-    const QString shown = description.simplified();
+    // Only the start of a description is looked at: one of millions of
+    // characters would otherwise be copied whole to make a short name.
+    const QString shown = cutForShowing(description).simplified();
     return u"\u201c%1\u201d"_s.arg(shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
 }
 
 QString transactionStepName(const QString &verb, const QString &description)
 {
     using namespace Qt::StringLiterals;
-    if (description.simplified().isEmpty())
+    if (cutForShowing(description).simplified().isEmpty())
         return verb + u" Transaction"_s;
     return verb + u' ' + quotedDescription(description);
 }
@@ -34,6 +38,8 @@ QString transactionStepName(const QString &verb, const QString &description)
 void EditStep::redo(Register &reg, RowChangeListener *listener)
 {
     for (const std::unique_ptr<RegisterEdit> &e : edits) {
+        if (listener)
+            e->warn(*listener, reg);
         e->redo(reg);
         if (listener)
             e->tell(*listener, reg, false);
@@ -43,6 +49,8 @@ void EditStep::redo(Register &reg, RowChangeListener *listener)
 void EditStep::undo(Register &reg, RowChangeListener *listener)
 {
     for (auto e = edits.rbegin(); e != edits.rend(); ++e) {
+        if (listener)
+            (*e)->warn(*listener, reg);
         (*e)->undo(reg);
         if (listener)
             (*e)->tell(*listener, reg, true);

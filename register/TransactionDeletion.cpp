@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "CutForShowing.h"
+
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -33,7 +35,7 @@ void MyWindowController::deleteTransaction(QObject *)
                                        "longer agrees with the bank. Edit > Undo puts it back."),
                                     u"Delete Anyway"_s))
         return;
-    const QString description = record->value(Key::DescriptionofTransaction).toString();
+    const QString description = cutForShowing(record->value(Key::DescriptionofTransaction));
     const QString name = transactionStepName(u"Delete"_s, description);
     const QString refusal = myDocument->edit(name, [&] {
         myDocument->remData(record);
