@@ -318,7 +318,7 @@ TEST_F(CliTest, ImportStatesALayoutAndUsesItForTheNextFileWithThatHeader)
     const RegisterReadResult after = parseRegister(readFile(reg));
     ASSERT_EQ(after.rows.size(), 4u);
     EXPECT_EQ(after.rows[3]->value(Key::DescriptionofTransaction).toString(), u"Musterfirma AG"_s);
-    EXPECT_EQ(after.rows[3]->value(Key::Amount).toString(), u"2150"_s);
+    EXPECT_EQ(after.rows[3]->value(Key::Amount).toString(), u"2150.00"_s);
 
     // The next month's file, with the same header, needs nothing said.
     const QString next = file(u"dezember.csv"_s, "Buchung;Wert;Vorgang;Summe\n02.12.2026;02.12.2026;REWE Markt;-12,00\n");
@@ -378,7 +378,7 @@ TEST_F(CliTest, ImportLeavesOutALineWhoseSignItCannotTellAndSaysWhy)
     QStringList amounts;
     for (const RecordPtr &row : parseRegister(readFile(reg)).rows)
         amounts << row->value(Key::Amount).toString();
-    EXPECT_EQ(amounts, (QStringList{u"1000"_s, u"-45.25"_s, u"-71.24"_s, u"2145.67"_s, u"-4.5"_s, u"-38.15"_s}));
+    EXPECT_EQ(amounts, (QStringList{u"1000.00"_s, u"-45.25"_s, u"-71.24"_s, u"2145.67"_s, u"-4.50"_s, u"-38.15"_s}));
 }
 
 // Six coffees entered by hand and the bank's six: the last bank line was
