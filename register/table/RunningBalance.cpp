@@ -196,7 +196,11 @@ Cents rewriteAmountAndCarry(Record &record, Cents previousTotal)
     if (amount.status != NumberStatus::OutOfRange)
         record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
     const Cents total = addCents(previousTotal, amount.cents);
-    record.set(Key::Total, Value::money(total));
+    // A balance that is already right stays as written ("2268.9" too), as
+    // the window leaves it: a command that moves no money writes no byte.
+    const CentsReading held = record.value(Key::Total).cents();
+    if (!held.ok() || held.cents != total)
+        record.set(Key::Total, Value::money(total));
     return total;
 }
 

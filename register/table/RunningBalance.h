@@ -29,7 +29,9 @@ void rewriteAmountAsMoneyText(Record &record);
 std::optional<Value> amountAsMoneyText(const Record &record);
 
 // Every Amount as the table shows it and every balance recalculated, in one
-// pass: the register as a window that showed every row would hold it.
+// pass: the register as a window that showed every row would hold it. A
+// balance that is right is left as written; one that moves becomes a money
+// number.
 void rewriteAmountsAndRecalculate(Register &reg);
 // The same for one row, given the balance before it; returns its balance.
 Cents rewriteAmountAndCarry(Record &record, Cents previousTotal);
