@@ -47,7 +47,7 @@ MyDocument *DocumentController::newDocument()
     auto *document = new MyDocument(this);
     ++m_untitledCount;
     m_untitledNames.insert(document,
-                           m_untitledCount == 1 ? u"Untitled"_s : u"Untitled %1"_s.arg(m_untitledCount));
+                           m_untitledCount == 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledCount));
     showDocument(document);
     return document;
 }
@@ -110,7 +110,7 @@ QString DocumentController::displayName(const MyDocument *document) const
 {
     if (!document->fileName().isEmpty())
         return QFileInfo(document->fileName()).fileName();
-    return m_untitledNames.value(document, u"Untitled"_s);
+    return m_untitledNames.value(document, tr("Untitled"));
 }
 
 void DocumentController::showDocument(MyDocument *document)

@@ -122,7 +122,7 @@ void DocumentController::restore(RecoveryStore::Recovered &found)
     if (found.originalPath.isEmpty()) {
         ++m_untitledCount;
         m_untitledNames.insert(document,
-                               m_untitledCount == 1 ? u"Untitled"_s : u"Untitled %1"_s.arg(m_untitledCount));
+                               m_untitledCount == 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledCount));
     } else if (const auto lock = lockFile(nullptr, found.originalPath, {}, {}, false); lock && *lock) {
         m_locks.insert(document, *lock);
     }

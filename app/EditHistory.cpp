@@ -15,14 +15,19 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows)
     return runs;
 }
 
-QString transactionStepName(const QString &verb, const QString &description)
+QString transactionStepName(const QString &named, const QString &unnamed, const QString &description)
 {
-    using namespace Qt::StringLiterals;
     constexpr qsizetype kShown = 40;
     const QString shown = description.simplified();
     if (shown.isEmpty())
-        return verb + u" Transaction"_s;
-    return u"%1 \u201c%2\u201d"_s.arg(verb, shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+        return unnamed;
+    return named.arg(shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+}
+
+QString transactionStepName(const QString &verb, const QString &description)
+{
+    using namespace Qt::StringLiterals;
+    return transactionStepName(verb + u" \u201c%1\u201d"_s, verb + u" Transaction"_s, description);
 }
 
 void EditStep::redo(Register &reg, RowChangeListener *listener)

@@ -18,14 +18,14 @@ using namespace Qt::StringLiterals;
 
 void MyWindowController::buildViewMenu()
 {
-    QMenu *view = m_window->menuBar()->addMenu(u"&View"_s);
-    QAction *filter = view->addAction(u"&Filter"_s);
+    QMenu *view = m_window->menuBar()->addMenu(tr("&View"));
+    QAction *filter = view->addAction(tr("&Filter"));
     filter->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
-    QAction *all = view->addAction(u"Show &All Transactions"_s);
+    QAction *all = view->addAction(tr("Show &All Transactions"));
     connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
     view->addSeparator();
-    QAction *charts = view->addAction(u"&Charts"_s);
+    QAction *charts = view->addAction(tr("&Charts"));
     connect(charts, &QAction::triggered, this, [this, charts] { showCharts(charts); });
 }
 

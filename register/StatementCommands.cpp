@@ -144,7 +144,7 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
 void MyWindowController::newYear(QObject *)
 {
     if (dataArray->isEmpty()) {
-        m_toolkit.alert(m_window, u"New Year"_s, kNothingToRollOverMessage.toString());
+        m_toolkit.alert(m_window, u"New Year"_s, nothingToRollOverMessage());
         return;
     }
     const QDate today = m_toolkit.today();

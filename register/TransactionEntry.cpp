@@ -10,6 +10,7 @@
 #include "descriptionfield.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -26,10 +27,13 @@ const QString kEasterEgg = u"Easter Egg"_s;
 QString notAnAmountMessage(const QString &typed, NumberStatus status)
 {
     if (status == NumberStatus::OutOfRange)
-        return u"\u201c%1\u201d is more than I can keep track of.\n"
-               "Please enter an amount under 90 trillion!"_s.arg(typed.trimmed());
-    return u"\u201c%1\u201d is not an amount.\nPlease enter the transaction amount as a number, "
-           "like 12.34 for a deposit or -12.34 for a payment!"_s.arg(typed.trimmed());
+        return QCoreApplication::translate("MyWindowController", "\u201c%1\u201d is more than I can keep track of.\n"
+                                                                 "Please enter an amount under 90 trillion!")
+            .arg(typed.trimmed());
+    return QCoreApplication::translate("MyWindowController",
+                                       "\u201c%1\u201d is not an amount.\nPlease enter the transaction amount as a "
+                                       "number, like 12.34 for a deposit or -12.34 for a payment!")
+        .arg(typed.trimmed());
 }
 
 } // namespace
@@ -49,7 +53,7 @@ void MyWindowController::insertTransactionBefore(QObject *sender)
 void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 {
     if (DescriptionofTransaction->text() == kEasterEgg)
-        m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
+        m_toolkit.alert(m_window, tr("Boing"), tr("You paid how much for that Easter Egg?"));
 
     if (doingEndOfMonth) {
         EOMEnterButton(sender);
@@ -61,13 +65,13 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 
     // Blanks alone are nothing too.
     if (Amount->text().trimmed().isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("I can't make something from nothing.\nPlease enter the transaction amount!"));
         return;
     }
     const CentsReading amount = readTypedAmount(Amount->text(), m_forms.decimalPoint);
     if (!amount.ok()) {
-        m_toolkit.alert(m_window, u"Error"_s, notAnAmountMessage(Amount->text(), amount.status));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), notAnAmountMessage(Amount->text(), amount.status));
         return;
     }
 
@@ -75,12 +79,12 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     // are emptied so that a refusal loses nothing the user typed.
     const bool fromButton = placement == Placement::End;
     if (!fromButton && numberOfSelectedRows() <= 0) {
-        m_toolkit.alert(m_window, u"Error"_s,
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
                         placement == Placement::BeforeSelection
                             ? tr("As powerful a computer as I am, I can't read your mind.\n"
                                  "Please select a row to enter this above!")
-                            : u"As powerful a computer as I am, I can't read your mind.\n"
-                              "Please select a row to enter this below!"_s);
+                            : tr("As powerful a computer as I am, I can't read your mind.\n"
+                                 "Please select a row to enter this below!"));
         return;
     }
     if (!dateMayBeEntered())
@@ -99,15 +103,18 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 
     const int row = fromButton ? std::min(numberOfRows(), dataArray->count())
                                : selectedRow() + (placement == Placement::AfterSelection ? 1 : 0);
-    const QString refusal = myDocument->edit(
-        transactionStepName(fromButton ? u"Enter"_s : u"Insert"_s, DescriptionofTransaction->text()), [&] {
-            myDocument->addData(record, row);
-            if (!fromButton)
-                myDocument->recalculateBalances();
-            myDocument->updateChangeCount(MyDocument::ChangeDone);
-        });
+    const QString description = DescriptionofTransaction->text();
+    const QString stepName = fromButton
+        ? transactionStepName(tr("Enter \u201c%1\u201d"), tr("Enter Transaction"), description)
+        : transactionStepName(tr("Insert \u201c%1\u201d"), tr("Insert Transaction"), description);
+    const QString refusal = myDocument->edit(stepName, [&] {
+        myDocument->addData(record, row);
+        if (!fromButton)
+            myDocument->recalculateBalances();
+        myDocument->updateChangeCount(MyDocument::ChangeDone);
+    });
     if (!refusal.isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s, u"The transaction was not entered.\n\n%1"_s.arg(refusal));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The transaction was not entered.\n\n%1").arg(refusal));
         return;
     }
     // Into an empty register the record was appended whatever the row.
@@ -123,7 +130,7 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     scrollRowToVisible(dataArray->count() - 1);
     if (m_model->viewRow(newRow) < 0)
         m_window->statusBar()->showMessage(
-            u"The transaction was entered; the filter hides it (Escape in the filter shows every row)."_s, 10000);
+            tr("The transaction was entered; the filter hides it (Escape in the filter shows every row)."), 10000);
     autoNumber();
     Date->setText(m_newDateFromLast ? shownDateText(record->value(Key::Date)) : today());
     showOpeningHint();
