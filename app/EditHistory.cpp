@@ -15,13 +15,26 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows)
     return runs;
 }
 
+namespace {
+constexpr qsizetype kShown = 40;
+
+QString shownDescription(const QString &description)
+{
+    const QString shown = description.simplified();
+    return shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026';
+}
+} // namespace
+
 QString transactionStepName(const QString &named, const QString &unnamed, const QString &description)
 {
-    constexpr qsizetype kShown = 40;
-    const QString shown = description.simplified();
-    if (shown.isEmpty())
-        return unnamed;
-    return named.arg(shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+    const QString shown = shownDescription(description);
+    return shown.isEmpty() ? unnamed : named.arg(shown);
+}
+
+QString quotedDescription(const QString &description)
+{
+    using namespace Qt::StringLiterals;
+    return u"\u201c%1\u201d"_s.arg(shownDescription(description));
 }
 
 QString transactionStepName(const QString &verb, const QString &description)

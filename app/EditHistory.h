@@ -25,6 +25,9 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows);
 QString transactionStepName(const QString &named, const QString &unnamed, const QString &description);
 // The same as verb + " “%1”" and verb + " Transaction".
 QString transactionStepName(const QString &verb, const QString &description);
+// The description as such names show it: in quotes, on one line, cut short
+// when long ("“Hy-Vee”").
+QString quotedDescription(const QString &description);
 
 struct EditStep {
     QString name;

@@ -3,6 +3,7 @@
 #include "AboutWindow.h"
 #include "HelpWindow.h"
 #include "ShortcutsWindow.h"
+#include "WindowKeys.h"
 
 #include <QMainWindow>
 #include <QMenu>
@@ -39,16 +40,20 @@ QMenu *HelpMenu::addTo(QMainWindow *window)
 
 HelpWindow *HelpMenu::showHelp()
 {
-    if (!m_help)
+    if (!m_help) {
         m_help = std::make_unique<HelpWindow>();
+        closeOnEscapeAndCtrlW(m_help.get());
+    }
     bringForward(m_help.get());
     return m_help.get();
 }
 
 ShortcutsWindow *HelpMenu::showShortcuts(const QMainWindow *from)
 {
-    if (!m_shortcuts)
+    if (!m_shortcuts) {
         m_shortcuts = std::make_unique<ShortcutsWindow>();
+        closeOnEscapeAndCtrlW(m_shortcuts.get());
+    }
     m_shortcuts->showShortcutsOf(from);
     bringForward(m_shortcuts.get());
     return m_shortcuts.get();

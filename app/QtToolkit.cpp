@@ -1,6 +1,7 @@
 #include "QtToolkit.h"
 
 #include "PrintedRegister.h"
+#include "WindowKeys.h"
 
 #include <QApplication>
 #include <QFileDialog>
@@ -37,14 +38,20 @@ class DialogProgress final : public Progress
 {
 public:
     DialogProgress(QWidget *parent, const QString &what, bool cancellable)
-        : m_parent(parent), m_what(what), m_cancellable(cancellable)
+        : m_parent(parent), m_active(QApplication::activeWindow()), m_what(what), m_cancellable(cancellable)
     {
         m_clock.start();
     }
     ~DialogProgress() override
     {
+        // Work that was over before the indicator appeared leaves the
+        // keyboard alone; after one that appeared, it goes back to the window
+        // that had it (the register being typed in, not the charts that
+        // were drawing).
+        if (!m_dialog)
+            return;
         delete m_dialog;
-        reactivate(m_parent);
+        reactivate(m_active && m_active->isVisible() ? m_active.data() : m_parent.data());
     }
     bool advance(qint64 done, qint64 total) override
     {
@@ -74,6 +81,7 @@ public:
 
 private:
     QPointer<QWidget> m_parent;
+    QPointer<QWidget> m_active; // the window that had the keyboard when the work began
     QString m_what;
     bool m_cancellable;
     bool m_cancelled = false;
@@ -94,18 +102,20 @@ void QtToolkit::alert(QWidget *parent, const QString &title, const QString &mess
     box.setWindowTitle(title);
     box.setText(message);
     box.addButton(button, QMessageBox::AcceptRole);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
 }
 
 void QtToolkit::beep() { QApplication::beep(); }
 
-QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple)
+QStringList QtToolkit::openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple,
+                                 const QString &directory)
 {
     QStringList paths;
     if (multiple)
-        paths = QFileDialog::getOpenFileNames(parent, title, QString(), filter);
-    else if (const QString path = QFileDialog::getOpenFileName(parent, title, QString(), filter); !path.isEmpty())
+        paths = QFileDialog::getOpenFileNames(parent, title, directory, filter);
+    else if (const QString path = QFileDialog::getOpenFileName(parent, title, directory, filter); !path.isEmpty())
         paths = {path};
     reactivate(parent);
     return paths;
@@ -136,9 +146,11 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
                     .arg(documentName));
     box.setInformativeText(QCoreApplication::translate("Toolkit", "Your changes will be lost if you don\u2019t save them."));
     QPushButton *save = box.addButton(QMessageBox::Save);
-    QPushButton *discard = box.addButton(QCoreApplication::translate("Toolkit", "Don\u2019t Save"), QMessageBox::DestructiveRole);
+    QPushButton *discard = box.addButton(QCoreApplication::translate("Toolkit", "&Don\u2019t Save"),
+                                         QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
     if (box.clickedButton() == save)
@@ -160,6 +172,7 @@ bool ask(QWidget *parent, const QString &title, const QString &message, const QS
     QPushButton *no = box.addButton(cancelButton, QMessageBox::RejectRole);
     box.setDefaultButton(confirmIsDefault ? yes : no);
     box.setEscapeButton(no);
+    giveAccessKeys(&box);
     box.exec();
     reactivate(parent);
     return box.clickedButton() == yes;

@@ -14,7 +14,8 @@ public:
     void alert(QWidget *parent, const QString &title, const QString &message, const QString &button) override;
     using Toolkit::alert;
     void beep() override;
-    QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) override;
+    QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple,
+                          const QString &directory = {}) override;
     QString savePanel(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter,
                       const QString &defaultSuffix) override;
     SaveAnswer askToSave(QWidget *parent, const QString &documentName) override;

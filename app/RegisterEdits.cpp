@@ -72,6 +72,8 @@ TotalsSnapshot TotalsSnapshot::take(const Register &reg, int firstRow)
             form = Form::Number;
         else if (total.isText() && total.latin1Text() == QLatin1StringView(buf, writeMoneyText(buf, expected)))
             form = Form::Text;
+        else if (total.isText() && total.latin1Text() == QLatin1StringView(buf, writeShortestDecimal(buf, expected)))
+            form = Form::ShortText;
         if (form == Form::Kept)
             s.m_kept.push_back(total);
         if (s.m_runs.empty() || s.m_runs.back().form != form || form == Form::Kept)
@@ -99,6 +101,9 @@ void TotalsSnapshot::restore(Register &reg) const
             break;
         case Form::Text:
             record.set(Key::Total, Value::text(QLatin1StringView(buf, writeMoneyText(buf, total))));
+            break;
+        case Form::ShortText:
+            record.set(Key::Total, Value::text(QLatin1StringView(buf, writeShortestDecimal(buf, total))));
             break;
         case Form::Kept:
             record.set(Key::Total, m_kept[kept++]);

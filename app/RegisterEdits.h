@@ -107,8 +107,9 @@ private:
 
 // The Totals of the rows from one row down as they stand, kept for putting
 // back exactly, in the same kinds: a Total that is the row's Amount plus the
-// Total above it, as a money number or as money text, is kept as the run it
-// belongs to; any other Total (typed by hand, read from a file) as it is.
+// Total above it, as a money number, as money text or as its shortest text,
+// is kept as the run it belongs to; any other Total (typed by hand, wrong in
+// a file) as it is.
 class TotalsSnapshot
 {
 public:
@@ -118,7 +119,7 @@ public:
     size_t size() const;
 
 private:
-    enum class Form : quint8 { Number, Text, Kept };
+    enum class Form : quint8 { Number, Text, ShortText, Kept };
     struct Run {
         int first;
         Form form;

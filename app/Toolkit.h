@@ -35,8 +35,10 @@ public:
     virtual void beep() = 0;
 
     // The files chosen in an open panel; empty when the user cancelled.
-    // filter is a QFileDialog name filter, e.g. "Registers (*.ldgr)".
-    virtual QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple) = 0;
+    // filter is a QFileDialog name filter, e.g. "Registers (*.ldgr)". The
+    // panel opens in directory, or where it was last when none is given.
+    virtual QStringList openPanel(QWidget *parent, const QString &title, const QString &filter, bool multiple,
+                                  const QString &directory = {}) = 0;
     // The path chosen in a save panel; empty when the user cancelled. A name
     // typed without an extension gets defaultSuffix ("ldgr") before the panel
     // asks whether to replace a file of that name.

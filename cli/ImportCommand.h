@@ -5,7 +5,7 @@
 namespace cli {
 
 // cheqbook-cli import FILE STATEMENT... [-o OUT] [--account ID] [--date-order mdy|dmy|ymd]
-// [--keep-duplicates] [--dry-run]
+// [--columns LIST] [--separator S] [--decimal-comma] [--amounts-out|--amounts-in] [--keep-duplicates] [--dry-run]
 int runImport(const Arguments &a);
 
 } // namespace cli

@@ -208,33 +208,24 @@ int runReconciliation(const Arguments &a)
         return Failed;
     const QString name = QFileInfo(registerPath).fileName();
     const QDate today = QDate::currentDate();
-    const Register &reg = *doc->array();
-    ReconciliationReport report;
-    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
-        BankStatement statement;
-        if (a.values.contains(u"--statement-balance"_s)) {
-            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
-            if (!balance.error.isEmpty()) {
-                error(u"--statement-balance: %1"_s.arg(balance.error));
-                return Usage;
-            }
-            statement.endingBalance = balance.cents;
+    BankStatement statement;
+    if (a.values.contains(u"--statement-balance"_s)) {
+        const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
+        if (!balance.error.isEmpty()) {
+            error(u"--statement-balance: %1"_s.arg(balance.error));
+            return Usage;
         }
-        if (a.values.contains(u"--date"_s)) {
-            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
-            if (!statement.closingDate) {
-                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
-                                                                                      kDateFormsRead));
-                return Usage;
-            }
-        }
-        report = currentReconciliation(reg, statement, today);
-    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
-        report = finishedReconciliation(reg, finished.back(), today);
-    } else {
-        report = currentReconciliation(reg, {}, today);
+        statement.endingBalance = balance.cents;
     }
-    writeOut(reconciliationText(report, name));
+    if (a.values.contains(u"--date"_s)) {
+        statement.closingDate = readDate(a.values.value(u"--date"_s), today);
+        if (!statement.closingDate) {
+            error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
+                                                                                  kDateFormsRead));
+            return Usage;
+        }
+    }
+    writeOut(reconciliationText(reconciliationFor(*doc->array(), statement, today), name));
     return finishOut() ? Ok : Failed;
 }
 
@@ -281,21 +272,33 @@ const std::vector<Command> &commands()
          "or with --xml in the XML form.",
          {u"--xml"_s}, 1, 1, true, runConvert},
         {"import",
-         "import FILE STATEMENT... [-o OUT] [--account ID] [--date-order mdy|dmy|ymd] [--keep-duplicates] "
+         "import FILE STATEMENT... [-o OUT] [--account ID] [--date-order mdy|dmy|ymd] [--columns LIST] "
+         "[--separator comma|semicolon|tab] [--decimal-comma] [--amounts-out|--amounts-in] [--keep-duplicates] "
          "[--dry-run]",
          "Adds the transactions of bank statements after the last row of the register, each file's lines\n"
          "in their order; into an empty register the first line becomes the opening row. A statement is\n"
          "OFX or QFX, CSV with a header naming its columns (date, description, amount or money out and\n"
-         "money in, check number), or CSV without a header in the layout date, amount, -, -, description.\n"
-         "A file holding several accounts needs --account ID; dates that read both as month/day/year and\n"
-         "day/month/year need --date-order. Transactions already in the register (imported before, or\n"
-         "probably entered by hand: the same amount, and the same check number or a date at most 5 days\n"
-         "away) are not imported again unless --keep-duplicates is given; how many is said on standard\n"
-         "error, as are the lines that are not transactions. Writes the register to OUT, or back to FILE;\n"
-         "nothing is written when a statement cannot be read. --dry-run writes nothing and prints one\n"
-         "tab-separated line per statement line: import or duplicate, FILE:LINE, date, check number,\n"
-         "description, amount (and why it is a duplicate); or skip, FILE:LINE and why.",
-         {u"--account="_s, u"--date-order="_s, u"--keep-duplicates"_s, u"--dry-run"_s}, 2, -1, false, runImport},
+         "money in, check number, a debit/credit word; in English, German, French, Spanish, Dutch or\n"
+         "Italian), or CSV without a header in the layout date, amount, -, -, description. A layout\n"
+         "settled for a header in the window (or stated here, for a file with a header) is used for every\n"
+         "file with that header. --columns states the columns, counting from 1: date=N, desc=N, memo=N,\n"
+         "amount=N (or out=N,in=N), check=N, sign=N (a column of debit/credit words), 0 for none;\n"
+         "--separator and --decimal-comma (-1.234,56) state how the fields and amounts are written.\n"
+         "A file holding several accounts needs --account ID. --date-order is for files whose dates read\n"
+         "both as month/day/year and day/month/year, and that the order of the file does not settle; a file\n"
+         "whose dates settle the other order is refused. A file whose amounts carry no sign, with no column\n"
+         "saying which way the money went, needs --amounts-out (a card's charges) or --amounts-in. A line\n"
+         "whose debit/credit word says neither is not imported. Transactions already in the register\n"
+         "(imported before, or probably the same: the same amount, and the same check number or a date\n"
+         "at most 5 days away) are not imported again unless --keep-duplicates is given; how many is said\n"
+         "on standard error, as are the lines that are not transactions, each naming the statement as\n"
+         "given. Writes the register to OUT, or back to FILE when a statement adds to it; nothing is\n"
+         "written when a statement cannot be read. --dry-run writes nothing and prints one tab-separated\n"
+         "line per statement line: import or duplicate, FILE:LINE, date, check number, description,\n"
+         "amount (and why it is a duplicate); or skip, FILE:LINE and why.",
+         {u"--account="_s, u"--date-order="_s, u"--columns="_s, u"--separator="_s, u"--decimal-comma"_s,
+          u"--amounts-out"_s, u"--amounts-in"_s, u"--keep-duplicates"_s, u"--dry-run"_s},
+         2, -1, false, runImport},
         {"sort", "sort FILE [-o OUT]",
          "Puts the register in date order, as the window's Sort by Date does: transactions on the same\n"
          "day keep their order, those whose date cannot be read go to the end (an undated opening row\n"
@@ -305,9 +308,11 @@ const std::vector<Command> &commands()
         {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
          "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
          "transactions the statement cleared, those still outstanding, the register's balance on the\n"
-         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
-         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
-         "for the last statement finished in the window, or as the register stands when there is none.",
+         "statement's date and the difference. With --date of a statement finished in the window (or\n"
+         "--statement-balance of the last one, when nothing was reconciled after it), that statement's\n"
+         "report, as Finish recorded it; otherwise for the statement being balanced (the transactions\n"
+         "reconciled since the last finished statement). Without either, for the last statement\n"
+         "finished, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"

@@ -18,6 +18,7 @@ add_library(cheqbook_gui STATIC
   app/ReopenList.cpp
   app/ShortcutsWindow.cpp
   app/SingleInstance.cpp
+  app/WindowKeys.cpp
   app/WindowMemory.cpp
   fields/descriptionfield.cpp
   register/BalancingCommands.cpp
@@ -28,6 +29,7 @@ add_library(cheqbook_gui STATIC
   register/EntryFieldCommands.cpp
   register/FilterCommands.cpp
   register/ImportPreviewDialog.cpp
+  register/ImportPreviewDelegate.cpp
   register/ImportPreviewModel.cpp
   register/MyWindowController.cpp
   register/Preferences.cpp

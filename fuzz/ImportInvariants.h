@@ -93,7 +93,11 @@ inline QString layoutInvariants(const QByteArray &bytes)
     }
     const LayoutDetection d = detectCsvLayout(decoded.text);
     const CsvLayout &l = d.layout;
-    if (l.headerLine > 0) {
+    if (d.headerUnrecognised) {
+        // A header that names nothing Cheqbook reads: no column is guessed.
+        INVARIANT(l.headerLine > 0 && l.fieldCount == int(d.header.size()) && !l.namesColumns(), d.headerKey);
+        INVARIANT(read.needsColumns() || !read.ok(), d.headerKey);
+    } else if (l.headerLine > 0) {
         INVARIANT(l.headerLine <= physicalLines(bytes) && l.fieldCount == int(d.header.size()), d.headerKey);
         INVARIANT(l.fieldsNeeded() <= l.fieldCount && l.date >= 0, d.headerKey);
         INVARIANT(l.amount >= 0 || l.moneyOut >= 0 || l.moneyIn >= 0, d.headerKey);
@@ -104,7 +108,9 @@ inline QString layoutInvariants(const QByteArray &bytes)
         }
         INVARIANT(layoutFromText(layoutText(l)) == l, layoutText(l));
     } else {
-        INVARIANT(l.isFiveField(), d.headerKey);
+        // Without a header: the five-field layout, or lines split otherwise
+        // whose columns someone must name.
+        INVARIANT(l.isFiveField() || (l.separator != u',' && !l.namesColumns()), d.headerKey);
     }
     if (!read.ok()) {
         INVARIANT(read.statement.lines.empty() && read.statement.skipped.empty(), read.statement.error);
@@ -117,7 +123,7 @@ inline QString layoutInvariants(const QByteArray &bytes)
     // The layout it found, given back as a choice, reads the same lines.
     ReadChoices same;
     same.layout = read.layout;
-    if (!read.dateOrderSettled)
+    if (read.needsDateOrder())
         same.layout->dateOrder = DateOrder::MonthDayYear;
     const StatementRead again = readStatement(bytes, same, today);
     INVARIANT(again.ok() && again.statement.lines.size() == read.statement.lines.size(), again.statement.error);

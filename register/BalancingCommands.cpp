@@ -37,7 +37,10 @@ void MyWindowController::buildDrawer()
     EOMDrawer->hide();
     QPushButton *enter = ui.EOMEnter;
     connect(enter, &QPushButton::clicked, this, [this, enter] { EOMEnterButton(enter); });
-    connect(currentEOMAmount, &QLineEdit::returnPressed, enter, &QPushButton::click);
+    // Return in any of the drawer's fields is the drawer's Enter, never an
+    // entry into the register.
+    for (QLineEdit *field : {currentEOMAmount, ui.statementDate, ui.statementBalance})
+        connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(ui.EOMDone, &QPushButton::clicked, this, [this, done = ui.EOMDone] { EOMDoneButton(done); });
     connect(ui.finishButton, &QPushButton::clicked, this, [this, b = ui.finishButton] { finishStatementButton(b); });
     // Closing the drawer by its own button ends balancing as Done does.
@@ -74,16 +77,11 @@ void MyWindowController::showEndOfMonthWindowAction(QObject *)
 {
     const Cents sum = reconciledSum(*dataArray);
     doingEndOfMonth = true;
-    // The reconciled rows join whatever is selected; runs of them are added
-    // as one range each, which keeps a long register quick.
-    std::vector<int> rows = selectedRegisterRows();
-    const int count = std::min(dataArray->count(), numberOfRows());
-    for (int row = 0; row < count; ++row)
-        if (isReconciled((*dataArray)[row]))
-            rows.push_back(row);
-    std::sort(rows.begin(), rows.end());
-    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
-    selectRows(rows);
+    // The selection is the user's: the reconciled rows show their marks
+    // already, and selecting them all would throw away what was chosen.
+    // The keyboard comes back where it was when the drawer closes.
+    if (QWidget *focused = m_window->focusWidget(); focused && !EOMDrawer->isAncestorOf(focused))
+        m_focusBeforeDrawer = focused;
     EOMMessages->setText(drawBalancingBegunMessage().toString());
     EOMBalance->setText(reconciledSumText(sum, m_forms.decimalPoint));
     const std::vector<RecordedStatement> finished = recordedStatements(*dataArray);
@@ -170,7 +168,11 @@ void MyWindowController::EOMEnterButton(QObject *)
     const int row = matchStatementAmount(*dataArray, typed.cents, statement.closingDate, m_toolkit.today());
     if (row < 0) {
         m_toolkit.beep();
-        EOMMessages->setText(kAmountNotFoundMessage.toString());
+        const int later = statement.closingDate
+            ? matchStatementAmount(*dataArray, typed.cents, std::nullopt, m_toolkit.today())
+            : -1;
+        EOMMessages->setText(later < 0 ? kAmountNotFoundMessage.toString()
+                                       : datedAfterClosingMessage((*dataArray)[later], later));
         return;
     }
     // The mark is saved with the register; closing without saving must ask,
@@ -190,7 +192,10 @@ void MyWindowController::toggleReconciled(int row)
         return;
     const Record &record = (*dataArray)[row];
     const bool reconciled = isReconciled(record);
-    if (reconciled && belongsToAStatement(record) && !confirmReconciledChange(u"Unreconcile Anyway"_s))
+    if (reconciled && belongsToAStatement(record)
+        && !confirmReconciledChange(tr("Taking its mark away takes it out of that statement and out of the cleared "
+                                       "balance, so the register no longer agrees with the bank."),
+                                    u"Unreconcile Anyway"_s))
         return;
     setReconciled(*myDocument, row, !reconciled);
     reloadData();
@@ -198,12 +203,10 @@ void MyWindowController::toggleReconciled(int row)
     EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
 }
 
-bool MyWindowController::confirmReconciledChange(const QString &goOn)
+bool MyWindowController::confirmReconciledChange(const QString &consequence, const QString &goOn)
 {
     return m_toolkit.confirm(m_window, u"Reconciled Transaction"_s,
-                             u"This transaction was reconciled with a statement. Changing it makes the register "
-                             "disagree with the bank."_s,
-                             goOn, u"Cancel"_s);
+                             u"This transaction was reconciled with a statement. "_s + consequence, goOn, u"Cancel"_s);
 }
 
 void MyWindowController::finishStatementButton(QObject *)
@@ -245,5 +248,16 @@ void MyWindowController::EOMDoneButton(QObject *)
 {
     doingEndOfMonth = false;
     EOMMessages->setText(kBalancingDoneMessage.toString());
+    const bool hadKeyboard = EOMDrawer->isAncestorOf(m_window->focusWidget());
     EOMDrawer->hide();
+    // Hiding the drawer passes the keyboard on to the next widget in line,
+    // the filter bar, where typing would filter the register: it goes back
+    // to where it was before the drawer took it.
+    if (hadKeyboard || !m_window->focusWidget() || !m_window->focusWidget()->isVisible()) {
+        QWidget *back = m_focusBeforeDrawer && m_focusBeforeDrawer->isVisible() && m_focusBeforeDrawer->isEnabled()
+            ? m_focusBeforeDrawer.data()
+            : CheckNumber;
+        back->setFocus(Qt::OtherFocusReason);
+    }
+    m_focusBeforeDrawer = nullptr;
 }

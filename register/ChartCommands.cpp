@@ -5,7 +5,9 @@
 
 #include "AtomicFile.h"
 #include "ChartWindow.h"
+#include "WindowKeys.h"
 
+#include <QApplication>
 #include <QBuffer>
 #include <QFileInfo>
 #include <QMainWindow>
@@ -35,13 +37,19 @@ void MyWindowController::showCharts(QObject *)
 {
     if (!m_charts) {
         // Only a long register shows the indicator: it appears after half a
-        // second.
-        auto progress = [this] {
-            QWidget *over = m_charts && m_charts->isVisible() ? static_cast<QWidget *>(m_charts) : m_window;
-            return m_toolkit.progress(over, u"Drawing the charts\u2026"_s, false);
+        // second. Charts that follow a change made in the register show none,
+        // since an indicator would take the keyboard the user is typing with
+        // (what is typed meanwhile waits for the drawing, and is not lost).
+        auto progress = [this]() -> std::unique_ptr<Progress> {
+            if (!m_charts || !m_charts->isVisible())
+                return m_toolkit.progress(m_window, u"Drawing the charts\u2026"_s, false);
+            if (QApplication::activeWindow() != m_charts)
+                return nullptr;
+            return m_toolkit.progress(m_charts, u"Drawing the charts\u2026"_s, false);
         };
         m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
         m_charts->setDecimalPoint(m_forms.decimalPoint);
+        closeOnEscapeAndCtrlW(m_charts);
         connect(m_charts, &ChartWindow::saveRequested, this, [this] { saveChartImage(m_charts); });
         connect(m_charts, &ChartWindow::printRequested, this, [this] { printCharts(m_charts); });
         // Worked out again after each change while it is open, and when it

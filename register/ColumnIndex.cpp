@@ -203,13 +203,18 @@ std::vector<char> ColumnIndex::holding(QStringView needle) const
     if (needle.isEmpty())
         return flags;
     const std::string folded = foldedUtf8(needle);
+    // Matches come in the order of the slots: the slot a match lies in is
+    // found by stepping on from the last one, not by a search from the top
+    // (a letter most texts hold matches in nearly every slot).
+    size_t slot = 0;
     for (size_t at = m_folded.find(folded); at != std::string::npos; at = m_folded.find(folded, at)) {
-        // The slot the match lies in; the search goes on from the next one.
-        const auto next = std::upper_bound(m_starts.begin(), m_starts.end(), at);
-        flags[size_t(next - m_starts.begin()) - 1] = 1;
-        if (next == m_starts.end())
+        while (slot + 1 < m_starts.size() && m_starts[slot + 1] <= at)
+            ++slot;
+        flags[slot] = 1;
+        // The search goes on from the next slot.
+        if (++slot == m_starts.size())
             break;
-        at = *next;
+        at = m_starts[slot];
     }
     return flags;
 }

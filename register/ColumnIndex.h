@@ -37,6 +37,11 @@ public:
     std::string_view utf8(int slot) const { return m_slots[size_t(slot)].utf8; }
     // The text as a case-insensitive search sees it.
     std::string_view folded(int slot) const;
+    // Whether that text begins with a needle folded as it is (foldedUtf8).
+    bool startsWith(int slot, std::string_view foldedNeedle) const
+    {
+        return m_folded.compare(m_starts[size_t(slot)], foldedNeedle.size(), foldedNeedle) == 0;
+    }
     // The distinct texts some row holds now, the empty one aside.
     int distinctCount() const { return m_live; }
 

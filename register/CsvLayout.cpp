@@ -1,9 +1,11 @@
 #include "CsvLayout.h"
 
+#include "CsvStatement.h"
 #include "StatementText.h"
 
 #include <algorithm>
 #include <array>
+#include <map>
 
 using namespace Qt::StringLiterals;
 
@@ -12,15 +14,31 @@ int CsvLayout::fieldsNeeded() const
     return 1 + std::max({date, amount, description, memo, moneyOut, moneyIn, checkNumber, sign});
 }
 
+void CsvLayout::dropColumnsBeyondHeader()
+{
+    if (fieldCount <= 0)
+        return;
+    for (int *column : {&date, &amount, &description, &memo, &moneyOut, &moneyIn, &checkNumber, &sign})
+        if (*column >= fieldCount)
+            *column = -1;
+}
+
+QString separatorName(QChar separator)
+{
+    return separator == u';' ? u"semicolon"_s : separator == u'\t' ? u"tab"_s : u"comma"_s;
+}
+
 namespace {
 
-// Lower case letters, digits and '#': "Check or Slip #" is "checkorslip#".
+// Lower case letters without their accents, digits and '#': "Check or Slip
+// #" is "checkorslip#", "Libellé" is "libelle".
 QString normalisedName(QStringView name)
 {
     QString out;
     out.reserve(name.size());
-    for (QChar c : name)
-        if (c.isLetterOrNumber() || c == u'#')
+    const QString decomposed = name.toString().normalized(QString::NormalizationForm_D);
+    for (QChar c : decomposed)
+        if ((c.isLetterOrNumber() && c.category() != QChar::Mark_NonSpacing) || c == u'#')
             out += c.toLower();
     return out;
 }
@@ -33,29 +51,54 @@ struct RoleNames {
 const RoleNames kRoleNames[] = {
     {ColumnRole::Date,
      {u"date", u"postingdate", u"posteddate", u"postdate", u"dateposted", u"transactiondate", u"transdate",
-      u"txndate", u"bookingdate", u"valuedate", u"effectivedate"}},
+      u"txndate", u"bookingdate", u"datum", u"buchungstag", u"buchungsdatum", u"boekdatum", u"boekingsdatum",
+      u"transactiedatum", u"fecha", u"fechaoperacion", u"fechacontable", u"data", u"dataoperazione",
+      u"datacontabile", u"dateoperation", u"datedoperation", u"datecomptable", u"valuedate", u"effectivedate",
+      u"valuta", u"valutadatum", u"wertstellung", u"rentedatum", u"fechavalor", u"fvalor", u"datavaluta",
+      u"datevaleur", u"datedevaleur"}},
     {ColumnRole::Description,
-     {u"description", u"payee", u"payeename", u"name", u"merchant", u"merchantname", u"transactiondescription",
-      u"narrative", u"originaldescription", u"details", u"transaction"}},
-    {ColumnRole::Memo, {u"memo", u"notes", u"note"}},
-    {ColumnRole::Amount, {u"amount", u"transactionamount"}},
+     {u"description", u"payee", u"payeename", u"name", u"partnername", u"merchant", u"merchantname",
+      u"transactiondescription", u"narrative", u"originaldescription", u"details", u"transaction",
+      u"auftraggeberbegunstigter", u"auftraggeberbeguenstigter", u"begunstigterzahlungspflichtiger",
+      u"beguenstigterzahlungspflichtiger", u"namezahlungsbeteiligter", u"auftraggeberempfanger",
+      u"auftraggeber", u"empfanger", u"zahlungsempfanger", u"begunstigter", u"beschreibung", u"buchungstext",
+      u"libelle", u"libelleoperation", u"libellesimplifie", u"tiers", u"concepto", u"descripcion", u"movimiento",
+      u"naamomschrijving", u"naamtegenpartij", u"tegenpartij", u"naam", u"omschrijving", u"omschrijving1",
+      u"descrizione", u"descrizioneoperazione", u"causale", u"beneficiario"}},
+    {ColumnRole::Memo,
+     {u"memo", u"notes", u"note", u"reference", u"verwendungszweck", u"mededelingen", u"informations",
+      u"observaciones"}},
+    {ColumnRole::Amount,
+     {u"amount", u"transactionamount", u"betrag", u"umsatz", u"montant", u"importe", u"cantidad", u"bedrag",
+      u"importo"}},
     {ColumnRole::MoneyOut,
      {u"debit", u"debits", u"debitamount", u"withdrawal", u"withdrawals", u"withdrawalamount", u"moneyout",
-      u"paidout", u"outflow"}},
+      u"paidout", u"outflow", u"soll", u"ausgang", u"cargo", u"cargos", u"af", u"dare", u"addebiti",
+      u"uscite"}},
     {ColumnRole::MoneyIn,
      {u"credit", u"credits", u"creditamount", u"deposit", u"deposits", u"depositamount", u"moneyin", u"paidin",
-      u"inflow"}},
+      u"inflow", u"haben", u"eingang", u"abono", u"abonos", u"bij", u"avere", u"accrediti", u"entrate"}},
     {ColumnRole::CheckNumber,
      {u"checknumber", u"check#", u"checkno", u"checknum", u"checkorslip#", u"chequenumber", u"cheque#",
-      u"chequeno", u"num", u"check", u"cheque"}},
+      u"chequeno", u"num", u"check", u"cheque", u"numerodecheque", u"chequenummer"}},
     {ColumnRole::Sign,
-     {u"type", u"transactiontype", u"debitcredit", u"creditdebit", u"drcr", u"crdr", u"creditdebitindicator"}},
-    {ColumnRole::Balance, {u"balance", u"runningbalance", u"runningbal", u"availablebalance", u"ledgerbalance"}},
+     {u"type", u"transactiontype", u"debitcredit", u"creditdebit", u"drcr", u"crdr", u"creditdebitindicator",
+      u"afbij", u"sollhaben", u"cargoabono", u"dareavere"}},
+    {ColumnRole::Balance,
+     {u"balance", u"runningbalance", u"runningbal", u"availablebalance", u"ledgerbalance", u"saldo",
+      u"kontostand", u"solde"}},
 };
+
+// A currency after a money column's name: "Amount (USD)", "Betrag EUR", "Débit euros".
+bool isCurrencySuffix(QStringView s)
+{
+    return s.size() <= 3 || s == u"euro" || s == u"euros";
+}
 
 // How much a role prefers a name: 0 is best; -1 when the name is not one of it.
 int rank(ColumnRole role, const QString &normalised)
 {
+    const bool money = role == ColumnRole::Amount || role == ColumnRole::MoneyOut || role == ColumnRole::MoneyIn;
     for (const RoleNames &r : kRoleNames) {
         if (r.role != role)
             continue;
@@ -65,9 +108,14 @@ int rank(ColumnRole role, const QString &normalised)
                 return i;
             ++i;
         }
-        // "Amount (USD)", "Amount EUR".
-        if (role == ColumnRole::Amount && normalised.startsWith(u"amount") && normalised.size() <= 9)
-            return i;
+        if (money) {
+            int k = 0;
+            for (QStringView n : r.names) {
+                if (n.size() > 2 && normalised.startsWith(n) && isCurrencySuffix(QStringView(normalised).sliced(n.size())))
+                    return i + k;
+                ++k;
+            }
+        }
     }
     return -1;
 }
@@ -77,10 +125,16 @@ int rank(ColumnRole role, const QString &normalised)
 int debitCreditSign(QStringView cell)
 {
     const QString w = normalisedName(cell);
-    if (w.contains(u"debit") || w == u"dr" || w == u"db" || w.startsWith(u"withdrawal") || w == u"check"
-        || w == u"checkpaid" || w == u"fee")
+    const bool debit = w.contains(u"debit"), credit = w.contains(u"credit");
+    // "Credit card payment" goes either way, as do words with both.
+    if ((debit && credit) || (credit && w.contains(u"card")))
+        return 0;
+    if (debit || w == u"dr" || w == u"db" || w.startsWith(u"withdrawal") || w == u"check" || w == u"checkpaid"
+        || w.startsWith(u"fee") || w == u"purchase" || w == u"sale" || w == u"af" || w == u"soll"
+        || w == u"lastschrift" || w == u"cargo" || w == u"dare" || w == u"addebito")
         return -1;
-    if (w.contains(u"credit") || w == u"cr" || w.startsWith(u"deposit") || w == u"dep" || w == u"dslip")
+    if (credit || w == u"cr" || w.startsWith(u"deposit") || w == u"dep" || w == u"dslip" || w == u"refund"
+        || w == u"bij" || w == u"haben" || w == u"gutschrift" || w == u"abono" || w == u"avere")
         return 1;
     return 0;
 }
@@ -100,6 +154,15 @@ QString headerKeyOf(const QStringList &header, QChar separator)
     for (const QString &h : header)
         names << h.trimmed().toLower();
     return QString(separator) + u'|' + names.join(u'|');
+}
+
+QString namesRead()
+{
+    return u"a date (Date, Posting Date, Datum, Buchungstag, Date op\u00e9ration, Fecha, Boekdatum, Data\u2026), "
+           "an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo\u2026) or money out and in (Debit and "
+           "Credit, Withdrawal and Deposit, Soll and Haben, D\u00e9bit and Cr\u00e9dit, Cargo and Abono, Af and "
+           "Bij, Dare and Avere\u2026), and a description (Description, Payee, Name, Auftraggeber, Libell\u00e9, "
+           "Concepto, Omschrijving, Descrizione\u2026)"_s;
 }
 
 namespace {
@@ -146,6 +209,38 @@ bool isHeader(const std::vector<QString> &fields)
     return date && money;
 }
 
+// A cell that is a figure or a date, which no header's name is.
+bool looksLikeData(const QString &cell)
+{
+    const QString t = cell.trimmed();
+    return layoutAmount(t, false).ok() || layoutAmount(t, true).ok()
+        || readStatementDate(t, DateOrder::MonthDayYear) || readStatementDate(t, DateOrder::DayMonthYear);
+}
+
+// The separator the lines are written with: the one that splits the most of
+// the first lines into the same number of fields (two or more), the more
+// fields the better on a tie. A comma when none does.
+QChar likelySeparator(QStringView head)
+{
+    QChar best = u',';
+    size_t bestLines = 0;
+    size_t bestFields = 0;
+    for (QChar sep : {u',', u';', u'\t'}) {
+        std::map<size_t, size_t> counts;
+        for (const auto &f : splitAll(head, sep, 2).fields)
+            if (f.size() >= 2)
+                ++counts[f.size()];
+        for (const auto &[fields, lines] : counts) {
+            if (lines > bestLines || (lines == bestLines && fields > bestFields)) {
+                best = sep;
+                bestLines = lines;
+                bestFields = fields;
+            }
+        }
+    }
+    return best;
+}
+
 // The column with the best-ranked name for a role, or -1.
 int bestColumn(const std::vector<QString> &normalised, ColumnRole role, const std::vector<bool> &taken)
 {
@@ -190,46 +285,39 @@ bool hasDecimalComma(QStringView cell)
     return digits == 1 || digits == 2;
 }
 
-} // namespace
+bool isSigned(const QString &amount) { return amount.startsWith(u'-') || amount.startsWith(u'(') || amount.endsWith(u'-'); }
 
-LayoutDetection detectCsvLayout(QStringView text)
+// The first header-like record: two or more fields, every one a name (no
+// figure, no date), followed by a record as wide that holds a figure.
+int headerLikeRecord(const Records &r)
 {
-    LayoutDetection d;
-    // The header is among the first lines; only those are tried with each separator.
-    const QStringView head = firstLines(text);
-    int headerLine = 0;
-    QChar separator;
-    std::vector<QString> header;
-    for (QChar sep : {u',', u';', u'\t'}) {
-        const Records first = splitAll(head, sep, 2);
-        for (size_t k = 0; k < first.fields.size(); ++k) {
-            if (headerLine != 0 && first.lines[k] >= headerLine)
-                break;
-            if (isHeader(first.fields[k])) {
-                headerLine = first.lines[k];
-                separator = sep;
-                header = first.fields[k];
-                break;
-            }
-        }
+    for (size_t k = 0; k + 1 < r.fields.size(); ++k) {
+        const std::vector<QString> &f = r.fields[k];
+        if (f.size() < 2 || r.fields[k + 1].size() != f.size())
+            continue;
+        const bool names = std::all_of(f.begin(), f.end(), [](const QString &c) {
+            return !c.trimmed().isEmpty() && !looksLikeData(c);
+        });
+        const std::vector<QString> &next = r.fields[k + 1];
+        if (names && std::any_of(next.begin(), next.end(), [](const QString &c) { return looksLikeData(c); }))
+            return int(k);
     }
-    if (headerLine == 0)
-        return d;
+    return -1;
+}
 
+// Whether the five-field layout reads most of these records as transactions.
+bool fiveFieldReadsMost(const Records &r, size_t from)
+{
+    size_t good = 0, all = 0;
+    for (size_t k = from; k < r.fields.size(); ++k, ++all)
+        good += r.fields[k].size() >= 5 && statementAmount(r.fields[k][1]).ok();
+    return all > 0 && good * 2 >= all;
+}
+
+void findColumns(LayoutDetection &d, const Records &all, size_t first, const std::vector<QString> &header)
+{
     CsvLayout &l = d.layout;
-    l = CsvLayout();
-    l.separator = separator;
-    l.headerLine = headerLine;
-    l.fieldCount = int(header.size());
     l.amount = l.description = l.date = -1;
-    for (const QString &h : header)
-        d.header << h.trimmed();
-    d.headerKey = headerKeyOf(d.header, separator);
-
-    const Records all = splitAll(text, separator, l.fieldCount);
-    size_t first = 0;
-    while (first < all.lines.size() && all.lines[first] <= headerLine)
-        ++first;
     std::vector<QString> normalised;
     for (const QString &h : header)
         normalised.push_back(normalisedName(h));
@@ -247,37 +335,64 @@ LayoutDetection detectCsvLayout(QStringView text)
         l.moneyIn = take(ColumnRole::MoneyIn);
     }
     l.checkNumber = take(ColumnRole::CheckNumber);
-    // "Details" and "Transaction" describe, unless they only say debit or credit.
-    for (;;) {
-        const int c = bestColumn(normalised, ColumnRole::Description, taken);
-        if (c < 0)
-            break;
-        taken[size_t(c)] = true;
-        const bool typeOnly = (normalised[size_t(c)] == u"details" || normalised[size_t(c)] == u"transaction")
-            && allDebitCreditWords(columnCells(all, first, c));
-        if (!typeOnly) {
-            l.description = c;
-            break;
+    // Of the columns named as descriptions, the best named one that holds
+    // any text; "Details" and "Transaction" describe unless they only say
+    // debit or credit.
+    auto textColumn = [&](ColumnRole role, bool typeCheck) {
+        int fallback = -1;
+        std::vector<bool> tried = taken;
+        for (;;) {
+            const int c = bestColumn(normalised, role, tried);
+            if (c < 0)
+                break;
+            tried[size_t(c)] = true;
+            const std::vector<QString> cells = columnCells(all, first, c);
+            const QString &n = normalised[size_t(c)];
+            if (typeCheck && (n == u"details" || n == u"transaction") && allDebitCreditWords(cells))
+                continue;
+            if (fallback < 0)
+                fallback = c;
+            if (!cells.empty())
+                return c;
         }
-    }
-    l.memo = take(ColumnRole::Memo);
+        return fallback;
+    };
+    l.description = textColumn(ColumnRole::Description, true);
+    if (l.description >= 0)
+        taken[size_t(l.description)] = true;
+    l.memo = textColumn(ColumnRole::Memo, false);
+    if (l.memo >= 0)
+        taken[size_t(l.memo)] = true;
+    // No description that holds text: a memo that does describes.
+    if (l.memo >= 0 && (l.description < 0 || columnCells(all, first, l.description).empty())
+        && !columnCells(all, first, l.memo).empty())
+        std::swap(l.description, l.memo);
     if (l.description < 0)
         std::swap(l.description, l.memo);
-    // A sign column matters only to an amount column that never says minus.
+
+    // The sign column, chosen by its name, matters only to an amount column
+    // that never says minus; each line's word is read on its own.
     if (l.amount >= 0) {
         const std::vector<QString> amounts = columnCells(all, first, l.amount);
-        const bool unsigned_ = std::none_of(amounts.begin(), amounts.end(), [](const QString &a) {
-            return a.startsWith(u'-') || a.startsWith(u'(') || a.endsWith(u'-');
-        });
-        for (size_t c = 0; unsigned_ && c < header.size() && l.sign < 0; ++c) {
-            const bool named = rank(ColumnRole::Sign, normalised[c]) >= 0 || normalised[c] == u"details"
-                || normalised[c] == u"transaction";
-            if (named && int(c) != l.description && int(c) != l.amount) {
+        if (std::none_of(amounts.begin(), amounts.end(), isSigned)) {
+            int best = -1, bestRank = 0;
+            for (size_t c = 0; c < header.size(); ++c) {
+                if (taken[c])
+                    continue;
+                const QString &n = normalised[c];
+                int r = rank(ColumnRole::Sign, n);
                 const std::vector<QString> cells = columnCells(all, first, int(c));
-                if (allDebitCreditWords(cells)
-                    && std::any_of(cells.begin(), cells.end(), [](const QString &w) { return debitCreditSign(w) < 0; }))
-                    l.sign = int(c);
+                // "Details" that only say debit or credit are such a column too.
+                if (r < 0 && (n == u"details" || n == u"transaction") && allDebitCreditWords(cells))
+                    r = 100;
+                const bool words = std::any_of(cells.begin(), cells.end(),
+                                               [](const QString &w) { return debitCreditSign(w) != 0; });
+                if (r >= 0 && words && (best < 0 || r < bestRank)) {
+                    best = int(c);
+                    bestRank = r;
+                }
             }
+            l.sign = best;
         }
     }
     for (int column : {l.amount, l.moneyOut, l.moneyIn}) {
@@ -285,9 +400,71 @@ LayoutDetection detectCsvLayout(QStringView text)
         if (std::any_of(cells.begin(), cells.end(), [](const QString &c) { return hasDecimalComma(c); }))
             l.decimalComma = true;
     }
-    const DateOrderEvidence order = decideDateOrder(columnCells(all, first, l.date));
-    l.dateOrder = order.order;
-    d.dateOrderSettled = order.settled;
+}
+
+} // namespace
+
+LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given)
+{
+    LayoutDetection d;
+    // The header is among the first lines; only those are tried with each separator.
+    const QStringView head = firstLines(text);
+    int headerLine = 0;
+    QChar separator;
+    std::vector<QString> header;
+    for (QChar sep : {u',', u';', u'\t'}) {
+        if (given && sep != *given)
+            continue;
+        const Records first = splitAll(head, sep, 2);
+        for (size_t k = 0; k < first.fields.size(); ++k) {
+            if (headerLine != 0 && first.lines[k] >= headerLine)
+                break;
+            if (isHeader(first.fields[k])) {
+                headerLine = first.lines[k];
+                separator = sep;
+                header = first.fields[k];
+                break;
+            }
+        }
+    }
+    if (headerLine == 0) {
+        // No header Cheqbook knows. The separator the lines are written
+        // with, and a first line that reads as an unknown header, decide
+        // whether the five-field layout is meant.
+        separator = given ? *given : likelySeparator(head);
+        const Records first = splitAll(head, separator, 2);
+        const int k = headerLikeRecord(first);
+        if (separator == u',' && (k < 0 || fiveFieldReadsMost(first, size_t(k + 1))))
+            return d;
+        CsvLayout &l = d.layout;
+        l = CsvLayout();
+        l.separator = separator;
+        l.date = l.amount = l.description = -1;
+        if (k >= 0) {
+            l.headerLine = first.lines[size_t(k)];
+            l.fieldCount = int(first.fields[size_t(k)].size());
+            for (const QString &h : first.fields[size_t(k)])
+                d.header << h.trimmed();
+            d.headerKey = headerKeyOf(d.header, separator);
+            d.headerUnrecognised = true;
+        }
+        return d;
+    }
+
+    CsvLayout &l = d.layout;
+    l = CsvLayout();
+    l.separator = separator;
+    l.headerLine = headerLine;
+    l.fieldCount = int(header.size());
+    for (const QString &h : header)
+        d.header << h.trimmed();
+    d.headerKey = headerKeyOf(d.header, separator);
+
+    const Records all = splitAll(text, separator, l.fieldCount);
+    size_t first = 0;
+    while (first < all.lines.size() && all.lines[first] <= headerLine)
+        ++first;
+    findColumns(d, all, first, header);
     return d;
 }
 

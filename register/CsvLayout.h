@@ -3,25 +3,31 @@
 // Which column of a bank's CSV export holds what. A file whose first lines
 // hold a header (a record that names a date column and an amount, or money
 // out and money in, column) is read by the header's names; any lines of
-// account information before it are not transactions. A file without such a
-// header is read in the five-field layout: date, amount, -, -, description.
+// account information before it are not transactions. A comma-separated file
+// without such a header is read in the five-field layout: date, amount, -, -,
+// description. Any other file says which column is which only when a person
+// (or cheqbook-cli's --columns) does.
 //
-// Names are read in English, letter case, blanks and punctuation aside:
-//   date         Date, Posting Date, Posted Date, Post Date, Transaction Date, Trans. Date, Value Date...
-//   description  Description, Payee, Name, Merchant, Narrative, Details (when it holds more than
-//                debit/credit words), Memo (when there is nothing else)
-//   memo         Memo, Notes, Reference (added after the description when it says something more)
-//   amount       Amount, Transaction Amount, Amount (USD)...
-//   money out    Debit, Withdrawal, Money Out, Paid Out (with money in: either may be blank)
-//   money in     Credit, Deposit, Money In, Paid In
+// Names are read in English, German, French, Spanish, Dutch and Italian,
+// letter case, accents, blanks and punctuation aside:
+//   date         Date, Posting Date, Posted Date, Transaction Date, Value Date, Datum, Buchungstag,
+//                Valuta, Date opération, Fecha, Boekdatum, Data, Data operazione...
+//   description  Description, Payee, Name, Partner Name, Merchant, Narrative, Details (when it holds
+//                more than debit/credit words), Auftraggeber/Begünstigter, Buchungstext, Libellé,
+//                Concepto, Naam / Omschrijving, Omschrijving, Descrizione, Causale...; of several, the
+//                best named one that holds any text
+//   memo         Memo, Notes, Reference, Verwendungszweck, Mededelingen (added after the description
+//                when it says something more; the description when there is none)
+//   amount       Amount, Transaction Amount, Amount (USD), Betrag, Umsatz, Montant, Importe, Bedrag,
+//                Importo (with a currency after it, too)
+//   money out    Debit, Withdrawal, Money Out, Paid Out, Soll, Débit, Cargo, Af, Dare, Addebiti
+//   money in     Credit, Deposit, Money In, Paid In, Haben, Crédit, Abono, Bij, Avere, Accrediti
 //   check number Check Number, Check #, Check No., Check or Slip #, Cheque Number, Num, Check
-//   sign         Type, Transaction Type, Details, Debit/Credit, CR/DR (debit/credit words giving the
-//                sign of an amount column that holds no negative amount)
-// The separator (comma, semicolon or tab) is the one the header is written
-// with; with a semicolon, or whenever an amount holds a decimal comma, amounts
-// are read as -1.234,56. The order of the date's parts is decided from the
-// whole date column: a first part above 12 can only be a day, a second one
-// above 12 only a day, a four-digit first part a year.
+//   sign         Type, Transaction Type, Debit/Credit, CR/DR, Af Bij, Soll/Haben (the debit or credit
+//                word of each line, for an amount column that never says minus)
+// The separator (comma, semicolon or tab) is found first, from the lines
+// themselves; with a semicolon, or whenever an amount holds a decimal comma,
+// amounts are read as -1.234,56.
 
 #include "StatementDates.h"
 
@@ -32,6 +38,13 @@
 
 #include <optional>
 #include <vector>
+
+// What an amount column's figures mean when they carry no sign of their own.
+enum class AmountSign {
+    Unasked,   // nobody said: read as written, and asked about when every amount is unsigned
+    AsWritten, // a minus is money out, anything else money in
+    MoneyOut,  // a card's charges: each amount is money out, a minus money in
+};
 
 struct CsvLayout {
     QChar separator = u',';
@@ -48,6 +61,7 @@ struct CsvLayout {
     int sign = -1;
     DateOrder dateOrder = DateOrder::Unknown;
     bool decimalComma = false;
+    AmountSign amountSign = AmountSign::Unasked;
 
     bool operator==(const CsvLayout &) const = default;
     // The five-field headerless layout, read exactly as it always was: the
@@ -55,6 +69,10 @@ struct CsvLayout {
     bool isFiveField() const { return *this == CsvLayout(); }
     // The highest column the layout reads, plus one.
     int fieldsNeeded() const;
+    // A column at or beyond the header's width becomes none.
+    void dropColumnsBeyondHeader();
+    // A layout that names no date, or no amount, column reads nothing.
+    bool namesColumns() const { return date >= 0 && (amount >= 0 || moneyOut >= 0 || moneyIn >= 0); }
 };
 
 // What a column's name says it holds.
@@ -62,19 +80,24 @@ enum class ColumnRole { None, Date, Description, Memo, Amount, MoneyOut, MoneyIn
 ColumnRole columnRole(QStringView name);
 
 // A word some banks put in a column of its own to say which way money went
-// (DEBIT, CR, Withdrawal, DSLIP...): -1 out, +1 in, 0 for anything else.
+// (DEBIT, CR, Withdrawal, DSLIP, Af, Soll, Abono...): -1 out, +1 in, 0 for
+// anything else, which is never guessed at.
 int debitCreditSign(QStringView cell);
 
 struct LayoutDetection {
     CsvLayout layout;           // the five-field layout when no header was found
-    QStringList header;         // the header's names as written; empty without one
+    // The header's names as written, recognised or not; empty without one.
+    QStringList header;
     QString headerKey;          // the header as a key to remember the bank's layout by
-    bool dateOrderSettled = true; // false: the dates read both ways, someone must choose
+    // A first line that reads as a header, but names no date and amount
+    // column Cheqbook knows: the layout names no columns until someone does.
+    bool headerUnrecognised = false;
 };
 
-// Finds the header, the separator and each column's role, and decides the
-// date order and the decimal comma from the columns' contents.
-LayoutDetection detectCsvLayout(QStringView text);
+// Finds the separator (the one given, or the one the lines are written
+// with), the header and each column's role, and the decimal comma from the
+// columns' contents. The date order is left to the reading.
+LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> separator = std::nullopt);
 
 // The header as a key to remember a bank's layout by: the separator and the
 // names, letter case and surrounding blanks aside.
@@ -85,3 +108,9 @@ QString headerKeyOf(const QStringList &header, QChar separator);
 QStringList recordFieldsAt(QStringView text, QChar separator, int line);
 // The most fields a record has among the first lines.
 int widestRecord(QStringView text, QChar separator);
+
+// "comma", "semicolon", "tab".
+QString separatorName(QChar separator);
+
+// What a header must name, for telling someone whose header was not recognised.
+QString namesRead();

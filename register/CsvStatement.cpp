@@ -26,54 +26,96 @@ CentsReading layoutAmount(QStringView cell, bool decimalComma)
 
 namespace {
 
-QString separatorName(QChar separator)
+struct Amount {
+    Cents cents = 0;
+    QString refusal;   // why the line has no amount
+    QString doubt;     // why its sign is not known
+    bool signedCell = false; // the amount column's cell carries a sign of its own
+};
+
+bool hasOwnSign(QStringView cell)
 {
-    return separator == u';' ? u"semicolon"_s : separator == u'\t' ? u"tab"_s : u"comma"_s;
+    cell = cell.trimmed();
+    return cell.startsWith(u'-') || cell.startsWith(u'(') || cell.startsWith(u'+') || cell.endsWith(u'-');
 }
 
 // The amount of a line, or why there is none.
-CentsReading lineAmount(const std::vector<QString> &f, const CsvLayout &l, QString *refusal)
+Amount lineAmount(const std::vector<QString> &f, const CsvLayout &l, const QString &signName)
 {
+    Amount a;
     if (l.amount >= 0) {
         const QString &cell = f[size_t(l.amount)];
-        CentsReading r = layoutAmount(cell, l.decimalComma);
+        const CentsReading r = layoutAmount(cell, l.decimalComma);
         if (!r.ok()) {
-            *refusal = amountRefusal(cell, r);
-            return r;
+            a.refusal = amountRefusal(cell, r);
+            return a;
         }
-        if (l.sign >= 0 && debitCreditSign(f[size_t(l.sign)]) < 0 && r.cents > 0)
-            r.cents = -r.cents;
-        return r;
+        a.cents = r.cents;
+        a.signedCell = a.cents < 0 || hasOwnSign(cell);
+        if (l.sign >= 0 && !a.signedCell && a.cents != 0) {
+            // Each line's own word; one that says neither is never guessed.
+            const QString word = f[size_t(l.sign)].trimmed();
+            const int sign = debitCreditSign(word);
+            if (sign < 0)
+                a.cents = -a.cents;
+            else if (sign == 0)
+                a.doubt = word.isEmpty()
+                    ? u"can\u2019t tell money out from money in: the \u201c%1\u201d field is empty"_s.arg(signName)
+                    : u"can\u2019t tell money out from money in: \u201c%1\u201d"_s.arg(elided(word));
+        } else if (l.sign < 0 && l.amountSign == AmountSign::MoneyOut) {
+            a.cents = -a.cents;
+        }
+        return a;
     }
     const QString out = l.moneyOut >= 0 ? f[size_t(l.moneyOut)].trimmed() : QString();
     const QString in = l.moneyIn >= 0 ? f[size_t(l.moneyIn)].trimmed() : QString();
     if (out.isEmpty() && in.isEmpty()) {
-        *refusal = l.moneyOut >= 0 && l.moneyIn >= 0 ? u"the money out and money in fields are both empty"_s
-                                                     : u"the amount field is empty"_s;
-        return {};
+        a.refusal = l.moneyOut >= 0 && l.moneyIn >= 0 ? u"the money out and money in fields are both empty"_s
+                                                      : u"the amount field is empty"_s;
+        return a;
     }
     const CentsReading o = out.isEmpty() ? CentsReading{NumberStatus::Ok, 0} : layoutAmount(out, l.decimalComma);
     const CentsReading i = in.isEmpty() ? CentsReading{NumberStatus::Ok, 0} : layoutAmount(in, l.decimalComma);
     if (!o.ok() || !i.ok()) {
-        *refusal = !o.ok() ? amountRefusal(out, o) : amountRefusal(in, i);
-        return {};
+        a.refusal = !o.ok() ? amountRefusal(out, o) : amountRefusal(in, i);
+        return a;
     }
     if (o.cents != 0 && i.cents != 0) {
-        *refusal = u"both money out (\u201c%1\u201d) and money in (\u201c%2\u201d) hold an amount"_s.arg(elided(out),
-                                                                                                       elided(in));
-        return {};
+        a.refusal = u"both money out (\u201c%1\u201d) and money in (\u201c%2\u201d) hold an amount"_s.arg(elided(out),
+                                                                                                        elided(in));
+        return a;
     }
     // Money out is out whether the bank wrote it with a minus or without.
-    return {NumberStatus::Ok, o.cents != 0 ? -std::llabs(o.cents) : i.cents};
+    a.cents = o.cents != 0 ? -std::llabs(o.cents) : i.cents;
+    a.signedCell = true;
+    return a;
+}
+
+// A line that has its fields, before the order of its date's parts is known.
+struct Pending {
+    int lineNumber = 0;
+    int spanEnd = 0;
+    QString dateCell;
+    Amount amount;
+    StatementLine line; // all but the date and the amount
+};
+
+QString fieldText(const std::vector<QString> &f, int column)
+{
+    return column >= 0 && size_t(column) < f.size() ? f[size_t(column)] : QString();
 }
 
 } // namespace
 
-Statement readCsvStatement(QStringView text, const CsvLayout &l, QDate today)
+CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, const DateOrderChoice &choose)
 {
-    Statement s;
+    CsvReading reading;
+    Statement &s = reading.statement;
     const int need = l.fieldsNeeded();
-    const DateOrder order = l.dateOrder == DateOrder::Unknown ? DateOrder::MonthDayYear : l.dateOrder;
+    std::vector<Pending> pending;
+    std::vector<QString> header;
+    QString signName;
+    bool anySigned = false;
     const int unclosed = splitCsvRecords(
         text, l.separator, l.fieldCount > 0 ? l.fieldCount : need,
         [&](int lineNumber, int lastLine, const std::vector<QString> &f, RecordEnd end) {
@@ -85,8 +127,19 @@ Statement readCsvStatement(QStringView text, const CsvLayout &l, QDate today)
                 return;
             if (lineNumber < l.headerLine)
                 return skip(u"before the header, not a transaction"_s);
-            if (lineNumber == l.headerLine)
+            auto trimmedFields = [](const std::vector<QString> &fields) {
+                std::vector<QString> t;
+                for (const QString &x : fields)
+                    t.push_back(x.trimmed().toLower());
+                return t;
+            };
+            if (lineNumber == l.headerLine) {
+                header = trimmedFields(f);
+                signName = fieldText(f, l.sign).trimmed();
                 return;
+            }
+            if (!header.empty() && trimmedFields(f) == header)
+                return skip(u"the header again, not a transaction"_s);
             if (l.fieldCount > 0 && int(f.size()) > l.fieldCount)
                 return skip(u"%1 fields where the header names %2; a field holding a %3 must be in quotes"_s
                                 .arg(f.size())
@@ -95,34 +148,97 @@ Statement readCsvStatement(QStringView text, const CsvLayout &l, QDate today)
             if (int(f.size()) < need)
                 return skip(f.size() == 1 ? u"1 field, %1 needed"_s.arg(need)
                                           : u"%1 fields, %2 needed"_s.arg(f.size()).arg(need));
-            const QString dateCell = f[size_t(l.date)].trimmed();
-            const std::optional<QDate> date = readDateInOrder(dateCell, order, today);
-            if (!date)
-                return skip(dateCell.isEmpty() ? u"the date field is empty"_s
-                                               : u"the date \u201c%1\u201d is not a date (%2)"_s.arg(
-                                                     elided(dateCell), dateOrderName(order)));
-            QString refusal;
-            const CentsReading amount = lineAmount(f, l, &refusal);
-            if (!refusal.isEmpty())
-                return skip(refusal);
-            StatementLine line;
+            Pending p;
+            p.lineNumber = lineNumber;
+            p.spanEnd = spanEnd;
+            p.dateCell = f[size_t(l.date)].trimmed();
+            p.amount = lineAmount(f, l, signName.isEmpty() ? u"type"_s : signName);
+            if (p.amount.refusal.isEmpty() && l.amount >= 0 && p.amount.signedCell)
+                anySigned = true;
+            StatementLine &line = p.line;
             line.lineNumber = lineNumber;
-            line.date = date->toString(u"MM/dd/yyyy");
-            line.amount = amount.cents;
-            const QString name = l.description >= 0 ? f[size_t(l.description)] : QString();
-            const QString memo = l.memo >= 0 ? f[size_t(l.memo)] : QString();
-            line.description = withoutControls(describeWithMemo(name, memo));
-            if (l.checkNumber >= 0)
-                line.checkNumber = checkNumberText(f[size_t(l.checkNumber)]);
-            line.bankId = fieldsFingerprint(f);
-            s.lines.push_back(std::move(line));
+            const QString described = withoutControls(describeWithMemo(fieldText(f, l.description), fieldText(f, l.memo)));
+            line.description = limitedText(described, kMaxStatementDescription, u"the description"_s, &line.note);
+            if (l.checkNumber >= 0) {
+                QString cut;
+                line.checkNumber = statementCheckNumber(f[size_t(l.checkNumber)], &cut);
+                if (line.note.isEmpty())
+                    line.note = cut;
+            }
+            pending.push_back(std::move(p));
         });
     if (unclosed != 0) {
-        s = Statement();
+        reading = CsvReading();
         s.error = u"line %1: the quote that opens a field there is never closed, so the lines after it "
                   "cannot be told apart; nothing was imported"_s.arg(unclosed);
-        return s;
+        return reading;
     }
+
+    // The order of the dates' parts, from the whole column.
+    std::vector<QString> cells;
+    std::vector<int> cellLines;
+    cells.reserve(pending.size());
+    for (const Pending &p : pending) {
+        if (!p.dateCell.isEmpty()) {
+            cells.push_back(p.dateCell);
+            cellLines.push_back(p.lineNumber);
+        }
+    }
+    reading.dates = decideDates(cells, today);
+    if (reading.dates.settlingCell >= 0) {
+        reading.settlingLine = cellLines[size_t(reading.dates.settlingCell)];
+        reading.settlingText = cells[size_t(reading.dates.settlingCell)];
+    }
+    DateOrder order = choose ? choose(reading.dates) : DateOrder::Unknown;
+    if (order == DateOrder::Unknown)
+        order = l.dateOrder != DateOrder::Unknown ? l.dateOrder : reading.dates.order;
+    if (order == DateOrder::Unknown)
+        order = DateOrder::MonthDayYear;
+    reading.order = order;
+
+    std::vector<std::optional<StatementDate>> yearless;
+    std::vector<QDate> dated;
+    s.lines.reserve(pending.size());
+    for (Pending &p : pending) {
+        auto skip = [&](const QString &why) { s.skipped.push_back({p.lineNumber, why, p.spanEnd}); };
+        const std::optional<StatementDate> date = readStatementDate(p.dateCell, order);
+        if (!date) {
+            skip(p.dateCell.isEmpty() ? u"the date field is empty"_s
+                                      : u"the date \u201c%1\u201d is not a date (%2)"_s.arg(elided(p.dateCell),
+                                                                                            dateOrderName(order)));
+            continue;
+        }
+        if (!p.amount.refusal.isEmpty()) {
+            skip(p.amount.refusal);
+            continue;
+        }
+        StatementLine &line = p.line;
+        line.amount = p.amount.cents;
+        if (!p.amount.doubt.isEmpty()) {
+            line.doubt = p.amount.doubt;
+            line.signUnknown = true;
+        }
+        if (date->hasYear()) {
+            line.date = date->date().toString(u"MM/dd/yyyy");
+            dated.push_back(date->date());
+            yearless.emplace_back();
+        } else {
+            yearless.push_back(date);
+        }
+        s.lines.push_back(std::move(line));
+    }
+    completeYearlessDates(s.lines, yearless, std::move(dated), today);
+    for (StatementLine &line : s.lines)
+        line.bankId = transactionFingerprint(line);
+    std::sort(s.skipped.begin(), s.skipped.end(),
+              [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
     numberRepeatedIds(s.lines);
-    return s;
+
+    reading.unsignedAmounts = l.amount >= 0 && l.sign < 0 && !anySigned
+        && std::any_of(s.lines.begin(), s.lines.end(), [](const StatementLine &line) { return line.amount != 0; });
+    if (!s.lines.empty()
+        && std::all_of(s.lines.begin(), s.lines.end(), [](const StatementLine &line) { return line.description.isEmpty(); }))
+        s.notes.push_back(l.description < 0 ? u"every description is empty: no column holds them"_s
+                                            : u"every description is empty: the column read for them holds nothing"_s);
+    return reading;
 }

@@ -11,12 +11,36 @@
 #include <QDate>
 #include <QStringView>
 
-// Lines before the header, lines whose date or amount cannot be read (a
-// summary, a footer, a pending line without an amount) and lines with more
-// fields than the header are skipped and listed with their reasons. A quote
-// that never closes refuses the whole text, as in the five-field layout.
-// Reading with an Unknown date order reads month first.
-Statement readCsvStatement(QStringView text, const CsvLayout &layout, QDate today);
+#include <functional>
+
+// What reading a CSV export found besides its lines.
+struct CsvReading {
+    Statement statement;
+    // What the date column's cells say of the order of their parts, and the
+    // order they were read in.
+    DateDecision dates;
+    DateOrder order = DateOrder::MonthDayYear;
+    // The line whose date settles the order, and that date, when one does.
+    int settlingLine = 0;
+    QString settlingText;
+    // An amount column that never says which way the money went: no
+    // debit/credit word column, and no amount with a sign of its own.
+    bool unsignedAmounts = false;
+};
+
+// Chooses the order to read the dates in from what the column says.
+using DateOrderChoice = std::function<DateOrder(const DateDecision &)>;
+
+// Lines before the header, the header written again further down, lines
+// whose date or amount cannot be read (a summary, a footer, a pending line
+// without an amount) and lines with more fields than the header are skipped
+// and listed with their reasons. A line whose debit/credit word says neither
+// is a transaction in doubt: its amount as written, its sign unknown. A
+// quote that never closes refuses the whole text, as in the five-field
+// layout. Without a choice, the dates are read in the layout's order, or
+// the one the column settles, or month first.
+CsvReading readCsvStatement(QStringView text, const CsvLayout &layout, QDate today,
+                            const DateOrderChoice &choose = {});
 
 // An amount cell as the layout reads it: with a decimal comma, "-1.234,56"
 // and "1 234,56" are -1234.56 and 1234.56.

@@ -121,10 +121,21 @@ void MyWindowController::buildEntryHelpers()
 
     m_suggestions = new SuggestionList(DescriptionofTransaction, [this](const QString &typed) {
         std::vector<SuggestionList::Item> items;
+        m_suggestedRows.clear();
         for (const DescriptionSuggestion &s :
-             ::descriptionSuggestions(myDocument->textIndex(), *dataArray, typed, kSuggestionsShown))
+             ::descriptionSuggestions(myDocument->textIndex(), *dataArray, typed, kSuggestionsShown)) {
             items.push_back({s.description, shownNumber(s.amount, m_forms.decimalPoint), s.amount.startsWith(u'-')});
+            m_suggestedRows.insert(s.description, s.row);
+        }
         return items;
+    });
+    // A payee paid by card last time is paid by card again: no check number
+    // (a forgotten Backspace would make the payment a check); a payee paid
+    // by check gets the next one.
+    connect(m_suggestions, &SuggestionList::taken, this, [this](const QString &description) {
+        const int row = m_suggestedRows.value(description, -1);
+        if (row >= 0 && row < dataArray->count())
+            followCheckNumber((*dataArray)[row].value(Key::CheckNumber).intValue() != 0);
     });
     // The index is read from the register when a description is about to be
     // typed, not with every keystroke, nor by a window that is only looked at.

@@ -5,6 +5,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <cstdlib>
 
 using namespace Qt::StringLiterals;
 
@@ -14,18 +15,9 @@ ImportPreview::ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg
 {
     if (!looksLikeOfx(m_bytes))
         m_text = decodeStatementText(m_bytes).text;
-    reread({}, progress);
-    if (progress && progress->wasCancelled())
-        return;
     // The layout settled for this bank before, on this file's header.
-    if (remembered && m_read.format == StatementFormat::LayoutCsv) {
-        std::optional<CsvLayout> layout = remembered(m_read.detected.headerKey);
-        if (layout && layout->fieldCount == m_read.detected.layout.fieldCount) {
-            layout->headerLine = m_read.detected.layout.headerLine; // the lines before it may differ
-            m_remembered = true;
-            setLayout(*layout);
-        }
-    }
+    m_choices.remembered = std::move(remembered);
+    reread(progress);
 }
 
 void ImportPreview::setLayout(CsvLayout layout)
@@ -33,15 +25,13 @@ void ImportPreview::setLayout(CsvLayout layout)
     layout.fieldCount = layout.headerLine > 0
         ? int(recordFieldsAt(m_text, layout.separator, layout.headerLine).size())
         : 0;
-    if (layout.fieldCount > 0) {
-        for (int *column : {&layout.date, &layout.amount, &layout.description, &layout.memo, &layout.moneyOut,
-                            &layout.moneyIn, &layout.checkNumber, &layout.sign})
-            if (*column >= layout.fieldCount)
-                *column = -1;
-    }
+    layout.dropColumnsBeyondHeader();
+    // An order the dates or the file's order settled is settled again, from
+    // what may now be another column.
+    if (m_read.dateBasis != DateOrderBasis::Chosen)
+        layout.dateOrder = DateOrder::Unknown;
     m_choices.layout = layout;
-    m_choices.dateOrder.reset();
-    reread(m_choices);
+    reread();
 }
 
 QStringList ImportPreview::columnNames() const
@@ -62,53 +52,89 @@ QStringList ImportPreview::columnNames() const
 
 void ImportPreview::setDateOrder(DateOrder order)
 {
-    CsvLayout layout = m_read.layout;
-    layout.dateOrder = order;
-    setLayout(layout);
+    m_choices.dateOrder = order;
+    // The five-field layout keeps its dates as written; an order chosen for
+    // it reads them as dates.
+    if (m_read.format == StatementFormat::FiveFieldCsv) {
+        CsvLayout layout = m_read.layout;
+        layout.dateOrder = order;
+        m_choices.layout = layout;
+    }
+    reread();
+}
+
+void ImportPreview::setAmountSign(AmountSign sign)
+{
+    m_choices.amountSign = sign;
+    if (m_choices.layout)
+        m_choices.layout->amountSign = sign;
+    reread();
 }
 
 void ImportPreview::setAccount(const QString &id)
 {
     m_choices.account = id;
-    reread(m_choices);
+    reread();
 }
 
-void ImportPreview::reread(const ReadChoices &choices, Progress *progress)
+void ImportPreview::reread(Progress *progress)
+{
+    m_read = readStatement(m_bytes, m_choices, m_today);
+    check(progress);
+}
+
+QString ImportPreview::lineKey(size_t i) const
+{
+    // The line of the file the transaction is on, and which of that line's
+    // transactions it is (an OFX file may hold several on one line): the
+    // same in any layout, whatever its date or fingerprint then reads as.
+    const std::vector<StatementLine> &lines = m_read.statement.lines;
+    int nth = 0;
+    for (size_t k = i; k > 0 && lines[k - 1].lineNumber == lines[i].lineNumber; --k)
+        ++nth;
+    return u"%1.%2"_s.arg(lines[i].lineNumber).arg(nth);
+}
+
+void ImportPreview::check(Progress *progress)
 {
     // What was chosen for a line stays chosen when the same line is read
-    // again in another layout (its fingerprint is that of its fields), as
-    // long as it is still what it was: a line that was a duplicate and now
-    // reads as new (its date read in another order) is ticked again.
-    QHash<QString, const Row *> before;
-    const std::vector<Row> old = std::move(m_rows);
-    for (const Row &row : old)
-        before.insert(row.line.bankId, &row);
-    m_read = readStatement(m_bytes, choices, m_today);
+    // again (in another layout), as long as it is still what it was: a line
+    // that was a duplicate and now reads as new (its date read in another
+    // order) is ticked again.
+    QHash<QString, Row> before;
+    for (size_t i = 0; i < m_rows.size(); ++i)
+        before.insert(m_rowKeys[i], std::move(m_rows[i]));
     m_rows.clear();
-    const std::vector<DuplicateCheck> checks =
-        checkDuplicates(*m_register, m_read.statement.lines, m_today, progress);
+    m_rowKeys.clear();
+    std::vector<StatementLine> lines = m_read.statement.lines;
+    std::vector<ChosenPairing> chosen;
+    for (size_t i = 0; i < lines.size(); ++i) {
+        m_rowKeys.push_back(lineKey(i));
+        StatementLine &line = lines[i];
+        if (const auto sign = m_signs.constFind(m_rowKeys[i]); line.signUnknown && sign != m_signs.constEnd()) {
+            line.amount = *sign * std::llabs(line.amount);
+            line.signUnknown = false;
+            line.doubt.clear();
+        }
+        if (const auto pairing = m_pairings.constFind(m_rowKeys[i]); pairing != m_pairings.constEnd())
+            chosen.push_back({i, *pairing});
+    }
+    const std::vector<DuplicateCheck> checks = checkDuplicates(*m_register, lines, m_today, progress, chosen);
+    if (progress && progress->wasCancelled())
+        return;
     m_rows.reserve(checks.size());
     for (size_t i = 0; i < checks.size(); ++i) {
-        const Action action = checks[i].verdict == DuplicateCheck::Verdict::New ? Action::Add : Action::Skip;
-        m_rows.push_back({m_read.statement.lines[i], checks[i], action});
-        const auto was = before.constFind(m_rows.back().line.bankId);
-        if (was != before.constEnd() && (*was)->check.verdict == checks[i].verdict
-            && (*was)->check.record == checks[i].record)
-            setAction(m_rows.size() - 1, (*was)->action);
+        const bool isNew = checks[i].verdict == DuplicateCheck::Verdict::New;
+        Action action = isNew && lines[i].doubt.isEmpty() ? Action::Add : Action::Skip;
+        const auto was = before.constFind(m_rowKeys[i]);
+        if (was != before.constEnd() && was->check.verdict == checks[i].verdict && was->check.record == checks[i].record
+            && was->line.signUnknown == lines[i].signUnknown)
+            action = was->action;
+        m_rows.push_back({std::move(lines[i]), checks[i], action});
     }
 }
 
-void ImportPreview::recheck()
-{
-    const std::vector<DuplicateCheck> checks = checkDuplicates(*m_register, m_read.statement.lines, m_today);
-    for (size_t i = 0; i < checks.size(); ++i) {
-        Row &row = m_rows[i];
-        const bool same = checks[i].verdict == row.check.verdict && checks[i].record == row.check.record;
-        if (!same)
-            row.action = checks[i].verdict == DuplicateCheck::Verdict::New ? Action::Add : Action::Skip;
-        row.check = checks[i];
-    }
-}
+void ImportPreview::recheck() { check(); }
 
 bool ImportPreview::setAction(size_t row, Action action)
 {
@@ -116,7 +142,64 @@ bool ImportPreview::setAction(size_t row, Action action)
         return false;
     if (action == Action::Reconcile && m_rows[row].check.verdict != DuplicateCheck::Verdict::Probable)
         return false;
+    if (action == Action::Add && m_rows[row].line.signUnknown)
+        return false;
     m_rows[row].action = action;
+    return true;
+}
+
+bool ImportPreview::setSign(size_t row, int sign)
+{
+    if (row >= m_rows.size() || (sign != -1 && sign != 1) || m_read.statement.lines.size() != m_rows.size())
+        return false;
+    const StatementLine &read = m_read.statement.lines[row];
+    if (!read.signUnknown)
+        return false;
+    m_signs.insert(m_rowKeys[row], sign);
+    check();
+    if (m_rows[row].check.verdict == DuplicateCheck::Verdict::New)
+        m_rows[row].action = Action::Add;
+    return true;
+}
+
+std::vector<RecordPtr> ImportPreview::pairingChoices(size_t row) const
+{
+    if (row >= m_rows.size() || m_rows[row].check.verdict == DuplicateCheck::Verdict::Duplicate)
+        return {};
+    std::vector<StatementLine> lines;
+    std::vector<DuplicateCheck> checks;
+    for (const Row &r : m_rows) {
+        lines.push_back(r.line);
+        checks.push_back(r.check);
+    }
+    std::vector<RecordPtr> records;
+    for (int index : pairingCandidates(*m_register, lines, checks, row, m_today))
+        records.push_back(m_register->at(index));
+    return records;
+}
+
+bool ImportPreview::setPairing(size_t row, const RecordPtr &record)
+{
+    if (row >= m_rows.size() || m_rows[row].check.verdict == DuplicateCheck::Verdict::Duplicate
+        || m_rows[row].line.signUnknown)
+        return false;
+    if (record) {
+        const std::vector<RecordPtr> allowed = pairingChoices(row);
+        if (std::find(allowed.begin(), allowed.end(), record) == allowed.end())
+            return false;
+    }
+    const bool matched = m_rows[row].action == Action::Reconcile;
+    // The row is this line's now; a line it was chosen for before is paired anew.
+    if (record)
+        m_pairings.removeIf([&](const auto &chosen) { return chosen.value() == record; });
+    m_pairings.insert(m_rowKeys[row], record);
+    check();
+    // A row chosen for the line is that line, matched if it was before;
+    // a line made new is added.
+    Row &now = m_rows[row];
+    now.action = now.check.verdict == DuplicateCheck::Verdict::New ? Action::Add
+        : matched                                                  ? Action::Reconcile
+                                                                   : Action::Skip;
     return true;
 }
 
@@ -138,14 +221,33 @@ int ImportPreview::duplicates() const
                              [](const Row &r) { return r.check.verdict != DuplicateCheck::Verdict::New; }));
 }
 
+int ImportPreview::inDoubt() const
+{
+    return int(std::count_if(m_rows.begin(), m_rows.end(), [](const Row &r) {
+        return !r.line.doubt.isEmpty() && r.check.verdict == DuplicateCheck::Verdict::New && r.action == Action::Skip;
+    }));
+}
+
 QString ImportPreview::blocker() const
 {
+    auto sentence = [](QString s) {
+        if (!s.isEmpty())
+            s[0] = s[0].toUpper();
+        return s;
+    };
     if (!m_read.ok())
         return m_read.statement.error;
     if (m_read.needsAccount())
         return u"The file holds %1 accounts: choose the one this register keeps."_s.arg(m_read.accounts.size());
+    if (m_read.needsColumns())
+        return sentence(m_read.columnsProblem()) + u": choose which column is which."_s;
     if (m_read.needsDateOrder())
-        return u"The dates read both as month/day/year and as day/month/year: choose their order."_s;
+        return m_read.dates.readable.empty()
+            ? sentence(m_read.dateOrderProblem()) + u": choose another date column."_s
+            : u"The dates read both as month/day/year and as day/month/year: choose their order."_s;
+    if (m_read.needsAmountSign())
+        return sentence(kAmountSignProblem.toString())
+            + u": choose whether they are money out (a card\u2019s charges) or money in."_s;
     return {};
 }
 
@@ -175,6 +277,8 @@ QString ImportPreview::summary() const
         parts << counted(d, u"1 already in the register"_s, u"%1 already in the register"_s);
     if (const int r = count(Action::Reconcile))
         parts << counted(r, u"1 to mark reconciled"_s, u"%1 to mark reconciled"_s);
+    if (const int q = inDoubt())
+        parts << counted(q, u"1 left out for the reason it shows"_s, u"%1 left out for the reasons they show"_s);
     if (const int s = int(m_read.statement.skipped.size()))
         parts << counted(s, u"1 line that is not a transaction"_s, u"%1 lines that are not transactions"_s);
     return parts.join(u", ");

@@ -12,6 +12,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QHash>
 #include <QString>
 
 #include <functional>
@@ -27,12 +28,11 @@ public:
         Reconcile, // taken as the hand-entered row it probably is, which is marked reconciled
     };
     struct Row {
-        StatementLine line;
+        StatementLine line; // with the sign a person chose, when the file did not say
         DuplicateCheck check;
         Action action = Action::Add;
     };
-    // The layout remembered for a header, if any (LayoutMemory in the window).
-    using LayoutLookup = std::function<std::optional<CsvLayout>(const QString &headerKey)>;
+    using LayoutLookup = ::LayoutLookup;
 
     // Progress, when given, watches the first reading and check of the lines;
     // stopped, the preview is not to be shown.
@@ -41,18 +41,22 @@ public:
 
     const QString &fileName() const { return m_fileName; }
     const StatementRead &read() const { return m_read; }
-    bool usedRememberedLayout() const { return m_remembered; }
+    bool usedRememberedLayout() const { return m_read.usedRememberedLayout; }
 
     // A layout chosen by hand. With a header line, its width is that line's
-    // record, and a column beyond it becomes none. A line read again keeps
-    // the action chosen for it while it is still what it was (new, a
-    // duplicate of the same row).
+    // record, and a column beyond it becomes none. The date order is decided
+    // from the layout's date column again, unless a person chose it. A line
+    // read again keeps the action chosen for it while it is still what it
+    // was (new, a duplicate of the same row).
     void setLayout(CsvLayout layout);
     // What the layout's columns are called: the header's names, or "Field 1",
     // "Field 2"... for as many fields as the widest of the first lines.
     QStringList columnNames() const;
-    // The order of the dates' parts, for dates that read more than one way.
+    // The order of the dates' parts, for dates that read more than one way;
+    // only an order that reads every date is taken.
     void setDateOrder(DateOrder order);
+    // What amounts without a sign of their own mean.
+    void setAmountSign(AmountSign sign);
     void setAccount(const QString &id);
     // The register changed: every line is checked again. A line keeps the
     // action chosen for it while it is still what it was (new, a duplicate
@@ -60,23 +64,40 @@ public:
     void recheck();
 
     const std::vector<Row> &rows() const { return m_rows; }
-    // Reconcile is only for a line that is probably a hand-entered row;
-    // false (and nothing changes) for any other.
+    // Reconcile is only for a line that is probably a row of the register,
+    // Add never for one whose sign is not known; false (and nothing
+    // changes) for any other.
     bool setAction(size_t row, Action action);
+    // Which way the money of a line whose sign the file did not say went:
+    // -1 out, +1 in. The line is then checked and ticked like any other.
+    bool setSign(size_t row, int sign);
+    // The register rows a line may be paired with by hand, nearest first.
+    std::vector<RecordPtr> pairingChoices(size_t row) const;
+    // Pairs a line with a row of the register (left out as that row, or
+    // matched when it was), or, with no record, makes it new; the other
+    // lines are paired again around it.
+    bool setPairing(size_t row, const RecordPtr &record);
     // Every line that is probably a hand-entered row is taken as it.
     void acceptAllMatches();
     int count(Action action) const;
     int duplicates() const; // lines the register already holds, surely or probably
+    int inDoubt() const;    // lines left unticked for a reason of their own
 
-    // Why nothing may be imported yet (a date order or an account to
-    // choose, a file that cannot be read); empty when Import may go ahead.
+    // Why nothing may be imported yet (a date order, an account or columns
+    // to choose, a file that cannot be read); empty when Import may go ahead.
     QString blocker() const;
+    // What reading the file found worth a word (how the dates were read,
+    // lines in another encoding, no descriptions).
+    const std::vector<QString> &notes() const { return m_read.statement.notes; }
     ImportPlan plan() const;
     // "12 to add, 3 already in the register, 2 lines that are not transactions".
     QString summary() const;
 
 private:
-    void reread(const ReadChoices &choices, Progress *progress = nullptr);
+    void reread(Progress *progress = nullptr);
+    // Checks the lines against the register, keeping what was chosen for each.
+    void check(Progress *progress = nullptr);
+    QString lineKey(size_t i) const;
 
     QByteArray m_bytes;
     QString m_text; // as decoded, for the layout's names
@@ -86,5 +107,7 @@ private:
     ReadChoices m_choices;
     StatementRead m_read;
     std::vector<Row> m_rows;
-    bool m_remembered = false;
+    std::vector<QString> m_rowKeys;       // each row's lineKey
+    QHash<QString, int> m_signs;          // by line: the sign a person gave
+    QHash<QString, RecordPtr> m_pairings; // by line: the row a person chose, or none for new
 };

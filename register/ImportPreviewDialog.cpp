@@ -1,5 +1,6 @@
 #include "ImportPreviewDialog.h"
 
+#include "ImportPreviewDelegate.h"
 #include "ImportPreviewModel.h"
 
 #include <QCheckBox>
@@ -29,7 +30,12 @@ ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview,
     refresh();
 }
 
-ImportPreviewDialog::~ImportPreviewDialog() = default;
+ImportPreviewDialog::~ImportPreviewDialog()
+{
+    // The dialog is hidden as its base class goes, after the preview the
+    // model shows is gone: the table must not ask for its rows then.
+    m_table->setModel(nullptr);
+}
 
 QComboBox *ImportPreviewDialog::columnBox(const char *name)
 {
@@ -47,6 +53,12 @@ void ImportPreviewDialog::build()
     m_formatLabel->setObjectName(u"formatLabel"_s);
     m_formatLabel->setWordWrap(true);
     top->addWidget(m_formatLabel);
+    // What reading found worth a word: how the dates were read, and why.
+    m_notes = new QLabel(this);
+    m_notes->setObjectName(u"notesLabel"_s);
+    m_notes->setWordWrap(true);
+    m_notes->setTextFormat(Qt::PlainText);
+    top->addWidget(m_notes);
 
     m_layoutBox = new QGroupBox(u"Layout"_s, this);
     auto *grid = new QGridLayout(m_layoutBox);
@@ -63,9 +75,6 @@ void ImportPreviewDialog::build()
     connect(m_headerLine, &QSpinBox::valueChanged, this, &ImportPreviewDialog::layoutEdited);
     m_dateOrder = new QComboBox(this);
     m_dateOrder->setObjectName(u"dateOrderBox"_s);
-    m_dateOrder->addItem(u"Choose\u2026"_s, int(DateOrder::Unknown));
-    for (DateOrder o : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
-        m_dateOrder->addItem(dateOrderName(o), int(o));
     connect(m_dateOrder, &QComboBox::currentIndexChanged, this, [this] {
         const auto order = DateOrder(m_dateOrder->currentData().toInt());
         if (m_refreshing)
@@ -73,6 +82,19 @@ void ImportPreviewDialog::build()
         // The first item chooses nothing: it shows again the order read with.
         if (order != DateOrder::Unknown)
             m_preview->setDateOrder(order);
+        refresh();
+    });
+    m_amountSign = new QComboBox(this);
+    m_amountSign->setObjectName(u"amountSignBox"_s);
+    m_amountSign->addItem(u"Choose\u2026"_s, int(AmountSign::Unasked));
+    m_amountSign->addItem(u"as written (minus is money out)"_s, int(AmountSign::AsWritten));
+    m_amountSign->addItem(u"money out (a card\u2019s charges)"_s, int(AmountSign::MoneyOut));
+    connect(m_amountSign, &QComboBox::currentIndexChanged, this, [this] {
+        const auto sign = AmountSign(m_amountSign->currentData().toInt());
+        if (m_refreshing)
+            return;
+        if (sign != AmountSign::Unasked)
+            m_preview->setAmountSign(sign);
         refresh();
     });
     m_decimalComma = new QCheckBox(u"Decimal comma (-1.234,56)"_s, this);
@@ -96,6 +118,8 @@ void ImportPreviewDialog::build()
             grid->addWidget(new QLabel(right[r].first, this), r, 2);
         grid->addWidget(right[r].second, r, 3);
     }
+    grid->addWidget(new QLabel(u"Amounts are"_s, this), 6, 2);
+    grid->addWidget(m_amountSign, 6, 3);
     grid->setColumnStretch(4, 1);
     top->addWidget(m_layoutBox);
 
@@ -123,6 +147,13 @@ void ImportPreviewDialog::build()
     m_table = new QTableView(this);
     m_table->setObjectName(u"previewTable"_s);
     m_table->setModel(m_model);
+    // A line's status is the register row it is (or new), chosen from a list,
+    // and so is the sign of an amount the file did not sign.
+    auto *choices = new ImportPreviewDelegate(m_table);
+    m_table->setItemDelegateForColumn(ImportPreviewModel::StatusColumn, choices);
+    m_table->setItemDelegateForColumn(ImportPreviewModel::AmountColumn, choices);
+    m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
+                             | QAbstractItemView::EditKeyPressed);
     m_table->verticalHeader()->setVisible(false);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     QHeaderView *header = m_table->horizontalHeader();
@@ -203,6 +234,11 @@ void ImportPreviewDialog::refresh()
             format += u" The layout is the one chosen for this bank before."_s;
     }
     m_formatLabel->setText(format);
+    QStringList notes;
+    for (const QString &note : m_preview->notes())
+        notes << note.at(0).toUpper() + note.mid(1) + u'.';
+    m_notes->setText(notes.join(u'\n'));
+    m_notes->setVisible(!notes.isEmpty());
 
     m_layoutBox->setVisible(!ofx);
     if (!ofx) {
@@ -215,12 +251,20 @@ void ImportPreviewDialog::refresh()
             {m_columns.checkNumber, l.checkNumber}, {m_columns.sign, l.sign}};
         for (const auto &[box, column] : boxes)
             fillColumnBox(box, names, column);
-        // The five-field layout keeps each date as the bank wrote it, until an order is chosen.
-        m_dateOrder->setItemText(0, read.format == StatementFormat::FiveFieldCsv ? u"As written"_s
-                                                                                 : u"Choose\u2026"_s);
-        const bool settled = read.dateOrderSettled && l.dateOrder != DateOrder::Unknown;
+        // The five-field layout keeps each date as the bank wrote it, until an
+        // order is chosen; otherwise only orders that read every date are offered.
+        const bool fiveField = read.format == StatementFormat::FiveFieldCsv;
+        m_dateOrder->clear();
+        m_dateOrder->addItem(fiveField ? u"As written"_s : u"Choose\u2026"_s, int(DateOrder::Unknown));
+        for (DateOrder o : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
+            if (fiveField || read.needsColumns() || readsEveryDate(read.dates, o))
+                m_dateOrder->addItem(dateOrderName(o), int(o));
+        const bool settled = !read.needsDateOrder() && l.dateOrder != DateOrder::Unknown;
         m_dateOrder->setCurrentIndex(settled ? std::max(0, m_dateOrder->findData(int(l.dateOrder))) : 0);
         m_decimalComma->setChecked(l.decimalComma);
+        // Only an amount column without debit/credit words may need telling which way it goes.
+        m_amountSign->setEnabled(l.amount >= 0 && l.sign < 0);
+        m_amountSign->setCurrentIndex(std::max(0, m_amountSign->findData(int(l.amountSign))));
     }
 
     const bool choosing = ofx && read.accounts.size() > 1;

@@ -53,6 +53,8 @@ private:
     bool m_refreshing = false; // showing the preview must not count as an edit
 
     QLabel *m_formatLabel = nullptr;
+    QLabel *m_notes = nullptr;
+    QComboBox *m_amountSign = nullptr;
     QGroupBox *m_layoutBox = nullptr;
     QComboBox *m_separator = nullptr;
     QSpinBox *m_headerLine = nullptr;

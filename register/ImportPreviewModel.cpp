@@ -1,6 +1,9 @@
 #include "ImportPreviewModel.h"
 
 #include <QBrush>
+
+#include <algorithm>
+#include <cstdlib>
 #include <QPalette>
 
 using namespace Qt::StringLiterals;
@@ -9,6 +12,18 @@ void ImportPreviewModel::refresh()
 {
     beginResetModel();
     endResetModel();
+}
+
+void ImportPreviewModel::allChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, ColumnCount - 1));
+}
+
+bool ImportPreviewModel::signWasUnknown(int row) const
+{
+    const std::vector<StatementLine> &read = m_preview.read().statement.lines;
+    return size_t(row) < read.size() && read[size_t(row)].signUnknown;
 }
 
 int ImportPreviewModel::rowCount(const QModelIndex &parent) const
@@ -42,9 +57,14 @@ Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex &index) const
         return Qt::NoItemFlags;
     Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
     const ImportPreview::Row &row = m_preview.rows()[size_t(index.row())];
-    if (index.column() == AddColumn
+    if ((index.column() == AddColumn && !row.line.signUnknown)
         || (index.column() == MatchColumn && row.check.verdict == DuplicateCheck::Verdict::Probable))
         f |= Qt::ItemIsUserCheckable;
+    // A line known by its id is that row; any other may be paired by hand.
+    if ((index.column() == StatusColumn && row.check.verdict != DuplicateCheck::Verdict::Duplicate
+         && !row.line.signUnknown)
+        || (index.column() == AmountColumn && signWasUnknown(index.row())))
+        f |= Qt::ItemIsEditable;
     return f;
 }
 
@@ -72,12 +92,39 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         case DescriptionColumn:
             return row.line.description;
         case AmountColumn:
-            return moneyText(row.line.amount);
+            // An amount whose sign is not known yet is no money in.
+            return row.line.signUnknown ? u"\u00b1"_s + moneyText(row.line.amount) : moneyText(row.line.amount);
         case StatusColumn:
             if (row.action == ImportPreview::Action::Reconcile)
                 return u"matched: %1"_s.arg(describeRow(*row.check.record));
-            return row.check.verdict == DuplicateCheck::Verdict::New ? u"new"_s : row.check.reason;
+            if (row.check.verdict != DuplicateCheck::Verdict::New)
+                return row.check.reason;
+            if (!row.line.doubt.isEmpty())
+                return row.line.doubt;
+            return row.line.note.isEmpty() ? u"new"_s : u"new; %1"_s.arg(row.line.note);
         }
+        return {};
+    case ChoicesRole:
+        if (index.column() == StatusColumn) {
+            QStringList choices{u"new"_s};
+            for (const RecordPtr &r : m_preview.pairingChoices(size_t(index.row())))
+                choices << u"the register\u2019s %1"_s.arg(describeRow(*r));
+            return choices;
+        }
+        if (index.column() == AmountColumn && signWasUnknown(index.row())) {
+            const Cents magnitude = std::llabs(row.line.amount);
+            return QStringList{u"%1 (money out)"_s.arg(moneyText(-magnitude)),
+                               u"%1 (money in)"_s.arg(moneyText(magnitude))};
+        }
+        return {};
+    case Qt::EditRole:
+        if (index.column() == StatusColumn) {
+            const std::vector<RecordPtr> choices = m_preview.pairingChoices(size_t(index.row()));
+            const auto at = std::find(choices.begin(), choices.end(), row.check.record);
+            return row.check.record && at != choices.end() ? int(at - choices.begin()) + 1 : 0;
+        }
+        if (index.column() == AmountColumn)
+            return row.line.amount > 0 && !row.line.signUnknown ? 1 : 0;
         return {};
     case Qt::ToolTipRole:
         return index.column() == StatusColumn ? data(index, Qt::DisplayRole) : QVariant();
@@ -96,6 +143,24 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
 
 bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value, int role)
 {
+    if (index.isValid() && role == Qt::EditRole && (flags(index) & Qt::ItemIsEditable)) {
+        const size_t row = size_t(index.row());
+        const int chosen = value.toInt();
+        bool done = false;
+        if (index.column() == AmountColumn) {
+            done = m_preview.setSign(row, chosen == 0 ? -1 : 1);
+        } else {
+            const std::vector<RecordPtr> choices = m_preview.pairingChoices(row);
+            if (chosen >= 0 && size_t(chosen) <= choices.size())
+                done = m_preview.setPairing(row, chosen == 0 ? RecordPtr() : choices[size_t(chosen - 1)]);
+        }
+        if (!done)
+            return false;
+        // The other lines of that amount may be paired anew.
+        allChanged();
+        emit actionsChanged();
+        return true;
+    }
     if (!index.isValid() || role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
         return false;
     const bool on = value.toInt() == Qt::Checked;

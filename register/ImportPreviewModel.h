@@ -2,8 +2,10 @@
 
 // The import preview's table: one row per statement line, with a tick box
 // to add it and, for a line that is probably a transaction the user entered,
-// one to take it as that transaction. It shows the ImportPreview it is given
-// and changes nothing but the actions chosen in it.
+// one to take it as that transaction. Its status can be chosen from the
+// register's rows of the line's amount (or "new"), and an amount whose sign
+// the file did not say can be chosen as money out or in. It shows the
+// ImportPreview it is given and changes nothing but what is chosen in it.
 
 #include "ImportPreview.h"
 
@@ -16,6 +18,9 @@ class ImportPreviewModel : public QAbstractTableModel
 public:
     enum Column { AddColumn, MatchColumn, LineColumn, DateColumn, CheckColumn, DescriptionColumn, AmountColumn,
                   StatusColumn, ColumnCount };
+    // The texts a chosen cell offers (a QStringList); its Qt::EditRole is
+    // the index of the one now chosen.
+    static constexpr int ChoicesRole = Qt::UserRole + 1;
 
     explicit ImportPreviewModel(ImportPreview &preview, QObject *parent = nullptr)
         : QAbstractTableModel(parent), m_preview(preview)
@@ -37,5 +42,9 @@ signals:
     void actionsChanged();
 
 private:
+    // Everything shown may have changed, but not how many rows there are.
+    void allChanged();
+    bool signWasUnknown(int row) const;
+
     ImportPreview &m_preview;
 };

@@ -15,6 +15,15 @@ QString settingsKey(const QString &headerKey)
 
 } // namespace
 
+namespace {
+
+QString amountSignCode(AmountSign sign)
+{
+    return sign == AmountSign::MoneyOut ? u"out"_s : sign == AmountSign::AsWritten ? u"in"_s : u"-"_s;
+}
+
+} // namespace
+
 QString layoutText(const CsvLayout &l)
 {
     return u"separator=%1;header=%2;fields=%3;date=%4;amount=%5;description=%6;memo=%7;out=%8;in=%9;"_s
@@ -27,16 +36,18 @@ QString layoutText(const CsvLayout &l)
                .arg(l.memo)
                .arg(l.moneyOut)
                .arg(l.moneyIn)
-        + u"check=%1;sign=%2;order=%3;comma=%4"_s.arg(l.checkNumber)
+        + u"check=%1;sign=%2;order=%3;comma=%4;amounts=%5"_s.arg(l.checkNumber)
               .arg(l.sign)
               .arg(l.dateOrder == DateOrder::Unknown ? u"-"_s : dateOrderCode(l.dateOrder))
-              .arg(l.decimalComma ? 1 : 0);
+              .arg(l.decimalComma ? 1 : 0)
+              .arg(amountSignCode(l.amountSign));
 }
 
 std::optional<CsvLayout> layoutFromText(QStringView text)
 {
     CsvLayout l;
     int seen = 0;
+    int extra = 0;
     for (QStringView item : text.split(u';')) {
         const qsizetype eq = item.indexOf(u'=');
         if (eq < 0)
@@ -45,6 +56,16 @@ std::optional<CsvLayout> layoutFromText(QStringView text)
         const QStringView value = item.sliced(eq + 1);
         bool ok = true;
         const int n = value.toInt(&ok);
+        if (name == u"amounts") {
+            // Not in the layouts of older versions, which never asked.
+            if (value != u"-" && value != u"in" && value != u"out")
+                return std::nullopt;
+            l.amountSign = value == u"out" ? AmountSign::MoneyOut
+                : value == u"in"           ? AmountSign::AsWritten
+                                           : AmountSign::Unasked;
+            ++extra;
+            continue;
+        }
         if (name == u"order") {
             const std::optional<DateOrder> order = dateOrderFromCode(value);
             if (!order && value != u"-")
@@ -82,7 +103,7 @@ std::optional<CsvLayout> layoutFromText(QStringView text)
         }
         ++seen;
     }
-    if (seen != 13 || l.date < 0 || (l.fieldCount > 0 && l.fieldsNeeded() > l.fieldCount))
+    if (seen != 13 || extra > 1 || l.date < 0 || (l.fieldCount > 0 && l.fieldsNeeded() > l.fieldCount))
         return std::nullopt;
     return l;
 }

@@ -7,6 +7,7 @@
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "WindowKeys.h"
 #include "descriptionfield.h"
 #include "ui_MyDocument.h"
 
@@ -114,6 +115,7 @@ void MyWindowController::buildWindow()
 
 void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
 {
+    giveAccessKeys(auxiliary);
     auxiliary->adjustSize();
     auxiliary->move(m_window->geometry().center() - auxiliary->rect().center());
     auxiliary->show();
@@ -272,7 +274,12 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
             stored = Value::text(dateToStore(value));
     }
     const bool bankFigure = isAmount || isDate;
-    if (bankFigure && isReconciled((*dataArray)[rowIndex]) && !confirmReconciledChange(tr("Change Anyway")))
+    if (bankFigure && isReconciled((*dataArray)[rowIndex])
+        && !confirmReconciledChange(isAmount ? tr("Changing its amount changes the cleared balance, so the "
+                                                  "register no longer agrees with the bank.")
+                                             : tr("Changing its date can take it out of the statement it cleared, "
+                                                  "so the register no longer agrees with the bank."),
+                                    tr("Change Anyway")))
         return false;
     //: The name of an undo step: "Edit Amount" is undone by "Undo Edit Amount".
     const QString refusal = myDocument->edit(tr("Edit %1").arg(RegisterTableModel::columnTitle(columnIdentifier)), [&] {

@@ -8,6 +8,7 @@
 
 #include "MyDocument.h"
 #include "Reconciliation.h"
+#include "ReconciliationReport.h"
 #include "RegisterFigures.h"
 #include "RegisterFilter.h"
 #include "RegisterWindow.h"
@@ -15,6 +16,7 @@
 #include "Value.h"
 #include "WrittenForms.h"
 
+#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -107,6 +109,10 @@ public slots:
     // above the first row, it becomes the opening balance.
     void insertTransactionBefore(QObject *sender);
     void autoNumber();
+    // The proposed check number brought up to date: the next one (propose)
+    // or none, as after an undo or when a payee paid by card is chosen.
+    // A number the user typed stays.
+    void followCheckNumber(bool propose);
     void deleteTransaction(QObject *sender);
 
     // Preferences.
@@ -201,10 +207,15 @@ private:
     void toggleReconciled(int row);
     // A path to export a PDF to, asked for; never the register's own file.
     QString exportPath(const QString &title, const QString &suggested);
-    // Asks before a reconciled transaction changes; true to go on.
-    bool confirmReconciledChange(const QString &goOn);
-    // The reconciliation report's text, or nothing (after telling why).
-    std::optional<QString> reconciliationReportText();
+    // Asks before a reconciled transaction changes, saying what the change
+    // does to the balancing; true to go on.
+    bool confirmReconciledChange(const QString &consequence, const QString &goOn);
+    // The reconciliation report to print, or nothing (after telling why).
+    std::optional<ReconciliationReport> reconciliationReport();
+    QString reportText(const ReconciliationReport &report) const;
+    // Where the report is proposed to go, without the extension: the
+    // register's folder, named after it and the statement's date.
+    QString reconciliationFileName(const ReconciliationReport &report) const;
     QString today() const;
     // A date kept in the register, or a day, as this window shows it.
     QString shownDateText(const Value &stored) const;
@@ -239,6 +250,8 @@ private:
     // Whether the date typed for an entry may go in: readable, or kept as
     // typed after a question.
     bool dateMayBeEntered();
+    // An entry refused: the keyboard to the widget at fault, then the alert.
+    void refuseEntry(QWidget *atFault, const QString &message);
     void buildFilterBar();
     void applyFilterBar();
     void showFilterInWidgets();
@@ -298,6 +311,7 @@ private:
     QAction *m_redoAction = nullptr;
 
     SuggestionList *m_suggestions = nullptr;
+    QHash<QString, int> m_suggestedRows; // the latest row of each description listed
     struct {
         QWidget *bar = nullptr;
         QLineEdit *text = nullptr;
@@ -313,6 +327,7 @@ private:
     RegisterFigures m_registerFigures;
     bool m_figuresStale = true; // the register changed since they were worked out
     QPointer<ChartWindow> m_charts;
+    QPointer<QWidget> m_focusBeforeDrawer; // where the keyboard goes back to when the drawer closes
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -1,5 +1,12 @@
 #include "OfxScan.h"
 
+#include "StatementText.h"
+
+#include <QByteArrayList>
+#include <QHash>
+
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 std::optional<Cents> ofxAmount(QByteArrayView t)
@@ -85,11 +92,16 @@ public:
             tag();
         }
         if (result.error.isEmpty()) {
+            if (statement)
+                fail(lastLine(), u"the file ends here, inside the statement that begins on line %1: the download "
+                                 "was probably cut off; nothing was imported"_s.arg(statement->line));
             endStatement();
             if (!sawOfx)
-                result.error = u"there is no <OFX> element, so it is not an OFX statement"_s;
+                fail(0, u"there is no <OFX> element, so it is not an OFX statement"_s);
+            else if (result.statements.empty() && !bankError.isEmpty())
+                fail(bankErrorLine, bankError);
             else if (result.statements.empty())
-                result.error = u"it holds no bank or credit card statement"_s;
+                fail(0, u"it holds no bank or credit card statement"_s);
         }
         if (!result.error.isEmpty())
             result.statements.clear();
@@ -120,7 +132,101 @@ private:
     void fail(int at, const QString &why)
     {
         if (result.error.isEmpty())
-            result.error = u"line %1: %2"_s.arg(QString::number(at), why);
+            result.error = at > 0 ? u"line %1: %2"_s.arg(QString::number(at), why) : why;
+    }
+
+    // The last line that holds anything.
+    int lastLine() const
+    {
+        qsizetype end = b.size();
+        while (end > 0 && isSpace(b[end - 1]))
+            --end;
+        int n = 1;
+        for (qsizetype k = 0; k < end; ++k)
+            n += b[k] == '\n' || (b[k] == '\r' && (k + 1 >= b.size() || b[k + 1] != '\n'));
+        return n;
+    }
+
+    // <!ENTITY name "text"> declares an entity the file defines; one with
+    // SYSTEM or PUBLIC is kept in another file, which nothing here reads.
+    void entityDeclaration(QByteArrayView rest)
+    {
+        QByteArrayView d = trimmed(rest.sliced(8));
+        if (d.startsWith('%'))
+            return; // a parameter entity, used inside the declarations only
+        qsizetype n = 0;
+        while (n < d.size() && !isSpace(d[n]) && d[n] != '>')
+            ++n;
+        const QByteArray name = d.first(n).toByteArray();
+        const QByteArrayView after = trimmed(d.sliced(n));
+        if (after.startsWith("SYSTEM") || after.startsWith("PUBLIC")) {
+            externalEntities.push_back(name);
+            return;
+        }
+        const char quote = after.isEmpty() ? 0 : after.front();
+        const qsizetype close = quote == '"' || quote == '\'' ? after.indexOf(quote, 1) : -1;
+        if (close > 0 && !entities.contains(name))
+            entities.insert(name, after.sliced(1, close - 1).toByteArray());
+    }
+
+    // A payee's text with its references put in: the five every XML reader
+    // knows, characters by number, and the file's own entities (their text
+    // as it stands, so that no entity can grow without end). *problem says
+    // which entity could not be, which is then left as written.
+    QString expanded(QByteArrayView value, QString *problem) const
+    {
+        static const std::pair<const char *, char> known[] = {
+            {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+        QByteArray out;
+        for (qsizetype k = 0; k < value.size(); ++k) {
+            const qsizetype end = value[k] == '&' ? value.indexOf(';', k) : -1;
+            if (end < 0 || end - k > 64) {
+                out += value[k];
+                continue;
+            }
+            const QByteArray name = value.sliced(k + 1, end - k - 1).toByteArray();
+            const auto predefined = std::find_if(std::begin(known), std::end(known),
+                                                 [&](const auto &p) { return name == p.first; });
+            bool ok = false;
+            uint code = 0;
+            if (name.startsWith("#x"))
+                code = name.mid(2).toUInt(&ok, 16);
+            else if (name.startsWith('#'))
+                code = name.mid(1).toUInt(&ok);
+            ok = ok && code > 0 && code <= 0x10ffff && !(code >= 0xd800 && code < 0xe000);
+            if (predefined != std::end(known)) {
+                out += predefined->second;
+            } else if (ok) {
+                const char32_t c = code;
+                out += QString::fromUcs4(&c, 1).toUtf8();
+            } else if (entities.contains(name)) {
+                out += entities.value(name);
+            } else {
+                if (problem->isEmpty()) {
+                    const QString shown = u"&%1;"_s.arg(QString::fromLatin1(name.left(40)));
+                    *problem = externalEntities.contains(name)
+                        ? u"the payee depends on the entity \u201c%1\u201d, which is kept in another file that "
+                          "Cheqbook does not read"_s.arg(shown)
+                        : u"the payee depends on the entity \u201c%1\u201d, which the file does not define"_s.arg(
+                              shown);
+                }
+                out += value.sliced(k, end - k + 1);
+            }
+            k = end;
+        }
+        return decodeStatementText(out).text;
+    }
+
+    // Whether a value refers to more than the five entities every reader knows.
+    static bool hasOtherEntity(QByteArrayView value)
+    {
+        for (qsizetype k = value.indexOf('&'); k >= 0; k = value.indexOf('&', k + 1)) {
+            const QByteArrayView rest = value.sliced(k + 1);
+            if (!(rest.startsWith("amp;") || rest.startsWith("lt;") || rest.startsWith("gt;")
+                  || rest.startsWith("quot;") || rest.startsWith("apos;")))
+                return true;
+        }
+        return false;
     }
 
     void tag()
@@ -132,6 +238,18 @@ private:
                 fail(tagLine, u"a comment that never ends"_s);
             return;
         }
+        if (rest.startsWith("<!DOCTYPE")) {
+            // The declarations between [ and ] are read one by one.
+            const qsizetype open = rest.indexOf('['), close = rest.indexOf('>');
+            if (close < 0)
+                return fail(tagLine, u"a declaration that never ends"_s);
+            const qsizetype past = open >= 0 && open < close ? open + 1 : close + 1;
+            for (qsizetype k = 0; k < past; ++k)
+                step();
+            return;
+        }
+        if (rest.startsWith("<!ENTITY"))
+            entityDeclaration(rest.first(std::min<qsizetype>(rest.size(), 4096)));
         if (rest.startsWith("<?") || rest.startsWith("<!")) {
             if (!skipPast(">"))
                 fail(tagLine, u"a declaration that never ends"_s);
@@ -182,9 +300,16 @@ private:
             if (!statement)
                 return fail(at, u"a transaction outside any statement"_s);
             endTransaction();
-            transaction = Pending{at};
+            transaction = Pending();
+            transaction->line = at;
         } else if (name == "LEDGERBAL") {
             inLedger = true;
+        } else if (name == "STATUS") {
+            status = Status();
+            status->line = at;
+        } else if (status && (name == "CODE" || name == "SEVERITY" || name == "MESSAGE")) {
+            (name == "CODE" ? status->code : name == "SEVERITY" ? status->severity : status->message) =
+                QString::fromUtf8(value).trimmed();
         } else if (transaction) {
             if (name == "DTPOSTED")
                 transaction->posted = value.toByteArray();
@@ -192,15 +317,20 @@ private:
                 transaction->amount = value.toByteArray();
             else if (name == "FITID")
                 transaction->fitid = QString::fromUtf8(value);
+            else if (name == "NAME" || name == "MEMO") {
+                (name == "NAME" ? transaction->name : transaction->memo) = expanded(value, &transaction->entityDoubt);
+                transaction->ownText = transaction->ownText || hasOtherEntity(value);
+            }
         } else if (statement && inAccount && name == "ACCTID") {
             statement->accountId = QString::fromUtf8(value);
         } else if (statement && inAccount && name == "ACCTTYPE") {
             statement->accountType = QString::fromUtf8(value).toUpper();
-        } else if (statement && inLedger && name == "BALAMT") {
+        } else if (statement && inLedger && name == "BALAMT" && !value.isEmpty()) {
+            // An empty one (some banks send it) is no balance at all.
             statement->ledgerBalance = ofxAmount(value);
             if (!statement->ledgerBalance)
                 fail(at, u"the ledger balance \u201c%1\u201d is not an amount"_s.arg(shown(value)));
-        } else if (statement && inLedger && name == "DTASOF") {
+        } else if (statement && inLedger && name == "DTASOF" && !value.isEmpty()) {
             statement->ledgerDate = ofxDate(value);
             if (!statement->ledgerDate)
                 fail(at, u"the ledger balance's date \u201c%1\u201d is not a date"_s.arg(shown(value)));
@@ -217,6 +347,37 @@ private:
             inAccount = false;
         else if (name == "LEDGERBAL")
             inLedger = false;
+        else if (name == "STATUS")
+            endStatus();
+    }
+
+    // The bank's own words when it sends an error instead of a statement.
+    void endStatus()
+    {
+        if (!status)
+            return;
+        const Status st = *status;
+        status.reset();
+        if (st.severity.compare(u"ERROR", Qt::CaseInsensitive) != 0 || !bankError.isEmpty())
+            return;
+        QString words = st.message.isEmpty() ? knownStatus(st.code) : st.message;
+        bankError = words.isEmpty()
+            ? u"the bank sent an error (code %1) instead of a statement"_s.arg(st.code)
+            : u"the bank sent an error instead of a statement: \u201c%1\u201d (code %2)"_s.arg(words, st.code);
+        bankErrorLine = st.line;
+    }
+
+    // What OFX says the commonest error codes mean, for a bank that sends no message.
+    static QString knownStatus(const QString &code)
+    {
+        static const std::pair<const char *, const char *> known[] = {
+            {"2000", "General error"}, {"2002", "Invalid account"}, {"2003", "Account not found"},
+            {"2019", "Duplicate request"}, {"15000", "Must change USERPASS"}, {"15500", "Signon invalid"},
+            {"15501", "Customer account already in use"}, {"15502", "USERPASS lockout"}};
+        for (const auto &[c, words] : known)
+            if (code == QLatin1StringView(c))
+                return QString::fromLatin1(words);
+        return {};
     }
 
     static QString shown(QByteArrayView v) { return QString::fromUtf8(v.first(std::min<qsizetype>(v.size(), 40))); }
@@ -237,7 +398,7 @@ private:
         const std::optional<Cents> amount = ofxAmount(t.amount);
         if (!amount)
             return fail(t.line, u"the amount \u201c%1\u201d is not an amount to the cent"_s.arg(shown(t.amount)));
-        statement->transactions.push_back({t.line, *date, *amount, t.fitid});
+        statement->transactions.push_back({t.line, *date, *amount, t.fitid, t.name, t.memo, t.ownText, t.entityDoubt});
     }
 
     void endStatement()
@@ -252,6 +413,13 @@ private:
         QByteArray posted;
         QByteArray amount;
         QString fitid;
+        QString name, memo;
+        bool ownText = false;
+        QString entityDoubt;
+    };
+    struct Status {
+        int line = 0;
+        QString code, severity, message;
     };
 
     QByteArrayView b;
@@ -262,6 +430,11 @@ private:
     bool inLedger = false;
     OfxScannedStatement *statement = nullptr; // points into result.statements, which only grows at its end
     std::optional<Pending> transaction;
+    std::optional<Status> status;
+    QString bankError;
+    int bankErrorLine = 0;
+    QHash<QByteArray, QByteArray> entities; // the file's own, by name
+    QByteArrayList externalEntities;
     OfxScan result;
 };
 

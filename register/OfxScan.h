@@ -4,6 +4,11 @@
 // and transaction begins and reads the values that must be exact: the posted
 // dates, the amounts, the ledger balance. It reads both forms: SGML, where a
 // value's element is never closed (<TRNAMT>-71.24), and XML.
+//
+// A file that ends before its statement does (a download cut off half way)
+// is refused, naming the line where it stops. A file that holds no statement
+// but the bank's error status (a failed sign-on, a server error) is refused
+// with the bank's own words.
 
 #include "Money.h"
 
@@ -19,6 +24,16 @@ struct OfxScannedTransaction {
     QDate posted;
     Cents amount = 0;
     QString fitid;
+    // A payee's name or memo that refers to an entity other than the five
+    // every XML reader knows (which libofx drops, leaving the payee empty):
+    // the name and memo as the scan reads them, each entity the file defines
+    // put in; ownText says they are to be used. An entity the file does not
+    // define, or keeps in another file, is left as written, and entityDoubt
+    // says why the line is in doubt.
+    QString name;
+    QString memo;
+    bool ownText = false;
+    QString entityDoubt;
 };
 
 struct OfxScannedStatement {
@@ -26,6 +41,7 @@ struct OfxScannedStatement {
     QString accountId;
     QString accountType; // CHECKING, SAVINGS, ... or CREDITCARD
     std::vector<OfxScannedTransaction> transactions;
+    // Both absent when the bank sent an empty ledger balance.
     std::optional<Cents> ledgerBalance;
     std::optional<QDate> ledgerDate;
 };

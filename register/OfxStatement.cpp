@@ -124,6 +124,7 @@ OfxRead readOfx(const QByteArray &bytes)
             read.accounts.push_back({s.accountId, accountLabel(s), {}, {}, {}});
             same = read.accounts.end() - 1;
         }
+        // A date without a balance is nothing to balance against.
         if (s.ledgerBalance) {
             same->ledgerBalance = s.ledgerBalance;
             same->ledgerDate = s.ledgerDate;
@@ -134,8 +135,16 @@ OfxRead readOfx(const QByteArray &bytes)
             line.lineNumber = t.line;
             line.date = t.posted.toString(u"MM/dd/yyyy");
             line.amount = t.amount;
-            line.description = withoutControls(describeWithMemo(l.name, l.memo));
-            line.checkNumber = checkNumberText(l.checkNumber);
+            // libofx leaves out what an entity of the file's own stands for;
+            // the scan's reading of such a payee is used instead.
+            const QString described = t.ownText ? describeWithMemo(t.name, t.memo) : describeWithMemo(l.name, l.memo);
+            line.doubt = t.entityDoubt;
+            line.description = limitedText(withoutControls(described), kMaxStatementDescription,
+                                           u"the description"_s, &line.note);
+            QString cut;
+            line.checkNumber = statementCheckNumber(l.checkNumber, &cut);
+            if (line.note.isEmpty())
+                line.note = cut;
             const QString fitid = l.fitid.isEmpty() ? t.fitid : l.fitid;
             // A bank that sends no id gets the transaction's fingerprint instead.
             const QString id = fitid.isEmpty()

@@ -40,6 +40,8 @@ bool looksLikeOfx(const QByteArray &bytes);
 // a line: its posted date as 12/03/2026, its amount to the cent, its check
 // number, the payee's name with the memo after it when that says something
 // more, and "ofx:ACCOUNT:FITID" as its bank id. A file that is not OFX, is
-// damaged, or holds a transaction without a readable date or amount is
-// refused whole, naming the line.
+// damaged or cut off, or holds a transaction without a readable date or
+// amount is refused whole, naming the line. A payee made of an entity the
+// file does not define is kept as written, the line in doubt (see
+// StatementLine::doubt); a check number of 0 is none.
 OfxRead readOfx(const QByteArray &bytes);

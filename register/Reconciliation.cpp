@@ -3,6 +3,8 @@
 #include "DateReader.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -37,6 +39,16 @@ int matchStatementAmount(const Register &reg, Cents typed, std::optional<QDate> 
         return row;
     }
     return -1;
+}
+
+QString datedAfterClosingMessage(const Record &record, int row)
+{
+    using namespace Qt::StringLiterals;
+    const QString description = record.value(Key::DescriptionofTransaction).toString();
+    const QString named = description.simplified().isEmpty() ? QString() : u' ' + quotedDescription(description);
+    return QCoreApplication::translate("Reconciliation", "That amount is dated after the closing date: row %1%2, %3")
+        .arg(row + 1)
+        .arg(named, record.value(Key::Date).toString().simplified().left(40));
 }
 
 Cents clearedBalance(const Register &reg)

@@ -39,6 +39,9 @@ QString reconciledSumText(Cents sum, QChar decimalPoint = u'.');
 // and are passed over; a row whose date cannot be read may still be.
 int matchStatementAmount(const Register &reg, Cents typed, std::optional<QDate> closingDate = {},
                          QDate today = {});
+// What balancing says of a typed amount that only a row dated after the
+// closing date holds: that it is, and which row (counted from 1, as shown).
+QString datedAfterClosingMessage(const Record &record, int row);
 
 // The balance the bank shows for what has cleared: the opening row's Amount
 // (the balance the bank held when the register began, or a new year's

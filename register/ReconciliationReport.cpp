@@ -3,6 +3,8 @@
 #include "DateReader.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -49,6 +51,8 @@ ReconciliationReport report(const Register &reg, int which, std::optional<QDate>
     const Cents opening = reg[0].value(Key::Amount).centsOrZero();
     rep.previousCleared = opening;
     rep.registerBalance = opening;
+    if (!rep.previousDate)
+        rep.opening = itemOf(reg[0]);
     for (int row = 1; row < reg.count(); ++row) {
         const Record &r = reg[row];
         const Cents amount = r.value(Key::Amount).centsOrZero();
@@ -127,6 +131,33 @@ ReconciliationReport finishedReconciliation(const Register &reg, const RecordedS
     return rep;
 }
 
+ReconciliationReport reconciliationFor(const Register &reg, const BankStatement &statement, QDate today)
+{
+    const std::vector<RecordedStatement> finished = recordedStatements(reg);
+    const RecordedStatement *known = nullptr;
+    if (statement.closingDate) {
+        for (const RecordedStatement &s : finished)
+            if (s.date == *statement.closingDate)
+                known = &s;
+    } else if (statement.endingBalance) {
+        if (!finished.empty() && finished.back().balance == *statement.endingBalance
+            && rowsClearedSinceLastStatement(reg).empty())
+            known = &finished.back();
+    } else if (!finished.empty()) {
+        known = &finished.back();
+    }
+    if (!known)
+        return currentReconciliation(reg, statement, today);
+    ReconciliationReport rep = finishedReconciliation(reg, *known, today);
+    // The balance given is the one asked about, should it differ from the
+    // one recorded.
+    if (statement.endingBalance) {
+        rep.statementBalance = statement.endingBalance;
+        rep.difference = *statement.endingBalance - rep.clearedBalance;
+    }
+    return rep;
+}
+
 QString reconciliationText(const ReconciliationReport &r, const QString &registerName, const WrittenForms &forms)
 {
     const auto appendLine = [&](QString &text, const QString &label, Cents amount) {
@@ -134,8 +165,21 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
     };
     const auto dateText = [&](QDate date) { return writtenDate(date, forms.dateOrder); };
     QString out = u"Reconciliation of %1\n"_s.arg(registerName);
-    out += r.statementDate ? u"Statement of %1\n"_s.arg(dateText(*r.statementDate))
-                           : u"As the register stands, with no statement\n"_s;
+    if (r.statementDate)
+        out += u"Statement of %1\n"_s.arg(dateText(*r.statementDate));
+    else if (r.statementBalance)
+        out += QCoreApplication::translate("ReconciliationReport",
+                                           "Statement with no closing date given: every transaction counts\n");
+    else
+        out += u"As the register stands, with no statement\n"_s;
+    if (r.opening) {
+        QString what = shownDate(r.opening->date.simplified().left(10), forms.dateOrder);
+        if (!r.opening->description.simplified().isEmpty())
+            what += (what.isEmpty() ? u""_s : u" "_s) + quotedDescription(r.opening->description);
+        out += QCoreApplication::translate("ReconciliationReport",
+                                           "Opening balance %1%2, cleared as the balance the bank held\n")
+                   .arg(shownMoney(r.opening->amount, forms.decimalPoint), what.isEmpty() ? QString() : u" (%1)"_s.arg(what));
+    }
     out += u'\n';
     if (r.statementBalance)
         appendLine(out, u"Statement balance"_s, *r.statementBalance);

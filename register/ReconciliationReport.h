@@ -24,6 +24,10 @@ struct ReconciliationReport {
     std::optional<Cents> statementBalance;
     std::optional<QDate> previousDate; // of the statement before, when there is one
     Cents previousCleared = 0;         // the cleared balance at it (the opening balance without one)
+    // The opening row: the balance the register began with, which the bank
+    // held, so that it counts as cleared without a mark. Shown while no
+    // earlier statement has taken it into its cleared balance.
+    std::optional<ReconciliationItem> opening;
     std::vector<ReconciliationItem> cleared;
     int depositCount = 0;
     Cents deposits = 0;
@@ -42,6 +46,13 @@ struct ReconciliationReport {
 ReconciliationReport currentReconciliation(const Register &reg, const BankStatement &statement, QDate today);
 // For a statement balancing finished.
 ReconciliationReport finishedReconciliation(const Register &reg, const RecordedStatement &statement, QDate today);
+// For the statement given (either part may be missing): a finished one when
+// it is one, so that its report is the one Finish recorded; otherwise the
+// statement being balanced. A finished statement is known by its closing
+// date; given its balance alone, by that balance when nothing was reconciled
+// after it. Given nothing, the last finished statement, or the register as
+// it stands when none was finished.
+ReconciliationReport reconciliationFor(const Register &reg, const BankStatement &statement, QDate today);
 
 // The report as text, its summary lines first, each a label from
 // "Statement balance", "Previous cleared balance", "Deposits cleared",

@@ -51,8 +51,10 @@ public:
         }
         if (m_withText && !showsText(row, r))
             return false;
+        // The opening row is the balance the bank held to begin with: it
+        // counts as cleared, mark or none, and is nothing left to tick off.
         return m_filter.reconciled == RowFilter::Reconciled::All
-            || isReconciled(r) == (m_filter.reconciled == RowFilter::Reconciled::Reconciled);
+            || (row == 0 || isReconciled(r)) == (m_filter.reconciled == RowFilter::Reconciled::Reconciled);
     }
 
 private:

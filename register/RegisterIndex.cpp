@@ -1,5 +1,7 @@
 #include "RegisterIndex.h"
 
+#include <numeric>
+
 RegisterIndex::RegisterIndex()
     : m_columns{ColumnIndex(Key::CheckNumber), ColumnIndex(Key::DescriptionofTransaction), ColumnIndex(Key::Date)}
 {
@@ -84,27 +86,97 @@ bool holds(const Record &record, const QString &text)
     return record.value(Key::DescriptionofTransaction).visitText([&](auto t) { return t == text; });
 }
 
+// How many of the latest rows count as "lately": about a year of a
+// household's checking account.
+constexpr int kLatelyRows = 500;
+
 struct Found {
     int slot;
-    int row;
+    int row;       // the latest row holding it
+    bool starts;   // it begins with the typed text
+    int uses = 0;  // among the rows of lately
 };
 
-// The latest rows of the distinct descriptions that hold the text, latest
-// first: a walk up the rows' slots, which are plain numbers.
-std::vector<Found> latestHolding(const ColumnIndex &descriptions, QStringView text, int limit)
+// The distinct descriptions that hold the text, each with its latest row,
+// latest first: a walk up the rows' slots, which are plain numbers. The walk
+// stops once nothing further up can rank among the first limit: past the
+// rows of lately (where every one found has been used no more than any
+// further up), with limit of those that begin with the text found, or all of
+// them and enough of the others.
+std::vector<Found> descriptionsHolding(const ColumnIndex &descriptions, QStringView text, int limit)
 {
-    const std::vector<char> holding = descriptions.holding(text);
-    std::vector<char> seen(holding.size(), 0);
-    std::vector<Found> found;
-    const std::vector<int> &rows = descriptions.rowSlots();
-    for (int row = int(rows.size()) - 1; row >= 0 && int(found.size()) < limit; --row) {
-        const int slot = rows[size_t(row)];
-        if (holding[size_t(slot)] && !seen[size_t(slot)]) {
-            seen[size_t(slot)] = 1;
-            found.push_back({slot, row});
+    std::vector<char> holding = descriptions.holding(text); // 2: it begins with the text
+    const std::string needle = foldedUtf8(text);
+    int holdingCount = 0;
+    int startingCount = 0;
+    for (size_t slot = 0; slot < holding.size(); ++slot) {
+        if (!holding[slot])
+            continue;
+        ++holdingCount;
+        if (descriptions.startsWith(int(slot), needle)) {
+            holding[slot] = 2;
+            ++startingCount;
         }
     }
+    std::vector<int> foundAt(holding.size(), -1);
+    std::vector<Found> found;
+    int starting = 0;
+    const std::vector<int> &rows = descriptions.rowSlots();
+    const int lately = int(rows.size()) - kLatelyRows;
+    for (int row = int(rows.size()) - 1; row >= 0; --row) {
+        if (row < lately
+            && (starting >= limit || int(found.size()) == holdingCount
+                || (starting == startingCount && int(found.size()) - starting >= limit - startingCount)))
+            break;
+        const int slot = rows[size_t(row)];
+        if (!holding[size_t(slot)])
+            continue;
+        int &at = foundAt[size_t(slot)];
+        if (at < 0) {
+            at = int(found.size());
+            const bool starts = holding[size_t(slot)] == 2;
+            starting += starts;
+            found.push_back({slot, row, starts});
+        }
+        if (row >= lately)
+            ++found[size_t(at)].uses;
+    }
     return found;
+}
+
+// Whether a's description ranks before b's: one that begins with the text
+// before one that merely holds it; then the one used more often lately
+// (the payee of every week before the one paid once last); then the later.
+bool ranksBefore(const Found &a, const Found &b)
+{
+    if (a.starts != b.starts)
+        return a.starts;
+    if (a.uses != b.uses)
+        return a.uses > b.uses;
+    return a.row > b.row;
+}
+
+// The latest row whose description holds the one found at index i (of
+// found, latest first): the row whose Amount the amount field proposes for
+// it. Every description holding it holds the typed text as well, so that row
+// is among those found, no later in the list than i.
+int latestHolding(const ColumnIndex &descriptions, const std::vector<Found> &found, size_t i)
+{
+    const std::string_view own = descriptions.folded(found[i].slot);
+    // Far down the list, one search through the distinct texts is quicker
+    // than looking into each of those above it.
+    constexpr size_t kLookedInto = 256;
+    if (i > kLookedInto) {
+        const std::vector<char> holdingOwn = descriptions.holding(descriptions.text(found[i].slot));
+        for (size_t j = 0; j < i; ++j)
+            if (holdingOwn[size_t(found[j].slot)])
+                return found[j].row;
+        return found[i].row;
+    }
+    for (size_t j = 0; j < i; ++j)
+        if (descriptions.folded(found[j].slot).find(own) != std::string_view::npos)
+            return found[j].row;
+    return found[i].row;
 }
 
 } // namespace
@@ -117,26 +189,22 @@ std::vector<DescriptionSuggestion> descriptionSuggestions(RegisterIndex &index, 
     for (int attempt = 0; attempt < 2; ++attempt) {
         index.prepare(reg);
         const ColumnIndex &descriptions = index.descriptions();
-        const std::vector<Found> found = latestHolding(descriptions, text, limit);
+        const std::vector<Found> found = descriptionsHolding(descriptions, text, limit);
+        std::vector<size_t> ranked(found.size());
+        std::iota(ranked.begin(), ranked.end(), size_t(0));
+        const size_t shown = std::min(ranked.size(), size_t(limit));
+        std::partial_sort(ranked.begin(), ranked.begin() + qsizetype(shown), ranked.end(),
+                          [&](size_t a, size_t b) { return ranksBefore(found[a], found[b]); });
         std::vector<DescriptionSuggestion> out;
-        for (size_t i = 0; i < found.size(); ++i) {
-            const QString description = descriptions.text(found[i].slot);
-            if (!holds(reg[found[i].row], description))
+        for (size_t k = 0; k < shown; ++k) {
+            const Found &f = found[ranked[k]];
+            const QString description = descriptions.text(f.slot);
+            if (!holds(reg[f.row], description))
                 break; // the register changed without the index being told
-            // Every description that contains this one contains the typed
-            // text too, so the latest of them is among those found, no later
-            // than it.
-            const std::string_view own = descriptions.folded(found[i].slot);
-            size_t latest = i;
-            for (size_t j = 0; j < i; ++j) {
-                if (descriptions.folded(found[j].slot).find(own) != std::string_view::npos) {
-                    latest = j;
-                    break;
-                }
-            }
-            out.push_back({description, reg[found[latest].row].value(Key::Amount).toString(), found[i].row});
+            const int amountRow = latestHolding(descriptions, found, ranked[k]);
+            out.push_back({description, reg[amountRow].value(Key::Amount).toString(), f.row});
         }
-        if (out.size() == found.size())
+        if (out.size() == shown)
             return out;
         index.rowsReplaced(reg);
     }

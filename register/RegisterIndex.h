@@ -68,7 +68,9 @@ struct DescriptionSuggestion {
     int row = -1; // the latest row holding the description itself
 };
 
-// The descriptions that contain text, case ignored, the one used last (in
-// the latest row) first; at most limit of them. Nothing for an empty text.
+// The descriptions that contain text, case ignored; at most limit of them.
+// Those that begin with the text come first, then those that merely hold
+// it; within each, the ones used most often among the latest few hundred
+// rows, then the one used last. Nothing for an empty text.
 std::vector<DescriptionSuggestion> descriptionSuggestions(RegisterIndex &index, const Register &reg,
                                                           QStringView text, int limit);

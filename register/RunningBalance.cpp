@@ -8,12 +8,145 @@ Cents addCents(Cents a, Cents b)
     return sum > kMaxCents ? kMaxCents : sum < -kMaxCents ? -kMaxCents : sum;
 }
 
+namespace {
+
+// The forms a balance is kept in: a money number (saved as 2500 or 74.5),
+// money text as entry writes it ("2500.00"), or the shortest text ("2500",
+// as a file saved from numbers holds it).
+enum class BalanceForm { Number, MoneyText, ShortText };
+
+// A text read as a balance the program writes it: "-12.50" is money text,
+// "12.5" and "2500" the shortest text, "12.34" either. Any other text
+// ("2,500", "012.3", a number too long for a balance) is neither, and is
+// left to the general reading.
+enum class Shape { Neither, Money, Shortest, Either };
+struct ShapedCents {
+    Shape shape = Shape::Neither;
+    Cents cents = 0;
+};
+
+ShapedCents readShaped(QLatin1StringView t)
+{
+    const char *c = t.data();
+    auto digit = [&](qsizetype i) { return c[i] >= '0' && c[i] <= '9'; };
+    const bool negative = !t.isEmpty() && c[0] == '-';
+    qsizetype i = negative ? 1 : 0;
+    const qsizetype first = i;
+    Cents whole = 0;
+    for (; i < t.size() && digit(i); ++i)
+        whole = whole * 10 + (c[i] - '0');
+    const qsizetype wholeDigits = i - first;
+    if (wholeDigits == 0 || wholeDigits > 13 || (wholeDigits > 1 && c[first] == '0'))
+        return {};
+    ShapedCents r;
+    Cents fraction = 0;
+    if (i == t.size()) {
+        r.shape = Shape::Shortest;
+    } else {
+        if (c[i] != '.')
+            return {};
+        const qsizetype point = ++i;
+        for (; i < t.size() && digit(i); ++i)
+            fraction = fraction * 10 + (c[i] - '0');
+        const qsizetype decimals = i - point;
+        if (i != t.size() || decimals < 1 || decimals > 2)
+            return {};
+        const bool endsInZero = c[i - 1] == '0';
+        if (decimals == 1) {
+            if (endsInZero)
+                return {};
+            fraction *= 10;
+            r.shape = Shape::Shortest;
+        } else {
+            r.shape = endsInZero ? Shape::Money : Shape::Either;
+        }
+    }
+    r.cents = (whole * 100 + fraction) * (negative ? -1 : 1);
+    return r;
+}
+
+// The form of a stored Total and whether it already reads as cents. The
+// texts the program writes are read by their shape, in one look, rather
+// than by the general reading: a million balances are looked at after every
+// deletion.
+BalanceForm formOf(const Value &stored, Cents cents, BalanceForm above, bool *right)
+{
+    *right = false;
+    if (stored.isNull())
+        return above;
+    if (!stored.isText()) {
+        const CentsReading reading = stored.cents();
+        *right = reading.ok() && reading.cents == cents;
+        return BalanceForm::Number;
+    }
+    const QLatin1StringView text = stored.latin1Text();
+    const ShapedCents shaped = readShaped(text);
+    if (shaped.shape == Shape::Neither) {
+        const CentsReading reading = stored.cents();
+        *right = reading.ok() && reading.cents == cents;
+        return above;
+    }
+    *right = shaped.cents == cents;
+    switch (shaped.shape) {
+    case Shape::Money:
+        return BalanceForm::MoneyText;
+    case Shape::Shortest:
+        return BalanceForm::ShortText;
+    default:
+        // "1178.76" is both: the form around it decides.
+        return above == BalanceForm::Number ? BalanceForm::MoneyText : above;
+    }
+}
+
+// The form of the first Total that tells its form: what the rows above it,
+// which do not tell, are taken to be in.
+BalanceForm firstTellingForm(const Register &reg)
+{
+    for (const RecordPtr &record : reg.rows()) {
+        const Value &total = record->value(Key::Total);
+        if (total.isNull())
+            continue;
+        if (!total.isText())
+            return BalanceForm::Number;
+        const Shape shape = readShaped(total.latin1Text()).shape;
+        if (shape == Shape::Money)
+            return BalanceForm::MoneyText;
+        if (shape == Shape::Shortest)
+            return BalanceForm::ShortText;
+    }
+    return BalanceForm::Number;
+}
+
+Value balanceValue(Cents cents, BalanceForm form)
+{
+    char buf[32];
+    switch (form) {
+    case BalanceForm::MoneyText:
+        return Value::text(QLatin1StringView(buf, writeMoneyText(buf, cents)));
+    case BalanceForm::ShortText:
+        return Value::text(QLatin1StringView(buf, writeShortestDecimal(buf, cents)));
+    case BalanceForm::Number:
+        break;
+    }
+    return Value::money(cents);
+}
+
+} // namespace
+
 void recalculateCheckbook(Register &reg)
 {
     Cents total = 0;
+    BalanceForm above = firstTellingForm(reg);
     for (const RecordPtr &record : reg.rows()) {
         total = addCents(total, record->value(Key::Amount).centsOrZero());
-        record->set(Key::Total, Value::money(total));
+        // A balance that is already right stays as it is written, and one
+        // that moves keeps its form: the file changes only where the money
+        // did, and taking a change back gives back the very bytes.
+        bool right = false;
+        const BalanceForm form = formOf(record->value(Key::Total), total, above, &right);
+        if (!right)
+            record->set(Key::Total, balanceValue(total, form));
+        above = form;
     }
 }
 

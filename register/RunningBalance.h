@@ -5,8 +5,14 @@
 
 #include "Register.h"
 
-// Recomputes every Total from row 0 down and stores each as a money number.
-// Amounts that are absent or not numbers count as 0. Marks no change.
+// Recomputes every Total from row 0 down. A Total that already reads as the
+// right amount is left as it is; one that does not becomes the right amount
+// in its own form: a money number, money text ("2500.00") or the shortest
+// text ("2500"). One that does not tell (absent, "1178.76" which both texts
+// write, a text that is no amount) takes the form of the Total above it (on
+// the first rows, of the first Total that tells), so that a file keeps the
+// form it has. Amounts that are absent or not numbers count as 0. Marks no
+// change.
 void recalculateCheckbook(Register &reg);
 
 // Carries the balance after a cell edit: rows from firstRow to the last get

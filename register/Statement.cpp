@@ -1,6 +1,8 @@
 #include "Statement.h"
 
+#include "DateReader.h"
 #include "InputFile.h"
+#include "StatementDates.h"
 #include "StatementText.h"
 
 #include <QCryptographicHash>
@@ -106,6 +108,20 @@ void numberRepeatedIds(std::vector<StatementLine> &lines)
     }
 }
 
+QString transactionFingerprint(const StatementLine &line)
+{
+    return fieldsFingerprint({line.date, QString::number(line.amount), line.description, line.checkNumber});
+}
+
+void completeYearlessDates(std::vector<StatementLine> &lines, const std::vector<std::optional<StatementDate>> &yearless,
+                           std::vector<QDate> dated, QDate today)
+{
+    std::sort(dated.begin(), dated.end());
+    for (size_t i = 0; i < lines.size(); ++i)
+        if (yearless[i])
+            lines[i].date = completeDate(yearless[i]->month, yearless[i]->day, dated, today).toString(u"MM/dd/yyyy");
+}
+
 namespace {
 
 // A line as it was read, before the file's usual number of fields is known.
@@ -118,20 +134,26 @@ struct PendingLine {
     std::optional<StatementLine> joined; // fields 1 and 2 as one amount with a grouping comma
 };
 
+StatementLine fiveFieldLine(int lineNumber, const QString &date, Cents amount, const QString &description)
+{
+    StatementLine line;
+    line.lineNumber = lineNumber;
+    line.date = withoutControls(date);
+    line.amount = amount;
+    line.description = limitedText(withoutControls(description), kMaxStatementDescription, u"the description"_s,
+                                   &line.note);
+    return line;
+}
+
 } // namespace
 
-Statement parseStatement(const QByteArray &bytes)
+Statement parseFiveField(QStringView text, QDate today)
 {
     Statement s;
-    const DecodedText decoded = decodeStatementText(bytes);
-    if (!decoded.error.isEmpty()) {
-        s.error = decoded.error;
-        return s;
-    }
     std::vector<PendingLine> pending;
     std::map<int, int> fieldCounts; // how many lines have each number of fields
     const int unclosedLine = splitCsvRecords(
-        decoded.text, u',', kStatementFieldsNeeded, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
+        text, u',', kStatementFieldsNeeded, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             if (end == RecordEnd::BrokenQuote) {
                 s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s, spanEnd});
@@ -153,18 +175,15 @@ Statement parseStatement(const QByteArray &bytes)
             p.fieldCount = int(fields.size());
             ++fieldCounts[p.fieldCount];
             const CentsReading amount = statementAmount(fields[1]);
-            const QString fingerprint = fieldsFingerprint(fields);
             if (amount.ok())
-                p.line = {lineNumber, withoutControls(fields[0]), amount.cents, withoutControls(fields[4]), {},
-                          fingerprint};
+                p.line = fiveFieldLine(lineNumber, fields[0], amount.cents, fields[4]);
             else
                 p.refusal = amountRefusal(fields[1], amount);
             // "1,234.56" written without quotes splits into "1" and "234.56".
             if (fields.size() > size_t(kStatementFieldsNeeded)) {
                 const CentsReading joined = statementAmount(QString(fields[1] + u',' + fields[2]));
                 if (joined.ok())
-                    p.joined = StatementLine{lineNumber, withoutControls(fields[0]), joined.cents,
-                                             withoutControls(fields[5]), {}, fingerprint};
+                    p.joined = fiveFieldLine(lineNumber, fields[0], joined.cents, fields[5]);
             }
             pending.push_back(std::move(p));
         });
@@ -204,7 +223,37 @@ Statement parseStatement(const QByteArray &bytes)
     }
     std::sort(s.skipped.begin(), s.skipped.end(),
               [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
+
+    // Every date stays as the bank wrote it, but one without a year, which
+    // would read as another year's once the year turns.
+    std::vector<std::optional<StatementDate>> yearless;
+    std::vector<QDate> dated;
+    yearless.reserve(s.lines.size());
+    for (const StatementLine &line : s.lines) {
+        yearless.push_back(yearlessDate(line.date));
+        if (!yearless.back())
+            if (const std::optional<QDate> d = readDate(line.date, QDate()))
+                dated.push_back(*d);
+    }
+    completeYearlessDates(s.lines, yearless, std::move(dated), today.isValid() ? today : QDate::currentDate());
+    for (StatementLine &line : s.lines)
+        line.bankId = transactionFingerprint(line);
     numberRepeatedIds(s.lines);
+    return s;
+}
+
+Statement parseStatement(const QByteArray &bytes, QDate today)
+{
+    const DecodedText decoded = decodeStatementText(bytes);
+    if (!decoded.error.isEmpty()) {
+        Statement s;
+        s.error = decoded.error;
+        return s;
+    }
+    Statement s = parseFiveField(decoded.text, today);
+    if (s.ok())
+        if (const QString note = encodingNote(decoded); !note.isEmpty())
+            s.notes.insert(s.notes.begin(), note);
     return s;
 }
 
@@ -219,7 +268,7 @@ QByteArray readStatementBytes(const QString &path, QString *error)
     return bytes;
 }
 
-Statement readStatementFile(const QString &path)
+Statement readStatementFile(const QString &path, QDate today)
 {
     QString why;
     const QByteArray bytes = readStatementBytes(path, &why);
@@ -228,7 +277,7 @@ Statement readStatementFile(const QString &path)
         s.error = why;
         return s;
     }
-    Statement s = parseStatement(bytes);
+    Statement s = parseStatement(bytes, today);
     if (!s.ok())
         s.error = u"%1: %2"_s.arg(path, s.error);
     return s;

@@ -18,9 +18,12 @@ using namespace Qt::StringLiterals;
 
 void MyWindowController::importWF(QObject *)
 {
+    // Statements are kept beside the register more often than anywhere else.
+    const QString folder =
+        myDocument->fileName().isEmpty() ? QString() : QFileInfo(myDocument->fileName()).absolutePath();
     const QStringList paths = m_toolkit.openPanel(
         m_window, u"Import Statement"_s,
-        u"Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"_s, true);
+        u"Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"_s, true, folder);
     m_importQueue += paths;
     showNextImport();
 }
@@ -52,13 +55,15 @@ void MyWindowController::showNextImport()
             cannot(why);
             continue;
         }
-        QSettings settings;
-        const LayoutMemory memory(settings);
         const std::unique_ptr<Progress> progress =
             m_toolkit.progress(m_window, u"Reading \u201c%1\u201d\u2026"_s.arg(name), true);
-        auto preview = std::make_unique<ImportPreview>(
-            bytes, name, dataArray, m_toolkit.today(),
-            [&memory](const QString &header) { return memory.layoutFor(header); }, progress.get());
+        // The preview asks again each time it reads the file anew.
+        auto remembered = [](const QString &header) {
+            QSettings settings;
+            return LayoutMemory(settings).layoutFor(header);
+        };
+        auto preview = std::make_unique<ImportPreview>(bytes, name, dataArray, m_toolkit.today(), remembered,
+                                                       progress.get());
         // Stopped while it was read: nothing was imported, nor will the
         // other files chosen with it be.
         if (progress->wasCancelled()) {
@@ -70,7 +75,8 @@ void MyWindowController::showNextImport()
             cannot(u"%1: %2"_s.arg(name, read.statement.error));
             continue;
         }
-        if (!read.needsAccount() && read.statement.lines.empty() && read.statement.skipped.empty()) {
+        const bool waits = read.needsAccount() || read.needsColumns();
+        if (!waits && read.statement.lines.empty() && read.statement.skipped.empty()) {
             m_toolkit.alert(m_window, u"Import"_s, u"\u201c%1\u201d: %2."_s.arg(name, kNothingToImportMessage));
             continue;
         }

@@ -14,6 +14,28 @@ QString accountList(const std::vector<OfxAccountChoice> &accounts)
     return items.join(u", ");
 }
 
+QString StatementRead::columnsProblem() const
+{
+    if (!needsColumns())
+        return {};
+    if (layout.headerLine > 0 && detected.headerUnrecognised && layout.headerLine == detected.layout.headerLine)
+        return u"the header on line %1 (\u201c%2\u201d) names no column Cheqbook reads; it reads %3"_s.arg(
+            QString::number(layout.headerLine), elided(detected.header.join(layout.separator)), namesRead());
+    if (layout.headerLine == 0 && detected.layout.headerLine == 0 && layout == detected.layout)
+        return u"the lines are separated by %1s and have no header naming their columns"_s.arg(
+            separatorName(layout.separator));
+    return layout.date < 0 ? u"the layout names no date column"_s : u"the layout names no amount column"_s;
+}
+
+QString StatementRead::dateOrderProblem() const
+{
+    if (!needsDateOrder())
+        return {};
+    if (dates.readable.empty())
+        return u"no order of day, month and year reads every date of the column"_s;
+    return u"the dates read both as month/day/year and as day/month/year"_s;
+}
+
 namespace {
 
 void readOfxInto(StatementRead &r, const QByteArray &bytes, const QString &wanted)
@@ -43,6 +65,76 @@ void readOfxInto(StatementRead &r, const QByteArray &bytes, const QString &wante
     r.accounts.clear();
 }
 
+void applyColumns(CsvLayout &l, const ColumnChoice &c)
+{
+    const std::pair<const std::optional<int> *, int *> columns[] = {
+        {&c.date, &l.date},         {&c.description, &l.description}, {&c.memo, &l.memo},
+        {&c.checkNumber, &l.checkNumber}, {&c.sign, &l.sign}};
+    for (const auto &[given, column] : columns)
+        if (*given)
+            *column = **given;
+    // An amount, or money out and in: stating one is leaving the other.
+    if (c.amount) {
+        l.amount = *c.amount;
+        l.moneyOut = l.moneyIn = -1;
+    }
+    if (c.moneyOut || c.moneyIn) {
+        l.amount = -1;
+        l.moneyOut = c.moneyOut.value_or(-1);
+        l.moneyIn = c.moneyIn.value_or(-1);
+    }
+    if (l.headerLine == 0)
+        l.fieldCount = 0;
+}
+
+// The layout to read with: a person's, the one remembered for the bank, or
+// the one found; then what the command line states over it.
+CsvLayout chooseLayout(StatementRead &r, const ReadChoices &choices)
+{
+    CsvLayout layout = r.detected.layout;
+    if (choices.layout) {
+        layout = *choices.layout;
+    } else if (choices.remembered && !r.detected.headerKey.isEmpty()) {
+        std::optional<CsvLayout> remembered = choices.remembered(r.detected.headerKey);
+        if (remembered && remembered->fieldCount == r.detected.layout.fieldCount) {
+            remembered->headerLine = r.detected.layout.headerLine; // the lines before it may differ
+            remembered->dropColumnsBeyondHeader();
+            layout = *remembered;
+            r.usedRememberedLayout = true;
+        }
+    }
+    if (choices.columns.any()) {
+        applyColumns(layout, choices.columns);
+        if (layout.fieldCount > 0 && layout.fieldsNeeded() > layout.fieldCount)
+            r.statement.error = u"column %1 was named, but the header on line %2 names only %3"_s.arg(
+                QString::number(layout.fieldsNeeded()), QString::number(layout.headerLine),
+                QString::number(layout.fieldCount));
+    }
+    if (choices.decimalComma)
+        layout.decimalComma = true;
+    if (choices.amountSign)
+        layout.amountSign = *choices.amountSign;
+    return layout;
+}
+
+// Which order the dates are read in: the dates' own, a choice that reads
+// every date, the order of the file, or none yet.
+DateOrder settleDateOrder(StatementRead &r, const ReadChoices &choices, const DateDecision &d)
+{
+    if (d.settledByDates) {
+        r.dateBasis = DateOrderBasis::Dates;
+        return d.order;
+    }
+    for (const std::optional<DateOrder> &chosen : {choices.dateOrder, std::optional<DateOrder>(r.layout.dateOrder)}) {
+        if (chosen && *chosen != DateOrder::Unknown && readsEveryDate(d, *chosen)) {
+            r.dateBasis = DateOrderBasis::Chosen;
+            return *chosen;
+        }
+    }
+    r.dateBasis = d.order == DateOrder::Unknown ? DateOrderBasis::None : DateOrderBasis::FileOrder;
+    return d.order;
+}
+
 } // namespace
 
 StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today)
@@ -57,26 +149,39 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
         r.statement.error = decoded.error;
         return r;
     }
-    r.detected = detectCsvLayout(decoded.text);
-    r.layout = choices.layout ? *choices.layout : r.detected.layout;
-    r.dateOrderSettled = choices.layout ? r.layout.dateOrder != DateOrder::Unknown : r.detected.dateOrderSettled;
-    if (choices.dateOrder) {
-        r.layout.dateOrder = *choices.dateOrder;
-        r.dateOrderSettled = true;
-    }
+    r.detected = detectCsvLayout(decoded.text, choices.separator);
+    r.layout = chooseLayout(r, choices);
+    if (!r.ok())
+        return r;
+    const QString encoding = encodingNote(decoded);
     if (r.layout.isFiveField()) {
         // Read exactly as it always was: the date's text as the bank wrote it.
         r.format = StatementFormat::FiveFieldCsv;
-        r.dateOrderSettled = true;
-        r.statement = parseStatement(bytes);
+        r.statement = parseFiveField(decoded.text, today);
+        if (!encoding.isEmpty())
+            r.statement.notes.insert(r.statement.notes.begin(), encoding);
         return r;
     }
     r.format = StatementFormat::LayoutCsv;
-    if (r.layout.date < 0 || (r.layout.amount < 0 && r.layout.moneyOut < 0 && r.layout.moneyIn < 0)) {
-        r.statement.error = r.layout.date < 0 ? u"the layout names no date column"_s
-                                              : u"the layout names no amount column"_s;
+    if (!r.layout.namesColumns())
         return r;
-    }
-    r.statement = readCsvStatement(decoded.text, r.layout, today);
+    CsvReading reading = readCsvStatement(decoded.text, r.layout, today, [&](const DateDecision &d) {
+        return settleDateOrder(r, choices, d);
+    });
+    r.statement = std::move(reading.statement);
+    if (!r.ok())
+        return r;
+    r.dates = reading.dates;
+    r.layout.dateOrder = r.dateBasis == DateOrderBasis::None ? DateOrder::Unknown : reading.order;
+    r.unsignedAmounts = reading.unsignedAmounts;
+    if (choices.dateOrder && r.dateBasis == DateOrderBasis::Dates && *choices.dateOrder != reading.order
+        && !readsEveryDate(r.dates, *choices.dateOrder))
+        r.dateOrderConflict = u"its dates are written %1 (line %2: \u201c%3\u201d), not %4"_s.arg(
+            dateOrderName(reading.order), QString::number(reading.settlingLine), elided(reading.settlingText),
+            dateOrderName(*choices.dateOrder));
+    if (r.dateBasis == DateOrderBasis::FileOrder)
+        r.statement.notes.insert(r.statement.notes.begin(), r.dates.reason);
+    if (!encoding.isEmpty())
+        r.statement.notes.insert(r.statement.notes.begin(), encoding);
     return r;
 }

@@ -15,21 +15,44 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
 enum class StatementFormat { FiveFieldCsv, LayoutCsv, Ofx };
 
+// The layout remembered for a header, if any (LayoutMemory).
+using LayoutLookup = std::function<std::optional<CsvLayout>(const QString &headerKey)>;
+
+// Columns stated by number (from 0) over the ones found; -1 for none.
+struct ColumnChoice {
+    std::optional<int> date, description, memo, amount, moneyOut, moneyIn, checkNumber, sign;
+    bool any() const { return date || description || memo || amount || moneyOut || moneyIn || checkNumber || sign; }
+};
+
 struct ReadChoices {
-    std::optional<CsvLayout> layout;     // instead of the one found in the file
-    std::optional<DateOrder> dateOrder;  // instead of the layout's
+    std::optional<CsvLayout> layout;     // a person's, instead of the one found in the file
+    std::optional<DateOrder> dateOrder;  // for dates the file does not settle
     QString account;                     // the OFX account to import, by its number
+    std::optional<QChar> separator;      // instead of the one the lines are written with
+    ColumnChoice columns;                // over the layout found or remembered
+    bool decimalComma = false;           // amounts are written -1.234,56
+    std::optional<AmountSign> amountSign;
+    LayoutLookup remembered;             // a layout settled for this header before
 };
 
 struct OfxAccountChoice {
     QString id;
     QString label;
     int transactions = 0;
+};
+
+// How the order of the dates' parts was settled.
+enum class DateOrderBasis {
+    Dates,     // the dates themselves (a part above 12, a year first, month names, dots)
+    Chosen,    // a person's choice, now or remembered for the bank
+    FileOrder, // only one order puts them in the order of the file within weeks
+    None,      // they read both ways: a person must choose
 };
 
 struct StatementRead {
@@ -41,7 +64,12 @@ struct StatementRead {
     // CSV: the layout read with, and what was found in the file.
     CsvLayout layout;
     LayoutDetection detected;
-    bool dateOrderSettled = true;
+    bool usedRememberedLayout = false;
+    DateDecision dates;
+    DateOrderBasis dateBasis = DateOrderBasis::Dates;
+    // A date order asked for that the dates themselves refuse: why.
+    QString dateOrderConflict;
+    bool unsignedAmounts = false; // see CsvReading
 
     // OFX: the accounts the file holds, the one chosen (empty while several
     // wait for a choice), and its statement's ledger balance and date.
@@ -50,10 +78,26 @@ struct StatementRead {
     BankStatement ledger;
 
     bool ok() const { return statement.ok(); }
-    // What must be chosen before anything is imported.
-    bool needsDateOrder() const { return ok() && format != StatementFormat::Ofx && !dateOrderSettled; }
+    // What must be settled before anything is imported.
+    bool needsColumns() const { return ok() && format == StatementFormat::LayoutCsv && !layout.namesColumns(); }
+    bool needsDateOrder() const
+    {
+        return ok() && format == StatementFormat::LayoutCsv && !needsColumns() && dateBasis == DateOrderBasis::None;
+    }
+    bool needsAmountSign() const
+    {
+        return ok() && format == StatementFormat::LayoutCsv && !needsColumns() && unsignedAmounts
+            && layout.amountSign == AmountSign::Unasked;
+    }
     bool needsAccount() const { return ok() && format == StatementFormat::Ofx && account.isEmpty(); }
+    // Why the layout reads nothing yet (no columns named); empty when it does.
+    QString columnsProblem() const;
+    // Why the dates wait for a choice of order.
+    QString dateOrderProblem() const;
 };
+
+inline constexpr QStringView kAmountSignProblem =
+    u"every amount is written without a sign, and no column says which way the money went";
 
 StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today);
 

@@ -1,5 +1,6 @@
 #include "StatementText.h"
 
+#include <QLocale>
 #include <QStringDecoder>
 
 #include <algorithm>
@@ -37,6 +38,77 @@ qsizetype lineOfPosition(QStringView text, qsizetype index)
     return line;
 }
 
+namespace {
+
+// One line's bytes as UTF-8 when they are UTF-8, else as Windows-1252.
+void appendLineDecoded(QString &out, QByteArrayView line, bool *windows1252, bool *utf8Beyond)
+{
+    const bool ascii = std::all_of(line.begin(), line.end(), [](char c) { return (c & 0x80) == 0; });
+    if (ascii) {
+        out += QLatin1StringView(line);
+        return;
+    }
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString text = utf8.decode(line);
+    if (utf8.hasError()) {
+        *windows1252 = true;
+        out += fromWindows1252(line);
+    } else {
+        *utf8Beyond = true;
+        out += text;
+    }
+}
+
+// Bytes that are not UTF-8 as a whole, line by line (line ends are ASCII in
+// both encodings, so a line never cuts a character in two).
+QString decodeLineByLine(QByteArrayView body, std::vector<int> *windows1252Lines)
+{
+    QString text;
+    text.reserve(body.size());
+    bool anyUtf8 = false;
+    int line = 1;
+    qsizetype start = 0;
+    const qsizetype n = body.size();
+    while (start <= n) {
+        qsizetype end = start;
+        while (end < n && body[end] != '\n' && body[end] != '\r')
+            ++end;
+        bool latin = false;
+        appendLineDecoded(text, body.sliced(start, end - start), &latin, &anyUtf8);
+        if (latin)
+            windows1252Lines->push_back(line);
+        if (end >= n)
+            break;
+        const qsizetype next = end + ((body[end] == '\r' && end + 1 < n && body[end + 1] == '\n') ? 2 : 1);
+        text += QLatin1StringView(body.sliced(end, next - end));
+        start = next;
+        ++line;
+    }
+    // A file in Windows-1252 throughout is no mixture worth a word.
+    if (!anyUtf8)
+        windows1252Lines->clear();
+    return text;
+}
+
+} // namespace
+
+QString encodingNote(const DecodedText &decoded)
+{
+    const std::vector<int> &lines = decoded.windows1252Lines;
+    if (lines.empty())
+        return {};
+    constexpr size_t kNamed = 5;
+    QStringList named;
+    for (size_t k = 0; k < std::min(lines.size(), kNamed); ++k)
+        named << QString::number(lines[k]);
+    QString which = lines.size() == 1 ? u"line %1 is"_s.arg(named.front())
+                                      : u"lines %1 are"_s.arg(named.join(u", "));
+    if (lines.size() > kNamed)
+        which = u"lines %1 and %2 more are"_s.arg(named.join(u", ")).arg(lines.size() - kNamed);
+    return u"%1 not UTF-8 and %2 read as Windows-1252 (Latin-1), the other lines as UTF-8"_s.arg(
+        which, lines.size() == 1 ? u"was"_s : u"were"_s);
+}
+
 DecodedText decodeStatementText(const QByteArray &bytes)
 {
     DecodedText d;
@@ -54,10 +126,10 @@ DecodedText decodeStatementText(const QByteArray &bytes)
         // editor may have put before it.
         const QByteArrayView body = bytes.startsWith("\xef\xbb\xbf") ? QByteArrayView(bytes).sliced(3)
                                                                        : QByteArrayView(bytes);
-        QStringDecoder utf8(QStringConverter::Utf8);
+        QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         d.text = utf8.decode(body);
         if (utf8.hasError())
-            d.text = fromWindows1252(body);
+            d.text = decodeLineByLine(body, &d.windows1252Lines);
     }
     // Text never holds a NUL; a file that does is binary, or UTF-16 that lost
     // its byte-order mark, and its fields would be nonsense.
@@ -86,6 +158,22 @@ QString elided(const QString &s)
     return s.size() <= kShown ? s : s.first(kShown - 1) + u'\u2026';
 }
 
+QString limitedText(QString text, qsizetype limit, const QString &what, QString *note)
+{
+    if (text.size() <= limit)
+        return text;
+    const qsizetype size = text.size();
+    qsizetype keep = limit;
+    if (keep > 0 && text[keep - 1].isHighSurrogate())
+        --keep;
+    text.truncate(keep);
+    text.squeeze();
+    const QLocale english(QLocale::English, QLocale::UnitedStates); // "2,000" on every machine
+    *note = u"%1 is %2 characters long; only its first %3 are kept"_s.arg(what, english.toString(size),
+                                                                         english.toString(limit));
+    return text;
+}
+
 QString describeWithMemo(const QString &name, const QString &memo)
 {
     const QString n = name.trimmed();
@@ -99,13 +187,22 @@ QString describeWithMemo(const QString &name, const QString &memo)
 
 QString checkNumberText(QString cell)
 {
-    cell = cell.trimmed();
-    if (cell.startsWith(u'#'))
-        cell.remove(0, 1);
-    if (cell.isEmpty() || !std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+    cell = withoutControls(std::move(cell)).trimmed();
+    qsizetype marks = 0;
+    while (marks < cell.size() && (cell[marks] == u'#' || cell[marks].isSpace()))
+        ++marks;
+    cell.remove(0, marks);
+    if (!std::any_of(cell.cbegin(), cell.cend(), [](QChar c) { return c.isLetterOrNumber(); }))
         return {};
+    if (!std::all_of(cell.cbegin(), cell.cend(), [](QChar c) { return c >= u'0' && c <= u'9'; }))
+        return cell;
     qsizetype zeros = 0;
-    while (zeros + 1 < cell.size() && cell[zeros] == u'0')
+    while (zeros < cell.size() && cell[zeros] == u'0')
         ++zeros;
-    return cell.mid(zeros);
+    return cell.mid(zeros); // all zeros: no check at all
+}
+
+QString statementCheckNumber(const QString &cell, QString *note)
+{
+    return checkNumberText(limitedText(checkNumberText(cell), kMaxStatementCheckNumber, u"the check number"_s, note));
 }

@@ -18,11 +18,22 @@
 struct DecodedText {
     QString text;
     QString error; // the bytes are not text; nothing may be imported
+    // The lines (from 1) that are not UTF-8 and were read as Windows-1252
+    // in a file whose other lines hold UTF-8 beyond ASCII: a file put
+    // together from two sources. Empty for a file in one encoding.
+    std::vector<int> windows1252Lines;
 };
 
 // UTF-8 (with or without a byte-order mark), else Windows-1252, or UTF-16
-// when it begins with its byte-order mark. Text holding a NUL is refused.
+// when it begins with its byte-order mark. Text that is not UTF-8 as a whole
+// is read line by line: a line that is valid UTF-8 as UTF-8, any other as
+// Windows-1252, so that one line pasted from another export does not turn
+// every accent of the file into two letters. Text holding a NUL is refused.
 DecodedText decodeStatementText(const QByteArray &bytes);
+
+// What the import tells of a mixed file: which lines were read as
+// Windows-1252. Empty when the file is in one encoding.
+QString encodingNote(const DecodedText &decoded);
 
 // The 1-based line of a position in the text (CR LF, LF or a lone CR end a line).
 qsizetype lineOfPosition(QStringView text, qsizetype index);
@@ -34,6 +45,17 @@ QString withoutControls(QString field);
 
 // A field shortened for a message: at most 24 characters, an ellipsis after.
 QString elided(const QString &s);
+
+// The most characters a statement may put into a description, and into a
+// check number. Bank descriptions run to a few hundred characters with the
+// memo; a longer one is no transaction's, and would only slow every list
+// that shows it.
+inline constexpr qsizetype kMaxStatementDescription = 2000;
+inline constexpr qsizetype kMaxStatementCheckNumber = 32;
+
+// The text cut to at most limit characters (never between the halves of a
+// surrogate pair); a note saying so, naming what was cut, goes to *note.
+QString limitedText(QString text, qsizetype limit, const QString &what, QString *note);
 
 enum class RecordEnd { Whole, BrokenQuote };
 
@@ -178,5 +200,10 @@ int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&t
 QString describeWithMemo(const QString &name, const QString &memo);
 
 // A check number as a bank writes it ("1043", "#1043", "0001043") as the
-// register keeps it ("1043"); empty for anything that is not a number ("*").
+// register keeps it ("1043"). One that is not digits ("INV-1") is kept as
+// written; empty for zero (an OFX CHECKNUM of 0 means none) and for a cell
+// without a letter or digit ("*", "-"). Control characters become blanks.
 QString checkNumberText(QString cell);
+// The same, cut to kMaxStatementCheckNumber characters with a note saying so
+// when it was longer (the cut kept as checkNumberText keeps it).
+QString statementCheckNumber(const QString &cell, QString *note);

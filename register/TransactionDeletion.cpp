@@ -28,7 +28,10 @@ void MyWindowController::deleteTransaction(QObject *)
         return;
     }
     const RecordPtr record = myDocument->objectAtIndex(row);
-    if (isReconciled(*record) && !confirmReconciledChange(tr("Delete Anyway")))
+    if (isReconciled(*record)
+        && !confirmReconciledChange(tr("Deleting it takes its amount out of the cleared balance, so the register no "
+                                       "longer agrees with the bank. Edit > Undo puts it back."),
+                                    tr("Delete Anyway")))
         return;
     const QString description = record->value(Key::DescriptionofTransaction).toString();
     const QString name = transactionStepName(tr("Delete \u201c%1\u201d"), tr("Delete Transaction"), description);

@@ -14,6 +14,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTableView>
 
 #include <algorithm>
 
@@ -55,23 +56,18 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     if (DescriptionofTransaction->text() == kEasterEgg)
         m_toolkit.alert(m_window, tr("Boing"), tr("You paid how much for that Easter Egg?"));
 
-    if (doingEndOfMonth) {
-        EOMEnterButton(sender);
-        return;
-    }
-
-    CheckNumber->setFocus();
-    CheckNumber->selectAll();
+    // While balancing too the entry fields enter a transaction (the fee the
+    // statement shows and the register lacks); the drawer's fields have an
+    // Enter of their own.
 
     // Blanks alone are nothing too.
     if (Amount->text().trimmed().isEmpty()) {
-        m_toolkit.alert(m_window, Toolkit::errorTitle(),
-                        tr("I can't make something from nothing.\nPlease enter the transaction amount!"));
+        refuseEntry(Amount, tr("I can't make something from nothing.\nPlease enter the transaction amount!"));
         return;
     }
     const CentsReading amount = readTypedAmount(Amount->text(), m_forms.decimalPoint);
     if (!amount.ok()) {
-        m_toolkit.alert(m_window, Toolkit::errorTitle(), notAnAmountMessage(Amount->text(), amount.status));
+        refuseEntry(Amount, notAnAmountMessage(Amount->text(), amount.status));
         return;
     }
 
@@ -79,12 +75,11 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     // are emptied so that a refusal loses nothing the user typed.
     const bool fromButton = placement == Placement::End;
     if (!fromButton && numberOfSelectedRows() <= 0) {
-        m_toolkit.alert(m_window, Toolkit::errorTitle(),
-                        placement == Placement::BeforeSelection
-                            ? tr("As powerful a computer as I am, I can't read your mind.\n"
-                                 "Please select a row to enter this above!")
-                            : tr("As powerful a computer as I am, I can't read your mind.\n"
-                                 "Please select a row to enter this below!"));
+        refuseEntry(table, placement == Placement::BeforeSelection
+                               ? tr("As powerful a computer as I am, I can't read your mind.\n"
+                                    "Please select a row to enter this above!")
+                               : tr("As powerful a computer as I am, I can't read your mind.\n"
+                                    "Please select a row to enter this below!"));
         return;
     }
     if (!dateMayBeEntered())
@@ -96,10 +91,14 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     record->set(Key::DescriptionofTransaction, Value::text(DescriptionofTransaction->text()));
     record->set(Key::Date, Value::text(dateToStore(Date->text())));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
-    const Cents total = previous && previous->contains(Key::Total)
-        ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
-        : amount.cents;
-    record->set(Key::Total, Value::text(moneyText(total)));
+    // Inserted among other rows, the balance is worked out with theirs, in
+    // their form; at the end it is carried from the last row as money text.
+    if (fromButton) {
+        const Cents total = previous && previous->contains(Key::Total)
+            ? addCents(amount.cents, previous->value(Key::Total).centsOrZero())
+            : amount.cents;
+        record->set(Key::Total, Value::text(moneyText(total)));
+    }
 
     const int row = fromButton ? std::min(numberOfRows(), dataArray->count())
                                : selectedRow() + (placement == Placement::AfterSelection ? 1 : 0);
@@ -114,7 +113,7 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
         myDocument->updateChangeCount(MyDocument::ChangeDone);
     });
     if (!refusal.isEmpty()) {
-        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The transaction was not entered.\n\n%1").arg(refusal));
+        refuseEntry(Amount, tr("The transaction was not entered.\n\n%1").arg(refusal));
         return;
     }
     // Into an empty register the record was appended whatever the row.
@@ -134,6 +133,8 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     autoNumber();
     Date->setText(m_newDateFromLast ? shownDateText(record->value(Key::Date)) : today());
     showOpeningHint();
+    CheckNumber->setFocus(Qt::OtherFocusReason);
+    CheckNumber->selectAll();
 }
 
 QString MyWindowController::dateToStore(const QString &typed) const
@@ -142,6 +143,17 @@ QString MyWindowController::dateToStore(const QString &typed) const
     // anew each day; a date in the user's order is kept in the file's.
     const std::optional<QDate> date = readTypedDate(typed, m_forms.dateOrder, m_toolkit.today());
     return date ? fileDateText(*date) : typed;
+}
+
+void MyWindowController::refuseEntry(QWidget *atFault, const QString &message)
+{
+    // The keyboard goes where the fault is before the alert takes it, so that
+    // it comes back there: what is typed next mends the fault instead of
+    // landing in another field.
+    atFault->setFocus(Qt::OtherFocusReason);
+    if (auto *field = qobject_cast<QLineEdit *>(atFault))
+        field->selectAll();
+    m_toolkit.alert(m_window, u"Error"_s, message);
 }
 
 void MyWindowController::autoNumber()
@@ -153,4 +165,15 @@ void MyWindowController::autoNumber()
         // Proposed, not typed: typing replaces it.
         CheckNumber->selectAll();
     }
+}
+
+void MyWindowController::followCheckNumber(bool propose)
+{
+    // A number the user typed is the user's; only a proposal (or nothing)
+    // follows the register.
+    if (!shouldAutoNumber || (CheckNumber->isModified() && !CheckNumber->text().isEmpty()))
+        return;
+    const std::optional<qint64> next = propose ? nextCheckNumber(*dataArray) : std::nullopt;
+    CheckNumber->setText(next ? QString::number(*next) : QString());
+    CheckNumber->selectAll();
 }

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenu>
+#include <QStatusBar>
 
 using namespace Qt::StringLiterals;
 
@@ -109,7 +110,11 @@ void MyWindowController::showStep(const RowRuns &rows)
             selected.push_back(row);
     selectRows(selected);
     scrollRowToVisible(selected.empty() ? std::min(dataArray->count() - 1, numberOfRows() - 1) : selected.front());
-    autoNumber();
+    // What the status bar said of the step ("Deleted “Hy-Vee” (Ctrl+Z to
+    // undo)") is no longer so.
+    m_window->statusBar()->clearMessage();
+    // The check number an undone entry used is free again.
+    followCheckNumber(true);
     if (doingEndOfMonth)
         EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
 }

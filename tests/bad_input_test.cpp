@@ -4,6 +4,7 @@
 
 #include "MyDocument.h"
 #include "RegisterFile.h"
+#include "StatementDates.h"
 #include "StatementImport.h"
 
 #include <QDir>
@@ -355,6 +356,14 @@ std::vector<BadStatement> badStatements()
     };
 }
 
+// A date without its year (all these have none) is stored as the full date
+// it means: with no dated line beside it, the one nearest today.
+QString storedDate(QStringView written)
+{
+    const std::optional<StatementDate> d = yearlessDate(written);
+    return d ? completeDate(d->month, d->day, {}, QDate::currentDate()).toString(u"MM/dd/yyyy") : written.toString();
+}
+
 TEST_F(BadInput, MalformedStatementsImportNothingOrExactlyTheirGoodLines)
 {
     const std::vector<BadStatement> cases = badStatements();
@@ -383,7 +392,7 @@ TEST_F(BadInput, MalformedStatementsImportNothingOrExactlyTheirGoodLines)
         EXPECT_EQ(doc.changeCount(), before.changeCount + int(c.imported.size()) + 1);
         for (size_t i = 0; i < c.imported.size(); ++i) {
             const Record &row = *doc.objectAtIndex(int(before.rows.size() + i));
-            EXPECT_EQ(row.value(Key::Date).toString(), QStringView(c.imported[i].date).toString());
+            EXPECT_EQ(row.value(Key::Date).toString(), storedDate(c.imported[i].date));
             EXPECT_EQ(row.value(Key::Amount), Value::money(c.imported[i].amount));
             EXPECT_EQ(row.value(Key::DescriptionofTransaction).toString(),
                       QStringView(c.imported[i].description).toString());

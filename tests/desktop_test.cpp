@@ -13,6 +13,7 @@
 #include "RegisterTableModel.h"
 #include "ShortcutsWindow.h"
 #include "TestSupport.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,6 +3,7 @@
 // chosen, matches marked reconciled in the same step; the preview's logic.
 
 #include "ImportDuplicates.h"
+#include "ImportDuplicatesPairing.h"
 #include "ImportPreview.h"
 #include "MyDocument.h"
 #include "Reconciliation.h"
@@ -12,6 +13,8 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+
+#include <set>
 
 using namespace Qt::StringLiterals;
 
@@ -197,6 +200,84 @@ TEST(Duplicates, AcceptingAMatchMarksTheRowReconciledInTheImportsStep)
     EXPECT_EQ(doc.changeCount(), changes);
 }
 
+// The fingerprint covered the whole line, so a line whose status went from
+// Pending to Posted (and whose running balance changed) came in again.
+TEST(Duplicates, AStatusOrBalanceColumnChangingBetweenDownloadsIsTheSameTransaction)
+{
+    MyDocument doc;
+    ASSERT_EQ(importNew(doc, statementFile("status-download-1.csv")).count, 5);
+    const std::vector<DuplicateCheck> checks =
+        checkDuplicates(*doc.array(), linesOf(statementFile("status-download-2.csv")), kToday);
+    std::vector<Verdict> got;
+    for (const DuplicateCheck &c : checks)
+        got.push_back(c.verdict);
+    EXPECT_EQ(got, (std::vector<Verdict>{Verdict::Duplicate, Verdict::Duplicate, Verdict::Duplicate, Verdict::Probable,
+                                         Verdict::New}));
+    // Posted a day later under another description: the pending row of the
+    // earlier download, which this one covers and does not show by its id.
+    EXPECT_EQ(checks[3].reason, u"probably already in the register: 12/01/2026 TARGET 00022186 PENDING -12.99"_s);
+    EXPECT_EQ(importNew(doc, statementFile("status-download-2.csv")).count, 1);
+}
+
+// Rows an earlier download brought in were compared with every later line
+// of their amount, so a daily coffee took the place of the day before's.
+TEST(Duplicates, YesterdaysCoffeeFromTheLastDownloadIsNotTodays)
+{
+    MyDocument doc;
+    importNew(doc, "Date,Description,Amount\n12/13/2026,COFFEE,-4.50\n12/14/2026,COFFEE,-4.50\n");
+    EXPECT_EQ(verdicts(doc, linesOf("Date,Description,Amount\n12/15/2026,COFFEE,-4.50\n12/16/2026,COFFEE,-4.50\n")),
+              (std::vector<Verdict>{Verdict::New, Verdict::New}));
+    // One entered by hand is compared whatever the download covers.
+    withRows(doc, {handEntered(u"12/15/2026", u"", u"Coffee", -450)});
+    EXPECT_EQ(verdicts(doc, linesOf("Date,Description,Amount\n12/16/2026,COFFEE,-4.50\n")),
+              (std::vector<Verdict>{Verdict::Probable}));
+}
+
+// Six coffees of -5.75 entered by hand, the bank's six lines each a day or
+// two after their rows: walked in file order, each line took the nearest
+// free row, the chain slid one row along, the last line was offered as new
+// and the first row stayed unmatched.
+TEST(Duplicates, RepeatedAmountsArePairedByTheLeastTotalDateDistance)
+{
+    MyDocument doc;
+    const int rowDays[] = {1, 3, 5, 7, 9, 11};
+    const int lineDays[] = {3, 5, 7, 9, 11, 13}; // each on the next row's day
+    doc.ensureRegister();
+    for (int day : rowDays) {
+        const QString date = u"12/%1/2026"_s.arg(day, 2, 10, QChar(u'0'));
+        withRows(doc, {handEntered(reinterpret_cast<const char16_t *>(date.utf16()), u"", u"Coffee", -575)});
+    }
+    QByteArray bank = "Date,Description,Amount\n";
+    for (int day : lineDays)
+        bank += u"12/%1/2026,STARBUCKS,-5.75\n"_s.arg(day, 2, 10, QChar(u'0')).toLatin1();
+    std::set<int> rows;
+    for (const DuplicateCheck &c : checkDuplicates(*doc.array(), linesOf(bank), kToday)) {
+        EXPECT_EQ(c.verdict, Verdict::Probable);
+        rows.insert(c.row);
+    }
+    EXPECT_EQ(rows, (std::set<int>{0, 1, 2, 3, 4, 5})) << "every row answers for a line";
+}
+
+TEST(Duplicates, TheMostPairsThenTheLeastCost)
+{
+    struct Case {
+        const char *what;
+        std::vector<std::vector<int>> cost; // -1: may not be paired
+        std::vector<int> pairs;
+    } cases[] = {
+        {"the cheapest is not taken when it leaves a line alone", {{0, 1}, {-1, 5}}, {0, 1}},
+        {"", {{0, 1}, {2, -1}}, {1, 0}},
+        {"a chain that would slide", {{2, 0, -1}, {-1, 1, 0}, {-1, -1, 1}}, {0, 1, 2}},
+        {"more lines than rows", {{1}, {0}, {2}}, {-1, 0, -1}},
+        {"nothing allowed", {{-1, -1}}, {-1}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const int left = int(c.cost.size()), right = int(c.cost.front().size());
+        EXPECT_EQ(leastCostPairing(left, right, [&](int i, int j) { return c.cost[size_t(i)][size_t(j)]; }), c.pairs);
+    }
+}
+
 TEST(ImportPreviewLogic, LinesStartTickedUnlessTheRegisterHasThem)
 {
     MyDocument doc;
@@ -297,6 +378,69 @@ TEST(ImportPreviewLogic, WhatMustBeChosenBlocksTheImport)
     accounts.setAccount(u"000012345678"_s);
     EXPECT_EQ(accounts.blocker(), QString());
     EXPECT_EQ(accounts.rows().size(), 4u);
+}
+
+// A line paired with the wrong row, or offered as new while it was a row of
+// the register, could not be set right in the preview.
+TEST(ImportPreviewLogic, APersonCanPairALineWithAnotherRowOrMakeItNew)
+{
+    MyDocument doc;
+    withRows(doc, {handEntered(u"12/01/2026", u"", u"Opening", 100000),
+                   handEntered(u"12/02/2026", u"", u"Coffee", -450),
+                   handEntered(u"12/05/2026", u"", u"Coffee", -450)});
+    ImportPreview preview("Date,Description,Amount\n12/03/2026,COFFEE,-4.50\n12/20/2026,COFFEE,-4.50\n"_ba,
+                          u"a.csv"_s, doc.array(), kToday);
+    using Action = ImportPreview::Action;
+    ASSERT_EQ(preview.rows().size(), 2u);
+    EXPECT_EQ(preview.rows()[0].check.record, doc.array()->at(1)) << "a day away";
+    EXPECT_EQ(preview.rows()[1].check.verdict, Verdict::New);
+    EXPECT_EQ(preview.pairingChoices(0), (std::vector<RecordPtr>{doc.array()->at(1), doc.array()->at(2)}));
+    EXPECT_TRUE(preview.setPairing(0, doc.array()->at(2)));
+    EXPECT_EQ(preview.rows()[0].check.record, doc.array()->at(2));
+    EXPECT_TRUE(preview.rows()[0].check.chosen);
+    EXPECT_EQ(preview.rows()[0].check.reason, u"taken as the register\u2019s 12/05/2026 Coffee -4.50"_s);
+    EXPECT_FALSE(preview.setPairing(0, doc.array()->at(0))) << "not of its amount";
+
+    // The new line made the row the first line had: the first is paired anew.
+    ASSERT_TRUE(preview.setAction(0, Action::Reconcile));
+    EXPECT_TRUE(preview.setPairing(1, doc.array()->at(2)));
+    EXPECT_EQ(preview.rows()[1].check.record, doc.array()->at(2));
+    EXPECT_EQ(preview.rows()[1].action, Action::Skip);
+    EXPECT_EQ(preview.rows()[0].check.record, doc.array()->at(1)) << "its chosen row is the other line's now";
+    EXPECT_FALSE(preview.rows()[0].check.chosen);
+    EXPECT_TRUE(preview.setPairing(0, RecordPtr()));
+    EXPECT_EQ(preview.rows()[0].action, Action::Add);
+    // The register changes: what was chosen holds.
+    preview.recheck();
+    EXPECT_EQ(preview.rows()[1].check.record, doc.array()->at(2));
+    EXPECT_EQ(preview.rows()[0].check.verdict, Verdict::New);
+    const ImportPlan plan = preview.plan();
+    EXPECT_EQ(plan.add.size(), 1u);
+    EXPECT_EQ(plan.identify.size(), 1u);
+}
+
+// A transfer whose debit/credit word said neither came in as money in.
+TEST(ImportPreviewLogic, ALineWhoseSignIsUnknownIsAddedOnlyOnceSigned)
+{
+    MyDocument doc;
+    doc.ensureRegister();
+    ImportPreview preview(statementFile("type-word.csv"), u"t.csv"_s, doc.array(), kToday);
+    using Action = ImportPreview::Action;
+    ASSERT_EQ(preview.rows().size(), 6u);
+    EXPECT_EQ(preview.rows()[2].action, Action::Skip);
+    EXPECT_FALSE(preview.setAction(2, Action::Add)) << "no sign, no import";
+    EXPECT_EQ(preview.inDoubt(), 2);
+    EXPECT_EQ(preview.summary(), u"4 transactions to add, 2 left out for the reasons they show, "
+                                 "1 line that is not a transaction"_s);
+    EXPECT_TRUE(preview.setSign(2, -1));
+    EXPECT_EQ(preview.rows()[2].line.amount, -50000);
+    EXPECT_EQ(preview.rows()[2].action, Action::Add);
+    EXPECT_FALSE(preview.setSign(0, 1)) << "a line the file signed keeps its sign";
+    // Read again in another order, the line keeps the sign it was given.
+    preview.setDateOrder(DateOrder::DayMonthYear);
+    preview.setDateOrder(DateOrder::MonthDayYear);
+    EXPECT_EQ(preview.rows()[2].line.amount, -50000);
+    EXPECT_EQ(preview.plan().add.size(), 5u);
 }
 
 } // namespace

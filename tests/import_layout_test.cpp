@@ -5,6 +5,7 @@
 #include "CsvLayout.h"
 #include "LayoutMemory.h"
 #include "StatementReader.h"
+#include "StatementText.h"
 
 #include <QSettings>
 #include <QTemporaryDir>
@@ -283,6 +284,295 @@ TEST(CsvLayouts, ADebitCreditWordSignsAnAmountThatNeverSaysMinus)
     EXPECT_EQ(signed_.statement.lines[1].amount, 450);
 }
 
+// A Transaction Type column of debit/credit words was dropped whole when one
+// line said "transfer", a cell was empty or the header came again at the
+// end: every amount came in as money in, without a word.
+TEST(CsvLayouts, ASignWordIsReadLineByLineAndNeverGuessed)
+{
+    const StatementRead r = readStatement(statementFile("type-word.csv"), {}, kToday);
+    EXPECT_EQ(r.detected.header[size_t(r.layout.sign)], u"Transaction Type"_s);
+    expectLines(r.statement,
+                {{2, u"11/03/2026", u"", u"HY-VEE #1234 LAWRENCE KS", -7124},
+                 {3, u"11/04/2026", u"", u"NORTHWIND LOGISTICS PAYROLL", 214567},
+                 {4, u"11/05/2026", u"", u"ONLINE TRANSFER TO SAV XXXXXX4417", 50000},
+                 {5, u"11/06/2026", u"", u"STARBUCKS STORE 05531", -450},
+                 {6, u"11/07/2026", u"", u"INTEREST PAID", 42},
+                 {7, u"11/09/2026", u"", u"KWIK TRIP 776", -3815}},
+                {{8, u"the header again, not a transaction"}});
+    const std::vector<StatementLine> &l = r.statement.lines;
+    const std::pair<size_t, const char16_t *> doubts[] = {
+        {2, u"can\u2019t tell money out from money in: \u201ctransfer\u201d"},
+        {4, u"can\u2019t tell money out from money in: the \u201cTransaction Type\u201d field is empty"}};
+    for (const auto &[i, why] : doubts) {
+        EXPECT_TRUE(l[i].signUnknown) << i;
+        EXPECT_EQ(l[i].doubt, QStringView(why).toString());
+    }
+    EXPECT_FALSE(l[0].signUnknown || l[1].signUnknown || l[3].signUnknown);
+
+    // A minus after the currency sign is a sign of its own, which a debit
+    // word does not turn into money in.
+    const StatementRead dollar =
+        readStatement("Date,Description,Amount,Type\n11/03/2026,A,$-2.25,debit\n11/04/2026,B,4.00,debit\n", {}, kToday);
+    ASSERT_EQ(dollar.statement.lines.size(), 2u);
+    EXPECT_EQ(dollar.statement.lines[0].amount, -225);
+    EXPECT_EQ(dollar.statement.lines[1].amount, -400);
+
+    // Dutch exports say it with Af and Bij.
+    const StatementRead dutch = readStatement(statementFile("dutch-af-bij.csv"), {}, kToday);
+    ASSERT_EQ(dutch.statement.lines.size(), 3u);
+    EXPECT_EQ(dutch.statement.lines[0].amount, -2345);
+    EXPECT_EQ(dutch.statement.lines[1].amount, 285000);
+    EXPECT_TRUE(dutch.statement.lines[2].signUnknown) << "\u201cOverboeking\u201d says neither";
+}
+
+// A German or French semicolon export fell back to the five-field layout
+// ("1 field, 5 needed" on every line); Spanish, Dutch and Italian names were
+// not read either.
+TEST(CsvLayouts, HeadersInSixLanguagesWithTheSeparatorFoundFirst)
+{
+    struct Case {
+        const char *file;
+        QChar separator;
+        DateOrder order;
+        std::vector<Line> lines;
+    } cases[] = {
+        {"german-semicolon.csv", u';', DateOrder::DayMonthYear,
+         {{7, u"11/03/2026", u"", u"REWE Markt GmbH; Einkauf 0311 Filiale 4711", -4530},
+          {8, u"11/05/2026", u"", u"Musterfirma AG; Gehalt November", 215000},
+          {9, u"11/14/2026", u"", u"Stadtwerke M\u00fcnchen; Abschlag Strom 11/2026", -6200},
+          {10, u"11/28/2026", u"", u"Hausverwaltung Koch; Miete Dezember", -123456}}},
+        {"french-semicolon.csv", u';', DateOrder::DayMonthYear,
+         {{2, u"11/03/2026", u"", u"CB CARREFOUR MARKET 02/11", -3870},
+          {3, u"11/05/2026", u"", u"VIR SEPA SALAIRE NOVEMBRE", 231000},
+          {4, u"11/12/2026", u"", u"PRLV SEPA EDF CLIENTS PARTICULIERS", -6215},
+          {5, u"11/28/2026", u"", u"CHEQUE 1234567", -12000}}},
+        {"dayfirst-es.csv", u';', DateOrder::DayMonthYear,
+         {{2, u"11/03/2026", u"", u"COMPRA TARJ. MERCADONA VALENCIA", -4530},
+          {3, u"11/05/2026", u"", u"NOMINA EMPRESA SL", 185000},
+          {4, u"11/10/2026", u"", u"RECIBO IBERDROLA CLIENTES", -6215},
+          {5, u"11/14/2026", u"", u"TRANSFERENCIA A JUAN GARCIA", -12000}}},
+        {"italian.csv", u';', DateOrder::DayMonthYear,
+         {{2, u"11/03/2026", u"", u"PAGAMENTO POS ESSELUNGA", -4530},
+          {3, u"11/13/2026", u"", u"STIPENDIO NOVEMBRE", 185000}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.file);
+        const StatementRead r = readStatement(statementFile(c.file), {}, kToday);
+        EXPECT_EQ(r.format, StatementFormat::LayoutCsv);
+        EXPECT_EQ(r.layout.separator, c.separator);
+        EXPECT_TRUE(r.layout.decimalComma);
+        EXPECT_EQ(r.layout.dateOrder, c.order);
+        const Statement &s = r.statement;
+        std::vector<std::pair<int, const char16_t *>> before;
+        for (const SkippedLine &k : s.skipped)
+            before.push_back({k.lineNumber, u"before the header, not a transaction"});
+        expectLines(s, c.lines, before);
+    }
+    const std::pair<const char16_t *, ColumnRole> names[] = {
+        {u"Buchungstag", ColumnRole::Date},      {u"Betrag (EUR)", ColumnRole::Amount},
+        {u"Verwendungszweck", ColumnRole::Memo}, {u"Auftraggeber / Beg\u00fcnstigter", ColumnRole::Description},
+        {u"Date op\u00e9ration", ColumnRole::Date}, {u"Libell\u00e9", ColumnRole::Description},
+        {u"D\u00e9bit euros", ColumnRole::MoneyOut}, {u"Cr\u00e9dit", ColumnRole::MoneyIn},
+        {u"Fecha", ColumnRole::Date},            {u"Concepto", ColumnRole::Description},
+        {u"Importe", ColumnRole::Amount},        {u"Cargo", ColumnRole::MoneyOut},
+        {u"Abono", ColumnRole::MoneyIn},         {u"Datum", ColumnRole::Date},
+        {u"Bedrag", ColumnRole::Amount},         {u"Omschrijving", ColumnRole::Description},
+        {u"Af", ColumnRole::MoneyOut},           {u"Bij", ColumnRole::MoneyIn},
+        {u"Af Bij", ColumnRole::Sign},           {u"Data", ColumnRole::Date},
+        {u"Importo", ColumnRole::Amount},        {u"Descrizione", ColumnRole::Description},
+        {u"Partner Name", ColumnRole::Description}, {u"Saldo", ColumnRole::Balance},
+    };
+    for (const auto &[name, role] : names)
+        EXPECT_EQ(int(columnRole(name)), int(role)) << QStringView(name).toString().toStdString();
+}
+
+// A header nobody recognised fell back to the five-field layout and listed
+// every line as "1 field, 5 needed".
+TEST(CsvLayouts, AHeaderThatIsNotRecognisedIsSaidPlainly)
+{
+    const StatementRead r = readStatement(statementFile("unknown-header.csv"), {}, kToday);
+    ASSERT_TRUE(r.ok()) << r.statement.error.toStdString();
+    EXPECT_TRUE(r.needsColumns());
+    EXPECT_TRUE(r.statement.lines.empty() && r.statement.skipped.empty()) << "nothing read, nothing refused";
+    EXPECT_EQ(r.layout.separator, u';');
+    EXPECT_EQ(r.layout.headerLine, 1);
+    EXPECT_TRUE(r.columnsProblem().startsWith(u"the header on line 1 (\u201cBuchung;Wert;Vorgang;Su\u2026\u201d) "
+                                              "names no column Cheqbook reads; it reads a date (Date, "_s))
+        << r.columnsProblem().toStdString();
+    // Its columns named, it reads, and its header stays a header.
+    ReadChoices named;
+    named.columns.date = 0;
+    named.columns.description = 2;
+    named.columns.amount = 3;
+    named.decimalComma = true;
+    expectLines(readStatement(statementFile("unknown-header.csv"), named, kToday).statement,
+                {{2, u"11/03/2026", u"", u"REWE Markt", -4530}, {3, u"11/05/2026", u"", u"Musterfirma AG", 215000}},
+                {});
+    named.columns.sign = 7;
+    EXPECT_EQ(readStatement(statementFile("unknown-header.csv"), named, kToday).statement.error,
+              u"column 8 was named, but the header on line 1 names only 4"_s);
+}
+
+// A Partner Name column was not read, so the empty Notes became every
+// description; and nothing said that every description was empty.
+TEST(CsvLayouts, TheDescriptionIsTheColumnThatHoldsText)
+{
+    const StatementRead r = readStatement(statementFile("partner-name.csv"), {}, kToday);
+    expectLines(r.statement,
+                {{2, u"11/03/2026", u"", u"Lakeview Studio", 85000}, {3, u"11/13/2026", u"", u"Acme Hosting", -1999}},
+                {});
+    const StatementRead empty =
+        readStatement("Date,Payee,Memo,Amount\n11/03/2026,,,-1.00\n11/13/2026,,,-2.00\n", {}, kToday);
+    EXPECT_EQ(empty.statement.notes,
+              std::vector<QString>{u"every description is empty: the column read for them holds nothing"_s});
+    EXPECT_TRUE(r.statement.notes.empty());
+}
+
+// Check numbers such as INV-1 were dropped, and an OFX CHECKNUM of 0 made
+// every card payment check 0.
+TEST(CsvLayouts, CheckNumbersThatAreNotDigitsAreKeptAsText)
+{
+    const std::pair<const char16_t *, const char16_t *> cells[] = {
+        {u"1043", u"1043"}, {u"#0001043", u"1043"}, {u" # 12 ", u"12"}, {u"INV-1", u"INV-1"},
+        {u"0", u""},        {u"000", u""},          {u"*", u""},        {u"--", u""},
+    };
+    for (const auto &[cell, kept] : cells) {
+        const QString text = QStringView(cell).toString();
+        EXPECT_EQ(checkNumberText(text), QStringView(kept).toString()) << text.toStdString();
+        EXPECT_EQ(checkNumberText(checkNumberText(text)), QStringView(kept).toString()) << "kept as it reads";
+    }
+    expectLines(readStatement(statementFile("check-text.csv"), {}, kToday).statement,
+                {{2, u"11/03/2026", u"INV-1", u"LAKEVIEW STUDIO", -85000},
+                 {3, u"11/04/2026", u"1043", u"CHECK", -125000},
+                 {4, u"11/05/2026", u"", u"CARD PURCHASE", -450},
+                 {5, u"11/06/2026", u"", u"ATM", -4000}},
+                {});
+}
+
+// A card's charges, written without a sign, came in as money in.
+TEST(CsvLayouts, UnsignedAmountsWaitUntilSomeoneSaysWhichWayTheyWent)
+{
+    const QByteArray card = statementFile("card-charges.csv");
+    const StatementRead open = readStatement(card, {}, kToday);
+    EXPECT_TRUE(open.needsAmountSign());
+    ReadChoices out;
+    out.amountSign = AmountSign::MoneyOut;
+    const StatementRead charges = readStatement(card, out, kToday);
+    EXPECT_FALSE(charges.needsAmountSign());
+    std::vector<Cents> amounts;
+    for (const StatementLine &l : charges.statement.lines)
+        amounts.push_back(l.amount);
+    EXPECT_EQ(amounts, (std::vector<Cents>{-5421, -3890, -1549, -6107}));
+    // A payment to the card, written with a minus, is money in then.
+    const StatementRead payment =
+        readStatement("Date,Description,Amount\n11/02/2026,SAFEWAY,54.21\n11/20/2026,PAYMENT THANK YOU,-500.00\n", out,
+                      kToday);
+    ASSERT_EQ(payment.statement.lines.size(), 2u);
+    EXPECT_EQ(payment.statement.lines[1].amount, 50000);
+    EXPECT_FALSE(readStatement("Date,Description,Amount\n11/02/2026,SAFEWAY,-54.21\n", {}, kToday).needsAmountSign())
+        << "an amount with a sign says which way the column goes";
+    ReadChoices in;
+    in.amountSign = AmountSign::AsWritten;
+    EXPECT_FALSE(readStatement(card, in, kToday).needsAmountSign());
+}
+
+// --date-order read a file's dates in an order its own dates refuse; and
+// a file whose dates read both ways was always asked about, though only one
+// reading put them within weeks in the order of the file.
+TEST(CsvLayouts, DatesThatReadBothWaysAreSettledByTheOrderOfTheFile)
+{
+    const StatementRead weeks = readStatement(statementFile("weeks-mdy.csv"), {}, kToday);
+    EXPECT_FALSE(weeks.needsDateOrder());
+    EXPECT_EQ(weeks.dateBasis, DateOrderBasis::FileOrder);
+    EXPECT_EQ(weeks.statement.notes,
+              std::vector<QString>{u"read as month/day/year: the dates then fall between 11/03/2026 and 12/01/2026, "
+                                   "in the order of the file, while read as day/month/year they would not"_s});
+    struct Case {
+        const char *dates;
+        DateOrder order; // Unknown: a person is asked
+    } cases[] = {
+        {"11/03/2026 11/05/2026 11/07/2026", DateOrder::MonthDayYear},
+        {"03/11/2026 05/11/2026 07/11/2026", DateOrder::DayMonthYear},
+        {"07/11/2026 05/11/2026 03/11/2026", DateOrder::DayMonthYear}, // latest first
+        {"03/04/2026", DateOrder::Unknown},                            // one date says nothing
+        {"01/02/2026 02/01/2026", DateOrder::Unknown},                 // a month either way
+        {"05/05/2026 06/06/2026", DateOrder::MonthDayYear},            // the same either way
+    };
+    for (const Case &c : cases) {
+        QByteArray bytes = "Date,Description,Amount\n";
+        for (const QByteArray &d : QByteArray(c.dates).split(' '))
+            bytes += d + ",X,-1.00\n";
+        const StatementRead r = readStatement(bytes, {}, kToday);
+        EXPECT_EQ(int(r.layout.dateOrder), int(c.order)) << c.dates;
+        EXPECT_EQ(r.needsDateOrder(), c.order == DateOrder::Unknown) << c.dates;
+    }
+    // An order given is taken only where the dates leave it open.
+    ReadChoices mdy;
+    mdy.dateOrder = DateOrder::MonthDayYear;
+    const StatementRead spanish = readStatement(statementFile("dayfirst-es.csv"), mdy, kToday);
+    EXPECT_EQ(spanish.dateOrderConflict,
+              u"its dates are written day/month/year (line 5: \u201c14/11/2026\u201d), not month/day/year"_s);
+    EXPECT_EQ(spanish.layout.dateOrder, DateOrder::DayMonthYear) << "never read in the order refused";
+    ReadChoices dmy;
+    dmy.dateOrder = DateOrder::DayMonthYear;
+    const StatementRead chosen = readStatement(statementFile("weeks-mdy.csv"), dmy, kToday);
+    EXPECT_EQ(chosen.dateBasis, DateOrderBasis::Chosen);
+    EXPECT_EQ(chosen.statement.lines.front().date, u"03/11/2026"_s);
+    EXPECT_TRUE(readStatement(statementFile("weeks-mdy.csv"), mdy, kToday).dateOrderConflict.isEmpty());
+    // Dates that contradict each other are read in no order of their own.
+    const StatementRead both = readStatement("Date,Description,Amount\n13/11/2026,A,-1\n11/13/2026,B,-1\n", {}, kToday);
+    EXPECT_TRUE(both.needsDateOrder());
+    EXPECT_TRUE(both.dates.readable.empty());
+}
+
+// A date without a year ("12/30", "Dec 31") was read as this year's, or not
+// at all, and stored as the bank wrote it.
+TEST(CsvLayouts, ADateWithoutAYearTakesTheYearOfTheStatement)
+{
+    const StatementRead r =
+        readStatement("Datum;Text;Betrag\n30.12.;A;-1,00\n02.01.2027;B;-2,00\n31.12.;C;-3,00\n", {}, QDate(2027, 1, 5));
+    ASSERT_TRUE(r.ok()) << r.statement.error.toStdString();
+    QStringList dates;
+    for (const StatementLine &l : r.statement.lines)
+        dates << l.date;
+    EXPECT_EQ(dates, (QStringList{u"12/30/2026"_s, u"01/02/2027"_s, u"12/31/2026"_s}));
+    EXPECT_EQ(completeDate(2, 29, {}, QDate(2027, 3, 1)), QDate(2028, 2, 29)) << "only leap years have one";
+    EXPECT_EQ(completeDate(12, 30, {QDate(2026, 11, 2), QDate(2026, 11, 30)}, QDate(2027, 6, 1)),
+              QDate(2026, 12, 30)) << "the statement's year before today's";
+}
+
+// A CSV mixing UTF-8 and Windows-1252 lines was decoded whole as
+// Windows-1252 ("CafÃ©"); a Windows-1252 letter as the file's last byte was
+// dropped.
+TEST(CsvLayouts, ALineOfAnotherEncodingIsReadAsItsOwn)
+{
+    const StatementRead r = readStatement(statementFile("mixed-encoding.csv"), {}, kToday);
+    expectLines(r.statement,
+                {{2, u"12/29/2026", u"", u"Caf\u00e9 Luna", -450}, {3, u"12/30/2026", u"", u"Caf\u00e9 Luna", -450},
+                 {4, u"12/31/2026", u"", u"B\u00e4ckerei Schmidt", -320}},
+                {});
+    EXPECT_EQ(r.statement.notes, std::vector<QString>{u"line 3 is not UTF-8 and was read as Windows-1252 (Latin-1), "
+                                                      "the other lines as UTF-8"_s});
+    EXPECT_EQ(decodeStatementText("1/1,1.00,,,Caf\xe9").text, u"1/1,1.00,,,Caf\u00e9"_s);
+    EXPECT_TRUE(decodeStatementText("Caf\xe9\nCaf\xe9\n").windows1252Lines.empty()) << "one encoding, no word";
+}
+
+// A 200,000,000-character description went whole into the register.
+TEST(CsvLayouts, ADescriptionBeyondTheLimitIsCutWithAWord)
+{
+    const QByteArray longName(kMaxStatementDescription + 500, 'x');
+    for (const QByteArray &bytes : {"Date,Description,Amount\n11/03/2026," + longName + ",-1.00\n",
+                                    "11/03/2026,-1.00,,," + longName + "\n"}) {
+        const StatementRead r = readStatement(bytes, {}, kToday);
+        ASSERT_EQ(r.statement.lines.size(), 1u);
+        EXPECT_EQ(r.statement.lines[0].description.size(), kMaxStatementDescription);
+        EXPECT_EQ(r.statement.lines[0].note, u"the description is 2,500 characters long; only its first 2,000 "
+                                             "are kept"_s);
+    }
+    QString note;
+    EXPECT_EQ(limitedText(u"a\U0001F600b"_s, 2, u"it"_s, &note), u"a"_s) << "never half a character";
+}
+
 TEST(CsvLayouts, ALayoutIsRememberedByItsHeaderAndRefusedWhenDamaged)
 {
     QTemporaryDir dir;
@@ -300,6 +590,7 @@ TEST(CsvLayouts, ALayoutIsRememberedByItsHeaderAndRefusedWhenDamaged)
     l.checkNumber = 0;
     l.dateOrder = DateOrder::DayMonthYear;
     l.decimalComma = true;
+    l.amountSign = AmountSign::MoneyOut;
     const QString key = headerKeyOf({u"Num"_s, u"Date"_s, u"Payee"_s, u"x"_s, u"Out"_s, u"In"_s}, u';');
     memory.remember(key, l);
     EXPECT_EQ(memory.layoutFor(key), l);
@@ -312,6 +603,11 @@ TEST(CsvLayouts, ALayoutIsRememberedByItsHeaderAndRefusedWhenDamaged)
     QString beyond = layoutText(l);
     beyond.replace(u"amount=-1"_s, u"amount=7"_s);
     EXPECT_FALSE(layoutFromText(beyond)) << "a column the header does not have";
+    // A layout an older version remembered, which never asked about signs.
+    QString older = layoutText(l);
+    older.remove(u";amounts=out"_s);
+    ASSERT_TRUE(layoutFromText(older));
+    EXPECT_EQ(layoutFromText(older)->amountSign, AmountSign::Unasked);
 }
 
 } // namespace

@@ -129,23 +129,34 @@ TEST_F(ImportPreviewWindowTest, ADuplicateIsUntickedWithItsReasonAndAMatchCanBeA
     EXPECT_FALSE(reg()[1].contains(Key::EOMSeen));
 }
 
+// A semicolon file without a header was read as the comma-separated
+// five-field layout ("1 field, 5 needed" on every line); after a column was
+// chosen, the date order box offered orders that read none of its dates.
 TEST_F(ImportPreviewWindowTest, TheLayoutChangedByHandReadsTheFileAgainAtOnce)
 {
     open({{"100.00", "", "Opening"}});
-    // Semicolons and no header: the five-field layout reads nothing of it.
     const QString path = writeFile(dir.filePath(u"export.txt"_s), "14.11.2026;-12,50;Bakery\n"
                                                                   "15.11.2026;1.200,00;Salary\n");
     c->importFile(path);
     ASSERT_TRUE(preview());
     EXPECT_EQ(rows()->rowCount(), 0);
-    EXPECT_EQ(in<QListWidget>("skippedList")->count(), 2);
+    EXPECT_EQ(in<QComboBox>("separatorBox")->currentText(), u"Semicolon"_s) << "found before anything is decided";
+    EXPECT_FALSE(in<QListWidget>("skippedList")->isVisibleTo(preview()));
+    EXPECT_EQ(in<QLabel>("blockerLabel")->text(), u"The lines are separated by semicolons and have no header naming "
+                                                  "their columns: choose which column is which."_s);
+    EXPECT_FALSE(in<QPushButton>("importButton")->isEnabled());
 
-    choose("separatorBox", u"Semicolon"_s);
     choose("dateColumnBox", u"Field 1"_s);
     choose("amountColumnBox", u"Field 2"_s);
     choose("descriptionColumnBox", u"Field 3"_s);
+    QComboBox *order = in<QComboBox>("dateOrderBox");
+    EXPECT_EQ(order->currentText(), u"day/month/year"_s) << "the 14th and 15th say so; nobody is asked";
+    QStringList offered;
+    for (int i = 0; i < order->count(); ++i)
+        offered << order->itemText(i);
+    EXPECT_EQ(offered, (QStringList{u"Choose\u2026"_s, u"day/month/year"_s})) << "only orders that read every date";
+    EXPECT_EQ(in<QListWidget>("skippedList")->count(), 2) << "-12,50 without the decimal comma";
     in<QCheckBox>("decimalCommaBox")->setChecked(true);
-    choose("dateOrderBox", u"day/month/year"_s);
     ASSERT_EQ(rows()->rowCount(), 2);
     EXPECT_EQ(cell(1, ImportPreviewModel::DateColumn).toString(), u"11/15/2026"_s);
     EXPECT_EQ(cell(1, ImportPreviewModel::AmountColumn).toString(), u"1200.00"_s);
@@ -192,6 +203,108 @@ TEST_F(ImportPreviewWindowTest, WhatMustBeChosenKeepsImportDisabledUntilItIs)
     EXPECT_TRUE(in<QPushButton>("importButton")->isEnabled());
     EXPECT_TRUE(in<QLabel>("formatLabel")->text().endsWith(u"The layout is the one chosen for this bank before."_s));
     EXPECT_EQ(cell(0, ImportPreviewModel::DateColumn).toString(), u"11/04/2026"_s);
+}
+
+// A line paired with the wrong row of the register, or offered as new, could
+// not be set right: its status is now chosen from the rows of its amount.
+TEST_F(ImportPreviewWindowTest, AnotherRowCanBeChosenForALineFromItsStatus)
+{
+    open({{"100.00", "", "Opening", "12/01/2026"},
+          {"-4.50", "", "Coffee", "12/02/2026"},
+          {"-4.50", "", "Coffee", "12/05/2026"}});
+    c->importFile(writeFile(dir.filePath(u"c.csv"_s), "Date,Description,Amount\n12/03/2026,COFFEE,-4.50\n"
+                                                      "12/20/2026,COFFEE,-4.50\n"));
+    ASSERT_TRUE(preview());
+    const QModelIndex first = rows()->index(0, ImportPreviewModel::StatusColumn);
+    EXPECT_TRUE(rows()->flags(first) & Qt::ItemIsEditable);
+    EXPECT_EQ(first.data(ImportPreviewModel::ChoicesRole).toStringList(),
+              (QStringList{u"new"_s, u"the register\u2019s 12/02/2026 Coffee -4.50"_s,
+                           u"the register\u2019s 12/05/2026 Coffee -4.50"_s}));
+    EXPECT_EQ(first.data(Qt::EditRole).toInt(), 1);
+    // Chosen in the cell's list, as a person does.
+    auto *table = preview()->findChild<QTableView *>(u"previewTable"_s);
+    table->setCurrentIndex(first);
+    table->edit(first);
+    auto *choice = table->findChild<QComboBox *>(u"choiceEditor"_s);
+    ASSERT_TRUE(choice);
+    choice->setCurrentIndex(2);
+    emit choice->activated(2);
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(),
+              u"taken as the register\u2019s 12/05/2026 Coffee -4.50"_s);
+    // The new line made a match, with the row nearest it: the line that had
+    // that row takes the one left.
+    ASSERT_TRUE(rows()->setData(rows()->index(1, ImportPreviewModel::StatusColumn), 1, Qt::EditRole));
+    EXPECT_EQ(cell(1, ImportPreviewModel::StatusColumn).toString(),
+              u"taken as the register\u2019s 12/05/2026 Coffee -4.50"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(),
+              u"probably already in the register: 12/02/2026 Coffee -4.50"_s);
+    EXPECT_FALSE(ticked(1));
+    EXPECT_EQ(in<QLabel>("summaryLabel")->text(), u"0 transactions to add, 2 already in the register."_s);
+    tick(1, ImportPreviewModel::MatchColumn, true);
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(reg().count(), 3);
+    EXPECT_EQ(reg()[2].value(Key::EOMSeen), Value::text(u"1"_s));
+}
+
+// A line whose debit/credit word said neither came in as money in; its sign
+// is chosen in its amount's cell before it can be ticked.
+TEST_F(ImportPreviewWindowTest, ALineWithoutASignIsTickedOnlyOnceItsSignIsChosen)
+{
+    open({{"100.00", "", "Opening", "11/01/2026"}});
+    c->importFile(statementPath("type-word.csv"));
+    ASSERT_TRUE(preview());
+    EXPECT_EQ(cell(2, ImportPreviewModel::AmountColumn).toString(), u"\u00b1500.00"_s);
+    EXPECT_EQ(cell(2, ImportPreviewModel::StatusColumn).toString(),
+              u"can\u2019t tell money out from money in: \u201ctransfer\u201d"_s);
+    EXPECT_FALSE(rows()->flags(rows()->index(2, ImportPreviewModel::AddColumn)) & Qt::ItemIsUserCheckable);
+    EXPECT_EQ(cell(2, ImportPreviewModel::AmountColumn, ImportPreviewModel::ChoicesRole).toStringList(),
+              (QStringList{u"-500.00 (money out)"_s, u"500.00 (money in)"_s}));
+    ASSERT_TRUE(rows()->setData(rows()->index(2, ImportPreviewModel::AmountColumn), 0, Qt::EditRole));
+    EXPECT_EQ(cell(2, ImportPreviewModel::AmountColumn).toString(), u"-500.00"_s);
+    EXPECT_TRUE(ticked(2));
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(column(Key::Amount).mid(1),
+              (QStringList{u"-71.24"_s, u"2145.67"_s, u"-500"_s, u"-4.5"_s, u"-38.15"_s}));
+}
+
+// A card's unsigned charges came in as money in; the switch that says they
+// are money out is remembered with the bank's layout.
+TEST_F(ImportPreviewWindowTest, AmountsAreMoneyOutIsChosenAndRememberedWithTheLayout)
+{
+    open({{"100.00", "", "Opening", "11/01/2026"}});
+    c->importFile(statementPath("card-charges.csv"));
+    ASSERT_TRUE(preview());
+    EXPECT_FALSE(in<QPushButton>("importButton")->isEnabled());
+    EXPECT_EQ(in<QLabel>("blockerLabel")->text(),
+              u"Every amount is written without a sign, and no column says which way the money went: choose "
+              "whether they are money out (a card\u2019s charges) or money in."_s);
+    choose("amountSignBox", u"money out (a card\u2019s charges)"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::AmountColumn).toString(), u"-54.21"_s);
+    ASSERT_TRUE(pressImport());
+    EXPECT_EQ(column(Key::Total).last(), u"-69.67"_s);
+
+    c->importFile(writeFile(dir.filePath(u"next.csv"_s),
+                            "Transaction Date,Description,Amount\n12/02/2026,NETFLIX.COM,15.49\n"));
+    ASSERT_TRUE(preview());
+    EXPECT_TRUE(in<QPushButton>("importButton")->isEnabled());
+    EXPECT_EQ(in<QComboBox>("amountSignBox")->currentText(), u"money out (a card\u2019s charges)"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::AmountColumn).toString(), u"-15.49"_s);
+}
+
+// The preview read dates in an order without saying why.
+TEST_F(ImportPreviewWindowTest, ThePreviewSaysHowItReadTheDates)
+{
+    open({{"100.00", "", "Opening", "11/01/2026"}});
+    c->importFile(statementPath("weeks-mdy.csv"));
+    ASSERT_TRUE(preview());
+    EXPECT_TRUE(in<QLabel>("notesLabel")->isVisibleTo(preview()));
+    EXPECT_EQ(in<QLabel>("notesLabel")->text(),
+              u"Read as month/day/year: the dates then fall between 11/03/2026 and 12/01/2026, in the order of the "
+              "file, while read as day/month/year they would not."_s);
+    EXPECT_EQ(in<QComboBox>("dateOrderBox")->currentText(), u"month/day/year"_s);
+    choose("dateOrderBox", u"day/month/year"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::DateColumn).toString(), u"03/11/2026"_s) << "a person may still say so";
+    EXPECT_FALSE(in<QLabel>("notesLabel")->isVisibleTo(preview()));
 }
 
 TEST_F(ImportPreviewWindowTest, TheRegisterChangingUnderAnOpenPreviewIsCheckedAgain)

@@ -172,6 +172,58 @@ TEST(Ofx, ADamagedFileIsRefusedWithWhere)
                     .statement.error.contains(u"an investment statement"));
 }
 
+// An interrupted download imported its first transaction and the second
+// with its payee cut short ("SAFEWA"), exit status 0.
+TEST(Ofx, ACutOffDownloadIsRefusedNamingTheLineWhereItStops)
+{
+    const StatementRead r = readStatement(statementFile("cut-off.ofx"), {}, kToday);
+    EXPECT_EQ(r.statement.error, u"line 56: the file ends here, inside the statement that begins on line 34: the "
+                                 "download was probably cut off; nothing was imported"_s);
+    EXPECT_TRUE(r.statement.lines.empty());
+    EXPECT_TRUE(r.accounts.empty());
+}
+
+// A bank's download with <BALAMT> empty was refused whole.
+TEST(Ofx, AnEmptyLedgerBalanceIsNoBalanceAndTheTransactionsComeIn)
+{
+    const StatementRead r = readStatement(statementFile("empty-ledger.ofx"), {}, kToday);
+    expectRows(r.statement,
+               {{44, u"11/03/2026", u"", u"HY-VEE #1234", -7124, u"ofx:000012345678:202611030"},
+                {52, u"11/04/2026", u"1043", u"CHECK 1043", -125000, u"ofx:000012345678:202611041"}});
+    EXPECT_FALSE(r.ledger.endingBalance);
+    EXPECT_FALSE(r.ledger.closingDate) << "a date without a balance is nothing to balance against";
+    EXPECT_EQ(r.statement.lines[0].checkNumber, QString()) << "CHECKNUM 0 is no check";
+}
+
+// A failed sign-on or a server error was told as "it holds no bank or
+// credit card statement".
+TEST(Ofx, TheBanksOwnErrorIsShownInItsWords)
+{
+    EXPECT_EQ(readStatement(statementFile("bank-error.ofx"), {}, kToday).statement.error,
+              u"line 25: the bank sent an error instead of a statement: \u201cGeneral Server Error\u201d (code 2000)"_s);
+    const QByteArray signOn = "OFXHEADER:100\nDATA:OFXSGML\n\n<OFX><SIGNONMSGSRSV1><SONRS><STATUS><CODE>15500\n"
+                              "<SEVERITY>ERROR</STATUS><DTSERVER>20261207</SONRS></SIGNONMSGSRSV1></OFX>\n";
+    EXPECT_EQ(readStatement(signOn, {}, kToday).statement.error,
+              u"line 4: the bank sent an error instead of a statement: \u201cSignon invalid\u201d (code 15500)"_s);
+}
+
+// A payee made of an entity came in as an empty payee: libofx drops what
+// it cannot expand, and what the file defines as well.
+TEST(Ofx, APayeeMadeOfAnEntityIsNamedNotLeftEmpty)
+{
+    const StatementRead r = readStatement(statementFile("entity-payee.ofx"), {}, kToday);
+    expectRows(r.statement,
+               {{14, u"12/02/2026", u"", u"&pay;", -1250, u"ofx:7730029981:E-1"},
+                {18, u"12/03/2026", u"", u"&remote;", -800, u"ofx:7730029981:E-2"},
+                {22, u"12/04/2026", u"", u"Corner Shop #12", -375, u"ofx:7730029981:E-3"},
+                {26, u"12/05/2026", u"", u"AT&T WIRELESS", -6000, u"ofx:7730029981:E-4"}});
+    const std::vector<StatementLine> &l = r.statement.lines;
+    EXPECT_EQ(l[0].doubt, u"the payee depends on the entity \u201c&pay;\u201d, which the file does not define"_s);
+    EXPECT_EQ(l[1].doubt, u"the payee depends on the entity \u201c&remote;\u201d, which is kept in another file that "
+                          "Cheqbook does not read"_s);
+    EXPECT_TRUE(l[2].doubt.isEmpty() && l[3].doubt.isEmpty());
+}
+
 TEST(Ofx, AmountsAndDatesAsWritten)
 {
     const std::pair<const char *, std::optional<Cents>> amounts[] = {

@@ -2,6 +2,7 @@
 
 #include "MyDocument.h"
 #include "Statement.h"
+#include "StatementDates.h"
 #include "StatementImport.h"
 
 #include <QFile>
@@ -15,6 +16,16 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+const QDate kToday(2026, 12, 7);
+
+// A date without its year (most of these have none, and nothing beside
+// them with one) is stored as the full date nearest today.
+QString storedDate(QStringView written)
+{
+    const std::optional<StatementDate> d = yearlessDate(written);
+    return d ? completeDate(d->month, d->day, {}, kToday).toString(u"MM/dd/yyyy") : written.toString();
+}
 
 struct Expected {
     int line;
@@ -83,12 +94,12 @@ TEST(Statement, ReadsTheStatementsBanksWrite)
     };
     for (const ParseCase &c : cases) {
         SCOPED_TRACE(c.what);
-        const Statement s = parseStatement(c.bytes);
+        const Statement s = parseStatement(c.bytes, kToday);
         EXPECT_TRUE(s.ok()) << s.error.toStdString();
         ASSERT_EQ(s.lines.size(), c.lines.size());
         for (size_t i = 0; i < c.lines.size(); ++i) {
             EXPECT_EQ(s.lines[i].lineNumber, c.lines[i].line);
-            EXPECT_EQ(s.lines[i].date, QStringView(c.lines[i].date).toString());
+            EXPECT_EQ(s.lines[i].date, storedDate(c.lines[i].date));
             EXPECT_EQ(s.lines[i].amount, c.lines[i].amount);
             EXPECT_EQ(s.lines[i].description, QStringView(c.lines[i].description).toString());
         }
@@ -97,6 +108,37 @@ TEST(Statement, ReadsTheStatementsBanksWrite)
             EXPECT_EQ(s.skipped[i].lineNumber, c.skipped[i].first);
             EXPECT_EQ(s.skipped[i].reason, QStringView(c.skipped[i].second).toString());
         }
+    }
+}
+
+// A date without a year was kept as typed ("12/31"), and read as the new
+// year's once January came: the rent moved to the end of the register.
+TEST(Statement, ADateWithoutAYearIsStoredAsTheFullDateItMeans)
+{
+    struct Case {
+        const char *what;
+        QDate today;
+        QByteArray bytes;
+        std::vector<const char16_t *> dates;
+    } cases[] = {
+        {"the year of the statement's other dates, across the turn of the year", kToday,
+         "12/30/2026,-1.00,,,A\n01/02/2027,-2.00,,,B\n12/31,-3.00,,,C\n1/3,-4.00,,,D\n",
+         {u"12/30/2026", u"01/02/2027", u"12/31/2026", u"01/03/2027"}},
+        {"dates with years stay as the bank wrote them", kToday, "2026-11-28,-1.00,,,A\n11/29,-2.00,,,B\n",
+         {u"2026-11-28", u"11/29/2026"}},
+        {"no other dates: the nearest to the import, December in January", QDate(2027, 1, 2),
+         "12/30,-1.00,,,A\nDec 31,-2.00,,,B\n1/1,-3.00,,,C\n", {u"12/30/2026", u"12/31/2026", u"01/01/2027"}},
+        {"dots put the day first, dashes the month", kToday, "7.12,-1.00,,,A\n30.11.,-2.00,,,B\n12-1,-3.00,,,C\n",
+         {u"12/07/2026", u"11/30/2026", u"12/01/2026"}},
+        {"what is no date is kept as written", kToday, "13/45,-1.00,,,A\npending,-2.00,,,B\n",
+         {u"13/45", u"pending"}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        const Statement s = parseStatement(c.bytes, c.today);
+        ASSERT_EQ(s.lines.size(), c.dates.size());
+        for (size_t i = 0; i < c.dates.size(); ++i)
+            EXPECT_EQ(s.lines[i].date, QStringView(c.dates[i]).toString());
     }
 }
 
@@ -182,9 +224,10 @@ const QByteArray kThreeLines = "1/1,100.00,,,L1\n1/2,-25.50,,,L2\n1/3,-10.25,,,L
 TEST(StatementImport, LinesLandInFileOrderAfterTheRowsThere)
 {
     MyDocument doc;
-    importStatement(doc, 0, parseStatement(kThreeLines)); // the first line becomes the opening row
+    importStatement(doc, 0, parseStatement(kThreeLines, kToday)); // the first line becomes the opening row
     const int before = doc.changeCount();
-    const ImportResult r = importStatement(doc, doc.count(), parseStatement("2/1,-4.00,,,M1\n2/2,1.00,,,M2\n"));
+    const ImportResult r =
+        importStatement(doc, doc.count(), parseStatement("2/1,-4.00,,,M1\n2/2,1.00,,,M2\n", kToday));
     EXPECT_EQ(descriptions(doc), (QStringList{u"L1"_s, u"L2"_s, u"L3"_s, u"M1"_s, u"M2"_s}));
     EXPECT_EQ(r.firstRow, 3);
     EXPECT_EQ(r.count, 2);
@@ -197,7 +240,7 @@ TEST(StatementImport, LinesLandInFileOrderAfterTheRowsThere)
 
     const Record &m1 = *doc.objectAtIndex(3);
     EXPECT_EQ(m1.value(Key::CheckNumber), Value::text(u""));
-    EXPECT_EQ(m1.value(Key::Date), Value::text(u"2/1"));
+    EXPECT_EQ(m1.value(Key::Date), Value::text(u"02/01/2027")) << "the February after the import";
     EXPECT_EQ(m1.value(Key::Amount), Value::money(-400));
     EXPECT_EQ(m1.keyCount(), 5) << "the four keys and the recalculated Total, no reconciled mark";
 }

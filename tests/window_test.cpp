@@ -504,28 +504,7 @@ TEST_F(KeyboardTest, TypingAfterClickingARowNeverRewritesIt)
 TEST_F(KeyboardTest, EveryAltKeyHasOneOwnerInEachWindow)
 {
     open({{"1"}});
-    auto mnemonic = [](const QString &text) -> QChar {
-        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == u'&') {
-                if (text[i + 1] != u'&')
-                    return text[i + 1].toLower();
-                ++i;
-            }
-        }
-        return {};
-    };
-    auto expectUnique = [&](const QStringList &texts, const QString &where) {
-        QHash<QChar, QString> owners;
-        for (const QString &text : texts) {
-            const QChar key = mnemonic(text);
-            if (key.isNull())
-                continue;
-            EXPECT_FALSE(owners.contains(key)) << where.toStdString() << ": Alt+" << QString(key).toStdString()
-                                               << " for " << text.toStdString() << " and "
-                                               << owners.value(key).toStdString();
-            owners.insert(key, text);
-        }
-    };
+    const auto expectUnique = expectOneOwnerForEachAccessKey;
     // The register window itself: its menus, labels and buttons, the drawer's
     // too; and each menu's items.
     QList<QWidget *> windows{c->window()};

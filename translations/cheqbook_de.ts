@@ -353,10 +353,6 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
         <translation>Die abgeglichenen Buchungen ausblenden, um abzuhaken, was noch offen ist</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fertig</translation>
-    </message>
-    <message>
         <source>Close the drawer; the marks and the statement stay for next time</source>
         <translation>Die Leiste schließen; die Häkchen und der Auszug bleiben für das nächste Mal</translation>
     </message>
@@ -367,6 +363,10 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
     <message>
         <source>Record this statement with the transactions it cleared</source>
         <translation>Diesen Auszug mit den von ihm bestätigten Buchungen festhalten</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,27 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
         <source>&amp;Redo</source>
         <translation>Wieder&amp;holen</translation>
     </message>
+    <message>
+        <source>Taking its mark away takes it out of that statement and out of the cleared balance, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing its amount changes the cleared balance, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing its date can take it out of the statement it cleared, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reconciliation</source>
+        <comment>a file name: the register&apos;s name, this, and the statement&apos;s date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting it takes its amount out of the cleared balance, so the register no longer agrees with the bank. Edit &gt; Undo puts it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -1025,6 +1046,26 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     <message>
         <source>%1 could not be written: the report could not be laid out for printing</source>
         <translation>%1 konnte nicht geschrieben werden: Der Bericht ließ sich nicht für den Druck anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>Reconciliation</name>
+    <message>
+        <source>That amount is dated after the closing date: row %1%2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationReport</name>
+    <message>
+        <source>Statement with no closing date given: every transaction counts
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening balance %1%2, cleared as the balance the bank held
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1391,10 +1432,6 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
         <translation>Ihre Änderungen gehen verloren, wenn Sie sie nicht speichern.</translation>
     </message>
     <message>
-        <source>Don’t Save</source>
-        <translation>Nicht speichern</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Fehler</translation>
     </message>
@@ -1415,6 +1452,10 @@ Möchten Sie es ersetzen?</translation>
     <message>
         <source>Replace</source>
         <translation>Ersetzen</translation>
+    </message>
+    <message>
+        <source>&amp;Don’t Save</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -353,10 +353,6 @@ le demandent) ou un nouveau registre.</translation>
         <translation>Masquer les opérations rapprochées, pour cocher ce qui reste en suspens</translation>
     </message>
     <message>
-        <source>Done</source>
-        <translation>Fermer</translation>
-    </message>
-    <message>
         <source>Close the drawer; the marks and the statement stay for next time</source>
         <translation>Fermer le panneau&#xa0;; les coches et le relevé restent pour la prochaine fois</translation>
     </message>
@@ -367,6 +363,10 @@ le demandent) ou un nouveau registre.</translation>
     <message>
         <source>Record this statement with the transactions it cleared</source>
         <translation>Enregistrer ce relevé avec les opérations qu&apos;il a pointées</translation>
+    </message>
+    <message>
+        <source>&amp;Done</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -936,6 +936,27 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
         <source>&amp;Redo</source>
         <translation>&amp;Rétablir</translation>
     </message>
+    <message>
+        <source>Taking its mark away takes it out of that statement and out of the cleared balance, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing its amount changes the cleared balance, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Changing its date can take it out of the statement it cleared, so the register no longer agrees with the bank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>reconciliation</source>
+        <comment>a file name: the register&apos;s name, this, and the statement&apos;s date</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Deleting it takes its amount out of the cleared balance, so the register no longer agrees with the bank. Edit &gt; Undo puts it back.</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -1025,6 +1046,26 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     <message>
         <source>%1 could not be written: the report could not be laid out for printing</source>
         <translation>%1 n&apos;a pas pu être écrit&#xa0;: le rapport n&apos;a pas pu être mis en page pour l&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>Reconciliation</name>
+    <message>
+        <source>That amount is dated after the closing date: row %1%2, %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ReconciliationReport</name>
+    <message>
+        <source>Statement with no closing date given: every transaction counts
+</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Opening balance %1%2, cleared as the balance the bank held
+</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1391,10 +1432,6 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
         <translation>Vos modifications seront perdues si vous ne les enregistrez pas.</translation>
     </message>
     <message>
-        <source>Don’t Save</source>
-        <translation>Ne pas enregistrer</translation>
-    </message>
-    <message>
         <source>Error</source>
         <translation>Erreur</translation>
     </message>
@@ -1415,6 +1452,10 @@ Voulez-vous le remplacer&#xa0;?</translation>
     <message>
         <source>Replace</source>
         <translation>Remplacer</translation>
+    </message>
+    <message>
+        <source>&amp;Don’t Save</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
