@@ -2,13 +2,16 @@
 
 #include "FileIdentity.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <utility>
 
@@ -69,29 +72,77 @@ int descriptorNamedBy(const QString &path)
     return -1;
 }
 
+QString tr(const char *text) { return QCoreApplication::translate("AtomicFile", text); }
+
+// Why a file that belongs to owner and group cannot be replaced by one that
+// keeps them: the new file would be the writer's, and its owner could be
+// shut out of it.
+QString ownershipRefusal(const struct stat &old)
+{
+    if (old.st_uid != ::geteuid())
+        return tr("it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save "
+                  "it, or save your changes under another name")
+            .arg(userName(old.st_uid));
+    return tr("it belongs to the group %1, which you are not a member of, and a new version saved by you would "
+              "not; save your changes under another name")
+        .arg(groupName(old.st_gid));
+}
+
+bool inGroup(gid_t gid)
+{
+    if (gid == ::getegid())
+        return true;
+    gid_t groups[NGROUPS_MAX];
+    const int n = ::getgroups(NGROUPS_MAX, groups);
+    return std::find(groups, groups + std::max(n, 0), gid) != groups + std::max(n, 0);
+}
+
+// Why the existing file at native (whose status is old) is not to be
+// replaced by this user; empty when it may be.
+QString replaceRefusal(const QByteArray &native, const struct stat &old)
+{
+    if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
+        return tr("it is read-only");
+    if (::geteuid() != 0 && (old.st_uid != ::geteuid() || !inGroup(old.st_gid)))
+        return ownershipRefusal(old);
+    return {};
+}
+
 QString failure(const QString &name, const QString &why) { return u"%1 could not be written: %2"_s.arg(name, why); }
 
+// Writes what produce puts to fd; 0, or the errno of the write that failed
+// (ECANCELED when produce gave up).
+int writeProduced(int fd, const FileProducer &produce)
+{
+    int error = 0;
+    const bool complete = produce([&](QByteArrayView chunk) {
+        error = writeAll(fd, chunk);
+        return error == 0;
+    });
+    return error != 0 ? error : complete ? 0 : ECANCELED;
+}
+
 // An output that is not a regular file: a device, a pipe, a terminal.
-QString writeDirectly(const QString &name, const QByteArray &native, bool isPipe, const QByteArray &data)
+QString writeDirectly(const QString &name, const QByteArray &native, bool isPipe, const FileProducer &data)
 {
     // Without a program reading, a pipe would hold the writer until one came.
     const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return failure(name, errno == ENXIO && isPipe ? u"no program is reading from the pipe"_s : systemError(errno));
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
-    const int error = writeAll(fd, data);
+    const int error = writeProduced(fd, data);
     const bool closed = ::close(fd) == 0 || errno == EINTR;
     if (error != 0 || !closed)
         return failure(name, systemError(error != 0 ? error : errno));
     return {};
 }
 
-QString writeToDescriptor(const QString &name, int descriptor, const QByteArray &data)
+QString writeToDescriptor(const QString &name, int descriptor, const FileProducer &data)
 {
     const int fd = ::fcntl(descriptor, F_DUPFD_CLOEXEC, 0);
     if (fd < 0)
         return failure(name, systemError(errno));
-    const int error = writeAll(fd, data);
+    const int error = writeProduced(fd, data);
     ::close(fd);
     return error != 0 ? failure(name, systemError(error)) : QString();
 }
@@ -243,7 +294,7 @@ bool stageBackup(const QByteArray &target, const QByteArray &staged, mode_t mode
     return ::link(target.constData(), staged.constData()) == 0 || copyFile(target, staged, mode);
 }
 
-QString write(const QString &path, const QByteArray &data, bool backup, Mode mode)
+QString write(const QString &path, const FileProducer &data, bool backup, Mode mode)
 {
     const QString name = QFileInfo(path).fileName();
     if (const int fd = descriptorNamedBy(path); fd >= 0)
@@ -258,6 +309,11 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
     if (exists && !S_ISREG(old.st_mode))
         return writeDirectly(name, native, S_ISFIFO(old.st_mode), data);
 
+    // Replacing a file the user may not change would change it all the same.
+    if (exists)
+        if (const QString why = replaceRefusal(native, old); !why.isEmpty())
+            return failure(name, why);
+
     removeStrayTemporaries(target);
     Temporary temporary(target, mode == Mode::Usual && !exists ? 0666 : 0600);
     const int fd = temporary.fd();
@@ -268,11 +324,14 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
         error = ::fchmod(fd, 0600) == 0 ? 0 : errno;
     else if (exists)
         error = ::fchmod(fd, old.st_mode & 0777) == 0 ? 0 : errno;
-    // Root writing a user's register leaves it the user's.
-    if (exists && error == 0 && (old.st_uid != ::geteuid() || old.st_gid != ::getegid()))
-        (void)!::fchown(fd, old.st_uid, old.st_gid);
+    // The new file keeps the old one's owner and group (root writing a
+    // user's register leaves it the user's; a member of a shared register's
+    // group keeps it the group's), or it does not replace it.
+    if (exists && error == 0 && (old.st_uid != ::geteuid() || old.st_gid != ::getegid())
+        && ::fchown(fd, old.st_uid, old.st_gid) != 0)
+        return failure(name, ownershipRefusal(old));
     if (error == 0)
-        error = writeAll(fd, data);
+        error = writeProduced(fd, data);
     if (error == 0 && ::fsync(fd) != 0)
         error = errno;
     QByteArray written;
@@ -313,17 +372,38 @@ QString write(const QString &path, const QByteArray &data, bool backup, Mode mod
 
 QString backupPath(const QString &path) { return path + u'~'; }
 
+QString replaceRefusal(const QString &path)
+{
+    const QByteArray native = QFile::encodeName(resolvedPath(path));
+    struct stat old {};
+    if (::stat(native.constData(), &old) != 0 || !S_ISREG(old.st_mode))
+        return {};
+    return replaceRefusal(native, old);
+}
+
+namespace {
+FileProducer bytesOf(const QByteArray &data)
+{
+    return [&data](const ChunkWriter &put) { return put(data); };
+}
+} // namespace
+
 QString writeFileAtomically(const QString &path, const QByteArray &data)
 {
-    return write(path, data, false, Mode::Usual);
+    return write(path, bytesOf(data), false, Mode::Usual);
 }
 
 QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data)
 {
-    return write(path, data, true, Mode::Usual);
+    return write(path, bytesOf(data), true, Mode::Usual);
 }
 
 QString writePrivateFileAtomically(const QString &path, const QByteArray &data)
 {
-    return write(path, data, false, Mode::Private);
+    return write(path, bytesOf(data), false, Mode::Private);
+}
+
+QString writePrivateFileAtomically(const QString &path, const FileProducer &produce)
+{
+    return write(path, produce, false, Mode::Private);
 }

@@ -1,8 +1,11 @@
 #include "DocumentController.h"
 
+#include "AtomicFile.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterWindow.h"
+#include "RecoveryWriter.h"
+#include "RunningBalance.h"
 #include "ReopenList.h"
 
 #include <QApplication>
@@ -11,6 +14,7 @@
 #endif
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -35,7 +39,12 @@ DocumentController::DocumentController(Toolkit &toolkit, const QString &recovery
 #endif
 }
 
-DocumentController::~DocumentController() { qDeleteAll(m_documents); }
+DocumentController::~DocumentController()
+{
+    // Each writer lets go of its document first.
+    m_recoveryWriters.clear();
+    qDeleteAll(m_documents);
+}
 
 QWidget *DocumentController::windowOf(const MyDocument *document) const
 {
@@ -81,9 +90,17 @@ MyDocument *DocumentController::openDocument(const QString &path)
                                                                                       why));
         return nullptr;
     }
+    // The window works the balances out again from the amounts; a file that
+    // said otherwise is told of once, before that is all it shows.
+    const QString disagreement = storedBalanceDisagreement(*document->array());
     m_locks.insert(document, *lock);
     noteRecentFile(document->fileName());
     showDocument(document);
+    if (!disagreement.isEmpty())
+        m_toolkit.alert(windowOf(document), tr("Balances"),
+                        tr("In \u201c%1\u201d, %2.\nCheqbook shows the balances the amounts give, and saves them "
+                           "so.")
+                            .arg(QFileInfo(path).fileName(), disagreement));
     return document;
 }
 
@@ -139,7 +156,10 @@ void DocumentController::updateWindow(MyDocument *document)
     QWidget *window = windowOf(document);
     if (!window)
         return;
-    window->setWindowTitle(displayName(document) + u"[*] \u2014 Cheqbook"_s);
+    // A file Cheqbook would not save over says so before the user tries.
+    const bool readOnly = !document->fileName().isEmpty() && !replaceRefusal(document->fileName()).isEmpty();
+    window->setWindowTitle(displayName(document) + (readOnly ? tr(" (read-only)") : QString())
+                           + u"[*] \u2014 Cheqbook"_s);
     window->setWindowFilePath(document->fileName());
     window->setWindowModified(document->isDocumentEdited());
 }
@@ -165,6 +185,8 @@ bool DocumentController::closeDocument(MyDocument *document)
     }
     m_documents.removeOne(document);
     m_untitledNames.remove(document);
+    m_recoveryWriters.erase(document); // a copy being written is given up
+    m_recoveryPending.remove(document);
     m_recovery.remove(m_recoveryIds.take(document));
     delete m_recoveryTimers.take(document);
     m_locks.remove(document);
@@ -255,6 +277,31 @@ bool DocumentController::revertDocument(MyDocument *document)
             return false;
         m_toolkit.alert(windowOf(document), u"Error"_s,
                         u"The register \u201c%1\u201d could not be read again.\n\n%2"_s.arg(displayName(document), why));
+        return false;
+    }
+    document->windowController()->registerReverted();
+    return true;
+}
+
+bool DocumentController::revertDocumentTo(MyDocument *document, const QString &versionPath, const QDateTime &when)
+{
+    const QString saved = QLocale().toString(when, QLocale::ShortFormat);
+    if (!m_toolkit.confirm(windowOf(document), tr("Revert To"),
+                           tr("Do you want to go back to the version of \u201c%1\u201d saved %2?\n"
+                              "The window shows that version until you save it, which makes it the register "
+                              "again. The changes not saved will be lost.")
+                               .arg(displayName(document), saved),
+                           tr("Revert"), tr("Cancel")))
+        return false;
+    QString why;
+    const std::unique_ptr<Progress> progress =
+        m_toolkit.progress(windowOf(document), tr("Reading the version saved %1\u2026").arg(saved), true);
+    if (!document->revertToVersion(versionPath, &why, progress.get())) {
+        if (progress->wasCancelled())
+            return false;
+        m_toolkit.alert(windowOf(document), u"Error"_s,
+                        tr("The version of \u201c%1\u201d saved %2 could not be read.\n\n%3")
+                            .arg(displayName(document), saved, why));
         return false;
     }
     document->windowController()->registerReverted();

@@ -10,14 +10,18 @@
 #include "Toolkit.h"
 #include "WindowMemory.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QList>
 #include <QObject>
+#include <QSet>
 
 #include <memory>
 #include <optional>
+#include <unordered_map>
 
 class MyDocument;
+class RecoveryWriter;
 class QMenu;
 class QTimer;
 class QWidget;
@@ -53,6 +57,10 @@ public:
     bool saveDocumentTo(MyDocument *document, QString path);
     // Rereads the document's file after asking; false when nothing changed.
     bool revertDocument(MyDocument *document);
+    // File > Revert To: reads an earlier version of the document's file (a
+    // backup, saved at when) after asking; the window then shows it as an
+    // unsaved change. False when nothing changed.
+    bool revertDocumentTo(MyDocument *document, const QString &versionPath, const QDateTime &when);
     // Closes every document (asking for each); false when the user cancelled.
     bool closeAll();
     void quit();
@@ -95,11 +103,17 @@ private:
     void windowClosing(MyDocument *document);
     void installMenus(MyDocument *document);
     void fillRecentMenu(QMenu *menu);
+    void fillRevertMenu(QMenu *menu, MyDocument *document);
     void updateWindow(MyDocument *document);
     void noteRecentFile(const QString &path);
     QWidget *windowOf(const MyDocument *document) const;
     void scheduleRecovery(MyDocument *document);
+    // Starts writing the document's recovery copy (on another thread), or
+    // has it written again once the copy being written is done.
     void writeRecoveryCopy(MyDocument *document);
+    RecoveryWriter &recoveryWriter(MyDocument *document);
+    void recoveryCopyWritten(MyDocument *document, const QString &error);
+    void recoveryFailed(MyDocument *document, const QString &failure);
     void restore(RecoveryStore::Recovered &found);
     // Takes the lock beside path (the file itself, links followed), so that
     // another Cheqbook opening the file is warned. When another running
@@ -118,6 +132,8 @@ private:
     RecoveryStore m_recovery;
     QHash<const MyDocument *, int> m_recoveryIds;
     QHash<const MyDocument *, QTimer *> m_recoveryTimers;
+    std::unordered_map<const MyDocument *, std::unique_ptr<RecoveryWriter>> m_recoveryWriters;
+    QSet<const MyDocument *> m_recoveryPending; // to be copied again once the copy being written is done
     int m_nextRecoveryId = 0;
     bool m_toldRecoveryFailed = false;
     QHash<const MyDocument *, std::shared_ptr<FileLock>> m_locks;

@@ -2,10 +2,12 @@
 
 #include "DocumentController.h"
 
+#include "Backups.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QMenu>
 
@@ -53,10 +55,36 @@ void DocumentController::installMenus(MyDocument *document)
     connect(document, &MyDocument::changeCountChanged, revert, updateRevert);
     connect(document, &MyDocument::fileNameChanged, revert, updateRevert);
     updateRevert();
+    QMenu *revertTo = new QMenu(tr("Revert &To"), file);
+    revertTo->setObjectName(u"revertToMenu"_s);
+    connect(revertTo, &QMenu::aboutToShow, this, [this, revertTo, document] { fillRevertMenu(revertTo, document); });
+    file->insertMenu(windowItems, revertTo);
+    auto updateRevertTo = [revertTo, document] { revertTo->setEnabled(!document->fileName().isEmpty()); };
+    connect(document, &MyDocument::fileNameChanged, revertTo, updateRevertTo);
+    updateRevertTo();
     file->insertSeparator(windowItems);
     file->addSeparator();
     addItem(file, tr("&Quit"), Qt::CTRL | Qt::Key_Q, this, [this] { quit(); });
     m_help.addTo(window);
+}
+
+void DocumentController::fillRevertMenu(QMenu *menu, MyDocument *document)
+{
+    menu->clear();
+    const QString file = document->fileName();
+    if (file.isEmpty())
+        return;
+    const std::vector<BackupVersion> versions = earlierVersions(file);
+    for (const BackupVersion &version : versions) {
+        QAction *action = menu->addAction(
+            tr("Saved %1").arg(QLocale().toString(version.savedAt, QLocale::ShortFormat)));
+        action->setToolTip(version.path);
+        connect(action, &QAction::triggered, this, [this, document, version] {
+            revertDocumentTo(document, version.path, version.savedAt);
+        });
+    }
+    if (versions.empty())
+        menu->addAction(tr("No Earlier Versions"))->setEnabled(false);
 }
 
 void DocumentController::fillRecentMenu(QMenu *menu)

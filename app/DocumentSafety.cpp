@@ -5,8 +5,11 @@
 
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RecoveryWriter.h"
 
+#include <QDate>
 #include <QFileInfo>
+#include <QLocale>
 #include <QTimer>
 
 #include <sys/stat.h>
@@ -19,6 +22,10 @@ void DocumentController::scheduleRecovery(MyDocument *document)
     if (!document->isDocumentEdited()) {
         if (QTimer *timer = m_recoveryTimers.value(document))
             timer->stop();
+        m_recoveryPending.remove(document);
+        // A copy still being written would otherwise take the place of none.
+        if (const auto writer = m_recoveryWriters.find(document); writer != m_recoveryWriters.end())
+            writer->second->cancel();
         m_recovery.remove(id);
         return;
     }
@@ -36,38 +43,87 @@ void DocumentController::scheduleRecovery(MyDocument *document)
         timer->start();
 }
 
+RecoveryWriter &DocumentController::recoveryWriter(MyDocument *document)
+{
+    std::unique_ptr<RecoveryWriter> &writer = m_recoveryWriters[document];
+    if (!writer)
+        writer = std::make_unique<RecoveryWriter>(*document, m_recovery, m_recoveryIds.value(document));
+    return *writer;
+}
+
 void DocumentController::writeRecoveryCopy(MyDocument *document)
 {
     if (QTimer *timer = m_recoveryTimers.value(document))
         timer->stop();
     if (!document->isDocumentEdited() || !document->array())
         return;
-    const QString failure = m_recovery.save(m_recoveryIds.value(document), document->fileName(),
-                                            document->diskStamp(), *document->array());
+    RecoveryWriter &writer = recoveryWriter(document);
+    // The copy being written is of the rows before these changes; the next
+    // one starts when it is done.
+    if (writer.isWriting()) {
+        m_recoveryPending.insert(document);
+        return;
+    }
+    if (writer.isCurrent())
+        return;
+    QString why;
+    if (!writer.start([this, document](const QString &error) { recoveryCopyWritten(document, error); }, &why))
+        recoveryFailed(document, why);
+}
+
+void DocumentController::recoveryCopyWritten(MyDocument *document, const QString &error)
+{
+    if (!error.isEmpty())
+        recoveryFailed(document, error);
+    if (m_recoveryPending.remove(document))
+        writeRecoveryCopy(document);
+}
+
+void DocumentController::recoveryFailed(MyDocument *document, const QString &failure)
+{
     // Said once: the user is to know that a crash would now lose work, not
     // be told so every few seconds.
-    if (!failure.isEmpty() && !m_toldRecoveryFailed) {
-        m_toldRecoveryFailed = true;
-        m_toolkit.alert(windowOf(document), u"Recovery"_s,
-                        u"Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped "
-                        "unexpectedly. Save often until this is mended.\n\n%1"_s.arg(failure));
-    }
+    if (failure.isEmpty() || m_toldRecoveryFailed)
+        return;
+    m_toldRecoveryFailed = true;
+    m_toolkit.alert(windowOf(document), u"Recovery"_s,
+                    u"Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped "
+                    "unexpectedly. Save often until this is mended.\n\n%1"_s.arg(failure));
 }
 
 void DocumentController::writeRecoveryCopies()
 {
-    for (MyDocument *document : std::as_const(m_documents))
-        writeRecoveryCopy(document);
+    // The program is about to end: every copy is written now, and waited for.
+    for (MyDocument *document : std::as_const(m_documents)) {
+        if (QTimer *timer = m_recoveryTimers.value(document))
+            timer->stop();
+        m_recoveryPending.remove(document);
+        if (!document->isDocumentEdited() || !document->array())
+            continue;
+        RecoveryWriter &writer = recoveryWriter(document);
+        writer.wait();
+        if (writer.isCurrent())
+            continue;
+        QString why;
+        if (writer.start([this, document](const QString &error) { recoveryFailed(document, error); }, &why))
+            writer.wait();
+        else
+            recoveryFailed(document, why);
+    }
 }
 
 void DocumentController::offerRecovery()
 {
     RecoveryStore::LeftBehind left = m_recovery.leftBehind();
     for (const RecoveryStore::Damaged &damaged : left.damaged) {
+        // Said as it is done: the copy stays only so many days.
         const QString where = damaged.movedTo.isEmpty()
-            ? QString()
-            : u"\n\nIt was put aside as %1 and is kept there for %2 days."_s.arg(damaged.movedTo).arg(
-                RecoveryStore::kKeptAsideDays);
+            ? tr("\n\nIt stays where it is.")
+            : tr("\n\nIt was moved to %1; Cheqbook deletes it once it has been there %2 days (from %3 on).")
+                  .arg(damaged.movedTo)
+                  .arg(RecoveryStore::kKeptAsideDays)
+                  .arg(QLocale().toString(QDate::currentDate().addDays(RecoveryStore::kKeptAsideDays),
+                                          QLocale::LongFormat));
         m_toolkit.alert(nullptr, u"Recovery"_s,
                         u"Cheqbook kept a copy of unsaved changes that cannot be read, so it cannot be offered "
                         "back:\n%1\n\n%2%3"_s.arg(damaged.recoveryFile, damaged.why, where));

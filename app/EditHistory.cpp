@@ -1,5 +1,7 @@
 #include "EditHistory.h"
 
+#include "CutForShowing.h"
+
 #include <algorithm>
 #include <climits>
 
@@ -18,9 +20,11 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows)
 namespace {
 constexpr qsizetype kShown = 40;
 
+// Only the start of a description is looked at: one of millions of
+// characters would otherwise be copied whole to make a short name.
 QString shownDescription(const QString &description)
 {
-    const QString shown = description.simplified();
+    const QString shown = cutForShowing(description).simplified();
     return shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026';
 }
 } // namespace
@@ -46,6 +50,8 @@ QString transactionStepName(const QString &verb, const QString &description)
 void EditStep::redo(Register &reg, RowChangeListener *listener)
 {
     for (const std::unique_ptr<RegisterEdit> &e : edits) {
+        if (listener)
+            e->warn(*listener, reg);
         e->redo(reg);
         if (listener)
             e->tell(*listener, reg, false);
@@ -55,6 +61,8 @@ void EditStep::redo(Register &reg, RowChangeListener *listener)
 void EditStep::undo(Register &reg, RowChangeListener *listener)
 {
     for (auto e = edits.rbegin(); e != edits.rend(); ++e) {
+        if (listener)
+            (*e)->warn(*listener, reg);
         (*e)->undo(reg);
         if (listener)
             (*e)->tell(*listener, reg, true);

@@ -7,6 +7,9 @@
 #include <QFileInfo>
 
 #include <string_view>
+
+#include <grp.h>
+#include <pwd.h>
 #include <sys/stat.h>
 
 using namespace Qt::StringLiterals;
@@ -21,6 +24,26 @@ bool statOf(const QString &path, struct stat *status)
 }
 
 } // namespace
+
+QString userName(uid_t uid)
+{
+    struct passwd entry {};
+    struct passwd *found = nullptr;
+    char buffer[4096];
+    if (::getpwuid_r(uid, &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->pw_name);
+    return QString::number(uid);
+}
+
+QString groupName(gid_t gid)
+{
+    struct group entry {};
+    struct group *found = nullptr;
+    char buffer[4096];
+    if (::getgrgid_r(gid, &entry, buffer, sizeof buffer, &found) == 0 && found)
+        return QString::fromLocal8Bit(found->gr_name);
+    return QString::number(gid);
+}
 
 QString resolvedPath(const QString &path)
 {

@@ -9,6 +9,8 @@
 
 #include <optional>
 
+#include <sys/types.h>
+
 struct stat;
 
 // The file a path names once symbolic links are followed, as an absolute path
@@ -20,6 +22,11 @@ QString resolvedPath(const QString &path);
 // exist (so a symbolic link, a hard link, "./F" and "dir/../F" are all F),
 // otherwise the same resolved path.
 bool isSameFile(const QString &a, const QString &b);
+
+// The names of a user and a group, as the system knows them (their numbers
+// when it does not).
+QString userName(uid_t uid);
+QString groupName(gid_t gid);
 
 // A hash of a file's bytes: fast, and the same from one run to the next.
 quint64 contentHash(QByteArrayView bytes);

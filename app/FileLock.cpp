@@ -1,5 +1,8 @@
 #include "FileLock.h"
 
+#include "FileIdentity.h"
+
+#include <QCoreApplication>
 #include <QFile>
 #include <QSysInfo>
 
@@ -37,7 +40,7 @@ FileLock::~FileLock()
 {
     // The last holder can take the lock alone, and removes the file while it
     // does, so that no one is left holding a file no longer there.
-    if (m_held && !m_readOnly && lockRange(m_fd, F_WRLCK) && sameFileAsPath())
+    if (m_held && !m_readOnly && !m_foreign && lockRange(m_fd, F_WRLCK) && sameFileAsPath())
         ::unlink(QFile::encodeName(m_path).constData());
     close();
 }
@@ -87,7 +90,10 @@ FileLock::Status FileLock::tryLock()
             m_error = u"it is not a regular file"_s;
             return Status::Unusable;
         }
-        if (m_readOnly) {
+        // Another user's lock file is that user's: it is never written to or
+        // removed, whatever it says, only held along with them.
+        m_foreign = status.st_uid != ::geteuid();
+        if (m_readOnly || m_foreign) {
             // Who may only read the lock file may only ask.
             struct flock probe {};
             probe.l_type = F_WRLCK;
@@ -109,7 +115,7 @@ FileLock::Status FileLock::tryLock()
         if (!sameFileAsPath())
             continue;
         m_held = true;
-        if (!m_readOnly) {
+        if (!m_readOnly && !m_foreign) {
             // A lock file an older Cheqbook made may show more than it should.
             if (status.st_uid == ::geteuid())
                 ::fchmod(m_fd, status.st_mode & m_mode & 0777);
@@ -133,7 +139,7 @@ bool FileLock::join()
             if (!sameFileAsPath())
                 return tryLock() == Status::Acquired || (m_fd >= 0 && join());
             m_held = true;
-            if (!m_readOnly)
+            if (!m_readOnly && !m_foreign)
                 writeHolder();
             return true;
         }
@@ -162,8 +168,14 @@ QString FileLock::holder() const
         fd = ::open(QFile::encodeName(m_path).constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
     char buffer[512];
     const ssize_t n = fd >= 0 ? ::pread(fd, buffer, sizeof buffer, 0) : -1;
+    struct stat status {};
+    const bool foreign = fd >= 0 && ::fstat(fd, &status) == 0 && status.st_uid != ::geteuid();
     if (fd != m_fd && fd >= 0)
         ::close(fd);
+    // What another user's file says is that user's to say: only who owns it
+    // is known.
+    if (foreign)
+        return QCoreApplication::translate("FileLock", "user %1").arg(userName(status.st_uid));
     const QList<QByteArray> lines = n > 0 ? QByteArray(buffer, n).split('\n') : QList<QByteArray>();
     if (lines.size() < 3 || lines[0] + '\n' != kMagic)
         return {};

@@ -11,6 +11,10 @@
 // never taken for the old one. A lock file left by anything else is not an
 // owner either: only a lock held on it counts.
 //
+// A lock file that belongs to another user is never written to or removed
+// (it may have been put there to mislead): it is held along with its owner,
+// and named by its owner, not by what it says.
+//
 // Every holder holds the lock shared. Whether another holds it is asked by
 // trying to take it alone; a Cheqbook that goes on after being warned joins
 // the holders, so that the next one is warned too.
@@ -42,7 +46,8 @@ public:
     bool isHeld() const { return m_held; }
 
     // Who holds it, as the last holder wrote it: "process 12 on host", or
-    // empty when the file does not say.
+    // empty when the file does not say; for another user's lock file, that
+    // user: "user alice".
     QString holder() const;
     // Why the lock cannot be used.
     QString error() const { return m_error; }
@@ -67,6 +72,7 @@ private:
     int m_fd = -1;
     bool m_held = false;
     bool m_readOnly = false;
+    bool m_foreign = false; // the lock file is another user's
     bool m_couldNotBeMade = false;
     QString m_error;
 };

@@ -1,6 +1,6 @@
 #include "MyDocument.h"
 
-#include "AtomicFile.h"
+#include "Backups.h"
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
@@ -41,6 +41,16 @@ public:
     {
         for (RowChangeListener *l : all)
             l->balancesChanged(reg, fromRow);
+    }
+    void rowsWillBeReplaced(const Register &reg) override
+    {
+        for (RowChangeListener *l : all)
+            l->rowsWillBeReplaced(reg);
+    }
+    void recordWillChange(const Record &record) override
+    {
+        for (RowChangeListener *l : all)
+            l->recordWillChange(record);
     }
 };
 
@@ -125,6 +135,8 @@ void MyDocument::inStep(F &&f)
 void MyDocument::apply(std::unique_ptr<RegisterEdit> e)
 {
     Q_ASSERT(m_openStep);
+    if (RowChangeListener *listener = rowListeners())
+        e->warn(*listener, *theArray);
     e->redo(*theArray);
     if (RowChangeListener *listener = rowListeners())
         e->tell(*listener, *theArray, false);
@@ -212,6 +224,12 @@ void MyDocument::afterHistoryMove()
     emit historyChanged();
 }
 
+void MyDocument::recordWillChange(const Record &record)
+{
+    if (RowChangeListener *listener = rowListeners())
+        listener->recordWillChange(record);
+}
+
 void MyDocument::addRowChangeListener(RowChangeListener *listener) { m_listeners->all.push_back(listener); }
 
 void MyDocument::removeRowChangeListener(RowChangeListener *listener) { std::erase(m_listeners->all, listener); }
@@ -262,7 +280,7 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
         return false;
     }
     if (theArray)
-        theArray->assign(std::move(r.rows));
+        replaceRows(std::move(r.rows));
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(resolvedPath(path));
@@ -280,10 +298,10 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
             *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());
         return false;
     }
-    const QString failure = writeFileAtomicallyWithBackup(path, *data);
-    if (!failure.isEmpty()) {
+    const RegisterWrite written = writeRegisterFile(path, *data);
+    if (!written.error.isEmpty()) {
         if (error)
-            *error = failure;
+            *error = written.error;
         return false;
     }
     const QString file = resolvedPath(path);
@@ -313,18 +331,38 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
             *error = r.error;
         return false;
     }
-    ensureRegister();
-    theArray->assign(std::move(r.rows));
+    replaceRows(std::move(r.rows));
     m_diskStamp = stamp;
     startHistory(0);
     setChangeCount(0);
     return true;
 }
 
-void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
+bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Progress *progress)
+{
+    RegisterReadResult r = readRegisterFile(versionPath, nullptr, progress);
+    if (!r.ok()) {
+        if (error)
+            *error = r.error;
+        return false;
+    }
+    replaceRows(std::move(r.rows));
+    // The file is still what it was: only saving makes the version it again.
+    startHistory(EditHistory::kLost);
+    setChangeCount(m_changeCount + 1);
+    return true;
+}
+
+void MyDocument::replaceRows(std::vector<RecordPtr> rows)
 {
     ensureRegister();
+    m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(rows));
+}
+
+void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
+{
+    replaceRows(std::move(rows));
     setFileName(originalPath);
     m_diskStamp = stamp;
     startHistory(EditHistory::kLost);

@@ -82,6 +82,10 @@ public:
     // made, undone or done again, and of a register read or restored whole.
     // A listener stays told until it is removed.
     void addRowChangeListener(RowChangeListener *listener);
+    // To be called before a record of the register changes outside the
+    // edits (as the table's rewriting of a shown Amount does), so that its
+    // listeners are told as they are of an edit.
+    void recordWillChange(const Record &record);
     void removeRowChangeListener(RowChangeListener *listener);
     // The register's texts indexed, followed change by change once first
     // read (a document without a window never reads them).
@@ -104,12 +108,18 @@ public:
     // are followed once, here, and its saves, backups and lock are that file's.
     bool readFromFile(const QString &path, QStringView type, QString *error, Progress *progress = nullptr);
     // Writes the register to path atomically (through a symbolic link, which
-    // stays); on success the document takes the file written as its own and
-    // counts no unsaved change.
+    // stays), keeping the version it replaces as backups (see
+    // writeRegisterFile); a file that holds these bytes already is not
+    // touched. On success the document takes the file as its own and counts
+    // no unsaved change.
     bool saveToFile(const QString &path, QString *error, Progress *progress = nullptr);
     // Reads the document's file again into the same register object, so every
     // share of the register sees the saved rows.
     bool revertToSaved(QString *error, Progress *progress = nullptr);
+    // Reads an earlier version of the document's file (a backup) into the
+    // same register object. The document keeps its file, and counts as
+    // changed until it is saved: the file still holds what it held.
+    bool revertToVersion(const QString &versionPath, QString *error, Progress *progress = nullptr);
 
     // Takes back rows recovered after a crash: they become the register, the
     // document takes the name of the file they were a copy of (none for a
@@ -148,6 +158,8 @@ private:
     // Makes an edit and keeps it in the step being built.
     void apply(std::unique_ptr<RegisterEdit> edit);
     void afterHistoryMove();
+    // Every row replaced, in the same register object (listeners told first).
+    void replaceRows(std::vector<RecordPtr> rows);
     // A fresh register from a file or a copy: no step leads back from it.
     void startHistory(size_t savedPosition);
     // Every listener at once, or null when there is none.

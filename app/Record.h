@@ -54,12 +54,23 @@ public:
     // Calls f(QStringView key, const Value &) for every present key in ascending
     // order of the keys' characters.
     template <typename F>
-    void forEachKey(F &&f) const;
+    void forEachKey(F &&f) const { visitKeys(-1, nullptr, std::forward<F>(f)); }
+    // The same with the value under key taken to be replacement: the
+    // record's own value there is never read, so another thread may write
+    // it meanwhile.
+    template <typename F>
+    void forEachKeyWith(Key key, const Value &replacement, F &&f) const
+    {
+        visitKeys(int(key), &replacement, std::forward<F>(f));
+    }
 
     // Same keys with the same values (not the same record).
     bool sameContents(const Record &other) const;
 
 private:
+    template <typename F>
+    void visitKeys(int replaced, const Value *replacement, F &&f) const;
+
     using Extra = std::vector<std::pair<QString, Value>>; // sorted by key
     std::array<Value, kKnownKeyCount> m_known;
     std::unique_ptr<Extra> m_extra;
@@ -70,7 +81,7 @@ using RecordPtr = std::shared_ptr<Record>;
 inline RecordPtr makeRecord() { return std::make_shared<Record>(); }
 
 template <typename F>
-void Record::forEachKey(F &&f) const
+void Record::visitKeys(int replaced, const Value *replacement, F &&f) const
 {
     static const std::array<QStringView, kKnownKeyCount> names = {
         u"Amount", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"Total"};
@@ -79,8 +90,9 @@ void Record::forEachKey(F &&f) const
     for (int k = 0; k < kKnownKeyCount; ++k) {
         for (; e < extraCount && QStringView((*m_extra)[e].first) < names[k]; ++e)
             f(QStringView((*m_extra)[e].first), (*m_extra)[e].second);
-        if (!m_known[k].isNull())
-            f(names[k], m_known[k]);
+        const Value &v = k == replaced ? *replacement : m_known[k];
+        if (!v.isNull())
+            f(names[k], v);
     }
     for (; e < extraCount; ++e)
         f(QStringView((*m_extra)[e].first), (*m_extra)[e].second);

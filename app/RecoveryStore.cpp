@@ -1,6 +1,7 @@
 #include "RecoveryStore.h"
 
 #include "AtomicFile.h"
+#include "DataFolder.h"
 #include "InputFile.h"
 #include "RegisterFile.h"
 
@@ -10,7 +11,6 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QUrl>
 
 #include <cerrno>
@@ -97,7 +97,7 @@ RecoveryStore::~RecoveryStore() = default;
 
 QString RecoveryStore::defaultFolder()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + u"/Recovery"_s;
+    return dataFolder() + u"/Recovery"_s;
 }
 
 QString RecoveryStore::discardedFolder() const { return QDir(m_folder).filePath(u"Discarded"_s); }
@@ -121,15 +121,24 @@ bool RecoveryStore::ensureSession(QString *error)
 
 QString RecoveryStore::fileFor(int id) const { return QDir(m_folder).filePath(u"%1-%2.ldgr"_s.arg(m_session).arg(id)); }
 
-QString RecoveryStore::save(int id, const QString &originalPath, const FileStamp &originalStamp, const Register &reg)
+QString RecoveryStore::prepare()
 {
     QString why;
-    if (!ensureSession(&why))
+    ensureSession(&why);
+    return why;
+}
+
+QByteArray RecoveryStore::copyHeader(const QString &originalPath, const FileStamp &originalStamp)
+{
+    return kHeader + QUrl::toPercentEncoding(originalPath, "/ ") + '\n' + kStampHeader
+        + originalStamp.toText().toLatin1() + '\n';
+}
+
+QString RecoveryStore::save(int id, const QString &originalPath, const FileStamp &originalStamp, const Register &reg)
+{
+    if (const QString why = prepare(); !why.isEmpty())
         return why;
-    QByteArray data = kHeader + QUrl::toPercentEncoding(originalPath, "/ ") + '\n';
-    data += kStampHeader + originalStamp.toText().toLatin1() + '\n';
-    data += oldStyleText(reg.rows());
-    return writePrivateFileAtomically(fileFor(id), data);
+    return writePrivateFileAtomically(fileFor(id), copyHeader(originalPath, originalStamp) + oldStyleText(reg.rows()));
 }
 
 void RecoveryStore::remove(int id) { QFile::remove(fileFor(id)); }
@@ -168,6 +177,13 @@ RecoveryStore::LeftBehind RecoveryStore::leftBehind()
             QString unused;
             found.damaged.push_back({path, putAside(path, damagedFolder(), &unused), why});
         }
+    }
+    // A session that ended without copies left only its lock file; taking
+    // the lock alone and letting it go removes it.
+    for (const QString &file : dir.entryList({sessionLockName(u"*"_s)}, QDir::Files | QDir::Hidden)) {
+        const QString session = file.mid(8, file.size() - 13);
+        if (session != m_session && !running.contains(session) && !claimed.contains(session))
+            FileLock(dir.filePath(file), 0600).tryLock();
     }
     return found;
 }

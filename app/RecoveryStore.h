@@ -36,6 +36,12 @@ public:
     // and that file as it was when the work began. Returns an error message,
     // empty on success.
     QString save(int id, const QString &originalPath, const FileStamp &originalStamp, const Register &reg);
+    // What save() does first: the folder and this session's lock made.
+    // Returns an error message, empty when the store can be written to.
+    QString prepare();
+    // The first lines of a copy, before the rows (in the form Cheqbook
+    // saves, which takes them as comments).
+    static QByteArray copyHeader(const QString &originalPath, const FileStamp &originalStamp);
     void remove(int id);
     // This session's copy for id (which may not be there).
     QString fileFor(int id) const;

@@ -46,6 +46,12 @@ void SetValue::tell(RowChangeListener &listener, const Register &reg, bool undon
     listener.valueChanged(reg, m_row, m_key, undone ? m_after : m_before, undone ? m_before : m_after);
 }
 
+void SetValue::warn(RowChangeListener &listener, const Register &reg) const
+{
+    if (m_key != keyName(Key::Total))
+        listener.recordWillChange(reg[m_row]);
+}
+
 int SetValue::firstBalanceRow() const
 {
     return m_key == keyName(Key::Amount) || m_key == keyName(Key::Total) ? m_row : INT_MAX;

@@ -36,8 +36,15 @@ public:
     // Anything may have changed or moved: the register was put in a new
     // order, or replaced whole.
     virtual void rowsReplaced(const Register &reg) = 0;
+    // Every row is about to be replaced (told before, unlike the others):
+    // the records may go for good.
+    virtual void rowsWillBeReplaced(const Register &reg) {}
     // The balances from a row down were worked out again (or put back).
     virtual void balancesChanged(const Register &reg, int fromRow) {}
+    // A record's values other than its Total are about to change (told
+    // before, unlike the others): what reads the record on another thread
+    // keeps what it needs of it first.
+    virtual void recordWillChange(const Record &record) {}
 };
 
 class RegisterEdit
@@ -51,6 +58,9 @@ public:
     {
         listener.rowsReplaced(reg);
     }
+    // Tells the listener of what redo or undo is about to change in a record
+    // (a record's Total aside), before it does.
+    virtual void warn(RowChangeListener &listener, const Register &reg) const {}
     // The first row whose balance the change can move (INT_MAX: none).
     virtual int firstBalanceRow() const = 0;
     // What the edit keeps, roughly, in bytes.
@@ -96,6 +106,7 @@ public:
     void redo(Register &reg) override;
     void undo(Register &reg) override;
     void tell(RowChangeListener &listener, const Register &reg, bool undone) const override;
+    void warn(RowChangeListener &listener, const Register &reg) const override;
     int firstBalanceRow() const override;
 
 private:

@@ -98,6 +98,12 @@ RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<v
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
 // Progress, when given, is told how far it has come (it cannot stop it).
 QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress = nullptr);
+// The pieces of that form, for writing it a piece at a time: the list's
+// opening, each row (the last one without a comma after it), its closing.
+// A row with a total given is written with that Total, its own never read.
+inline constexpr char kOldStyleListStart[] = "(\n";
+inline constexpr char kOldStyleListEnd[] = ")\n";
+void appendOldStyleRow(QByteArray &out, const Record &record, bool last, const Value *total = nullptr);
 
 // The XML form, UTF-8. Texts become <string>, numbers <real> or <integer>.
 // Nothing when a text holds a character XML 1.0 cannot carry (a control

@@ -245,10 +245,14 @@ RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progr
 {
     RegisterReadResult r = readFile(path, nullptr, {}, stamp, progress);
     if (r.ok()) {
-        // A balance beyond what money holds would be shown held at the limit,
-        // silently wrong; such a register is refused as a bad amount is.
+        // An amount that is not one would be added as 0, and a balance
+        // beyond what money holds would be shown held at the limit: either
+        // is silently wrong, and such a register is refused.
         Register reg(std::move(r.rows));
-        if (const QString why = balanceBeyondLimit(reg); !why.isEmpty())
+        QString why = unreadableAmount(reg);
+        if (why.isEmpty())
+            why = balanceBeyondLimit(reg);
+        if (!why.isEmpty())
             r.error = path + u": "_s + why;
         else
             r.rows = std::move(reg.rows());

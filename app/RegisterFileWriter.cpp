@@ -73,6 +73,13 @@ void appendOldStyle(QByteArray &out, View text)
 
 void appendOldStyle(QByteArray &out, const Value &v)
 {
+    // Money is written as the window shows it, with its cents: one form,
+    // whichever way the amount came in.
+    if (v.kind() == Value::Kind::Money) {
+        char buf[32];
+        out.append(buf, writeMoneyText(buf, v.storedCents()));
+        return;
+    }
     v.visitText([&](auto view) { appendOldStyle(out, view); });
 }
 
@@ -129,7 +136,7 @@ void appendXmlValue(QByteArray &out, const Value &v)
         return;
     case Value::Kind::Money:
         out.append("\t\t<real>");
-        out.append(buf, writeShortestDecimal(buf, v.storedCents()));
+        out.append(buf, writeMoneyText(buf, v.storedCents()));
         out.append("</real>\n");
         return;
     case Value::Kind::Real: {
@@ -163,21 +170,30 @@ QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
     if (rows.empty())
         return "()\n"_ba;
     out.reserve(qsizetype(rows.size()) * 120 + 4);
-    out.append("(\n");
+    out.append(kOldStyleListStart);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (progress)
             progress->advance(qint64(i), qint64(rows.size()));
-        out.append("    {");
-        rows[i]->forEachKey([&](QStringView key, const Value &value) {
-            appendOldStyle(out, key);
-            out.append(" = ");
-            appendOldStyle(out, value);
-            out.append("; ");
-        });
-        out.append(i + 1 < rows.size() ? "},\n" : "}\n");
+        appendOldStyleRow(out, *rows[i], i + 1 == rows.size());
     }
-    out.append(")\n");
+    out.append(kOldStyleListEnd);
     return out;
+}
+
+void appendOldStyleRow(QByteArray &out, const Record &record, bool last, const Value *total)
+{
+    out.append("    {");
+    const auto each = [&](QStringView key, const Value &value) {
+        appendOldStyle(out, key);
+        out.append(" = ");
+        appendOldStyle(out, value);
+        out.append("; ");
+    };
+    if (total)
+        record.forEachKeyWith(Key::Total, *total, each);
+    else
+        record.forEachKey(each);
+    out.append(last ? "}\n" : "},\n");
 }
 
 std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *error)

@@ -1,5 +1,6 @@
 #include "ChartData.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
 #include "Progress.h"
 #include "RunningBalance.h"
@@ -106,7 +107,10 @@ ChartData chartData(const Register &reg, const DateSpan &span, QDate today, int 
             flow.in = addCents(flow.in, amount);
         else
             flow.out = addCents(flow.out, -amount);
-        const QString payee = record.value(Key::DescriptionofTransaction).toString();
+        // Payees are shown by name in a table and on an axis: each as it is
+        // shown, cut, so that a description of millions of characters
+        // neither freezes the charts nor crashes them.
+        const QString payee = cutForShowing(record.value(Key::DescriptionofTransaction));
         if (payee.isEmpty())
             continue;
         PayeeTotal &spent = payees[payee];

@@ -1,5 +1,7 @@
 #include "ColumnIndex.h"
 
+#include "CutForShowing.h"
+
 #include <algorithm>
 
 namespace {
@@ -79,13 +81,24 @@ void ColumnIndex::build(const Register &reg)
 
 std::string_view ColumnIndex::keyOf(const Value &value)
 {
-    const QLatin1StringView latin1 = value.latin1Text();
+    // Only as much of a text as is ever shown is indexed (and a character
+    // more, to tell that there was more): a description of millions of
+    // characters would otherwise be copied and folded whole, holding the
+    // window for seconds.
+    constexpr qsizetype kIndexed = kMaxShownLength + 1;
+    QLatin1StringView latin1 = value.latin1Text();
+    latin1 = latin1.first(std::min(latin1.size(), kIndexed));
     bool ascii = value.isText() && !latin1.isEmpty();
     for (qsizetype i = 0; ascii && i < latin1.size(); ++i)
         ascii = uchar(latin1.data()[i]) < 0x80;
     if (ascii)
         return std::string_view(latin1.data(), size_t(latin1.size()));
-    m_scratch = value.toString().toStdString();
+    m_scratch = value.visitText([kIndexed](auto text) {
+        qsizetype keep = std::min(text.size(), kIndexed);
+        if (keep < text.size() && QChar(text[keep - 1]).isHighSurrogate())
+            --keep;
+        return text.first(keep).toString();
+    }).toStdString();
     return m_scratch;
 }
 

@@ -5,6 +5,7 @@
 
 #include "MyWindowController.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
 #include "EntryFields.h"
 #include "FocusHook.h"
@@ -124,7 +125,8 @@ void MyWindowController::buildEntryHelpers()
         m_suggestedRows.clear();
         for (const DescriptionSuggestion &s :
              ::descriptionSuggestions(myDocument->textIndex(), *dataArray, typed, kSuggestionsShown)) {
-            items.push_back({s.description, shownNumber(s.amount, m_forms.decimalPoint), s.amount.startsWith(u'-')});
+            items.push_back({cutForShowing(s.description), shownNumber(s.amount, m_forms.decimalPoint),
+                             s.amount.startsWith(u'-')});
             m_suggestedRows.insert(s.description, s.row);
         }
         return items;

@@ -1,5 +1,6 @@
 #include "ImportDuplicates.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
 #include "ImportDuplicatesPairing.h"
 #include "StatementText.h"
@@ -17,8 +18,8 @@ using namespace Qt::StringLiterals;
 QString describeRow(const Record &record)
 {
     QStringList parts;
-    for (const QString &p : {record.value(Key::Date).toString().trimmed(),
-                             record.value(Key::DescriptionofTransaction).toString().trimmed(),
+    for (const QString &p : {cutForShowing(record.value(Key::Date)).trimmed(),
+                             cutForShowing(record.value(Key::DescriptionofTransaction)).trimmed(),
                              moneyText(record.value(Key::Amount).centsOrZero())})
         if (!p.isEmpty())
             parts << (p.size() > 80 ? p.first(79) + u'\u2026' : p); // a reason, not the whole text

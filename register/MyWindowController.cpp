@@ -239,7 +239,11 @@ Value MyWindowController::tableViewObjectValue(const QTableView *, QStringView c
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
         failPrecondition(kRowCondition, u"tableView:objectValueForTableColumn:row:"_s, kSource, 220);
     Record &record = (*dataArray)[rowIndex];
-    rewriteAmountAsMoneyText(record);
+    if (std::optional<Value> shown = amountAsMoneyText(record)) {
+        // A recovery copy may be reading the row on another thread.
+        myDocument->recordWillChange(record);
+        record.set(Key::Amount, std::move(*shown));
+    }
     return record.value(columnIdentifier);
 }
 

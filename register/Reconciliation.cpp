@@ -1,5 +1,6 @@
 #include "Reconciliation.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
 #include "RunningBalance.h"
 
@@ -148,7 +149,7 @@ void setReconciled(MyDocument &doc, int row, bool reconciled)
 {
     using namespace Qt::StringLiterals;
     const Record &record = *doc.objectAtIndex(row);
-    const QString description = record.value(Key::DescriptionofTransaction).toString();
+    const QString description = cutForShowing(record.value(Key::DescriptionofTransaction));
     const bool inAStatement = belongsToAStatement(record);
     doc.edit(transactionStepName(reconciled ? u"Reconcile"_s : u"Unreconcile"_s, description), [&] {
         doc.setValue(row, Key::EOMSeen, reconciled ? reconciledMark() : Value());

@@ -1,6 +1,8 @@
 #include "ReconciliationReport.h"
 
+#include "CutForShowing.h"
 #include "DateReader.h"
+#include "Report.h"
 #include "RunningBalance.h"
 
 #include <QCoreApplication>
@@ -9,10 +11,14 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// A text of the file as the report shows it: cut, and with its control
+// characters as symbols, so that neither a page nor a terminal is upset.
+QString shownField(const Value &value) { return withControlsShown(cutForShowing(value)); }
+
 ReconciliationItem itemOf(const Record &r)
 {
-    return {r.value(Key::Date).toString(), r.value(Key::CheckNumber).toString(),
-            r.value(Key::DescriptionofTransaction).toString(), r.value(Key::Amount).centsOrZero()};
+    return {shownField(r.value(Key::Date)), shownField(r.value(Key::CheckNumber)),
+            shownField(r.value(Key::DescriptionofTransaction)), r.value(Key::Amount).centsOrZero()};
 }
 
 std::optional<QDate> dateOf(const Record &r, QDate today)
@@ -164,7 +170,7 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
         appendAmountLine(text, label, amount, forms);
     };
     const auto dateText = [&](QDate date) { return writtenDate(date, forms.dateOrder); };
-    QString out = u"Reconciliation of %1\n"_s.arg(registerName);
+    QString out = u"Reconciliation of %1\n"_s.arg(withControlsShown(registerName));
     if (r.statementDate)
         out += u"Statement of %1\n"_s.arg(dateText(*r.statementDate));
     else if (r.statementBalance)

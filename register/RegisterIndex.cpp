@@ -1,6 +1,7 @@
 #include "RegisterIndex.h"
 
 #include <numeric>
+#include "CutForShowing.h"
 
 RegisterIndex::RegisterIndex()
     : m_columns{ColumnIndex(Key::CheckNumber), ColumnIndex(Key::DescriptionofTransaction), ColumnIndex(Key::Date)}
@@ -81,9 +82,13 @@ const RegisterIndex::Money &RegisterIndex::money(const Register &reg)
 
 namespace {
 
+// The index holds the start of a description too long to show (see
+// ColumnIndex): such a row holds it when it starts with it.
 bool holds(const Record &record, const QString &text)
 {
-    return record.value(Key::DescriptionofTransaction).visitText([&](auto t) { return t == text; });
+    return record.value(Key::DescriptionofTransaction).visitText([&](auto t) {
+        return t == text || (text.size() >= kMaxShownLength && t.size() > text.size() && t.startsWith(text));
+    });
 }
 
 // How many of the latest rows count as "lately": about a year of a

@@ -122,14 +122,7 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
             return shownDate(v, forms.dateOrder);
         if (role == Qt::EditRole)
             return money ? shownNumber(v.toString(), forms.decimalPoint) : v.toString();
-        return v.visitText([](auto text) {
-            if (text.size() <= kMaxShownLength)
-                return text.toString();
-            qsizetype keep = kMaxShownLength;
-            if (QChar(text[keep - 1]).isHighSurrogate())
-                --keep;
-            return text.first(keep).toString() + u'\u2026';
-        });
+        return cutForShowing(v);
     }
     case TextLengthRole:
         return QVariant::fromValue(qint64(m_dataSource->tableViewObjectValue(m_dataSource->tableView(),

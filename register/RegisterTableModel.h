@@ -8,6 +8,7 @@
 // While a filter hides rows, the table's rows are the register rows shown,
 // in order; registerRow() and viewRow() translate.
 
+#include "CutForShowing.h"
 #include "Record.h"
 
 #include <QAbstractTableModel>
@@ -31,7 +32,7 @@ public:
     // The most of a cell's text that is shown (a longer one ends in an
     // ellipsis): laying out and painting millions of characters would hold
     // the window for minutes, or crash it.
-    static constexpr qsizetype kMaxShownLength = 4000;
+    static constexpr qsizetype kMaxShownLength = ::kMaxShownLength;
 
     explicit RegisterTableModel(MyWindowController *dataSource, QObject *parent = nullptr);
 

@@ -45,6 +45,17 @@ void showControls(QString &out, qsizetype from)
             out[i] = QChar(shownCharacter(out[i].unicode()));
 }
 
+} // namespace
+
+QString withControlsShown(QStringView text)
+{
+    QString out = text.toString();
+    showControls(out, 0);
+    return out;
+}
+
+namespace {
+
 void appendColumn(QString &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
     if (text.size() > width && overflow == Overflow::Cut)

@@ -22,6 +22,11 @@ struct ShownRow;
 
 inline constexpr int kReportRowsPerHeader = 48;
 
+// The text with every control character (C0, DEL, C1) shown as the symbol
+// the report shows it as: what comes from a file can then be written to a
+// terminal without acting on it.
+QString withControlsShown(QStringView text);
+
 // The two header lines, each ending in a line feed.
 QString reportHeader();
 // The same with the column titles in the user's language, each cut to its

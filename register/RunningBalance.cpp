@@ -1,6 +1,14 @@
 #include "RunningBalance.h"
 
+#include "CutForShowing.h"
+#include "NumberScan.h"
+
 #include <QCoreApplication>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
 
 Cents addCents(Cents a, Cents b)
 {
@@ -162,13 +170,23 @@ void carryBalance(Register &reg, int firstRow)
     }
 }
 
+std::optional<Value> amountAsMoneyText(const Record &record)
+{
+    const Value &held = record.value(Key::Amount);
+    const CentsReading amount = held.cents();
+    if (amount.status == NumberStatus::OutOfRange)
+        return std::nullopt;
+    char buf[32];
+    Value shown = Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents)));
+    if (shown == held)
+        return std::nullopt;
+    return shown;
+}
+
 void rewriteAmountAsMoneyText(Record &record)
 {
-    const CentsReading amount = record.value(Key::Amount).cents();
-    if (amount.status == NumberStatus::OutOfRange)
-        return;
-    char buf[32];
-    record.set(Key::Amount, Value::text(QLatin1StringView(buf, writeMoneyText(buf, amount.cents))));
+    if (std::optional<Value> shown = amountAsMoneyText(record))
+        record.set(Key::Amount, std::move(*shown));
 }
 
 Cents rewriteAmountAndCarry(Record &record, Cents previousTotal)
@@ -208,4 +226,75 @@ QString balanceBeyondLimitMessage(Cents balance, qint64 row)
                                                          "trillion dollars Cheqbook can keep track of")
         .arg(row + 1)
         .arg(moneyText(balance));
+}
+
+namespace {
+
+template <typename Char>
+bool isWholeNumber(const Char *first, const Char *last)
+{
+    const Char *p = first;
+    while (p != last && scanIsSpace(scanUnit(*p)))
+        ++p;
+    if (p == last)
+        return true; // empty: no amount
+    const DecimalScan scan = scanLeadingDecimal(first, last);
+    if (!scan.found)
+        return false;
+    for (p = first + scan.end; p != last; ++p)
+        if (!scanIsSpace(scanUnit(*p)))
+            return false;
+    return true;
+}
+
+} // namespace
+
+bool isAmountText(QStringView text) { return isWholeNumber(text.data(), text.data() + text.size()); }
+
+bool isAmountText(QLatin1StringView text) { return isWholeNumber(text.data(), text.data() + text.size()); }
+
+bool isAmount(const Value &amount)
+{
+    if (!amount.isText())
+        return true; // a number, or none
+    return amount.visitText([](auto text) { return isAmountText(text); });
+}
+
+QString unreadableAmount(const Register &reg)
+{
+    for (int row = 0; row < reg.count(); ++row)
+        if (const Value &amount = reg[row].value(Key::Amount); !isAmount(amount))
+            return unreadableAmountMessage(cutForShowing(amount, kAmountShown), row);
+    return {};
+}
+
+QString unreadableAmountMessage(const QString &amountShown, qint64 row)
+{
+    return QCoreApplication::translate("RunningBalance", "row %1: the Amount \u201c%2\u201d is not an amount")
+        .arg(row + 1)
+        .arg(amountShown);
+}
+
+QString storedBalanceDisagreement(const Register &reg)
+{
+    Cents total = 0;
+    for (int row = 0; row < reg.count(); ++row) {
+        total = addCents(total, reg[row].value(Key::Amount).centsOrZero());
+        const Value &stored = reg[row].value(Key::Total);
+        if (stored.isNull())
+            continue;
+        const CentsReading kept = stored.cents();
+        if (kept.ok() && kept.cents == total)
+            continue;
+        // A float's seven digits, as an older Cheqbook kept balances.
+        const double worked = double(total) / 100;
+        if (kept.ok() && std::abs(double(kept.cents) / 100 - worked) <= std::abs(worked) * 1e-6)
+            continue;
+        return QCoreApplication::translate("RunningBalance",
+                                           "row %1 holds the balance %2, but the amounts down to it add up to %3")
+            .arg(row + 1)
+            .arg(kept.ok() ? moneyText(kept.cents) : u"\u201c"_s + cutForShowing(stored, kAmountShown) + u"\u201d"_s)
+            .arg(moneyText(total));
+    }
+    return {};
 }

@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "CutForShowing.h"
+
 #include <QKeySequence>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -33,7 +35,7 @@ void MyWindowController::deleteTransaction(QObject *)
                                        "longer agrees with the bank. Edit > Undo puts it back."),
                                     tr("Delete Anyway")))
         return;
-    const QString description = record->value(Key::DescriptionofTransaction).toString();
+    const QString description = cutForShowing(record->value(Key::DescriptionofTransaction));
     const QString name = transactionStepName(tr("Delete \u201c%1\u201d"), tr("Delete Transaction"), description);
     const QString refusal = myDocument->edit(name, [&] {
         myDocument->remData(record);
