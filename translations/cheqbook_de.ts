@@ -25,6 +25,48 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save it, or save your changes under another name</source>
+        <translation>sie gehört dem Benutzer %1, und eine von Ihnen gespeicherte neue Fassung gehörte Ihnen; bitten Sie %1, sie zu speichern, oder speichern Sie Ihre Änderungen unter einem anderen Namen</translation>
+    </message>
+    <message>
+        <source>it belongs to the group %1, which you are not a member of, and a new version saved by you would not; save your changes under another name</source>
+        <translation>sie gehört der Gruppe %1, der Sie nicht angehören, und eine von Ihnen gespeicherte neue Fassung gehörte ihr nicht; speichern Sie Ihre Änderungen unter einem anderen Namen</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>sie ist schreibgeschützt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>no program is reading from the pipe</source>
+        <translation>kein Programm liest aus der Pipe</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>es ist ein Ordner, keine Datei</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private: %2</source>
+        <translation>der Ordner %1 kann nicht privat gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>ChartWindow</name>
     <message>
         <source>All time</source>
@@ -187,6 +229,33 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
     </message>
 </context>
 <context>
+    <name>CsvLayout</name>
+    <message>
+        <source>a date (Date, Posting Date, Datum, Buchungstag, Date opération, Fecha, Boekdatum, Data…), an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo…) or money out and in (Debit and Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and Bij, Dare and Avere…), and a description (Description, Payee, Name, Auftraggeber, Libellé, Concepto, Omschrijving, Descrizione…)</source>
+        <translation>ein Datum (Datum, Buchungstag, Date, Posting Date, Date opération, Fecha, Boekdatum, Data…), einen Betrag (Betrag, Amount, Montant, Importe, Bedrag, Importo…) oder Aus- und Eingänge (Soll und Haben, Debit und Credit, Withdrawal und Deposit, Débit und Crédit, Cargo und Abono, Af und Bij, Dare und Avere…) und eine Beschreibung (Auftraggeber, Description, Payee, Name, Libellé, Concepto, Omschrijving, Descrizione…)</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <extracomment>The separator&apos;s name in a sentence (&quot;the lines are separated by %1s&quot;).</extracomment>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>Komma</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>Cheqbook now keeps its data in %1. These were left in %2, since the new folder holds the same names: %3</source>
+        <translation>Cheqbook bewahrt seine Daten jetzt in %1 auf. Diese blieben in %2, da der neue Ordner dieselben Namen enthält: %3</translation>
+    </message>
+</context>
+<context>
     <name>DateReader</name>
     <message>
         <source>today</source>
@@ -281,6 +350,246 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
         <source>Untitled %1</source>
         <translation>Unbenannt %1</translation>
     </message>
+    <message>
+        <source>Registers (*.ldgr);;All files (*)</source>
+        <translation>Kontobücher (*.ldgr);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>“%1” is already open in another Cheqbook%2.
+If both save it, one will overwrite the other&apos;s changes.</source>
+        <translation>„%1“ ist bereits in einem anderen Cheqbook geöffnet%2.
+Wenn beide speichern, überschreibt eines die Änderungen des anderen.</translation>
+    </message>
+    <message>
+        <source>Open Anyway</source>
+        <translation>Trotzdem öffnen</translation>
+    </message>
+    <message>
+        <source>Opening “%1”…</source>
+        <translation>„%1“ wird geöffnet…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be opened.
+
+%2</source>
+        <translation>Das Kontobuch „%1“ konnte nicht geöffnet werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Balances</source>
+        <translation>Salden</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2.
+Cheqbook shows the balances the amounts give, and saves them so.</source>
+        <translation>In „%1“: %2.
+Cheqbook zeigt die Salden, die sich aus den Beträgen ergeben, und speichert sie so.</translation>
+    </message>
+    <message>
+        <source>Open Register</source>
+        <translation>Kontobuch öffnen</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (schreibgeschützt)</translation>
+    </message>
+    <message>
+        <source>Save Register</source>
+        <translation>Kontobuch speichern</translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another program since you opened it.
+Saving replaces those changes with yours.</source>
+        <translation>„%1“ wurde seit dem Öffnen von einem anderen Programm geändert.
+Speichern ersetzt diese Änderungen durch Ihre.</translation>
+    </message>
+    <message>
+        <source>“%1” was moved or deleted since you opened it.
+Save it again where it was?</source>
+        <translation>„%1“ wurde seit dem Öffnen verschoben oder gelöscht.
+An seinem bisherigen Ort erneut speichern?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Trotzdem speichern</translation>
+    </message>
+    <message>
+        <source>“%1” is open in another Cheqbook%2.
+If both save it, one will overwrite the other&apos;s changes.</source>
+        <translation>„%1“ ist in einem anderen Cheqbook geöffnet%2.
+Wenn beide speichern, überschreibt eines die Änderungen des anderen.</translation>
+    </message>
+    <message>
+        <source>Saving “%1”…</source>
+        <translation>„%1“ wird gespeichert…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be saved.
+
+%2</source>
+        <translation>Das Kontobuch „%1“ konnte nicht gespeichert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Revert to Saved</source>
+        <translation>Auf gespeicherte Fassung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Do you want to revert “%1” to the version last saved?
+The changes you made since then will be lost.</source>
+        <translation>Möchten Sie „%1“ auf die zuletzt gespeicherte Fassung zurücksetzen?
+Ihre Änderungen seither gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Reading “%1” again…</source>
+        <translation>„%1“ wird neu gelesen…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be read again.
+
+%2</source>
+        <translation>Das Kontobuch „%1“ konnte nicht neu gelesen werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Revert To</source>
+        <translation>Auf frühere Fassung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Do you want to go back to the version of “%1” saved %2?
+The window shows that version until you save it, which makes it the register again. The changes not saved will be lost.</source>
+        <translation>Möchten Sie zur Fassung von „%1“ vom %2 zurückkehren?
+Das Fenster zeigt diese Fassung, bis Sie sie speichern; damit wird sie wieder zum Kontobuch. Nicht gespeicherte Änderungen gehen verloren.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Reading the version saved %1…</source>
+        <translation>Die Fassung vom %1 wird gelesen…</translation>
+    </message>
+    <message>
+        <source>The version of “%1” saved %2 could not be read.
+
+%3</source>
+        <translation>Die Fassung von „%1“ vom %2 konnte nicht gelesen werden.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Revert &amp;To</source>
+        <translation>Auf f&amp;rühere Fassung zurücksetzen</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Gespeichert am %1</translation>
+    </message>
+    <message>
+        <source>No Earlier Versions</source>
+        <translation>Keine früheren Fassungen</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Wiederherstellung</translation>
+    </message>
+    <message>
+        <source>Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped unexpectedly. Save often until this is mended.
+
+%1</source>
+        <translation>Cheqbook kann keine Kopie Ihrer nicht gespeicherten Änderungen anlegen; sie gingen verloren, wenn es unerwartet beendet würde. Speichern Sie oft, bis das behoben ist.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It stays where it is.</source>
+        <translation>
+
+Sie bleibt, wo sie ist.</translation>
+    </message>
+    <message>
+        <source>
+
+It was moved to %1; Cheqbook deletes it once it has been there %2 days (from %3 on).</source>
+        <translation>
+
+Sie wurde nach %1 verschoben; Cheqbook löscht sie, wenn sie dort %2 Tage lag (ab %3).</translation>
+    </message>
+    <message>
+        <source>Cheqbook kept a copy of unsaved changes that cannot be read, so it cannot be offered back:
+%1
+
+%2%3</source>
+        <translation>Cheqbook hat eine Kopie nicht gespeicherter Änderungen, die sich nicht lesen lässt und daher nicht angeboten werden kann:
+%1
+
+%2%3</translation>
+    </message>
+    <message>
+        <source>a new register</source>
+        <translation>ein neues Kontobuch</translation>
+    </message>
+    <message>
+        <source>Discarded changes are kept for %1 days in %2.</source>
+        <translation>Verworfene Änderungen werden %1 Tage in %2 aufbewahrt.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Cheqbook closed unexpectedly while %1 had changes that were not saved.
+Do you want to restore them?
+
+%2</source>
+        <translation>Cheqbook wurde unerwartet beendet, während %1 nicht gespeicherte Änderungen hatte.
+Möchten Sie sie wiederherstellen?
+
+%2</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Verwerfen</translation>
+    </message>
+    <message>
+        <source>%1 was changed, moved or deleted by another program after these changes were made.
+Keep the recovered changes in a window of their own? Saving them would replace what is in the file now, and Cheqbook asks before it does.
+
+%2</source>
+        <translation>%1 wurde nach diesen Änderungen von einem anderen Programm geändert, verschoben oder gelöscht.
+Die wiederhergestellten Änderungen in einem eigenen Fenster behalten? Speichern ersetzte, was jetzt in der Datei steht, und Cheqbook fragt vorher.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Behalten</translation>
+    </message>
+    <message>
+        <source>Already Open</source>
+        <translation>Bereits geöffnet</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Sperre</translation>
+    </message>
+    <message>
+        <source>Cheqbook cannot tell whether “%1” is open in another Cheqbook: its lock file %2 cannot be used (%3). Another Cheqbook that opens it will not be warned either.</source>
+        <translation>Cheqbook kann nicht feststellen, ob „%1“ in einem anderen Cheqbook geöffnet ist: Seine Sperrdatei %2 ist nicht nutzbar (%3). Ein anderes Cheqbook, das es öffnet, wird ebenfalls nicht gewarnt.</translation>
+    </message>
 </context>
 <context>
     <name>EOMDrawer</name>
@@ -366,7 +675,26 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
+    </message>
+</context>
+<context>
+    <name>FileLock</name>
+    <message>
+        <source>user %1</source>
+        <translation>Benutzer %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>es ist keine gewöhnliche Datei</translation>
+    </message>
+    <message>
+        <source>it keeps being replaced</source>
+        <translation>sie wird ständig ersetzt</translation>
+    </message>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>Prozess %1 auf %2</translation>
     </message>
 </context>
 <context>
@@ -428,6 +756,294 @@ The user guide is missing from this copy of Cheqbook.</source>
         <translation># Cheqbook-Hilfe
 
 Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDuplicates</name>
+    <message>
+        <source>taken as the register’s %1</source>
+        <translation>als die des Kontobuchs übernommen: %1</translation>
+    </message>
+    <message>
+        <source>probably already in the register: %1</source>
+        <translation>wahrscheinlich schon im Kontobuch: %1</translation>
+    </message>
+    <message>
+        <source>already in the register: %1</source>
+        <translation>schon im Kontobuch: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>The file holds %1 accounts: choose the one this register keeps.</source>
+        <translation>Die Datei enthält %1 Konten: Wählen Sie das, welches dieses Kontobuch führt.</translation>
+    </message>
+    <message>
+        <source>: choose which column is which.</source>
+        <translation>: Wählen Sie, welche Spalte was enthält.</translation>
+    </message>
+    <message>
+        <source>: choose another date column.</source>
+        <translation>: Wählen Sie eine andere Datumsspalte.</translation>
+    </message>
+    <message>
+        <source>The dates read both as month/day/year and as day/month/year: choose their order.</source>
+        <translation>Die Daten lassen sich als Monat/Tag/Jahr und als Tag/Monat/Jahr lesen: Wählen Sie ihre Reihenfolge.</translation>
+    </message>
+    <message>
+        <source>: choose whether they are money out (a card’s charges) or money in.</source>
+        <translation>: Wählen Sie, ob sie Ausgänge (die Belastungen einer Karte) oder Eingänge sind.</translation>
+    </message>
+    <message>
+        <source>1 transaction to add</source>
+        <translation>1 Buchung hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>%1 transactions to add</source>
+        <translation>%1 Buchungen hinzuzufügen</translation>
+    </message>
+    <message>
+        <source>1 already in the register</source>
+        <translation>1 bereits im Kontobuch</translation>
+    </message>
+    <message>
+        <source>%1 already in the register</source>
+        <translation>%1 bereits im Kontobuch</translation>
+    </message>
+    <message>
+        <source>1 to mark reconciled</source>
+        <translation>1 als abgeglichen zu markieren</translation>
+    </message>
+    <message>
+        <source>%1 to mark reconciled</source>
+        <translation>%1 als abgeglichen zu markieren</translation>
+    </message>
+    <message>
+        <source>1 left out for the reason it shows</source>
+        <translation>1 ausgelassen aus dem angezeigten Grund</translation>
+    </message>
+    <message>
+        <source>%1 left out for the reasons they show</source>
+        <translation>%1 ausgelassen aus den angezeigten Gründen</translation>
+    </message>
+    <message>
+        <source>1 line that is not a transaction</source>
+        <translation>1 Zeile, die keine Buchung ist</translation>
+    </message>
+    <message>
+        <source>%1 lines that are not transactions</source>
+        <translation>%1 Zeilen, die keine Buchungen sind</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Import “%1”</source>
+        <translation>„%1“ importieren</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Aufbau</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Komma</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Semikolon</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulator</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Wählen…</translation>
+    </message>
+    <message>
+        <source>as written (minus is money out)</source>
+        <translation>wie geschrieben (Minus ist Ausgang)</translation>
+    </message>
+    <message>
+        <source>money out (a card’s charges)</source>
+        <translation>Ausgänge (Belastungen einer Karte)</translation>
+    </message>
+    <message>
+        <source>Decimal comma (-1.234,56)</source>
+        <translation>Dezimalkomma (-1.234,56)</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Trennzeichen</translation>
+    </message>
+    <message>
+        <source>Header line</source>
+        <translation>Kopfzeile</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Date order</source>
+        <translation>Datumsreihenfolge</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation>Ausgang</translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation>Eingang</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Schecknummer</translation>
+    </message>
+    <message>
+        <source>Debit/credit word</source>
+        <translation>Soll/Haben-Wort</translation>
+    </message>
+    <message>
+        <source>Amounts are</source>
+        <translation>Beträge sind</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Konto</translation>
+    </message>
+    <message>
+        <source>Match All Entered</source>
+        <translation>Alle Eingetragenen zuordnen</translation>
+    </message>
+    <message>
+        <source>Take every line that is probably a transaction you entered as that one, and mark it reconciled</source>
+        <translation>Jede Zeile, die wahrscheinlich eine von Ihnen eingetragene Buchung ist, als diese übernehmen und sie als abgeglichen markieren</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Feld %1</translation>
+    </message>
+    <message>
+        <source>An OFX statement of %1 accounts.</source>
+        <translation>Ein OFX-Kontoauszug mit %1 Konten.</translation>
+    </message>
+    <message>
+        <source>An OFX statement.</source>
+        <translation>Ein OFX-Kontoauszug.</translation>
+    </message>
+    <message>
+        <source> Its ledger balance is %1 on %2; after the import it is in the balancing panel.</source>
+        <translation> Sein Buchsaldo ist %1 am %2; nach dem Import steht er im Abgleichsbereich.</translation>
+    </message>
+    <message>
+        <source>CSV without a header, read as date, amount, -, -, description.</source>
+        <translation>CSV ohne Kopfzeile, gelesen als Datum, Betrag, -, -, Beschreibung.</translation>
+    </message>
+    <message>
+        <source>CSV with its header on line %1.</source>
+        <translation>CSV mit Kopfzeile in Zeile %1.</translation>
+    </message>
+    <message>
+        <source>CSV without a header, in the layout below.</source>
+        <translation>CSV ohne Kopfzeile, im Aufbau unten.</translation>
+    </message>
+    <message>
+        <source> The layout is the one chosen for this bank before.</source>
+        <translation> Der Aufbau ist der früher für diese Bank gewählte.</translation>
+    </message>
+    <message>
+        <source>As written</source>
+        <translation>Wie geschrieben</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Add the line to the register as a new transaction</source>
+        <translation>Die Zeile als neue Buchung ins Kontobuch übernehmen</translation>
+    </message>
+    <message>
+        <source>Take the line as the transaction you entered, and mark that one reconciled</source>
+        <translation>Die Zeile als die von Ihnen eingetragene Buchung nehmen und diese als abgeglichen markieren</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Zuordnen</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Scheck</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>matched: %1</source>
+        <translation>zugeordnet: %1</translation>
+    </message>
+    <message>
+        <source>new; %1</source>
+        <translation>neu; %1</translation>
+    </message>
+    <message>
+        <source>the register’s %1</source>
+        <translation>die des Kontobuchs: %1</translation>
+    </message>
+    <message>
+        <source>%1 (money out)</source>
+        <translation>%1 (Ausgang)</translation>
+    </message>
+    <message>
+        <source>%1 (money in)</source>
+        <translation>%1 (Eingang)</translation>
     </message>
 </context>
 <context>
@@ -510,6 +1126,22 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     <message>
         <source>A register begins with its opening balance: type the balance the account holds on the day you start, with that day&apos;s date, and press Return. Every transaction after it is added to it.</source>
         <translation>Ein Kontobuch beginnt mit dem Anfangssaldo: Geben Sie den Kontostand am ersten Tag mit dessen Datum ein und drücken Sie die Eingabetaste. Jede weitere Buchung wird dazugerechnet.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Änderung</translation>
+    </message>
+    <message>
+        <source>No file was given.</source>
+        <translation>Es wurde keine Datei angegeben.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the document holds no register.</source>
+        <translation>%1 konnte nicht geschrieben werden: Das Dokument enthält kein Kontobuch.</translation>
+    </message>
+    <message>
+        <source>The register has never been saved.</source>
+        <translation>Das Kontobuch wurde noch nie gespeichert.</translation>
     </message>
 </context>
 <context>
@@ -938,24 +1570,197 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     </message>
     <message>
         <source>Taking its mark away takes it out of that statement and out of the cleared balance, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Markierung zu entfernen nimmt sie aus diesem Kontoauszug und aus dem bestätigten Saldo; das Kontobuch stimmt dann nicht mehr mit der Bank überein.</translation>
     </message>
     <message>
         <source>Changing its amount changes the cleared balance, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Änderung ihres Betrags ändert den bestätigten Saldo; das Kontobuch stimmt dann nicht mehr mit der Bank überein.</translation>
     </message>
     <message>
         <source>Changing its date can take it out of the statement it cleared, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Änderung ihres Datums kann sie aus dem Kontoauszug nehmen, mit dem sie abgeglichen wurde; das Kontobuch stimmt dann nicht mehr mit der Bank überein.</translation>
     </message>
     <message>
         <source>reconciliation</source>
         <comment>a file name: the register&apos;s name, this, and the statement&apos;s date</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abgleich</translation>
     </message>
     <message>
         <source>Deleting it takes its amount out of the cleared balance, so the register no longer agrees with the bank. Edit &gt; Undo puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Löschen nimmt ihren Betrag aus dem bestätigten Saldo; das Kontobuch stimmt dann nicht mehr mit der Bank überein. Bearbeiten &gt; Rückgängig holt sie zurück.</translation>
+    </message>
+    <message>
+        <source>Last statement: %1, ending balance %2</source>
+        <translation>Letzter Kontoauszug: %1, Endsaldo %2</translation>
+    </message>
+    <message>
+        <source>The closing date “%1” is not a date Cheqbook reads, like %2.</source>
+        <translation>Der Stichtag „%1“ ist kein Datum, das Cheqbook liest, etwa %2.</translation>
+    </message>
+    <message>
+        <source>The ending balance: %1.</source>
+        <translation>Der Endsaldo: %1.</translation>
+    </message>
+    <message>
+        <source>The register agrees with the statement</source>
+        <translation>Das Kontobuch stimmt mit dem Kontoauszug überein</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s balance minus the cleared balance</source>
+        <translation>Saldo laut Auszug minus bestätigter Saldo</translation>
+    </message>
+    <message>
+        <source>Unreconcile Anyway</source>
+        <translation>Trotzdem Abgleich aufheben</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>Abgeglichene Buchung</translation>
+    </message>
+    <message>
+        <source>This transaction was reconciled with a statement. </source>
+        <translation>Diese Buchung wurde mit einem Kontoauszug abgeglichen. </translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Abschließen</translation>
+    </message>
+    <message>
+        <source>Type the statement&apos;s closing date and ending balance first.</source>
+        <translation>Geben Sie zuerst Stichtag und Endsaldo des Kontoauszugs ein.</translation>
+    </message>
+    <message>
+        <source>The register is %1 away from the statement.</source>
+        <translation>Das Kontobuch weicht um %1 vom Kontoauszug ab.</translation>
+    </message>
+    <message>
+        <source>Finish Anyway</source>
+        <translation>Trotzdem abschließen</translation>
+    </message>
+    <message>
+        <source>No transaction was reconciled since the last statement, so there is nothing to record.</source>
+        <translation>Seit dem letzten Kontoauszug wurde keine Buchung abgeglichen; es gibt nichts festzuhalten.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is finished: 1 transaction reconciled with it.</source>
+        <translation>Der Kontoauszug vom %1 ist abgeschlossen: 1 Buchung damit abgeglichen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statement of %1 is finished: %n transactions reconciled with it.</source>
+        <translation>
+            <numerusform>Der Kontoauszug vom %1 ist abgeschlossen: %n Buchung damit abgeglichen.</numerusform>
+            <numerusform>Der Kontoauszug vom %1 ist abgeschlossen: %n Buchungen damit abgeglichen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drawing the charts…</source>
+        <translation>Die Diagramme werden gezeichnet…</translation>
+    </message>
+    <message>
+        <source>Charts — %1</source>
+        <translation>Diagramme — %1</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Save Charts</source>
+        <translation>Diagramme speichern</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>PNG-Bilder (*.png)</translation>
+    </message>
+    <message>
+        <source>The charts could not be drawn as a picture.</source>
+        <translation>Die Diagramme konnten nicht als Bild gezeichnet werden.</translation>
+    </message>
+    <message>
+        <source>The charts could not be saved.
+
+%1</source>
+        <translation>Die Diagramme konnten nicht gespeichert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The charts could not be printed: the printer could not be used.</source>
+        <translation>Die Diagramme konnten nicht gedruckt werden: Der Drucker ließ sich nicht verwenden.</translation>
+    </message>
+    <message>
+        <source>The charts could not be printed: the printer did not take them.</source>
+        <translation>Die Diagramme konnten nicht gedruckt werden: Der Drucker hat sie nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Abgleich</translation>
+    </message>
+    <message>
+        <source>There is no statement to report on yet. Balance a month against the bank&apos;s statement first (Register &gt; Balance Month), typing its closing date and ending balance.</source>
+        <translation>Es gibt noch keinen Kontoauszug für einen Bericht. Gleichen Sie zuerst einen Monat mit dem Kontoauszug der Bank ab (Kontobuch &gt; Monat abgleichen) und geben Sie Stichtag und Endsaldo ein.</translation>
+    </message>
+    <message>
+        <source>Export Reconciliation PDF</source>
+        <translation>Abgleich als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be exported.
+
+%1</source>
+        <translation>Der Abgleich konnte nicht exportiert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Import Statement</source>
+        <translation>Kontoauszug importieren</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)</source>
+        <translation>Kontoauszüge (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>The statement “%1” could not be imported.
+
+%2</source>
+        <translation>Der Kontoauszug „%1“ konnte nicht importiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>„%1“ wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s ledger balance is in the balancing panel (Register ▸ Balance Month).</source>
+        <translation>Der Buchsaldo des Kontoauszugs steht im Abgleichsbereich (Kontobuch ▸ Monat abgleichen).</translation>
+    </message>
+    <message>
+        <source>New Year</source>
+        <translation>Neues Jahr</translation>
+    </message>
+    <message>
+        <source>Registers (*.ldgr)</source>
+        <translation>Kontobücher (*.ldgr)</translation>
+    </message>
+    <message>
+        <source>The new year&apos;s register cannot replace this one.
+Please choose another name!</source>
+        <translation>Das Kontobuch des neuen Jahres kann dieses nicht ersetzen.
+Bitte wählen Sie einen anderen Namen!</translation>
+    </message>
+    <message>
+        <source>The new year&apos;s register could not be written.
+
+%1</source>
+        <translation>Das Kontobuch des neuen Jahres konnte nicht geschrieben werden.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1052,7 +1857,49 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     <name>Reconciliation</name>
     <message>
         <source>That amount is dated after the closing date: row %1%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Betrag ist nach dem Stichtag datiert: Zeile %1%2, %3</translation>
+    </message>
+    <message>
+        <source>Type an amount from the statement, like -12.34</source>
+        <translation>Geben Sie einen Betrag aus dem Kontoauszug ein, etwa -12,34</translation>
+    </message>
+    <message>
+        <source>“%1” is more than I can keep track of</source>
+        <translation>„%1“ ist mehr, als ich verwalten kann</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount</source>
+        <translation>„%1“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation>Abgleichen</translation>
+    </message>
+    <message>
+        <source>Unreconcile</source>
+        <translation>Abgleich aufheben</translation>
+    </message>
+    <message>
+        <source>Finish Statement of %1</source>
+        <translation>Kontoauszug vom %1 abschließen</translation>
+    </message>
+    <message>
+        <source>Balancing of the checkbook has begun</source>
+        <translation>Der Abgleich des Kontobuchs hat begonnen</translation>
+    </message>
+    <message>
+        <source>Hey, like this program? Why not send the guy who made it a
+ couple of those bucks it keeps track of as a Thanks?</source>
+        <translation>Hey, gefällt Ihnen dieses Programm? Warum schicken Sie dem, der es geschrieben hat, nicht
+ ein paar der Euro, die es verwaltet, als Dankeschön?</translation>
+    </message>
+    <message>
+        <source>That amount was not found as a transaction</source>
+        <translation>Dieser Betrag wurde als Buchung nicht gefunden</translation>
+    </message>
+    <message>
+        <source>                                      Bye!</source>
+        <translation>                                      Tschüss!</translation>
     </message>
 </context>
 <context>
@@ -1060,12 +1907,115 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     <message>
         <source>Statement with no closing date given: every transaction counts
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Kontoauszug ohne Stichtag: Jede Buchung zählt
+</translation>
     </message>
     <message>
         <source>Opening balance %1%2, cleared as the balance the bank held
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Anfangssaldo %1%2, bestätigt als der Saldo, den die Bank führte
+</translation>
+    </message>
+    <message>
+        <source>  (none)
+</source>
+        <translation>  (keine)
+</translation>
+    </message>
+    <message>
+        <source>Date       | Check #  | Description                          |       Amount
+</source>
+        <translation>Datum      | Scheck   | Beschreibung                         |       Betrag
+</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1
+</source>
+        <translation>Abgleich von %1
+</translation>
+    </message>
+    <message>
+        <source>Statement of %1
+</source>
+        <translation>Kontoauszug vom %1
+</translation>
+    </message>
+    <message>
+        <source>As the register stands, with no statement
+</source>
+        <translation>Stand des Kontobuchs, ohne Kontoauszug
+</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Saldo laut Auszug</translation>
+    </message>
+    <message>
+        <source>Previous cleared balance (%1)</source>
+        <translation>Vorheriger bestätigter Saldo (%1)</translation>
+    </message>
+    <message>
+        <source>Previous cleared balance (opening)</source>
+        <translation>Vorheriger bestätigter Saldo (Anfang)</translation>
+    </message>
+    <message>
+        <source>Deposits cleared (%1)</source>
+        <translation>Bestätigte Eingänge (%1)</translation>
+    </message>
+    <message>
+        <source>Withdrawals cleared (%1)</source>
+        <translation>Bestätigte Ausgänge (%1)</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Bestätigter Saldo</translation>
+    </message>
+    <message>
+        <source>Outstanding (%1)</source>
+        <translation>Offen (%1)</translation>
+    </message>
+    <message>
+        <source>Register balance</source>
+        <translation>Saldo des Kontobuchs</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Cleared by this statement (%1)</source>
+        <translation>Mit diesem Kontoauszug bestätigt (%1)</translation>
+    </message>
+    <message>
+        <source>Outstanding on %1 (%2)</source>
+        <translation>Offen am %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>the folder %1 cannot be made private: %2</source>
+        <translation>der Ordner %1 kann nicht privat gemacht werden: %2</translation>
+    </message>
+    <message>
+        <source>it is not a recovery copy</source>
+        <translation>sie ist keine Wiederherstellungskopie</translation>
+    </message>
+    <message>
+        <source>its second line does not describe the register file</source>
+        <translation>ihre zweite Zeile beschreibt nicht die Kontobuchdatei</translation>
+    </message>
+    <message>
+        <source>the recovery folder %1 cannot be used: %2</source>
+        <translation>der Wiederherstellungsordner %1 ist nicht nutzbar: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>%1 konnte nicht aufbewahrt werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 konnte nicht nach %2 verschoben werden: %3</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +2324,14 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
         <source>row %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track of</source>
         <translation>Eintrag %1: der Saldo danach wäre %2, jenseits der 90 Billionen Dollar, die Cheqbook im Blick behalten kann</translation>
     </message>
+    <message>
+        <source>row %1: the Amount “%2” is not an amount</source>
+        <translation>Zeile %1: Der Betrag „%2“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>row %1 holds the balance %2, but the amounts down to it add up to %3</source>
+        <translation>Zeile %1 enthält den Saldo %2, aber die Beträge bis dorthin ergeben %3</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWindow</name>
@@ -1422,6 +2380,257 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     </message>
 </context>
 <context>
+    <name>Statement</name>
+    <message>
+        <source>can’t tell money out from money in: the “%1” field is empty</source>
+        <translation>Ausgang und Eingang lassen sich nicht unterscheiden: Das Feld „%1“ ist leer</translation>
+    </message>
+    <message>
+        <source>can’t tell money out from money in: “%1”</source>
+        <translation>Ausgang und Eingang lassen sich nicht unterscheiden: „%1“</translation>
+    </message>
+    <message>
+        <source>the money out and money in fields are both empty</source>
+        <translation>die Felder für Ausgang und Eingang sind beide leer</translation>
+    </message>
+    <message>
+        <source>the amount field is empty</source>
+        <translation>das Betragsfeld ist leer</translation>
+    </message>
+    <message>
+        <source>both money out (“%1”) and money in (“%2”) hold an amount</source>
+        <translation>sowohl Ausgang („%1“) als auch Eingang („%2“) enthalten einen Betrag</translation>
+    </message>
+    <message>
+        <source>a quote that opens a field is never closed</source>
+        <translation>ein Anführungszeichen, das ein Feld öffnet, wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>before the header, not a transaction</source>
+        <translation>vor der Kopfzeile, keine Buchung</translation>
+    </message>
+    <message>
+        <source>the header again, not a transaction</source>
+        <translation>erneut die Kopfzeile, keine Buchung</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2; a field holding a %3 must be in quotes</source>
+        <translation>%1 Felder, wo die Kopfzeile %2 nennt; ein Feld mit dem Zeichen %3 muss in Anführungszeichen stehen</translation>
+    </message>
+    <message>
+        <source>1 field, %1 needed</source>
+        <translation>1 Feld, %1 nötig</translation>
+    </message>
+    <message>
+        <source>%1 fields, %2 needed</source>
+        <translation>%1 Felder, %2 nötig</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>die Beschreibung</translation>
+    </message>
+    <message>
+        <source>line %1: the quote that opens a field there is never closed, so the lines after it cannot be told apart; nothing was imported</source>
+        <translation>Zeile %1: Das Anführungszeichen, das dort ein Feld öffnet, wird nie geschlossen, sodass sich die Zeilen danach nicht trennen lassen; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>the date field is empty</source>
+        <translation>das Datumsfeld ist leer</translation>
+    </message>
+    <message>
+        <source>the date “%1” is not a date (%2)</source>
+        <translation>das Datum „%1“ ist kein Datum (%2)</translation>
+    </message>
+    <message>
+        <source>every description is empty: no column holds them</source>
+        <translation>jede Beschreibung ist leer: Keine Spalte enthält sie</translation>
+    </message>
+    <message>
+        <source>every description is empty: the column read for them holds nothing</source>
+        <translation>jede Beschreibung ist leer: Die dafür gelesene Spalte enthält nichts</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is too large</source>
+        <translation>der Betrag „%1“ ist zu groß</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is not a number</source>
+        <translation>der Betrag „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>%1 fields where the other lines have %2; a field holding a comma must be in quotes</source>
+        <translation>%1 Felder, wo die anderen Zeilen %2 haben; ein Feld mit einem Komma muss in Anführungszeichen stehen</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>lines %1-%2</source>
+        <translation>Zeilen %1-%2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>the statement</source>
+        <translation>der Kontoauszug</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was not imported: </source>
+        <translation>1 Zeile von %1 wurde nicht importiert: </translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were not imported: </source>
+        <translation>%1 Zeilen von %2 wurden nicht importiert: </translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation> und %1 weitere</translation>
+    </message>
+</context>
+<context>
+    <name>StatementDates</name>
+    <message>
+        <source>month/day/year</source>
+        <translation>Monat/Tag/Jahr</translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation>Tag/Monat/Jahr</translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation>Jahr-Monat-Tag</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>unbekannt</translation>
+    </message>
+    <message>
+        <source>read as %1: the dates then fall between %2 and %3, in the order of the file, while read as %4 they would not</source>
+        <translation>gelesen als %1: Die Daten liegen dann zwischen %2 und %3, in der Reihenfolge der Datei, als %4 gelesen dagegen nicht</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <source>Statement</source>
+        <translation>Kontoauszug</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 Buchung</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 Buchungen</translation>
+    </message>
+    <message>
+        <source>, %1 matched</source>
+        <translation>, %1 zugeordnet</translation>
+    </message>
+    <message>
+        <source>Import %1 (%2)</source>
+        <translation>Import von %1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track of; nothing was imported</source>
+        <translation>Zeile %1: Der Saldo danach wäre %2, jenseits der 90 Billionen, die Cheqbook verwalten kann; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>after it, %1; nothing was imported</source>
+        <translation>danach %1; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>nothing to import: the statement holds no transactions</source>
+        <translation>nichts zu importieren: Der Kontoauszug enthält keine Buchungen</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReader</name>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 Buchung</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 Buchungen</translation>
+    </message>
+    <message>
+        <source>the header on line %1 (“%2”) names no column Cheqbook reads; it reads %3</source>
+        <translation>die Kopfzeile in Zeile %1 („%2“) nennt keine Spalte, die Cheqbook liest; es liest %3</translation>
+    </message>
+    <message>
+        <source>the lines are separated by %1s and have no header naming their columns</source>
+        <translation>die Zeilen sind durch das Zeichen %1 getrennt und haben keine Kopfzeile, die ihre Spalten benennt</translation>
+    </message>
+    <message>
+        <source>the layout names no date column</source>
+        <translation>der Aufbau nennt keine Datumsspalte</translation>
+    </message>
+    <message>
+        <source>the layout names no amount column</source>
+        <translation>der Aufbau nennt keine Betragsspalte</translation>
+    </message>
+    <message>
+        <source>no order of day, month and year reads every date of the column</source>
+        <translation>keine Reihenfolge von Tag, Monat und Jahr liest jedes Datum der Spalte</translation>
+    </message>
+    <message>
+        <source>the dates read both as month/day/year and as day/month/year</source>
+        <translation>die Daten lassen sich als Monat/Tag/Jahr und als Tag/Monat/Jahr lesen</translation>
+    </message>
+    <message>
+        <source>it holds no account “%1”, only %2</source>
+        <translation>sie enthält kein Konto „%1“, nur %2</translation>
+    </message>
+    <message>
+        <source>column %1 was named, but the header on line %2 names only %3</source>
+        <translation>Spalte %1 wurde genannt, aber die Kopfzeile in Zeile %2 nennt nur %3</translation>
+    </message>
+    <message>
+        <source>its dates are written %1 (line %2: “%3”), not %4</source>
+        <translation>ihre Daten sind als %1 geschrieben (Zeile %2: „%3“), nicht als %4</translation>
+    </message>
+    <message>
+        <source>every amount is written without a sign, and no column says which way the money went</source>
+        <translation>jeder Betrag ist ohne Vorzeichen geschrieben, und keine Spalte sagt, in welche Richtung das Geld floss</translation>
+    </message>
+</context>
+<context>
+    <name>StatementText</name>
+    <message>
+        <source>the file begins as UTF-16 text but is not valid UTF-16; nothing was imported</source>
+        <translation>die Datei beginnt als UTF-16-Text, ist aber kein gültiges UTF-16; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text without the byte-order mark that tells how to read it; nothing was imported</source>
+        <translation>Zeile %1: Die Datei enthält ein NUL-Byte und ist daher kein Text: Sie enthält Binärdaten oder UTF-16-Text ohne die Byte-Reihenfolge-Markierung, die sagt, wie er zu lesen ist; nichts wurde importiert</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; only its first %3 are kept</source>
+        <translation>%1 ist %2 Zeichen lang; nur die ersten %3 werden behalten</translation>
+    </message>
+    <message>
+        <source>the check number</source>
+        <translation>die Schecknummer</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 and was read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>Zeile %1 ist kein UTF-8 und wurde als Windows-1252 (Latin-1) gelesen, die anderen Zeilen als UTF-8</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 more are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>Zeilen %1 und %2 weitere sind kein UTF-8 und wurden als Windows-1252 (Latin-1) gelesen, die anderen Zeilen als UTF-8</translation>
+    </message>
+    <message>
+        <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>Zeilen %1 sind kein UTF-8 und wurden als Windows-1252 (Latin-1) gelesen, die anderen Zeilen als UTF-8</translation>
+    </message>
+</context>
+<context>
     <name>Toolkit</name>
     <message>
         <source>Do you want to save the changes you made in “%1”?</source>
@@ -1455,7 +2664,7 @@ Möchten Sie es ersetzen?</translation>
     </message>
     <message>
         <source>&amp;Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nicht speichern</translation>
     </message>
 </context>
 <context>

@@ -25,6 +25,48 @@ Publié sous la licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>AtomicFile</name>
+    <message>
+        <source>it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save it, or save your changes under another name</source>
+        <translation>il appartient à l&apos;utilisateur %1, et une nouvelle version enregistrée par vous vous appartiendrait&#xa0;; demandez à %1 de l&apos;enregistrer, ou enregistrez vos modifications sous un autre nom</translation>
+    </message>
+    <message>
+        <source>it belongs to the group %1, which you are not a member of, and a new version saved by you would not; save your changes under another name</source>
+        <translation>il appartient au groupe %1, dont vous n&apos;êtes pas membre, et une nouvelle version enregistrée par vous ne lui appartiendrait pas&#xa0;; enregistrez vos modifications sous un autre nom</translation>
+    </message>
+    <message>
+        <source>it is read-only</source>
+        <translation>il est en lecture seule</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: %2</source>
+        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+    </message>
+    <message>
+        <source>no program is reading from the pipe</source>
+        <translation>aucun programme ne lit dans le tube</translation>
+    </message>
+    <message>
+        <source>it is a folder, not a file</source>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
+    </message>
+</context>
+<context>
+    <name>Backups</name>
+    <message>
+        <source>the folder %1 cannot be made: %2</source>
+        <translation>le dossier %1 ne peut pas être créé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the folder %1 cannot be made private: %2</source>
+        <translation>le dossier %1 ne peut pas être rendu privé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
     <name>ChartWindow</name>
     <message>
         <source>All time</source>
@@ -187,6 +229,33 @@ le demandent) ou un nouveau registre.</translation>
     </message>
 </context>
 <context>
+    <name>CsvLayout</name>
+    <message>
+        <source>a date (Date, Posting Date, Datum, Buchungstag, Date opération, Fecha, Boekdatum, Data…), an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo…) or money out and in (Debit and Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and Bij, Dare and Avere…), and a description (Description, Payee, Name, Auftraggeber, Libellé, Concepto, Omschrijving, Descrizione…)</source>
+        <translation>une date (Date, Date opération, Posting Date, Datum, Buchungstag, Fecha, Boekdatum, Data…), un montant (Montant, Amount, Betrag, Importe, Bedrag, Importo…) ou des sorties et entrées (Débit et Crédit, Debit et Credit, Withdrawal et Deposit, Soll et Haben, Cargo et Abono, Af et Bij, Dare et Avere…), et un libellé (Libellé, Description, Payee, Name, Auftraggeber, Concepto, Omschrijving, Descrizione…)</translation>
+    </message>
+    <message>
+        <source>semicolon</source>
+        <extracomment>The separator&apos;s name in a sentence (&quot;the lines are separated by %1s&quot;).</extracomment>
+        <translation>point-virgule</translation>
+    </message>
+    <message>
+        <source>tab</source>
+        <translation>tabulation</translation>
+    </message>
+    <message>
+        <source>comma</source>
+        <translation>virgule</translation>
+    </message>
+</context>
+<context>
+    <name>DataFolder</name>
+    <message>
+        <source>Cheqbook now keeps its data in %1. These were left in %2, since the new folder holds the same names: %3</source>
+        <translation>Cheqbook garde désormais ses données dans %1. Ceux-ci sont restés dans %2, car le nouveau dossier contient les mêmes noms&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
     <name>DateReader</name>
     <message>
         <source>today</source>
@@ -281,6 +350,246 @@ le demandent) ou un nouveau registre.</translation>
         <source>Untitled %1</source>
         <translation>Sans titre %1</translation>
     </message>
+    <message>
+        <source>Registers (*.ldgr);;All files (*)</source>
+        <translation>Registres (*.ldgr);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>“%1” is already open in another Cheqbook%2.
+If both save it, one will overwrite the other&apos;s changes.</source>
+        <translation>«&#xa0;%1&#xa0;» est déjà ouvert dans un autre Cheqbook%2.
+Si les deux l&apos;enregistrent, l&apos;un écrasera les modifications de l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Open Anyway</source>
+        <translation>Ouvrir quand même</translation>
+    </message>
+    <message>
+        <source>Opening “%1”…</source>
+        <translation>Ouverture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be opened.
+
+%2</source>
+        <translation>Le registre «&#xa0;%1&#xa0;» n&apos;a pas pu être ouvert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Balances</source>
+        <translation>Soldes</translation>
+    </message>
+    <message>
+        <source>In “%1”, %2.
+Cheqbook shows the balances the amounts give, and saves them so.</source>
+        <translation>Dans «&#xa0;%1&#xa0;», %2.
+Cheqbook affiche les soldes que donnent les montants, et les enregistre ainsi.</translation>
+    </message>
+    <message>
+        <source>Open Register</source>
+        <translation>Ouvrir un registre</translation>
+    </message>
+    <message>
+        <source> (read-only)</source>
+        <translation> (lecture seule)</translation>
+    </message>
+    <message>
+        <source>Save Register</source>
+        <translation>Enregistrer le registre</translation>
+    </message>
+    <message>
+        <source>“%1” was changed by another program since you opened it.
+Saving replaces those changes with yours.</source>
+        <translation>«&#xa0;%1&#xa0;» a été modifié par un autre programme depuis que vous l&apos;avez ouvert.
+L&apos;enregistrer remplace ces modifications par les vôtres.</translation>
+    </message>
+    <message>
+        <source>“%1” was moved or deleted since you opened it.
+Save it again where it was?</source>
+        <translation>«&#xa0;%1&#xa0;» a été déplacé ou supprimé depuis que vous l&apos;avez ouvert.
+L&apos;enregistrer de nouveau là où il était&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message>
+        <source>Save Anyway</source>
+        <translation>Enregistrer quand même</translation>
+    </message>
+    <message>
+        <source>“%1” is open in another Cheqbook%2.
+If both save it, one will overwrite the other&apos;s changes.</source>
+        <translation>«&#xa0;%1&#xa0;» est ouvert dans un autre Cheqbook%2.
+Si les deux l&apos;enregistrent, l&apos;un écrasera les modifications de l&apos;autre.</translation>
+    </message>
+    <message>
+        <source>Saving “%1”…</source>
+        <translation>Enregistrement de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be saved.
+
+%2</source>
+        <translation>Le registre «&#xa0;%1&#xa0;» n&apos;a pas pu être enregistré.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Revert to Saved</source>
+        <translation>Revenir à la version enregistrée</translation>
+    </message>
+    <message>
+        <source>Do you want to revert “%1” to the version last saved?
+The changes you made since then will be lost.</source>
+        <translation>Voulez-vous ramener «&#xa0;%1&#xa0;» à la dernière version enregistrée&#xa0;?
+Les modifications faites depuis seront perdues.</translation>
+    </message>
+    <message>
+        <source>Revert</source>
+        <translation>Revenir</translation>
+    </message>
+    <message>
+        <source>Reading “%1” again…</source>
+        <translation>Nouvelle lecture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>The register “%1” could not be read again.
+
+%2</source>
+        <translation>Le registre «&#xa0;%1&#xa0;» n&apos;a pas pu être relu.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Revert To</source>
+        <translation>Revenir à</translation>
+    </message>
+    <message>
+        <source>Do you want to go back to the version of “%1” saved %2?
+The window shows that version until you save it, which makes it the register again. The changes not saved will be lost.</source>
+        <translation>Voulez-vous revenir à la version de «&#xa0;%1&#xa0;» enregistrée le %2&#xa0;?
+La fenêtre montre cette version jusqu&apos;à ce que vous l&apos;enregistriez, ce qui en refait le registre. Les modifications non enregistrées seront perdues.</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Reading the version saved %1…</source>
+        <translation>Lecture de la version enregistrée le %1…</translation>
+    </message>
+    <message>
+        <source>The version of “%1” saved %2 could not be read.
+
+%3</source>
+        <translation>La version de «&#xa0;%1&#xa0;» enregistrée le %2 n&apos;a pas pu être lue.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Revert &amp;To</source>
+        <translation>Revenir à une version an&amp;térieure</translation>
+    </message>
+    <message>
+        <source>Saved %1</source>
+        <translation>Enregistrée le %1</translation>
+    </message>
+    <message>
+        <source>No Earlier Versions</source>
+        <translation>Aucune version antérieure</translation>
+    </message>
+    <message>
+        <source>Recovery</source>
+        <translation>Récupération</translation>
+    </message>
+    <message>
+        <source>Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped unexpectedly. Save often until this is mended.
+
+%1</source>
+        <translation>Cheqbook ne peut pas garder de copie de vos modifications non enregistrées&#xa0;: elles seraient perdues s&apos;il s&apos;arrêtait de façon inattendue. Enregistrez souvent jusqu&apos;à ce que ce soit réparé.
+
+%1</translation>
+    </message>
+    <message>
+        <source>
+
+It stays where it is.</source>
+        <translation>
+
+Elle reste où elle est.</translation>
+    </message>
+    <message>
+        <source>
+
+It was moved to %1; Cheqbook deletes it once it has been there %2 days (from %3 on).</source>
+        <translation>
+
+Elle a été déplacée dans %1&#xa0;; Cheqbook la supprime quand elle y est depuis %2 jours (à partir du %3).</translation>
+    </message>
+    <message>
+        <source>Cheqbook kept a copy of unsaved changes that cannot be read, so it cannot be offered back:
+%1
+
+%2%3</source>
+        <translation>Cheqbook a gardé une copie de modifications non enregistrées qui ne peut pas être lue, et ne peut donc pas être proposée&#xa0;:
+%1
+
+%2%3</translation>
+    </message>
+    <message>
+        <source>a new register</source>
+        <translation>un nouveau registre</translation>
+    </message>
+    <message>
+        <source>Discarded changes are kept for %1 days in %2.</source>
+        <translation>Les modifications abandonnées sont gardées %1 jours dans %2.</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Restaurer</translation>
+    </message>
+    <message>
+        <source>Cheqbook closed unexpectedly while %1 had changes that were not saved.
+Do you want to restore them?
+
+%2</source>
+        <translation>Cheqbook s&apos;est fermé de façon inattendue alors que %1 avait des modifications non enregistrées.
+Voulez-vous les restaurer&#xa0;?
+
+%2</translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation>Abandonner</translation>
+    </message>
+    <message>
+        <source>%1 was changed, moved or deleted by another program after these changes were made.
+Keep the recovered changes in a window of their own? Saving them would replace what is in the file now, and Cheqbook asks before it does.
+
+%2</source>
+        <translation>%1 a été modifié, déplacé ou supprimé par un autre programme après ces modifications.
+Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enregistrer remplacerait le contenu actuel du fichier, et Cheqbook demande avant de le faire.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation>Garder</translation>
+    </message>
+    <message>
+        <source>Already Open</source>
+        <translation>Déjà ouvert</translation>
+    </message>
+    <message>
+        <source>Lock</source>
+        <translation>Verrou</translation>
+    </message>
+    <message>
+        <source>Cheqbook cannot tell whether “%1” is open in another Cheqbook: its lock file %2 cannot be used (%3). Another Cheqbook that opens it will not be warned either.</source>
+        <translation>Cheqbook ne peut pas savoir si «&#xa0;%1&#xa0;» est ouvert dans un autre Cheqbook&#xa0;: son fichier de verrou %2 est inutilisable (%3). Un autre Cheqbook qui l&apos;ouvre ne sera pas averti non plus.</translation>
+    </message>
 </context>
 <context>
     <name>EOMDrawer</name>
@@ -366,7 +675,26 @@ le demandent) ou un nouveau registre.</translation>
     </message>
     <message>
         <source>&amp;Done</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
+    </message>
+</context>
+<context>
+    <name>FileLock</name>
+    <message>
+        <source>user %1</source>
+        <translation>utilisateur %1</translation>
+    </message>
+    <message>
+        <source>it is not a regular file</source>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>it keeps being replaced</source>
+        <translation>il est sans cesse remplacé</translation>
+    </message>
+    <message>
+        <source>process %1 on %2</source>
+        <translation>processus %1 sur %2</translation>
     </message>
 </context>
 <context>
@@ -428,6 +756,294 @@ The user guide is missing from this copy of Cheqbook.</source>
         <translation># Aide de Cheqbook
 
 Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translation>
+    </message>
+</context>
+<context>
+    <name>ImportDuplicates</name>
+    <message>
+        <source>taken as the register’s %1</source>
+        <translation>prise pour celle du registre : %1</translation>
+    </message>
+    <message>
+        <source>probably already in the register: %1</source>
+        <translation>probablement déjà dans le registre : %1</translation>
+    </message>
+    <message>
+        <source>already in the register: %1</source>
+        <translation>déjà dans le registre : %1</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreview</name>
+    <message>
+        <source>Field %1</source>
+        <translation>Champ %1</translation>
+    </message>
+    <message>
+        <source>The file holds %1 accounts: choose the one this register keeps.</source>
+        <translation>Le fichier contient %1 comptes&#xa0;: choisissez celui que tient ce registre.</translation>
+    </message>
+    <message>
+        <source>: choose which column is which.</source>
+        <translation>&#xa0;: indiquez quelle colonne est laquelle.</translation>
+    </message>
+    <message>
+        <source>: choose another date column.</source>
+        <translation>&#xa0;: choisissez une autre colonne de date.</translation>
+    </message>
+    <message>
+        <source>The dates read both as month/day/year and as day/month/year: choose their order.</source>
+        <translation>Les dates se lisent aussi bien mois/jour/année que jour/mois/année&#xa0;: choisissez leur ordre.</translation>
+    </message>
+    <message>
+        <source>: choose whether they are money out (a card’s charges) or money in.</source>
+        <translation>&#xa0;: indiquez s&apos;il s&apos;agit de sorties (les débits d&apos;une carte) ou d&apos;entrées.</translation>
+    </message>
+    <message>
+        <source>1 transaction to add</source>
+        <translation>1 opération à ajouter</translation>
+    </message>
+    <message>
+        <source>%1 transactions to add</source>
+        <translation>%1 opérations à ajouter</translation>
+    </message>
+    <message>
+        <source>1 already in the register</source>
+        <translation>1 déjà dans le registre</translation>
+    </message>
+    <message>
+        <source>%1 already in the register</source>
+        <translation>%1 déjà dans le registre</translation>
+    </message>
+    <message>
+        <source>1 to mark reconciled</source>
+        <translation>1 à marquer rapprochée</translation>
+    </message>
+    <message>
+        <source>%1 to mark reconciled</source>
+        <translation>%1 à marquer rapprochées</translation>
+    </message>
+    <message>
+        <source>1 left out for the reason it shows</source>
+        <translation>1 écartée pour la raison indiquée</translation>
+    </message>
+    <message>
+        <source>%1 left out for the reasons they show</source>
+        <translation>%1 écartées pour les raisons indiquées</translation>
+    </message>
+    <message>
+        <source>1 line that is not a transaction</source>
+        <translation>1 ligne qui n&apos;est pas une opération</translation>
+    </message>
+    <message>
+        <source>%1 lines that are not transactions</source>
+        <translation>%1 lignes qui ne sont pas des opérations</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewDialog</name>
+    <message>
+        <source>Import “%1”</source>
+        <translation>Importer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Layout</source>
+        <translation>Disposition</translation>
+    </message>
+    <message>
+        <source>Comma</source>
+        <translation>Virgule</translation>
+    </message>
+    <message>
+        <source>Semicolon</source>
+        <translation>Point-virgule</translation>
+    </message>
+    <message>
+        <source>Tab</source>
+        <translation>Tabulation</translation>
+    </message>
+    <message>
+        <source>Choose…</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>as written (minus is money out)</source>
+        <translation>tels qu&apos;écrits (le moins est une sortie)</translation>
+    </message>
+    <message>
+        <source>money out (a card’s charges)</source>
+        <translation>des sorties (les débits d&apos;une carte)</translation>
+    </message>
+    <message>
+        <source>Decimal comma (-1.234,56)</source>
+        <translation>Virgule décimale (-1.234,56)</translation>
+    </message>
+    <message>
+        <source>Separator</source>
+        <translation>Séparateur</translation>
+    </message>
+    <message>
+        <source>Header line</source>
+        <translation>Ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Date order</source>
+        <translation>Ordre des dates</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Money out</source>
+        <translation>Sortie</translation>
+    </message>
+    <message>
+        <source>Money in</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Check number</source>
+        <translation>Numéro de chèque</translation>
+    </message>
+    <message>
+        <source>Debit/credit word</source>
+        <translation>Mot débit/crédit</translation>
+    </message>
+    <message>
+        <source>Amounts are</source>
+        <translation>Les montants sont</translation>
+    </message>
+    <message>
+        <source>Account</source>
+        <translation>Compte</translation>
+    </message>
+    <message>
+        <source>Match All Entered</source>
+        <translation>Associer toutes les saisies</translation>
+    </message>
+    <message>
+        <source>Take every line that is probably a transaction you entered as that one, and mark it reconciled</source>
+        <translation>Prendre chaque ligne qui est probablement une opération que vous avez saisie pour celle-ci, et la marquer rapprochée</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+    <message>
+        <source>Field %1</source>
+        <translation>Champ %1</translation>
+    </message>
+    <message>
+        <source>An OFX statement of %1 accounts.</source>
+        <translation>Un relevé OFX de %1 comptes.</translation>
+    </message>
+    <message>
+        <source>An OFX statement.</source>
+        <translation>Un relevé OFX.</translation>
+    </message>
+    <message>
+        <source> Its ledger balance is %1 on %2; after the import it is in the balancing panel.</source>
+        <translation> Son solde comptable est de %1 au %2&#xa0;; après l&apos;import, il figure dans le panneau de rapprochement.</translation>
+    </message>
+    <message>
+        <source>CSV without a header, read as date, amount, -, -, description.</source>
+        <translation>CSV sans en-tête, lu comme date, montant, -, -, libellé.</translation>
+    </message>
+    <message>
+        <source>CSV with its header on line %1.</source>
+        <translation>CSV avec son en-tête à la ligne %1.</translation>
+    </message>
+    <message>
+        <source>CSV without a header, in the layout below.</source>
+        <translation>CSV sans en-tête, selon la disposition ci-dessous.</translation>
+    </message>
+    <message>
+        <source> The layout is the one chosen for this bank before.</source>
+        <translation> La disposition est celle choisie auparavant pour cette banque.</translation>
+    </message>
+    <message>
+        <source>As written</source>
+        <translation>Tel qu&apos;écrit</translation>
+    </message>
+</context>
+<context>
+    <name>ImportPreviewModel</name>
+    <message>
+        <source>Add the line to the register as a new transaction</source>
+        <translation>Ajouter la ligne au registre comme nouvelle opération</translation>
+    </message>
+    <message>
+        <source>Take the line as the transaction you entered, and mark that one reconciled</source>
+        <translation>Prendre la ligne pour l&apos;opération que vous avez saisie, et marquer celle-ci rapprochée</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message>
+        <source>Match</source>
+        <translation>Associer</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Check</source>
+        <translation>Chèque</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>État</translation>
+    </message>
+    <message>
+        <source>matched: %1</source>
+        <translation>associée&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>new; %1</source>
+        <translation>nouvelle&#xa0;; %1</translation>
+    </message>
+    <message>
+        <source>the register’s %1</source>
+        <translation>celle du registre&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>%1 (money out)</source>
+        <translation>%1 (sortie)</translation>
+    </message>
+    <message>
+        <source>%1 (money in)</source>
+        <translation>%1 (entrée)</translation>
     </message>
 </context>
 <context>
@@ -510,6 +1126,22 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>A register begins with its opening balance: type the balance the account holds on the day you start, with that day&apos;s date, and press Return. Every transaction after it is added to it.</source>
         <translation>Un registre commence par son solde initial&#xa0;: saisissez le solde du compte au jour où vous commencez, avec la date de ce jour, et appuyez sur Entrée. Chaque opération suivante s&apos;y ajoute.</translation>
+    </message>
+    <message>
+        <source>Change</source>
+        <translation>Modification</translation>
+    </message>
+    <message>
+        <source>No file was given.</source>
+        <translation>Aucun fichier n&apos;a été donné.</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the document holds no register.</source>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: le document ne contient aucun registre.</translation>
+    </message>
+    <message>
+        <source>The register has never been saved.</source>
+        <translation>Le registre n&apos;a jamais été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -938,24 +1570,197 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     </message>
     <message>
         <source>Taking its mark away takes it out of that statement and out of the cleared balance, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Retirer sa marque la sort de ce relevé et du solde pointé&#xa0;: le registre ne concorde plus avec la banque.</translation>
     </message>
     <message>
         <source>Changing its amount changes the cleared balance, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer son montant change le solde pointé&#xa0;: le registre ne concorde plus avec la banque.</translation>
     </message>
     <message>
         <source>Changing its date can take it out of the statement it cleared, so the register no longer agrees with the bank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Changer sa date peut la sortir du relevé où elle a été pointée&#xa0;: le registre ne concorde plus avec la banque.</translation>
     </message>
     <message>
         <source>reconciliation</source>
         <comment>a file name: the register&apos;s name, this, and the statement&apos;s date</comment>
-        <translation type="unfinished"></translation>
+        <translation>rapprochement</translation>
     </message>
     <message>
         <source>Deleting it takes its amount out of the cleared balance, so the register no longer agrees with the bank. Edit &gt; Undo puts it back.</source>
-        <translation type="unfinished"></translation>
+        <translation>La supprimer retire son montant du solde pointé&#xa0;: le registre ne concorde plus avec la banque. Édition &gt; Annuler la rétablit.</translation>
+    </message>
+    <message>
+        <source>Last statement: %1, ending balance %2</source>
+        <translation>Dernier relevé&#xa0;: %1, solde final %2</translation>
+    </message>
+    <message>
+        <source>The closing date “%1” is not a date Cheqbook reads, like %2.</source>
+        <translation>La date du relevé «&#xa0;%1&#xa0;» n&apos;est pas une date que Cheqbook lit, comme %2.</translation>
+    </message>
+    <message>
+        <source>The ending balance: %1.</source>
+        <translation>Le solde final&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The register agrees with the statement</source>
+        <translation>Le registre concorde avec le relevé</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s balance minus the cleared balance</source>
+        <translation>Le solde du relevé moins le solde pointé</translation>
+    </message>
+    <message>
+        <source>Unreconcile Anyway</source>
+        <translation>Annuler le rapprochement quand même</translation>
+    </message>
+    <message>
+        <source>Reconciled Transaction</source>
+        <translation>Opération rapprochée</translation>
+    </message>
+    <message>
+        <source>This transaction was reconciled with a statement. </source>
+        <translation>Cette opération a été rapprochée avec un relevé. </translation>
+    </message>
+    <message>
+        <source>Finish</source>
+        <translation>Clôturer</translation>
+    </message>
+    <message>
+        <source>Type the statement&apos;s closing date and ending balance first.</source>
+        <translation>Saisissez d&apos;abord la date et le solde final du relevé.</translation>
+    </message>
+    <message>
+        <source>The register is %1 away from the statement.</source>
+        <translation>Le registre s&apos;écarte du relevé de %1.</translation>
+    </message>
+    <message>
+        <source>Finish Anyway</source>
+        <translation>Clôturer quand même</translation>
+    </message>
+    <message>
+        <source>No transaction was reconciled since the last statement, so there is nothing to record.</source>
+        <translation>Aucune opération n&apos;a été rapprochée depuis le dernier relevé&#xa0;: il n&apos;y a rien à enregistrer.</translation>
+    </message>
+    <message>
+        <source>The statement of %1 is finished: 1 transaction reconciled with it.</source>
+        <translation>Le relevé du %1 est clôturé&#xa0;: 1 opération rapprochée avec lui.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The statement of %1 is finished: %n transactions reconciled with it.</source>
+        <translation>
+            <numerusform>Le relevé du %1 est clôturé&#xa0;: %n opération rapprochée avec lui.</numerusform>
+            <numerusform>Le relevé du %1 est clôturé&#xa0;: %n opérations rapprochées avec lui.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Drawing the charts…</source>
+        <translation>Tracé des graphiques…</translation>
+    </message>
+    <message>
+        <source>Charts — %1</source>
+        <translation>Graphiques — %1</translation>
+    </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Sans titre</translation>
+    </message>
+    <message>
+        <source>Save Charts</source>
+        <translation>Enregistrer les graphiques</translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation>Images PNG (*.png)</translation>
+    </message>
+    <message>
+        <source>The charts could not be drawn as a picture.</source>
+        <translation>Les graphiques n&apos;ont pas pu être dessinés en image.</translation>
+    </message>
+    <message>
+        <source>The charts could not be saved.
+
+%1</source>
+        <translation>Les graphiques n&apos;ont pas pu être enregistrés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>The charts could not be printed: the printer could not be used.</source>
+        <translation>Les graphiques n&apos;ont pas pu être imprimés&#xa0;: l&apos;imprimante est inutilisable.</translation>
+    </message>
+    <message>
+        <source>The charts could not be printed: the printer did not take them.</source>
+        <translation>Les graphiques n&apos;ont pas pu être imprimés&#xa0;: l&apos;imprimante ne les a pas acceptés.</translation>
+    </message>
+    <message>
+        <source>Reconciliation</source>
+        <translation>Rapprochement</translation>
+    </message>
+    <message>
+        <source>There is no statement to report on yet. Balance a month against the bank&apos;s statement first (Register &gt; Balance Month), typing its closing date and ending balance.</source>
+        <translation>Il n&apos;y a pas encore de relevé sur lequel faire un rapport. Rapprochez d&apos;abord un mois avec le relevé de la banque (Registre &gt; Rapprocher le mois), en saisissant sa date et son solde final.</translation>
+    </message>
+    <message>
+        <source>Export Reconciliation PDF</source>
+        <translation>Exporter le rapprochement en PDF</translation>
+    </message>
+    <message>
+        <source>The reconciliation could not be exported.
+
+%1</source>
+        <translation>Le rapprochement n&apos;a pas pu être exporté.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Import Statement</source>
+        <translation>Importer un relevé</translation>
+    </message>
+    <message>
+        <source>Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)</source>
+        <translation>Relevés bancaires (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>The statement “%1” could not be imported.
+
+%2</source>
+        <translation>Le relevé «&#xa0;%1&#xa0;» n&apos;a pas pu être importé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message>
+        <source>The statement&apos;s ledger balance is in the balancing panel (Register ▸ Balance Month).</source>
+        <translation>Le solde comptable du relevé figure dans le panneau de rapprochement (Registre ▸ Rapprocher le mois).</translation>
+    </message>
+    <message>
+        <source>New Year</source>
+        <translation>Nouvelle année</translation>
+    </message>
+    <message>
+        <source>Registers (*.ldgr)</source>
+        <translation>Registres (*.ldgr)</translation>
+    </message>
+    <message>
+        <source>The new year&apos;s register cannot replace this one.
+Please choose another name!</source>
+        <translation>Le registre de la nouvelle année ne peut pas remplacer celui-ci.
+Veuillez choisir un autre nom&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The new year&apos;s register could not be written.
+
+%1</source>
+        <translation>Le registre de la nouvelle année n&apos;a pas pu être écrit.
+
+%1</translation>
     </message>
 </context>
 <context>
@@ -1052,7 +1857,49 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     <name>Reconciliation</name>
     <message>
         <source>That amount is dated after the closing date: row %1%2, %3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce montant est daté après la date du relevé&#xa0;: ligne %1%2, %3</translation>
+    </message>
+    <message>
+        <source>Type an amount from the statement, like -12.34</source>
+        <translation>Saisissez un montant du relevé, comme -12,34</translation>
+    </message>
+    <message>
+        <source>“%1” is more than I can keep track of</source>
+        <translation>«&#xa0;%1&#xa0;» est plus que je ne peux suivre</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un montant</translation>
+    </message>
+    <message>
+        <source>Reconcile</source>
+        <translation>Rapprocher</translation>
+    </message>
+    <message>
+        <source>Unreconcile</source>
+        <translation>Annuler le rapprochement</translation>
+    </message>
+    <message>
+        <source>Finish Statement of %1</source>
+        <translation>Clôture du relevé du %1</translation>
+    </message>
+    <message>
+        <source>Balancing of the checkbook has begun</source>
+        <translation>Le rapprochement du registre a commencé</translation>
+    </message>
+    <message>
+        <source>Hey, like this program? Why not send the guy who made it a
+ couple of those bucks it keeps track of as a Thanks?</source>
+        <translation>Hé, ce programme vous plaît&#xa0;? Pourquoi ne pas envoyer à celui qui l&apos;a écrit
+ quelques-uns des euros qu&apos;il suit, en guise de merci&#xa0;?</translation>
+    </message>
+    <message>
+        <source>That amount was not found as a transaction</source>
+        <translation>Ce montant n&apos;a été trouvé dans aucune opération</translation>
+    </message>
+    <message>
+        <source>                                      Bye!</source>
+        <translation>                                      Au revoir !</translation>
     </message>
 </context>
 <context>
@@ -1060,12 +1907,115 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     <message>
         <source>Statement with no closing date given: every transaction counts
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Relevé sans date&#xa0;: chaque opération compte
+</translation>
     </message>
     <message>
         <source>Opening balance %1%2, cleared as the balance the bank held
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Solde initial %1%2, pointé comme le solde que détenait la banque
+</translation>
+    </message>
+    <message>
+        <source>  (none)
+</source>
+        <translation>  (aucune)
+</translation>
+    </message>
+    <message>
+        <source>Date       | Check #  | Description                          |       Amount
+</source>
+        <translation>Date       | Chèque   | Libellé                              |      Montant
+</translation>
+    </message>
+    <message>
+        <source>Reconciliation of %1
+</source>
+        <translation>Rapprochement de %1
+</translation>
+    </message>
+    <message>
+        <source>Statement of %1
+</source>
+        <translation>Relevé du %1
+</translation>
+    </message>
+    <message>
+        <source>As the register stands, with no statement
+</source>
+        <translation>État du registre, sans relevé
+</translation>
+    </message>
+    <message>
+        <source>Statement balance</source>
+        <translation>Solde du relevé</translation>
+    </message>
+    <message>
+        <source>Previous cleared balance (%1)</source>
+        <translation>Solde pointé précédent (%1)</translation>
+    </message>
+    <message>
+        <source>Previous cleared balance (opening)</source>
+        <translation>Solde pointé précédent (initial)</translation>
+    </message>
+    <message>
+        <source>Deposits cleared (%1)</source>
+        <translation>Dépôts pointés (%1)</translation>
+    </message>
+    <message>
+        <source>Withdrawals cleared (%1)</source>
+        <translation>Retraits pointés (%1)</translation>
+    </message>
+    <message>
+        <source>Cleared balance</source>
+        <translation>Solde pointé</translation>
+    </message>
+    <message>
+        <source>Outstanding (%1)</source>
+        <translation>En suspens (%1)</translation>
+    </message>
+    <message>
+        <source>Register balance</source>
+        <translation>Solde du registre</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Cleared by this statement (%1)</source>
+        <translation>Pointées par ce relevé (%1)</translation>
+    </message>
+    <message>
+        <source>Outstanding on %1 (%2)</source>
+        <translation>En suspens au %1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryStore</name>
+    <message>
+        <source>the folder %1 cannot be made private: %2</source>
+        <translation>le dossier %1 ne peut pas être rendu privé : %2</translation>
+    </message>
+    <message>
+        <source>it is not a recovery copy</source>
+        <translation>ce n&apos;est pas une copie de récupération</translation>
+    </message>
+    <message>
+        <source>its second line does not describe the register file</source>
+        <translation>sa deuxième ligne ne décrit pas le fichier du registre</translation>
+    </message>
+    <message>
+        <source>the recovery folder %1 cannot be used: %2</source>
+        <translation>le dossier de récupération %1 est inutilisable : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be kept: %2</source>
+        <translation>%1 n&apos;a pas pu être gardé : %2</translation>
+    </message>
+    <message>
+        <source>%1 could not be moved to %2: %3</source>
+        <translation>%1 n&apos;a pas pu être déplacé dans %2 : %3</translation>
     </message>
 </context>
 <context>
@@ -1374,6 +2324,14 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
         <source>row %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track of</source>
         <translation>entrée %1&#xa0;: le solde qui la suit serait de %2, au-delà des 90&#xa0;000 milliards de dollars que Cheqbook sait compter</translation>
     </message>
+    <message>
+        <source>row %1: the Amount “%2” is not an amount</source>
+        <translation>ligne %1&#xa0;: le Montant «&#xa0;%2&#xa0;» n&apos;est pas un montant</translation>
+    </message>
+    <message>
+        <source>row %1 holds the balance %2, but the amounts down to it add up to %3</source>
+        <translation>la ligne %1 porte le solde %2, mais les montants jusqu&apos;à elle font %3</translation>
+    </message>
 </context>
 <context>
     <name>ShortcutsWindow</name>
@@ -1422,6 +2380,257 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>Statement</name>
+    <message>
+        <source>can’t tell money out from money in: the “%1” field is empty</source>
+        <translation>impossible de distinguer sortie et entrée : le champ « %1 » est vide</translation>
+    </message>
+    <message>
+        <source>can’t tell money out from money in: “%1”</source>
+        <translation>impossible de distinguer sortie et entrée : « %1 »</translation>
+    </message>
+    <message>
+        <source>the money out and money in fields are both empty</source>
+        <translation>les champs de sortie et d&apos;entrée sont tous deux vides</translation>
+    </message>
+    <message>
+        <source>the amount field is empty</source>
+        <translation>le champ du montant est vide</translation>
+    </message>
+    <message>
+        <source>both money out (“%1”) and money in (“%2”) hold an amount</source>
+        <translation>la sortie (« %1 ») et l&apos;entrée (« %2 ») contiennent toutes deux un montant</translation>
+    </message>
+    <message>
+        <source>a quote that opens a field is never closed</source>
+        <translation>un guillemet qui ouvre un champ n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>before the header, not a transaction</source>
+        <translation>avant l&apos;en-tête, pas une opération</translation>
+    </message>
+    <message>
+        <source>the header again, not a transaction</source>
+        <translation>l&apos;en-tête de nouveau, pas une opération</translation>
+    </message>
+    <message>
+        <source>%1 fields where the header names %2; a field holding a %3 must be in quotes</source>
+        <translation>%1 champs là où l&apos;en-tête en nomme %2 ; un champ qui contient le caractère %3 doit être entre guillemets</translation>
+    </message>
+    <message>
+        <source>1 field, %1 needed</source>
+        <translation>1 champ, %1 nécessaires</translation>
+    </message>
+    <message>
+        <source>%1 fields, %2 needed</source>
+        <translation>%1 champs, %2 nécessaires</translation>
+    </message>
+    <message>
+        <source>the description</source>
+        <translation>le libellé</translation>
+    </message>
+    <message>
+        <source>line %1: the quote that opens a field there is never closed, so the lines after it cannot be told apart; nothing was imported</source>
+        <translation>ligne %1 : le guillemet qui y ouvre un champ n&apos;est jamais fermé, si bien que les lignes suivantes ne peuvent pas être séparées ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>the date field is empty</source>
+        <translation>le champ de date est vide</translation>
+    </message>
+    <message>
+        <source>the date “%1” is not a date (%2)</source>
+        <translation>la date « %1 » n&apos;est pas une date (%2)</translation>
+    </message>
+    <message>
+        <source>every description is empty: no column holds them</source>
+        <translation>chaque libellé est vide : aucune colonne ne les contient</translation>
+    </message>
+    <message>
+        <source>every description is empty: the column read for them holds nothing</source>
+        <translation>chaque libellé est vide : la colonne lue pour eux ne contient rien</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is too large</source>
+        <translation>le montant « %1 » est trop grand</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is not a number</source>
+        <translation>le montant « %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>%1 fields where the other lines have %2; a field holding a comma must be in quotes</source>
+        <translation>%1 champs là où les autres lignes en ont %2 ; un champ qui contient une virgule doit être entre guillemets</translation>
+    </message>
+    <message>
+        <source>%1 could not be read: %2</source>
+        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+    </message>
+    <message>
+        <source>lines %1-%2</source>
+        <translation>lignes %1-%2</translation>
+    </message>
+    <message>
+        <source>line %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>the statement</source>
+        <translation>le relevé</translation>
+    </message>
+    <message>
+        <source>1 line of %1 was not imported: </source>
+        <translation>1 ligne de %1 n&apos;a pas été importée : </translation>
+    </message>
+    <message>
+        <source>%1 lines of %2 were not imported: </source>
+        <translation>%1 lignes de %2 n&apos;ont pas été importées : </translation>
+    </message>
+    <message>
+        <source>, and %1 more</source>
+        <translation>, et %1 de plus</translation>
+    </message>
+</context>
+<context>
+    <name>StatementDates</name>
+    <message>
+        <source>month/day/year</source>
+        <translation>mois/jour/année</translation>
+    </message>
+    <message>
+        <source>day/month/year</source>
+        <translation>jour/mois/année</translation>
+    </message>
+    <message>
+        <source>year-month-day</source>
+        <translation>année-mois-jour</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>inconnu</translation>
+    </message>
+    <message>
+        <source>read as %1: the dates then fall between %2 and %3, in the order of the file, while read as %4 they would not</source>
+        <translation>lues en %1 : les dates tombent alors entre le %2 et le %3, dans l&apos;ordre du fichier, alors que lues en %4 elles ne le feraient pas</translation>
+    </message>
+</context>
+<context>
+    <name>StatementImport</name>
+    <message>
+        <source>Statement</source>
+        <translation>Relevé</translation>
+    </message>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 opération</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 opérations</translation>
+    </message>
+    <message>
+        <source>, %1 matched</source>
+        <translation>, %1 associées</translation>
+    </message>
+    <message>
+        <source>Import %1 (%2)</source>
+        <translation>Import de %1 (%2)</translation>
+    </message>
+    <message>
+        <source>line %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track of; nothing was imported</source>
+        <translation>ligne %1&#xa0;: le solde après elle serait de %2, au-delà des 90 000 milliards que Cheqbook peut suivre&#xa0;; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>after it, %1; nothing was imported</source>
+        <translation>après elle, %1&#xa0;; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>nothing to import: the statement holds no transactions</source>
+        <translation>rien à importer : le relevé ne contient aucune opération</translation>
+    </message>
+</context>
+<context>
+    <name>StatementReader</name>
+    <message>
+        <source>1 transaction</source>
+        <translation>1 opération</translation>
+    </message>
+    <message>
+        <source>%1 transactions</source>
+        <translation>%1 opérations</translation>
+    </message>
+    <message>
+        <source>the header on line %1 (“%2”) names no column Cheqbook reads; it reads %3</source>
+        <translation>l&apos;en-tête de la ligne %1 (« %2 ») ne nomme aucune colonne que Cheqbook lit ; il lit %3</translation>
+    </message>
+    <message>
+        <source>the lines are separated by %1s and have no header naming their columns</source>
+        <translation>les lignes sont séparées par le caractère %1 et n&apos;ont pas d&apos;en-tête qui nomme leurs colonnes</translation>
+    </message>
+    <message>
+        <source>the layout names no date column</source>
+        <translation>la disposition ne nomme aucune colonne de date</translation>
+    </message>
+    <message>
+        <source>the layout names no amount column</source>
+        <translation>la disposition ne nomme aucune colonne de montant</translation>
+    </message>
+    <message>
+        <source>no order of day, month and year reads every date of the column</source>
+        <translation>aucun ordre du jour, du mois et de l&apos;année ne lit toutes les dates de la colonne</translation>
+    </message>
+    <message>
+        <source>the dates read both as month/day/year and as day/month/year</source>
+        <translation>les dates se lisent aussi bien mois/jour/année que jour/mois/année</translation>
+    </message>
+    <message>
+        <source>it holds no account “%1”, only %2</source>
+        <translation>il ne contient aucun compte « %1 », seulement %2</translation>
+    </message>
+    <message>
+        <source>column %1 was named, but the header on line %2 names only %3</source>
+        <translation>la colonne %1 a été nommée, mais l&apos;en-tête de la ligne %2 n&apos;en nomme que %3</translation>
+    </message>
+    <message>
+        <source>its dates are written %1 (line %2: “%3”), not %4</source>
+        <translation>ses dates sont écrites en %1 (ligne %2 : « %3 »), pas en %4</translation>
+    </message>
+    <message>
+        <source>every amount is written without a sign, and no column says which way the money went</source>
+        <translation>chaque montant est écrit sans signe, et aucune colonne ne dit dans quel sens l&apos;argent est allé</translation>
+    </message>
+</context>
+<context>
+    <name>StatementText</name>
+    <message>
+        <source>the file begins as UTF-16 text but is not valid UTF-16; nothing was imported</source>
+        <translation>le fichier commence comme du texte UTF-16 mais n&apos;est pas de l&apos;UTF-16 valide ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text without the byte-order mark that tells how to read it; nothing was imported</source>
+        <translation>ligne %1 : le fichier contient un octet NUL, ce n&apos;est donc pas du texte : ce sont des données binaires, ou du texte UTF-16 sans l&apos;indicateur d&apos;ordre des octets qui dit comment le lire ; rien n&apos;a été importé</translation>
+    </message>
+    <message>
+        <source>%1 is %2 characters long; only its first %3 are kept</source>
+        <translation>%1 fait %2 caractères ; seuls les %3 premiers sont gardés</translation>
+    </message>
+    <message>
+        <source>the check number</source>
+        <translation>le numéro de chèque</translation>
+    </message>
+    <message>
+        <source>line %1 is not UTF-8 and was read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>la ligne %1 n&apos;est pas en UTF-8 et a été lue en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+    <message>
+        <source>lines %1 and %2 more are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>les lignes %1 et %2 autres ne sont pas en UTF-8 et ont été lues en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+    <message>
+        <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
+        <translation>les lignes %1 ne sont pas en UTF-8 et ont été lues en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+</context>
+<context>
     <name>Toolkit</name>
     <message>
         <source>Do you want to save the changes you made in “%1”?</source>
@@ -1455,7 +2664,7 @@ Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>&amp;Don’t Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ne pas enregistrer</translation>
     </message>
 </context>
 <context>
