@@ -101,12 +101,12 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
                 return row.check.reason;
             if (!row.line.doubt.isEmpty())
                 return row.line.doubt;
-            return row.line.note.isEmpty() ? u"new"_s : tr("new; %1").arg(row.line.note);
+            return row.line.note.isEmpty() ? tr("new") : tr("new; %1").arg(row.line.note);
         }
         return {};
     case ChoicesRole:
         if (index.column() == StatusColumn) {
-            QStringList choices{u"new"_s};
+            QStringList choices{tr("new")};
             for (const RecordPtr &r : m_preview.pairingChoices(size_t(index.row())))
                 choices << tr("the register\u2019s %1").arg(describeRow(*r));
             return choices;

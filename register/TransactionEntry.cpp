@@ -153,7 +153,7 @@ void MyWindowController::refuseEntry(QWidget *atFault, const QString &message)
     atFault->setFocus(Qt::OtherFocusReason);
     if (auto *field = qobject_cast<QLineEdit *>(atFault))
         field->selectAll();
-    m_toolkit.alert(m_window, u"Error"_s, message);
+    m_toolkit.alert(m_window, Toolkit::errorTitle(), message);
 }
 
 void MyWindowController::autoNumber()

@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
@@ -367,6 +368,28 @@ TEST(Language, IsChosenFromTheEnvironmentAsOtherProgramsChooseIt)
         EXPECT_EQ(chosenLanguage(wantedLanguages(c.environment), available), c.chosen)
             << "LANGUAGE=" << c.environment.language.toStdString() << " LC_ALL=" << c.environment.lcAll.toStdString()
             << " LC_MESSAGES=" << c.environment.lcMessages.toStdString() << " LANG=" << c.environment.lang.toStdString();
+}
+
+// lupdate reads "\u00e9bit" as the character U+E9B and "it", the compiler as
+// "\u00e9" and "bit": the text in the translation is then one the program
+// never asks for, and it stays English without a word from any test.
+TEST(TranslatableTexts, NoEscapedCharacterIsFollowedByAHexDigit)
+{
+    static const QRegularExpression escape(u"\\\\u[0-9A-Fa-f]{4}[0-9A-Fa-f]"_s);
+    std::string found;
+    for (const QString &folder : {u"app"_s, u"register"_s, u"fields"_s}) {
+        QDirIterator files(kSourceDir + u'/' + folder, {u"*.cpp"_s, u"*.h"_s}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        while (files.hasNext()) {
+            const QString path = files.next();
+            const QStringList lines = readText(path).split(u'\n');
+            for (qsizetype i = 0; i < lines.size(); ++i)
+                if (lines[i].contains(escape))
+                    found += "\n  " + QDir(kSourceDir).relativeFilePath(path).toStdString() + ':'
+                        + std::to_string(i + 1) + ": " + lines[i].trimmed().toStdString();
+        }
+    }
+    EXPECT_TRUE(found.empty()) << "write the character itself, or end the literal after the escape:" << found;
 }
 
 TEST(Language, TheBuiltTranslationsAreTheShippedOnes)

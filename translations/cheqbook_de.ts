@@ -1045,6 +1045,10 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>%1 (money in)</source>
         <translation>%1 (Eingang)</translation>
     </message>
+    <message>
+        <source>new</source>
+        <translation>neu</translation>
+    </message>
 </context>
 <context>
     <name>InputFile</name>

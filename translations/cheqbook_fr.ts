@@ -40,7 +40,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>%1 could not be written: %2</source>
-        <translation>%1 n&apos;a pas pu être écrit : %2</translation>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: %2</translation>
     </message>
     <message>
         <source>no program is reading from the pipe</source>
@@ -762,15 +762,15 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <name>ImportDuplicates</name>
     <message>
         <source>taken as the register’s %1</source>
-        <translation>prise pour celle du registre : %1</translation>
+        <translation>prise pour celle du registre&#xa0;: %1</translation>
     </message>
     <message>
         <source>probably already in the register: %1</source>
-        <translation>probablement déjà dans le registre : %1</translation>
+        <translation>probablement déjà dans le registre&#xa0;: %1</translation>
     </message>
     <message>
         <source>already in the register: %1</source>
-        <translation>déjà dans le registre : %1</translation>
+        <translation>déjà dans le registre&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -1044,6 +1044,10 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>%1 (money in)</source>
         <translation>%1 (entrée)</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <translation>nouvelle</translation>
     </message>
 </context>
 <context>
@@ -1899,7 +1903,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>                                      Bye!</source>
-        <translation>                                      Au revoir !</translation>
+        <translation>                                      Au revoir&#xa0;!</translation>
     </message>
 </context>
 <context>
@@ -1995,7 +1999,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>RecoveryStore</name>
     <message>
         <source>the folder %1 cannot be made private: %2</source>
-        <translation>le dossier %1 ne peut pas être rendu privé : %2</translation>
+        <translation>le dossier %1 ne peut pas être rendu privé&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is not a recovery copy</source>
@@ -2007,15 +2011,15 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>the recovery folder %1 cannot be used: %2</source>
-        <translation>le dossier de récupération %1 est inutilisable : %2</translation>
+        <translation>le dossier de récupération %1 est inutilisable&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be kept: %2</source>
-        <translation>%1 n&apos;a pas pu être gardé : %2</translation>
+        <translation>%1 n&apos;a pas pu être gardé&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 could not be moved to %2: %3</source>
-        <translation>%1 n&apos;a pas pu être déplacé dans %2 : %3</translation>
+        <translation>%1 n&apos;a pas pu être déplacé dans %2&#xa0;: %3</translation>
     </message>
 </context>
 <context>
@@ -2383,11 +2387,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>Statement</name>
     <message>
         <source>can’t tell money out from money in: the “%1” field is empty</source>
-        <translation>impossible de distinguer sortie et entrée : le champ « %1 » est vide</translation>
+        <translation>impossible de distinguer sortie et entrée&#xa0;: le champ «&#xa0;%1&#xa0;» est vide</translation>
     </message>
     <message>
         <source>can’t tell money out from money in: “%1”</source>
-        <translation>impossible de distinguer sortie et entrée : « %1 »</translation>
+        <translation>impossible de distinguer sortie et entrée&#xa0;: «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>the money out and money in fields are both empty</source>
@@ -2399,7 +2403,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>both money out (“%1”) and money in (“%2”) hold an amount</source>
-        <translation>la sortie (« %1 ») et l&apos;entrée (« %2 ») contiennent toutes deux un montant</translation>
+        <translation>la sortie («&#xa0;%1&#xa0;») et l&apos;entrée («&#xa0;%2&#xa0;») contiennent toutes deux un montant</translation>
     </message>
     <message>
         <source>a quote that opens a field is never closed</source>
@@ -2415,7 +2419,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>%1 fields where the header names %2; a field holding a %3 must be in quotes</source>
-        <translation>%1 champs là où l&apos;en-tête en nomme %2 ; un champ qui contient le caractère %3 doit être entre guillemets</translation>
+        <translation>%1 champs là où l&apos;en-tête en nomme %2&#xa0;; un champ qui contient le caractère %3 doit être entre guillemets</translation>
     </message>
     <message>
         <source>1 field, %1 needed</source>
@@ -2431,7 +2435,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>line %1: the quote that opens a field there is never closed, so the lines after it cannot be told apart; nothing was imported</source>
-        <translation>ligne %1 : le guillemet qui y ouvre un champ n&apos;est jamais fermé, si bien que les lignes suivantes ne peuvent pas être séparées ; rien n&apos;a été importé</translation>
+        <translation>ligne %1&#xa0;: le guillemet qui y ouvre un champ n&apos;est jamais fermé, si bien que les lignes suivantes ne peuvent pas être séparées&#xa0;; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>the date field is empty</source>
@@ -2439,31 +2443,31 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>the date “%1” is not a date (%2)</source>
-        <translation>la date « %1 » n&apos;est pas une date (%2)</translation>
+        <translation>la date «&#xa0;%1&#xa0;» n&apos;est pas une date (%2)</translation>
     </message>
     <message>
         <source>every description is empty: no column holds them</source>
-        <translation>chaque libellé est vide : aucune colonne ne les contient</translation>
+        <translation>chaque libellé est vide&#xa0;: aucune colonne ne les contient</translation>
     </message>
     <message>
         <source>every description is empty: the column read for them holds nothing</source>
-        <translation>chaque libellé est vide : la colonne lue pour eux ne contient rien</translation>
+        <translation>chaque libellé est vide&#xa0;: la colonne lue pour eux ne contient rien</translation>
     </message>
     <message>
         <source>the amount “%1” is too large</source>
-        <translation>le montant « %1 » est trop grand</translation>
+        <translation>le montant «&#xa0;%1&#xa0;» est trop grand</translation>
     </message>
     <message>
         <source>the amount “%1” is not a number</source>
-        <translation>le montant « %1 » n&apos;est pas un nombre</translation>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un nombre</translation>
     </message>
     <message>
         <source>%1 fields where the other lines have %2; a field holding a comma must be in quotes</source>
-        <translation>%1 champs là où les autres lignes en ont %2 ; un champ qui contient une virgule doit être entre guillemets</translation>
+        <translation>%1 champs là où les autres lignes en ont %2&#xa0;; un champ qui contient une virgule doit être entre guillemets</translation>
     </message>
     <message>
         <source>%1 could not be read: %2</source>
-        <translation>%1 n&apos;a pas pu être lu : %2</translation>
+        <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
     </message>
     <message>
         <source>lines %1-%2</source>
@@ -2479,11 +2483,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>1 line of %1 was not imported: </source>
-        <translation>1 ligne de %1 n&apos;a pas été importée : </translation>
+        <translation>1 ligne de %1 n&apos;a pas été importée&#xa0;: </translation>
     </message>
     <message>
         <source>%1 lines of %2 were not imported: </source>
-        <translation>%1 lignes de %2 n&apos;ont pas été importées : </translation>
+        <translation>%1 lignes de %2 n&apos;ont pas été importées&#xa0;: </translation>
     </message>
     <message>
         <source>, and %1 more</source>
@@ -2510,7 +2514,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>read as %1: the dates then fall between %2 and %3, in the order of the file, while read as %4 they would not</source>
-        <translation>lues en %1 : les dates tombent alors entre le %2 et le %3, dans l&apos;ordre du fichier, alors que lues en %4 elles ne le feraient pas</translation>
+        <translation>lues en %1&#xa0;: les dates tombent alors entre le %2 et le %3, dans l&apos;ordre du fichier, alors que lues en %4 elles ne le feraient pas</translation>
     </message>
 </context>
 <context>
@@ -2545,7 +2549,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>nothing to import: the statement holds no transactions</source>
-        <translation>rien à importer : le relevé ne contient aucune opération</translation>
+        <translation>rien à importer&#xa0;: le relevé ne contient aucune opération</translation>
     </message>
 </context>
 <context>
@@ -2560,7 +2564,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>the header on line %1 (“%2”) names no column Cheqbook reads; it reads %3</source>
-        <translation>l&apos;en-tête de la ligne %1 (« %2 ») ne nomme aucune colonne que Cheqbook lit ; il lit %3</translation>
+        <translation>l&apos;en-tête de la ligne %1 («&#xa0;%2&#xa0;») ne nomme aucune colonne que Cheqbook lit&#xa0;; il lit %3</translation>
     </message>
     <message>
         <source>the lines are separated by %1s and have no header naming their columns</source>
@@ -2584,7 +2588,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>it holds no account “%1”, only %2</source>
-        <translation>il ne contient aucun compte « %1 », seulement %2</translation>
+        <translation>il ne contient aucun compte «&#xa0;%1&#xa0;», seulement %2</translation>
     </message>
     <message>
         <source>column %1 was named, but the header on line %2 names only %3</source>
@@ -2592,7 +2596,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>its dates are written %1 (line %2: “%3”), not %4</source>
-        <translation>ses dates sont écrites en %1 (ligne %2 : « %3 »), pas en %4</translation>
+        <translation>ses dates sont écrites en %1 (ligne %2&#xa0;: «&#xa0;%3&#xa0;»), pas en %4</translation>
     </message>
     <message>
         <source>every amount is written without a sign, and no column says which way the money went</source>
@@ -2603,15 +2607,15 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>StatementText</name>
     <message>
         <source>the file begins as UTF-16 text but is not valid UTF-16; nothing was imported</source>
-        <translation>le fichier commence comme du texte UTF-16 mais n&apos;est pas de l&apos;UTF-16 valide ; rien n&apos;a été importé</translation>
+        <translation>le fichier commence comme du texte UTF-16 mais n&apos;est pas de l&apos;UTF-16 valide&#xa0;; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text without the byte-order mark that tells how to read it; nothing was imported</source>
-        <translation>ligne %1 : le fichier contient un octet NUL, ce n&apos;est donc pas du texte : ce sont des données binaires, ou du texte UTF-16 sans l&apos;indicateur d&apos;ordre des octets qui dit comment le lire ; rien n&apos;a été importé</translation>
+        <translation>ligne %1&#xa0;: le fichier contient un octet NUL, ce n&apos;est donc pas du texte&#xa0;: ce sont des données binaires, ou du texte UTF-16 sans l&apos;indicateur d&apos;ordre des octets qui dit comment le lire&#xa0;; rien n&apos;a été importé</translation>
     </message>
     <message>
         <source>%1 is %2 characters long; only its first %3 are kept</source>
-        <translation>%1 fait %2 caractères ; seuls les %3 premiers sont gardés</translation>
+        <translation>%1 fait %2 caractères&#xa0;; seuls les %3 premiers sont gardés</translation>
     </message>
     <message>
         <source>the check number</source>
