@@ -7,6 +7,7 @@
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -19,6 +20,8 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationIdentity(QStringLiteral(CHEQBOOK_VERSION));
+    // Before anything is said, the help included.
+    installLanguageOfEnvironment(app);
     const QStringList files = readCommandLine(app);
 
     SingleInstance instance(SingleInstance::defaultServerName());

@@ -100,7 +100,7 @@ QString refusal(const StatementRead &read)
             ? read.dateOrderProblem() + u"; name the date column with --columns date=N"_s
             : read.dateOrderProblem() + u"; say which with --date-order mdy or --date-order dmy"_s;
     if (read.needsAmountSign())
-        return kAmountSignProblem.toString()
+        return QString(kAmountSignProblem)
             + u"; say --amounts-out if they are charges (money out), --amounts-in if they are money in"_s;
     return {};
 }

@@ -252,7 +252,7 @@ int runRollover(const Arguments &a)
     if (!doc)
         return Failed;
     if (doc->array()->isEmpty()) {
-        error(u"%1: %2"_s.arg(a.positional[0], kNothingToRollOverMessage));
+        error(u"%1: %2"_s.arg(a.positional[0], nothingToRollOverMessage()));
         return Failed;
     }
     const QString failure = writeRolloverFile(a.output, *doc->array());

@@ -195,5 +195,6 @@ endif()
 if(CHEQBOOK_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# qt6-translations-l10n: the buttons of Qt's dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme, qt6-translations-l10n")
 include(CPack)

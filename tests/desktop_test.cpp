@@ -6,6 +6,7 @@
 #include "DocumentController.h"
 #include "FakeToolkit.h"
 #include "HelpWindow.h"
+#include "MenuKeys.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "PaletteColors.h"
@@ -89,21 +90,7 @@ protected:
 
 TEST_F(DesktopTest, EveryAltLetterOfTheMenuBarAndOfEachMenuHasOneOwner)
 {
-    std::map<QChar, QString> titles;
-    for (QAction *action : window->menuBar()->actions()) {
-        const QChar key = accessKey(action->text());
-        ASSERT_FALSE(key.isNull()) << "menu without a letter: " << action->text().toStdString();
-        EXPECT_TRUE(titles.emplace(key, action->text()).second)
-            << action->text().toStdString() << " and " << titles[key].toStdString();
-        std::map<QChar, QString> items;
-        for (QAction *entry : action->menu()->actions()) {
-            if (entry->isSeparator() || accessKey(entry->text()).isNull())
-                continue;
-            EXPECT_TRUE(items.emplace(accessKey(entry->text()), entry->text()).second)
-                << action->text().toStdString() << ": " << entry->text().toStdString() << " and "
-                << items[accessKey(entry->text())].toStdString();
-        }
-    }
+    expectEachAccessKeyHasOneOwner(window);
     EXPECT_EQ(window->menuBar()->actions().last()->text(), u"&Help") << "Help comes last";
 }
 

@@ -21,27 +21,29 @@ namespace {
 // others as the program does.
 QString helpSections()
 {
-    return u"\nExit status:\n"
-           "  0  Cheqbook was quit, or the files were handed to the Cheqbook already running.\n"
-           "  1  The command line is wrong.\n"
-           "Ended by SIGTERM, SIGHUP or SIGINT, Cheqbook first copies unsaved work to the recovery folder,\n"
-           "then ends by that signal.\n"
-           "\nFiles:\n"
-           "  %1\n"
-           "      The preferences, the recent registers and where each window was.\n"
-           "  %2/\n"
-           "      Unsaved work, copied a few seconds after each change and offered back at the next start.\n"
-           "  NAME.ldgr~\n"
-           "      The register as it was before its last save.\n"
-           "  .NAME.ldgr.lock\n"
-           "      Beside a register while a Cheqbook has it open.\n"
-           "\nEnvironment:\n"
-           "  XDG_CONFIG_HOME, XDG_DATA_HOME\n"
-           "      The folders of the files above, instead of ~/.config and ~/.local/share.\n"
-           "  DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR\n"
-           "      One Cheqbook runs for each user and display; it listens for the registers opened later\n"
-           "      in a socket in XDG_RUNTIME_DIR.\n"
-           "  TZ  The time zone of today's date, which new transactions are given.\n"_s
+    return QCoreApplication::translate(
+               "CommandLine",
+               "\nExit status:\n"
+               "  0  Cheqbook was quit, or the files were handed to the Cheqbook already running.\n"
+               "  1  The command line is wrong.\n"
+               "Ended by SIGTERM, SIGHUP or SIGINT, Cheqbook first copies unsaved work to the recovery folder,\n"
+               "then ends by that signal.\n"
+               "\nFiles:\n"
+               "  %1\n"
+               "      The preferences, the recent registers and where each window was.\n"
+               "  %2/\n"
+               "      Unsaved work, copied a few seconds after each change and offered back at the next start.\n"
+               "  NAME.ldgr~\n"
+               "      The register as it was before its last save.\n"
+               "  .NAME.ldgr.lock\n"
+               "      Beside a register while a Cheqbook has it open.\n"
+               "\nEnvironment:\n"
+               "  XDG_CONFIG_HOME, XDG_DATA_HOME\n"
+               "      The folders of the files above, instead of ~/.config and ~/.local/share.\n"
+               "  DISPLAY, WAYLAND_DISPLAY, XDG_RUNTIME_DIR\n"
+               "      One Cheqbook runs for each user and display; it listens for the registers opened later\n"
+               "      in a socket in XDG_RUNTIME_DIR.\n"
+               "  TZ  The time zone of today's date, which new transactions are given.\n")
         .arg(QSettings().fileName(), RecoveryStore::defaultFolder());
 }
 
@@ -62,15 +64,18 @@ bool asksForHelpOrVersion(int argc, char **argv)
 QStringList readCommandLine(const QCoreApplication &app)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        u"A checkbook register for the desktop. Each register file (.ldgr) opens in a window of its own;\n"
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
+        "A checkbook register for the desktop. Each register file (.ldgr) opens in a window of its own;\n"
         "with none, Cheqbook opens the registers that were open when it last quit (when Preferences\n"
-        "says so) or a new register."_s);
+        "says so) or a new register."));
     const QCommandLineOption help = parser.addHelpOption();
     parser.addVersionOption();
-    parser.addPositionalArgument(u"FILE..."_s,
-                                 u"Register files to open; given while Cheqbook is running, they open in it."_s,
-                                 u"[FILE...]"_s);
+    parser.addPositionalArgument(
+        QCoreApplication::translate("CommandLine", "FILE..."),
+        QCoreApplication::translate("CommandLine",
+                                    "Register files to open; given while Cheqbook is running, they open in it."),
+        QCoreApplication::translate("CommandLine", "[FILE...]"));
     if (parser.parse(app.arguments()) && parser.isSet(help)) {
         const QByteArray text = (parser.helpText() + helpSections()).toUtf8();
         std::fwrite(text.constData(), 1, size_t(text.size()), stdout);

@@ -9,6 +9,7 @@
 #include "ReopenList.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #ifndef QT_NO_SESSIONMANAGER
 #include <QSessionManager>
 #endif
@@ -23,7 +24,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 const QString kRecentFilesKey = u"recentFiles"_s;
-const QString kRegisterFilter = u"Registers (*.ldgr);;All files (*)"_s;
+QString registerFilter()
+{
+    return QCoreApplication::translate("DocumentController", "Registers (*.ldgr);;All files (*)");
+}
 constexpr int kRecentFilesKept = 10;
 } // namespace
 
@@ -56,7 +60,7 @@ MyDocument *DocumentController::newDocument()
     auto *document = new MyDocument(this);
     ++m_untitledCount;
     m_untitledNames.insert(document,
-                           m_untitledCount == 1 ? u"Untitled"_s : u"Untitled %1"_s.arg(m_untitledCount));
+                           m_untitledCount == 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledCount));
     showDocument(document);
     return document;
 }
@@ -71,23 +75,23 @@ MyDocument *DocumentController::openDocument(const QString &path)
         return open;
     }
     const auto lock = lockFile(nullptr, resolvedPath(path),
-                               u"\u201c%1\u201d is already open in another Cheqbook%2.\nIf both save it, one will "
-                               "overwrite the other's changes."_s,
-                               u"Open Anyway"_s, true);
+                               tr("\u201c%1\u201d is already open in another Cheqbook%2.\nIf both save it, one will "
+                                  "overwrite the other's changes."),
+                               tr("Open Anyway"), true);
     if (!lock)
         return nullptr;
     auto *document = new MyDocument(this);
     QString why;
     const std::unique_ptr<Progress> progress = m_toolkit.progress(
-        QApplication::activeWindow(), u"Opening \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+        QApplication::activeWindow(), tr("Opening \u201c%1\u201d\u2026").arg(QFileInfo(path).fileName()), true);
     if (!document->readFromFile(path, u"ldgr", &why, progress.get())) {
         delete document;
         // Stopped by the user: nothing was opened, and nothing needs saying.
         if (progress->wasCancelled())
             return nullptr;
-        m_toolkit.alert(QApplication::activeWindow(), u"Error"_s,
-                        u"The register \u201c%1\u201d could not be opened.\n\n%2"_s.arg(QFileInfo(path).fileName(),
-                                                                                      why));
+        m_toolkit.alert(
+            QApplication::activeWindow(), Toolkit::errorTitle(),
+            tr("The register \u201c%1\u201d could not be opened.\n\n%2").arg(QFileInfo(path).fileName(), why));
         return nullptr;
     }
     // The window works the balances out again from the amounts; a file that
@@ -112,7 +116,7 @@ void DocumentController::openDocuments(const QStringList &paths)
 
 void DocumentController::showOpenPanel(QWidget *parent)
 {
-    openDocuments(m_toolkit.openPanel(parent, u"Open Register"_s, kRegisterFilter, true));
+    openDocuments(m_toolkit.openPanel(parent, tr("Open Register"), registerFilter(), true));
 }
 
 MyDocument *DocumentController::documentForPath(const QString &path) const
@@ -127,7 +131,7 @@ QString DocumentController::displayName(const MyDocument *document) const
 {
     if (!document->fileName().isEmpty())
         return QFileInfo(document->fileName()).fileName();
-    return m_untitledNames.value(document, u"Untitled"_s);
+    return m_untitledNames.value(document, tr("Untitled"));
 }
 
 void DocumentController::showDocument(MyDocument *document)
@@ -209,8 +213,8 @@ bool DocumentController::saveDocumentAs(MyDocument *document)
     const QString suggested = document->fileName().isEmpty()
         ? QDir::home().filePath(displayName(document) + u".ldgr"_s)
         : document->fileName();
-    const QString path = m_toolkit.savePath(windowOf(document), u"Save Register"_s, suggested, kRegisterFilter,
-                                            u"ldgr"_s);
+    const QString path
+        = m_toolkit.savePath(windowOf(document), tr("Save Register"), suggested, registerFilter(), u"ldgr"_s);
     if (path.isEmpty())
         return false;
     return saveDocumentTo(document, path);
@@ -228,28 +232,29 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
     const bool sameFile = file == document->fileName();
     if (sameFile && document->fileChangedOnDisk()) {
         const QString question = QFileInfo::exists(path)
-            ? u"\u201c%1\u201d was changed by another program since you opened it.\n"
-              "Saving replaces those changes with yours."_s.arg(name)
-            : u"\u201c%1\u201d was moved or deleted since you opened it.\nSave it again where it was?"_s.arg(name);
-        if (!m_toolkit.confirm(windowOf(document), u"Save"_s, question, u"Save Anyway"_s, u"Cancel"_s))
+            ? tr("\u201c%1\u201d was changed by another program since you opened it.\n"
+                 "Saving replaces those changes with yours.")
+                  .arg(name)
+            : tr("\u201c%1\u201d was moved or deleted since you opened it.\nSave it again where it was?").arg(name);
+        if (!m_toolkit.confirm(windowOf(document), tr("Save"), question, tr("Save Anyway"), Toolkit::cancelButton()))
             return false;
     }
     std::shared_ptr<FileLock> newLock;
     if (!sameFile) {
         const auto lock = lockFile(document, file,
-                                   u"\u201c%1\u201d is open in another Cheqbook%2.\nIf both save it, one will "
-                                   "overwrite the other's changes."_s,
-                                   u"Save Anyway"_s, false);
+                                   tr("\u201c%1\u201d is open in another Cheqbook%2.\nIf both save it, one will "
+                                      "overwrite the other's changes."),
+                                   tr("Save Anyway"), false);
         if (!lock)
             return false;
         newLock = *lock;
     }
     QString why;
-    const std::unique_ptr<Progress> progress =
-        m_toolkit.progress(windowOf(document), u"Saving \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), false);
+    const std::unique_ptr<Progress> progress = m_toolkit.progress(
+        windowOf(document), tr("Saving \u201c%1\u201d\u2026").arg(QFileInfo(path).fileName()), false);
     if (!document->saveToFile(path, &why, progress.get())) {
-        m_toolkit.alert(windowOf(document), u"Error"_s,
-                        u"The register \u201c%1\u201d could not be saved.\n\n%2"_s.arg(displayName(document), why));
+        m_toolkit.alert(windowOf(document), Toolkit::errorTitle(),
+                        tr("The register \u201c%1\u201d could not be saved.\n\n%2").arg(displayName(document), why));
         return false;
     }
     m_untitledNames.remove(document);
@@ -264,19 +269,21 @@ bool DocumentController::revertDocument(MyDocument *document)
 {
     if (document->fileName().isEmpty())
         return false;
-    if (!m_toolkit.confirm(windowOf(document), u"Revert to Saved"_s,
-                           u"Do you want to revert \u201c%1\u201d to the version last saved?\n"
-                           "The changes you made since then will be lost."_s.arg(displayName(document)),
-                           u"Revert"_s, u"Cancel"_s))
+    if (!m_toolkit.confirm(windowOf(document), tr("Revert to Saved"),
+                           tr("Do you want to revert \u201c%1\u201d to the version last saved?\n"
+                              "The changes you made since then will be lost.")
+                               .arg(displayName(document)),
+                           tr("Revert"), Toolkit::cancelButton()))
         return false;
     QString why;
     const std::unique_ptr<Progress> progress = m_toolkit.progress(
-        windowOf(document), u"Reading \u201c%1\u201d again\u2026"_s.arg(displayName(document)), true);
+        windowOf(document), tr("Reading \u201c%1\u201d again\u2026").arg(displayName(document)), true);
     if (!document->revertToSaved(&why, progress.get())) {
         if (progress->wasCancelled())
             return false;
-        m_toolkit.alert(windowOf(document), u"Error"_s,
-                        u"The register \u201c%1\u201d could not be read again.\n\n%2"_s.arg(displayName(document), why));
+        m_toolkit.alert(
+            windowOf(document), Toolkit::errorTitle(),
+            tr("The register \u201c%1\u201d could not be read again.\n\n%2").arg(displayName(document), why));
         return false;
     }
     document->windowController()->registerReverted();
@@ -299,7 +306,7 @@ bool DocumentController::revertDocumentTo(MyDocument *document, const QString &v
     if (!document->revertToVersion(versionPath, &why, progress.get())) {
         if (progress->wasCancelled())
             return false;
-        m_toolkit.alert(windowOf(document), u"Error"_s,
+        m_toolkit.alert(windowOf(document), Toolkit::errorTitle(),
                         tr("The version of \u201c%1\u201d saved %2 could not be read.\n\n%3")
                             .arg(displayName(document), saved, why));
         return false;

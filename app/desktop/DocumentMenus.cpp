@@ -39,16 +39,16 @@ void DocumentController::installMenus(MyDocument *document)
         file->insertAction(windowItems, action);
         return action;
     };
-    insertItem(u"&New"_s, Qt::CTRL | Qt::Key_N, [this] { newDocument(); });
-    insertItem(u"&Open\u2026"_s, Qt::CTRL | Qt::Key_O, [this, window] { showOpenPanel(window); });
-    QMenu *recent = new QMenu(u"Open &Recent"_s, file);
+    insertItem(tr("&New"), Qt::CTRL | Qt::Key_N, [this] { newDocument(); });
+    insertItem(tr("&Open\u2026"), Qt::CTRL | Qt::Key_O, [this, window] { showOpenPanel(window); });
+    QMenu *recent = new QMenu(tr("Open &Recent"), file);
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentMenu(recent); });
     file->insertMenu(windowItems, recent);
     file->insertSeparator(windowItems);
-    insertItem(u"&Close"_s, Qt::CTRL | Qt::Key_W, [this, document] { closeDocument(document); });
-    insertItem(u"&Save"_s, Qt::CTRL | Qt::Key_S, [this, document] { saveDocument(document); });
-    insertItem(u"Save &As\u2026"_s, Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this, document] { saveDocumentAs(document); });
-    QAction *revert = insertItem(u"Re&vert to Saved"_s, QKeySequence(), [this, document] { revertDocument(document); });
+    insertItem(tr("&Close"), Qt::CTRL | Qt::Key_W, [this, document] { closeDocument(document); });
+    insertItem(tr("&Save"), Qt::CTRL | Qt::Key_S, [this, document] { saveDocument(document); });
+    insertItem(tr("Save &As\u2026"), Qt::CTRL | Qt::SHIFT | Qt::Key_S, [this, document] { saveDocumentAs(document); });
+    QAction *revert = insertItem(tr("Re&vert to Saved"), QKeySequence(), [this, document] { revertDocument(document); });
     auto updateRevert = [revert, document] {
         revert->setEnabled(document->isDocumentEdited() && !document->fileName().isEmpty());
     };
@@ -64,7 +64,7 @@ void DocumentController::installMenus(MyDocument *document)
     updateRevertTo();
     file->insertSeparator(windowItems);
     file->addSeparator();
-    addItem(file, u"&Quit"_s, Qt::CTRL | Qt::Key_Q, this, [this] { quit(); });
+    addItem(file, tr("&Quit"), Qt::CTRL | Qt::Key_Q, this, [this] { quit(); });
     m_help.addTo(window);
 }
 
@@ -99,7 +99,7 @@ void DocumentController::fillRecentMenu(QMenu *menu)
     }
     if (!menu->isEmpty())
         menu->addSeparator();
-    QAction *clear = menu->addAction(u"Clear Menu"_s);
+    QAction *clear = menu->addAction(tr("Clear Menu"));
     clear->setEnabled(!recentFiles().isEmpty());
     connect(clear, &QAction::triggered, this, [this] { clearRecentFiles(); });
 }

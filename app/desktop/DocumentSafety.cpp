@@ -86,9 +86,10 @@ void DocumentController::recoveryFailed(MyDocument *document, const QString &fai
     if (failure.isEmpty() || m_toldRecoveryFailed)
         return;
     m_toldRecoveryFailed = true;
-    m_toolkit.alert(windowOf(document), u"Recovery"_s,
-                    u"Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped "
-                    "unexpectedly. Save often until this is mended.\n\n%1"_s.arg(failure));
+    m_toolkit.alert(windowOf(document), tr("Recovery"),
+                    tr("Cheqbook cannot keep a copy of your unsaved changes, so they would be lost if it stopped "
+                       "unexpectedly. Save often until this is mended.\n\n%1")
+                        .arg(failure));
 }
 
 void DocumentController::writeRecoveryCopies()
@@ -124,9 +125,10 @@ void DocumentController::offerRecovery()
                   .arg(RecoveryStore::kKeptAsideDays)
                   .arg(QLocale().toString(QDate::currentDate().addDays(RecoveryStore::kKeptAsideDays),
                                           QLocale::LongFormat));
-        m_toolkit.alert(nullptr, u"Recovery"_s,
-                        u"Cheqbook kept a copy of unsaved changes that cannot be read, so it cannot be offered "
-                        "back:\n%1\n\n%2%3"_s.arg(damaged.recoveryFile, damaged.why, where));
+        m_toolkit.alert(nullptr, tr("Recovery"),
+                        tr("Cheqbook kept a copy of unsaved changes that cannot be read, so it cannot be offered "
+                           "back:\n%1\n\n%2%3")
+                            .arg(damaged.recoveryFile, damaged.why, where));
     }
     for (RecoveryStore::Recovered &found : left.recovered)
         restore(found);
@@ -136,19 +138,21 @@ void DocumentController::offerRecovery()
 void DocumentController::restore(RecoveryStore::Recovered &found)
 {
     const QString name = found.originalPath.isEmpty()
-        ? u"a new register"_s
+        ? tr("a new register")
         : u"\u201c%1\u201d"_s.arg(QFileInfo(found.originalPath).fileName());
-    const QString keptAside = u"Discarded changes are kept for %1 days in %2."_s.arg(RecoveryStore::kKeptAsideDays)
+    const QString keptAside = tr("Discarded changes are kept for %1 days in %2.")
+                                  .arg(RecoveryStore::kKeptAsideDays)
                                   .arg(m_recovery.discardedFolder());
     const auto discard = [&] {
         const QString failure = m_recovery.discard(found);
         if (!failure.isEmpty())
-            m_toolkit.alert(nullptr, u"Recovery"_s, failure);
+            m_toolkit.alert(nullptr, tr("Recovery"), failure);
     };
-    if (!m_toolkit.confirmByDefault(nullptr, u"Restore"_s,
-                                    u"Cheqbook closed unexpectedly while %1 had changes that were not saved.\n"
-                                    "Do you want to restore them?\n\n%2"_s.arg(name, keptAside),
-                                    u"Restore"_s, u"Discard"_s)) {
+    if (!m_toolkit.confirmByDefault(nullptr, tr("Restore"),
+                                    tr("Cheqbook closed unexpectedly while %1 had changes that were not saved.\n"
+                                       "Do you want to restore them?\n\n%2")
+                                        .arg(name, keptAside),
+                                    tr("Restore"), tr("Discard"))) {
         discard();
         return;
     }
@@ -161,11 +165,12 @@ void DocumentController::restore(RecoveryStore::Recovered &found)
             stamp = FileStamp::read(found.originalPath);
         else if (stamp.changedOnDisk(found.originalPath)
                  && !m_toolkit.confirmByDefault(
-                     nullptr, u"Restore"_s,
-                     u"%1 was changed, moved or deleted by another program after these changes were made.\n"
-                     "Keep the recovered changes in a window of their own? Saving them would replace what is "
-                     "in the file now, and Cheqbook asks before it does.\n\n%2"_s.arg(name, keptAside),
-                     u"Keep"_s, u"Discard"_s)) {
+                     nullptr, tr("Restore"),
+                     tr("%1 was changed, moved or deleted by another program after these changes were made.\n"
+                        "Keep the recovered changes in a window of their own? Saving them would replace what is "
+                        "in the file now, and Cheqbook asks before it does.\n\n%2")
+                         .arg(name, keptAside),
+                     tr("Keep"), tr("Discard"))) {
             discard();
             return;
         }
@@ -178,7 +183,7 @@ void DocumentController::restore(RecoveryStore::Recovered &found)
     if (found.originalPath.isEmpty()) {
         ++m_untitledCount;
         m_untitledNames.insert(document,
-                               m_untitledCount == 1 ? u"Untitled"_s : u"Untitled %1"_s.arg(m_untitledCount));
+                               m_untitledCount == 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledCount));
     } else if (const auto lock = lockFile(nullptr, found.originalPath, {}, {}, false); lock && *lock) {
         m_locks.insert(document, *lock);
     }
@@ -208,8 +213,8 @@ std::optional<std::shared_ptr<FileLock>> DocumentController::lockFile(const MyDo
         if (!question.isEmpty()) {
             const QString holder = lock->holder();
             const QString who = holder.isEmpty() ? QString() : u" (%1)"_s.arg(holder);
-            if (!m_toolkit.confirm(windowOf(document), u"Already Open"_s, question.arg(info.fileName(), who), goOn,
-                                   u"Cancel"_s))
+            if (!m_toolkit.confirm(windowOf(document), tr("Already Open"), question.arg(info.fileName(), who), goOn,
+                                   Toolkit::cancelButton()))
                 return std::nullopt;
         }
         // Held along with the other, so that a third Cheqbook is warned too.
@@ -219,9 +224,9 @@ std::optional<std::shared_ptr<FileLock>> DocumentController::lockFile(const MyDo
         // A folder where no lock can be made is one no other Cheqbook can
         // lock either, and saving there fails with its own message.
         if (sayWhenUnusable && !lock->couldNotBeMade())
-            m_toolkit.alert(windowOf(document), u"Lock"_s,
-                            u"Cheqbook cannot tell whether \u201c%1\u201d is open in another Cheqbook: its lock file "
-                            "%2 cannot be used (%3). Another Cheqbook that opens it will not be warned either."_s
+            m_toolkit.alert(windowOf(document), tr("Lock"),
+                            tr("Cheqbook cannot tell whether \u201c%1\u201d is open in another Cheqbook: its lock file "
+                               "%2 cannot be used (%3). Another Cheqbook that opens it will not be warned either.")
                                 .arg(info.fileName(), lock->path(), lock->error()));
         break;
     }

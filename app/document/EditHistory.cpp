@@ -17,22 +17,34 @@ RowRuns rowRuns(const std::vector<int> &ascendingRows)
     return runs;
 }
 
+namespace {
+constexpr qsizetype kShown = 40;
+
+// Only the start of a description is looked at: one of millions of
+// characters would otherwise be copied whole to make a short name.
+QString shownDescription(const QString &description)
+{
+    const QString shown = cutForShowing(description).simplified();
+    return shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026';
+}
+} // namespace
+
+QString transactionStepName(const QString &named, const QString &unnamed, const QString &description)
+{
+    const QString shown = shownDescription(description);
+    return shown.isEmpty() ? unnamed : named.arg(shown);
+}
+
 QString quotedDescription(const QString &description)
 {
     using namespace Qt::StringLiterals;
-    constexpr qsizetype kShown = 40;
-    // Only the start of a description is looked at: one of millions of
-    // characters would otherwise be copied whole to make a short name.
-    const QString shown = cutForShowing(description).simplified();
-    return u"\u201c%1\u201d"_s.arg(shown.size() <= kShown ? shown : shown.first(kShown - 1) + u'\u2026');
+    return u"\u201c%1\u201d"_s.arg(shownDescription(description));
 }
 
 QString transactionStepName(const QString &verb, const QString &description)
 {
     using namespace Qt::StringLiterals;
-    if (cutForShowing(description).simplified().isEmpty())
-        return verb + u" Transaction"_s;
-    return verb + u' ' + quotedDescription(description);
+    return transactionStepName(verb + u" \u201c%1\u201d"_s, verb + u" Transaction"_s, description);
 }
 
 void EditStep::redo(Register &reg, RowChangeListener *listener)

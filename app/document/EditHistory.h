@@ -18,8 +18,12 @@
 using RowRuns = std::vector<std::pair<int, int>>;
 RowRuns rowRuns(const std::vector<int> &ascendingRows);
 
-// A step's name for one transaction: "Delete “Hy-Vee”", the description
-// cut short when long; "Delete Transaction" for one without a description.
+// A step's name for one transaction: named with its description for %1
+// ("Delete “%1”" as "Delete “Hy-Vee”"), the description cut short when
+// long; unnamed ("Delete Transaction") for one without a description. Both
+// are whole sentences, so that a translation can put the words in its order.
+QString transactionStepName(const QString &named, const QString &unnamed, const QString &description);
+// The same as verb + " “%1”" and verb + " Transaction".
 QString transactionStepName(const QString &verb, const QString &description);
 // The description as such names show it: in quotes, on one line, cut short
 // when long ("“Hy-Vee”").

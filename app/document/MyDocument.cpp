@@ -129,7 +129,7 @@ void MyDocument::inStep(F &&f)
     if (m_openStep)
         f();
     else
-        edit(u"Change"_s, f);
+        edit(tr("Change"), f);
 }
 
 void MyDocument::apply(std::unique_ptr<RegisterEdit> e)
@@ -269,7 +269,7 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
 {
     if (path.isEmpty()) {
         if (error)
-            *error = u"No file was given."_s;
+            *error = tr("No file was given.");
         return false;
     }
     FileStamp stamp;
@@ -295,7 +295,7 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
         theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
     if (!data) {
         if (error)
-            *error = u"%1 could not be written: the document holds no register."_s.arg(QFileInfo(path).fileName());
+            *error = tr("%1 could not be written: the document holds no register.").arg(QFileInfo(path).fileName());
         return false;
     }
     const RegisterWrite written = writeRegisterFile(path, *data);
@@ -321,7 +321,7 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
 {
     if (m_fileName.isEmpty()) {
         if (error)
-            *error = u"The register has never been saved."_s;
+            *error = tr("The register has never been saved.");
         return false;
     }
     FileStamp stamp;

@@ -40,23 +40,23 @@ public:
     {
         skip();
         if (m_p == m_last)
-            throw ParseError{u"the file is empty; a register file holds a list of records"_s};
+            throw ParseError{RegisterFileText::tr("the file is empty; a register file holds a list of records")};
         if (*m_p == '{')
-            fail(u"the file holds a single record, not a list of records"_s);
+            fail(RegisterFileText::tr("the file holds a single record, not a list of records"));
         if (*m_p != '(')
-            fail(u"the file does not hold a list of records (it should begin with \u201c(\u201d)"_s);
+            fail(RegisterFileText::tr("the file does not hold a list of records (it should begin with \u201c(\u201d)"));
         ++m_p;
         qsizetype count = 0;
         for (;;) {
             skip();
             if (m_p == m_last)
-                fail(u"the list of records is not closed with \u201c)\u201d"_s);
+                fail(RegisterFileText::tr("the list of records is not closed with \u201c)\u201d"));
             if (*m_p == ')') {
                 ++m_p;
                 break;
             }
             if (*m_p != '{')
-                fail(u"%1 is not a record (a record begins with \u201c{\u201d)"_s.arg(rowText(count)));
+                fail(RegisterFileText::tr("%1 is not a record (a record begins with \u201c{\u201d)").arg(rowText(count)));
             parseRecord(count++);
             // What was read a step ago is let go: the latest records may
             // still be in use while the next are read.
@@ -66,18 +66,18 @@ public:
             }
             skip();
             if (m_p == m_last)
-                fail(u"the list of records is not closed with \u201c)\u201d"_s);
+                fail(RegisterFileText::tr("the list of records is not closed with \u201c)\u201d"));
             if (*m_p == ',') {
                 ++m_p;
                 continue;
             }
             if (*m_p == ')')
                 continue;
-            fail(u"expected \u201c,\u201d or \u201c)\u201d after %1"_s.arg(rowText(count - 1)));
+            fail(RegisterFileText::tr("expected \u201c,\u201d or \u201c)\u201d after %1").arg(rowText(count - 1)));
         }
         skip();
         if (m_p != m_last)
-            fail(u"unexpected text after the end of the list"_s);
+            fail(RegisterFileText::tr("unexpected text after the end of the list"));
         if (m_sawNonAscii)
             refuseNonText(m_first, m_last);
     }
@@ -90,7 +90,7 @@ private:
     [[noreturn]] void failAt(const char *where, const QString &what) const
     {
         refuseNonText(m_first, m_last);
-        throw ParseError{u"line %1: %2"_s.arg(lineAt(m_first, std::min(where, m_last))).arg(what)};
+        throw ParseError{RegisterFileText::tr("line %1: %2").arg(lineAt(m_first, std::min(where, m_last))).arg(what)};
     }
 
     void note(char c)
@@ -131,7 +131,7 @@ private:
                 while (m_p + 1 < m_last && !(m_p[0] == '*' && m_p[1] == '/'))
                     note(*m_p++);
                 if (m_p + 1 >= m_last)
-                    failAt(start, u"a comment is not closed with \u201c*/\u201d"_s);
+                    failAt(start, RegisterFileText::tr("a comment is not closed with \u201c*/\u201d"));
                 m_p += 2;
             } else {
                 return;
@@ -146,7 +146,7 @@ private:
         for (;;) {
             skip();
             if (m_p == m_last)
-                fail(u"%1 is not closed with \u201c}\u201d"_s.arg(rowText(rowIndex)));
+                fail(RegisterFileText::tr("%1 is not closed with \u201c}\u201d").arg(rowText(rowIndex)));
             if (*m_p == '}') {
                 ++m_p;
                 break;
@@ -164,13 +164,13 @@ private:
                 if (!key)
                     keyText = QString::fromLatin1(b, m_p - b);
             } else {
-                fail(u"expected a key in %1"_s.arg(rowText(rowIndex)));
+                fail(RegisterFileText::tr("expected a key in %1").arg(rowText(rowIndex)));
             }
             // The key as messages name it; made only when one is needed.
             auto keyShown = [&] { return key ? QString(keyName(*key)) : keyText; };
             skip();
             if (m_p == m_last || *m_p != '=')
-                failAt(m_p, u"expected \u201c=\u201d after the key %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
+                failAt(m_p, RegisterFileText::tr("expected \u201c=\u201d after the key %1 in %2").arg(quoted(keyShown()), rowText(rowIndex)));
             ++m_p;
             skip();
             Token value = parseValue(keyShown, rowIndex);
@@ -178,7 +178,7 @@ private:
             if (m_p != m_last && *m_p == ';')
                 ++m_p;
             else if (m_p == m_last || *m_p != '}')
-                fail(u"expected \u201c;\u201d after the value of %1 in %2"_s.arg(quoted(keyShown()), rowText(rowIndex)));
+                fail(RegisterFileText::tr("expected \u201c;\u201d after the value of %1 in %2").arg(quoted(keyShown()), rowText(rowIndex)));
             if (key)
                 m_builder.set(*key, std::move(value));
             else
@@ -191,7 +191,7 @@ private:
     Token parseValue(const KeyName &key, qsizetype rowIndex)
     {
         if (m_p == m_last)
-            fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key()), rowText(rowIndex)));
+            fail(RegisterFileText::tr("the value of %1 in %2 is missing").arg(quoted(key()), rowText(rowIndex)));
         const char c = *m_p;
         if (c == '"' || c == '\'')
             return parseQuoted();
@@ -203,15 +203,15 @@ private:
         }
         QString what;
         if (c == '(')
-            what = u"a list"_s;
+            what = RegisterFileText::tr("a list");
         else if (c == '{')
-            what = u"a record"_s;
+            what = RegisterFileText::tr("a record");
         else if (c == '<')
-            what = u"raw data"_s;
+            what = RegisterFileText::tr("raw data");
         if (!what.isEmpty())
-            fail(u"the value of %1 in %2 is %3; a record holds only texts and numbers"_s.arg(quoted(key()),
+            fail(RegisterFileText::tr("the value of %1 in %2 is %3; a record holds only texts and numbers").arg(quoted(key()),
                                                                                                   rowText(rowIndex), what));
-        fail(u"the value of %1 in %2 is missing"_s.arg(quoted(key()), rowText(rowIndex)));
+        fail(RegisterFileText::tr("the value of %1 in %2 is missing").arg(quoted(key()), rowText(rowIndex)));
     }
 
     // A quoted text with its escapes. Plain ASCII without escapes, by far the
@@ -238,7 +238,7 @@ private:
             ++m_p;
         }
         if (m_p == m_last)
-            failAt(start, u"a quoted text is not closed"_s);
+            failAt(start, RegisterFileText::tr("a quoted text is not closed"));
         const char *e = m_p++;
         if (plain)
             return Token::bytes(QLatin1StringView(b, e - b));
@@ -296,8 +296,8 @@ private:
                     ++digits;
                 }
                 if (digits == 0)
-                    failAt(q - 2, u"the escape \u201c\\%1\u201d in a quoted text has no hexadecimal character code "
-                                  "after it"_s.arg(QLatin1Char(c)));
+                    failAt(q - 2, RegisterFileText::tr("the escape \u201c\\%1\u201d in a quoted text has no hexadecimal character code "
+                                  "after it").arg(QLatin1Char(c)));
                 out += QChar(char16_t(code));
                 break;
             }
@@ -311,8 +311,8 @@ private:
                     }
                     // Reading \777 as some byte would change the text without a word.
                     if (code > 0377)
-                        failAt(q - digits - 1, u"the escape \u201c\\%1\u201d in a quoted text is out of range "
-                                               "(an octal escape names one byte, \\0 to \\377)"_s.arg(code, 0, 8));
+                        failAt(q - digits - 1, RegisterFileText::tr("the escape \u201c\\%1\u201d in a quoted text is out of range "
+                                               "(an octal escape names one byte, \\0 to \\377)").arg(code, 0, 8));
                     out += QChar(char16_t(code));
                 } else {
                     // \" \' \\ and any other escaped character stand for themselves.

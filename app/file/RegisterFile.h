@@ -13,11 +13,17 @@
 #include "Register.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <functional>
 #include <optional>
 #include <vector>
+
+// The words of the messages about register files, in the user's language.
+struct RegisterFileText {
+    Q_DECLARE_TR_FUNCTIONS(RegisterFile)
+};
 
 struct RegisterReadResult {
     std::vector<RecordPtr> rows;

@@ -15,12 +15,12 @@ namespace registerfile {
 QString quoted(QStringView s)
 {
     constexpr qsizetype kShown = 40;
-    if (s.size() > kShown)
-        return u"\u201c"_s + s.left(kShown).toString() + u"\u2026\u201d"_s;
-    return u"\u201c"_s + s.toString() + u"\u201d"_s;
+    //: A text from the file, quoted in a message.
+    const QString marks = RegisterFileText::tr("\u201c%1\u201d");
+    return marks.arg(s.size() > kShown ? s.left(kShown).toString() + u'\u2026' : s.toString());
 }
 
-QString rowText(qsizetype rowIndex) { return u"row %1"_s.arg(rowIndex + 1); }
+QString rowText(qsizetype rowIndex) { return RegisterFileText::tr("row %1").arg(rowIndex + 1); }
 
 // The line a byte stands on. CR LF, LF and a lone CR each end a line, so a
 // file written with old Mac line ends is not reported as one long line.
@@ -48,8 +48,8 @@ bool mayBeOutOfRange(QLatin1StringView text)
 
 [[noreturn]] void refuseOutOfRange(Key key, const QString &text, qsizetype rowIndex)
 {
-    throw ParseError{u"%1: the %2 %3 is out of range (amounts are limited to %4 dollars)"_s.arg(
-        rowText(rowIndex), QString(keyName(key)), quoted(text), u"90 trillion"_s)};
+    throw ParseError{RegisterFileText::tr("%1: the %2 %3 is out of range (amounts are limited to %4 dollars)").arg(
+        rowText(rowIndex), QString(keyName(key)), quoted(text), RegisterFileText::tr("90 trillion"))};
 }
 
 } // namespace
@@ -82,8 +82,8 @@ void checkMoneyRange(Key key, const ShownText &value, qsizetype rowIndex)
 void refuseNulBytes(const char *first, const char *last)
 {
     if (const void *nul = std::memchr(first, 0, size_t(last - first)))
-        throw ParseError{u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
-                         "text without the byte-order mark that tells how to read it"_s.arg(
+        throw ParseError{RegisterFileText::tr("line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 "
+                         "text without the byte-order mark that tells how to read it").arg(
                              lineAt(first, static_cast<const char *>(nul)))};
 }
 
@@ -96,7 +96,7 @@ void refuseInvalidUtf8(const char *first, const char *last)
         const void *lf = std::memchr(from, '\n', size_t(last - from));
         const char *to = lf ? static_cast<const char *>(lf) + 1 : last;
         if (!QUtf8StringView(from, to - from).isValidUtf8())
-            throw ParseError{u"line %1: the file is neither ASCII nor UTF-8 text"_s.arg(lineAt(first, from))};
+            throw ParseError{RegisterFileText::tr("line %1: the file is neither ASCII nor UTF-8 text").arg(lineAt(first, from))};
         from = to;
     }
 }

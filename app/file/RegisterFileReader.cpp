@@ -131,14 +131,14 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
     };
     try {
         if (input.startsWith("bplist"))
-            throw ParseError{u"the file is a binary property list, which Cheqbook does not read; "
-                             "save it as text or XML"_s};
+            throw ParseError{RegisterFileText::tr("the file is a binary property list, which Cheqbook does not read; "
+                             "save it as text or XML")};
         if (input.startsWith("\xff\xfe") || input.startsWith("\xfe\xff")) {
             QStringDecoder decoder(input.startsWith("\xff\xfe") ? QStringConverter::Utf16LE
                                                                 : QStringConverter::Utf16BE);
             const QString text = decoder.decode(input.mid(2));
             if (decoder.hasError() || input.size() % 2 != 0 || hasLoneSurrogate(text))
-                throw ParseError{u"the file is not valid UTF-16 text"_s};
+                throw ParseError{RegisterFileText::tr("the file is not valid UTF-16 text")};
             const QByteArray bytes = text.toUtf8();
             const char *first = bytes.constData();
             const char *last = first + bytes.size();
@@ -185,7 +185,7 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
         result.error = e.message;
     } catch (const ReadCancelled &) {
         result.rows.clear();
-        result.error = u"reading was cancelled"_s;
+        result.error = RegisterFileText::tr("reading was cancelled");
         result.cancelled = true;
     }
     return result;
@@ -226,7 +226,7 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
         done();
     }
     if (!file.ok())
-        r.error = u"%1: cannot be read: %2"_s.arg(path, file.error());
+        r.error = RegisterFileText::tr("%1: cannot be read: %2").arg(path, file.error());
     else if (!r.ok())
         r.error = path + u": "_s + r.error;
     return r;

@@ -100,14 +100,14 @@ void appendXmlText(QByteArray &out, View text)
     for (qsizetype i = 0; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
         if (c < 32 && c != u'\t' && c != u'\n' && c != u'\r')
-            throw XmlRefusal{u"a control character"_s};
+            throw XmlRefusal{RegisterFileText::tr("a control character")};
         if (c == 0xfffe || c == 0xffff)
-            throw XmlRefusal{u"the noncharacter "_s + codePoint(c)};
+            throw XmlRefusal{RegisterFileText::tr("the noncharacter %1").arg(codePoint(c))};
         // Half a surrogate pair is no character at all (an old-style file can
         // spell one, as \Ud800), and says nothing a reader could show.
         const bool pair = QChar::isHighSurrogate(c) && i + 1 < s.size() && QChar::isLowSurrogate(s[i + 1].unicode());
         if (QChar::isSurrogate(c) && !pair)
-            throw XmlRefusal{u"half of a character (a lone UTF-16 surrogate, %1)"_s.arg(codePoint(c))};
+            throw XmlRefusal{RegisterFileText::tr("half of a character (a lone UTF-16 surrogate, %1)").arg(codePoint(c))};
         i += pair;
     }
     QString escaped;
@@ -229,8 +229,8 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
         });
         if (refusedKey) {
             if (error)
-                *error = u"row %1: the %2 holds %3, which the XML form cannot store"_s.arg(i + 1).arg(
-                    refusedKey->isEmpty() ? u"value under the empty key"_s : *refusedKey, refused);
+                *error = RegisterFileText::tr("row %1: the %2 holds %3, which the XML form cannot store").arg(i + 1).arg(
+                    refusedKey->isEmpty() ? RegisterFileText::tr("value under the empty key") : *refusedKey, refused);
             return std::nullopt;
         }
         out.append("\t</dict>\n");

@@ -14,7 +14,7 @@ using namespace Qt::StringLiterals;
 
 AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
-    setWindowTitle(u"About Cheqbook"_s);
+    setWindowTitle(tr("About Cheqbook"));
     auto *icon = new QLabel(this);
     icon->setPixmap(cheqbookIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
@@ -24,9 +24,10 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
     const QString runtimeQt = QString::fromLatin1(qVersion());
     const QString builtQt = QStringLiteral(QT_VERSION_STR);
     const QString name = u"Cheqbook %1"_s.arg(QCoreApplication::applicationVersion());
-    const QString details = u"A checkbook register for the desktop.\n\nQt %1%2\n"
-                            "Copyright \u00a9 The Cheqbook developers\nReleased under the MIT licence."_s.arg(
-                                runtimeQt, runtimeQt == builtQt ? QString() : u" (built with Qt %1)"_s.arg(builtQt));
+    const QString built = runtimeQt == builtQt ? QString() : tr(" (built with Qt %1)").arg(builtQt);
+    const QString details = tr("A checkbook register for the desktop.\n\nQt %1%2\n"
+                               "Copyright \u00a9 The Cheqbook developers\nReleased under the MIT licence.")
+                                .arg(runtimeQt, built);
     m_versionText = name + u'\n' + details;
     auto *title = new QLabel(name, this);
     QFont large = title->font();

@@ -25,14 +25,14 @@ HelpMenu::~HelpMenu() = default;
 
 QMenu *HelpMenu::addTo(QMainWindow *window)
 {
-    QMenu *menu = window->menuBar()->addMenu(u"&Help"_s);
-    QAction *help = menu->addAction(u"Cheqbook &Help"_s);
+    QMenu *menu = window->menuBar()->addMenu(tr("&Help"));
+    QAction *help = menu->addAction(tr("Cheqbook &Help"));
     help->setShortcut(QKeySequence::HelpContents);
     connect(help, &QAction::triggered, this, [this] { showHelp(); });
-    QAction *shortcuts = menu->addAction(u"&Keyboard Shortcuts"_s);
+    QAction *shortcuts = menu->addAction(tr("&Keyboard Shortcuts"));
     connect(shortcuts, &QAction::triggered, this, [this, window] { showShortcuts(window); });
     menu->addSeparator();
-    QAction *about = menu->addAction(u"&About Cheqbook"_s);
+    QAction *about = menu->addAction(tr("&About Cheqbook"));
     about->setMenuRole(QAction::AboutRole);
     connect(about, &QAction::triggered, this, [this] { showAbout(); });
     return menu;

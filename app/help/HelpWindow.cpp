@@ -1,5 +1,7 @@
 #include "HelpWindow.h"
 
+#include "Translations.h"
+
 #include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
@@ -10,7 +12,7 @@ using namespace Qt::StringLiterals;
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(u"Cheqbook Help"_s);
+    setWindowTitle(tr("Cheqbook Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);
     m_browser->setMarkdown(guideText());
@@ -27,8 +29,12 @@ HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 
 QString HelpWindow::guideText()
 {
+    // The guide in the language of the window's texts, if there is one.
+    QFile translated(u":/help/user-guide.%1.md"_s.arg(textLanguage()));
+    if (translated.open(QIODevice::ReadOnly))
+        return QString::fromUtf8(translated.readAll());
     QFile guide(u":/help/user-guide.md"_s);
     if (!guide.open(QIODevice::ReadOnly))
-        return u"# Cheqbook Help\n\nThe user guide is missing from this copy of Cheqbook."_s;
+        return tr("# Cheqbook Help\n\nThe user guide is missing from this copy of Cheqbook.");
     return QString::fromUtf8(guide.readAll());
 }

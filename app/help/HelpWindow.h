@@ -14,7 +14,8 @@ class HelpWindow : public QWidget
 public:
     explicit HelpWindow(QWidget *parent = nullptr);
 
-    // The guide as it is shipped in the program (Markdown).
+    // The guide as it is shipped in the program (Markdown), in the language
+    // of the window's texts.
     static QString guideText();
     QTextBrowser *browser() const { return m_browser; }
 

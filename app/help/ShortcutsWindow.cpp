@@ -67,10 +67,10 @@ QList<Shortcut> shortcutsOf(const QMainWindow *window)
 
 ShortcutsWindow::ShortcutsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
-    setWindowTitle(u"Keyboard Shortcuts"_s);
+    setWindowTitle(tr("Keyboard Shortcuts"));
     m_list = new QTreeWidget(this);
     m_list->setColumnCount(2);
-    m_list->setHeaderLabels({u"Command"_s, u"Keys"_s});
+    m_list->setHeaderLabels({tr("Command"), tr("Keys")});
     m_list->setRootIsDecorated(false);
     m_list->setItemsExpandable(false);
     m_list->setSelectionMode(QAbstractItemView::NoSelection);
@@ -90,7 +90,7 @@ void ShortcutsWindow::showShortcutsOf(const QMainWindow *window)
     m_list->clear();
     QTreeWidgetItem *group = nullptr;
     for (const Shortcut &shortcut : shortcutsOf(window)) {
-        const QString menu = shortcut.menu.isEmpty() ? u"Other"_s : shortcut.menu;
+        const QString menu = shortcut.menu.isEmpty() ? tr("Other") : shortcut.menu;
         if (!group || group->text(0) != menu) {
             group = new QTreeWidgetItem(m_list, {menu});
             QFont bold = group->font(0);

@@ -28,8 +28,6 @@ namespace {
 const QString kNameFormat = u"yyyy-MM-dd_HHmmss"_s;
 const QString kSuffix = u".ldgr"_s;
 
-QString tr(const char *text) { return QCoreApplication::translate("Backups", text); }
-
 QDateTime modifiedAt(const struct stat &status)
 {
     return QDateTime::fromMSecsSinceEpoch(qint64(status.st_mtim.tv_sec) * 1000 + status.st_mtim.tv_nsec / 1000000);
@@ -39,13 +37,14 @@ QDateTime modifiedAt(const struct stat &status)
 bool makePrivatePath(const QString &path, QString *error)
 {
     if (!QDir().mkpath(path)) {
-        *error = tr("the folder %1 cannot be made: %2").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+        *error = QCoreApplication::translate("Backups", "the folder %1 cannot be made: %2")
+                     .arg(path, QString::fromLocal8Bit(std::strerror(errno)));
         return false;
     }
     for (QString folder = path; folder.startsWith(dataFolder()); folder = QFileInfo(folder).path()) {
         if (::chmod(QFile::encodeName(folder).constData(), 0700) != 0) {
-            *error = tr("the folder %1 cannot be made private: %2").arg(folder,
-                                                                        QString::fromLocal8Bit(std::strerror(errno)));
+            *error = QCoreApplication::translate("Backups", "the folder %1 cannot be made private: %2")
+                         .arg(folder, QString::fromLocal8Bit(std::strerror(errno)));
             return false;
         }
         if (folder == dataFolder())
@@ -125,11 +124,11 @@ QString RegisterBackups::keepVersionBefore(const QDateTime &now)
             return why;
         InputFile file(m_register, InputFile::Access::Map);
         if (!file.ok())
-            return tr("%1 could not be read: %2").arg(m_register, file.error());
+            return QCoreApplication::translate("Backups", "%1 could not be read: %2").arg(m_register, file.error());
         why = writePrivateFileAtomically(target, file.bytes());
         if (why.isEmpty() && !file.finish()) {
             QFile::remove(target);
-            why = tr("%1 could not be read: %2").arg(m_register, file.error());
+            why = QCoreApplication::translate("Backups", "%1 could not be read: %2").arg(m_register, file.error());
         }
         if (!why.isEmpty())
             return why;

@@ -5,6 +5,7 @@
 #include "InputFile.h"
 #include "RegisterFile.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -37,7 +38,8 @@ QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 bool makePrivateFolder(const QString &path, QString *error)
 {
     if (!QDir().mkpath(path) || ::chmod(QFile::encodeName(path).constData(), 0700) != 0) {
-        *error = u"the folder %1 cannot be made private: %2"_s.arg(path, systemError());
+        *error = QCoreApplication::translate("RecoveryStore", "the folder %1 cannot be made private: %2")
+                     .arg(path, systemError());
         return false;
     }
     return true;
@@ -60,7 +62,7 @@ std::optional<RecoveryStore::Recovered> readCopy(const QString &path, QString *w
     const QByteArray bytes = file.bytes();
     const QByteArrayView first = lineAt(bytes, 0);
     if (!first.startsWith(kHeader)) {
-        *why = u"it is not a recovery copy"_s;
+        *why = QCoreApplication::translate("RecoveryStore", "it is not a recovery copy");
         return std::nullopt;
     }
     RecoveryStore::Recovered r;
@@ -69,7 +71,7 @@ std::optional<RecoveryStore::Recovered> readCopy(const QString &path, QString *w
     if (const QByteArrayView second = lineAt(bytes, first.size() + 1); second.startsWith(kStampHeader)) {
         r.originalStamp = FileStamp::fromText(QString::fromLatin1(second.sliced(qsizetype(sizeof kStampHeader) - 1)));
         if (!r.originalStamp) {
-            *why = u"its second line does not describe the register file"_s;
+            *why = QCoreApplication::translate("RecoveryStore", "its second line does not describe the register file");
             return std::nullopt;
         }
     }
@@ -112,7 +114,8 @@ bool RecoveryStore::ensureSession(QString *error)
         return false;
     auto lock = std::make_unique<FileLock>(QDir(m_folder).filePath(sessionLockName(m_session)), 0600);
     if (lock->tryLock() != FileLock::Status::Acquired) {
-        *error = u"the recovery folder %1 cannot be used: %2"_s.arg(m_folder, lock->error());
+        *error = QCoreApplication::translate("RecoveryStore", "the recovery folder %1 cannot be used: %2")
+                     .arg(m_folder, lock->error());
         return false;
     }
     m_sessionLock = std::move(lock);
@@ -195,7 +198,8 @@ QString RecoveryStore::adopt(const Recovered &recovered, int id)
         return why;
     if (::rename(QFile::encodeName(recovered.recoveryFile).constData(), QFile::encodeName(fileFor(id)).constData())
         != 0)
-        return u"%1 could not be kept: %2"_s.arg(recovered.recoveryFile, systemError());
+        return QCoreApplication::translate("RecoveryStore", "%1 could not be kept: %2")
+            .arg(recovered.recoveryFile, systemError());
     return {};
 }
 
@@ -216,7 +220,8 @@ QString RecoveryStore::putAside(const QString &file, const QString &folder, QStr
         QDateTime::currentDateTime().toString(u"yyyyMMdd-HHmmss-"_s) + QFileInfo(file).fileName());
     const QByteArray native = QFile::encodeName(target);
     if (::rename(QFile::encodeName(file).constData(), native.constData()) != 0) {
-        *error = u"%1 could not be moved to %2: %3"_s.arg(file, folder, systemError());
+        *error = QCoreApplication::translate("RecoveryStore", "%1 could not be moved to %2: %3")
+                     .arg(file, folder, systemError());
         return {};
     }
     // Kept for so many days from now, not from when the copy was written.

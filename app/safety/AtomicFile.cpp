@@ -72,19 +72,21 @@ int descriptorNamedBy(const QString &path)
     return -1;
 }
 
-QString tr(const char *text) { return QCoreApplication::translate("AtomicFile", text); }
-
 // Why a file that belongs to owner and group cannot be replaced by one that
 // keeps them: the new file would be the writer's, and its owner could be
 // shut out of it.
 QString ownershipRefusal(const struct stat &old)
 {
     if (old.st_uid != ::geteuid())
-        return tr("it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save "
-                  "it, or save your changes under another name")
+        return QCoreApplication::translate(
+                   "AtomicFile",
+                   "it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save "
+                   "it, or save your changes under another name")
             .arg(userName(old.st_uid));
-    return tr("it belongs to the group %1, which you are not a member of, and a new version saved by you would "
-              "not; save your changes under another name")
+    return QCoreApplication::translate(
+               "AtomicFile",
+               "it belongs to the group %1, which you are not a member of, and a new version saved by you would "
+               "not; save your changes under another name")
         .arg(groupName(old.st_gid));
 }
 
@@ -102,13 +104,16 @@ bool inGroup(gid_t gid)
 QString replaceRefusal(const QByteArray &native, const struct stat &old)
 {
     if (::faccessat(AT_FDCWD, native.constData(), W_OK, AT_EACCESS) != 0 && errno == EACCES)
-        return tr("it is read-only");
+        return QCoreApplication::translate("AtomicFile", "it is read-only");
     if (::geteuid() != 0 && (old.st_uid != ::geteuid() || !inGroup(old.st_gid)))
         return ownershipRefusal(old);
     return {};
 }
 
-QString failure(const QString &name, const QString &why) { return u"%1 could not be written: %2"_s.arg(name, why); }
+QString failure(const QString &name, const QString &why)
+{
+    return QCoreApplication::translate("AtomicFile", "%1 could not be written: %2").arg(name, why);
+}
 
 // Writes what produce puts to fd; 0, or the errno of the write that failed
 // (ECANCELED when produce gave up).
@@ -128,7 +133,10 @@ QString writeDirectly(const QString &name, const QByteArray &native, bool isPipe
     // Without a program reading, a pipe would hold the writer until one came.
     const int fd = ::open(native.constData(), O_WRONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
-        return failure(name, errno == ENXIO && isPipe ? u"no program is reading from the pipe"_s : systemError(errno));
+        return failure(name,
+                       errno == ENXIO && isPipe
+                           ? QCoreApplication::translate("AtomicFile", "no program is reading from the pipe")
+                           : systemError(errno));
     ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     const int error = writeProduced(fd, data);
     const bool closed = ::close(fd) == 0 || errno == EINTR;
@@ -305,7 +313,7 @@ QString write(const QString &path, const FileProducer &data, bool backup, Mode m
     struct stat old {};
     const bool exists = ::stat(native.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode))
-        return failure(name, u"it is a folder, not a file"_s);
+        return failure(name, QCoreApplication::translate("AtomicFile", "it is a folder, not a file"));
     if (exists && !S_ISREG(old.st_mode))
         return writeDirectly(name, native, S_ISFIFO(old.st_mode), data);
 

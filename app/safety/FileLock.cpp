@@ -87,7 +87,7 @@ FileLock::Status FileLock::tryLock()
         struct stat status {};
         if (::fstat(m_fd, &status) != 0 || !S_ISREG(status.st_mode)) {
             close();
-            m_error = u"it is not a regular file"_s;
+            m_error = QCoreApplication::translate("FileLock", "it is not a regular file");
             return Status::Unusable;
         }
         // Another user's lock file is that user's: it is never written to or
@@ -124,7 +124,7 @@ FileLock::Status FileLock::tryLock()
         }
         return Status::Acquired;
     }
-    m_error = u"it keeps being replaced"_s;
+    m_error = QCoreApplication::translate("FileLock", "it keeps being replaced");
     close();
     return Status::Unusable;
 }
@@ -183,7 +183,7 @@ QString FileLock::holder() const
     const qint64 pid = lines[1].toLongLong(&number);
     if (!number || pid <= 0)
         return {};
-    return u"process %1 on %2"_s.arg(pid).arg(QString::fromUtf8(lines[2]));
+    return QCoreApplication::translate("FileLock", "process %1 on %2").arg(pid).arg(QString::fromUtf8(lines[2]));
 }
 
 bool FileLock::isHeldAt(const QString &path)

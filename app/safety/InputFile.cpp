@@ -99,7 +99,7 @@ qint64 nanoseconds(const timespec &t) { return qint64(t.tv_sec) * 1000000000 + t
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
 
-const QString kTooLarge = u"it is larger than 2 GiB, more than Cheqbook reads"_s;
+QString tooLargeMessage() { return InputFile::tr("it is larger than 2 GiB, more than Cheqbook reads"); }
 
 } // namespace
 
@@ -108,19 +108,19 @@ QString notAFileReason(const struct stat &status)
     if (S_ISREG(status.st_mode))
         return {};
     if (S_ISDIR(status.st_mode))
-        return u"it is a folder, not a file"_s;
+        return InputFile::tr("it is a folder, not a file");
     if (S_ISFIFO(status.st_mode))
-        return u"it is a pipe, not a file"_s;
+        return InputFile::tr("it is a pipe, not a file");
     if (S_ISSOCK(status.st_mode))
-        return u"it is a socket, not a file"_s;
+        return InputFile::tr("it is a socket, not a file");
     if (S_ISCHR(status.st_mode) || S_ISBLK(status.st_mode))
-        return u"it is a device, not a file"_s;
-    return u"it is not a regular file"_s;
+        return InputFile::tr("it is a device, not a file");
+    return InputFile::tr("it is not a regular file");
 }
 
 QString InputFile::changedWhileReadMessage()
 {
-    return u"it was changed by another program while it was being read; try again"_s;
+    return InputFile::tr("it was changed by another program while it was being read; try again");
 }
 
 InputFile::InputFile(const QString &path, Access access) { open(path, access); }
@@ -162,7 +162,7 @@ void InputFile::open(const QString &path, Access access)
     if (!m_error.isEmpty())
         return;
     if (m_status.st_size > kMaxBytes) {
-        m_error = kTooLarge;
+        m_error = tooLargeMessage();
         return;
     }
     if (access == Access::Map && m_status.st_size > 0) {
@@ -193,7 +193,7 @@ bool InputFile::readAll()
         if (used == m_bytes.size()) {
             if (used > kMaxBytes) {
                 m_bytes.clear();
-                m_error = kTooLarge;
+                m_error = tooLargeMessage();
                 return false;
             }
             m_bytes.resize(qsizetype(std::min(std::max(used * 2, used + kStep), kMaxBytes + 1)));

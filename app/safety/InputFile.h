@@ -17,12 +17,15 @@
 #include "FileIdentity.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QString>
 
 #include <sys/stat.h>
 
 class InputFile
 {
+    Q_DECLARE_TR_FUNCTIONS(InputFile)
+
 public:
     static constexpr qint64 kMaxBytes = qint64(2) << 30;
 

@@ -62,7 +62,7 @@ public:
         if (!m_dialog) {
             if (m_clock.elapsed() < 500)
                 return true;
-            m_dialog = new QProgressDialog(m_what, m_cancellable ? u"Cancel"_s : QString(), 0, 1000, m_parent);
+            m_dialog = new QProgressDialog(m_what, m_cancellable ? Toolkit::cancelButton() : QString(), 0, 1000, m_parent);
             m_dialog->setWindowTitle(u"Cheqbook"_s);
             m_dialog->setWindowModality(Qt::WindowModal);
             m_dialog->setMinimumDuration(0);
@@ -98,7 +98,7 @@ QtToolkit::~QtToolkit() = default;
 void QtToolkit::alert(QWidget *parent, const QString &title, const QString &message, const QString &button)
 {
     QMessageBox box(parent);
-    box.setIcon(title == u"Error" ? QMessageBox::Warning : QMessageBox::Information);
+    box.setIcon(title == errorTitle() ? QMessageBox::Warning : QMessageBox::Information);
     box.setWindowTitle(title);
     box.setText(message);
     box.addButton(button, QMessageBox::AcceptRole);
@@ -142,10 +142,11 @@ Toolkit::SaveAnswer QtToolkit::askToSave(QWidget *parent, const QString &documen
     QMessageBox box(parent);
     box.setIcon(QMessageBox::Warning);
     box.setWindowTitle(u"Cheqbook"_s);
-    box.setText(u"Do you want to save the changes you made in \u201c%1\u201d?"_s.arg(documentName));
-    box.setInformativeText(u"Your changes will be lost if you don\u2019t save them."_s);
+    box.setText(QCoreApplication::translate("Toolkit", "Do you want to save the changes you made in \u201c%1\u201d?")
+                    .arg(documentName));
+    box.setInformativeText(QCoreApplication::translate("Toolkit", "Your changes will be lost if you don\u2019t save them."));
     QPushButton *save = box.addButton(QMessageBox::Save);
-    QPushButton *discard = box.addButton(QCoreApplication::translate("QtToolkit", "&Don\u2019t Save"),
+    QPushButton *discard = box.addButton(QCoreApplication::translate("Toolkit", "&Don\u2019t Save"),
                                          QMessageBox::DestructiveRole);
     box.addButton(QMessageBox::Cancel);
     box.setDefaultButton(save);

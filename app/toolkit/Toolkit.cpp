@@ -1,8 +1,15 @@
 #include "Toolkit.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
+
+QString Toolkit::errorTitle() { return QCoreApplication::translate("Toolkit", "Error"); }
+
+QString Toolkit::okButton() { return QCoreApplication::translate("Toolkit", "OK"); }
+
+QString Toolkit::cancelButton() { return QCoreApplication::translate("Toolkit", "Cancel"); }
 
 QString Toolkit::savePath(QWidget *parent, const QString &title, const QString &suggestedPath, const QString &filter,
                           const QString &extension)
@@ -13,8 +20,9 @@ QString Toolkit::savePath(QWidget *parent, const QString &title, const QString &
     const QString path = chosen + u'.' + extension;
     if (QFileInfo::exists(path)
         && !confirm(parent, title,
-                    u"\u201c%1\u201d already exists.\nDo you want to replace it?"_s.arg(QFileInfo(path).fileName()),
-                    u"Replace"_s, u"Cancel"_s))
+                    QCoreApplication::translate("Toolkit", "\u201c%1\u201d already exists.\nDo you want to replace it?")
+                        .arg(QFileInfo(path).fileName()),
+                    QCoreApplication::translate("Toolkit", "Replace"), cancelButton()))
         return {};
     return path;
 }

@@ -21,12 +21,17 @@ class Toolkit
 public:
     virtual ~Toolkit() = default;
 
-    // A modal alert with one button.
+    // A modal alert with one button. An alert titled errorTitle() tells of
+    // something that went wrong; any other, of something to know.
     virtual void alert(QWidget *parent, const QString &title, const QString &message, const QString &button) = 0;
     void alert(QWidget *parent, const QString &title, const QString &message)
     {
-        alert(parent, title, message, QStringLiteral("OK"));
+        alert(parent, title, message, okButton());
     }
+    // The words every alert and question shares, in the user's language.
+    static QString errorTitle();
+    static QString okButton();
+    static QString cancelButton();
     virtual void beep() = 0;
 
     // The files chosen in an open panel; empty when the user cancelled.

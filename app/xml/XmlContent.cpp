@@ -81,7 +81,7 @@ bool XmlScanner::content(Text *into)
                 ++q;
             // "]]>" was refused where the reading of a run met its second "]".
             if (q != m_end && *q == '>' && (q - m_p >= 2 || (!m_runStart && m_lastTextChar == u']')))
-                malformed(u"Sequence ']]>' not allowed in content."_s);
+                malformed(XmlText::tr("Sequence ']]>' not allowed in content."));
             if (into)
                 appendPlain(into, m_p, q);
             m_p = q;
@@ -184,7 +184,7 @@ char32_t XmlScanner::charReferenceValue()
         }
     }
     if (!ok || !isXmlChar(char32_t(v)))
-        malformed(u"Invalid character reference."_s);
+        malformed(XmlText::tr("Invalid character reference."));
     return char32_t(v);
 }
 
@@ -196,12 +196,12 @@ void XmlScanner::entityReference(Text *into, QByteArrayView name)
         if (m_validating)
             return; // what it stands for is checked where it is used
         if (entitiesMustBeDeclared())
-            malformed(u"Entity '%1' not declared."_s.arg(n));
-        fail(u"\u201c&%1;\u201d names an entity the file does not declare, so the text it stands for is not "
-               "known"_s.arg(n));
+            malformed(XmlText::tr("Entity '%1' not declared.").arg(n));
+        fail(RegisterFileText::tr("\u201c&%1;\u201d names an entity the file does not declare, so the text it stands for is not "
+               "known").arg(n));
     }
     if (e->unparsed)
-        malformed(u"Reference to unparsed entity '%1'."_s.arg(n));
+        malformed(XmlText::tr("Reference to unparsed entity '%1'.").arg(n));
     if (e->literal) {
         if (into)
             appendText(into, e->value);
@@ -212,8 +212,8 @@ void XmlScanner::entityReference(Text *into, QByteArrayView name)
     if (e->external) {
         if (m_validating)
             return;
-        fail(u"\u201c&%1;\u201d stands for text kept in another file (an external entity), which Cheqbook "
-               "does not read"_s.arg(n));
+        fail(RegisterFileText::tr("\u201c&%1;\u201d stands for text kept in another file (an external entity), which Cheqbook "
+               "does not read").arg(n));
     }
     validateEntity(*e);
     referenceEntity(*e);
@@ -224,10 +224,10 @@ void XmlScanner::entityReference(Text *into, QByteArrayView name)
 void XmlScanner::referenceEntity(Entity &entity)
 {
     if (entity.referenced)
-        malformed(u"Self-referencing entity detected."_s);
+        malformed(XmlText::tr("Self-referencing entity detected."));
     m_entityLength += entity.value.size() - entity.name.size() - 2;
     if (m_entityLength > 4096)
-        malformed(u"Entity expands to more characters than the entity expansion limit."_s);
+        malformed(XmlText::tr("Entity expands to more characters than the entity expansion limit."));
     entity.referenced = true;
     ++m_openReferences;
 }
@@ -249,7 +249,7 @@ void XmlScanner::validateEntity(Entity &entity)
         while (alone.next() != Event::EndOfDocument) {
         }
     } catch (const ParseError &) {
-        malformed(u"Invalid entity value."_s);
+        malformed(XmlText::tr("Invalid entity value."));
     }
 }
 
@@ -294,12 +294,12 @@ QString XmlScanner::attributeValue()
             Entity *e = m_entities.value(n);
             if (!e) {
                 if (entitiesMustBeDeclared())
-                    malformed(u"Entity '%1' not declared."_s.arg(n));
+                    malformed(XmlText::tr("Entity '%1' not declared.").arg(n));
                 out += u'&' + n + u';';
                 break;
             }
             if (e->unparsed || e->value.isNull())
-                malformed(u"Reference to external entity '%1' in attribute value."_s.arg(n));
+                malformed(XmlText::tr("Reference to external entity '%1' in attribute value.").arg(n));
             if (e->literal) {
                 out += e->value;
                 break;
@@ -358,20 +358,20 @@ void XmlScanner::expandInAttribute(QString &out, Entity &entity)
         while (end < e.value.size() && e.value.at(end) != u';' && e.value.at(end) != u'&')
             ++end;
         if (end == e.value.size() || e.value.at(end) != u';' || end == at)
-            malformed(u"Invalid entity value."_s);
+            malformed(XmlText::tr("Invalid entity value."));
         const QString n = e.value.mid(at, end - at);
         at = end + 1;
         if (n.size() > 4096)
-            malformed(u"a name is longer than 4096 characters"_s);
+            malformed(XmlText::tr("a name is longer than 4096 characters"));
         Entity *inner = m_entities.value(n);
         if (!inner) {
             if (entitiesMustBeDeclared())
-                malformed(u"Entity '%1' not declared."_s.arg(n));
+                malformed(XmlText::tr("Entity '%1' not declared.").arg(n));
             out += u'&' + n + u';';
             continue;
         }
         if (inner->unparsed || inner->value.isNull())
-            malformed(u"Reference to external entity '%1' in attribute value."_s.arg(n));
+            malformed(XmlText::tr("Reference to external entity '%1' in attribute value.").arg(n));
         if (inner->literal) {
             out += inner->value;
             continue;

@@ -66,18 +66,18 @@ void XmlScanner::xmlDeclaration()
     QString error;
     QString encoding;
     if (version != u"1.0")
-        error = version.contains(u' ') ? u"Invalid XML version string."_s : u"Unsupported XML version."_s;
+        error = version.contains(u' ') ? XmlText::tr("Invalid XML version string.") : XmlText::tr("Unsupported XML version.");
     bool hasStandalone = false;
     for (const Attribute &a : pseudo) {
         if (!error.isNull())
             break;
         if (a.prefix.isEmpty() && a.name == u"encoding") {
             if (hasStandalone)
-                error = u"The standalone pseudo attribute must appear after the encoding."_s;
+                error = XmlText::tr("The standalone pseudo attribute must appear after the encoding.");
             if (!isEncodingName(a.value))
-                error = u"%1 is an invalid encoding name."_s.arg(a.value);
+                error = XmlText::tr("%1 is an invalid encoding name.").arg(a.value);
             else if (!m_encodingKnown && !QStringDecoder(a.value.toUtf8().constData()).isValid())
-                error = u"Encoding %1 is unsupported"_s.arg(a.value);
+                error = XmlText::tr("Encoding %1 is unsupported").arg(a.value);
             else if (!m_encodingKnown)
                 encoding = a.value;
         } else if (a.prefix.isEmpty() && a.name == u"standalone") {
@@ -87,9 +87,9 @@ void XmlScanner::xmlDeclaration()
             else if (a.value == u"no")
                 m_standalone = false;
             else
-                error = u"Standalone accepts only yes or no."_s;
+                error = XmlText::tr("Standalone accepts only yes or no.");
         } else {
-            error = u"Invalid attribute in XML declaration."_s;
+            error = XmlText::tr("Invalid attribute in XML declaration.");
         }
     }
     if (!error.isNull())
@@ -122,7 +122,7 @@ void XmlScanner::switchEncoding(const QString &encoding, const char *declaration
             from = to;
         }
         checkRawText();
-        throw ParseError{u"line %1: the file holds bytes that are not %2 text, which its XML declaration says it is"_s
+        throw ParseError{RegisterFileText::tr("line %1: the file holds bytes that are not %2 text, which its XML declaration says it is")
                              .arg(lineAt(m_rawFirst, from))
                              .arg(encoding)};
     }
@@ -177,7 +177,7 @@ QString XmlScanner::publicLiteral()
 {
     const QString id = literal();
     if (!isPublicId(id))
-        malformed(u"%1 is an invalid PUBLIC identifier."_s.arg(id));
+        malformed(XmlText::tr("%1 is an invalid PUBLIC identifier.").arg(id));
     return id;
 }
 

@@ -103,7 +103,7 @@ void XmlScanner::parameterReference()
         return;
     }
     if (entitiesMustBeDeclared())
-        malformed(u"Entity '%1' not declared."_s.arg(name));
+        malformed(XmlText::tr("Entity '%1' not declared.").arg(name));
 }
 
 void XmlScanner::elementDeclaration()
@@ -289,7 +289,7 @@ void XmlScanner::entityDeclaration()
         skipSpace();
         expect('>');
         if (e->unparsed && e->parameter)
-            malformed(u"NDATA in parameter entity declaration."_s);
+            malformed(XmlText::tr("NDATA in parameter entity declaration."));
     } else {
         e->value = entityValue();
         skipSpace();

@@ -59,23 +59,23 @@ public:
     void parse()
     {
         if (m_xml.next() != XmlScanner::Event::StartElement)
-            m_xml.fail(u"the file holds no property list"_s);
+            m_xml.fail(RegisterFileText::tr("the file holds no property list"));
         if (is(m_xml.name(), "plist") && m_xml.next() != XmlScanner::Event::StartElement)
-            m_xml.fail(u"the property list is empty; a register file holds a list of records"_s);
+            m_xml.fail(RegisterFileText::tr("the property list is empty; a register file holds a list of records"));
         if (is(m_xml.name(), "dict"))
-            m_xml.fail(u"the file holds a single record, not a list of records"_s);
+            m_xml.fail(RegisterFileText::tr("the file holds a single record, not a list of records"));
         if (!is(m_xml.name(), "array"))
-            m_xml.fail(u"the file does not hold a list of records (found <%1>)"_s.arg(nameText()));
+            m_xml.fail(RegisterFileText::tr("the file does not hold a list of records (found <%1>)").arg(nameText()));
         for (qsizetype row = 0; m_xml.next() == XmlScanner::Event::StartElement; ++row) {
             if (!is(m_xml.name(), "dict"))
-                m_xml.fail(u"%1 is not a record (found <%2>)"_s.arg(rowText(row), nameText()));
+                m_xml.fail(RegisterFileText::tr("%1 is not a record (found <%2>)").arg(rowText(row), nameText()));
             record(row);
             releaseBehind();
         }
         // Whatever follows the list must still be well-formed XML.
         for (XmlScanner::Event e; (e = m_xml.next()) != XmlScanner::Event::EndOfDocument;) {
             if (e == XmlScanner::Event::StartElement)
-                m_xml.fail(u"unexpected <%1> after the list of records"_s.arg(nameText()));
+                m_xml.fail(RegisterFileText::tr("unexpected <%1> after the list of records").arg(nameText()));
         }
         m_xml.finish();
     }
@@ -104,11 +104,11 @@ private:
         m_builder.begin();
         while (m_xml.next() == XmlScanner::Event::StartElement) {
             if (!is(m_xml.name(), "key"))
-                m_xml.fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), nameText()));
+                m_xml.fail(RegisterFileText::tr("%1: expected <key>, found <%2>").arg(rowText(row), nameText()));
             const XmlScanner::Text key = m_xml.readElementText();
             const std::optional<Key> known = key.isDecoded ? knownKey(QStringView(key.decoded)) : knownKey(key.plain);
             if (m_xml.next() != XmlScanner::Event::StartElement)
-                m_xml.fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key.toString())));
+                m_xml.fail(RegisterFileText::tr("%1: the key %2 has no value").arg(rowText(row), quoted(key.toString())));
             Token v = value(key, row);
             if (known)
                 m_builder.set(*known, std::move(v));
@@ -139,21 +139,21 @@ private:
             } else if (std::optional<qint64> i = xmlInteger(t)) {
                 return Token::number(Value::integer(*i));
             }
-            m_xml.fail(u"%1: the value of %2 is not a number: %3"_s.arg(rowText(row), quoted(key.toString()),
+            m_xml.fail(RegisterFileText::tr("%1: the value of %2 is not a number: %3").arg(rowText(row), quoted(key.toString()),
                                                                           quoted(t)));
         }
         QString what = u"<%1>"_s.arg(nameText());
         if (is(element, "array"))
-            what = u"a list"_s;
+            what = RegisterFileText::tr("a list");
         else if (is(element, "dict"))
-            what = u"a record"_s;
+            what = RegisterFileText::tr("a record");
         else if (is(element, "true") || is(element, "false"))
-            what = u"a yes/no value"_s;
+            what = RegisterFileText::tr("a yes/no value");
         else if (is(element, "date"))
-            what = u"a date value"_s;
+            what = RegisterFileText::tr("a date value");
         else if (is(element, "data"))
-            what = u"raw data"_s;
-        m_xml.fail(u"%1: the value of %2 is %3; a record holds only texts and numbers"_s.arg(
+            what = RegisterFileText::tr("raw data");
+        m_xml.fail(RegisterFileText::tr("%1: the value of %2 is %3; a record holds only texts and numbers").arg(
             rowText(row), quoted(key.toString()), what));
     }
 

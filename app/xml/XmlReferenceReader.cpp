@@ -22,20 +22,20 @@ public:
     std::vector<RecordPtr> parse()
     {
         if (!m_xml.readNextStartElement())
-            xmlFail(u"the file holds no property list"_s);
+            xmlFail(RegisterFileText::tr("the file holds no property list"));
         if (m_xml.name() == u"plist") {
             if (!m_xml.readNextStartElement())
-                xmlFail(u"the property list is empty; a register file holds a list of records"_s);
+                xmlFail(RegisterFileText::tr("the property list is empty; a register file holds a list of records"));
         }
         if (m_xml.name() == u"dict")
-            fail(u"the file holds a single record, not a list of records"_s);
+            fail(RegisterFileText::tr("the file holds a single record, not a list of records"));
         if (m_xml.name() != u"array")
-            fail(u"the file does not hold a list of records (found <%1>)"_s.arg(m_xml.name()));
+            fail(RegisterFileText::tr("the file does not hold a list of records (found <%1>)").arg(m_xml.name()));
         std::vector<RecordPtr> rows;
         while (m_xml.readNextStartElement()) {
             const qsizetype row = qsizetype(rows.size());
             if (m_xml.name() != u"dict")
-                fail(u"%1 is not a record (found <%2>)"_s.arg(rowText(row), m_xml.name()));
+                fail(RegisterFileText::tr("%1 is not a record (found <%2>)").arg(rowText(row), m_xml.name()));
             rows.push_back(parseRecord(row));
         }
         if (m_xml.hasError())
@@ -44,7 +44,7 @@ public:
         while (!m_xml.atEnd()) {
             m_xml.readNext();
             if (m_xml.isStartElement())
-                fail(u"unexpected <%1> after the list of records"_s.arg(m_xml.name()));
+                fail(RegisterFileText::tr("unexpected <%1> after the list of records").arg(m_xml.name()));
         }
         if (m_xml.hasError())
             xmlFail(m_xml.errorString());
@@ -54,12 +54,12 @@ public:
 private:
     [[noreturn]] void fail(const QString &what) const
     {
-        throw ParseError{u"line %1: %2"_s.arg(m_xml.lineNumber()).arg(what)};
+        throw ParseError{RegisterFileText::tr("line %1: %2").arg(m_xml.lineNumber()).arg(what)};
     }
     [[noreturn]] void xmlFail(const QString &what) const
     {
         if (m_xml.hasError())
-            throw ParseError{u"line %1: the XML is malformed: %2"_s.arg(m_xml.lineNumber()).arg(m_xml.errorString())};
+            throw ParseError{RegisterFileText::tr("line %1: the XML is malformed: %2").arg(m_xml.lineNumber()).arg(m_xml.errorString())};
         fail(what);
     }
 
@@ -69,14 +69,14 @@ private:
         std::vector<std::pair<QString, Value>> others; // keys the program does not know
         while (m_xml.readNextStartElement()) {
             if (m_xml.name() != u"key")
-                fail(u"%1: expected <key>, found <%2>"_s.arg(rowText(row), m_xml.name()));
+                fail(RegisterFileText::tr("%1: expected <key>, found <%2>").arg(rowText(row), m_xml.name()));
             const QString key = m_xml.readElementText();
             if (m_xml.hasError())
                 xmlFail({});
             if (!m_xml.readNextStartElement()) {
                 if (m_xml.hasError())
                     xmlFail({});
-                fail(u"%1: the key %2 has no value"_s.arg(rowText(row), quoted(key)));
+                fail(RegisterFileText::tr("%1: the key %2 has no value").arg(rowText(row), quoted(key)));
             }
             if (auto known = knownKey(QStringView(key)))
                 record->set(*known, parseValue(key, row));
@@ -109,20 +109,20 @@ private:
             } else if (auto i = xmlInteger(text)) {
                 return Value::integer(*i);
             }
-            fail(u"%1: the value of %2 is not a number: %3"_s.arg(rowText(row), quoted(key), quoted(text)));
+            fail(RegisterFileText::tr("%1: the value of %2 is not a number: %3").arg(rowText(row), quoted(key), quoted(text)));
         }
         QString what = u"<%1>"_s.arg(element);
         if (element == u"array")
-            what = u"a list"_s;
+            what = RegisterFileText::tr("a list");
         else if (element == u"dict")
-            what = u"a record"_s;
+            what = RegisterFileText::tr("a record");
         else if (element == u"true" || element == u"false")
-            what = u"a yes/no value"_s;
+            what = RegisterFileText::tr("a yes/no value");
         else if (element == u"date")
-            what = u"a date value"_s;
+            what = RegisterFileText::tr("a date value");
         else if (element == u"data")
-            what = u"raw data"_s;
-        fail(u"%1: the value of %2 is %3; a record holds only texts and numbers"_s.arg(rowText(row), quoted(key), what));
+            what = RegisterFileText::tr("raw data");
+        fail(RegisterFileText::tr("%1: the value of %2 is %3; a record holds only texts and numbers").arg(rowText(row), quoted(key), what));
     }
 
     QXmlStreamReader m_xml;

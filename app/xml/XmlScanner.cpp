@@ -120,7 +120,7 @@ QString XmlScanner::decodeRun(const char *b, const char *e)
     QString s = utf8Text(b, e - b);
     for (QChar c : s)
         if (c.unicode() >= 0xfffe)
-            malformed(u"Invalid XML character."_s);
+            malformed(XmlText::tr("Invalid XML character."));
     return s;
 }
 
@@ -130,7 +130,7 @@ void XmlScanner::checkUtf8Upto(const char *p)
         return;
     if (!QUtf8StringView(m_validatedTo, p - m_validatedTo).isValidUtf8()) {
         checkRawText();
-        malformed(u"Encountered incorrectly encoded content."_s);
+        malformed(XmlText::tr("Encountered incorrectly encoded content."));
     }
     m_validatedTo = p;
 }
@@ -169,31 +169,31 @@ void XmlScanner::checkRawText()
 void XmlScanner::fail(const QString &what)
 {
     checkRawText();
-    throw ParseError{u"line %1: %2"_s.arg(line()).arg(what)};
+    throw ParseError{RegisterFileText::tr("line %1: %2").arg(line()).arg(what)};
 }
 
 void XmlScanner::malformed(const QString &what)
 {
     checkRawText();
-    throw ParseError{u"line %1: the XML is malformed: %2"_s.arg(line()).arg(what)};
+    throw ParseError{RegisterFileText::tr("line %1: the XML is malformed: %2").arg(line()).arg(what)};
 }
 
 void XmlScanner::unexpected()
 {
     if (m_p == m_end)
-        malformed(m_sources.empty() ? u"Premature end of document."_s : u"Unexpected end of an entity's text."_s);
+        malformed(m_sources.empty() ? XmlText::tr("Premature end of document.") : XmlText::tr("Unexpected end of an entity's text."));
     const uchar c = uchar(*m_p);
     if (c < 0x20) {
         if (c == 0)
             m_sawNul = true;
-        malformed(u"Unexpected character U+%1."_s.arg(int(c), 4, 16, QLatin1Char('0')));
+        malformed(XmlText::tr("Unexpected character U+%1.").arg(int(c), 4, 16, QLatin1Char('0')));
     }
     if (c >= 0x80) {
         const char *e = nonAsciiRun(m_p);
         const QString s = utf8Text(m_p, e - m_p);
-        malformed(u"Unexpected \u201c%1\u201d."_s.arg(s.left(s.at(0).isHighSurrogate() ? 2 : 1)));
+        malformed(XmlText::tr("Unexpected \u201c%1\u201d.").arg(s.left(s.at(0).isHighSurrogate() ? 2 : 1)));
     }
-    malformed(u"Unexpected \u201c%1\u201d."_s.arg(QLatin1Char(char(c))));
+    malformed(XmlText::tr("Unexpected \u201c%1\u201d.").arg(QLatin1Char(char(c))));
 }
 
 XmlScanner::Event XmlScanner::next()
@@ -216,12 +216,12 @@ XmlScanner::Event XmlScanner::next()
             skipSpace();
             if (m_p == m_end) {
                 if (!m_seenRoot)
-                    malformed(u"Start tag expected."_s);
+                    malformed(XmlText::tr("Start tag expected."));
                 return Event::EndOfDocument;
             }
             if (*m_p != '<') {
                 if (m_seenRoot)
-                    malformed(u"Extra content at end of document."_s);
+                    malformed(XmlText::tr("Extra content at end of document."));
                 unexpected();
             }
         } else if (!content(nullptr)) {
@@ -258,7 +258,7 @@ XmlScanner::Text XmlScanner::readElementText()
             return text;
         case Markup::Start:
         case Markup::Doctype:
-            malformed(u"Expected character data."_s);
+            malformed(XmlText::tr("Expected character data."));
         case Markup::Other:
             break;
         }
@@ -320,15 +320,15 @@ void XmlScanner::processingInstruction()
         ++m_p;
         expect('>');
         if (xml)
-            malformed(u"Invalid processing instruction name."_s);
+            malformed(XmlText::tr("Invalid processing instruction name."));
         return;
     }
     requireSpace();
     scanUntil("?>");
     if (xml)
-        malformed(u"XML declaration not at start of document."_s);
+        malformed(XmlText::tr("XML declaration not at start of document."));
     if (!isNCName(target))
-        malformed(u"%1 is an invalid processing instruction name."_s.arg(utf8Text(target)));
+        malformed(XmlText::tr("%1 is an invalid processing instruction name.").arg(utf8Text(target)));
 }
 
 // Characters up to the terminator, which is read too: the text of a comment,
@@ -362,7 +362,7 @@ QString XmlScanner::scanUntil(const char *terminator)
             if (letters || (c != '\n' && c != '\r')) {
                 if (c == 0)
                     m_sawNul = true;
-                malformed(u"Invalid XML character."_s);
+                malformed(XmlText::tr("Invalid XML character."));
             }
             if (c == '\r') {
                 flush();

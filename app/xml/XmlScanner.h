@@ -23,6 +23,7 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QCoreApplication>
 #include <QHash>
 #include <QLatin1StringView>
 #include <QString>
@@ -31,6 +32,11 @@
 #include <vector>
 
 namespace registerfile {
+
+// The words of the messages about malformed XML, in the user's language.
+struct XmlText {
+    Q_DECLARE_TR_FUNCTIONS(XmlReader)
+};
 
 // The text UTF-8 bytes stand for. Unlike QString::fromUtf8 it keeps a U+FEFF
 // at the start, which is a character like any other inside a file.

@@ -57,7 +57,7 @@ QByteArrayView XmlScanner::scanName(bool qualified, qsizetype *prefixLength)
     // The old reading cut longer names short and went on with the rest as
     // something else.
     if (m_p - b > 4096 && utf8Text(b, m_p - b).size() > 4096)
-        malformed(u"a name is longer than 4096 characters"_s);
+        malformed(XmlText::tr("a name is longer than 4096 characters"));
     if (prefixLength)
         *prefixLength = colon >= 0 ? colon : 0;
     return QByteArrayView(b, m_p - b);
@@ -103,7 +103,7 @@ XmlScanner::Markup XmlScanner::startTag(bool topLevel)
             m_p = q + (empty ? 2 : 1);
             m_pendingEnd = empty;
             if (topLevel && m_seenRoot)
-                malformed(u"Extra content at end of document."_s);
+                malformed(XmlText::tr("Extra content at end of document."));
             m_seenRoot = true;
             m_name = name;
             return Markup::Start;
@@ -115,7 +115,7 @@ XmlScanner::Markup XmlScanner::startTag(bool topLevel)
     const QByteArrayView local = prefixLength ? qname.sliced(prefixLength + 1) : qname;
     m_open.push({qname, local, m_namespaces.size()});
     if ((prefixLength && !isNCName(qname.first(prefixLength))) || !isNCName(local))
-        malformed(u"Invalid XML name."_s);
+        malformed(XmlText::tr("Invalid XML name."));
     std::vector<Attribute> attributes;
     int spaces = skipSpace();
     for (;;) {
@@ -140,7 +140,7 @@ XmlScanner::Markup XmlScanner::startTag(bool topLevel)
     }
     resolveTag(qname, prefixLength, attributes);
     if (topLevel && m_seenRoot)
-        malformed(u"Extra content at end of document."_s);
+        malformed(XmlText::tr("Extra content at end of document."));
     m_seenRoot = true;
     m_name = local;
     return Markup::Start;
@@ -164,13 +164,13 @@ void XmlScanner::endTag()
     skipSpace();
     expect('>');
     if (m_open.empty())
-        malformed(u"Unexpected end tag."_s);
+        malformed(XmlText::tr("Unexpected end tag."));
     const Open open = m_open.back();
     m_open.pop();
     m_namespaces.resize(open.namespaces);
     m_name = open.local;
     if (open.qname != qname)
-        malformed(u"Opening and ending tag mismatch."_s);
+        malformed(XmlText::tr("Opening and ending tag mismatch."));
 }
 
 // An attribute; a namespace declaration is made at once, and gives a null
@@ -213,7 +213,7 @@ void XmlScanner::declareNamespace(const QString &prefix, const QString &uri, boo
                                         || uri.isEmpty() || prefix == u"xmlns"
                                   : uri == kXmlnsNamespace || uri == kXmlNamespace;
     if (illegal)
-        malformed(u"Illegal namespace declaration."_s);
+        malformed(XmlText::tr("Illegal namespace declaration."));
     m_namespaces.emplace_back(prefix, uri);
 }
 
@@ -231,7 +231,7 @@ void XmlScanner::resolveTag(QByteArrayView qname, qsizetype prefixLength, const 
 {
     if (m_dtdAttributes.empty() && attributes.empty()) {
         if (prefixLength && !namespaceDeclared(utf8Text(qname.first(prefixLength))))
-            malformed(u"Namespace prefix '%1' not declared"_s.arg(utf8Text(qname.first(prefixLength))));
+            malformed(XmlText::tr("Namespace prefix '%1' not declared").arg(utf8Text(qname.first(prefixLength))));
         return;
     }
     const QString element = utf8Text(qname);
@@ -254,7 +254,7 @@ void XmlScanner::resolveTag(QByteArrayView qname, qsizetype prefixLength, const 
         for (auto it = m_namespaces.rbegin(); it != m_namespaces.rend(); ++it)
             if (it->first == prefix)
                 return it->second;
-        malformed(u"Namespace prefix '%1' not declared"_s.arg(prefix));
+        malformed(XmlText::tr("Namespace prefix '%1' not declared").arg(prefix));
     };
     if (prefixLength)
         uriOf(utf8Text(qname.first(prefixLength)));
@@ -263,7 +263,7 @@ void XmlScanner::resolveTag(QByteArrayView qname, qsizetype prefixLength, const 
         uris.push_back(attributes[i].prefix.isEmpty() ? QString() : uriOf(attributes[i].prefix));
         for (size_t j = 0; j < i; ++j)
             if (attributes[j].name == attributes[i].name && uris[j] == uris[i])
-                malformed(u"Attribute '%1' redefined."_s.arg(attributes[i].qualifiedName));
+                malformed(XmlText::tr("Attribute '%1' redefined.").arg(attributes[i].qualifiedName));
     }
     for (const DtdAttribute &d : m_dtdAttributes) {
         if (d.isNamespace || d.defaultValue.isNull() || d.tagName.isNull() || d.tagName != element

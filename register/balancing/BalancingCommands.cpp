@@ -11,6 +11,7 @@
 #include "ui_EOMDrawer.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -82,14 +83,13 @@ void MyWindowController::showEndOfMonthWindowAction(QObject *)
     // The keyboard comes back where it was when the drawer closes.
     if (QWidget *focused = m_window->focusWidget(); focused && !EOMDrawer->isAncestorOf(focused))
         m_focusBeforeDrawer = focused;
-    EOMMessages->setText(drawBalancingBegunMessage().toString());
+    EOMMessages->setText(drawBalancingBegunMessage());
     EOMBalance->setText(reconciledSumText(sum, m_forms.decimalPoint));
     const std::vector<RecordedStatement> finished = recordedStatements(*dataArray);
-    m_statement.previous->setText(
-        finished.empty() ? QString()
-                         : u"Last statement: %1, ending balance %2"_s.arg(
-                               shownDateText(Value::text(finished.back().dateText)),
-                               shownMoneyText(finished.back().balance)));
+    m_statement.previous->setText(finished.empty() ? QString()
+                                                   : tr("Last statement: %1, ending balance %2")
+                                                         .arg(shownDateText(Value::text(finished.back().dateText)),
+                                                              shownMoneyText(finished.back().balance)));
     m_statement.previous->setVisible(!finished.empty());
     updateBalancingSummary();
     EOMDrawer->show();
@@ -104,8 +104,8 @@ BankStatement MyWindowController::typedStatement(QString *problem) const
     if (!dateText.isEmpty()) {
         statement.closingDate = readTypedDate(dateText, m_forms.dateOrder, m_toolkit.today());
         if (!statement.closingDate && problem)
-            *problem = u"The closing date \u201c%1\u201d is not a date Cheqbook reads, like %2."_s.arg(
-                dateText, dateFormsRead(m_forms.dateOrder).section(u", "_s, 0, 2));
+            *problem = tr("The closing date \u201c%1\u201d is not a date Cheqbook reads, like %2.")
+                           .arg(dateText, dateFormsRead(m_forms.dateOrder).section(u", "_s, 0, 2));
     }
     const QString balanceText = m_statement.balance->text().trimmed();
     if (!balanceText.isEmpty()) {
@@ -113,7 +113,7 @@ BankStatement MyWindowController::typedStatement(QString *problem) const
         if (balance.error.isEmpty())
             statement.endingBalance = balance.cents;
         else if (problem && problem->isEmpty())
-            *problem = u"The ending balance: %1."_s.arg(balance.error);
+            *problem = tr("The ending balance: %1.").arg(balance.error);
     }
     return statement;
 }
@@ -146,8 +146,8 @@ void MyWindowController::updateBalancingSummary()
     m_statement.difference->setStyleSheet(
         difference == 0 ? u"font-weight: bold"_s
                         : u"font-weight: bold; color: %1"_s.arg(dark ? u"#ff7b72"_s : u"#c01c28"_s));
-    m_statement.difference->setToolTip(difference == 0 ? u"The register agrees with the statement"_s
-                                                       : u"The statement's balance minus the cleared balance"_s);
+    m_statement.difference->setToolTip(difference == 0 ? tr("The register agrees with the statement")
+                                                       : tr("The statement's balance minus the cleared balance"));
 }
 
 void MyWindowController::EOMEnterButton(QObject *)
@@ -171,7 +171,7 @@ void MyWindowController::EOMEnterButton(QObject *)
         const int later = statement.closingDate
             ? matchStatementAmount(*dataArray, typed.cents, std::nullopt, m_toolkit.today())
             : -1;
-        EOMMessages->setText(later < 0 ? kAmountNotFoundMessage.toString()
+        EOMMessages->setText(later < 0 ? QCoreApplication::translate("Reconciliation", kAmountNotFoundText)
                                        : datedAfterClosingMessage((*dataArray)[later], later));
         return;
     }
@@ -195,7 +195,7 @@ void MyWindowController::toggleReconciled(int row)
     if (reconciled && belongsToAStatement(record)
         && !confirmReconciledChange(tr("Taking its mark away takes it out of that statement and out of the cleared "
                                        "balance, so the register no longer agrees with the bank."),
-                                    u"Unreconcile Anyway"_s))
+                                    tr("Unreconcile Anyway")))
         return;
     setReconciled(*myDocument, row, !reconciled);
     reloadData();
@@ -205,8 +205,9 @@ void MyWindowController::toggleReconciled(int row)
 
 bool MyWindowController::confirmReconciledChange(const QString &consequence, const QString &goOn)
 {
-    return m_toolkit.confirm(m_window, u"Reconciled Transaction"_s,
-                             u"This transaction was reconciled with a statement. "_s + consequence, goOn, u"Cancel"_s);
+    return m_toolkit.confirm(m_window, tr("Reconciled Transaction"),
+                             tr("This transaction was reconciled with a statement. ") + consequence, goOn,
+                             Toolkit::cancelButton());
 }
 
 void MyWindowController::finishStatementButton(QObject *)
@@ -214,22 +215,22 @@ void MyWindowController::finishStatementButton(QObject *)
     QString problem;
     const BankStatement statement = typedStatement(&problem);
     if (!statement.closingDate || !statement.endingBalance) {
-        m_toolkit.alert(m_window, u"Finish"_s,
-                        problem.isEmpty() ? u"Type the statement's closing date and ending balance first."_s
+        m_toolkit.alert(m_window, tr("Finish"),
+                        problem.isEmpty() ? tr("Type the statement's closing date and ending balance first.")
                                           : problem);
         return;
     }
     const Cents difference = *statement.endingBalance - clearedBalance(*dataArray);
     if (difference != 0
-        && !m_toolkit.confirm(m_window, u"Finish"_s,
-                              u"The register is %1 away from the statement."_s.arg(
-                                  shownMoneyText(difference < 0 ? -difference : difference)),
-                              u"Finish Anyway"_s, u"Cancel"_s))
+        && !m_toolkit.confirm(m_window, tr("Finish"),
+                              tr("The register is %1 away from the statement.")
+                                  .arg(shownMoneyText(difference < 0 ? -difference : difference)),
+                              tr("Finish Anyway"), Toolkit::cancelButton()))
         return;
     const int recorded = finishStatement(*myDocument, *statement.closingDate, *statement.endingBalance);
     if (recorded == 0) {
-        m_toolkit.alert(m_window, u"Finish"_s,
-                        u"No transaction was reconciled since the last statement, so there is nothing to record."_s);
+        m_toolkit.alert(m_window, tr("Finish"),
+                        tr("No transaction was reconciled since the last statement, so there is nothing to record."));
         return;
     }
     m_lastFinished = statementDateText(*statement.closingDate);
@@ -239,15 +240,17 @@ void MyWindowController::finishStatementButton(QObject *)
     m_statement.balance->setText(QString());
     reloadData();
     m_window->statusBar()->showMessage(
-        u"The statement of %1 is finished: %2 reconciled with it."_s.arg(
-            finishedOn, recorded == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(recorded)),
+        (recorded == 1
+             ? tr("The statement of %1 is finished: 1 transaction reconciled with it.")
+             : tr("The statement of %1 is finished: %n transactions reconciled with it.", nullptr, int(recorded)))
+            .arg(finishedOn),
         10000);
 }
 
 void MyWindowController::EOMDoneButton(QObject *)
 {
     doingEndOfMonth = false;
-    EOMMessages->setText(kBalancingDoneMessage.toString());
+    EOMMessages->setText(QCoreApplication::translate("Reconciliation", kBalancingDoneText));
     const bool hadKeyboard = EOMDrawer->isAncestorOf(m_window->focusWidget());
     EOMDrawer->hide();
     // Hiding the drawer passes the keyboard on to the next widget in line,

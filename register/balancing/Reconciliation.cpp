@@ -123,10 +123,12 @@ TypedStatementAmount readStatementAmount(const QString &typed, QChar decimalPoin
     if (reading.ok())
         return {reading.cents, {}};
     if (typed.trimmed().isEmpty())
-        return {0, u"Type an amount from the statement, like -12.34"_s};
+        return {0, QCoreApplication::translate("Reconciliation", "Type an amount from the statement, like -12.34")};
     if (reading.status == NumberStatus::OutOfRange)
-        return {0, u"\u201c%1\u201d is more than I can keep track of"_s.arg(typed.trimmed())};
-    return {0, u"\u201c%1\u201d is not an amount"_s.arg(typed.trimmed())};
+        return {0,
+                QCoreApplication::translate("Reconciliation", "\u201c%1\u201d is more than I can keep track of")
+                    .arg(typed.trimmed())};
+    return {0, QCoreApplication::translate("Reconciliation", "\u201c%1\u201d is not an amount").arg(typed.trimmed())};
 }
 
 void markReconciled(Record &record) { record.set(Key::EOMSeen, reconciledMark()); }
@@ -138,12 +140,12 @@ float randBetween(float low, float high)
     return std::min(low, high) + std::fabs(low - high) * fraction;
 }
 
-QStringView balancingBegunMessage(float drawn)
+QString balancingBegunMessage(float drawn)
 {
-    return drawn > 8.0f ? kBalancingThanksMessage : kBalancingBegunMessage;
+    return QCoreApplication::translate("Reconciliation", drawn > 8.0f ? kBalancingThanksText : kBalancingBegunText);
 }
 
-QStringView drawBalancingBegunMessage() { return balancingBegunMessage(randBetween(0, 10)); }
+QString drawBalancingBegunMessage() { return balancingBegunMessage(randBetween(0, 10)); }
 
 void setReconciled(MyDocument &doc, int row, bool reconciled)
 {
@@ -151,14 +153,17 @@ void setReconciled(MyDocument &doc, int row, bool reconciled)
     const Record &record = *doc.objectAtIndex(row);
     const QString description = cutForShowing(record.value(Key::DescriptionofTransaction));
     const bool inAStatement = belongsToAStatement(record);
-    doc.edit(transactionStepName(reconciled ? u"Reconcile"_s : u"Unreconcile"_s, description), [&] {
-        doc.setValue(row, Key::EOMSeen, reconciled ? reconciledMark() : Value());
-        if (!reconciled && inAStatement) {
-            doc.setValue(row, kStatementDateKey, Value());
-            doc.setValue(row, kStatementBalanceKey, Value());
-        }
-        doc.updateChangeCount(MyDocument::ChangeDone);
-    });
+    doc.edit(transactionStepName(reconciled ? QCoreApplication::translate("Reconciliation", "Reconcile")
+                                            : QCoreApplication::translate("Reconciliation", "Unreconcile"),
+                                 description),
+             [&] {
+                 doc.setValue(row, Key::EOMSeen, reconciled ? reconciledMark() : Value());
+                 if (!reconciled && inAStatement) {
+                     doc.setValue(row, kStatementDateKey, Value());
+                     doc.setValue(row, kStatementBalanceKey, Value());
+                 }
+                 doc.updateChangeCount(MyDocument::ChangeDone);
+             });
     doc.setStepRows(rowRuns({row}), rowRuns({row}));
 }
 
@@ -173,13 +178,15 @@ int finishStatement(MyDocument &doc, QDate closingDate, Cents endingBalance)
         return 0;
     const Value date = Value::text(statementDateText(closingDate));
     const Value balance = Value::text(moneyText(endingBalance));
-    doc.edit(u"Finish Statement of %1"_s.arg(statementDateText(closingDate)), [&] {
-        for (int row : rows) {
-            doc.setValue(row, kStatementDateKey, date);
-            doc.setValue(row, kStatementBalanceKey, balance);
-        }
-        doc.updateChangeCount(MyDocument::ChangeDone);
-    });
+    doc.edit(
+        QCoreApplication::translate("Reconciliation", "Finish Statement of %1").arg(statementDateText(closingDate)),
+        [&] {
+            for (int row : rows) {
+                doc.setValue(row, kStatementDateKey, date);
+                doc.setValue(row, kStatementBalanceKey, balance);
+            }
+            doc.updateChangeCount(MyDocument::ChangeDone);
+        });
     doc.setStepRows(rowRuns(rows), rowRuns(rows));
     return int(rows.size());
 }

@@ -8,6 +8,7 @@
 #include "MyDocument.h"
 #include "Register.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringView>
@@ -15,11 +16,23 @@
 #include <optional>
 #include <vector>
 
-inline constexpr QStringView kBalancingBegunMessage = u"Balancing of the checkbook has begun";
-inline constexpr QStringView kBalancingThanksMessage =
-    u"Hey, like this program? Why not send the guy who made it a\n couple of those bucks it keeps track of as a Thanks?";
-inline constexpr QStringView kAmountNotFoundMessage = u"That amount was not found as a transaction";
-inline constexpr QStringView kBalancingDoneMessage = u"                                      Bye!";
+// What the balancing drawer says; in the user's language through
+// QCoreApplication::translate("Reconciliation", ...).
+inline constexpr char kBalancingBegunText[]
+    = QT_TRANSLATE_NOOP("Reconciliation", "Balancing of the checkbook has begun");
+inline constexpr char kBalancingThanksText[]
+    = QT_TRANSLATE_NOOP("Reconciliation",
+                        "Hey, like this program? Why not send the guy who made it a\n couple of those bucks it keeps "
+                        "track of as a Thanks?");
+inline constexpr char kAmountNotFoundText[]
+    = QT_TRANSLATE_NOOP("Reconciliation", "That amount was not found as a transaction");
+inline constexpr QLatin1StringView kBalancingBegunMessage{kBalancingBegunText};
+inline constexpr QLatin1StringView kBalancingThanksMessage{kBalancingThanksText};
+inline constexpr QLatin1StringView kAmountNotFoundMessage{kAmountNotFoundText};
+// Set to the right of the drawer's message field by its blanks.
+inline constexpr char kBalancingDoneText[]
+    = QT_TRANSLATE_NOOP("Reconciliation", "                                      Bye!");
+inline constexpr QLatin1StringView kBalancingDoneMessage{kBalancingDoneText};
 
 // Reconciled: EOMSeen reads as exactly 1. Matchable: EOMSeen reads as 0,
 // which an absent mark does. A mark that reads as anything else is neither.
@@ -111,6 +124,6 @@ float randBetween(float low, float high);
 
 // The greeting when balancing begins, for a value drawn from 0 to 10: the
 // thanks text above 8, otherwise the plain one.
-QStringView balancingBegunMessage(float drawn);
+QString balancingBegunMessage(float drawn);
 // Draws the value with randBetween(0, 10) and chooses.
-QStringView drawBalancingBegunMessage();
+QString drawBalancingBegunMessage();

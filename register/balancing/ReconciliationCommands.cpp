@@ -17,15 +17,15 @@ std::optional<ReconciliationReport> MyWindowController::reconciliationReport()
     QString problem;
     const BankStatement typed = typedStatement(&problem);
     if (!problem.isEmpty()) {
-        m_toolkit.alert(m_window, u"Reconciliation"_s, problem);
+        m_toolkit.alert(m_window, tr("Reconciliation"), problem);
         return std::nullopt;
     }
     // The statement being balanced, when one is typed (or a finished one
     // typed again); else the last finished.
     if (!typed.closingDate && !typed.endingBalance && recordedStatements(*dataArray).empty()) {
-        m_toolkit.alert(m_window, u"Reconciliation"_s,
-                        u"There is no statement to report on yet. Balance a month against the bank's statement "
-                        "first (Register > Balance Month), typing its closing date and ending balance."_s);
+        m_toolkit.alert(m_window, tr("Reconciliation"),
+                        tr("There is no statement to report on yet. Balance a month against the bank's statement "
+                           "first (Register > Balance Month), typing its closing date and ending balance."));
         return std::nullopt;
     }
     return reconciliationFor(*dataArray, typed, m_toolkit.today());
@@ -36,7 +36,7 @@ QString MyWindowController::reconciliationFileName(const ReconciliationReport &r
     // Named after the register and the statement, beside the register: a
     // month's report lands next to the last one, not in the home folder.
     const QString current = myDocument->fileName();
-    QString name = current.isEmpty() ? u"Untitled"_s : QFileInfo(current).completeBaseName();
+    QString name = current.isEmpty() ? tr("Untitled") : QFileInfo(current).completeBaseName();
     name += u' ' + tr("reconciliation", "a file name: the register's name, this, and the statement's date");
     if (report.statementDate)
         name += u' ' + report.statementDate->toString(u"yyyy-MM-dd"_s);
@@ -71,17 +71,18 @@ void MyWindowController::exportReconciliationPdf(QObject *)
     const std::optional<ReconciliationReport> report = reconciliationReport();
     if (!report)
         return;
-    const QString path = exportPath(u"Export Reconciliation PDF"_s, reconciliationFileName(*report) + u".pdf"_s);
+    const QString path = exportPath(tr("Export Reconciliation PDF"), reconciliationFileName(*report) + u".pdf"_s);
     if (path.isEmpty())
         return;
     const QString failure = writeTextPdf(reportText(*report), path, paperOfLocale(QLocale()));
     if (!failure.isEmpty())
-        m_toolkit.alert(m_window, u"Error"_s, u"The reconciliation could not be exported.\n\n%1"_s.arg(failure));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("The reconciliation could not be exported.\n\n%1").arg(failure));
 }
 
 QString MyWindowController::reportText(const ReconciliationReport &report) const
 {
-    return reconciliationText(report, myDocument->fileName().isEmpty() ? u"Untitled"_s
-                                                                       : QFileInfo(myDocument->fileName()).fileName(),
-                              m_forms);
+    return reconciliationText(
+        report, myDocument->fileName().isEmpty() ? tr("Untitled") : QFileInfo(myDocument->fileName()).fileName(),
+        m_forms);
 }

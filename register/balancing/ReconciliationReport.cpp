@@ -99,10 +99,11 @@ void appendItems(QString &out, const QString &title, const std::vector<Reconcili
 {
     out += u'\n' + title + u'\n';
     if (items.empty()) {
-        out += u"  (none)\n"_s;
+        out += QCoreApplication::translate("ReconciliationReport", "  (none)\n");
         return;
     }
-    out += u"Date       | Check #  | Description                          |       Amount\n"_s;
+    out += QCoreApplication::translate("ReconciliationReport",
+                                       "Date       | Check #  | Description                          |       Amount\n");
     out += QString(76, u'-') + u'\n';
     for (const ReconciliationItem &item : items) {
         out += shownDate(item.date, forms.dateOrder).left(10).leftJustified(10, u' ') + u" | "_s
@@ -170,14 +171,15 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
         appendAmountLine(text, label, amount, forms);
     };
     const auto dateText = [&](QDate date) { return writtenDate(date, forms.dateOrder); };
-    QString out = u"Reconciliation of %1\n"_s.arg(withControlsShown(registerName));
+    QString out = QCoreApplication::translate("ReconciliationReport", "Reconciliation of %1\n")
+                      .arg(withControlsShown(registerName));
     if (r.statementDate)
-        out += u"Statement of %1\n"_s.arg(dateText(*r.statementDate));
+        out += QCoreApplication::translate("ReconciliationReport", "Statement of %1\n").arg(dateText(*r.statementDate));
     else if (r.statementBalance)
         out += QCoreApplication::translate("ReconciliationReport",
                                            "Statement with no closing date given: every transaction counts\n");
     else
-        out += u"As the register stands, with no statement\n"_s;
+        out += QCoreApplication::translate("ReconciliationReport", "As the register stands, with no statement\n");
     if (r.opening) {
         QString what = shownDate(r.opening->date.simplified().left(10), forms.dateOrder);
         if (!r.opening->description.simplified().isEmpty())
@@ -188,27 +190,40 @@ QString reconciliationText(const ReconciliationReport &r, const QString &registe
     }
     out += u'\n';
     if (r.statementBalance)
-        appendLine(out, u"Statement balance"_s, *r.statementBalance);
+        appendLine(out, QCoreApplication::translate("ReconciliationReport", "Statement balance"), *r.statementBalance);
     const bool aStatement = r.statementBalance || r.statementDate;
     if (aStatement) {
-        appendLine(out, r.previousDate ? u"Previous cleared balance (%1)"_s.arg(dateText(*r.previousDate))
-                                       : u"Previous cleared balance (opening)"_s,
+        appendLine(out,
+                   r.previousDate
+                       ? QCoreApplication::translate("ReconciliationReport", "Previous cleared balance (%1)")
+                             .arg(dateText(*r.previousDate))
+                       : QCoreApplication::translate("ReconciliationReport", "Previous cleared balance (opening)"),
                    r.previousCleared);
-        appendLine(out, u"Deposits cleared (%1)"_s.arg(r.depositCount), r.deposits);
-        appendLine(out, u"Withdrawals cleared (%1)"_s.arg(r.withdrawalCount), r.withdrawals);
+        appendLine(out,
+                   QCoreApplication::translate("ReconciliationReport", "Deposits cleared (%1)").arg(r.depositCount),
+                   r.deposits);
+        appendLine(
+            out, QCoreApplication::translate("ReconciliationReport", "Withdrawals cleared (%1)").arg(r.withdrawalCount),
+            r.withdrawals);
     }
-    appendLine(out, u"Cleared balance"_s, r.clearedBalance);
-    appendLine(out, u"Outstanding (%1)"_s.arg(r.outstanding.size()), r.outstandingTotal);
+    appendLine(out, QCoreApplication::translate("ReconciliationReport", "Cleared balance"), r.clearedBalance);
+    appendLine(out, QCoreApplication::translate("ReconciliationReport", "Outstanding (%1)").arg(r.outstanding.size()),
+               r.outstandingTotal);
     if (aStatement)
-        appendLine(out, u"Register balance"_s, r.registerBalance);
+        appendLine(out, QCoreApplication::translate("ReconciliationReport", "Register balance"), r.registerBalance);
     if (r.difference)
-        appendLine(out, u"Difference"_s, *r.difference);
+        appendLine(out, QCoreApplication::translate("ReconciliationReport", "Difference"), *r.difference);
     if (aStatement)
-        appendItems(out, u"Cleared by this statement (%1)"_s.arg(r.cleared.size()), r.cleared, forms);
+        appendItems(
+            out,
+            QCoreApplication::translate("ReconciliationReport", "Cleared by this statement (%1)").arg(r.cleared.size()),
+            r.cleared, forms);
     appendItems(out,
-                r.statementDate ? u"Outstanding on %1 (%2)"_s.arg(dateText(*r.statementDate))
-                                      .arg(r.outstanding.size())
-                                : u"Outstanding (%1)"_s.arg(r.outstanding.size()),
+                r.statementDate
+                    ? QCoreApplication::translate("ReconciliationReport", "Outstanding on %1 (%2)")
+                          .arg(dateText(*r.statementDate))
+                          .arg(r.outstanding.size())
+                    : QCoreApplication::translate("ReconciliationReport", "Outstanding (%1)").arg(r.outstanding.size()),
                 r.outstanding, forms);
     return out;
 }

@@ -20,14 +20,14 @@ using namespace Qt::StringLiterals;
 
 void MyWindowController::buildViewMenu()
 {
-    QMenu *view = m_window->menuBar()->addMenu(u"&View"_s);
-    QAction *filter = view->addAction(u"&Filter"_s);
+    QMenu *view = m_window->menuBar()->addMenu(tr("&View"));
+    QAction *filter = view->addAction(tr("&Filter"));
     filter->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
     connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
-    QAction *all = view->addAction(u"Show &All Transactions"_s);
+    QAction *all = view->addAction(tr("Show &All Transactions"));
     connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
     view->addSeparator();
-    QAction *charts = view->addAction(u"&Charts"_s);
+    QAction *charts = view->addAction(tr("&Charts"));
     connect(charts, &QAction::triggered, this, [this, charts] { showCharts(charts); });
 }
 
@@ -42,10 +42,10 @@ void MyWindowController::showCharts(QObject *)
         // (what is typed meanwhile waits for the drawing, and is not lost).
         auto progress = [this]() -> std::unique_ptr<Progress> {
             if (!m_charts || !m_charts->isVisible())
-                return m_toolkit.progress(m_window, u"Drawing the charts\u2026"_s, false);
+                return m_toolkit.progress(m_window, tr("Drawing the charts\u2026"), false);
             if (QApplication::activeWindow() != m_charts)
                 return nullptr;
-            return m_toolkit.progress(m_charts, u"Drawing the charts\u2026"_s, false);
+            return m_toolkit.progress(m_charts, tr("Drawing the charts\u2026"), false);
         };
         m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
         m_charts->setDecimalPoint(m_forms.decimalPoint);
@@ -60,8 +60,8 @@ void MyWindowController::showCharts(QObject *)
         });
         auto title = [this] {
             const QString name = myDocument->fileName();
-            m_charts->setWindowTitle(u"Charts \u2014 %1"_s.arg(name.isEmpty() ? u"Untitled"_s
-                                                                               : QFileInfo(name).fileName()));
+            m_charts->setWindowTitle(
+                tr("Charts \u2014 %1").arg(name.isEmpty() ? tr("Untitled") : QFileInfo(name).fileName()));
         };
         connect(myDocument, &MyDocument::fileNameChanged, m_charts, title);
         title();
@@ -81,18 +81,18 @@ void MyWindowController::saveChartImage(QObject *)
     const QString suggested = current.isEmpty() ? u"Charts.png"_s
                                                 : QFileInfo(current).absolutePath() + u'/'
             + QFileInfo(current).completeBaseName() + u" charts.png"_s;
-    const QString path = m_toolkit.savePath(m_charts, u"Save Charts"_s, suggested, u"PNG images (*.png)"_s, u"png"_s);
+    const QString path = m_toolkit.savePath(m_charts, tr("Save Charts"), suggested, tr("PNG images (*.png)"), u"png"_s);
     if (path.isEmpty())
         return;
     QByteArray png;
     QBuffer buffer(&png);
     buffer.open(QIODevice::WriteOnly);
     if (!m_charts->picture().save(&buffer, "PNG")) {
-        m_toolkit.alert(m_charts, u"Error"_s, u"The charts could not be drawn as a picture."_s);
+        m_toolkit.alert(m_charts, Toolkit::errorTitle(), tr("The charts could not be drawn as a picture."));
         return;
     }
     if (const QString failure = writeFileAtomically(path, png); !failure.isEmpty())
-        m_toolkit.alert(m_charts, u"Error"_s, u"The charts could not be saved.\n\n%1"_s.arg(failure));
+        m_toolkit.alert(m_charts, Toolkit::errorTitle(), tr("The charts could not be saved.\n\n%1").arg(failure));
 }
 
 void MyWindowController::printCharts(QObject *)
@@ -106,10 +106,12 @@ void MyWindowController::printCharts(QObject *)
         return;
     QPainter painter;
     if (!painter.begin(&printer)) {
-        m_toolkit.alert(m_charts, u"Error"_s, u"The charts could not be printed: the printer could not be used."_s);
+        m_toolkit.alert(m_charts, Toolkit::errorTitle(),
+                        tr("The charts could not be printed: the printer could not be used."));
         return;
     }
     m_charts->paint(painter, QRect(QPoint(0, 0), printer.pageLayout().paintRectPixels(printer.resolution()).size()));
     if (!painter.end())
-        m_toolkit.alert(m_charts, u"Error"_s, u"The charts could not be printed: the printer did not take them."_s);
+        m_toolkit.alert(m_charts, Toolkit::errorTitle(),
+                        tr("The charts could not be printed: the printer did not take them."));
 }

@@ -2,6 +2,7 @@
 
 #include "PaletteColors.h"
 #include "Progress.h"
+#include "Translations.h"
 
 #include <QBarCategoryAxis>
 #include <QBarSeries>
@@ -30,15 +31,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 struct PeriodChoice {
-    const char16_t *name;
+    const char *name;
     ChartPeriod period;
 };
-const PeriodChoice kPeriods[] = {{u"All time", ChartPeriod::All},
-                                 {u"This month", ChartPeriod::ThisMonth},
-                                 {u"Last 3 months", ChartPeriod::LastThreeMonths},
-                                 {u"Last 12 months", ChartPeriod::LastTwelveMonths},
-                                 {u"This year", ChartPeriod::ThisYear},
-                                 {u"Last year", ChartPeriod::LastYear}};
+const PeriodChoice kPeriods[] = {{QT_TRANSLATE_NOOP("ChartWindow", "All time"), ChartPeriod::All},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "This month"), ChartPeriod::ThisMonth},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last 3 months"), ChartPeriod::LastThreeMonths},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last 12 months"), ChartPeriod::LastTwelveMonths},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "This year"), ChartPeriod::ThisYear},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last year"), ChartPeriod::LastYear}};
 
 double dollars(Cents cents) { return double(cents) / 100.0; }
 
@@ -73,11 +74,11 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_period = new QComboBox(this);
     m_period->setObjectName(u"chartPeriod"_s);
     for (const PeriodChoice &choice : kPeriods)
-        m_period->addItem(QString::fromUtf16(choice.name));
-    auto *periodLabel = new QLabel(u"&Period:"_s, this);
+        m_period->addItem(tr(choice.name));
+    auto *periodLabel = new QLabel(tr("&Period:"), this);
     periodLabel->setBuddy(m_period);
-    auto *save = new QPushButton(u"&Save as PNG\u2026"_s, this);
-    auto *print = new QPushButton(u"P&rint\u2026"_s, this);
+    auto *save = new QPushButton(tr("&Save as PNG\u2026"), this);
+    auto *print = new QPushButton(tr("P&rint\u2026"), this);
     top->addWidget(periodLabel);
     top->addWidget(m_period);
     top->addStretch(1);
@@ -90,10 +91,12 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     auto *picture = new QVBoxLayout(m_pictureArea);
     picture->setContentsMargins(0, 0, 0, 0);
     m_balanceChart = new QChart;
-    m_balanceChart->setTitle(u"Balance"_s);
+    // Month names in the language of the window's other words.
+    m_balanceChart->setLocale(textLocale());
+    m_balanceChart->setTitle(tr("Balance"));
     m_balanceChart->legend()->hide();
     m_balanceLine = new QLineSeries;
-    m_balanceLine->setName(u"Balance"_s);
+    m_balanceLine->setName(tr("Balance"));
     m_balanceChart->addSeries(m_balanceLine);
     m_balanceView = chartView(m_balanceChart, m_pictureArea);
     picture->addWidget(m_balanceView, 3);
@@ -104,11 +107,12 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
 
     auto *bottom = new QHBoxLayout;
     m_flowChart = new QChart;
+    m_flowChart->setLocale(textLocale());
     m_flowView = chartView(m_flowChart, m_pictureArea);
     bottom->addWidget(m_flowView, 3);
     m_payees = new QTableWidget(0, 3, m_pictureArea);
     m_payees->setObjectName(u"payees"_s);
-    m_payees->setHorizontalHeaderLabels({u"Took the most"_s, u"Spent"_s, u"Transactions"_s});
+    m_payees->setHorizontalHeaderLabels({tr("Took the most"), tr("Spent"), tr("Transactions")});
     m_payees->verticalHeader()->hide();
     m_payees->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_payees->setSelectionMode(QAbstractItemView::NoSelection);
@@ -192,10 +196,10 @@ void ChartWindow::drawBalance()
     m_balanceLine->attachAxis(time);
     m_balanceLine->attachAxis(money);
     if (points.empty()) {
-        m_balanceChart->setTitle(u"Balance: no transaction to draw in this period"_s);
+        m_balanceChart->setTitle(tr("Balance: no transaction to draw in this period"));
         return;
     }
-    m_balanceChart->setTitle(u"Balance"_s);
+    m_balanceChart->setTitle(tr("Balance"));
     const QDate first = points.front().day;
     const QDate last = points.back().day;
     const qint64 days = first.daysTo(last);
@@ -214,22 +218,23 @@ void ChartWindow::drawFlows()
 {
     m_flowChart->removeAllSeries();
     removeAxes(m_flowChart);
-    m_flowChart->setTitle(m_data.flowsByYear ? u"Money in and out per year"_s : u"Money in and out per month"_s);
+    m_flowChart->setTitle(m_data.flowsByYear ? tr("Money in and out per year") : tr("Money in and out per month"));
     auto *series = new QBarSeries;
-    m_in = new QBarSet(u"In"_s);
-    m_out = new QBarSet(u"Out"_s);
+    m_in = new QBarSet(tr("In"));
+    m_out = new QBarSet(tr("Out"));
     QStringList categories;
     double top = 0;
     // Months of one year need no year beside each of them: the title has it.
     const bool oneYear = !m_data.flowsByYear && !m_data.flows.empty()
         && m_data.flows.front().start.year() == m_data.flows.back().start.year();
+    const QLocale months = m_flowChart->locale();
     if (oneYear)
-        m_flowChart->setTitle(u"Money in and out per month, %1"_s.arg(m_data.flows.front().start.year()));
+        m_flowChart->setTitle(tr("Money in and out per month, %1").arg(m_data.flows.front().start.year()));
     for (const MoneyFlow &flow : m_data.flows) {
         *m_in << dollars(flow.in);
         *m_out << dollars(flow.out);
         top = std::max({top, dollars(flow.in), dollars(flow.out)});
-        categories << flow.start.toString(m_data.flowsByYear ? u"yyyy"_s : oneYear ? u"MMM"_s : u"MMM yy"_s);
+        categories << months.toString(flow.start, m_data.flowsByYear ? u"yyyy"_s : oneYear ? u"MMM"_s : u"MMM yy"_s);
     }
     series->append(m_in);
     series->append(m_out);
@@ -283,8 +288,8 @@ QString ChartWindow::leftOutText() const
     const int n = m_data.unreadableDates;
     if (n == 0)
         return {};
-    return n == 1 ? u"1 transaction is left out of the charts: Cheqbook cannot read its date."_s
-                  : u"%1 transactions are left out of the charts: Cheqbook cannot read their dates."_s.arg(n);
+    return n == 1 ? tr("1 transaction is left out of the charts: Cheqbook cannot read its date.")
+                  : tr("%1 transactions are left out of the charts: Cheqbook cannot read their dates.").arg(n);
 }
 
 void ChartWindow::applyTheme()

@@ -1,9 +1,19 @@
 #include "DateReader.h"
 
-#include <QChar>
+#include "Translations.h"
 
+#include <QChar>
+#include <QCoreApplication>
+#include <QLocale>
+#include <QRegularExpression>
+
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
+#include <vector>
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -420,9 +430,52 @@ QString shownDateOf(View stored, DateOrder order)
 
 } // namespace
 
+namespace {
+
+// A date typed in the words of the language Cheqbook speaks, put in the
+// English words the reader knows: "heute" as "today", "7. Dezember 2026" and
+// "7 déc. 2026" as "7 December 2026". English is read in any language.
+QString inEnglishWords(QStringView typed)
+{
+    const QLocale locale = textLocale();
+    if (locale.language() == QLocale::English || typed.isEmpty())
+        return typed.toString();
+    for (const char *word : {QT_TRANSLATE_NOOP("DateReader", "today"), QT_TRANSLATE_NOOP("DateReader", "yesterday"),
+                             QT_TRANSLATE_NOOP("DateReader", "tomorrow")}) {
+        QString translated = QCoreApplication::translate("DateReader", word);
+        if (typed.compare(translated, Qt::CaseInsensitive) == 0
+            || typed.compare(translated.replace(u'\'', u'\u2019'), Qt::CaseInsensitive) == 0)
+            return QString::fromLatin1(word);
+    }
+    // The language's month names, longest first so that "Dezember" is not
+    // taken for "Dez", each with the dot of a short name or without it.
+    std::vector<std::pair<QString, int>> names;
+    for (int month = 1; month <= 12; ++month)
+        for (QLocale::FormatType form : {QLocale::LongFormat, QLocale::ShortFormat})
+            for (QString name : {locale.monthName(month, form), locale.standaloneMonthName(month, form)}) {
+                if (name.endsWith(u'.'))
+                    name.chop(1);
+                if (!name.isEmpty())
+                    names.emplace_back(QRegularExpression::escape(name), month);
+            }
+    std::sort(names.begin(), names.end(), [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
+    QString text = typed.toString();
+    // "7. Dezember": the day written as an ordinal, as German does.
+    static const QRegularExpression ordinalDay(uR"((\d)\.\s+(?=\p{L}))"_s);
+    text.replace(ordinalDay, u"\\1 "_s);
+    for (const auto &[name, month] : names) {
+        const QRegularExpression word(u"\\b%1\\b\\.?"_s.arg(name), QRegularExpression::CaseInsensitiveOption);
+        text.replace(word, QLocale::c().monthName(month, QLocale::LongFormat));
+    }
+    return text;
+}
+
+} // namespace
+
 std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today, Yearless yearless)
 {
-    const QStringView t = trimmed(text);
+    const QString words = inEnglishWords(trimmed(text));
+    const QStringView t = words;
     if (const std::optional<NumericDate> n = numericDate(t))
         return readNumericDate(*n, order, today, yearless);
     ReadNotes notes;
@@ -456,25 +509,34 @@ QString shownDate(QStringView stored, DateOrder order) { return shownDateOf(stor
 QString dateFormsRead(DateOrder order)
 {
     switch (order) {
+    // Each example is a form the typed date reader reads, as 7 December
+    // 2026 or a day near today; so must each of a translation be.
     case DateOrder::DayMonthYear:
-        return QStringLiteral("07/12/2026, 7/12/26, 7.12.2026, 2026-12-07, 20261207, 07-Dec-26, 7 December 2026, "
-                              "Dec 7, 2026, 7/12, today, yesterday, tomorrow");
+        //: Dates as typed with the day first, each read as 7 December 2026 (12-07 without a year) or a day near
+        //: today. List only forms Cheqbook reads: a test types each one.
+        return QCoreApplication::translate("DateReader",
+                                           "07/12/2026, 7/12/26, 7.12.2026, 2026-12-07, 20261207, 07-Dec-26, "
+                                           "7 December 2026, Dec 7, 2026, 7/12, today, yesterday, tomorrow");
     case DateOrder::YearMonthDay:
-        return QStringLiteral("2026-12-07, 26-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
-                              "7 December 2026, 12-07, today, yesterday, tomorrow");
+        //: Dates as typed with the year first, each read as 7 December 2026 (12-07 without a year) or a day near
+        //: today. List only forms Cheqbook reads: a test types each one.
+        return QCoreApplication::translate("DateReader",
+                                           "2026-12-07, 26-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, "
+                                           "Dec 7, 2026, 7 December 2026, 12-07, today, yesterday, tomorrow");
     default:
-        return kDateFormsRead.toString();
+        return QCoreApplication::translate("DateReader", kDateFormsReadText);
     }
 }
 
 QString datePlaceholder(DateOrder order)
 {
     switch (order) {
+    // The letters stand for the words day, month and year of the language.
     case DateOrder::DayMonthYear:
-        return QStringLiteral("DD/MM/YYYY");
+        return QCoreApplication::translate("DateReader", "DD/MM/YYYY");
     case DateOrder::YearMonthDay:
-        return QStringLiteral("YYYY-MM-DD");
+        return QCoreApplication::translate("DateReader", "YYYY-MM-DD");
     default:
-        return QStringLiteral("MM/DD/YYYY");
+        return QCoreApplication::translate("DateReader", "MM/DD/YYYY");
     }
 }

@@ -27,10 +27,14 @@
 std::optional<QDate> readDate(QStringView text, QDate today);
 std::optional<QDate> readDate(QLatin1StringView text, QDate today);
 
-// What the date reader reads, for telling the user.
-inline constexpr QStringView kDateFormsRead =
-    u"12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
-    u"7 December 2026, December 7th, 12/7, today, yesterday, tomorrow";
+// What the date reader reads, for telling the user (in English:
+// dateFormsRead() tells it in the user's language).
+//: Dates as typed with the month first, each read as 7 December 2026 (12/7 without a year) or a day near today.
+//: List only forms Cheqbook reads: a test types each one.
+inline constexpr char kDateFormsReadText[] = QT_TRANSLATE_NOOP(
+    "DateReader", "12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
+                  "7 December 2026, December 7th, 12/7, today, yesterday, tomorrow");
+inline constexpr QLatin1StringView kDateFormsRead{kDateFormsReadText};
 
 // A date as a person types it into a field or a cell, its numbers in their
 // order: 05/12/2026 is 5 December in day/month/year and 12 May in
@@ -38,8 +42,11 @@ inline constexpr QStringView kDateFormsRead =
 // the day before the month, and 20261205, month names and the relative words
 // read as readDate reads them. A date without a year (5/12, Dec 5) is the
 // nearest such day to today, a year back or ahead at most (a limit of the
-// filter takes the day of today's year instead). Dates kept in a register are
-// never read with this: they are in the file's own form.
+// filter takes the day of today's year instead). The words of the language
+// Cheqbook speaks are read beside the English ones: the month names (full or
+// short, "7. Dezember 2026", "7 déc. 2026") and today, yesterday and tomorrow
+// ("heute", "hier"). Dates kept in a register are never read with this: they
+// are in the file's own form.
 enum class Yearless { Nearest, ThisYear };
 std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today,
                                    Yearless yearless = Yearless::Nearest);

@@ -117,8 +117,8 @@ void MyWindowController::buildEntryHelpers()
             return checkNumberFieldKey(text, key, nextCheckNumber(*dataArray));
         },
         m_toolkit);
-    Date->setToolTip(u"+ and \u2212 step a day, T is today"_s);
-    CheckNumber->setToolTip(CheckNumber->toolTip() + u"; + and \u2212 step the number"_s);
+    Date->setToolTip(tr("+ and \u2212 step a day, T is today"));
+    CheckNumber->setToolTip(tr("%1; + and \u2212 step the number").arg(CheckNumber->toolTip()));
 
     m_suggestions = new SuggestionList(DescriptionofTransaction, [this](const QString &typed) {
         std::vector<SuggestionList::Item> items;
@@ -152,8 +152,7 @@ void MyWindowController::buildEntryHelpers()
             return;
         }
         Date->setStyleSheet(questionedFieldStyle(Date->palette()));
-        Date->setToolTip(u"Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2."_s.arg(
-            text.trimmed(), dateFormsRead(m_forms.dateOrder)));
+        Date->setToolTip(unreadableDateTip(text));
     });
 }
 
@@ -175,9 +174,15 @@ bool MyWindowController::cellDateMayBeEntered(const QString &typed, const Value 
 
 bool MyWindowController::keepDateAsTyped(const QString &typed)
 {
-    return m_toolkit.confirm(m_window, u"Date"_s,
-                             u"Keep \u201c%1\u201d as typed?\n\nCheqbook cannot read it as a date, so the date sort "
-                             "and the charts will not know where it belongs. It reads dates like %2."_s.arg(
-                                 typed.trimmed(), dateFormsRead(m_forms.dateOrder)),
-                             u"Keep as Typed"_s, u"Change It"_s);
+    return m_toolkit.confirm(m_window, tr("Date"),
+                             tr("Keep \u201c%1\u201d as typed?\n\nCheqbook cannot read it as a date, so the date sort "
+                                "and the charts will not know where it belongs. It reads dates like %2.")
+                                 .arg(typed.trimmed(), dateFormsRead(m_forms.dateOrder)),
+                             tr("Keep as Typed"), tr("Change It"));
+}
+
+QString MyWindowController::unreadableDateTip(const QString &typed) const
+{
+    return tr("Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2.")
+        .arg(typed.trimmed(), dateFormsRead(m_forms.dateOrder));
 }

@@ -10,6 +10,7 @@
 #include "descriptionfield.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QStatusBar>
@@ -27,10 +28,13 @@ const QString kEasterEgg = u"Easter Egg"_s;
 QString notAnAmountMessage(const QString &typed, NumberStatus status)
 {
     if (status == NumberStatus::OutOfRange)
-        return u"\u201c%1\u201d is more than I can keep track of.\n"
-               "Please enter an amount under 90 trillion!"_s.arg(typed.trimmed());
-    return u"\u201c%1\u201d is not an amount.\nPlease enter the transaction amount as a number, "
-           "like 12.34 for a deposit or -12.34 for a payment!"_s.arg(typed.trimmed());
+        return QCoreApplication::translate("MyWindowController", "\u201c%1\u201d is more than I can keep track of.\n"
+                                                                 "Please enter an amount under 90 trillion!")
+            .arg(typed.trimmed());
+    return QCoreApplication::translate("MyWindowController",
+                                       "\u201c%1\u201d is not an amount.\nPlease enter the transaction amount as a "
+                                       "number, like 12.34 for a deposit or -12.34 for a payment!")
+        .arg(typed.trimmed());
 }
 
 } // namespace
@@ -50,7 +54,7 @@ void MyWindowController::insertTransactionBefore(QObject *sender)
 void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 {
     if (DescriptionofTransaction->text() == kEasterEgg)
-        m_toolkit.alert(m_window, u"Boing"_s, u"You paid how much for that Easter Egg?"_s);
+        m_toolkit.alert(m_window, tr("Boing"), tr("You paid how much for that Easter Egg?"));
 
     // While balancing too the entry fields enter a transaction (the fee the
     // statement shows and the register lacks); the drawer's fields have an
@@ -58,7 +62,7 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 
     // Blanks alone are nothing too.
     if (Amount->text().trimmed().isEmpty()) {
-        refuseEntry(Amount, u"I can't make something from nothing.\nPlease enter the transaction amount!"_s);
+        refuseEntry(Amount, tr("I can't make something from nothing.\nPlease enter the transaction amount!"));
         return;
     }
     const CentsReading amount = readTypedAmount(Amount->text(), m_forms.decimalPoint);
@@ -74,8 +78,8 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
         refuseEntry(table, placement == Placement::BeforeSelection
                                ? tr("As powerful a computer as I am, I can't read your mind.\n"
                                     "Please select a row to enter this above!")
-                               : u"As powerful a computer as I am, I can't read your mind.\n"
-                                 "Please select a row to enter this below!"_s);
+                               : tr("As powerful a computer as I am, I can't read your mind.\n"
+                                    "Please select a row to enter this below!"));
         return;
     }
     if (!dateMayBeEntered())
@@ -98,15 +102,18 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
 
     const int row = fromButton ? std::min(numberOfRows(), dataArray->count())
                                : selectedRow() + (placement == Placement::AfterSelection ? 1 : 0);
-    const QString refusal = myDocument->edit(
-        transactionStepName(fromButton ? u"Enter"_s : u"Insert"_s, DescriptionofTransaction->text()), [&] {
-            myDocument->addData(record, row);
-            if (!fromButton)
-                myDocument->recalculateBalances();
-            myDocument->updateChangeCount(MyDocument::ChangeDone);
-        });
+    const QString description = DescriptionofTransaction->text();
+    const QString stepName = fromButton
+        ? transactionStepName(tr("Enter \u201c%1\u201d"), tr("Enter Transaction"), description)
+        : transactionStepName(tr("Insert \u201c%1\u201d"), tr("Insert Transaction"), description);
+    const QString refusal = myDocument->edit(stepName, [&] {
+        myDocument->addData(record, row);
+        if (!fromButton)
+            myDocument->recalculateBalances();
+        myDocument->updateChangeCount(MyDocument::ChangeDone);
+    });
     if (!refusal.isEmpty()) {
-        refuseEntry(Amount, u"The transaction was not entered.\n\n%1"_s.arg(refusal));
+        refuseEntry(Amount, tr("The transaction was not entered.\n\n%1").arg(refusal));
         return;
     }
     // Into an empty register the record was appended whatever the row.
@@ -122,7 +129,7 @@ void MyWindowController::enterTransaction(QObject *sender, Placement placement)
     scrollRowToVisible(dataArray->count() - 1);
     if (m_model->viewRow(newRow) < 0)
         m_window->statusBar()->showMessage(
-            u"The transaction was entered; the filter hides it (Escape in the filter shows every row)."_s, 10000);
+            tr("The transaction was entered; the filter hides it (Escape in the filter shows every row)."), 10000);
     autoNumber();
     Date->setText(m_newDateFromLast ? shownDateText(record->value(Key::Date)) : today());
     showOpeningHint();
@@ -146,7 +153,7 @@ void MyWindowController::refuseEntry(QWidget *atFault, const QString &message)
     atFault->setFocus(Qt::OtherFocusReason);
     if (auto *field = qobject_cast<QLineEdit *>(atFault))
         field->selectAll();
-    m_toolkit.alert(m_window, u"Error"_s, message);
+    m_toolkit.alert(m_window, Toolkit::errorTitle(), message);
 }
 
 void MyWindowController::autoNumber()

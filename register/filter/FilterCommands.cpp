@@ -65,31 +65,31 @@ void MyWindowController::buildFilterBar()
 
     m_filterBar.text = new QLineEdit(bar);
     m_filterBar.text->setObjectName(u"filterText"_s);
-    m_filterBar.text->setPlaceholderText(u"Text in any column"_s);
+    m_filterBar.text->setPlaceholderText(tr("Text in any column"));
     m_filterBar.text->setClearButtonEnabled(true);
-    m_filterBar.text->setToolTip(u"Shows only the transactions with this text in any column (Ctrl+Shift+F; Escape "
-                                  "shows every transaction again)"_s);
-    auto *textLabel = new QLabel(u"Fi&lter:"_s, bar);
+    m_filterBar.text->setToolTip(tr("Shows only the transactions with this text in any column (Ctrl+Shift+F; Escape "
+                                    "shows every transaction again)"));
+    auto *textLabel = new QLabel(tr("Fi&lter:"), bar);
     textLabel->setBuddy(m_filterBar.text);
 
     m_filterBar.state = new QComboBox(bar);
     m_filterBar.state->setObjectName(u"filterState"_s);
-    m_filterBar.state->addItems({u"All"_s, u"Not reconciled"_s, u"Reconciled"_s});
-    auto *stateLabel = new QLabel(u"&Show:"_s, bar);
+    m_filterBar.state->addItems({tr("All"), tr("Not reconciled"), tr("Reconciled")});
+    auto *stateLabel = new QLabel(tr("&Show:"), bar);
     stateLabel->setBuddy(m_filterBar.state);
 
     m_filterBar.from = new QLineEdit(bar);
     m_filterBar.from->setObjectName(u"filterFrom"_s);
     m_filterBar.to = new QLineEdit(bar);
     m_filterBar.to->setObjectName(u"filterTo"_s);
-    auto *fromLabel = new QLabel(u"Dates &between"_s, bar);
+    auto *fromLabel = new QLabel(tr("Dates &between"), bar);
     fromLabel->setBuddy(m_filterBar.from);
-    auto *toLabel = new QLabel(u"and"_s, bar);
+    auto *toLabel = new QLabel(tr("and"), bar);
     const int dateWidth = m_filterBar.from->fontMetrics().horizontalAdvance(u"00/00/00000"_s) + 16;
     for (QLineEdit *field : {m_filterBar.from, m_filterBar.to}) {
-        field->setPlaceholderText(field == m_filterBar.from ? u"first"_s : u"last"_s);
+        field->setPlaceholderText(field == m_filterBar.from ? tr("first") : tr("last"));
         field->setMaximumWidth(dateWidth);
-        field->setToolTip(u"Leave empty for no limit"_s);
+        field->setToolTip(tr("Leave empty for no limit"));
     }
 
     layout->addWidget(textLabel);
@@ -104,7 +104,7 @@ void MyWindowController::buildFilterBar()
     layout->addWidget(m_filterBar.to);
     // A bar of the window's own, over the table and the drawer alike, so
     // that the drawer keeps the width it was given.
-    auto *toolBar = new QToolBar(u"Filter"_s, m_window);
+    auto *toolBar = new QToolBar(tr("Filter"), m_window);
     toolBar->setObjectName(u"filterToolBar"_s);
     toolBar->setMovable(false);
     toolBar->setFloatable(false);
@@ -189,9 +189,7 @@ void MyWindowController::applyFilterBar()
         const bool unreadable =
             !typed.isEmpty() && !readTypedDate(typed, m_forms.dateOrder, m_toolkit.today(), Yearless::ThisYear);
         field->setStyleSheet(unreadable ? questionedFieldStyle(field->palette()) : QString());
-        field->setToolTip(unreadable ? u"Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2."_s.arg(
-                                           typed, dateFormsRead(m_forms.dateOrder))
-                                     : u"Leave empty for no limit"_s);
+        field->setToolTip(unreadable ? unreadableDateTip(typed) : tr("Leave empty for no limit"));
     }
     setRowFilter(filterBarChoice());
 }

@@ -5,6 +5,7 @@
 #include "ImportDuplicatesPairing.h"
 #include "StatementText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QSet>
 
@@ -153,8 +154,11 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
         check.row = row;
         check.record = reg.at(row);
         check.chosen = isChosen;
-        check.reason = isChosen ? u"taken as the register\u2019s %1"_s.arg(describeRow(reg[row]))
-                                : u"probably already in the register: %1"_s.arg(describeRow(reg[row]));
+        check.reason = isChosen
+            ? QCoreApplication::translate("ImportDuplicates", "taken as the register\u2019s %1")
+                  .arg(describeRow(reg[row]))
+            : QCoreApplication::translate("ImportDuplicates", "probably already in the register: %1")
+                  .arg(describeRow(reg[row]));
         claimed[size_t(row)] = true;
         answered[i] = true;
     };
@@ -168,7 +172,8 @@ std::vector<DuplicateCheck> checkDuplicates(const Register &reg, const std::vect
         DuplicateCheck &check = checks[i];
         check.verdict = DuplicateCheck::Verdict::Duplicate;
         check.row = *found;
-        check.reason = u"already in the register: %1"_s.arg(describeRow(reg[*found]));
+        check.reason = QCoreApplication::translate("ImportDuplicates", "already in the register: %1")
+                           .arg(describeRow(reg[*found]));
         check.record = reg.at(*found);
         claimed[size_t(*found)] = true;
         answered[i] = true;

@@ -5,6 +5,7 @@
 #include "StatementDates.h"
 #include "StatementText.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QHash>
 
@@ -79,10 +80,12 @@ CentsReading statementAmount(QStringView field)
 QString amountRefusal(const QString &amountField, const CentsReading &amount)
 {
     if (amountField.trimmed().isEmpty())
-        return u"the amount field is empty"_s;
+        return QCoreApplication::translate("Statement", "the amount field is empty");
     if (amount.status == NumberStatus::OutOfRange)
-        return u"the amount \u201c%1\u201d is too large"_s.arg(elided(amountField));
-    return u"the amount \u201c%1\u201d is not a number"_s.arg(elided(amountField));
+        return QCoreApplication::translate("Statement", "the amount \u201c%1\u201d is too large")
+            .arg(elided(amountField));
+    return QCoreApplication::translate("Statement", "the amount \u201c%1\u201d is not a number")
+        .arg(elided(amountField));
 }
 
 QString fieldsFingerprint(const std::vector<QString> &fields)
@@ -140,8 +143,8 @@ StatementLine fiveFieldLine(int lineNumber, const QString &date, Cents amount, c
     line.lineNumber = lineNumber;
     line.date = withoutControls(date);
     line.amount = amount;
-    line.description = limitedText(withoutControls(description), kMaxStatementDescription, u"the description"_s,
-                                   &line.note);
+    line.description = limitedText(withoutControls(description), kMaxStatementDescription,
+                                   QCoreApplication::translate("Statement", "the description"), &line.note);
     return line;
 }
 
@@ -156,7 +159,9 @@ Statement parseFiveField(QStringView text, QDate today)
         text, u',', kStatementFieldsNeeded, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             if (end == RecordEnd::BrokenQuote) {
-                s.skipped.push_back({lineNumber, u"a quote that opens a field is never closed"_s, spanEnd});
+                s.skipped.push_back(
+                    {lineNumber, QCoreApplication::translate("Statement", "a quote that opens a field is never closed"),
+                     spanEnd});
                 return;
             }
             if (fields.size() == 1 && fields[0].trimmed().isEmpty())
@@ -164,8 +169,11 @@ Statement parseFiveField(QStringView text, QDate today)
             if (fields.size() < size_t(kStatementFieldsNeeded)) {
                 s.skipped.push_back(
                     {lineNumber,
-                     fields.size() == 1 ? u"1 field, %1 needed"_s.arg(kStatementFieldsNeeded)
-                                        : u"%1 fields, %2 needed"_s.arg(fields.size()).arg(kStatementFieldsNeeded),
+                     fields.size() == 1
+                         ? QCoreApplication::translate("Statement", "1 field, %1 needed").arg(kStatementFieldsNeeded)
+                         : QCoreApplication::translate("Statement", "%1 fields, %2 needed")
+                               .arg(fields.size())
+                               .arg(kStatementFieldsNeeded),
                      spanEnd});
                 return;
             }
@@ -189,8 +197,11 @@ Statement parseFiveField(QStringView text, QDate today)
         });
     if (unclosedLine != 0) {
         s = Statement();
-        s.error = u"line %1: the quote that opens a field there is never closed, so the lines after it "
-                  "cannot be told apart; nothing was imported"_s.arg(unclosedLine);
+        s.error = QCoreApplication::translate(
+                      "Statement",
+                      "line %1: the quote that opens a field there is never closed, so the lines after it "
+                      "cannot be told apart; nothing was imported")
+                      .arg(unclosedLine);
         return s;
     }
 
@@ -212,8 +223,12 @@ Statement parseFiveField(QStringView text, QDate today)
                 s.lines.push_back(std::move(*p.joined));
             else
                 s.skipped.push_back({p.lineNumber,
-                                     u"%1 fields where the other lines have %2; a field holding a comma must be "
-                                     "in quotes"_s.arg(p.fieldCount).arg(usual),
+                                     QCoreApplication::translate(
+                                         "Statement",
+                                         "%1 fields where the other lines have %2; a field holding a comma must be "
+                                         "in quotes")
+                                         .arg(p.fieldCount)
+                                         .arg(usual),
                                      p.lastLine});
         } else if (!p.refusal.isEmpty()) {
             s.skipped.push_back({p.lineNumber, p.refusal, p.lastLine});
@@ -262,7 +277,7 @@ QByteArray readStatementBytes(const QString &path, QString *error)
     InputFile file(path, InputFile::Access::Read);
     const QByteArray bytes = file.ok() ? file.bytes() : QByteArray();
     if (!file.finish()) {
-        *error = u"%1 could not be read: %2"_s.arg(path, file.error());
+        *error = QCoreApplication::translate("Statement", "%1 could not be read: %2").arg(path, file.error());
         return {};
     }
     return bytes;
@@ -285,7 +300,8 @@ Statement readStatementFile(const QString &path, QDate today)
 
 QString SkippedLine::lines() const
 {
-    return lastLine > lineNumber ? u"lines %1-%2"_s.arg(lineNumber).arg(lastLine) : u"line %1"_s.arg(lineNumber);
+    return lastLine > lineNumber ? QCoreApplication::translate("Statement", "lines %1-%2").arg(lineNumber).arg(lastLine)
+                                 : QCoreApplication::translate("Statement", "line %1").arg(lineNumber);
 }
 
 QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QString &fileName)
@@ -297,9 +313,10 @@ QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QStri
     qint64 lineCount = 0;
     for (const SkippedLine &line : skipped)
         lineCount += line.lastLine > line.lineNumber ? line.lastLine - line.lineNumber + 1 : 1;
-    const QString source = fileName.isEmpty() ? u"the statement"_s : fileName;
-    QString text = lineCount == 1 ? u"1 line of %1 was not imported: "_s.arg(source)
-                                  : u"%1 lines of %2 were not imported: "_s.arg(lineCount).arg(source);
+    const QString source = fileName.isEmpty() ? QCoreApplication::translate("Statement", "the statement") : fileName;
+    QString text = lineCount == 1
+        ? QCoreApplication::translate("Statement", "1 line of %1 was not imported: ").arg(source)
+        : QCoreApplication::translate("Statement", "%1 lines of %2 were not imported: ").arg(lineCount).arg(source);
     const size_t named = std::min(count, kNamed);
     for (size_t k = 0; k < named; ++k) {
         if (k > 0)
@@ -307,7 +324,7 @@ QString skippedLinesMessage(const std::vector<SkippedLine> &skipped, const QStri
         text += u"%1 (%2)"_s.arg(skipped[k].lines(), skipped[k].reason);
     }
     if (count > named)
-        text += u", and %1 more"_s.arg(count - named);
+        text += QCoreApplication::translate("Statement", ", and %1 more").arg(count - named);
     text += u'.';
     return text;
 }

@@ -4,6 +4,7 @@
 #include "Reconciliation.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QHash>
 
@@ -28,11 +29,13 @@ std::vector<RecordPtr> statementRecords(const Statement &statement)
 
 QString importStepName(const QString &fileName, int count, int matched)
 {
-    const QString what = fileName.isEmpty() ? u"Statement"_s : u"\u201c%1\u201d"_s.arg(fileName);
-    QString counted = count == 1 ? u"1 transaction"_s : u"%1 transactions"_s.arg(count);
+    const QString what = fileName.isEmpty() ? QCoreApplication::translate("StatementImport", "Statement")
+                                            : u"\u201c%1\u201d"_s.arg(fileName);
+    QString counted = count == 1 ? QCoreApplication::translate("StatementImport", "1 transaction")
+                                 : QCoreApplication::translate("StatementImport", "%1 transactions").arg(count);
     if (matched > 0)
-        counted += u", %1 matched"_s.arg(matched);
-    return u"Import %1 (%2)"_s.arg(what, counted);
+        counted += QCoreApplication::translate("StatementImport", ", %1 matched").arg(matched);
+    return QCoreApplication::translate("StatementImport", "Import %1 (%2)").arg(what, counted);
 }
 
 std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines)
@@ -59,10 +62,14 @@ QString balanceRefusal(const Register &reg, int firstRow, const Statement &state
     for (const StatementLine &line : statement.lines) {
         balance += line.amount; // both within 2^53: no overflow
         if (!centsInRange(balance))
-            return u"line %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep "
-                   "track of; nothing was imported"_s.arg(line.lineNumber).arg(moneyText(balance));
+            return QCoreApplication::translate(
+                       "StatementImport",
+                       "line %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep "
+                       "track of; nothing was imported")
+                .arg(line.lineNumber)
+                .arg(moneyText(balance));
     }
-    return u"after it, %1; nothing was imported"_s.arg(why);
+    return QCoreApplication::translate("StatementImport", "after it, %1; nothing was imported").arg(why);
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "MyDocument.h"
 #include "Statement.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <vector>
@@ -21,7 +22,9 @@ struct ImportResult {
     bool nothingToImport = false;
 };
 
-inline constexpr QStringView kNothingToImportMessage = u"nothing to import: the statement holds no transactions";
+inline constexpr char kNothingToImportText[]
+    = QT_TRANSLATE_NOOP("StatementImport", "nothing to import: the statement holds no transactions");
+inline constexpr QLatin1StringView kNothingToImportMessage{kNothingToImportText};
 
 // The new records of a statement, one per line in file order, each holding
 // exactly CheckNumber (empty text), Date, Amount (a money number) and

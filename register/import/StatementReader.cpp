@@ -3,14 +3,19 @@
 #include "CsvStatement.h"
 #include "StatementText.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 QString accountList(const std::vector<OfxAccountChoice> &accounts)
 {
     QStringList items;
     for (const OfxAccountChoice &a : accounts)
-        items << u"%1 (%2)"_s.arg(a.label, a.transactions == 1 ? u"1 transaction"_s
-                                                                 : u"%1 transactions"_s.arg(a.transactions));
+        items << u"%1 (%2)"_s.arg(
+            a.label,
+            a.transactions == 1
+                ? QCoreApplication::translate("StatementReader", "1 transaction")
+                : QCoreApplication::translate("StatementReader", "%1 transactions").arg(a.transactions));
     return items.join(u", ");
 }
 
@@ -19,12 +24,16 @@ QString StatementRead::columnsProblem() const
     if (!needsColumns())
         return {};
     if (layout.headerLine > 0 && detected.headerUnrecognised && layout.headerLine == detected.layout.headerLine)
-        return u"the header on line %1 (\u201c%2\u201d) names no column Cheqbook reads; it reads %3"_s.arg(
-            QString::number(layout.headerLine), elided(detected.header.join(layout.separator)), namesRead());
+        return QCoreApplication::translate(
+                   "StatementReader",
+                   "the header on line %1 (\u201c%2\u201d) names no column Cheqbook reads; it reads %3")
+            .arg(QString::number(layout.headerLine), elided(detected.header.join(layout.separator)), namesRead());
     if (layout.headerLine == 0 && detected.layout.headerLine == 0 && layout == detected.layout)
-        return u"the lines are separated by %1s and have no header naming their columns"_s.arg(
-            separatorName(layout.separator));
-    return layout.date < 0 ? u"the layout names no date column"_s : u"the layout names no amount column"_s;
+        return QCoreApplication::translate("StatementReader",
+                                           "the lines are separated by %1s and have no header naming their columns")
+            .arg(separatorName(layout.separator));
+    return layout.date < 0 ? QCoreApplication::translate("StatementReader", "the layout names no date column")
+                           : QCoreApplication::translate("StatementReader", "the layout names no amount column");
 }
 
 QString StatementRead::dateOrderProblem() const
@@ -32,8 +41,10 @@ QString StatementRead::dateOrderProblem() const
     if (!needsDateOrder())
         return {};
     if (dates.readable.empty())
-        return u"no order of day, month and year reads every date of the column"_s;
-    return u"the dates read both as month/day/year and as day/month/year"_s;
+        return QCoreApplication::translate("StatementReader",
+                                           "no order of day, month and year reads every date of the column");
+    return QCoreApplication::translate("StatementReader",
+                                       "the dates read both as month/day/year and as day/month/year");
 }
 
 namespace {
@@ -61,7 +72,8 @@ void readOfxInto(StatementRead &r, const QByteArray &bytes, const QString &wante
             return;
         }
     }
-    r.statement.error = u"it holds no account \u201c%1\u201d, only %2"_s.arg(id, accountList(r.accounts));
+    r.statement.error = QCoreApplication::translate("StatementReader", "it holds no account \u201c%1\u201d, only %2")
+                            .arg(id, accountList(r.accounts));
     r.accounts.clear();
 }
 
@@ -106,9 +118,10 @@ CsvLayout chooseLayout(StatementRead &r, const ReadChoices &choices)
     if (choices.columns.any()) {
         applyColumns(layout, choices.columns);
         if (layout.fieldCount > 0 && layout.fieldsNeeded() > layout.fieldCount)
-            r.statement.error = u"column %1 was named, but the header on line %2 names only %3"_s.arg(
-                QString::number(layout.fieldsNeeded()), QString::number(layout.headerLine),
-                QString::number(layout.fieldCount));
+            r.statement.error = QCoreApplication::translate(
+                                    "StatementReader", "column %1 was named, but the header on line %2 names only %3")
+                                    .arg(QString::number(layout.fieldsNeeded()), QString::number(layout.headerLine),
+                                         QString::number(layout.fieldCount));
     }
     if (choices.decimalComma)
         layout.decimalComma = true;
@@ -176,9 +189,10 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     r.unsignedAmounts = reading.unsignedAmounts;
     if (choices.dateOrder && r.dateBasis == DateOrderBasis::Dates && *choices.dateOrder != reading.order
         && !readsEveryDate(r.dates, *choices.dateOrder))
-        r.dateOrderConflict = u"its dates are written %1 (line %2: \u201c%3\u201d), not %4"_s.arg(
-            dateOrderName(reading.order), QString::number(reading.settlingLine), elided(reading.settlingText),
-            dateOrderName(*choices.dateOrder));
+        r.dateOrderConflict = QCoreApplication::translate("StatementReader",
+                                                          "its dates are written %1 (line %2: \u201c%3\u201d), not %4")
+                                  .arg(dateOrderName(reading.order), QString::number(reading.settlingLine),
+                                       elided(reading.settlingText), dateOrderName(*choices.dateOrder));
     if (r.dateBasis == DateOrderBasis::FileOrder)
         r.statement.notes.insert(r.statement.notes.begin(), r.dates.reason);
     if (!encoding.isEmpty())

@@ -11,6 +11,7 @@
 #include "Statement.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -96,8 +97,9 @@ struct StatementRead {
     QString dateOrderProblem() const;
 };
 
-inline constexpr QStringView kAmountSignProblem =
-    u"every amount is written without a sign, and no column says which way the money went";
+inline constexpr char kAmountSignProblemText[] = QT_TRANSLATE_NOOP(
+    "StatementReader", "every amount is written without a sign, and no column says which way the money went");
+inline constexpr QLatin1StringView kAmountSignProblem{kAmountSignProblemText};
 
 StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today);
 

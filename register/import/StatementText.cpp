@@ -1,5 +1,6 @@
 #include "StatementText.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 #include <QStringDecoder>
 
@@ -101,12 +102,22 @@ QString encodingNote(const DecodedText &decoded)
     QStringList named;
     for (size_t k = 0; k < std::min(lines.size(), kNamed); ++k)
         named << QString::number(lines[k]);
-    QString which = lines.size() == 1 ? u"line %1 is"_s.arg(named.front())
-                                      : u"lines %1 are"_s.arg(named.join(u", "));
+    // Whole sentences, so that a translation can say them in its own order.
+    if (lines.size() == 1)
+        return QCoreApplication::translate(
+                   "StatementText",
+                   "line %1 is not UTF-8 and was read as Windows-1252 (Latin-1), the other lines as UTF-8")
+            .arg(named.front());
     if (lines.size() > kNamed)
-        which = u"lines %1 and %2 more are"_s.arg(named.join(u", ")).arg(lines.size() - kNamed);
-    return u"%1 not UTF-8 and %2 read as Windows-1252 (Latin-1), the other lines as UTF-8"_s.arg(
-        which, lines.size() == 1 ? u"was"_s : u"were"_s);
+        return QCoreApplication::translate("StatementText",
+                                           "lines %1 and %2 more are not UTF-8 and were read as "
+                                           "Windows-1252 (Latin-1), the other lines as UTF-8")
+            .arg(named.join(u", "))
+            .arg(lines.size() - kNamed);
+    return QCoreApplication::translate(
+               "StatementText",
+               "lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8")
+        .arg(named.join(u", "));
 }
 
 DecodedText decodeStatementText(const QByteArray &bytes)
@@ -117,7 +128,8 @@ DecodedText decodeStatementText(const QByteArray &bytes)
         QStringDecoder utf16(bytes.startsWith("\xff\xfe") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         d.text = utf16.decode(QByteArrayView(bytes).sliced(2));
         if (utf16.hasError() || bytes.size() % 2 != 0) {
-            d.error = u"the file begins as UTF-16 text but is not valid UTF-16; nothing was imported"_s;
+            d.error = QCoreApplication::translate(
+                "StatementText", "the file begins as UTF-16 text but is not valid UTF-16; nothing was imported");
             return d;
         }
     } else {
@@ -135,9 +147,11 @@ DecodedText decodeStatementText(const QByteArray &bytes)
     // its byte-order mark, and its fields would be nonsense.
     const qsizetype nul = d.text.indexOf(QChar(0));
     if (nul >= 0) {
-        d.error = u"line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text "
-                  "without the byte-order mark that tells how to read it; nothing was imported"_s.arg(
-                      lineOfPosition(d.text, nul));
+        d.error = QCoreApplication::translate(
+                      "StatementText",
+                      "line %1: the file holds a NUL byte, so it is not text: it is binary data, or UTF-16 text "
+                      "without the byte-order mark that tells how to read it; nothing was imported")
+                      .arg(lineOfPosition(d.text, nul));
         d.text.clear();
     }
     return d;
@@ -169,8 +183,8 @@ QString limitedText(QString text, qsizetype limit, const QString &what, QString 
     text.truncate(keep);
     text.squeeze();
     const QLocale english(QLocale::English, QLocale::UnitedStates); // "2,000" on every machine
-    *note = u"%1 is %2 characters long; only its first %3 are kept"_s.arg(what, english.toString(size),
-                                                                         english.toString(limit));
+    *note = QCoreApplication::translate("StatementText", "%1 is %2 characters long; only its first %3 are kept")
+                .arg(what, english.toString(size), english.toString(limit));
     return text;
 }
 
@@ -204,5 +218,6 @@ QString checkNumberText(QString cell)
 
 QString statementCheckNumber(const QString &cell, QString *note)
 {
-    return checkNumberText(limitedText(checkNumberText(cell), kMaxStatementCheckNumber, u"the check number"_s, note));
+    return checkNumberText(limitedText(checkNumberText(cell), kMaxStatementCheckNumber,
+                                       QCoreApplication::translate("StatementText", "the check number"), note));
 }

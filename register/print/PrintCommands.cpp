@@ -21,7 +21,8 @@ void MyWindowController::print(QObject *)
     recalculateCheckbook();
     QPrinter &printer = m_toolkit.sharedPrinter();
     setUpPrintedRegisterPage(printer);
-    printer.setDocName(myDocument->fileName().isEmpty() ? u"Register"_s
+    //: The name a register not yet saved is printed under.
+    printer.setDocName(myDocument->fileName().isEmpty() ? tr("Register")
                                                         : QFileInfo(myDocument->fileName()).completeBaseName());
     // The dialog offers a range only when it knows how many pages there are.
     printer.setFromTo(1, std::max(1, printedPageCount(*dataArray, printer, m_forms)));
@@ -36,7 +37,7 @@ void MyWindowController::print(QObject *)
         range.last = range.first;
     }
     const std::unique_ptr<Progress> progress =
-        m_toolkit.progress(m_window, u"Printing \u201c%1\u201d\u2026"_s.arg(printer.docName()), true);
+        m_toolkit.progress(m_window, tr("Printing \u201c%1\u201d\u2026").arg(printer.docName()), true);
     const bool printed =
         printRegister(*dataArray, printer, range, {progress.get(), [&printer] { printer.abort(); }}, m_forms);
     if (progress->wasCancelled()) {
@@ -46,7 +47,7 @@ void MyWindowController::print(QObject *)
         return;
     }
     if (!printed)
-        m_toolkit.alert(m_window, u"Error"_s, u"The register could not be printed: the printer refused it."_s);
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The register could not be printed: the printer refused it."));
 }
 
 void MyWindowController::printPreview(QObject *)
@@ -59,9 +60,10 @@ void MyWindowController::printPreview(QObject *)
 
 QString MyWindowController::exportPath(const QString &title, const QString &suggested)
 {
-    const QString path = m_toolkit.savePath(m_window, title, suggested, u"PDF documents (*.pdf)"_s, u"pdf"_s);
+    const QString path = m_toolkit.savePath(m_window, title, suggested, tr("PDF documents (*.pdf)"), u"pdf"_s);
     if (!path.isEmpty() && !myDocument->fileName().isEmpty() && isSameFile(path, myDocument->fileName())) {
-        m_toolkit.alert(m_window, u"Error"_s, u"The PDF cannot replace the register itself.\nPlease choose another name!"_s);
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("The PDF cannot replace the register itself.\nPlease choose another name!"));
         return {};
     }
     return path;
@@ -71,15 +73,15 @@ void MyWindowController::exportPdf(QObject *)
 {
     const QString current = myDocument->fileName();
     const QString suggested = current.isEmpty()
-        ? u"Register.pdf"_s
+        ? tr("Register.pdf")
         : QFileInfo(current).absolutePath() + u'/' + QFileInfo(current).completeBaseName() + u".pdf"_s;
-    const QString path = exportPath(u"Export PDF"_s, suggested);
+    const QString path = exportPath(tr("Export PDF"), suggested);
     if (path.isEmpty())
         return;
     recalculateCheckbook();
     const std::unique_ptr<Progress> progress =
-        m_toolkit.progress(m_window, u"Exporting \u201c%1\u201d\u2026"_s.arg(QFileInfo(path).fileName()), true);
+        m_toolkit.progress(m_window, tr("Exporting \u201c%1\u201d\u2026").arg(QFileInfo(path).fileName()), true);
     const QString failure = writeReportPdf(*dataArray, path, progress.get(), paperOfLocale(QLocale()), m_forms);
     if (!failure.isEmpty())
-        m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The register could not be exported.\n\n%1").arg(failure));
 }

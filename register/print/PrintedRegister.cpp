@@ -4,6 +4,7 @@
 #include "Report.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QFontInfo>
@@ -77,7 +78,7 @@ struct PageLayout {
 int walkPages(const PageLayout &layout, const std::function<bool(QString &line)> &nextLine,
               const std::function<bool(int page, int lineOnPage, const QString &text)> &place)
 {
-    const QString header = reportHeader();
+    const QString header = shownReportHeader();
     const QStringView titles = QStringView(header).first(header.indexOf(u'\n'));
     int page = 1;
     int lineOnPage = 0;
@@ -161,7 +162,7 @@ qsizetype widestLine(const std::function<bool(QString &)> &nextLine)
 // register's report is never held whole.
 std::function<bool(QString &)> registerLines(const Register &reg, const WrittenForms &forms)
 {
-    return [&reg, forms, header = reportHeader().split(u'\n', Qt::SkipEmptyParts), row = 0,
+    return [&reg, forms, header = shownReportHeader().split(u'\n', Qt::SkipEmptyParts), row = 0,
             headerLine = qsizetype(0)](QString &line) mutable {
         if (row >= reg.count())
             return false;
@@ -212,8 +213,9 @@ QString writePdf(const QString &path, QPageSize::PageSizeId paper, const std::fu
         writer.setCreator(u"Cheqbook"_s);
         writer.setTitle(QFileInfo(path).completeBaseName());
         if (!paint(writer))
-            return u"%1 could not be written: the report could not be laid out for printing"_s.arg(
-                QFileInfo(path).fileName());
+            return QCoreApplication::translate("PrintedRegister",
+                                               "%1 could not be written: the report could not be laid out for printing")
+                .arg(QFileInfo(path).fileName());
     }
     if (cancelled && cancelled())
         return {}; // nothing is written of a cancelled export

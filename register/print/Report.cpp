@@ -4,6 +4,8 @@
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <memory>
@@ -266,6 +268,28 @@ QString reportHeader()
 {
     return u"Check #  | Description"_s + QString(25, u' ') + u" | Date       | Amount    | Total\n"_s
         + QString(86, u'-') + u'\n';
+}
+
+QString shownReportHeader()
+{
+    // The titles stand over the columns of the row lines: the amounts' a
+    // blank in from their bar.
+    QString line;
+    auto title = [&line](const char *text, qsizetype width, QLatin1StringView separator) {
+        appendColumn(line, QCoreApplication::translate("Report", text), width, Overflow::Cut);
+        line.append(separator);
+    };
+    //: A column title of the printed register: 8 characters at most.
+    title(QT_TRANSLATE_NOOP("Report", "Check #"), 8, QLatin1StringView(" | "));
+    //: A column title of the printed register: 36 characters at most.
+    title(QT_TRANSLATE_NOOP("Report", "Description"), 36, QLatin1StringView(" | "));
+    //: A column title of the printed register: 10 characters at most.
+    title(QT_TRANSLATE_NOOP("Report", "Date"), 10, QLatin1StringView(" | "));
+    //: A column title of the printed register: 9 characters at most.
+    title(QT_TRANSLATE_NOOP("Report", "Amount"), 9, QLatin1StringView(" | "));
+    //: A column title of the printed register, the balance after each row.
+    line.append(QCoreApplication::translate("Report", "Total"));
+    return line + u'\n' + QString(86, u'-') + u'\n';
 }
 
 void appendReportLine(QString &out, const Record &record) { appendLine(out, record); }

@@ -29,6 +29,9 @@ QString withControlsShown(QStringView text);
 
 // The two header lines, each ending in a line feed.
 QString reportHeader();
+// The same with the column titles in the user's language, each cut to its
+// column: the header of the printed register.
+QString shownReportHeader();
 
 // One row line, ending in a line feed. Check number, description and date are
 // cut to 8, 36 and 10 characters; amount and balance are never cut. Every

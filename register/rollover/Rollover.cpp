@@ -5,9 +5,16 @@
 #include "RegisterFile.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
+
+QString nothingToRollOverMessage()
+{
+    return QCoreApplication::translate(
+        "Rollover", "The register has no transactions, so there is nothing to roll over into a new year.");
+}
 
 Cents carriedBalance(const Register &reg)
 {
@@ -41,10 +48,10 @@ std::vector<RecordPtr> rolloverList(const Register &reg)
 QString writeRolloverFile(const QString &path, const Register &reg)
 {
     if (reg.isEmpty())
-        return kNothingToRollOverMessage.toString();
+        return nothingToRollOverMessage();
     QString why;
     const std::optional<QByteArray> xml = xmlText(rolloverList(reg), &why);
     if (!xml)
-        return u"%1 could not be written: %2"_s.arg(QFileInfo(path).fileName(), why);
+        return QCoreApplication::translate("Rollover", "%1 could not be written: %2").arg(QFileInfo(path).fileName(), why);
     return writeFileAtomically(path, *xml);
 }

@@ -11,8 +11,8 @@
 
 #include <vector>
 
-inline constexpr QStringView kNothingToRollOverMessage =
-    u"The register has no transactions, so there is nothing to roll over into a new year.";
+// Why an empty register is not rolled over, in the user's language.
+QString nothingToRollOverMessage();
 
 // The last row's Total less the Amount of every matchable (not reconciled)
 // row, in whole cents; the opening row counts like any other. 0 for an empty

@@ -3,6 +3,7 @@
 #include "DateReader.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 #include <algorithm>
@@ -63,11 +64,13 @@ void sortByDate(Register &reg, QDate today)
     recalculateCheckbook(reg);
 }
 
+QString sortStepName() { return QCoreApplication::translate("DateSort", "Sort by Date"); }
+
 QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order, Progress *progress)
 {
     doc.ensureRegister();
     std::vector<int> sorted = dateOrder(*doc.array(), today, progress);
-    const QString error = doc.edit(kSortStepName.toString(), [&] {
+    const QString error = doc.edit(sortStepName(), [&] {
         doc.reorder(sorted);
         doc.updateChangeCount(MyDocument::ChangeDone);
     });

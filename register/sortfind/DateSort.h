@@ -37,7 +37,8 @@ void sortByDate(Register &reg, QDate today);
 // A sort that would take a balance in between beyond what money can hold is
 // refused, changing nothing: the message says why.
 QString sortByDate(MyDocument &doc, QDate today, std::vector<int> *order = nullptr, Progress *progress = nullptr);
-inline constexpr QStringView kSortStepName = u"Sort by Date";
+// The name of that step, in the user's language.
+QString sortStepName();
 
 // The per-user setting that says whether to sort without asking first. It
 // holds the text "1" (do not ask) or "0"; absent counts as "0".

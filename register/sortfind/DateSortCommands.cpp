@@ -56,9 +56,9 @@ void MyWindowController::sortRegister()
         if (row < dataArray->count())
             wasSelected[size_t(row)] = true;
     std::vector<int> order;
-    const std::unique_ptr<Progress> progress = m_toolkit.progress(m_window, u"Sorting by date\u2026"_s, false);
+    const std::unique_ptr<Progress> progress = m_toolkit.progress(m_window, tr("Sorting by date\u2026"), false);
     if (const QString error = sortByDate(*myDocument, m_toolkit.today(), &order, progress.get()); !error.isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s, u"The register was not sorted.\n\n%1"_s.arg(error));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The register was not sorted.\n\n%1").arg(error));
         return;
     }
     std::vector<int> after;

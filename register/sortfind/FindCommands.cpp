@@ -48,7 +48,7 @@ void MyWindowController::find(QObject *)
     // taking the filter away.
     if (m_model->viewRow(row) < 0) {
         clearFilter(theFindWindow);
-        m_window->statusBar()->showMessage(u"The filter was cleared to show the transaction found."_s, 10000);
+        m_window->statusBar()->showMessage(tr("The filter was cleared to show the transaction found."), 10000);
     }
     scrollRowToVisible(row);
     selectRowIndexes(row, false);

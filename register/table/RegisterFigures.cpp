@@ -3,6 +3,8 @@
 #include "Reconciliation.h"
 #include "RunningBalance.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 RegisterFigures registerFigures(const Register &reg)
@@ -37,12 +39,16 @@ QString countText(qint64 count, QChar decimalPoint)
 
 QString figuresText(const RegisterFigures &figures, std::optional<int> shown, QChar decimalPoint)
 {
-    QString text = u"Balance %1 \u00b7 Cleared %2 \u00b7 %3 %4"_s.arg(
-        shownMoney(figures.balance, decimalPoint), shownMoney(figures.cleared, decimalPoint),
-        countText(figures.transactions, decimalPoint),
-        figures.transactions == 1 ? u"transaction"_s : u"transactions"_s);
+    // The plural is told the count, so that a language whose plural starts
+    // elsewhere (French says "0 opération") chooses among its own forms.
+    const int n = figures.transactions;
+    const QString counted = n == 1
+        ? QCoreApplication::translate("RegisterFigures", "Balance %1 \u00b7 Cleared %2 \u00b7 %3 transaction")
+        : QCoreApplication::translate("RegisterFigures", "Balance %1 \u00b7 Cleared %2 \u00b7 %3 transactions", nullptr, n);
+    QString text = counted.arg(shownMoney(figures.balance, decimalPoint), shownMoney(figures.cleared, decimalPoint),
+                               countText(n, decimalPoint));
     if (shown)
-        text += u" (%1 shown)"_s.arg(countText(*shown, decimalPoint));
+        text += QCoreApplication::translate("RegisterFigures", " (%1 shown)").arg(countText(*shown, decimalPoint));
     return text;
 }
 
@@ -50,6 +56,6 @@ QString selectionText(const SelectionFigures &selection, QChar decimalPoint)
 {
     if (selection.count < 2)
         return {};
-    return u"%1 selected: %2"_s.arg(countText(selection.count, decimalPoint),
-                                    shownMoney(selection.total, decimalPoint));
+    return QCoreApplication::translate("RegisterFigures", "%1 selected: %2")
+        .arg(countText(selection.count, decimalPoint), shownMoney(selection.total, decimalPoint));
 }

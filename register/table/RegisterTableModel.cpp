@@ -23,14 +23,19 @@ QStringView RegisterTableModel::columnIdentifier(int column)
 }
 
 namespace {
-const char *const kTitles[] = {"Check #", "Description", "Date", "Amount", "Balance", "\u2713"};
+const char *const kTitles[] = {QT_TRANSLATE_NOOP("RegisterTableModel", "Check #"),
+                               QT_TRANSLATE_NOOP("RegisterTableModel", "Description"),
+                               QT_TRANSLATE_NOOP("RegisterTableModel", "Date"),
+                               QT_TRANSLATE_NOOP("RegisterTableModel", "Amount"),
+                               QT_TRANSLATE_NOOP("RegisterTableModel", "Balance"),
+                               "\u2713"};
 } // namespace
 
 QString RegisterTableModel::columnTitle(QStringView identifier)
 {
     for (int column = 0; column < ColumnCount; ++column)
         if (columnIdentifier(column) == identifier)
-            return QString::fromUtf8(kTitles[column]);
+            return tr(kTitles[column]);
     return identifier.toString();
 }
 
@@ -168,10 +173,10 @@ QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation
     if (orientation != Qt::Horizontal)
         return QAbstractTableModel::headerData(section, orientation, role);
     if (role == Qt::DisplayRole) {
-        return QString::fromUtf8(kTitles[section]);
+        return tr(kTitles[section]);
     }
     if (role == Qt::ToolTipRole && section == ReconciledColumn)
-        return u"Reconciled with a bank statement"_s;
+        return tr("Reconciled with a bank statement");
     if (role == Qt::TextAlignmentRole && (section == AmountColumn || section == TotalColumn))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};

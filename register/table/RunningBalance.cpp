@@ -226,8 +226,10 @@ QString balanceBeyondLimit(const Register &reg, int fromRow)
 
 QString balanceBeyondLimitMessage(Cents balance, qint64 row)
 {
-    return u"row %1: the balance after it would be %2, beyond the 90 trillion dollars Cheqbook can keep track "
-           "of"_s.arg(row + 1).arg(moneyText(balance));
+    return QCoreApplication::translate("RunningBalance", "row %1: the balance after it would be %2, beyond the 90 "
+                                                         "trillion dollars Cheqbook can keep track of")
+        .arg(row + 1)
+        .arg(moneyText(balance));
 }
 
 namespace {

@@ -43,9 +43,11 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     table->setItemDelegate(cells);
     // Said once the table has given up the edit, not from inside it.
     connect(cells, &RegisterItemDelegate::tooLongToEdit, this, [this](qsizetype length) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"This text is %L1 characters long, more than a cell can edit (%L2 at most).\nThe register "
-                        "keeps all of it."_s.arg(length).arg(RegisterItemDelegate::kMaxEditableLength));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("This text is %L1 characters long, more than a cell can edit (%L2 at most).\nThe register "
+                           "keeps all of it.")
+                            .arg(length)
+                            .arg(RegisterItemDelegate::kMaxEditableLength));
     }, Qt::QueuedConnection);
     table->setShowGrid(drawsGrid());
     QHeaderView *header = table->horizontalHeader();
@@ -100,7 +102,7 @@ void MyWindowController::buildWindow()
     m_openingHint = ui.openingHint;
     connect(ui.table, &RegisterTableView::typedOutsideCell, this, [this] {
         m_window->statusBar()->showMessage(
-            u"To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."_s, 6000);
+            tr("To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."), 6000);
     });
     buildPreferencesWindow();
     buildSortQuestionWindow();
@@ -132,42 +134,42 @@ void MyWindowController::hideAuxiliaryWindow(QWidget *auxiliary)
 void MyWindowController::buildMenus()
 {
     QMenuBar *bar = m_window->menuBar();
-    m_fileMenu = bar->addMenu(u"&File"_s);
-    QAction *import = m_fileMenu->addAction(u"&Import Statement\u2026"_s);
+    m_fileMenu = bar->addMenu(tr("&File"));
+    QAction *import = m_fileMenu->addAction(tr("&Import Statement\u2026"));
     import->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_I);
     connect(import, &QAction::triggered, this, [this, import] { importWF(import); });
-    QAction *year = m_fileMenu->addAction(u"New &Year\u2026"_s);
+    QAction *year = m_fileMenu->addAction(tr("New &Year\u2026"));
     connect(year, &QAction::triggered, this, [this, year] { newYear(year); });
     m_fileMenu->addSeparator();
-    QAction *preview = m_fileMenu->addAction(u"Print Previe&w\u2026"_s);
+    QAction *preview = m_fileMenu->addAction(tr("Print Previe&w\u2026"));
     connect(preview, &QAction::triggered, this, [this, preview] { printPreview(preview); });
-    QAction *pdf = m_fileMenu->addAction(u"&Export PDF\u2026"_s);
+    QAction *pdf = m_fileMenu->addAction(tr("&Export PDF\u2026"));
     connect(pdf, &QAction::triggered, this, [this, pdf] { exportPdf(pdf); });
-    QAction *printItem = m_fileMenu->addAction(u"&Print\u2026"_s);
+    QAction *printItem = m_fileMenu->addAction(tr("&Print\u2026"));
     printItem->setShortcut(Qt::CTRL | Qt::Key_P);
     connect(printItem, &QAction::triggered, this, [this, printItem] { print(printItem); });
-    QAction *printReconciled = m_fileMenu->addAction(u"Print Reconci&liation\u2026"_s);
+    QAction *printReconciled = m_fileMenu->addAction(tr("Print Reconci&liation\u2026"));
     connect(printReconciled, &QAction::triggered, this,
             [this, printReconciled] { printReconciliation(printReconciled); });
-    QAction *pdfReconciled = m_fileMenu->addAction(u"Export Reconciliation P&DF\u2026"_s);
+    QAction *pdfReconciled = m_fileMenu->addAction(tr("Export Reconciliation P&DF\u2026"));
     connect(pdfReconciled, &QAction::triggered, this, [this, pdfReconciled] { exportReconciliationPdf(pdfReconciled); });
 
-    QMenu *edit = bar->addMenu(u"&Edit"_s);
+    QMenu *edit = bar->addMenu(tr("&Edit"));
     buildUndoActions(edit);
     edit->addSeparator();
-    QAction *prefs = edit->addAction(u"&Preferences\u2026"_s);
+    QAction *prefs = edit->addAction(tr("&Preferences\u2026"));
     prefs->setShortcut(Qt::CTRL | Qt::Key_Comma);
     connect(prefs, &QAction::triggered, this, [this, prefs] { openPrefWindow(prefs); });
     edit->addSeparator();
-    QAction *findItem = edit->addAction(u"&Find\u2026"_s);
+    QAction *findItem = edit->addAction(tr("&Find\u2026"));
     findItem->setShortcut(Qt::CTRL | Qt::Key_F);
     connect(findItem, &QAction::triggered, this, [this, findItem] { showFindWindow(findItem); });
-    QAction *again = edit->addAction(u"Find &Again"_s);
+    QAction *again = edit->addAction(tr("Find &Again"));
     again->setShortcut(Qt::CTRL | Qt::Key_G);
     connect(again, &QAction::triggered, this, [this, again] { findAgain(again); });
 
-    QMenu *reg = bar->addMenu(u"&Register"_s);
-    QAction *insert = reg->addAction(u"&Insert After Selected Row"_s);
+    QMenu *reg = bar->addMenu(tr("&Register"));
+    QAction *insert = reg->addAction(tr("&Insert After Selected Row"));
     insert->setShortcut(Qt::CTRL | Qt::Key_Return);
     connect(insert, &QAction::triggered, this, [this, insert] { addTransaction(insert); });
     QAction *insertBefore = reg->addAction(tr("Insert Bef&ore Selected Row"));
@@ -175,16 +177,16 @@ void MyWindowController::buildMenus()
     insertBefore->setToolTip(tr("Puts the transaction above the selected row; above the first row, it becomes the "
                                 "opening balance"));
     connect(insertBefore, &QAction::triggered, this, [this, insertBefore] { insertTransactionBefore(insertBefore); });
-    QAction *remove = reg->addAction(u"&Delete Transaction"_s);
+    QAction *remove = reg->addAction(tr("&Delete Transaction"));
     remove->setShortcut(QKeySequence::Delete);
     // Delete deletes a transaction only from the table, never from a field.
     remove->setShortcutContext(Qt::WidgetShortcut);
     table->addAction(remove);
     connect(remove, &QAction::triggered, this, [this, remove] { deleteTransaction(remove); });
     reg->addSeparator();
-    QAction *sort = reg->addAction(u"&Sort by Date"_s);
+    QAction *sort = reg->addAction(tr("&Sort by Date"));
     connect(sort, &QAction::triggered, this, [this, sort] { showSortWarning(sort); });
-    QAction *balance = reg->addAction(u"&Balance Month\u2026"_s);
+    QAction *balance = reg->addAction(tr("&Balance Month\u2026"));
     balance->setShortcut(Qt::CTRL | Qt::Key_B);
     connect(balance, &QAction::triggered, this, [this, balance] { showEndOfMonthWindowAction(balance); });
 
@@ -281,9 +283,10 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
                                                   "register no longer agrees with the bank.")
                                              : tr("Changing its date can take it out of the statement it cleared, "
                                                   "so the register no longer agrees with the bank."),
-                                    u"Change Anyway"_s))
+                                    tr("Change Anyway")))
         return false;
-    const QString refusal = myDocument->edit(u"Edit "_s + RegisterTableModel::columnTitle(columnIdentifier), [&] {
+    //: The name of an undo step: "Edit Amount" is undone by "Undo Edit Amount".
+    const QString refusal = myDocument->edit(tr("Edit %1").arg(RegisterTableModel::columnTitle(columnIdentifier)), [&] {
         myDocument->setValue(rowIndex, columnIdentifier, stored);
         // A Total typed by hand stays; the rows below carry from it.
         if (isAmount || isTotal)
@@ -291,7 +294,7 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
         myDocument->updateChangeCount(MyDocument::ChangeDone);
     });
     if (!refusal.isEmpty()) {
-        m_toolkit.alert(m_window, u"Error"_s, u"The change was not made.\n\n%1"_s.arg(refusal));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), tr("The change was not made.\n\n%1").arg(refusal));
         return false;
     }
     myDocument->setStepRows(rowRuns({rowIndex}), rowRuns({rowIndex}));

@@ -235,6 +235,8 @@ private:
     bool cellDateMayBeEntered(const QString &typed, const Value &stored);
     // Asks whether a date Cheqbook cannot read is kept as typed.
     bool keepDateAsTyped(const QString &typed);
+    // What a date field says of a date it cannot read.
+    QString unreadableDateTip(const QString &typed) const;
     // Tells a new register's user what its first row is, while it is empty.
     void showOpeningHint();
     // Opens the preview of the next statement waiting, unless one is open.

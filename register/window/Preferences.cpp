@@ -53,6 +53,9 @@ void MyWindowController::awakeFromNib()
 {
     loadPrefs();
     saveAndClosePrefs(this);
+    // The fields' hints are the program's, in the user's language, even
+    // when the forms are those the window was laid out with.
+    showWrittenForms();
 }
 
 void MyWindowController::loadPrefs()

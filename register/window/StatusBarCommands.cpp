@@ -22,8 +22,8 @@ void MyWindowController::buildStatusBar()
     m_selectionFigures->setObjectName(u"selectionFigures"_s);
     m_figures = new QLabel(bar);
     m_figures->setObjectName(u"registerFigures"_s);
-    m_figures->setToolTip(u"The balance after the last transaction, the balance of what the bank has cleared, and "
-                          "the number of transactions"_s);
+    m_figures->setToolTip(tr("The balance after the last transaction, the balance of what the bank has cleared, and "
+                             "the number of transactions"));
     bar->addPermanentWidget(m_selectionFigures);
     bar->addPermanentWidget(m_figures);
     // Worked out once the events of a change are over: a command that

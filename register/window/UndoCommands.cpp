@@ -84,9 +84,9 @@ void MyWindowController::updateUndoActions()
 {
     const EditHistory &history = myDocument->history();
     m_undoAction->setEnabled(history.canUndo());
-    m_undoAction->setText(history.canUndo() ? u"&Undo "_s + menuText(history.undoName()) : u"&Undo"_s);
+    m_undoAction->setText(history.canUndo() ? tr("&Undo %1").arg(menuText(history.undoName())) : tr("&Undo"));
     m_redoAction->setEnabled(history.canRedo());
-    m_redoAction->setText(history.canRedo() ? u"&Redo "_s + menuText(history.redoName()) : u"&Redo"_s);
+    m_redoAction->setText(history.canRedo() ? tr("&Redo %1").arg(menuText(history.redoName())) : tr("&Redo"));
 }
 
 void MyWindowController::undo(QObject *)

@@ -3,6 +3,8 @@
 #include "CsvStatement.h"
 #include "StatementText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <map>
@@ -25,7 +27,10 @@ void CsvLayout::dropColumnsBeyondHeader()
 
 QString separatorName(QChar separator)
 {
-    return separator == u';' ? u"semicolon"_s : separator == u'\t' ? u"tab"_s : u"comma"_s;
+    //: The separator's name in a sentence ("the lines are separated by %1s").
+    return separator == u';' ? QCoreApplication::translate("CsvLayout", "semicolon")
+        : separator == u'\t' ? QCoreApplication::translate("CsvLayout", "tab")
+                             : QCoreApplication::translate("CsvLayout", "comma");
 }
 
 namespace {
@@ -158,11 +163,13 @@ QString headerKeyOf(const QStringList &header, QChar separator)
 
 QString namesRead()
 {
-    return u"a date (Date, Posting Date, Datum, Buchungstag, Date op\u00e9ration, Fecha, Boekdatum, Data\u2026), "
-           "an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo\u2026) or money out and in (Debit and "
-           "Credit, Withdrawal and Deposit, Soll and Haben, D\u00e9bit and Cr\u00e9dit, Cargo and Abono, Af and "
-           "Bij, Dare and Avere\u2026), and a description (Description, Payee, Name, Auftraggeber, Libell\u00e9, "
-           "Concepto, Omschrijving, Descrizione\u2026)"_s;
+    return QCoreApplication::translate(
+        "CsvLayout",
+        "a date (Date, Posting Date, Datum, Buchungstag, Date op\u00e9ration, Fecha, Boekdatum, Data\u2026), "
+        "an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo\u2026) or money out and in (Debit and "
+        "Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and "
+        "Bij, Dare and Avere\u2026), and a description (Description, Payee, Name, Auftraggeber, Libell\u00e9, "
+        "Concepto, Omschrijving, Descrizione\u2026)");
 }
 
 namespace {

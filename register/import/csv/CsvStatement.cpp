@@ -2,6 +2,8 @@
 
 #include "StatementText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -60,8 +62,12 @@ Amount lineAmount(const std::vector<QString> &f, const CsvLayout &l, const QStri
                 a.cents = -a.cents;
             else if (sign == 0)
                 a.doubt = word.isEmpty()
-                    ? u"can\u2019t tell money out from money in: the \u201c%1\u201d field is empty"_s.arg(signName)
-                    : u"can\u2019t tell money out from money in: \u201c%1\u201d"_s.arg(elided(word));
+                    ? QCoreApplication::translate(
+                          "Statement", "can\u2019t tell money out from money in: the \u201c%1\u201d field is empty")
+                          .arg(signName)
+                    : QCoreApplication::translate("Statement",
+                                                  "can\u2019t tell money out from money in: \u201c%1\u201d")
+                          .arg(elided(word));
         } else if (l.sign < 0 && l.amountSign == AmountSign::MoneyOut) {
             a.cents = -a.cents;
         }
@@ -70,8 +76,9 @@ Amount lineAmount(const std::vector<QString> &f, const CsvLayout &l, const QStri
     const QString out = l.moneyOut >= 0 ? f[size_t(l.moneyOut)].trimmed() : QString();
     const QString in = l.moneyIn >= 0 ? f[size_t(l.moneyIn)].trimmed() : QString();
     if (out.isEmpty() && in.isEmpty()) {
-        a.refusal = l.moneyOut >= 0 && l.moneyIn >= 0 ? u"the money out and money in fields are both empty"_s
-                                                      : u"the amount field is empty"_s;
+        a.refusal = l.moneyOut >= 0 && l.moneyIn >= 0
+            ? QCoreApplication::translate("Statement", "the money out and money in fields are both empty")
+            : QCoreApplication::translate("Statement", "the amount field is empty");
         return a;
     }
     const CentsReading o = out.isEmpty() ? CentsReading{NumberStatus::Ok, 0} : layoutAmount(out, l.decimalComma);
@@ -81,8 +88,9 @@ Amount lineAmount(const std::vector<QString> &f, const CsvLayout &l, const QStri
         return a;
     }
     if (o.cents != 0 && i.cents != 0) {
-        a.refusal = u"both money out (\u201c%1\u201d) and money in (\u201c%2\u201d) hold an amount"_s.arg(elided(out),
-                                                                                                        elided(in));
+        a.refusal = QCoreApplication::translate(
+                        "Statement", "both money out (\u201c%1\u201d) and money in (\u201c%2\u201d) hold an amount")
+                        .arg(elided(out), elided(in));
         return a;
     }
     // Money out is out whether the bank wrote it with a minus or without.
@@ -122,11 +130,11 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             auto skip = [&](const QString &why) { s.skipped.push_back({lineNumber, why, spanEnd}); };
             if (end == RecordEnd::BrokenQuote)
-                return skip(u"a quote that opens a field is never closed"_s);
+                return skip(QCoreApplication::translate("Statement", "a quote that opens a field is never closed"));
             if (f.size() == 1 && f[0].trimmed().isEmpty())
                 return;
             if (lineNumber < l.headerLine)
-                return skip(u"before the header, not a transaction"_s);
+                return skip(QCoreApplication::translate("Statement", "before the header, not a transaction"));
             auto trimmedFields = [](const std::vector<QString> &fields) {
                 std::vector<QString> t;
                 for (const QString &x : fields)
@@ -139,15 +147,19 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
                 return;
             }
             if (!header.empty() && trimmedFields(f) == header)
-                return skip(u"the header again, not a transaction"_s);
+                return skip(QCoreApplication::translate("Statement", "the header again, not a transaction"));
             if (l.fieldCount > 0 && int(f.size()) > l.fieldCount)
-                return skip(u"%1 fields where the header names %2; a field holding a %3 must be in quotes"_s
-                                .arg(f.size())
-                                .arg(l.fieldCount)
-                                .arg(separatorName(l.separator)));
+                return skip(
+                    QCoreApplication::translate(
+                        "Statement", "%1 fields where the header names %2; a field holding a %3 must be in quotes")
+                        .arg(f.size())
+                        .arg(l.fieldCount)
+                        .arg(separatorName(l.separator)));
             if (int(f.size()) < need)
-                return skip(f.size() == 1 ? u"1 field, %1 needed"_s.arg(need)
-                                          : u"%1 fields, %2 needed"_s.arg(f.size()).arg(need));
+                return skip(
+                    f.size() == 1
+                        ? QCoreApplication::translate("Statement", "1 field, %1 needed").arg(need)
+                        : QCoreApplication::translate("Statement", "%1 fields, %2 needed").arg(f.size()).arg(need));
             Pending p;
             p.lineNumber = lineNumber;
             p.spanEnd = spanEnd;
@@ -158,7 +170,8 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
             StatementLine &line = p.line;
             line.lineNumber = lineNumber;
             const QString described = withoutControls(describeWithMemo(fieldText(f, l.description), fieldText(f, l.memo)));
-            line.description = limitedText(described, kMaxStatementDescription, u"the description"_s, &line.note);
+            line.description = limitedText(described, kMaxStatementDescription,
+                                           QCoreApplication::translate("Statement", "the description"), &line.note);
             if (l.checkNumber >= 0) {
                 QString cut;
                 line.checkNumber = statementCheckNumber(f[size_t(l.checkNumber)], &cut);
@@ -169,8 +182,11 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
         });
     if (unclosed != 0) {
         reading = CsvReading();
-        s.error = u"line %1: the quote that opens a field there is never closed, so the lines after it "
-                  "cannot be told apart; nothing was imported"_s.arg(unclosed);
+        s.error = QCoreApplication::translate(
+                      "Statement",
+                      "line %1: the quote that opens a field there is never closed, so the lines after it "
+                      "cannot be told apart; nothing was imported")
+                      .arg(unclosed);
         return reading;
     }
 
@@ -203,9 +219,10 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
         auto skip = [&](const QString &why) { s.skipped.push_back({p.lineNumber, why, p.spanEnd}); };
         const std::optional<StatementDate> date = readStatementDate(p.dateCell, order);
         if (!date) {
-            skip(p.dateCell.isEmpty() ? u"the date field is empty"_s
-                                      : u"the date \u201c%1\u201d is not a date (%2)"_s.arg(elided(p.dateCell),
-                                                                                            dateOrderName(order)));
+            skip(p.dateCell.isEmpty()
+                     ? QCoreApplication::translate("Statement", "the date field is empty")
+                     : QCoreApplication::translate("Statement", "the date \u201c%1\u201d is not a date (%2)")
+                           .arg(elided(p.dateCell), dateOrderName(order)));
             continue;
         }
         if (!p.amount.refusal.isEmpty()) {
@@ -238,7 +255,10 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
         && std::any_of(s.lines.begin(), s.lines.end(), [](const StatementLine &line) { return line.amount != 0; });
     if (!s.lines.empty()
         && std::all_of(s.lines.begin(), s.lines.end(), [](const StatementLine &line) { return line.description.isEmpty(); }))
-        s.notes.push_back(l.description < 0 ? u"every description is empty: no column holds them"_s
-                                            : u"every description is empty: the column read for them holds nothing"_s);
+        s.notes.push_back(
+            l.description < 0
+                ? QCoreApplication::translate("Statement", "every description is empty: no column holds them")
+                : QCoreApplication::translate("Statement",
+                                              "every description is empty: the column read for them holds nothing"));
     return reading;
 }

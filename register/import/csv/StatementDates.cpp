@@ -2,6 +2,8 @@
 
 #include "DateReader.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <iterator>
 #include <limits>
@@ -35,15 +37,15 @@ QString dateOrderName(DateOrder order)
 {
     switch (order) {
     case DateOrder::MonthDayYear:
-        return u"month/day/year"_s;
+        return QCoreApplication::translate("StatementDates", "month/day/year");
     case DateOrder::DayMonthYear:
-        return u"day/month/year"_s;
+        return QCoreApplication::translate("StatementDates", "day/month/year");
     case DateOrder::YearMonthDay:
-        return u"year-month-day"_s;
+        return QCoreApplication::translate("StatementDates", "year-month-day");
     case DateOrder::Unknown:
         break;
     }
-    return u"not known"_s;
+    return QCoreApplication::translate("StatementDates", "not known");
 }
 
 namespace {
@@ -363,10 +365,13 @@ DateDecision decideDates(const std::vector<QString> &cells, QDate today)
         return decision;
     decision.order = mdy ? DateOrder::MonthDayYear : DateOrder::DayMonthYear;
     const QDate first = mdy ? firstMdy : firstDmy, last = mdy ? lastMdy : lastDmy;
-    decision.reason = u"read as %1: the dates then fall between %2 and %3, in the order of the file, while read as "
-                      "%4 they would not"_s.arg(dateOrderName(decision.order), first.toString(u"MM/dd/yyyy"),
-                                               last.toString(u"MM/dd/yyyy"),
-                                               dateOrderName(mdy ? DateOrder::DayMonthYear : DateOrder::MonthDayYear));
+    decision.reason
+        = QCoreApplication::translate(
+              "StatementDates",
+              "read as %1: the dates then fall between %2 and %3, in the order of the file, while read as "
+              "%4 they would not")
+              .arg(dateOrderName(decision.order), first.toString(u"MM/dd/yyyy"), last.toString(u"MM/dd/yyyy"),
+                   dateOrderName(mdy ? DateOrder::DayMonthYear : DateOrder::MonthDayYear));
     return decision;
 }
 

@@ -2,6 +2,7 @@
 
 #include "StatementText.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <algorithm>
@@ -46,7 +47,7 @@ QStringList ImportPreview::columnNames() const
     QStringList names;
     const int n = std::max(widestRecord(m_text, l.separator), l.fieldsNeeded());
     for (int i = 1; i <= n; ++i)
-        names << u"Field %1"_s.arg(i);
+        names << QCoreApplication::translate("ImportPreview", "Field %1").arg(i);
     return names;
 }
 
@@ -238,16 +239,22 @@ QString ImportPreview::blocker() const
     if (!m_read.ok())
         return m_read.statement.error;
     if (m_read.needsAccount())
-        return u"The file holds %1 accounts: choose the one this register keeps."_s.arg(m_read.accounts.size());
+        return QCoreApplication::translate("ImportPreview",
+                                           "The file holds %1 accounts: choose the one this register keeps.")
+            .arg(m_read.accounts.size());
     if (m_read.needsColumns())
-        return sentence(m_read.columnsProblem()) + u": choose which column is which."_s;
+        return sentence(m_read.columnsProblem())
+            + QCoreApplication::translate("ImportPreview", ": choose which column is which.");
     if (m_read.needsDateOrder())
         return m_read.dates.readable.empty()
-            ? sentence(m_read.dateOrderProblem()) + u": choose another date column."_s
-            : u"The dates read both as month/day/year and as day/month/year: choose their order."_s;
+            ? sentence(m_read.dateOrderProblem())
+                + QCoreApplication::translate("ImportPreview", ": choose another date column.")
+            : QCoreApplication::translate(
+                "ImportPreview", "The dates read both as month/day/year and as day/month/year: choose their order.");
     if (m_read.needsAmountSign())
-        return sentence(kAmountSignProblem.toString())
-            + u": choose whether they are money out (a card\u2019s charges) or money in."_s;
+        return sentence(QCoreApplication::translate("StatementReader", kAmountSignProblemText))
+            + QCoreApplication::translate("ImportPreview",
+                                          ": choose whether they are money out (a card\u2019s charges) or money in.");
     return {};
 }
 
@@ -272,14 +279,19 @@ QString ImportPreview::summary() const
         return n == 1 ? one : many.arg(n);
     };
     QStringList parts;
-    parts << counted(count(Action::Add), u"1 transaction to add"_s, u"%1 transactions to add"_s);
+    parts << counted(count(Action::Add), QCoreApplication::translate("ImportPreview", "1 transaction to add"),
+                     QCoreApplication::translate("ImportPreview", "%1 transactions to add"));
     if (const int d = duplicates())
-        parts << counted(d, u"1 already in the register"_s, u"%1 already in the register"_s);
+        parts << counted(d, QCoreApplication::translate("ImportPreview", "1 already in the register"),
+                         QCoreApplication::translate("ImportPreview", "%1 already in the register"));
     if (const int r = count(Action::Reconcile))
-        parts << counted(r, u"1 to mark reconciled"_s, u"%1 to mark reconciled"_s);
+        parts << counted(r, QCoreApplication::translate("ImportPreview", "1 to mark reconciled"),
+                         QCoreApplication::translate("ImportPreview", "%1 to mark reconciled"));
     if (const int q = inDoubt())
-        parts << counted(q, u"1 left out for the reason it shows"_s, u"%1 left out for the reasons they show"_s);
+        parts << counted(q, QCoreApplication::translate("ImportPreview", "1 left out for the reason it shows"),
+                         QCoreApplication::translate("ImportPreview", "%1 left out for the reasons they show"));
     if (const int s = int(m_read.statement.skipped.size()))
-        parts << counted(s, u"1 line that is not a transaction"_s, u"%1 lines that are not transactions"_s);
+        parts << counted(s, QCoreApplication::translate("ImportPreview", "1 line that is not a transaction"),
+                         QCoreApplication::translate("ImportPreview", "%1 lines that are not transactions"));
     return parts.join(u", ");
 }

@@ -24,7 +24,7 @@ ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview,
     : QDialog(parent, Qt::Dialog), m_preview(std::move(preview))
 {
     setObjectName(u"importPreview"_s);
-    setWindowTitle(u"Import \u201c%1\u201d"_s.arg(m_preview->fileName()));
+    setWindowTitle(tr("Import \u201c%1\u201d").arg(m_preview->fileName()));
     m_model = new ImportPreviewModel(*m_preview, this);
     build();
     refresh();
@@ -60,13 +60,13 @@ void ImportPreviewDialog::build()
     m_notes->setTextFormat(Qt::PlainText);
     top->addWidget(m_notes);
 
-    m_layoutBox = new QGroupBox(u"Layout"_s, this);
+    m_layoutBox = new QGroupBox(tr("Layout"), this);
     auto *grid = new QGridLayout(m_layoutBox);
     m_separator = new QComboBox(this);
     m_separator->setObjectName(u"separatorBox"_s);
-    m_separator->addItem(u"Comma"_s, QChar(u','));
-    m_separator->addItem(u"Semicolon"_s, QChar(u';'));
-    m_separator->addItem(u"Tab"_s, QChar(u'\t'));
+    m_separator->addItem(tr("Comma"), QChar(u','));
+    m_separator->addItem(tr("Semicolon"), QChar(u';'));
+    m_separator->addItem(tr("Tab"), QChar(u'\t'));
     connect(m_separator, &QComboBox::currentIndexChanged, this, &ImportPreviewDialog::layoutEdited);
     m_headerLine = new QSpinBox(this);
     m_headerLine->setObjectName(u"headerLineBox"_s);
@@ -86,9 +86,9 @@ void ImportPreviewDialog::build()
     });
     m_amountSign = new QComboBox(this);
     m_amountSign->setObjectName(u"amountSignBox"_s);
-    m_amountSign->addItem(u"Choose\u2026"_s, int(AmountSign::Unasked));
-    m_amountSign->addItem(u"as written (minus is money out)"_s, int(AmountSign::AsWritten));
-    m_amountSign->addItem(u"money out (a card\u2019s charges)"_s, int(AmountSign::MoneyOut));
+    m_amountSign->addItem(tr("Choose\u2026"), int(AmountSign::Unasked));
+    m_amountSign->addItem(tr("as written (minus is money out)"), int(AmountSign::AsWritten));
+    m_amountSign->addItem(tr("money out (a card\u2019s charges)"), int(AmountSign::MoneyOut));
     connect(m_amountSign, &QComboBox::currentIndexChanged, this, [this] {
         const auto sign = AmountSign(m_amountSign->currentData().toInt());
         if (m_refreshing)
@@ -97,20 +97,19 @@ void ImportPreviewDialog::build()
             m_preview->setAmountSign(sign);
         refresh();
     });
-    m_decimalComma = new QCheckBox(u"Decimal comma (-1.234,56)"_s, this);
+    m_decimalComma = new QCheckBox(tr("Decimal comma (-1.234,56)"), this);
     m_decimalComma->setObjectName(u"decimalCommaBox"_s);
     connect(m_decimalComma, &QCheckBox::toggled, this, &ImportPreviewDialog::layoutEdited);
     m_columns = {columnBox("dateColumnBox"),     columnBox("descriptionColumnBox"), columnBox("memoColumnBox"),
                  columnBox("amountColumnBox"),   columnBox("moneyOutColumnBox"),    columnBox("moneyInColumnBox"),
                  columnBox("checkColumnBox"),    columnBox("signColumnBox")};
-    const std::pair<QString, QWidget *> left[] = {
-        {u"Separator"_s, m_separator},           {u"Header line"_s, m_headerLine},
-        {u"Date"_s, m_columns.date},             {u"Date order"_s, m_dateOrder},
-        {u"Description"_s, m_columns.description}, {u"Memo"_s, m_columns.memo}};
-    const std::pair<QString, QWidget *> right[] = {
-        {u"Amount"_s, m_columns.amount},     {u"Money out"_s, m_columns.moneyOut},
-        {u"Money in"_s, m_columns.moneyIn},  {u"Check number"_s, m_columns.checkNumber},
-        {u"Debit/credit word"_s, m_columns.sign}, {QString(), m_decimalComma}};
+    const std::pair<QString, QWidget *> left[]
+        = {{tr("Separator"), m_separator},  {tr("Header line"), m_headerLine},          {tr("Date"), m_columns.date},
+           {tr("Date order"), m_dateOrder}, {tr("Description"), m_columns.description}, {tr("Memo"), m_columns.memo}};
+    const std::pair<QString, QWidget *> right[]
+        = {{tr("Amount"), m_columns.amount},          {tr("Money out"), m_columns.moneyOut},
+           {tr("Money in"), m_columns.moneyIn},       {tr("Check number"), m_columns.checkNumber},
+           {tr("Debit/credit word"), m_columns.sign}, {QString(), m_decimalComma}};
     for (int r = 0; r < 6; ++r) {
         grid->addWidget(new QLabel(left[r].first, this), r, 0);
         grid->addWidget(left[r].second, r, 1);
@@ -118,13 +117,13 @@ void ImportPreviewDialog::build()
             grid->addWidget(new QLabel(right[r].first, this), r, 2);
         grid->addWidget(right[r].second, r, 3);
     }
-    grid->addWidget(new QLabel(u"Amounts are"_s, this), 6, 2);
+    grid->addWidget(new QLabel(tr("Amounts are"), this), 6, 2);
     grid->addWidget(m_amountSign, 6, 3);
     grid->setColumnStretch(4, 1);
     top->addWidget(m_layoutBox);
 
     auto *accountRow = new QHBoxLayout;
-    m_accountLabel = new QLabel(u"Account"_s, this);
+    m_accountLabel = new QLabel(tr("Account"), this);
     m_account = new QComboBox(this);
     m_account->setObjectName(u"accountBox"_s);
     connect(m_account, &QComboBox::currentIndexChanged, this, [this] {
@@ -174,13 +173,13 @@ void ImportPreviewDialog::build()
     m_summary = new QLabel(this);
     m_summary->setObjectName(u"summaryLabel"_s);
     auto *buttons = new QDialogButtonBox(this);
-    m_acceptMatches = buttons->addButton(u"Match All Entered"_s, QDialogButtonBox::ActionRole);
+    m_acceptMatches = buttons->addButton(tr("Match All Entered"), QDialogButtonBox::ActionRole);
     m_acceptMatches->setObjectName(u"acceptMatchesButton"_s);
     m_acceptMatches->setToolTip(
-        u"Take every line that is probably a transaction you entered as that one, and mark it reconciled"_s);
+        tr("Take every line that is probably a transaction you entered as that one, and mark it reconciled"));
     QPushButton *cancel = buttons->addButton(QDialogButtonBox::Cancel);
     cancel->setObjectName(u"cancelButton"_s);
-    m_import = buttons->addButton(u"Import"_s, QDialogButtonBox::AcceptRole);
+    m_import = buttons->addButton(tr("Import"), QDialogButtonBox::AcceptRole);
     m_import->setObjectName(u"importButton"_s);
     m_import->setDefault(true);
     auto *bottom = new QHBoxLayout;
@@ -206,9 +205,9 @@ void ImportPreviewDialog::build()
 void ImportPreviewDialog::fillColumnBox(QComboBox *box, const QStringList &names, int column)
 {
     box->clear();
-    box->addItem(u"(none)"_s, -1);
+    box->addItem(tr("(none)"), -1);
     for (int i = 0; i < names.size(); ++i)
-        box->addItem(names[i].isEmpty() ? u"Field %1"_s.arg(i + 1) : names[i], i);
+        box->addItem(names[i].isEmpty() ? tr("Field %1").arg(i + 1) : names[i], i);
     box->setCurrentIndex(std::max(0, box->findData(column)));
 }
 
@@ -220,18 +219,18 @@ void ImportPreviewDialog::refresh()
     const CsvLayout &l = read.layout;
     QString format;
     if (ofx) {
-        format = read.account.isEmpty() ? u"An OFX statement of %1 accounts."_s.arg(read.accounts.size())
-                                        : u"An OFX statement."_s;
+        format = read.account.isEmpty() ? tr("An OFX statement of %1 accounts.").arg(read.accounts.size())
+                                        : tr("An OFX statement.");
         if (read.ledger.endingBalance && read.ledger.closingDate)
-            format += u" Its ledger balance is %1 on %2; after the import it is in the balancing panel."_s.arg(
-                moneyText(*read.ledger.endingBalance), read.ledger.closingDate->toString(u"MM/dd/yyyy"));
+            format += tr(" Its ledger balance is %1 on %2; after the import it is in the balancing panel.")
+                          .arg(moneyText(*read.ledger.endingBalance), read.ledger.closingDate->toString(u"MM/dd/yyyy"));
     } else if (read.format == StatementFormat::FiveFieldCsv) {
-        format = u"CSV without a header, read as date, amount, -, -, description."_s;
+        format = tr("CSV without a header, read as date, amount, -, -, description.");
     } else {
-        format = l.headerLine > 0 ? u"CSV with its header on line %1."_s.arg(l.headerLine)
-                                  : u"CSV without a header, in the layout below."_s;
+        format = l.headerLine > 0 ? tr("CSV with its header on line %1.").arg(l.headerLine)
+                                  : tr("CSV without a header, in the layout below.");
         if (m_preview->usedRememberedLayout())
-            format += u" The layout is the one chosen for this bank before."_s;
+            format += tr(" The layout is the one chosen for this bank before.");
     }
     m_formatLabel->setText(format);
     QStringList notes;
@@ -255,7 +254,7 @@ void ImportPreviewDialog::refresh()
         // order is chosen; otherwise only orders that read every date are offered.
         const bool fiveField = read.format == StatementFormat::FiveFieldCsv;
         m_dateOrder->clear();
-        m_dateOrder->addItem(fiveField ? u"As written"_s : u"Choose\u2026"_s, int(DateOrder::Unknown));
+        m_dateOrder->addItem(fiveField ? tr("As written") : tr("Choose\u2026"), int(DateOrder::Unknown));
         for (DateOrder o : {DateOrder::MonthDayYear, DateOrder::DayMonthYear, DateOrder::YearMonthDay})
             if (fiveField || read.needsColumns() || readsEveryDate(read.dates, o))
                 m_dateOrder->addItem(dateOrderName(o), int(o));
@@ -272,7 +271,7 @@ void ImportPreviewDialog::refresh()
     m_account->setVisible(choosing);
     if (choosing) {
         m_account->clear();
-        m_account->addItem(u"Choose\u2026"_s, QString());
+        m_account->addItem(tr("Choose\u2026"), QString());
         for (const OfxAccountChoice &a : read.accounts)
             m_account->addItem(u"%1 (%2)"_s.arg(a.label).arg(a.transactions), a.id);
         m_account->setCurrentIndex(std::max(0, m_account->findData(read.account)));

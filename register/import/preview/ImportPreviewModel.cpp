@@ -39,15 +39,15 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
         return {};
     if (role == Qt::ToolTipRole) {
         if (section == AddColumn)
-            return u"Add the line to the register as a new transaction"_s;
+            return tr("Add the line to the register as a new transaction");
         if (section == MatchColumn)
-            return u"Take the line as the transaction you entered, and mark that one reconciled"_s;
+            return tr("Take the line as the transaction you entered, and mark that one reconciled");
         return {};
     }
     if (role != Qt::DisplayRole)
         return {};
-    static const QString titles[ColumnCount] = {u"Add"_s,         u"Match"_s,  u"Line"_s,   u"Date"_s, u"Check"_s,
-                                                u"Description"_s, u"Amount"_s, u"Status"_s};
+    static const QString titles[ColumnCount]
+        = {tr("Add"), tr("Match"), tr("Line"), tr("Date"), tr("Check"), tr("Description"), tr("Amount"), tr("Status")};
     return section >= 0 && section < ColumnCount ? titles[section] : QVariant();
 }
 
@@ -96,25 +96,25 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             return row.line.signUnknown ? u"\u00b1"_s + moneyText(row.line.amount) : moneyText(row.line.amount);
         case StatusColumn:
             if (row.action == ImportPreview::Action::Reconcile)
-                return u"matched: %1"_s.arg(describeRow(*row.check.record));
+                return tr("matched: %1").arg(describeRow(*row.check.record));
             if (row.check.verdict != DuplicateCheck::Verdict::New)
                 return row.check.reason;
             if (!row.line.doubt.isEmpty())
                 return row.line.doubt;
-            return row.line.note.isEmpty() ? u"new"_s : u"new; %1"_s.arg(row.line.note);
+            return row.line.note.isEmpty() ? tr("new") : tr("new; %1").arg(row.line.note);
         }
         return {};
     case ChoicesRole:
         if (index.column() == StatusColumn) {
-            QStringList choices{u"new"_s};
+            QStringList choices{tr("new")};
             for (const RecordPtr &r : m_preview.pairingChoices(size_t(index.row())))
-                choices << u"the register\u2019s %1"_s.arg(describeRow(*r));
+                choices << tr("the register\u2019s %1").arg(describeRow(*r));
             return choices;
         }
         if (index.column() == AmountColumn && signWasUnknown(index.row())) {
             const Cents magnitude = std::llabs(row.line.amount);
-            return QStringList{u"%1 (money out)"_s.arg(moneyText(-magnitude)),
-                               u"%1 (money in)"_s.arg(moneyText(magnitude))};
+            return QStringList{tr("%1 (money out)").arg(moneyText(-magnitude)),
+                               tr("%1 (money in)").arg(moneyText(magnitude))};
         }
         return {};
     case Qt::EditRole:

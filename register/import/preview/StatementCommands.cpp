@@ -8,6 +8,7 @@
 #include "Rollover.h"
 #include "StatementImport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QMainWindow>
 #include <QScreen>
@@ -22,8 +23,8 @@ void MyWindowController::importWF(QObject *)
     const QString folder =
         myDocument->fileName().isEmpty() ? QString() : QFileInfo(myDocument->fileName()).absolutePath();
     const QStringList paths = m_toolkit.openPanel(
-        m_window, u"Import Statement"_s,
-        u"Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"_s, true, folder);
+        m_window, tr("Import Statement"),
+        tr("Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)"), true, folder);
     m_importQueue += paths;
     showNextImport();
 }
@@ -46,8 +47,8 @@ void MyWindowController::showNextImport()
         const QString path = m_importQueue.takeFirst();
         const QString name = QFileInfo(path).fileName();
         auto cannot = [&](const QString &why) {
-            m_toolkit.alert(m_window, u"Error"_s,
-                            u"The statement \u201c%1\u201d could not be imported.\n\n%2"_s.arg(name, why));
+            m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                            tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, why));
         };
         QString why;
         const QByteArray bytes = readStatementBytes(path, &why);
@@ -55,8 +56,8 @@ void MyWindowController::showNextImport()
             cannot(why);
             continue;
         }
-        const std::unique_ptr<Progress> progress =
-            m_toolkit.progress(m_window, u"Reading \u201c%1\u201d\u2026"_s.arg(name), true);
+        const std::unique_ptr<Progress> progress
+            = m_toolkit.progress(m_window, tr("Reading \u201c%1\u201d\u2026").arg(name), true);
         // The preview asks again each time it reads the file anew.
         auto remembered = [](const QString &header) {
             QSettings settings;
@@ -77,7 +78,9 @@ void MyWindowController::showNextImport()
         }
         const bool waits = read.needsAccount() || read.needsColumns();
         if (!waits && read.statement.lines.empty() && read.statement.skipped.empty()) {
-            m_toolkit.alert(m_window, u"Import"_s, u"\u201c%1\u201d: %2."_s.arg(name, kNothingToImportMessage));
+            m_toolkit.alert(m_window, tr("Import"),
+                            u"\u201c%1\u201d: %2."_s.arg(
+                                name, QCoreApplication::translate("StatementImport", kNothingToImportText)));
             continue;
         }
         auto *dialog = new ImportPreviewDialog(std::move(preview), m_window);
@@ -114,8 +117,8 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
     // The table's row count as it was shown: where this file's rows begin.
     const ImportResult result = importPlanned(*myDocument, numberOfRows(), preview.plan(), name);
     if (!result.ok()) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"The statement \u201c%1\u201d could not be imported.\n\n%2"_s.arg(name, result.error));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, result.error));
         connect(myDocument, &MyDocument::historyChanged, dialog, &ImportPreviewDialog::recheck);
         return;
     }
@@ -142,7 +145,7 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
     if (read.format == StatementFormat::Ofx && (read.ledger.closingDate || read.ledger.endingBalance)) {
         setStatement(read.ledger);
         m_window->statusBar()->showMessage(
-            u"The statement's ledger balance is in the balancing panel (Register \u25b8 Balance Month)."_s, 10000);
+            tr("The statement's ledger balance is in the balancing panel (Register \u25b8 Balance Month)."), 10000);
     }
     dialog->done(QDialog::Accepted);
 }
@@ -150,26 +153,27 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
 void MyWindowController::newYear(QObject *)
 {
     if (dataArray->isEmpty()) {
-        m_toolkit.alert(m_window, u"New Year"_s, kNothingToRollOverMessage.toString());
+        m_toolkit.alert(m_window, tr("New Year"), nothingToRollOverMessage());
         return;
     }
     const QDate today = m_toolkit.today();
     const int year = today.year() + (today.month() >= 7 ? 1 : 0);
     const QString current = myDocument->fileName();
-    const QString base = current.isEmpty() ? u"Register"_s : QFileInfo(current).completeBaseName();
+    const QString base = current.isEmpty() ? tr("Register") : QFileInfo(current).completeBaseName();
     const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath() + u'/';
-    const QString path = m_toolkit.savePath(m_window, u"New Year"_s,
-                                            folder + u"%1 %2.ldgr"_s.arg(base, QString::number(year)),
-                                            u"Registers (*.ldgr)"_s, u"ldgr"_s);
+    const QString path
+        = m_toolkit.savePath(m_window, tr("New Year"), folder + u"%1 %2.ldgr"_s.arg(base, QString::number(year)),
+                             tr("Registers (*.ldgr)"), u"ldgr"_s);
     if (path.isEmpty())
         return;
     // The same file by any name: "./", "..", a link to it.
     if (!current.isEmpty() && isSameFile(path, current)) {
-        m_toolkit.alert(m_window, u"Error"_s,
-                        u"The new year's register cannot replace this one.\nPlease choose another name!"_s);
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("The new year's register cannot replace this one.\nPlease choose another name!"));
         return;
     }
     const QString failure = writeRolloverFile(path, *dataArray);
     if (!failure.isEmpty())
-        m_toolkit.alert(m_window, u"Error"_s, u"The new year's register could not be written.\n\n%1"_s.arg(failure));
+        m_toolkit.alert(m_window, Toolkit::errorTitle(),
+                        tr("The new year's register could not be written.\n\n%1").arg(failure));
 }
