@@ -76,8 +76,9 @@ target_compile_definitions(cheqbook PRIVATE CHEQBOOK_VERSION="${PROJECT_VERSION}
 
 # Printing the register needs fonts and painting but no widgets, so that
 # cheqbook-cli can print without a display.
-add_library(cheqbook_print STATIC register/PrintedRegister.cpp)
+add_library(cheqbook_print STATIC register/PrintedRegister.cpp register/checks/CheckPrinter.cpp)
 target_link_libraries(cheqbook_print PUBLIC cheqbook_core Qt6::Gui)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_print)
 target_link_libraries(cheqbook-cli PRIVATE cheqbook_print)
+target_sources(cheqbook-cli PRIVATE cli/PrintChecksCommand.cpp)
 target_compile_definitions(cheqbook-cli PRIVATE CHEQBOOK_PRINT)
