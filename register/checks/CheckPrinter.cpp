@@ -37,6 +37,7 @@ public:
     }
 
     bool begin() { return m_painter.begin(&m_device); }
+    void setOffset(QPointF offset) { m_offset = offset; }
     bool end() { return m_painter.end(); }
     bool newPage() { return m_device.newPage(); }
     QPainter &painter() { return m_painter; }
@@ -186,17 +187,18 @@ bool printAlignmentPage(const CheckLayout &layout, QPagedPaintDevice &device, co
     label.width = 60;
     // The grid lies on the paper as it is: the offset moves only what is
     // printed for the checks, so the grid shows how far it moved them.
-    Sheet paper(device, layout, {});
+    sheet.setOffset({});
     p.setPen(QPen(QColor(190, 190, 190), hair));
     for (qreal x = 0; x <= layout.paper.width(); x += kPointsPerInch / 2)
-        p.drawLine(paper.at({x, 0}), paper.at({x, layout.paper.height()}));
+        p.drawLine(sheet.at({x, 0}), sheet.at({x, layout.paper.height()}));
     for (qreal y = 0; y <= layout.paper.height(); y += kPointsPerInch / 2)
-        p.drawLine(paper.at({0, y}), paper.at({layout.paper.width(), y}));
+        p.drawLine(sheet.at({0, y}), sheet.at({layout.paper.width(), y}));
     p.setPen(QPen(Qt::black, hair));
     for (int inch = 1; inch < int(layout.paper.width() / kPointsPerInch); ++inch)
-        paper.text(label, {inch * kPointsPerInch + 2, 2}, 0, u"%1 in"_s.arg(inch));
+        sheet.text(label, {inch * kPointsPerInch + 2, 2}, 0, u"%1 in"_s.arg(inch));
     for (int inch = 1; inch < int(layout.paper.height() / kPointsPerInch); ++inch)
-        paper.text(label, {2, inch * kPointsPerInch + 2}, 0, u"%1 in"_s.arg(inch));
+        sheet.text(label, {2, inch * kPointsPerInch + 2}, 0, u"%1 in"_s.arg(inch));
+    sheet.setOffset(settings.offset);
     for (size_t place = 0; place < layout.places.size(); ++place) {
         const QPointF corner = layout.places[place];
         const auto outline = [&](const QRectF &area, const Fields &fields, const QString &name) {
