@@ -224,10 +224,12 @@ TEST_F(CheckPdf, AmountsFillTheirFieldAndNothingRunsPastItsBox)
     for (const PdfWord &w : pdfWords(pdf)) {
         if (w.box.top() > layout.face.bottom())
             continue; // the stubs
-        if (std::abs(w.box.top() - payee.at.y()) < 3 && checks[0].payee.split(u' ').contains(w.text))
+        if (std::abs(w.box.top() - payee.at.y()) < 3 && checks[0].payee.split(u' ').contains(w.text)) {
             EXPECT_LE(w.box.right(), payee.at.x() + payee.width + 0.5) << w.text.toStdString();
-        if (std::abs(w.box.top() - words.at.y()) < 3)
+        }
+        if (std::abs(w.box.top() - words.at.y()) < 3) {
             EXPECT_LE(w.box.right(), words.at.x() + words.width + 0.5) << w.text.toStdString();
+        }
     }
     const std::vector<PdfWord> filled = printed(u"voucher-top"_s, 1);
     const auto figures = std::find_if(filled.begin(), filled.end(), [](const PdfWord &w) {
@@ -242,6 +244,26 @@ TEST_F(CheckPdf, AmountsFillTheirFieldAndNothingRunsPastItsBox)
     });
     ASSERT_NE(last, filled.end());
     EXPECT_GT(last->box.right(), words.at.x() + words.width - 8) << "stars up to the end of the line";
+}
+
+// A window envelope shows the address whole or the letter goes astray.
+TEST_F(CheckPdf, AnAddressLongerThanItsFieldLosesNoLine)
+{
+    std::vector<CheckContent> checks = sampleChecks(1);
+    checks[0].address = {u"Line1"_s, u"Line2"_s, u"Line3"_s, u"Line4"_s, u"Line5"_s, u"Line6"_s};
+    for (int i = 0; i < 14; ++i)
+        checks[0].splits.push_back({u"More"_s, u"1.00"_s});
+    const QString pdf = m_dir.filePath(u"long.pdf"_s);
+    ASSERT_EQ(writeChecksPdf(checks, shipped(u"voucher-top"_s), pdf), u"");
+    const std::vector<PdfWord> words = pdfWords(pdf);
+    const double line = 1.2 * 10 / 72;
+    expectPlaced(words, {{1, u"Line4,", 1.05, 1.95 + 3 * line}, {1, u"and", 0.5, 3.5 + 1.0 + 11 * line}}, "long");
+    const auto last = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == u"Line6"; });
+    ASSERT_NE(last, words.end());
+    EXPECT_NEAR(last->box.top(), (1.95 + 3 * line) * 72, 1) << "on the last line, after the fourth and fifth";
+    const auto more = std::find_if(words.begin(), words.end(), [](const PdfWord &w) { return w.text == u"more"; });
+    ASSERT_NE(more, words.end());
+    EXPECT_EQ(std::prev(more, 1)->text, u"4") << "the 15 split lines: 11 shown and 4 more";
 }
 
 TEST_F(CheckPdf, TheAlignmentPageShowsEachFieldsBoxWhereTheChecksGo)

@@ -183,6 +183,16 @@ TEST(CheckLayoutFile, ReadsEveryLengthInPointsFromItsCorner)
     EXPECT_EQ(l.faceField(CheckField::Date)->line, 8);
 }
 
+// Written on another system: a byte order mark, CR LF line ends and tabs.
+TEST(CheckLayoutFile, ReadsWhatOtherEditorsWrite)
+{
+    QByteArray text = "\xEF\xBB\xBF" + QByteArray(kSmallLayout).replace("\n", "\r\n").replace("    ", "\t");
+    const CheckLayoutReading r = readCheckLayout(text, u"mine.layout"_s);
+    ASSERT_TRUE(r.layout) << r.error.toStdString();
+    EXPECT_EQ(r.layout->name, u"Small");
+    EXPECT_EQ(r.layout->family, u"DejaVu Sans");
+}
+
 TEST(CheckLayoutFile, UnitsApplyToTheLinesAfterThem)
 {
     const CheckLayoutReading r = readWith("units mm\nmemo 10 20 30\n");

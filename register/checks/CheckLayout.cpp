@@ -447,7 +447,11 @@ QString writtenLength(qreal points, LengthUnit unit)
 
 CheckLayoutReading readCheckLayout(const QByteArray &text, const QString &fileName)
 {
-    return LayoutReader(fileName).read(QString::fromUtf8(text));
+    QString decoded = QString::fromUtf8(text);
+    // Editors on some systems begin a UTF-8 file with a byte order mark.
+    if (decoded.startsWith(QChar(0xfeff)))
+        decoded.remove(0, 1);
+    return LayoutReader(fileName).read(decoded);
 }
 
 CheckLayoutReading readCheckLayoutFile(const QString &path)

@@ -32,7 +32,7 @@ class Sheet
 public:
     Sheet(QPagedPaintDevice &device, const CheckLayout &layout, QPointF offset)
         : m_device(device), m_layout(layout), m_offset(offset),
-          m_scale(qreal(device.logicalDpiX()) / kPointsPerInch)
+          m_scale(qreal(device.logicalDpiX()) / kPointsPerInch, qreal(device.logicalDpiY()) / kPointsPerInch)
     {
     }
 
@@ -42,8 +42,11 @@ public:
     bool newPage() { return m_device.newPage(); }
     QPainter &painter() { return m_painter; }
 
-    QPointF at(QPointF points) const { return (points + m_offset) * m_scale; }
-    QRectF box(const QRectF &points) const { return {at(points.topLeft()), points.size() * m_scale}; }
+    QPointF at(QPointF points) const { return scaled(points + m_offset); }
+    QRectF box(const QRectF &points) const
+    {
+        return {at(points.topLeft()), QSizeF(points.width() * m_scale.x(), points.height() * m_scale.y())};
+    }
 
     QFont font(const FieldPlace &field) const
     {
@@ -91,7 +94,7 @@ public:
     void wrapped(const FieldPlace &field, QPointF corner, const QString &text, Fill fill = Fill::None)
     {
         const QFontMetricsF metrics(font(field), &m_device);
-        const qreal width = field.width * m_scale;
+        const qreal width = field.width * m_scale.x();
         QStringList lines;
         for (const QString &word : text.split(u' ', Qt::SkipEmptyParts)) {
             if (!lines.isEmpty() && (int(lines.size()) == field.lines ||
@@ -104,17 +107,23 @@ public:
             this->text(field, corner, i, lines[i], i + 1 == int(lines.size()) ? fill : Fill::None);
     }
 
-    void lines(const FieldPlace &field, QPointF corner, const QStringList &lines)
+    // Lines of their own on the lines of a field; when there are more, the
+    // last line holds the rest, so that none of an address is lost.
+    void lines(const FieldPlace &field, QPointF corner, QStringList lines)
     {
-        for (int i = 0; i < std::min(field.lines, int(lines.size())); ++i)
+        if (lines.size() > field.lines)
+            lines = lines.first(field.lines - 1) << lines.sliced(field.lines - 1).join(u", "_s);
+        for (int i = 0; i < int(lines.size()); ++i)
             text(field, corner, i, lines[i]);
     }
 
 private:
+    QPointF scaled(QPointF points) const { return {points.x() * m_scale.x(), points.y() * m_scale.y()}; }
+
     QPagedPaintDevice &m_device;
     const CheckLayout &m_layout;
     QPointF m_offset;
-    qreal m_scale;
+    QPointF m_scale; // device units per point, across and down
     QPainter m_painter;
 };
 
@@ -140,10 +149,13 @@ void paintFields(Sheet &sheet, const Fields &fields, QPointF corner, const Check
     if (const auto &f = field(CheckField::Splits)) {
         FieldPlace amountPlace = *f;
         amountPlace.alignment = FieldAlignment::Right;
-        for (int i = 0; i < std::min(f->lines, int(check.splits.size())); ++i) {
+        const int shown = int(check.splits.size()) > f->lines ? f->lines - 1 : int(check.splits.size());
+        for (int i = 0; i < shown; ++i) {
             sheet.text(*f, corner, i, check.splits[size_t(i)].text);
             sheet.text(amountPlace, corner, i, check.splits[size_t(i)].amount);
         }
+        if (shown < int(check.splits.size()))
+            sheet.text(*f, corner, shown, tr("and %1 more").arg(int(check.splits.size()) - shown));
     }
 }
 
@@ -181,7 +193,7 @@ bool printAlignmentPage(const CheckLayout &layout, QPagedPaintDevice &device, co
     if (!sheet.begin())
         return false;
     QPainter &p = sheet.painter();
-    const qreal hair = qreal(device.logicalDpiX()) / kPointsPerInch * 0.3;
+    const qreal hair = qreal(device.logicalDpiX()) / kPointsPerInch * 0.3; // a third of a point
     FieldPlace label;
     label.pointSize = 6;
     label.width = 60;
