@@ -22,6 +22,8 @@ add_library(cheqbook_gui STATIC
   app/WindowMemory.cpp
   fields/descriptionfield.cpp
   register/BalancingCommands.cpp
+  register/checks/CheckPrintDialog.cpp
+  register/checks/CheckPrinting.cpp
   register/DateSortCommands.cpp
   register/FindCommands.cpp
   fields/SuggestionList.cpp

@@ -2,6 +2,7 @@
 
 #include "MyWindowController.h"
 
+#include "CheckPrinting.h"
 #include "FileIdentity.h"
 #include "PrintedRegister.h"
 
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include <algorithm>
 
@@ -82,4 +84,40 @@ void MyWindowController::exportPdf(QObject *)
     const QString failure = writeReportPdf(*dataArray, path, progress.get(), paperOfLocale(QLocale()), m_forms);
     if (!failure.isEmpty())
         m_toolkit.alert(m_window, u"Error"_s, u"The register could not be exported.\n\n%1"_s.arg(failure));
+}
+
+CheckPrinting &MyWindowController::checkPrinting()
+{
+    if (!m_checks) {
+        m_checks = new CheckPrinting(*myDocument, m_toolkit, m_window);
+        connect(m_checks, &CheckPrinting::registerChanged, this, [this](const std::vector<int> &rows) {
+            reloadData();
+            selectRows(rows);
+            if (!rows.empty())
+                scrollRowToVisible(rows.front());
+            autoNumber();
+        });
+        connect(m_checks, &CheckPrinting::said, this,
+                [this](const QString &message) { m_window->statusBar()->showMessage(message, 10000); });
+    }
+    return *m_checks;
+}
+
+void MyWindowController::printChecks(QObject *)
+{
+    recalculateCheckbook();
+    checkPrinting().print(selectedRegisterRows(), m_forms);
+}
+
+void MyWindowController::exportChecksPdf(QObject *)
+{
+    recalculateCheckbook();
+    checkPrinting().exportPdf(selectedRegisterRows(), m_forms);
+}
+
+void MyWindowController::markChecksToPrint(QObject *) { checkPrinting().markToPrint(selectedRegisterRows()); }
+
+void MyWindowController::editPayeeAddress(QObject *)
+{
+    checkPrinting().editPayeeAddress(numberOfSelectedRows() == 1 ? selectedRegisterRows().front() : -1);
 }

@@ -7,6 +7,7 @@
 #include "CheckLayout.h"
 #include "CheckLayouts.h"
 #include "CheckNumbering.h"
+#include "CheckPrintMemory.h"
 #include "PayeeAddresses.h"
 #include "RunningBalance.h"
 
@@ -14,6 +15,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -461,6 +463,55 @@ TEST(CheckNumbering, ASpoiledSheetKeepsItsNumbersOnVoidRowsAndReprintsWithNewOne
     EXPECT_EQ(doc->history().undoName(), u"Reprint Checks 1044\u20131045");
     doc->undo();
     EXPECT_EQ(*doc->dataRepresentationOfType(), numbered);
+    std::vector<int> moved;
+    ASSERT_EQ(renumberSpoiledChecks(*doc, {4, 2}, 1044, QDate(2026, 3, 4), &moved), u"");
+    EXPECT_EQ(moved, (std::vector<int>{4, 6})) << "the reprint prints the checks, not the void rows";
+}
+
+// Printed with other numbers than the register then kept, a check would
+// clear at the bank under a number the register gives another.
+TEST(CheckNumbering, TheNumbersPrintedAreTheNumbersTheRegisterTakes)
+{
+    auto doc = checkbook();
+    const Register &reg = *doc->array();
+    EXPECT_EQ(rowsToPrintAsChecks(reg, {}), (std::vector<int>{2, 4})) << "nothing selected: the marked";
+    EXPECT_EQ(rowsToPrintAsChecks(reg, {3}), (std::vector<int>{2, 4})) << "only a deposit selected: the marked";
+    EXPECT_EQ(rowsToPrintAsChecks(reg, {5, 0, 3, 1, 5}), (std::vector<int>{1, 5})) << "the selected checks";
+    EXPECT_EQ(numberingRefused(reg, {1, 5}, 1041), u"") << "no row to number";
+    EXPECT_TRUE(numberingRefused(reg, {2, 4}, 1040).startsWith(u"Check 1041 is already"));
+
+    CheckContents contents = checkContents(reg, {4, 1, 2}, nullptr, {}, WordsLanguage::English);
+    numberContents(contents.checks, reg, 1042);
+    QStringList printed;
+    for (const CheckContent &check : contents.checks)
+        printed << check.number;
+    EXPECT_EQ(printed, (QStringList{u"1043"_s, u"1041"_s, u"1042"_s}));
+    ASSERT_EQ(numberMarkedChecks(*doc, {4, 1, 2}, 1042), u"");
+    EXPECT_EQ(numbers(*doc)[2], printed[2]);
+    EXPECT_EQ(numbers(*doc)[4], printed[0]);
+}
+
+// ---- What the window remembers between runs
+
+TEST(CheckPrintMemory, EachPrinterKeepsItsOwnOffsetAndDamageReadsAsNone)
+{
+    QTemporaryDir dir;
+    QSettings settings(dir.filePath(u"settings.ini"_s), QSettings::IniFormat);
+    rememberCheckOffset(settings, u"Office/Laser 2"_s, QPointF(-4.25, 5.67));
+    rememberCheckOffset(settings, u"Home"_s, QPointF(1, 0));
+    EXPECT_EQ(rememberedCheckOffset(settings, u"Office/Laser 2"_s), QPointF(-4.25, 5.67));
+    EXPECT_EQ(rememberedCheckOffset(settings, u"Office"_s), QPointF()) << "a slash makes no group";
+    EXPECT_EQ(rememberedCheckOffset(settings, u"Home"_s), QPointF(1, 0));
+    rememberCheckOffset(settings, u"Home"_s, QPointF());
+    EXPECT_FALSE(settings.contains(u"checks/offsets/Home"_s)) << "no offset, nothing kept";
+    for (const char *damaged : {"3pt", "x,y", "500pt,0pt", "1in,2in"}) {
+        settings.setValue(u"checks/offsets/Home"_s, QString::fromLatin1(damaged));
+        EXPECT_EQ(rememberedCheckOffset(settings, u"Home"_s), QPointF()) << damaged;
+    }
+    EXPECT_EQ(rememberedCheckLayout(settings), u"voucher-top");
+    EXPECT_EQ(rememberedOffsetUnit(settings), LengthUnit::Millimetre);
+    rememberOffsetUnit(settings, LengthUnit::Inch);
+    EXPECT_EQ(rememberedOffsetUnit(settings), LengthUnit::Inch);
 }
 
 // ---- The payee address book

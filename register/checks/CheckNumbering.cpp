@@ -86,6 +86,13 @@ std::vector<int> rowsMarkedToPrint(const Register &reg)
     return rows;
 }
 
+std::vector<int> rowsToPrintAsChecks(const Register &reg, const std::vector<int> &selected)
+{
+    std::vector<int> rows = sortedRows(selected, reg);
+    std::erase_if(rows, [&](int row) { return !paysOut(reg[row]); });
+    return rows.empty() ? rowsMarkedToPrint(reg) : rows;
+}
+
 std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows)
 {
     doc.ensureRegister();
@@ -110,12 +117,40 @@ std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows)
 
 std::optional<qint64> firstNumberToPrint(const Register &reg) { return nextCheckNumber(reg); }
 
+namespace {
+
+std::vector<int> markedAmong(const Register &reg, const std::vector<int> &rows)
+{
+    std::vector<int> marked = sortedRows(rows, reg);
+    std::erase_if(marked, [&](int row) { return !isMarkedToPrint(reg[row]); });
+    return marked;
+}
+
+} // namespace
+
+QString numberingRefused(const Register &reg, const std::vector<int> &rows, qint64 first)
+{
+    const std::vector<int> marked = markedAmong(reg, rows);
+    return marked.empty() ? QString() : numbersRefused(reg, marked, first, marked.size());
+}
+
+void numberContents(std::vector<CheckContent> &checks, const Register &reg, qint64 first)
+{
+    std::vector<CheckContent *> marked;
+    for (CheckContent &check : checks)
+        if (check.row >= 1 && check.row < reg.count() && isMarkedToPrint(reg[check.row]))
+            marked.push_back(&check);
+    // In the order of the register, as numberMarkedChecks gives them.
+    std::sort(marked.begin(), marked.end(), [](const CheckContent *a, const CheckContent *b) { return a->row < b->row; });
+    for (CheckContent *check : marked)
+        check->number = QString::number(first++);
+}
+
 QString numberMarkedChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first)
 {
     doc.ensureRegister();
     const Register &reg = *doc.array();
-    std::vector<int> marked = sortedRows(rows, reg);
-    std::erase_if(marked, [&](int row) { return !isMarkedToPrint(reg[row]); });
+    const std::vector<int> marked = markedAmong(reg, rows);
     if (marked.empty())
         return {};
     if (const QString refusal = numbersRefused(reg, marked, first, marked.size()); !refusal.isEmpty())
@@ -130,7 +165,8 @@ QString numberMarkedChecks(MyDocument &doc, const std::vector<int> &rows, qint64
     return {};
 }
 
-QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first, QDate today)
+QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first, QDate today,
+                              std::vector<int> *moved)
 {
     doc.ensureRegister();
     const Register &reg = *doc.array();
@@ -163,5 +199,7 @@ QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qin
     for (int row : checks)
         after.push_back(row + added);
     doc.setStepRows(rowRuns(checks), rowRuns(after));
+    if (moved)
+        *moved = std::vector<int>(after.begin() + added, after.end());
     return {};
 }

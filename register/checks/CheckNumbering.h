@@ -8,6 +8,7 @@
 // spoiled numbers stay in the register as void rows, so that every check of
 // the stock is accounted for.
 
+#include "CheckContent.h"
 #include "MyDocument.h"
 
 #include <QDate>
@@ -25,6 +26,10 @@ bool isMarkedToPrint(const Record &record);
 bool paysOut(const Record &record);
 std::vector<int> rowsMarkedToPrint(const Register &reg);
 
+// The rows a Print Checks prints: the selected rows that pay out, or, when
+// none of the selection does, every row marked to print. Ascending.
+std::vector<int> rowsToPrintAsChecks(const Register &reg, const std::vector<int> &selected);
+
 // Marks the rows among rows that pay out to print, as one step; returns
 // the rows marked (those already marked, and the rest, are passed over).
 std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows);
@@ -38,9 +43,17 @@ std::optional<qint64> firstNumberToPrint(const Register &reg);
 // changed) when a number would be below 1, beyond 2147483647 or one that
 // another row of the register holds already.
 QString numberMarkedChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first);
+// Why numberMarkedChecks would refuse, without changing anything: so that a
+// check is never printed with a number the register cannot take.
+QString numberingRefused(const Register &reg, const std::vector<int> &rows, qint64 first);
+// The numbers the rows marked to print among rows take from first on, put
+// into their checks (the checks of rows, in the same order).
+void numberContents(std::vector<CheckContent> &checks, const Register &reg, qint64 first);
 
 // A failed sheet: every one of rows gets a new number from first on, in the
 // order of the register, and each number it had is kept on a void row (an
 // amount of 0.00, reconciled, since no bank will ever see it), dated today,
 // put before the first of rows. One step; refused as numberMarkedChecks is.
-QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first, QDate today);
+// moved, when given, gets the rows' places after the void rows went in.
+QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first, QDate today,
+                              std::vector<int> *moved = nullptr);
