@@ -92,10 +92,14 @@ CheckPrintDialog::CheckPrintDialog(QWidget *parent, Output output, int checks, i
         form->labelForField(m_first)->hide();
     }
 
-    QString what = output == Output::Pdf ? tr("%n check(s) to export.", nullptr, checks)
-                                         : tr("%n check(s) to print.", nullptr, checks);
+    QString what;
+    if (output == Output::Pdf)
+        what = checks == 1 ? tr("One check to export.") : tr("%1 checks to export.").arg(checks);
+    else
+        what = checks == 1 ? tr("One check to print.") : tr("%1 checks to print.").arg(checks);
     if (toNumber > 0)
-        what += u' ' + tr("%n of them marked to print get their numbers now.", nullptr, toNumber);
+        what += u' ' + (toNumber == checks ? tr("Marked to print, they get their numbers now.")
+                                           : tr("%1 of them, marked to print, get their numbers now.").arg(toNumber));
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     m_ok = buttons->button(QDialogButtonBox::Ok);

@@ -91,9 +91,10 @@ void CheckPrinting::run(Output output, const std::vector<int> &selected, const W
             }
         }
         emit registerChanged(rows);
-        emit said(toNumber > 0 ? tr("%n check(s) printed and numbered from %1.", nullptr, int(rows.size()))
-                                     .arg(choice->firstNumber)
-                               : tr("%n check(s) printed.", nullptr, int(rows.size())));
+        const QString done = output == Output::Pdf ? tr("Checks exported: %1.").arg(rows.size())
+                                                   : tr("Checks printed: %1.").arg(rows.size());
+        emit said(toNumber > 0 ? done + u' ' + tr("The marked ones are numbered from %1.").arg(choice->firstNumber)
+                               : done);
         if (output == Output::Pdf || askPrintedWell(rows))
             return;
         toNumber = 0;
@@ -202,8 +203,7 @@ void CheckPrinting::markToPrint(const std::vector<int> &selected)
         return;
     }
     emit registerChanged(marked);
-    emit said(tr("%n check(s) marked to print: Register > Print Checks numbers and prints them.", nullptr,
-                 int(marked.size())));
+    emit said(tr("Checks marked to print: %1. Register > Print Checks numbers and prints them.").arg(marked.size()));
 }
 
 void CheckPrinting::editPayeeAddress(int row)
