@@ -4,6 +4,7 @@
 #include <QStringList>
 
 #include <array>
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -18,6 +19,25 @@ std::array<int, 5> groupsOfThree(qint64 n)
     for (int i = 4; i >= 0; --i, n /= 1000)
         groups[size_t(i)] = int(n % 1000);
     return groups;
+}
+
+// The billions, milliards and millions of a long-scale language, a word for
+// one of them ("eine Million", "un million"), the group itself before many.
+struct LargeNoun {
+    QString one;
+    QString many;
+};
+QStringList largeGroups(const std::array<int, 5> &groups, const std::array<LargeNoun, 3> &nouns, const QString &one,
+                        const std::function<QString(int)> &belowThousand)
+{
+    QStringList words;
+    for (size_t i = 0; i < nouns.size(); ++i) {
+        if (groups[i] == 1)
+            words << one + u' ' + nouns[i].one;
+        else if (groups[i] != 0)
+            words << belowThousand(groups[i]) + u' ' + nouns[i].many;
+    }
+    return words;
 }
 
 // ---- English: short scale, "and" only before the cents.
@@ -83,20 +103,12 @@ QString germanBelowThousand(int n, GermanOne one)
 
 QString germanWords(qint64 n)
 {
-    struct Noun {
-        QString one;
-        QString many;
-    };
-    static const std::array<Noun, 3> nouns = {
-        Noun{u"Billion"_s, u"Billionen"_s}, Noun{u"Milliarde"_s, u"Milliarden"_s}, Noun{u"Million"_s, u"Millionen"_s}};
+    static const std::array<LargeNoun, 3> nouns = {LargeNoun{u"Billion"_s, u"Billionen"_s},
+                                                   LargeNoun{u"Milliarde"_s, u"Milliarden"_s},
+                                                   LargeNoun{u"Million"_s, u"Millionen"_s}};
     const std::array<int, 5> groups = groupsOfThree(n);
-    QStringList words;
-    for (size_t i = 0; i < nouns.size(); ++i) {
-        if (groups[i] == 1)
-            words << u"eine "_s + nouns[i].one;
-        else if (groups[i] != 0)
-            words << germanBelowThousand(groups[i], GermanOne::Eine) + u' ' + nouns[i].many;
-    }
+    QStringList words = largeGroups(groups, nouns, u"eine"_s,
+                                    [](int group) { return germanBelowThousand(group, GermanOne::Eine); });
     QString belowMillion;
     if (groups[3] != 0)
         belowMillion = germanBelowThousand(groups[3], GermanOne::Ein) + u"tausend"_s;
@@ -154,20 +166,12 @@ QString frenchBelowThousand(int n, FrenchPlural plural)
 
 QString frenchWords(qint64 n)
 {
-    struct Noun {
-        QString one;
-        QString many;
-    };
-    static const std::array<Noun, 3> nouns = {
-        Noun{u"billion"_s, u"billions"_s}, Noun{u"milliard"_s, u"milliards"_s}, Noun{u"million"_s, u"millions"_s}};
+    static const std::array<LargeNoun, 3> nouns = {LargeNoun{u"billion"_s, u"billions"_s},
+                                                   LargeNoun{u"milliard"_s, u"milliards"_s},
+                                                   LargeNoun{u"million"_s, u"millions"_s}};
     const std::array<int, 5> groups = groupsOfThree(n);
-    QStringList words;
-    for (size_t i = 0; i < nouns.size(); ++i) {
-        if (groups[i] == 1)
-            words << u"un "_s + nouns[i].one;
-        else if (groups[i] != 0)
-            words << frenchBelowThousand(groups[i], FrenchPlural::Allowed) + u' ' + nouns[i].many;
-    }
+    QStringList words = largeGroups(groups, nouns, u"un"_s,
+                                    [](int group) { return frenchBelowThousand(group, FrenchPlural::Allowed); });
     if (groups[3] == 1)
         words << u"mille"_s;
     else if (groups[3] != 0)

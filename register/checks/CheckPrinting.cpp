@@ -121,19 +121,25 @@ bool CheckPrinting::contentsOf(const std::vector<int> &rows, const WrittenForms 
     return true;
 }
 
-bool CheckPrinting::printOnPaper(const std::vector<CheckContent> &checks, const CheckRunChoice &choice)
+QPrinter *CheckPrinting::askPrinter(const CheckRunChoice &choice, const QString &docName)
 {
     QPrinter &printer = m_toolkit.sharedPrinter();
     if (!choice.printer.isEmpty())
         printer.setPrinterName(choice.printer);
     setUpCheckPage(printer, choice.layout);
-    printer.setDocName(tr("Checks"));
+    printer.setDocName(docName);
     // Every sheet or none: a part of a run would print checks the register numbers differently.
     printer.setFromTo(0, 0);
     printer.setPrintRange(QPrinter::AllPages);
-    if (!m_toolkit.printDialog(m_window, printer))
+    return m_toolkit.printDialog(m_window, printer) ? &printer : nullptr;
+}
+
+bool CheckPrinting::printOnPaper(const std::vector<CheckContent> &checks, const CheckRunChoice &choice)
+{
+    QPrinter *printer = askPrinter(choice, tr("Checks"));
+    if (!printer)
         return false;
-    if (!printChecks(checks, choice.layout, printer, choice.settings)) {
+    if (!printChecks(checks, choice.layout, *printer, choice.settings)) {
         m_toolkit.alert(m_window, tr("Error"),
                         tr("The checks could not be printed: the printer refused them. No check was numbered."));
         return false;
@@ -184,13 +190,8 @@ void CheckPrinting::printAlignmentPage(Output output, const CheckRunChoice &choi
             m_toolkit.alert(m_window, tr("Error"), failure);
         return;
     }
-    QPrinter &printer = m_toolkit.sharedPrinter();
-    if (!choice.printer.isEmpty())
-        printer.setPrinterName(choice.printer);
-    setUpCheckPage(printer, choice.layout);
-    printer.setDocName(tr("Alignment page"));
-    printer.setFromTo(0, 0);
-    if (m_toolkit.printDialog(m_window, printer) && !::printAlignmentPage(choice.layout, printer, choice.settings))
+    QPrinter *printer = askPrinter(choice, tr("Alignment page"));
+    if (printer && !::printAlignmentPage(choice.layout, *printer, choice.settings))
         m_toolkit.alert(m_window, tr("Error"), tr("The alignment page could not be printed: the printer refused it."));
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 class MyDocument;
+class QPrinter;
 class QWidget;
 class Toolkit;
 
@@ -44,6 +45,8 @@ private:
     // on; an alert and false when they cannot be.
     bool contentsOf(const std::vector<int> &rows, const WrittenForms &forms, qint64 first,
                     std::vector<CheckContent> *checks);
+    // The session's printer set up for the layout, after its dialog; null when cancelled.
+    QPrinter *askPrinter(const CheckRunChoice &choice, const QString &docName);
     bool printOnPaper(const std::vector<CheckContent> &checks, const CheckRunChoice &choice);
     QString exportPath(const QString &title, const QString &suggested);
     void printAlignmentPage(Output output, const CheckRunChoice &choice);
