@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -103,6 +104,15 @@ TEST_F(CheckWindowTest, ASpoiledSheetIsReprintedWithNewNumbersAndTheSpoiledOnesK
     EXPECT_TRUE(column(Key::DescriptionofTransaction)[2].startsWith(u"VOID")) << "1042 accounted for";
     EXPECT_EQ(toolkit.questions.size(), 2u) << "asked again after the reprint";
     EXPECT_EQ(c->selectedRegisterRows(), (std::vector<int>{4, 6}));
+
+    // The reprint given up: the new numbers stay, and the way to print them is said.
+    toolkit.confirmAnswers = {false};
+    toolkit.printAnswers = {true};
+    accept();
+    toolkit.dialogAnswers.push_back([](QDialog &) { return false; });
+    c->printChecks(&menuItem);
+    EXPECT_EQ(column(Key::CheckNumber).mid(6), (QStringList{u"1046"_s, u""_s, u"1047"_s}));
+    EXPECT_TRUE(c->window()->statusBar()->currentMessage().contains(u"not printed again"));
 }
 
 TEST_F(CheckWindowTest, ANumberTheRegisterHoldsIsRefusedBeforeAnythingPrints)

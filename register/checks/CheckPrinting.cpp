@@ -47,6 +47,7 @@ void CheckPrinting::run(Output output, const std::vector<int> &selected, const W
     int toNumber = int(std::count_if(rows.begin(), rows.end(), [&](int row) { return isMarkedToPrint(reg[row]); }));
     // A register without a check yet starts where a new book of checks does.
     const qint64 proposed = firstNumberToPrint(reg).value_or(101);
+    bool reprinting = false;
     for (;;) {
         CheckPrintDialog dialog(m_window,
                                 output == Output::Pdf ? CheckPrintDialog::Output::Pdf
@@ -54,8 +55,12 @@ void CheckPrinting::run(Output output, const std::vector<int> &selected, const W
                                 int(rows.size()), toNumber, proposed);
         connect(&dialog, &CheckPrintDialog::alignmentRequested, this,
                 [this, output](const CheckRunChoice &choice) { printAlignmentPage(output, choice); });
-        if (!m_toolkit.runDialog(dialog))
+        if (!m_toolkit.runDialog(dialog)) {
+            if (reprinting)
+                emit said(tr("The checks have their new numbers but are not printed again: select them and choose "
+                             "Register > Print Checks."));
             return;
+        }
         const std::optional<CheckRunChoice> choice = dialog.choice();
         if (!choice)
             return;
@@ -98,6 +103,7 @@ void CheckPrinting::run(Output output, const std::vector<int> &selected, const W
         if (output == Output::Pdf || askPrintedWell(rows))
             return;
         toNumber = 0;
+        reprinting = true;
     }
 }
 
