@@ -106,11 +106,12 @@ std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows)
     const QString name = marked.size() == 1
         ? transactionStepName(tr("Mark to Print"), reg[marked[0]].value(Key::DescriptionofTransaction).toString())
         : tr("Mark %1 Checks to Print").arg(marked.size());
-    doc.edit(name, [&] {
-        for (int row : marked)
-            doc.setValue(row, Key::CheckNumber, Value::text(kToPrintMark));
-        doc.updateChangeCount(MyDocument::ChangeDone);
-    });
+    if (!doc.edit(name, [&] {
+            for (int row : marked)
+                doc.setValue(row, Key::CheckNumber, Value::text(kToPrintMark));
+            doc.updateChangeCount(MyDocument::ChangeDone);
+        }).isEmpty())
+        return {};
     doc.setStepRows(rowRuns(marked), rowRuns(marked));
     return marked;
 }
@@ -155,14 +156,16 @@ QString numberMarkedChecks(MyDocument &doc, const std::vector<int> &rows, qint64
         return {};
     if (const QString refusal = numbersRefused(reg, marked, first, marked.size()); !refusal.isEmpty())
         return refusal;
-    doc.edit(numbersStepName("Number Check %1", "Number Checks %1\u2013%2", first, marked.size()), [&] {
-        qint64 number = first;
-        for (int row : marked)
-            doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
-        doc.updateChangeCount(MyDocument::ChangeDone);
-    });
-    doc.setStepRows(rowRuns(marked), rowRuns(marked));
-    return {};
+    const QString refusal =
+        doc.edit(numbersStepName("Number Check %1", "Number Checks %1\u2013%2", first, marked.size()), [&] {
+            qint64 number = first;
+            for (int row : marked)
+                doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
+            doc.updateChangeCount(MyDocument::ChangeDone);
+        });
+    if (refusal.isEmpty())
+        doc.setStepRows(rowRuns(marked), rowRuns(marked));
+    return refusal;
 }
 
 QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qint64 first, QDate today,
