@@ -8,6 +8,7 @@
 #include "CheckLayouts.h"
 #include "CheckNumbering.h"
 #include "CheckPrintMemory.h"
+#include "DataFolder.h"
 #include "PayeeAddresses.h"
 #include "RunningBalance.h"
 
@@ -338,7 +339,7 @@ TEST_F(DataFolder, ThePersonsLayoutsAreFoundAndTakeTheirNamesakesPlace)
     EXPECT_EQ(findCheckLayout(u"nothing"_s).error,
               u"there is no check layout \u201cnothing\u201d (there are voucher-top, voucher-middle, voucher-bottom, "
               "three-per-page, wallet, broken, elsewhere)");
-    EXPECT_EQ(checksDataFolder(), m_home.path() + u"/Cheqbook"_s);
+    EXPECT_EQ(dataFolder(), m_home.path() + u"/Cheqbook"_s);
 }
 
 // ---- Numbering checks as they are printed

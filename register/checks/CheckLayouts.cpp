@@ -1,10 +1,11 @@
 #include "CheckLayouts.h"
 
+#include "DataFolder.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -27,14 +28,7 @@ CheckLayoutEntry shippedEntry(const QString &id)
 
 } // namespace
 
-QString checksDataFolder()
-{
-    // Not the application's own location: cheqbook-cli is another
-    // application to Qt, and must find what the window keeps.
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Cheqbook"_s;
-}
-
-QString userCheckLayoutFolder() { return checksDataFolder() + u"/check-layouts"_s; }
+QString userCheckLayoutFolder() { return dataFolder() + u"/check-layouts"_s; }
 
 std::vector<CheckLayoutEntry> checkLayouts()
 {

@@ -11,9 +11,8 @@
 
 #include <vector>
 
-// Cheqbook's data folder (~/.local/share/Cheqbook), the same for the window
-// and cheqbook-cli: where the person's check layouts and payee addresses are.
-QString checksDataFolder();
+// The person's check layouts: a folder of Cheqbook's data folder, the same
+// for the window and cheqbook-cli.
 QString userCheckLayoutFolder();
 
 inline const QString kCheckLayoutSuffix = QStringLiteral(".layout");

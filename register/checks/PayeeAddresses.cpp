@@ -1,7 +1,7 @@
 #include "PayeeAddresses.h"
 
 #include "AtomicFile.h"
-#include "CheckLayouts.h"
+#include "DataFolder.h"
 #include "InputFile.h"
 
 #include <QDir>
@@ -19,7 +19,7 @@ bool samePayee(QStringView a, QStringView b) { return a.trimmed().compare(b.trim
 
 } // namespace
 
-QString PayeeAddresses::defaultPath() { return checksDataFolder() + u"/payee-addresses.txt"_s; }
+QString PayeeAddresses::defaultPath() { return dataFolder() + u"/payee-addresses.txt"_s; }
 
 bool PayeeAddresses::load(const QString &path, QString *error)
 {
