@@ -160,7 +160,7 @@ TEST_F(CheckWindowTest, EachPrinterKeepsItsOffsetsAndTheExportItsOwn)
     openMarked();
     const QString pdf = m_dir.filePath(u"checks.pdf"_s);
     accept([](CheckPrintDialog &d) {
-        d.setLayout(u"three-per-page"_s);
+        d.chooseLayout(u"three-per-page"_s);
         d.setFirstPlace(2);
         d.setOffset({-1.5 * 72 / 25.4, 2 * 72 / 25.4});
     });

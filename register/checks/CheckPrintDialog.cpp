@@ -129,7 +129,7 @@ CheckPrintDialog::CheckPrintDialog(QWidget *parent, Output output, int checks, i
     connect(m_unit, &QComboBox::currentIndexChanged, this, &CheckPrintDialog::unitChosen);
     connect(m_layout, &QComboBox::currentIndexChanged, this, &CheckPrintDialog::layoutChosen);
     connect(m_printer, &QComboBox::currentIndexChanged, this, &CheckPrintDialog::printerChosen);
-    setLayout(rememberedCheckLayout(settings));
+    chooseLayout(rememberedCheckLayout(settings));
     layoutChosen();
     printerChosen();
 }
@@ -173,18 +173,11 @@ void CheckPrintDialog::unitChosen()
     setOffset(before);
 }
 
-void CheckPrintDialog::setLayout(const QString &id)
+void CheckPrintDialog::chooseLayout(const QString &id)
 {
     const int i = m_layout->findData(id);
     if (i >= 0)
         m_layout->setCurrentIndex(i);
-}
-
-void CheckPrintDialog::setPrinter(const QString &name)
-{
-    const int i = m_printer->findData(name);
-    if (i >= 0)
-        m_printer->setCurrentIndex(i);
 }
 
 void CheckPrintDialog::setOffset(QPointF points)

@@ -40,8 +40,7 @@ public:
     // Remembers the layout, the unit and the printer's offsets for next time.
     void remember() const;
 
-    void setLayout(const QString &id);
-    void setPrinter(const QString &name);
+    void chooseLayout(const QString &id);
     void setOffset(QPointF points);
     void setFirstPlace(int place);
     void setFirstNumber(qint64 number);
