@@ -22,6 +22,7 @@
 #include <QFileInfo>
 #include <QLocale>
 #ifdef CHEQBOOK_PRINT
+#include "PrintChecksCommand.h"
 #include "PrintedRegister.h"
 
 #include <QGuiApplication>
@@ -284,6 +285,14 @@ const std::vector<Command> &commands()
          "and Canada (and in the C locale) and A4 elsewhere, as the locale says, unless --paper\n"
          "says which. Needs no display.",
          {u"--paper="_s}, 1, 1, true, runPrint, true},
+        {"print-checks",
+         "print-checks FILE --rows LIST|--marked [--layout NAME] [--offset X,Y] [--start N] [--first-number N] "
+         "-o OUT.pdf",
+         kPrintChecksHelp,
+         {u"--rows="_s, u"--marked"_s, u"--layout="_s, u"--offset="_s, u"--start="_s, u"--first-number="_s},
+         1, 1, true, runPrintChecks, true},
+        {"check-layouts", "check-layouts [NAME] [--alignment -o OUT.pdf [--offset X,Y]]", kCheckLayoutsHelp,
+         {u"--alignment"_s, u"--offset="_s}, 0, 1, false, runCheckLayouts, true},
 #endif
         {"balance", "balance FILE",
          "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,
@@ -380,7 +389,9 @@ QString usage(bool whole = true)
             "  2  the command line is wrong, or names the command's input as its output\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import or sort wrote over it\n"
+            "  FILE~  the register as it was before convert, import, sort or print-checks wrote over it\n"
+            "  ~/.local/share/Cheqbook/check-layouts/  your check layouts (NAME.layout)\n"
+            "  ~/.local/share/Cheqbook/payee-addresses.txt  the addresses printed under payees on checks\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"

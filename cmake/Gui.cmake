@@ -22,6 +22,9 @@ add_library(cheqbook_gui STATIC
   app/desktop/WindowMemory.cpp
   fields/descriptionfield.cpp
   register/balancing/BalancingCommands.cpp
+  register/checks/CheckCommands.cpp
+  register/checks/CheckPrintDialog.cpp
+  register/checks/CheckPrinting.cpp
   register/sortfind/DateSortCommands.cpp
   register/sortfind/FindCommands.cpp
   fields/SuggestionList.cpp
@@ -77,8 +80,9 @@ target_compile_definitions(cheqbook PRIVATE CHEQBOOK_VERSION="${PROJECT_VERSION}
 
 # Printing the register needs fonts and painting but no widgets, so that
 # cheqbook-cli can print without a display.
-add_library(cheqbook_print STATIC register/print/PrintedRegister.cpp)
+add_library(cheqbook_print STATIC register/print/PrintedRegister.cpp register/checks/CheckPrinter.cpp)
 target_link_libraries(cheqbook_print PUBLIC cheqbook_core Qt6::Gui)
 target_link_libraries(cheqbook_gui PUBLIC cheqbook_print)
 target_link_libraries(cheqbook-cli PRIVATE cheqbook_print)
+target_sources(cheqbook-cli PRIVATE cli/PrintChecksCommand.cpp)
 target_compile_definitions(cheqbook-cli PRIVATE CHEQBOOK_PRINT)

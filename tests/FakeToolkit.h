@@ -5,6 +5,7 @@
 
 #include "Toolkit.h"
 
+#include <QDialog>
 #include <QPrinter>
 #include <QStringList>
 
@@ -80,6 +81,19 @@ public:
     {
         questions.push_back({title, message, confirmButton, otherButton, true});
         return next(confirmAnswers, "question");
+    }
+    // What the user does in each of the program's own windows, in turn:
+    // fills it in and says whether it is accepted.
+    std::deque<std::function<bool(QDialog &)>> dialogAnswers;
+    bool runDialog(QDialog &dialog) override
+    {
+        if (dialogAnswers.empty()) {
+            ADD_FAILURE() << "unexpected window " << dialog.windowTitle().toStdString();
+            return false;
+        }
+        auto answer = std::move(dialogAnswers.front());
+        dialogAnswers.pop_front();
+        return answer(dialog);
     }
     bool printDialog(QWidget *, QPrinter &p) override
     {

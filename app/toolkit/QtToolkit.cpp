@@ -191,6 +191,14 @@ bool QtToolkit::confirmByDefault(QWidget *parent, const QString &title, const QS
     return ask(parent, title, message, confirmButton, otherButton, true);
 }
 
+bool QtToolkit::runDialog(QDialog &dialog)
+{
+    giveAccessKeys(&dialog);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    reactivate(dialog.parentWidget());
+    return accepted;
+}
+
 bool QtToolkit::printDialog(QWidget *parent, QPrinter &printer)
 {
     QPrintDialog dialog(&printer, parent);

@@ -13,6 +13,7 @@
 #include <functional>
 #include <memory>
 
+class QDialog;
 class QPrinter;
 class QWidget;
 
@@ -62,6 +63,8 @@ public:
     // the default, which Return gives; Escape gives the other.
     virtual bool confirmByDefault(QWidget *parent, const QString &title, const QString &message,
                                   const QString &confirmButton, const QString &otherButton) = 0;
+    // A window of the program's own, shown modal; true when it was accepted.
+    virtual bool runDialog(QDialog &dialog) = 0;
     // The print dialog for printer; true when the user chose to print.
     virtual bool printDialog(QWidget *parent, QPrinter &printer) = 0;
     // A print preview; paint draws the pages on the printer it is given.

@@ -189,6 +189,19 @@ void MyWindowController::buildMenus()
     QAction *balance = reg->addAction(tr("&Balance Month\u2026"));
     balance->setShortcut(Qt::CTRL | Qt::Key_B);
     connect(balance, &QAction::triggered, this, [this, balance] { showEndOfMonthWindowAction(balance); });
+    reg->addSeparator();
+    QAction *checks = reg->addAction(tr("Print &Checks\u2026"));
+    checks->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_P);
+    checks->setToolTip(tr("Prints the selected checks, or every check marked to print, on check stock"));
+    connect(checks, &QAction::triggered, this, [this, checks] { printChecks(checks); });
+    QAction *checksPdf = reg->addAction(tr("E&xport Checks PDF\u2026"));
+    connect(checksPdf, &QAction::triggered, this, [this, checksPdf] { exportChecksPdf(checksPdf); });
+    QAction *mark = reg->addAction(tr("&Mark to Print"));
+    mark->setToolTip(tr("Puts a P in the Check # of the selected checks: they get their numbers when printed"));
+    connect(mark, &QAction::triggered, this, [this, mark] { markChecksToPrint(mark); });
+    QAction *address = reg->addAction(tr("Payee &Address\u2026"));
+    address->setToolTip(tr("The address printed on checks under the selected transaction's payee"));
+    connect(address, &QAction::triggered, this, [this, address] { editPayeeAddress(address); });
 
     buildViewMenu();
 }

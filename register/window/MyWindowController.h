@@ -24,6 +24,7 @@
 #include <optional>
 
 class ChartWindow;
+class CheckPrinting;
 class descriptionfield;
 class SuggestionList;
 class ImportPreviewDialog;
@@ -142,6 +143,12 @@ public slots:
     void printPreview(QObject *sender);
     void exportPdf(QObject *sender);
 
+    // Checks on check stock: the selected checks, or those marked to print.
+    void printChecks(QObject *sender);
+    void exportChecksPdf(QObject *sender);
+    void markChecksToPrint(QObject *sender);
+    void editPayeeAddress(QObject *sender);
+
     // Undo and redo of the register's changes.
     void undo(QObject *sender);
     void redo(QObject *sender);
@@ -207,6 +214,8 @@ private:
     void toggleReconciled(int row);
     // A path to export a PDF to, asked for; never the register's own file.
     QString exportPath(const QString &title, const QString &suggested);
+    // The window's check printing, made when first asked for.
+    CheckPrinting &checkPrinting();
     // Asks before a reconciled transaction changes, saying what the change
     // does to the balancing; true to go on.
     bool confirmReconciledChange(const QString &consequence, const QString &goOn);
@@ -327,6 +336,7 @@ private:
     RegisterFigures m_registerFigures;
     bool m_figuresStale = true; // the register changed since they were worked out
     QPointer<ChartWindow> m_charts;
+    CheckPrinting *m_checks = nullptr;
     QPointer<QWidget> m_focusBeforeDrawer; // where the keyboard goes back to when the drawer closes
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
