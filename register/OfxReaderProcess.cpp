@@ -179,6 +179,20 @@ void killReader(pid_t pid)
     }
 }
 
+// The process runs: it exists and has not ended. One that was killed stays
+// a zombie until whoever adopted it waits for it, its files closed already.
+bool processRuns(pid_t pid)
+{
+    if (kill(pid, 0) != 0 && errno == ESRCH)
+        return false;
+    QFile stat(u"/proc/%1/stat"_s.arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return true;
+    const QByteArray text = stat.readAll();
+    const qsizetype close = text.lastIndexOf(')');
+    return close < 0 || text.size() < close + 3 || (text[close + 2] != 'Z' && text[close + 2] != 'X');
+}
+
 // Empties and removes a reader's private folder, given open, named in parent (also open).
 void removePrivateFolder(int parentFd, const char *name, int folderFd)
 {
@@ -249,7 +263,7 @@ void sweepOfxReaderFolders(const QString &tempPath)
         // "cheqbook-ofx-PID-XXXXXX": a reader still alive may have made it
         // and not yet locked it.
         const pid_t pid = pid_t(std::atol(e->d_name + prefix));
-        if (pid <= 0 || kill(pid, 0) == 0 || errno != ESRCH)
+        if (pid <= 0 || processRuns(pid))
             continue;
         struct stat st {};
         if (fstatat(tempFd, e->d_name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISDIR(st.st_mode)

@@ -20,7 +20,7 @@ namespace hostile {
 
 // An OFX 1.x statement of one checking account around what is given, which
 // is nested five deep (OFX, BANKMSGSRSV1, STMTTRNRS, STMTRS, BANKTRANLIST)
-// and starts on line 5.
+// and starts on line 6.
 inline QByteArray ofxStatement(const QByteArray &inside)
 {
     return "OFXHEADER:100\nDATA:OFXSGML\nVERSION:102\n\n<OFX><BANKMSGSRSV1><STMTTRNRS><STMTRS><CURDEF>USD"

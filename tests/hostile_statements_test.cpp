@@ -77,23 +77,23 @@ TEST(HostileStatements, AnOfxFileBeyondABoundIsRefusedNamingTheBoundAndWhere)
         QString error;
     } cases[] = {
         {"200,000 nested tags ran libofx for minutes", ofxStatement(ofxTransaction(0) + nested65),
-         u"line 6: <X> is nested 65 deep, more than the 64 Cheqbook reads (a bank's statement is nested about 8 "
+         u"line 7: <X> is nested 65 deep, more than the 64 Cheqbook reads (a bank's statement is nested about 8 "
          "deep); nothing was imported"_s},
         {"unclosed transactions nest without end",
          ofxStatement(QByteArray("<STMTTRN><DTPOSTED>20261101<TRNAMT>-1.00\n").repeated(100)),
-         u"line 64: <STMTTRN> is nested 65 deep, more than the 64 Cheqbook reads (a bank's statement is nested "
+         u"line 65: <STMTTRN> is nested 65 deep, more than the 64 Cheqbook reads (a bank's statement is nested "
          "about 8 deep); nothing was imported"_s},
         {"200,000 transactions never finished", ofxStatement(ofxTransactions(kMaxOfxTransactions + 1)),
-         u"line 50005: transaction 50001 begins here, more than the 50000 Cheqbook reads from one OFX file (a year "
+         u"line 50006: transaction 50001 begins here, more than the 50000 Cheqbook reads from one OFX file (a year "
          "of a busy account has a few thousand): ask the bank for a shorter period; nothing was imported"_s},
         {"a 10 MB memo held libofx for seconds", ofxStatement(ofxTransaction(0, longMemo)),
-         u"line 5: the text after <MEMO> is 65537 characters long, more than the 65536 Cheqbook reads in one piece "
+         u"line 6: the text after <MEMO> is 65537 characters long, more than the 65536 Cheqbook reads in one piece "
          "of an OFX file (a bank writes a few hundred at most); nothing was imported"_s},
         {"a tag of a megabyte", ofxStatement("<STMTTRN x=\"" + longMemo + "\">"),
-         u"line 5: the tag <STMTTRN> is 65551 characters long, more than the 65536 Cheqbook reads in one piece of "
+         u"line 6: the tag <STMTTRN> is 65551 characters long, more than the 65536 Cheqbook reads in one piece of "
          "an OFX file (a bank writes a few hundred at most); nothing was imported"_s},
         {"a comment of a megabyte", ofxStatement("<!--" + longMemo + "-->"),
-         u"line 5: the comment that begins here is 65544 characters long, more than the 65536 Cheqbook reads in one "
+         u"line 6: the comment that begins here is 65544 characters long, more than the 65536 Cheqbook reads in one "
          "piece of an OFX file (a bank writes a few hundred at most); nothing was imported"_s},
         {"a file of gigabytes", ofxStatement(QByteArray(kMaxOfxBytes, ' ')),
          u"the file is 65 MB, more than the 64 MB Cheqbook reads as an OFX statement (a year of a busy account is "
