@@ -117,9 +117,12 @@ bool memoryTempFolder()
     const gid_t gid = getegid();
     if (unshare(CLONE_NEWUSER | CLONE_NEWNS) != 0)
         return false;
-    if (!writeFile("/proc/self/setgroups", "deny")
-        || !writeFile("/proc/self/uid_map", std::to_string(uid) + ' ' + std::to_string(uid) + " 1")
-        || !writeFile("/proc/self/gid_map", std::to_string(gid) + ' ' + std::to_string(gid) + " 1"))
+    // Each id maps to itself: the reader stays the user it was.
+    char uidMap[64], gidMap[64];
+    std::snprintf(uidMap, sizeof uidMap, "%u %u 1", unsigned(uid), unsigned(uid));
+    std::snprintf(gidMap, sizeof gidMap, "%u %u 1", unsigned(gid), unsigned(gid));
+    if (!writeFile("/proc/self/setgroups", "deny") || !writeFile("/proc/self/uid_map", uidMap)
+        || !writeFile("/proc/self/gid_map", gidMap))
         return false;
     if (mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0)
         return false;
