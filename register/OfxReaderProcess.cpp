@@ -327,7 +327,10 @@ LibofxReading readWithLibofx(const QByteArray &bytes, qsizetype expected, Progre
                 break;
             usleep(10000);
         }
-        if (progress && !progress->advance(qint64(reading.transactions.size()), expected)) {
+        // libofx hands over the transactions only once it has read the
+        // whole file: until then, how far it has come is not known.
+        const qint64 done = qint64(reading.transactions.size());
+        if (progress && !progress->advance(done, done > 0 ? expected : 0)) {
             reading.stopped = true;
             break;
         }
