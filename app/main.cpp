@@ -2,6 +2,7 @@
 
 #include "AppIdentity.h"
 #include "CommandLine.h"
+#include "DataFolder.h"
 #include "DocumentController.h"
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
@@ -23,6 +24,10 @@ int main(int argc, char **argv)
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.start(files) == SingleInstance::Start::HandedOver)
         return 0;
+
+    keepSettingsPrivate();
+    if (const QString left = moveOldDataFolder(); !left.isEmpty())
+        qWarning("%s", qPrintable(left));
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);

@@ -5,6 +5,7 @@
 
 #include "ImportDuplicates.h"
 #include "LayoutMemory.h"
+#include "Report.h"
 #include "StatementImport.h"
 #include "StatementReader.h"
 #include "TerminalProgress.h"
@@ -51,19 +52,24 @@ void printDryRun(const QString &path, const Statement &statement, const std::vec
     for (size_t i = 0; i < statement.lines.size(); ++i) {
         const StatementLine &l = statement.lines[i];
         if (!l.doubt.isEmpty()) {
-            out.push_back({l.lineNumber, u"skip\t%1:%2\t%3"_s.arg(path, QString::number(l.lineNumber), l.doubt)});
+            out.push_back({l.lineNumber, u"skip\t%1:%2\t%3"_s.arg(withControlsShown(path), QString::number(l.lineNumber),
+                                                                       withControlsShown(l.doubt))});
             continue;
         }
         const bool duplicate = checks[i].verdict != DuplicateCheck::Verdict::New;
-        QString text = u"%1\t%2:%3\t%4\t%5\t%6\t%7"_s.arg(duplicate && !keepDuplicates ? u"duplicate"_s : u"import"_s,
-                                                          path, QString::number(l.lineNumber), l.date,
-                                                          l.checkNumber, l.description, moneyText(l.amount));
+        // The tabs are the line's own: each field shows the statement's
+        // control characters as symbols, tabs too.
+        QString text = u"%1\t%2:%3\t%4\t%5\t%6\t%7"_s.arg(
+            duplicate && !keepDuplicates ? u"duplicate"_s : u"import"_s, withControlsShown(path),
+            QString::number(l.lineNumber), withControlsShown(l.date), withControlsShown(l.checkNumber),
+            withControlsShown(l.description), moneyText(l.amount));
         if (duplicate)
-            text += u'\t' + checks[i].reason;
+            text += u'\t' + withControlsShown(checks[i].reason);
         out.push_back({l.lineNumber, text});
     }
     for (const SkippedLine &s : statement.skipped)
-        out.push_back({s.lineNumber, u"skip\t%1:%2\t%3"_s.arg(path, s.lines().section(u' ', 1), s.reason)});
+        out.push_back({s.lineNumber, u"skip\t%1:%2\t%3"_s.arg(withControlsShown(path), s.lines().section(u' ', 1),
+                                                              withControlsShown(s.reason))});
     std::stable_sort(out.begin(), out.end(), [](const Out &a, const Out &b) { return a.line < b.line; });
     for (const Out &o : out)
         writeOut(o.text + u'\n');

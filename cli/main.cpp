@@ -1,10 +1,12 @@
 // cheqbook-cli: the register files of Cheqbook from a shell.
 
 #include "Cli.h"
+#include "CutForShowing.h"
 #include "BatchQueue.h"
 #include "ImportCommand.h"
 
 #include "AtomicFile.h"
+#include "Backups.h"
 #include "DateReader.h"
 #include "DateSort.h"
 #include "ReconciliationReport.h"
@@ -58,6 +60,17 @@ std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QSt
                        u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
 }
 
+// Why a row read only to be shown cannot be added to the balance before it.
+QString rowProblem(const ShownRow &row, Cents balanceBefore, qint64 index)
+{
+    if (row.amount.isText() && !row.amount.visitText([](auto text) { return isAmountText(text); }))
+        return unreadableAmountMessage(
+            row.amount.visitText([](auto text) { return cutForShowing(text, kAmountShown); }), index);
+    if (const Cents balance = balanceBefore + row.amount.cents().cents; !centsInRange(balance))
+        return balanceBeyondLimitMessage(balance, index);
+    return {};
+}
+
 int runReport(const Arguments &a)
 {
     // One core reads the register while the other writes its report. The
@@ -93,21 +106,22 @@ int runReport(const Arguments &a)
     Utf8ReportWriter report;
     Cents total = 0;
     qint64 rows = 0;
-    QString beyond; // a balance beyond what money holds is refused, not shown held at the limit
+    // An amount that is not one, or a balance beyond what money holds, is
+    // refused, never shown as 0 or held at the limit.
+    QString beyond;
     // Every row's Amount as the window shows it, and fresh balances.
     while (std::optional<Queue::Batch> batch = queue.pop()) {
         for (const ShownRow &row : *batch) {
             ++rows;
-            if (beyond.isEmpty() && !centsInRange(total + row.amount.cents().cents))
-                beyond = u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(),
-                                         balanceBeyondLimitMessage(total + row.amount.cents().cents, rows - 1));
+            if (beyond.isEmpty())
+                beyond = rowProblem(row, total, rows - 1);
             total = report.add(row, total);
         }
     }
     reader.join();
     progress.reset(); // its line goes before the report or the error is written
     if (!read.ok() || !beyond.isEmpty()) {
-        error(read.ok() ? beyond : read.error);
+        error(read.ok() ? u"%1: %2"_s.arg(a.positional[0], beyond) : read.error);
         return Failed;
     }
     report.flush([](QByteArrayView chunk) { writeOut(chunk); });
@@ -175,7 +189,7 @@ int runConvert(const Arguments &a)
         data = oldStyleText(r.rows, watch(a, "writing", a.output).get());
     }
     // Converting a register in place is a save: the old version is kept.
-    const QString failure = isSameFile(a.output, a.positional[0]) ? writeFileAtomicallyWithBackup(a.output, data)
+    const QString failure = isSameFile(a.output, a.positional[0]) ? writeRegisterFile(a.output, data).error
                                                                    : writeFileAtomically(a.output, data);
     if (!failure.isEmpty()) {
         error(failure);
@@ -208,33 +222,24 @@ int runReconciliation(const Arguments &a)
         return Failed;
     const QString name = QFileInfo(registerPath).fileName();
     const QDate today = QDate::currentDate();
-    const Register &reg = *doc->array();
-    ReconciliationReport report;
-    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
-        BankStatement statement;
-        if (a.values.contains(u"--statement-balance"_s)) {
-            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
-            if (!balance.error.isEmpty()) {
-                error(u"--statement-balance: %1"_s.arg(balance.error));
-                return Usage;
-            }
-            statement.endingBalance = balance.cents;
+    BankStatement statement;
+    if (a.values.contains(u"--statement-balance"_s)) {
+        const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
+        if (!balance.error.isEmpty()) {
+            error(u"--statement-balance: %1"_s.arg(balance.error));
+            return Usage;
         }
-        if (a.values.contains(u"--date"_s)) {
-            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
-            if (!statement.closingDate) {
-                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
-                                                                                      kDateFormsRead));
-                return Usage;
-            }
-        }
-        report = currentReconciliation(reg, statement, today);
-    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
-        report = finishedReconciliation(reg, finished.back(), today);
-    } else {
-        report = currentReconciliation(reg, {}, today);
+        statement.endingBalance = balance.cents;
     }
-    writeOut(reconciliationText(report, name));
+    if (a.values.contains(u"--date"_s)) {
+        statement.closingDate = readDate(a.values.value(u"--date"_s), today);
+        if (!statement.closingDate) {
+            error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
+                                                                                  kDateFormsRead));
+            return Usage;
+        }
+    }
+    writeOut(reconciliationText(reconciliationFor(*doc->array(), statement, today), name));
     return finishOut() ? Ok : Failed;
 }
 
@@ -256,6 +261,13 @@ int runRollover(const Arguments &a)
         return Failed;
     }
     return Ok;
+}
+
+int runBackups(const Arguments &a)
+{
+    for (const BackupVersion &v : earlierVersions(a.positional[0]))
+        writeOut(v.savedAt.toString(u"yyyy-MM-dd HH:mm:ss"_s) + u'\t' + withControlsShown(v.path) + u'\n');
+    return finishOut() ? Ok : Failed;
 }
 
 const std::vector<Command> &commands()
@@ -317,10 +329,19 @@ const std::vector<Command> &commands()
         {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
          "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
          "transactions the statement cleared, those still outstanding, the register's balance on the\n"
-         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
-         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
-         "for the last statement finished in the window, or as the register stands when there is none.",
+         "statement's date and the difference. With --date of a statement finished in the window (or\n"
+         "--statement-balance of the last one, when nothing was reconciled after it), that statement's\n"
+         "report, as Finish recorded it; otherwise for the statement being balanced (the transactions\n"
+         "reconciled since the last finished statement). Without either, for the last statement\n"
+         "finished, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
+        {"backups", "backups FILE",
+         "Lists the earlier versions of the register that are kept, newest first, one per line: when\n"
+         "the version was saved, a tab, and the file that holds it. FILE~ is the version before the\n"
+         "last save; the others are the last version of each earlier day saved on, kept in\n"
+         "~/.local/share/Cheqbook/Backups for 7 days, and one a week for 8 weeks (the settings\n"
+         "backups/days and backups/weeks in ~/.config/Cheqbook/Cheqbook.conf).",
+         {}, 1, 1, false, runBackups},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",
@@ -388,6 +409,9 @@ int main(int argc, char **argv)
 #endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
+    // The window's settings, such as how long backups are kept.
+    QCoreApplication::setOrganizationName(u"Cheqbook"_s);
+    QCoreApplication::setApplicationName(u"Cheqbook"_s);
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(usage(false).toUtf8().constData(), stderr);

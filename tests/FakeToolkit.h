@@ -45,16 +45,21 @@ public:
     }
     using Toolkit::alert;
     void beep() override { ++beeps; }
-    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool, const QString &directory) override
     {
+        panelDirectories << directory;
         return next(openAnswers, "open panel");
     }
-    QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &suffix) override
+    QStringList panelDirectories; // the folder each open panel was opened in
+    QString savePanel(QWidget *, const QString &, const QString &suggested, const QString &,
+                      const QString &suffix) override
     {
         panelSuffixes << suffix;
+        savedSuggestions << suggested;
         return next(saveAnswers, "save panel");
     }
     QStringList panelSuffixes; // the default suffix each save panel was given
+    QStringList savedSuggestions; // the path each save panel proposed
     SaveAnswer askToSave(QWidget *, const QString &name) override
     {
         asked << name;

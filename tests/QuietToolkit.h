@@ -12,7 +12,7 @@ class QuietToolkit : public Toolkit
 public:
     void alert(QWidget *, const QString &, const QString &, const QString &) override {}
     void beep() override {}
-    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override { return {}; }
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool, const QString &) override { return {}; }
     QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &) override
     {
         return {};

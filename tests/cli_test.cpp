@@ -12,6 +12,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -44,7 +48,7 @@ protected:
     QTemporaryDir m_dir;
     const QByteArray m_register = "(\n"
                                   "{Amount = 1000; CheckNumber = \"\"; Date = 03/01/2007; "
-                                  "DescriptionofTransaction = Paycheck; Total = 5;},\n"
+                                  "DescriptionofTransaction = Paycheck; Total = 1000;},\n"
                                   "{Amount = -45.25; CheckNumber = 101; Date = 03/12/2007; "
                                   "DescriptionofTransaction = Groceries;}\n"
                                   ")\n";
@@ -52,7 +56,8 @@ protected:
 
 TEST_F(CliTest, ReportShowsAmountsAsMoneyTextAndFreshBalances)
 {
-    const ProgramRun r = cli({u"report"_s, file(u"r.ldgr"_s, m_register)});
+    // The stored balance of the first row is not shown: the report works them out.
+    const ProgramRun r = cli({u"report"_s, file(u"r.ldgr"_s, QByteArray(m_register).replace("Total = 1000", "Total = 5"))});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_EQ(r.out, "Check #  | Description                          | Date       | Amount    | Total\n"
                      "--------------------------------------------------------------------------------------\n"
@@ -84,7 +89,7 @@ TEST_F(CliTest, ConvertKeepsValuesAsReadInEitherForm)
     const QString in = file(u"r.ldgr"_s, m_register);
     const QString xml = m_dir.filePath(u"r.xml"_s);
     ASSERT_EQ(cli({u"convert"_s, in, u"-o"_s, xml, u"--xml"_s}).exitCode, 0);
-    EXPECT_TRUE(readFile(xml).contains("<key>Total</key>\n\t\t<string>5</string>")) << "no recalculation";
+    EXPECT_TRUE(readFile(xml).contains("<key>Total</key>\n\t\t<string>1000</string>")) << "no recalculation";
     const QString back = m_dir.filePath(u"back.ldgr"_s);
     ASSERT_EQ(cli({u"convert"_s, xml, u"-o"_s, back}).exitCode, 0);
     EXPECT_EQ(readFile(back), oldStyleText(parseRegister(m_register).rows));
@@ -123,11 +128,11 @@ TEST_F(CliTest, ImportAddsStatementsInOrderAndListsSkippedLines)
     // Each keeps the fingerprint of its line, so that it is known when it comes again.
     const QRegularExpression id(u"BankID = csv:[0-9a-f]{16}; "_s);
     EXPECT_EQ(QString::fromLatin1(lines[3]).remove(id),
-              u"    {Amount = -1000; CheckNumber = \"\"; Date = 03/20/2007; "
+              u"    {Amount = -1000.00; CheckNumber = \"\"; Date = 03/20/2007; "
               "DescriptionofTransaction = \"RENT, MARCH\"; Total = -45.25; },"_s);
     EXPECT_EQ(QString::fromLatin1(lines[4]).remove(id),
               u"    {Amount = -4.75; CheckNumber = \"\"; Date = 03/21/2007; "
-              "DescriptionofTransaction = \"Caf\\U00e9\"; Total = -50; }"_s);
+              "DescriptionofTransaction = \"Caf\\U00e9\"; Total = -50.00; }"_s);
 
     // Without -o the register file itself takes the rows.
     ASSERT_EQ(cli({u"import"_s, reg, b}).exitCode, 0);
@@ -218,7 +223,7 @@ TEST_F(CliTest, ImportRefusesToGuessAnAccountOrADateOrder)
     ASSERT_EQ(cli({u"import"_s, reg, ofx, u"--account=22"_s}).exitCode, 0);
     const RegisterReadResult after = parseRegister(readFile(reg));
     ASSERT_EQ(after.rows.size(), 3u);
-    EXPECT_EQ(after.rows[2]->value(Key::Amount).toString(), u"-22"_s);
+    EXPECT_EQ(after.rows[2]->value(Key::Amount).toString(), u"-22.00"_s);
 
     const QString dates = file(u"d.csv"_s, "Date,Payee,Amount\n03/04/2007,Rent,-650.00\n");
     r = cli({u"import"_s, reg, dates});
@@ -313,7 +318,7 @@ TEST_F(CliTest, ImportStatesALayoutAndUsesItForTheNextFileWithThatHeader)
     const RegisterReadResult after = parseRegister(readFile(reg));
     ASSERT_EQ(after.rows.size(), 4u);
     EXPECT_EQ(after.rows[3]->value(Key::DescriptionofTransaction).toString(), u"Musterfirma AG"_s);
-    EXPECT_EQ(after.rows[3]->value(Key::Amount).toString(), u"2150"_s);
+    EXPECT_EQ(after.rows[3]->value(Key::Amount).toString(), u"2150.00"_s);
 
     // The next month's file, with the same header, needs nothing said.
     const QString next = file(u"dezember.csv"_s, "Buchung;Wert;Vorgang;Summe\n02.12.2026;02.12.2026;REWE Markt;-12,00\n");
@@ -373,7 +378,7 @@ TEST_F(CliTest, ImportLeavesOutALineWhoseSignItCannotTellAndSaysWhy)
     QStringList amounts;
     for (const RecordPtr &row : parseRegister(readFile(reg)).rows)
         amounts << row->value(Key::Amount).toString();
-    EXPECT_EQ(amounts, (QStringList{u"1000"_s, u"-45.25"_s, u"-71.24"_s, u"2145.67"_s, u"-4.5"_s, u"-38.15"_s}));
+    EXPECT_EQ(amounts, (QStringList{u"1000.00"_s, u"-45.25"_s, u"-71.24"_s, u"2145.67"_s, u"-4.50"_s, u"-38.15"_s}));
 }
 
 // Six coffees entered by hand and the bank's six: the last bank line was
@@ -423,7 +428,7 @@ TEST_F(CliTest, SortPutsTheRegisterInDateOrderAsTheWindowDoes)
         totals << r->value(Key::Total).toString();
     }
     EXPECT_EQ(order, (QStringList{u"Opening"_s, u"B"_s, u"C"_s, u"U"_s}));
-    EXPECT_EQ(totals, (QStringList{u"100"_s, u"90"_s, u"60"_s, u"40"_s}));
+    EXPECT_EQ(totals, (QStringList{u"100.00"_s, u"90.00"_s, u"60.00"_s, u"40.00"_s}));
     // Without -o the register itself is sorted, the old file kept as FILE~.
     const QByteArray before = readFile(reg);
     ASSERT_EQ(cli({u"sort"_s, reg}).exitCode, 0);
@@ -471,6 +476,18 @@ TEST_F(CliTest, ReconciliationPrintsTheStatementsFigures)
     EXPECT_EQ(figure(r.out, "Cleared balance"), "10.00");
     EXPECT_EQ(figure(r.out, "Outstanding (1)"), "-1.00");
     EXPECT_EQ(figure(r.out, "Statement balance"), "(none)");
+    // January again, by its date (and balance): what it cleared, as Finish
+    // recorded it, not an empty statement being balanced.
+    const ProgramRun last = cli({u"reconciliation"_s, reg});
+    for (const QStringList &asked : {QStringList{u"--statement-balance=900.00"_s, u"--date=01/31/2026"_s},
+                                     QStringList{u"--date=01/31/2026"_s}}) {
+        r = cli(QStringList{u"reconciliation"_s, reg} + asked);
+        EXPECT_EQ(r.out, last.out) << asked.join(u' ').toStdString();
+        EXPECT_EQ(figure(r.out, "Cleared by this statement (1)"), "") << r.out.toStdString();
+    }
+    r = cli({u"reconciliation"_s, reg, u"--statement-balance=1400.00"_s});
+    EXPECT_FALSE(r.out.contains("with no statement")) << r.out.toStdString();
+    EXPECT_EQ(figure(r.out, "Statement balance"), "1400.00");
     EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--statement-balance"_s, u"lots"_s}).exitCode, 2);
     EXPECT_EQ(cli({u"reconciliation"_s, reg, u"--date"_s}).exitCode, 2);
 }
@@ -483,7 +500,7 @@ TEST_F(CliTest, RolloverWritesTheNewYearsRegister)
     const RegisterReadResult next = readRegisterFile(out);
     ASSERT_EQ(next.rows.size(), 2u);
     EXPECT_EQ(next.rows[0]->value(Key::Amount), Value::text(u"80.00"));
-    EXPECT_EQ(next.rows[1]->value(Key::Amount), Value::text(u"-30"));
+    EXPECT_EQ(next.rows[1]->value(Key::Amount), Value::text(u"-30.00"));
 
     const ProgramRun empty = cli({u"rollover"_s, file(u"e.ldgr"_s, "()"), u"-o"_s, out});
     EXPECT_EQ(empty.exitCode, 1);
@@ -501,6 +518,100 @@ TEST_F(CliTest, AStatementCannotWriteEscapeCodesToTheTerminal)
     for (char c : r.out)
         EXPECT_TRUE(c == '\n' || static_cast<unsigned char>(c) >= 0x20) << int(c);
     EXPECT_TRUE(r.out.contains("PAY ")) << r.out.constData();
+}
+
+ProgramRun cliOnTerminal(const QStringList &args);
+
+// Whether bytes hold no control character but line feeds and the tabs
+// between the fields of a line.
+bool nothingForTheTerminal(const QByteArray &bytes)
+{
+    return std::all_of(bytes.begin(), bytes.end(),
+                       [](char c) { return c == '\n' || c == '\t' || static_cast<unsigned char>(c) >= 0x20; });
+}
+
+TEST_F(CliTest, ControlCharactersFromFilesNeverReachTheTerminal)
+{
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 100;}, {Amount = -1; DescriptionofTransaction = "
+                                          "\"Pay\\033]0;owned\\007\";})");
+    const QString csv = file(u"evil\x1b[2J.csv"_s, "03/20/2007,\"\x1b[31m12\",,,A\n"
+                                                   "03/21/2007,-1.00,,,\"PAY\tX\x1b[2J\"\n");
+    const QString badAmount = file(u"amount.ldgr"_s, "({Amount = \"\\033[2J\";})");
+    const QString named = file(u"name\x1b]0;owned\x07.ldgr"_s, "({Amount = 1; Total = 2;})");
+    const struct {
+        QStringList args;
+        const char *shown; // what must be in the output or the message, shown
+    } cases[] = {
+        {{u"import"_s, reg, csv, u"--dry-run"_s}, "PAY\xe2\x90\x89X"},
+        {{u"import"_s, reg, csv, u"-o"_s, m_dir.filePath(u"out.ldgr"_s)}, "\xe2\x90\x9b[31m12"},
+        {{u"balance"_s, badAmount}, "\xe2\x90\x9b[2J"},
+        {{u"balance"_s, named}, "name\xe2\x90\x9b]0;owned\xe2\x90\x87.ldgr"},
+        {{u"balance"_s, m_dir.filePath(u"missing\x1b[2J.ldgr"_s)}, "missing\xe2\x90\x9b[2J.ldgr"},
+        {{u"reconciliation"_s, reg}, "Pay\xe2\x90\x9b]0;owned\xe2\x90\x87"},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.args.join(u' ').toStdString());
+        const ProgramRun r = cli(c.args);
+        EXPECT_NE(r.exitCode, -1);
+        EXPECT_TRUE(nothingForTheTerminal(r.out)) << r.out.constData();
+        EXPECT_TRUE(nothingForTheTerminal(r.err.toUtf8())) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(c.shown) || r.err.toUtf8().contains(c.shown))
+            << r.out.constData() << r.err.toStdString();
+    }
+    // The line that shows how far work has come names the file too.
+    const ProgramRun watched = cliOnTerminal({u"report"_s, u"--progress"_s, named});
+    EXPECT_FALSE(watched.err.contains(u"name\x1b"_s)) << watched.err.toStdString();
+}
+
+TEST_F(CliTest, EveryCommandRefusesAnAmountThatIsNotOne)
+{
+    const QString path = file(u"bad.ldgr"_s, "({Amount = 100; Total = 100;},\n{Amount = abc; Total = 100;})");
+    const QString statement = file(u"s.csv"_s, "03/20/2007,-1.00,,,A\n");
+    const bool printing = cli({u"print"_s, u"--help"_s}).exitCode == 0;
+    for (QStringList args : {QStringList{u"report"_s, path}, {u"balance"_s, path}, {u"sort"_s, path},
+                             {u"convert"_s, path, u"-o"_s, path}, {u"import"_s, path, statement},
+                             {u"reconciliation"_s, path}, {u"rollover"_s, path, u"-o"_s, m_dir.filePath(u"n.ldgr"_s)},
+                             {u"print"_s, path, u"-o"_s, m_dir.filePath(u"r.pdf"_s)}}) {
+        if (args[0] == u"print" && !printing)
+            continue;
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        const ProgramRun r = cli(args);
+        EXPECT_EQ(r.exitCode, 1);
+        // (Painting may warn of its own setting first.)
+        EXPECT_TRUE(r.err.endsWith(u"cheqbook-cli: %1: row 2: the Amount \u201cabc\u201d is not an amount\n"_s.arg(path)))
+            << r.err.toStdString();
+        EXPECT_EQ(r.out, QByteArray());
+    }
+    EXPECT_EQ(readFile(path), "({Amount = 100; Total = 100;},\n{Amount = abc; Total = 100;})");
+    EXPECT_EQ(QDir(m_dir.path()).entryList({u"*.pdf"_s, u"n.ldgr"_s, u"*~"_s}), QStringList());
+}
+
+TEST_F(CliTest, AStoredBalanceThatDisagreesIsSaidOnceAndWorkedOutAgain)
+{
+    const QString path = file(u"r.ldgr"_s, "({Amount = 100; Total = 100;},\n{Amount = -10; Total = 100;})");
+    const ProgramRun r = cli({u"balance"_s, path});
+    EXPECT_EQ(r.exitCode, 0);
+    EXPECT_EQ(r.out, "90.00\n");
+    EXPECT_EQ(r.err, u"cheqbook-cli: %1: row 2 holds the balance 100.00, but the amounts down to it add up to "
+                     "90.00; the balances the amounts give are used\n"_s.arg(path));
+}
+
+TEST_F(CliTest, AmountsAndBalancesAreWrittenWithTheirCentsInEitherForm)
+{
+    // As the window writes them: every amount as money text, every balance
+    // with its cents, in the text form and in the XML of a new year's file.
+    const QString reg = file(u"r.ldgr"_s, "({Amount = 20493.3; Total = 20493.30;})");
+    const QString statement = file(u"s.csv"_s, "03/20/2007,-1,,,A\n");
+    ASSERT_EQ(cli({u"import"_s, reg, statement}).exitCode, 0);
+    const QByteArray saved = readFile(reg);
+    EXPECT_TRUE(saved.contains("Amount = 20493.30;")) << saved.constData();
+    EXPECT_TRUE(saved.contains("Amount = -1.00;")) << saved.constData();
+    EXPECT_TRUE(saved.contains("Total = 20492.30;")) << saved.constData();
+    const QString next = m_dir.filePath(u"next.ldgr"_s);
+    ASSERT_EQ(cli({u"rollover"_s, reg, u"-o"_s, next}).exitCode, 0);
+    const QByteArray xml = readFile(next);
+    EXPECT_TRUE(xml.contains("<key>Amount</key>\n\t\t<string>-1.00</string>")) << xml.constData();
+    EXPECT_TRUE(xml.contains("<key>Total</key>\n\t\t<real>20492.30</real>")) << xml.constData();
 }
 
 TEST_F(CliTest, UsageErrorsExitTwoAndHelpExitsZero)

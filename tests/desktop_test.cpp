@@ -12,6 +12,7 @@
 #include "RegisterTableModel.h"
 #include "ShortcutsWindow.h"
 #include "TestSupport.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -86,34 +87,21 @@ protected:
     QMainWindow *window = nullptr;
 };
 
-// The letter after & in text, lower-cased; none when there is no mnemonic.
-QChar mnemonic(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
 TEST_F(DesktopTest, EveryAltLetterOfTheMenuBarAndOfEachMenuHasOneOwner)
 {
     std::map<QChar, QString> titles;
     for (QAction *action : window->menuBar()->actions()) {
-        const QChar key = mnemonic(action->text());
+        const QChar key = accessKey(action->text());
         ASSERT_FALSE(key.isNull()) << "menu without a letter: " << action->text().toStdString();
         EXPECT_TRUE(titles.emplace(key, action->text()).second)
             << action->text().toStdString() << " and " << titles[key].toStdString();
         std::map<QChar, QString> items;
         for (QAction *entry : action->menu()->actions()) {
-            if (entry->isSeparator() || mnemonic(entry->text()).isNull())
+            if (entry->isSeparator() || accessKey(entry->text()).isNull())
                 continue;
-            EXPECT_TRUE(items.emplace(mnemonic(entry->text()), entry->text()).second)
+            EXPECT_TRUE(items.emplace(accessKey(entry->text()), entry->text()).second)
                 << action->text().toStdString() << ": " << entry->text().toStdString() << " and "
-                << items[mnemonic(entry->text())].toStdString();
+                << items[accessKey(entry->text())].toStdString();
         }
     }
     EXPECT_EQ(window->menuBar()->actions().last()->text(), u"&Help") << "Help comes last";

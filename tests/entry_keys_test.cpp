@@ -11,6 +11,7 @@
 #include "descriptionfield.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,7 +49,7 @@ QStringList amounts(const std::vector<DescriptionSuggestion> &found)
 
 // --- The proposals and the index behind them -----------------------------
 
-TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
+TEST(TypeAhead, ListsEachDescriptionHoldingTheTextOnceWithTheAmountProposed)
 {
     Register reg;
     for (auto [description, amount] : {std::pair(u"Opening"_s, "1000.00"), {u"Hy-Vee"_s, "-71.24"},
@@ -61,10 +62,10 @@ TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
     EXPECT_EQ(descriptions(hy), (QStringList{u"Hy-Vee"_s, u"HY-VEE Gas"_s})) << "each once, case ignored";
     EXPECT_EQ(amounts(hy), (QStringList{u"-12.00"_s, u"-30.00"_s}));
     EXPECT_EQ(hy[0].row, 4);
+    // Hy-Vee was used twice, the others once: it comes first, then the latest.
     EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 10)),
-              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s, u"Hy-Vee"_s, u"HY-VEE Gas"_s, u"Opening"_s}));
-    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 2)),
-              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s}));
+              (QStringList{u"Hy-Vee"_s, u"Dillons Fuel"_s, u"Paycheck"_s, u"HY-VEE Gas"_s, u"Opening"_s}));
+    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 2)), (QStringList{u"Hy-Vee"_s, u"Dillons Fuel"_s}));
     // "Dillons Fuel" holds "Dillons" and is later: the amount field would
     // propose its amount for "Dillons", so the list says so.
     EXPECT_EQ(amounts(descriptionSuggestions(index, reg, u"dillons", 10)), (QStringList{u"-45.00"_s, u"-45.00"_s}));
@@ -74,34 +75,96 @@ TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
 }
 
 // Descriptions that differ in case, hold one another or hold letters beyond
-// ASCII, in a long random register: every amount listed is the one the
-// amount field proposes, and nothing that holds the text is missing.
-TEST(TypeAhead, AmountsAreWhatTheAmountFieldProposes)
+// ASCII, in long random registers: the list is what reading every row would
+// give, in its order, and every amount listed is the one the amount field
+// proposes.
+TEST(TypeAhead, TheListIsWhatReadingEveryRowGives)
 {
-    const QStringList pool{u"Hy-Vee"_s, u"hy-vee"_s, u"Hy-Vee #2"_s, u"Vee"_s, u"Aldi"_s, u"ALDI S\u00fcd"_s,
-                           u"Caf\u00e9 Ol\u00e9"_s, u"CAF\u00c9"_s, u"\u00e9t\u00e9"_s, u"Stra\u00dfe"_s};
+    QStringList pool{u"Hy-Vee"_s, u"hy-vee"_s, u"Hy-Vee #2"_s, u"Vee"_s, u"Aldi"_s, u"ALDI S\u00fcd"_s,
+                     u"Caf\u00e9 Ol\u00e9"_s, u"CAF\u00c9"_s, u"\u00e9t\u00e9"_s, u"Stra\u00dfe"_s};
+    for (int i = 0; i < 400; ++i) // more than are looked into one by one
+        pool << u"Vendor %1 vee"_s.arg(i);
     QRandomGenerator random(7);
-    Register reg;
-    for (int i = 0; i < 300; ++i)
-        reg.append(row(pool[random.bounded(int(pool.size()))], QByteArray::number(-random.bounded(1, 9999)).data()));
-    RegisterIndex index;
-    for (const QString &typed : {u"v"_s, u"VEE"_s, u"hy-vee"_s, u"\u00c9"_s, u"caf"_s, u"d"_s, u"\u00df"_s, u"#"_s}) {
-        const auto found = descriptionSuggestions(index, reg, typed, 100);
-        QStringList expected;
-        for (const QString &d : pool)
-            if (d.contains(typed, Qt::CaseInsensitive))
-                expected << d;
-        QStringList listed = descriptions(found);
-        std::sort(expected.begin(), expected.end());
-        std::sort(listed.begin(), listed.end());
-        EXPECT_EQ(listed, expected) << typed.toStdString();
-        for (size_t i = 0; i < found.size(); ++i) {
-            EXPECT_EQ(found[i].amount, descriptionfield::proposedAmount(reg, found[i].description).value_or(u"?"_s))
-                << found[i].description.toStdString();
-            if (i > 0) {
-                EXPECT_LT(found[i].row, found[i - 1].row) << "the latest first";
+    for (int size : {300, 2000}) {
+        Register reg;
+        for (int i = 0; i < size; ++i) {
+            // The few first more often, as a household's payees are.
+            const int pick = random.bounded(4) ? random.bounded(10) : random.bounded(int(pool.size()));
+            reg.append(row(pool[pick], QByteArray::number(-random.bounded(1, 9999)).data()));
+        }
+        RegisterIndex index;
+        for (const QString &typed : {u"v"_s, u"VEE"_s, u"hy-vee"_s, u"\u00c9"_s, u"caf"_s, u"d"_s, u"\u00df"_s,
+                                     u"#"_s, u"vendor 1"_s}) {
+            // Every row read: which descriptions hold the text, how each ranks.
+            struct Expected {
+                QString description;
+                bool starts;
+                int uses;
+                int latest;
+            };
+            std::vector<Expected> all;
+            for (int r = 0; r < reg.count(); ++r) {
+                const QString d = reg[r].value(Key::DescriptionofTransaction).toString();
+                if (!d.contains(typed, Qt::CaseInsensitive))
+                    continue;
+                auto it = std::find_if(all.begin(), all.end(), [&](const Expected &e) { return e.description == d; });
+                if (it == all.end())
+                    it = all.insert(all.end(), Expected{d, d.startsWith(typed, Qt::CaseInsensitive), 0, r});
+                it->latest = r;
+                it->uses += r >= reg.count() - 500;
+            }
+            std::sort(all.begin(), all.end(), [](const Expected &a, const Expected &b) {
+                return std::tuple(a.starts, a.uses, a.latest) > std::tuple(b.starts, b.uses, b.latest);
+            });
+            for (int limit : {5, 1000}) {
+                SCOPED_TRACE(typed.toStdString() + " in " + std::to_string(size) + " rows, at most "
+                             + std::to_string(limit));
+                const auto found = descriptionSuggestions(index, reg, typed, limit);
+                ASSERT_EQ(found.size(), std::min(all.size(), size_t(limit)));
+                for (size_t i = 0; i < found.size(); ++i) {
+                    EXPECT_EQ(found[i].description, all[i].description) << i;
+                    EXPECT_EQ(found[i].row, all[i].latest);
+                    EXPECT_EQ(found[i].amount,
+                              descriptionfield::proposedAmount(reg, found[i].description).value_or(u"?"_s));
+                }
             }
         }
+    }
+}
+
+// "sta" offered State Farm, entered last, above the Starbucks entered six
+// times; and "Costa" above "Stamps".
+TEST(TypeAhead, WhatStartsWithTheTextAndWhatIsUsedMostComeFirst)
+{
+    struct Case {
+        const char *what;
+        std::vector<QString> rows; // oldest first
+        QStringList listed;
+    };
+    const QString coffee = u"Starbucks"_s;
+    std::vector<QString> weekly(6, coffee);
+    std::vector<QString> longAgo(6, coffee);
+    longAgo.insert(longAgo.end(), 600, u"Rent"_s);
+    auto with = [](std::vector<QString> rows, std::initializer_list<QString> more) {
+        rows.insert(rows.end(), more);
+        return rows;
+    };
+    const Case cases[] = {
+        {"used most lately before the latest", with(weekly, {u"State Farm"_s}),
+         {u"Starbucks"_s, u"State Farm"_s}},
+        {"what starts with it before what holds it", with({u"Stamps"_s}, {u"Costa Coffee"_s}),
+         {u"Stamps"_s, u"Costa Coffee"_s}},
+        {"uses long ago count for nothing", with(longAgo, {u"State Farm"_s}), {u"State Farm"_s, u"Starbucks"_s}},
+        {"the latest among the equally used", with({u"Stamps"_s}, {u"State Farm"_s}),
+         {u"State Farm"_s, u"Stamps"_s}},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        Register reg;
+        for (const QString &d : k.rows)
+            reg.append(row(d, "-1.00"));
+        RegisterIndex index;
+        EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"sta", 10)), k.listed);
     }
 }
 
@@ -511,6 +574,57 @@ TEST_F(EntryKeysWindowTest, AnUnreadableDateIsMarkedAndAskedAboutOnce)
     }
     EXPECT_EQ(reg().count(), 8);
     EXPECT_EQ(reg()[6].value(Key::Date), Value::text(u"12/06/2026"_s)) << "stored as the day it meant";
+}
+
+// A card payment chosen in the type-ahead kept the proposed check number:
+// every one needed a Backspace, and a forgotten one made it check 1043.
+TEST_F(EntryKeysWindowTest, AChosenPayeeTakesACheckNumberOnlyIfPaidByCheckLastTime)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"},
+          {"-650.00", "1041", "Maple Court rent", "12/01/2026"},
+          {"-71.24", "", "Hy-Vee", "12/02/2026"},
+          {"-30.00", "1042", "Water", "12/03/2026"}});
+    showActive(c->window());
+    c->openPrefWindow(&menuItem);
+    c->window()->findChild<QCheckBox *>(u"autoNumberPref"_s)->setChecked(true);
+    c->saveAndClosePrefs(&menuItem);
+    QLineEdit *check = field("CheckNumber");
+    QLineEdit *description = field("DescriptionofTransaction");
+    ASSERT_EQ(check->text(), u"1043"_s);
+    auto choose = [&](const QString &typed) {
+        description->setFocus();
+        description->clear();
+        QTest::keyClicks(description, typed);
+        QTest::keyClick(description, Qt::Key_Down);
+        QTest::keyClick(description, Qt::Key_Return);
+    };
+    const struct {
+        const char *typed;
+        QString chosen;
+        QString check;
+    } choices[] = {
+        {"hy", u"Hy-Vee"_s, QString()},
+        {"map", u"Maple Court rent"_s, u"1043"_s}, // chosen again: the number comes back
+        {"wat", u"Water"_s, u"1043"_s},
+        {"hy", u"Hy-Vee"_s, QString()},
+    };
+    for (const auto &k : choices) {
+        SCOPED_TRACE(k.typed);
+        choose(QString::fromLatin1(k.typed));
+        EXPECT_EQ(description->text(), k.chosen);
+        EXPECT_EQ(check->text(), k.check);
+    }
+    field("Amount")->setText(u"-12.00"_s);
+    QTest::keyClick(description, Qt::Key_Return);
+    ASSERT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg()[4].value(Key::CheckNumber), Value::text(u""_s)) << "a card payment, not check 1043";
+    EXPECT_EQ(check->text(), u"1043"_s) << "the next entry is proposed the number again";
+
+    // A number the user typed is the user's.
+    check->selectAll();
+    QTest::keyClicks(check, u"2001"_s);
+    choose(u"hy"_s);
+    EXPECT_EQ(check->text(), u"2001"_s);
 }
 
 } // namespace

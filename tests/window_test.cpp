@@ -1,7 +1,12 @@
 // The register window: entry, deletion, cell edits, the amount field and the
 // preferences, driven headless.
 
+#include "ChartWindow.h"
+#include "SuggestionList.h"
+#include "ImportDuplicates.h"
 #include "PreconditionFailure.h"
+#include "ReconciliationReport.h"
+#include "Report.h"
 #include "WindowFixture.h"
 #include "descriptionfield.h"
 
@@ -12,6 +17,8 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
+#include <QTableWidget>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -304,6 +311,65 @@ TEST_F(CellEditTest, AHugeDescriptionIsShownCutAndNeverEditedShort)
     EXPECT_TRUE(toolkit.alerts.empty());
 }
 
+// A description of 200,000,000 characters (one line of a 100 MB statement
+// makes one) crashed the type-ahead list and the charts' payee table, taking
+// every open register with it, and froze the other places that showed it.
+TEST_F(CellEditTest, ADescriptionOfMillionsOfCharactersIsShownCutWhereverItIsShown)
+{
+    open({{"100", "", "Opening", "12/01/2026"}, {"-1", "", "", "12/02/2026"}, {"-2", "", "Coffee", "12/03/2026"}});
+    {
+        const QByteArray huge(200'000'000, 'x');
+        reg()[1].set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(huge)));
+    }
+    const auto cut = [](const QString &shown) {
+        return shown.size() <= kMaxShownLength + 1 && (shown.size() < 1000 || shown.endsWith(u'\u2026'));
+    };
+    c->reloadData();
+    c->window()->resize(800, 400);
+    EXPECT_FALSE(c->window()->grab().isNull());
+
+    // The type-ahead list.
+    doc->textIndex().prepare(reg());
+    field("DescriptionofTransaction")->setFocus();
+    QTest::keyClicks(field("DescriptionofTransaction"), u"xx"_s);
+    ASSERT_TRUE(c->descriptionSuggestions()->isShown());
+    for (const QString &shown : c->descriptionSuggestions()->shownTexts())
+        EXPECT_TRUE(cut(shown)) << shown.size();
+    c->descriptionSuggestions()->hide();
+    field("DescriptionofTransaction")->clear();
+
+    // The charts' table of payees.
+    c->showCharts(c->window());
+    ASSERT_NE(c->chartWindow(), nullptr);
+    auto *payees = c->chartWindow()->findChild<QTableWidget *>(u"payees"_s);
+    ASSERT_NE(payees, nullptr);
+    ASSERT_GE(payees->rowCount(), 1);
+    EXPECT_TRUE(cut(payees->item(0, 0)->text())) << payees->item(0, 0)->text().size();
+    EXPECT_FALSE(c->chartWindow()->grab().isNull());
+    c->chartWindow()->hide();
+
+    // The reconciliation report, the printed register, and the reason a
+    // statement's line is taken for the row.
+    EXPECT_LT(reconciliationText(currentReconciliation(reg(), {}, toolkit.today()), u"r.ldgr"_s).size(), 10000);
+    QString printed;
+    appendReportLine(printed, reg()[1]);
+    EXPECT_LT(printed.size(), 200);
+    StatementLine line;
+    line.date = u"12/02/2026"_s;
+    line.amount = -100;
+    const std::vector<DuplicateCheck> checks = checkDuplicates(reg(), {line}, toolkit.today());
+    ASSERT_EQ(checks.size(), 1u);
+    EXPECT_LT(checks[0].reason.size(), kMaxShownLength + 100);
+
+    // Deleting it: the status bar and the Edit menu name it.
+    c->selectRowIndexes(1, false);
+    c->deleteTransaction(c->window());
+    EXPECT_TRUE(cut(c->window()->statusBar()->currentMessage()));
+    EXPECT_TRUE(cut(doc->history().undoName())) << doc->history().undoName().size();
+    c->undo(c->window());
+    EXPECT_EQ(reg()[1].value(Key::DescriptionofTransaction).textLength(), 200'000'000);
+}
+
 TEST_F(CellEditTest, RowsOutsideTheRegisterBreakThePrecondition)
 {
     open({{"1"}});
@@ -504,28 +570,7 @@ TEST_F(KeyboardTest, TypingAfterClickingARowNeverRewritesIt)
 TEST_F(KeyboardTest, EveryAltKeyHasOneOwnerInEachWindow)
 {
     open({{"1"}});
-    auto mnemonic = [](const QString &text) -> QChar {
-        for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-            if (text[i] == u'&') {
-                if (text[i + 1] != u'&')
-                    return text[i + 1].toLower();
-                ++i;
-            }
-        }
-        return {};
-    };
-    auto expectUnique = [&](const QStringList &texts, const QString &where) {
-        QHash<QChar, QString> owners;
-        for (const QString &text : texts) {
-            const QChar key = mnemonic(text);
-            if (key.isNull())
-                continue;
-            EXPECT_FALSE(owners.contains(key)) << where.toStdString() << ": Alt+" << QString(key).toStdString()
-                                               << " for " << text.toStdString() << " and "
-                                               << owners.value(key).toStdString();
-            owners.insert(key, text);
-        }
-    };
+    const auto expectUnique = expectOneOwnerForEachAccessKey;
     // The register window itself: its menus, labels and buttons, the drawer's
     // too; and each menu's items.
     QList<QWidget *> windows{c->window()};
