@@ -25,6 +25,7 @@ namespace {
 struct Options {
     bool keepDuplicates = false;
     bool dryRun = false;
+    bool showProgress = false;
     ReadChoices choices;
     // The command line states something of the layout (but for the date
     // order, which only a file that needed it takes), which is then
@@ -75,9 +76,9 @@ void printDryRun(const QString &path, const Statement &statement, const std::vec
 }
 
 // As every command shows its long work with --progress.
-std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path)
+std::unique_ptr<Progress> watch(bool shown, const char *doing, const QString &path)
 {
-    return progressFor(a.showProgress,
+    return progressFor(shown,
                        u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
 }
 
@@ -115,7 +116,7 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o, std::vect
         return false;
     }
     const QDate today = QDate::currentDate();
-    const StatementRead read = readStatement(bytes, o.choices, today);
+    const StatementRead read = readStatement(bytes, o.choices, today, watch(o.showProgress, "reading", path).get());
     if (!read.ok()) {
         error(u"%1: %2"_s.arg(path, read.statement.error));
         return false;
@@ -227,6 +228,7 @@ int runImport(const Arguments &a)
     Options o;
     o.keepDuplicates = a.flags.contains(u"--keep-duplicates"_s);
     o.dryRun = a.flags.contains(u"--dry-run"_s);
+    o.showProgress = a.showProgress;
     o.choices.account = a.values.value(u"--account"_s);
     if (a.values.contains(u"--date-order"_s)) {
         o.choices.dateOrder = dateOrderFromCode(a.values.value(u"--date-order"_s));
@@ -261,7 +263,7 @@ int runImport(const Arguments &a)
     const QString &registerPath = a.positional[0];
     if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
         return Usage;
-    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a.showProgress, "reading", registerPath).get());
     if (!doc)
         return Failed;
     // Each statement is imported after the rows of the ones before it, as the
@@ -283,7 +285,7 @@ int runImport(const Arguments &a)
         return Ok;
     }
     const QString output = a.output.isEmpty() ? registerPath : a.output;
-    const int saved = saveRegister(*doc, output, watch(a, "writing", output).get());
+    const int saved = saveRegister(*doc, output, watch(a.showProgress, "writing", output).get());
     if (saved != Ok)
         return saved;
     for (const Imported &i : imported) {

@@ -76,6 +76,7 @@ target_link_libraries(cheqbook_gui PUBLIC cheqbook_palette cheqbook_charts)
 
 add_executable(cheqbook app/main.cpp)
 target_link_libraries(cheqbook PRIVATE cheqbook_gui)
+add_dependencies(cheqbook cheqbook-ofx-reader)
 target_compile_definitions(cheqbook PRIVATE CHEQBOOK_VERSION="${PROJECT_VERSION}")
 
 # Printing the register needs fonts and painting but no widgets, so that

@@ -5,6 +5,9 @@
 
 int main(int argc, char **argv)
 {
+    // The OFX reader is beside the programs, not the tests (see OfxReaderProcess.h).
+    if (qEnvironmentVariableIsEmpty("CHEQBOOK_OFX_READER"))
+        qputenv("CHEQBOOK_OFX_READER", CHEQBOOK_OFX_READER);
     // Data and settings (and those of the programs the tests run) go to
     // folders of the test run's own, never the user's.
     QTemporaryDir home;

@@ -72,6 +72,8 @@ public:
                 m_dialog->setCancelButton(nullptr);
             m_dialog->show();
         }
+        // Work that cannot tell how far it has come (a total of 0) shows a busy bar.
+        m_dialog->setRange(0, total > 0 ? 1000 : 0);
         m_dialog->setValue(total > 0 ? int(std::clamp<qint64>(done * 1000 / total, 0, 1000)) : 0);
         QApplication::processEvents(QEventLoop::ExcludeSocketNotifiers);
         m_cancelled = m_cancellable && m_dialog->wasCanceled();

@@ -143,15 +143,18 @@ StatementLine fiveFieldLine(int lineNumber, const QString &date, Cents amount, c
     line.lineNumber = lineNumber;
     line.date = withoutControls(date);
     line.amount = amount;
-    line.description = limitedText(withoutControls(description), kMaxStatementDescription,
-                                   QCoreApplication::translate("Statement", "the description"), &line.note);
+    // Cut first: a description of millions of characters is not looked at whole.
+    line.description = withoutControls(limitedText(description, kMaxStatementDescription,
+                                                   QCoreApplication::translate("Statement", "the description"),
+                                                   &line.note));
     return line;
 }
 
 } // namespace
 
-Statement parseFiveField(QStringView text, QDate today)
+Statement parseFiveField(QStringView text, QDate today, Progress *progress)
 {
+    StopPoint stop(progress);
     Statement s;
     std::vector<PendingLine> pending;
     std::map<int, int> fieldCounts; // how many lines have each number of fields
@@ -194,7 +197,8 @@ Statement parseFiveField(QStringView text, QDate today)
                     p.joined = fiveFieldLine(lineNumber, fields[0], joined.cents, fields[5]);
             }
             pending.push_back(std::move(p));
-        });
+        },
+        progress);
     if (unclosedLine != 0) {
         s = Statement();
         s.error = QCoreApplication::translate(
@@ -218,6 +222,7 @@ Statement parseFiveField(QStringView text, QDate today)
     }
     s.lines.reserve(pending.size());
     for (PendingLine &p : pending) {
+        stop.pass(p.lineNumber, qint64(pending.size()));
         if (p.fieldCount > usual) {
             if (p.fieldCount == usual + 1 && p.joined)
                 s.lines.push_back(std::move(*p.joined));
@@ -245,14 +250,17 @@ Statement parseFiveField(QStringView text, QDate today)
     std::vector<QDate> dated;
     yearless.reserve(s.lines.size());
     for (const StatementLine &line : s.lines) {
+        stop.pass(qint64(yearless.size()), qint64(s.lines.size()));
         yearless.push_back(yearlessDate(line.date));
         if (!yearless.back())
             if (const std::optional<QDate> d = readDate(line.date, QDate()))
                 dated.push_back(*d);
     }
     completeYearlessDates(s.lines, yearless, std::move(dated), today.isValid() ? today : QDate::currentDate());
-    for (StatementLine &line : s.lines)
+    for (StatementLine &line : s.lines) {
+        stop.pass(line.lineNumber, qint64(s.lines.size()));
         line.bankId = transactionFingerprint(line);
+    }
     numberRepeatedIds(s.lines);
     return s;
 }

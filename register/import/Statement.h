@@ -16,6 +16,7 @@
 // not part of the field. Other fields are taken exactly as they stand.
 
 #include "Money.h"
+#include "Progress.h"
 #include "StatementDates.h"
 
 #include <QByteArray>
@@ -80,7 +81,9 @@ inline constexpr int kStatementFieldsNeeded = 5;
 Statement parseStatement(const QByteArray &bytes, QDate today = {});
 
 // The same, from the text the bytes are (see decodeStatementText).
-Statement parseFiveField(QStringView text, QDate today);
+// Progress, when given, hears how far it has come, and may stop it
+// (WorkStopped).
+Statement parseFiveField(QStringView text, QDate today, Progress *progress = nullptr);
 
 // Gives each line whose date had no year (yearless[i]) the date it means:
 // the one nearest the statement's dated lines (dated), or nearest today.

@@ -47,35 +47,38 @@ QString StatementRead::dateOrderProblem() const
                                        "the dates read both as month/day/year and as day/month/year");
 }
 
-namespace {
-
-void readOfxInto(StatementRead &r, const QByteArray &bytes, const QString &wanted)
+StatementRead ofxStatementRead(std::shared_ptr<const OfxRead> file, const QString &account)
 {
+    StatementRead r;
     r.format = StatementFormat::Ofx;
-    OfxRead ofx = readOfx(bytes);
-    if (!ofx.ok()) {
-        r.statement.error = ofx.error;
-        return;
+    if (!file->ok()) {
+        r.statement.error = file->error;
+        r.stopped = file->stopped;
+        return r;
     }
-    for (const OfxAccount &a : ofx.accounts)
+    r.ofxFile = file;
+    for (const OfxAccount &a : file->accounts)
         r.accounts.push_back({a.id, a.label, int(a.statement.lines.size())});
-    QString id = wanted;
-    if (id.isEmpty() && ofx.accounts.size() == 1)
-        id = ofx.accounts.front().id;
+    QString id = account;
+    if (id.isEmpty() && file->accounts.size() == 1)
+        id = file->accounts.front().id;
     if (id.isEmpty())
-        return; // the person chooses
-    for (OfxAccount &a : ofx.accounts) {
+        return r; // the person chooses
+    for (const OfxAccount &a : file->accounts) {
         if (a.id == id) {
             r.account = id;
-            r.statement = std::move(a.statement);
+            r.statement = a.statement;
             r.ledger = {a.ledgerDate, a.ledgerBalance};
-            return;
+            return r;
         }
     }
     r.statement.error = QCoreApplication::translate("StatementReader", "it holds no account \u201c%1\u201d, only %2")
                             .arg(id, accountList(r.accounts));
     r.accounts.clear();
+    return r;
 }
+
+namespace {
 
 void applyColumns(CsvLayout &l, const ColumnChoice &c)
 {
@@ -148,21 +151,16 @@ DateOrder settleDateOrder(StatementRead &r, const ReadChoices &choices, const Da
     return d.order;
 }
 
-} // namespace
-
-StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today)
+// A CSV statement; throws WorkStopped when progress says to stop.
+StatementRead readCsv(const QByteArray &bytes, const ReadChoices &choices, QDate today, Progress *progress)
 {
     StatementRead r;
-    if (looksLikeOfx(bytes)) {
-        readOfxInto(r, bytes, choices.account);
-        return r;
-    }
-    const DecodedText decoded = decodeStatementText(bytes);
+    const DecodedText decoded = decodeStatementText(bytes, progress);
     if (!decoded.error.isEmpty()) {
         r.statement.error = decoded.error;
         return r;
     }
-    r.detected = detectCsvLayout(decoded.text, choices.separator);
+    r.detected = detectCsvLayout(decoded.text, choices.separator, progress);
     r.layout = chooseLayout(r, choices);
     if (!r.ok())
         return r;
@@ -170,7 +168,7 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     if (r.layout.isFiveField()) {
         // Read exactly as it always was: the date's text as the bank wrote it.
         r.format = StatementFormat::FiveFieldCsv;
-        r.statement = parseFiveField(decoded.text, today);
+        r.statement = parseFiveField(decoded.text, today, progress);
         if (!encoding.isEmpty())
             r.statement.notes.insert(r.statement.notes.begin(), encoding);
         return r;
@@ -178,9 +176,9 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     r.format = StatementFormat::LayoutCsv;
     if (!r.layout.namesColumns())
         return r;
-    CsvReading reading = readCsvStatement(decoded.text, r.layout, today, [&](const DateDecision &d) {
-        return settleDateOrder(r, choices, d);
-    });
+    CsvReading reading = readCsvStatement(
+        decoded.text, r.layout, today, [&](const DateDecision &d) { return settleDateOrder(r, choices, d); },
+        progress);
     r.statement = std::move(reading.statement);
     if (!r.ok())
         return r;
@@ -198,4 +196,20 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     if (!encoding.isEmpty())
         r.statement.notes.insert(r.statement.notes.begin(), encoding);
     return r;
+}
+
+} // namespace
+
+StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today, Progress *progress)
+{
+    if (looksLikeOfx(bytes))
+        return ofxStatementRead(std::make_shared<const OfxRead>(readOfx(bytes, progress)), choices.account);
+    try {
+        return readCsv(bytes, choices, today, progress);
+    } catch (const WorkStopped &) {
+        StatementRead r;
+        r.stopped = true;
+        r.statement.error = kReadingStoppedMessage.toString();
+        return r;
+    }
 }

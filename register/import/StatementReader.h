@@ -17,6 +17,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -77,6 +78,12 @@ struct StatementRead {
     std::vector<OfxAccountChoice> accounts;
     QString account;
     BankStatement ledger;
+    // The whole OFX file as it was read, every account's statement, so that
+    // another account can be chosen without reading the file again.
+    std::shared_ptr<const OfxRead> ofxFile;
+
+    // The reading was stopped; statement.error says so, and nothing is to be imported.
+    bool stopped = false;
 
     bool ok() const { return statement.ok(); }
     // What must be settled before anything is imported.
@@ -101,7 +108,14 @@ inline constexpr char kAmountSignProblemText[] = QT_TRANSLATE_NOOP(
     "StatementReader", "every amount is written without a sign, and no column says which way the money went");
 inline constexpr QLatin1StringView kAmountSignProblem{kAmountSignProblemText};
 
-StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today);
+// Progress, when given, hears how far the reading has come, and may stop
+// it: the reading then ends at once, stopped.
+StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today,
+                            Progress *progress = nullptr);
+
+// The statement of an OFX file read before (StatementRead::ofxFile), for
+// the account of that number, or the file's one account when it is empty.
+StatementRead ofxStatementRead(std::shared_ptr<const OfxRead> file, const QString &account);
 
 // "checking 12345678 (14 transactions), savings 87654321 (2 transactions)".
 QString accountList(const std::vector<OfxAccountChoice> &accounts);

@@ -62,8 +62,9 @@ void appendLineDecoded(QString &out, QByteArrayView line, bool *windows1252, boo
 
 // Bytes that are not UTF-8 as a whole, line by line (line ends are ASCII in
 // both encodings, so a line never cuts a character in two).
-QString decodeLineByLine(QByteArrayView body, std::vector<int> *windows1252Lines)
+QString decodeLineByLine(QByteArrayView body, std::vector<int> *windows1252Lines, Progress *progress)
 {
+    StopPoint stop(progress, 1024);
     QString text;
     text.reserve(body.size());
     bool anyUtf8 = false;
@@ -71,6 +72,7 @@ QString decodeLineByLine(QByteArrayView body, std::vector<int> *windows1252Lines
     qsizetype start = 0;
     const qsizetype n = body.size();
     while (start <= n) {
+        stop.pass(start, n);
         qsizetype end = start;
         while (end < n && body[end] != '\n' && body[end] != '\r')
             ++end;
@@ -120,7 +122,7 @@ QString encodingNote(const DecodedText &decoded)
         .arg(named.join(u", "));
 }
 
-DecodedText decodeStatementText(const QByteArray &bytes)
+DecodedText decodeStatementText(const QByteArray &bytes, Progress *progress)
 {
     DecodedText d;
     if (bytes.startsWith("\xff\xfe") || bytes.startsWith("\xfe\xff")) {
@@ -141,7 +143,7 @@ DecodedText decodeStatementText(const QByteArray &bytes)
         QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
         d.text = utf8.decode(body);
         if (utf8.hasError())
-            d.text = decodeLineByLine(body, &d.windows1252Lines);
+            d.text = decodeLineByLine(body, &d.windows1252Lines, progress);
     }
     // Text never holds a NUL; a file that does is binary, or UTF-16 that lost
     // its byte-order mark, and its fields would be nonsense.

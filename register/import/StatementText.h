@@ -8,6 +8,8 @@
 // hold separators, line breaks and doubled quotes; blanks around the quotes
 // are not part of the field. Other fields are taken exactly as they stand.
 
+#include "Progress.h"
+
 #include <QByteArray>
 #include <QString>
 #include <QStringView>
@@ -29,7 +31,9 @@ struct DecodedText {
 // is read line by line: a line that is valid UTF-8 as UTF-8, any other as
 // Windows-1252, so that one line pasted from another export does not turn
 // every accent of the file into two letters. Text holding a NUL is refused.
-DecodedText decodeStatementText(const QByteArray &bytes);
+// Progress, when given, hears how far it has come, and may stop it
+// (WorkStopped).
+DecodedText decodeStatementText(const QByteArray &bytes, Progress *progress = nullptr);
 
 // What the import tells of a mixed file: which lines were read as
 // Windows-1252. Empty when the file is in one encoding.
@@ -111,9 +115,10 @@ inline bool isCompleteRecordLine(QStringView text, qsizetype from, QChar separat
 // into a line which is a whole record of its own (wholeFields fields or more)
 // is a quote the bank forgot to close: its record is handed over as broken,
 // and reading goes on with that next line. Returns the line of a quote still
-// open at the end of the text, or 0.
+// open at the end of the text, or 0. Progress, when given, hears how far the
+// split has come, and may stop it (WorkStopped), even inside one long field.
 template <typename Take>
-int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&take)
+int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&take, Progress *progress = nullptr)
 {
     using namespace statement_text;
     // With tabs between fields a tab is a separator, never a blank to drop.
@@ -123,7 +128,22 @@ int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&t
     int line = 1;
     qsizetype i = 0;
     const qsizetype n = text.size();
+    // Characters that mean nothing here are taken a run at a time, up to
+    // the next one that may (or a stride, to look at progress between).
+    StopPoint stop(progress, 64);
+    auto plainRun = [&](qsizetype from, bool quoted) {
+        const qsizetype end = std::min(n, from + 65536);
+        qsizetype k = from;
+        while (k < end) {
+            const QChar c = text[k];
+            if (c == u'"' || c == u'\r' || c == u'\n' || (!quoted && c == separator))
+                break;
+            ++k;
+        }
+        return k;
+    };
     while (i < n) {
+        stop.pass(i, n);
         const int recordLine = line;
         fields.clear();
         field.clear();
@@ -161,8 +181,10 @@ int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&t
                         field.append(u' ');
                         continue;
                     }
-                    field.append(q);
-                    ++i;
+                    const qsizetype run = std::max(plainRun(i, true), i + 1);
+                    field.append(text.sliced(i, run - i));
+                    i = run;
+                    stop.pass(i, n);
                 }
                 if (broken)
                     break;
@@ -180,9 +202,12 @@ int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&t
             } else if (afterQuote && blank(c)) {
                 ++i;
             } else {
-                field.append(c);
+                // A quote after other characters is one of them.
+                const qsizetype run = std::max(plainRun(i + 1, false), i + 1);
+                field.append(text.sliced(i, run - i));
                 afterQuote = false;
-                ++i;
+                i = run;
+                stop.pass(i, n);
             }
         }
         fields.push_back(field);

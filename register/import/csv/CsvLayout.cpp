@@ -174,16 +174,20 @@ QString namesRead()
 
 namespace {
 
-// The text of the first lines, where a header may be.
+// The text of the first lines, where a header may be: at most its first
+// megabyte, which a header and the lines after it never come near, so that a
+// file of one enormous line is not read over and over to find none.
 constexpr int kHeaderLines = 40;
+constexpr qsizetype kHeaderChars = qsizetype(1) << 20;
 QStringView firstLines(QStringView text)
 {
+    const QStringView head = text.first(std::min(text.size(), kHeaderChars));
     qsizetype cut = 0;
-    for (int lines = 0; cut < text.size() && lines < kHeaderLines; ++lines) {
-        const qsizetype nl = text.indexOf(u'\n', cut);
-        cut = nl < 0 ? text.size() : nl + 1;
+    for (int lines = 0; cut < head.size() && lines < kHeaderLines; ++lines) {
+        const qsizetype nl = head.indexOf(u'\n', cut);
+        cut = nl < 0 ? head.size() : nl + 1;
     }
-    return text.first(cut);
+    return head.first(cut);
 }
 
 struct Records {
@@ -191,15 +195,18 @@ struct Records {
     std::vector<int> lines;
 };
 
-Records splitAll(QStringView text, QChar separator, int wholeFields)
+Records splitAll(QStringView text, QChar separator, int wholeFields, Progress *progress = nullptr)
 {
     Records r;
-    splitCsvRecords(text, separator, wholeFields, [&](int line, int, const std::vector<QString> &f, RecordEnd end) {
-        if (end == RecordEnd::Whole && !(f.size() == 1 && f[0].trimmed().isEmpty())) {
-            r.fields.push_back(f);
-            r.lines.push_back(line);
-        }
-    });
+    splitCsvRecords(
+        text, separator, wholeFields,
+        [&](int line, int, const std::vector<QString> &f, RecordEnd end) {
+            if (end == RecordEnd::Whole && !(f.size() == 1 && f[0].trimmed().isEmpty())) {
+                r.fields.push_back(f);
+                r.lines.push_back(line);
+            }
+        },
+        progress);
     return r;
 }
 
@@ -411,7 +418,7 @@ void findColumns(LayoutDetection &d, const Records &all, size_t first, const std
 
 } // namespace
 
-LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given)
+LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Progress *progress)
 {
     LayoutDetection d;
     // The header is among the first lines; only those are tried with each separator.
@@ -467,7 +474,7 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given)
         d.header << h.trimmed();
     d.headerKey = headerKeyOf(d.header, separator);
 
-    const Records all = splitAll(text, separator, l.fieldCount);
+    const Records all = splitAll(text, separator, l.fieldCount, progress);
     size_t first = 0;
     while (first < all.lines.size() && all.lines[first] <= headerLine)
         ++first;

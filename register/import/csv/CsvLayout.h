@@ -29,6 +29,7 @@
 // themselves; with a semicolon, or whenever an amount holds a decimal comma,
 // amounts are read as -1.234,56.
 
+#include "Progress.h"
 #include "StatementDates.h"
 
 #include <QDate>
@@ -96,8 +97,10 @@ struct LayoutDetection {
 
 // Finds the separator (the one given, or the one the lines are written
 // with), the header and each column's role, and the decimal comma from the
-// columns' contents. The date order is left to the reading.
-LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> separator = std::nullopt);
+// columns' contents. The date order is left to the reading. Progress, when
+// given, hears how far it has come, and may stop it (WorkStopped).
+LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> separator = std::nullopt,
+                                Progress *progress = nullptr);
 
 // The header as a key to remember a bank's layout by: the separator and the
 // names, letter case and surrounding blanks aside.

@@ -115,8 +115,10 @@ QString fieldText(const std::vector<QString> &f, int column)
 
 } // namespace
 
-CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, const DateOrderChoice &choose)
+CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, const DateOrderChoice &choose,
+                            Progress *progress)
 {
+    StopPoint stop(progress);
     CsvReading reading;
     Statement &s = reading.statement;
     const int need = l.fieldsNeeded();
@@ -169,9 +171,11 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
                 anySigned = true;
             StatementLine &line = p.line;
             line.lineNumber = lineNumber;
-            const QString described = withoutControls(describeWithMemo(fieldText(f, l.description), fieldText(f, l.memo)));
-            line.description = limitedText(described, kMaxStatementDescription,
-                                           QCoreApplication::translate("Statement", "the description"), &line.note);
+            // Cut first: a description of millions of characters is not looked at whole.
+            const QString described = describeWithMemo(fieldText(f, l.description), fieldText(f, l.memo));
+            line.description = withoutControls(limitedText(described, kMaxStatementDescription,
+                                                           QCoreApplication::translate("Statement", "the description"),
+                                                           &line.note));
             if (l.checkNumber >= 0) {
                 QString cut;
                 line.checkNumber = statementCheckNumber(f[size_t(l.checkNumber)], &cut);
@@ -179,7 +183,8 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
                     line.note = cut;
             }
             pending.push_back(std::move(p));
-        });
+        },
+        progress);
     if (unclosed != 0) {
         reading = CsvReading();
         s.error = QCoreApplication::translate(
@@ -216,6 +221,7 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
     std::vector<QDate> dated;
     s.lines.reserve(pending.size());
     for (Pending &p : pending) {
+        stop.pass(p.lineNumber, qint64(pending.size()));
         auto skip = [&](const QString &why) { s.skipped.push_back({p.lineNumber, why, p.spanEnd}); };
         const std::optional<StatementDate> date = readStatementDate(p.dateCell, order);
         if (!date) {
@@ -245,8 +251,10 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
         s.lines.push_back(std::move(line));
     }
     completeYearlessDates(s.lines, yearless, std::move(dated), today);
-    for (StatementLine &line : s.lines)
+    for (StatementLine &line : s.lines) {
+        stop.pass(line.lineNumber, qint64(s.lines.size()));
         line.bankId = transactionFingerprint(line);
+    }
     std::sort(s.skipped.begin(), s.skipped.end(),
               [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
     numberRepeatedIds(s.lines);

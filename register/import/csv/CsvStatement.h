@@ -38,9 +38,10 @@ using DateOrderChoice = std::function<DateOrder(const DateDecision &)>;
 // is a transaction in doubt: its amount as written, its sign unknown. A
 // quote that never closes refuses the whole text, as in the five-field
 // layout. Without a choice, the dates are read in the layout's order, or
-// the one the column settles, or month first.
+// the one the column settles, or month first. Progress, when given, hears
+// how far it has come, and may stop it (WorkStopped).
 CsvReading readCsvStatement(QStringView text, const CsvLayout &layout, QDate today,
-                            const DateOrderChoice &choose = {});
+                            const DateOrderChoice &choose = {}, Progress *progress = nullptr);
 
 // An amount cell as the layout reads it: with a decimal comma, "-1.234,56"
 // and "1 234,56" are -1234.56 and 1234.56.

@@ -79,11 +79,17 @@ QByteArrayView trimmed(QByteArrayView v)
 class Scanner
 {
 public:
-    explicit Scanner(QByteArrayView bytes) : b(bytes) {}
+    Scanner(QByteArrayView bytes, Progress *progress) : b(bytes), stop(progress, 1 << 16) {}
 
     OfxScan run()
     {
+        if (b.size() > kMaxOfxBytes) {
+            fail(0, u"the file is %1 MB, more than the %2 MB Cheqbook reads as an OFX statement (a year of a busy "
+                     "account is a few); nothing was imported"_s.arg(megabytes(b.size())).arg(kMaxOfxBytes >> 20));
+            return std::move(result);
+        }
         while (i < b.size() && result.error.isEmpty()) {
+            stop.pass(i, b.size());
             const char c = b[i];
             if (c != '<') {
                 step();
@@ -127,6 +133,21 @@ private:
             step();
         }
         return false;
+    }
+
+    static qsizetype megabytes(qsizetype bytes) { return (bytes + (1 << 20) - 1) >> 20; }
+
+    // A text (between two tags, or a tag, comment or declaration itself)
+    // beyond what libofx is given.
+    bool tooLong(qsizetype length, int at, const QString &what)
+    {
+        if (length <= kMaxOfxText)
+            return false;
+        fail(at, u"%1 is %2 characters long, more than the %3 Cheqbook reads in one piece of an OFX file (a "
+                  "bank writes a few hundred at most); nothing was imported"_s.arg(what)
+                     .arg(length)
+                     .arg(kMaxOfxText));
+        return true;
     }
 
     void fail(int at, const QString &why)
@@ -179,7 +200,9 @@ private:
             {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
         QByteArray out;
         for (qsizetype k = 0; k < value.size(); ++k) {
-            const qsizetype end = value[k] == '&' ? value.indexOf(';', k) : -1;
+            // An entity's name is short: its end is looked for nearby only.
+            const qsizetype near = value[k] == '&' ? value.sliced(k, std::min<qsizetype>(66, value.size() - k)).indexOf(';') : -1;
+            const qsizetype end = near < 0 ? -1 : k + near;
             if (end < 0 || end - k > 64) {
                 out += value[k];
                 continue;
@@ -233,16 +256,26 @@ private:
     {
         const int tagLine = line;
         const QByteArrayView rest = b.sliced(i);
+        const qsizetype start = i;
         if (rest.startsWith("<!--")) {
             if (!skipPast("-->"))
                 fail(tagLine, u"a comment that never ends"_s);
+            tooLong(i - start, tagLine, u"the comment that begins here"_s);
             return;
         }
         if (rest.startsWith("<!DOCTYPE")) {
             // The declarations between [ and ] are read one by one.
-            const qsizetype open = rest.indexOf('['), close = rest.indexOf('>');
-            if (close < 0)
-                return fail(tagLine, u"a declaration that never ends"_s);
+            // Looked for within the bound, or a file of many would be read over and over.
+            const QByteArrayView head = rest.first(std::min(rest.size(), kMaxOfxText));
+            const qsizetype open = head.indexOf('['), close = head.indexOf('>');
+            if (close < 0) {
+                const qsizetype end = rest.indexOf('>');
+                if (end < 0)
+                    fail(tagLine, u"a declaration that never ends"_s);
+                else
+                    tooLong(end + 1, tagLine, u"the declaration that begins here"_s);
+                return;
+            }
             const qsizetype past = open >= 0 && open < close ? open + 1 : close + 1;
             for (qsizetype k = 0; k < past; ++k)
                 step();
@@ -253,6 +286,7 @@ private:
         if (rest.startsWith("<?") || rest.startsWith("<!")) {
             if (!skipPast(">"))
                 fail(tagLine, u"a declaration that never ends"_s);
+            tooLong(i - start, tagLine, u"the declaration that begins here"_s);
             return;
         }
         qsizetype j = i + 1;
@@ -269,16 +303,53 @@ private:
             fail(tagLine, u"the tag \u201c%1\u201d never ends"_s.arg(QString::fromLatin1(name.left(40))));
             return;
         }
+        const QString shownTag = u"<%1%2>"_s.arg(closing ? u"/"_s : QString(), QString::fromLatin1(name.left(40)));
+        if (tooLong(j + 1 - i, tagLine, u"the tag %1"_s.arg(shownTag)))
+            return;
         while (i <= j)
             step();
         qsizetype valueEnd = i;
         while (valueEnd < b.size() && b[valueEnd] != '<')
             ++valueEnd;
+        if (tooLong(valueEnd - i, tagLine, u"the text after %1"_s.arg(shownTag)))
+            return;
         const QByteArrayView value = trimmed(b.sliced(i, valueEnd - i));
-        if (closing)
+        if (closing) {
+            closeAggregate(name);
             close(name);
-        else
+        } else {
+            if (value.isEmpty() && !openAggregate(name, tagLine))
+                return;
             open(name, value, tagLine);
+        }
+    }
+
+    // An element followed by another tag rather than by its value holds
+    // others (or is an empty value, which SGML never closes: it is closed
+    // with the element around it). How deep they are nested is bounded.
+    bool openAggregate(const QByteArray &name, int at)
+    {
+        if (int(nesting.size()) >= kMaxOfxDepth) {
+            fail(at, u"<%1> is nested %2 deep, more than the %3 Cheqbook reads (a bank's statement is nested "
+                     "about 8 deep); nothing was imported"_s.arg(QString::fromLatin1(name.left(40)))
+                         .arg(nesting.size() + 1)
+                         .arg(kMaxOfxDepth));
+            return false;
+        }
+        nesting.push_back(name);
+        return true;
+    }
+
+    // A closing tag closes its element and every one opened in it since; one
+    // that closes nothing open (a value's, in XML) changes nothing.
+    void closeAggregate(const QByteArray &name)
+    {
+        for (auto k = nesting.size(); k > 0; --k) {
+            if (nesting[k - 1] == name) {
+                nesting.resize(k - 1);
+                return;
+            }
+        }
     }
 
     void open(const QByteArray &name, QByteArrayView value, int at)
@@ -299,6 +370,11 @@ private:
         } else if (name == "STMTTRN") {
             if (!statement)
                 return fail(at, u"a transaction outside any statement"_s);
+            if (++transactions > kMaxOfxTransactions)
+                return fail(at, u"transaction %1 begins here, more than the %2 Cheqbook reads from one OFX file (a "
+                                "year of a busy account has a few thousand): ask the bank for a shorter period; "
+                                "nothing was imported"_s.arg(transactions)
+                                    .arg(kMaxOfxTransactions));
             endTransaction();
             transaction = Pending();
             transaction->line = at;
@@ -423,6 +499,7 @@ private:
     };
 
     QByteArrayView b;
+    StopPoint stop;
     qsizetype i = 0;
     int line = 1;
     bool sawOfx = false;
@@ -435,9 +512,11 @@ private:
     int bankErrorLine = 0;
     QHash<QByteArray, QByteArray> entities; // the file's own, by name
     QByteArrayList externalEntities;
+    std::vector<QByteArray> nesting; // the aggregates open, outermost first
+    int transactions = 0;
     OfxScan result;
 };
 
 } // namespace
 
-OfxScan scanOfx(const QByteArray &bytes) { return Scanner(bytes).run(); }
+OfxScan scanOfx(const QByteArray &bytes, Progress *progress) { return Scanner(bytes, progress).run(); }

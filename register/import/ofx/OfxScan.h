@@ -9,8 +9,16 @@
 // is refused, naming the line where it stops. A file that holds no statement
 // but the bank's error status (a failed sign-on, a server error) is refused
 // with the bank's own words.
+//
+// So is a file beyond any of the bounds below, naming the bound and where
+// the file passes it. No bank's statement comes near them: a year of a busy
+// account is a few thousand transactions in a few megabytes, nested about
+// eight deep, no text longer than a few hundred characters. libofx, which
+// reads the file after the scan, takes minutes over a file beyond them, or
+// never ends.
 
 #include "Money.h"
+#include "Progress.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -18,6 +26,11 @@
 
 #include <optional>
 #include <vector>
+
+inline constexpr qsizetype kMaxOfxBytes = qsizetype(64) << 20;
+inline constexpr int kMaxOfxDepth = 64;               // aggregates open at once
+inline constexpr int kMaxOfxTransactions = 50000;     // in the whole file
+inline constexpr qsizetype kMaxOfxText = qsizetype(64) << 10; // between two tags, or in one
 
 struct OfxScannedTransaction {
     int line = 0; // where <STMTTRN> is
@@ -51,7 +64,9 @@ struct OfxScan {
     QString error; // "line 12: ..."; statements is then empty
 };
 
-OfxScan scanOfx(const QByteArray &bytes);
+// Progress, when given, hears how far the scan has come, and may stop it
+// (WorkStopped).
+OfxScan scanOfx(const QByteArray &bytes, Progress *progress = nullptr);
 
 // An OFX amount: an optional sign, digits, and a point or a comma before at
 // most two decimals that count (further zeros are allowed). Nothing when the

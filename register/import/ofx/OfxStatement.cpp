@@ -1,13 +1,8 @@
 #include "OfxStatement.h"
 
+#include "OfxReaderProcess.h"
 #include "OfxScan.h"
 #include "StatementText.h"
-
-#include <QDir>
-#include <QFile>
-#include <QTemporaryFile>
-
-#include <libofx/libofx.h>
 
 #include <algorithm>
 #include <numeric>
@@ -22,51 +17,6 @@ bool looksLikeOfx(const QByteArray &bytes)
 
 namespace {
 
-// What libofx tells of one transaction.
-struct LibTransaction {
-    double amount = 0;
-    bool amountValid = false;
-    QString fitid;
-    QString name;
-    QString memo;
-    QString checkNumber;
-};
-
-int takeTransaction(const OfxTransactionData data, void *out)
-{
-    LibTransaction t;
-    t.amount = data.amount;
-    t.amountValid = data.amount_valid;
-    if (data.fi_id_valid)
-        t.fitid = QString::fromUtf8(data.fi_id, qstrnlen(data.fi_id, sizeof data.fi_id));
-    if (data.name_valid)
-        t.name = QString::fromUtf8(data.name, qstrnlen(data.name, sizeof data.name));
-    if (data.memo_valid)
-        t.memo = QString::fromUtf8(data.memo, qstrnlen(data.memo, sizeof data.memo));
-    if (data.check_number_valid)
-        t.checkNumber = QString::fromUtf8(data.check_number, qstrnlen(data.check_number, sizeof data.check_number));
-    static_cast<std::vector<LibTransaction> *>(out)->push_back(std::move(t));
-    return 0;
-}
-
-// libofx reads only files. Its messages go to standard error, which is no
-// place for them in a window or a pipe; what went wrong is told by us.
-std::optional<std::vector<LibTransaction>> libofxTransactions(const QByteArray &bytes)
-{
-    QTemporaryFile file(QDir::tempPath() + u"/cheqbook-statement-XXXXXX.ofx"_s);
-    if (!file.open() || file.write(bytes) != bytes.size() || !file.flush())
-        return std::nullopt;
-    file.close();
-    ofx_PARSER_msg = ofx_DEBUG_msg = ofx_DEBUG1_msg = ofx_DEBUG2_msg = ofx_DEBUG3_msg = ofx_DEBUG4_msg =
-        ofx_DEBUG5_msg = ofx_STATUS_msg = ofx_INFO_msg = ofx_WARNING_msg = ofx_ERROR_msg = ofx_show_position = 0;
-    std::vector<LibTransaction> transactions;
-    LibofxContextPtr context = libofx_get_new_context();
-    ofx_set_transaction_cb(context, takeTransaction, &transactions);
-    libofx_proc_file(context, QFile::encodeName(file.fileName()).constData(), OFX);
-    libofx_free_context(context);
-    return transactions;
-}
-
 QString accountLabel(const OfxScannedStatement &s)
 {
     const QString type = s.accountType == u"CREDITCARD" ? u"credit card"_s
@@ -77,24 +27,33 @@ QString accountLabel(const OfxScannedStatement &s)
 
 } // namespace
 
-OfxRead readOfx(const QByteArray &bytes)
+OfxRead readOfx(const QByteArray &bytes, Progress *progress)
 {
     OfxRead read;
-    const OfxScan scan = scanOfx(bytes);
+    OfxScan scan;
+    try {
+        scan = scanOfx(bytes, progress);
+    } catch (const WorkStopped &) {
+        read.stopped = true;
+        read.error = kReadingStoppedMessage.toString();
+        return read;
+    }
     if (!scan.error.isEmpty()) {
         read.error = scan.error;
         return read;
     }
-    const std::optional<std::vector<LibTransaction>> lib = libofxTransactions(bytes);
-    if (!lib) {
-        read.error = u"a temporary copy for libofx could not be written to %1"_s.arg(QDir::tempPath());
-        return read;
-    }
-    // libofx and the scan must have read the same transactions, in the same
-    // order, with the same amounts; otherwise one of them misread the file.
     size_t total = 0;
     for (const OfxScannedStatement &s : scan.statements)
         total += s.transactions.size();
+    const LibofxReading libofx = readWithLibofx(bytes, qsizetype(total), progress);
+    if (!libofx.ok()) {
+        read.stopped = libofx.stopped;
+        read.error = libofx.stopped ? kReadingStoppedMessage.toString() : libofx.error;
+        return read;
+    }
+    const std::vector<LibofxTransaction> *lib = &libofx.transactions;
+    // libofx and the scan must have read the same transactions, in the same
+    // order, with the same amounts; otherwise one of them misread the file.
     size_t k = 0;
     for (const OfxScannedStatement &s : scan.statements) {
         for (const OfxScannedTransaction &t : s.transactions) {
@@ -130,7 +89,7 @@ OfxRead readOfx(const QByteArray &bytes)
             same->ledgerDate = s.ledgerDate;
         }
         for (const OfxScannedTransaction &t : s.transactions) {
-            const LibTransaction &l = (*lib)[k++];
+            const LibofxTransaction &l = (*lib)[k++];
             StatementLine line;
             line.lineNumber = t.line;
             line.date = t.posted.toString(u"MM/dd/yyyy");

@@ -2,13 +2,15 @@
 
 // OFX and QFX statements, the files banks offer "for personal finance
 // software": OFX 1.x (SGML) and 2.x (XML), told apart from CSV by their
-// content, not their name. libofx reads them; a scan of our own finds the
-// line of every transaction (libofx does not say where things are), and
-// reads each posted date and amount from the text as the bank wrote it:
-// libofx turns a date into a moment of the local time zone, which may fall
-// on another day, and an amount into a binary fraction.
+// content, not their name. libofx reads them, in a process of its own (see
+// OfxReaderProcess.h); a scan of our own first bounds what libofx is given
+// (see OfxScan.h), finds the line of every transaction (libofx does not say
+// where things are), and reads each posted date and amount from the text as
+// the bank wrote it: libofx turns a date into a moment of the local time
+// zone, which may fall on another day, and an amount into a binary fraction.
 
 #include "Money.h"
+#include "Progress.h"
 #include "Statement.h"
 
 #include <QByteArray>
@@ -30,8 +32,12 @@ struct OfxAccount {
 struct OfxRead {
     std::vector<OfxAccount> accounts; // in the file's order; one per account
     QString error; // the file cannot be read; accounts is then empty
+    bool stopped = false; // the reading was stopped; error says so, and accounts is empty
     bool ok() const { return error.isEmpty(); }
 };
+
+// The error of a reading that was stopped.
+inline constexpr QStringView kReadingStoppedMessage = u"the reading was stopped; nothing was imported";
 
 // The first few kilobytes name an OFX header or an <OFX> element.
 bool looksLikeOfx(const QByteArray &bytes);
@@ -43,5 +49,6 @@ bool looksLikeOfx(const QByteArray &bytes);
 // damaged or cut off, or holds a transaction without a readable date or
 // amount is refused whole, naming the line. A payee made of an entity the
 // file does not define is kept as written, the line in doubt (see
-// StatementLine::doubt); a check number of 0 is none.
-OfxRead readOfx(const QByteArray &bytes);
+// StatementLine::doubt); a check number of 0 is none. Progress, when
+// given, hears how far the reading has come, and may stop it.
+OfxRead readOfx(const QByteArray &bytes, Progress *progress = nullptr);

@@ -1,8 +1,10 @@
 #include "ImportPreview.h"
 
 #include "StatementText.h"
+#include "WatchedWork.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 #include <QHash>
 
 #include <algorithm>
@@ -19,6 +21,45 @@ ImportPreview::ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg
     // The layout settled for this bank before, on this file's header.
     m_choices.remembered = std::move(remembered);
     reread(progress);
+}
+
+ImportPreview::ImportPreview(QByteArray bytes, QString text, QString fileName, RegisterPtr reg, QDate today,
+                             LayoutLookup remembered, StatementRead read)
+    : m_bytes(std::move(bytes)), m_text(std::move(text)), m_fileName(std::move(fileName)),
+      m_register(std::move(reg)), m_today(today), m_read(std::move(read))
+{
+    m_choices.remembered = std::move(remembered);
+}
+
+std::unique_ptr<ImportPreview> ImportPreview::readFile(const QString &path, RegisterPtr reg, QDate today,
+                                                       LayoutLookup remembered, Progress &progress, QString *error)
+{
+    QByteArray bytes;
+    QString text;
+    StatementRead read;
+    ReadChoices choices;
+    choices.remembered = remembered;
+    QString why;
+    const bool whole = runWatched(
+        [&](Progress &watched) {
+            bytes = readStatementBytes(path, &why);
+            if (!why.isEmpty())
+                return;
+            read = readStatement(bytes, choices, today, &watched);
+            if (read.format != StatementFormat::Ofx && !read.stopped)
+                text = decodeStatementText(bytes, &watched).text;
+        },
+        progress);
+    *error = whole ? why : QString();
+    if (!whole || !why.isEmpty())
+        return nullptr;
+    std::unique_ptr<ImportPreview> preview(new ImportPreview(std::move(bytes), std::move(text),
+                                                             QFileInfo(path).fileName(), std::move(reg), today,
+                                                             std::move(remembered), std::move(read)));
+    preview->check(&progress);
+    if (progress.wasCancelled())
+        return nullptr;
+    return preview;
 }
 
 void ImportPreview::setLayout(CsvLayout layout)
@@ -80,7 +121,9 @@ void ImportPreview::setAccount(const QString &id)
 
 void ImportPreview::reread(Progress *progress)
 {
-    m_read = readStatement(m_bytes, m_choices, m_today);
+    // An OFX file is read once, whichever of its accounts is then chosen.
+    m_read = m_read.ofxFile ? ofxStatementRead(m_read.ofxFile, m_choices.account)
+                            : readStatement(m_bytes, m_choices, m_today);
     check(progress);
 }
 

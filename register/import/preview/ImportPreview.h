@@ -16,6 +16,7 @@
 #include <QString>
 
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -38,6 +39,16 @@ public:
     // stopped, the preview is not to be shown.
     ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg, QDate today, LayoutLookup remembered = {},
                   Progress *progress = nullptr);
+
+    // The preview of the statement file at path, for a window: the file is
+    // read on a thread of its own (see runWatched), then its lines are
+    // checked against the register on this one, all watched by progress,
+    // whose Cancel stops it at once. Nothing when it was cancelled (and
+    // *error is empty), or when the file cannot be read (and *error says
+    // why, starting with the path). A file that is not a statement still
+    // has a preview, whose read() says why.
+    static std::unique_ptr<ImportPreview> readFile(const QString &path, RegisterPtr reg, QDate today,
+                                                   LayoutLookup remembered, Progress &progress, QString *error);
 
     const QString &fileName() const { return m_fileName; }
     const StatementRead &read() const { return m_read; }
@@ -94,6 +105,8 @@ public:
     QString summary() const;
 
 private:
+    ImportPreview(QByteArray bytes, QString text, QString fileName, RegisterPtr reg, QDate today,
+                  LayoutLookup remembered, StatementRead read);
     void reread(Progress *progress = nullptr);
     // Checks the lines against the register, keeping what was chosen for each.
     void check(Progress *progress = nullptr);

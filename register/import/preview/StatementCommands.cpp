@@ -50,24 +50,24 @@ void MyWindowController::showNextImport()
             m_toolkit.alert(m_window, Toolkit::errorTitle(),
                             tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, why));
         };
-        QString why;
-        const QByteArray bytes = readStatementBytes(path, &why);
-        if (!why.isEmpty()) {
-            cannot(why);
-            continue;
-        }
         const std::unique_ptr<Progress> progress
             = m_toolkit.progress(m_window, tr("Reading \u201c%1\u201d\u2026").arg(name), true);
-        // The preview asks again each time it reads the file anew.
+        // The preview asks again each time it reads the file anew (and on
+        // the thread that reads it).
         auto remembered = [](const QString &header) {
             QSettings settings;
             return LayoutMemory(settings).layoutFor(header);
         };
-        auto preview = std::make_unique<ImportPreview>(bytes, name, dataArray, m_toolkit.today(), remembered,
-                                                       progress.get());
+        QString why;
+        std::unique_ptr<ImportPreview> preview =
+            ImportPreview::readFile(path, dataArray, m_toolkit.today(), remembered, *progress, &why);
+        if (!why.isEmpty()) {
+            cannot(why);
+            continue;
+        }
         // Stopped while it was read: nothing was imported, nor will the
         // other files chosen with it be.
-        if (progress->wasCancelled()) {
+        if (!preview) {
             m_importQueue.clear();
             return;
         }
