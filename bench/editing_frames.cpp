@@ -14,6 +14,7 @@
 #include "DocumentController.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "QuietToolkit.h"
 #include "RecoveryStore.h"
 #include "RegisterTableModel.h"
@@ -57,7 +58,7 @@ int main(int argc, char **argv)
     MyDocument *doc = documents.openDocument(QString::fromLocal8Bit(argv[1]));
     if (!doc)
         return 1;
-    MyWindowController *c = doc->windowController();
+    MyWindowController *c = windowController(doc);
     QMainWindow *w = c->window();
     w->resize(1000, 700);
     QApplication::processEvents();

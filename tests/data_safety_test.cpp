@@ -8,6 +8,7 @@
 #include "FileLock.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "ProcessSignals.h"
 #include "TestSupport.h"
 
@@ -53,7 +54,7 @@ protected:
     }
     void enter(MyDocument *d, const QString &amount)
     {
-        QMainWindow *w = d->windowController()->window();
+        QMainWindow *w = windowController(d)->window();
         w->findChild<QLineEdit *>(u"Amount"_s)->setText(amount);
         w->findChild<QPushButton *>(u"enterButton"_s)->click();
     }
@@ -143,7 +144,7 @@ TEST_F(DataSafetyTest, AFullDiskLeavesTheOldFileWholeAndTheRegisterModified)
         toolkit.saveAnswers = {dir.filePath(u"other.ldgr"_s)};
         EXPECT_FALSE(controller.saveDocumentAs(d));
         toolkit.saveAnswers = {dir.filePath(u"next.ldgr"_s)};
-        d->windowController()->newYear(nullptr);
+        windowController(d)->newYear(nullptr);
     }
     ASSERT_EQ(toolkit.alerts.size(), 3u);
     EXPECT_TRUE(toolkit.alerts[0].message.contains(u"checking.ldgr could not be written"_s))
@@ -224,7 +225,7 @@ TEST_F(DataSafetyTest, APipeNeverFreezesTheWindow)
                                    "read: it is a pipe, not a file"_s.arg(pipe));
     MyDocument *d = controller.openDocument(path);
     toolkit.openAnswers = {{pipe}};
-    d->windowController()->importWF(nullptr);
+    windowController(d)->importWF(nullptr);
     EXPECT_TRUE(toolkit.takeAlert().endsWith(u"could not be read: it is a pipe, not a file"_s));
     EXPECT_FALSE(d->isDocumentEdited());
 }
@@ -432,7 +433,7 @@ TEST_F(DataSafetyTest, RevertToOffersEveryVersionKeptAndAsksFirst)
     const QByteArray saved = readFile(path);
     ASSERT_EQ(d->count(), 3);
 
-    auto *menu = d->windowController()->window()->findChild<QMenu *>(u"revertToMenu"_s);
+    auto *menu = windowController(d)->window()->findChild<QMenu *>(u"revertToMenu"_s);
     ASSERT_NE(menu, nullptr);
     ASSERT_TRUE(menu->isEnabled());
     emit menu->aboutToShow();
@@ -464,7 +465,7 @@ TEST_F(DataSafetyTest, AWindowOnAFileItMayNotSaveSaysSoInItsTitle)
         ASSERT_EQ(::seteuid(65534), 0);
     MyDocument *d = controller.openDocument(path);
     toolkit.alerts.clear(); // no lock can be made in the folder
-    const QString title = d ? d->windowController()->window()->windowTitle() : QString();
+    const QString title = d ? windowController(d)->window()->windowTitle() : QString();
     QString why;
     const bool saved = d && d->saveToFile(path, &why);
     if (root)

@@ -9,6 +9,7 @@
 #include "MenuKeys.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "PaletteColors.h"
 #include "RegisterTableModel.h"
 #include "ShortcutsWindow.h"
@@ -44,7 +45,7 @@ protected:
     {
         QSettings().clear();
         document = controller.newDocument();
-        window = document->windowController()->window();
+        window = windowController(document)->window();
     }
     void TearDown() override
     {
@@ -114,7 +115,7 @@ TEST_F(DesktopTest, TheShortcutsListShowsEveryActionWithKeysOnceAndNothingElse)
     more->addAction(u"&Fold\u2026"_s)->setShortcut(Qt::CTRL | Qt::Key_K);
     auto *tableOnly = new QAction(u"&Mark"_s, window);
     tableOnly->setShortcut(Qt::CTRL | Qt::Key_M);
-    document->windowController()->tableView()->addAction(tableOnly);
+    windowController(document)->tableView()->addAction(tableOnly);
 
     std::multiset<std::pair<QString, QString>> expected;
     for (const QAction *action : window->findChildren<QAction *>()) {
@@ -174,7 +175,7 @@ TEST_F(DesktopTest, HelpShowsTheReadmesUserGuideInOneWindow)
     EXPECT_FALSE(page.contains(u"user guide -->"_s));
 
     // Asked for again, from another register's window, it is the same window.
-    QMainWindow *other = controller.newDocument()->windowController()->window();
+    QMainWindow *other = windowController(controller.newDocument())->window();
     item(menu(u"&Help"_s, other), u"Cheqbook &Help"_s)->trigger();
     EXPECT_EQ(shownWindow<HelpWindow>(), shown);
 }
@@ -261,7 +262,7 @@ TEST_F(DesktopTest, TheTableColoursFollowItsPaletteWhenTheThemeChanges)
     document->array()->append(makeRecord());
     (*document->array())[0].set(Key::Amount, Value::text(u"-12.00"_s));
     (*document->array())[0].set(Key::EOMSeen, Value::text(u"1"_s));
-    MyWindowController *c = document->windowController();
+    MyWindowController *c = windowController(document);
     c->recalculateCheckbook();
     c->reloadData();
     QAbstractItemModel *model = c->tableView()->model();

@@ -6,6 +6,7 @@
 #include "FileLock.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -258,7 +259,7 @@ TEST_F(RecoveryTest, AProcessIdThatRepeatsHidesNoRecoveryAndFakesNoOwner)
 TEST_F(RecoveryTest, SteadyEditingIsCopiedEveryFewSeconds)
 {
     MyDocument *d = controller.openDocument(path);
-    QMainWindow *w = d->windowController()->window();
+    QMainWindow *w = windowController(d)->window();
     // An entry a second, never three seconds apart.
     for (int i = 1; i <= 4; ++i) {
         w->findChild<QLineEdit *>(u"Amount"_s)->setText(QString::number(i));

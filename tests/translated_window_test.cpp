@@ -11,6 +11,7 @@
 #include "MenuKeys.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "Report.h"
 #include "ShortcutsWindow.h"
 #include "Translations.h"
@@ -116,7 +117,7 @@ protected:
     QMainWindow *newWindow()
     {
         controllers.push_back(std::make_unique<DocumentController>(toolkit));
-        return controllers.back()->newDocument()->windowController()->window();
+        return windowController(controllers.back()->newDocument())->window();
     }
 
     FakeToolkit toolkit;

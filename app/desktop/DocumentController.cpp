@@ -1,9 +1,8 @@
 #include "DocumentController.h"
 
 #include "AtomicFile.h"
+#include "DocumentWindow.h"
 #include "MyDocument.h"
-#include "MyWindowController.h"
-#include "RegisterWindow.h"
 #include "RecoveryWriter.h"
 #include "RunningBalance.h"
 #include "ReopenList.h"
@@ -16,6 +15,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLocale>
+#include <QMainWindow>
 #include <QScreen>
 #include <QSettings>
 #include <QTimer>
@@ -52,7 +52,7 @@ DocumentController::~DocumentController()
 
 QWidget *DocumentController::windowOf(const MyDocument *document) const
 {
-    return document && document->windowController() ? document->windowController()->window() : nullptr;
+    return document && document->documentWindow() ? document->documentWindow()->window() : nullptr;
 }
 
 MyDocument *DocumentController::newDocument()
@@ -139,16 +139,16 @@ void DocumentController::showDocument(MyDocument *document)
     m_documents.append(document);
     m_recoveryIds.insert(document, ++m_nextRecoveryId);
     document->makeWindowControllers(m_toolkit);
-    MyWindowController *controller = document->windowController();
+    DocumentWindow *documentWindow = document->documentWindow();
     connect(document, &MyDocument::changeCountChanged, this, [this, document] {
         updateWindow(document);
         scheduleRecovery(document);
     });
     connect(document, &MyDocument::fileNameChanged, this, [this, document] { updateWindow(document); });
-    connect(controller, &MyWindowController::closeRequested, this, [this, document] { closeDocument(document); });
+    documentWindow->onCloseRequested(this, [this, document] { closeDocument(document); });
     installMenus(document);
     updateWindow(document);
-    QWidget *window = controller->window();
+    QWidget *window = documentWindow->window();
     placeWindow(document);
     window->show();
     window->raise();
@@ -195,7 +195,7 @@ bool DocumentController::closeDocument(MyDocument *document)
     delete m_recoveryTimers.take(document);
     m_locks.remove(document);
     windowClosing(document);
-    static_cast<RegisterWindow *>(document->windowController()->window())->closeForGood();
+    document->documentWindow()->closeForGood();
     // The close may come from the window's own event; it goes once that is over.
     document->deleteLater();
     return true;
@@ -286,7 +286,7 @@ bool DocumentController::revertDocument(MyDocument *document)
             tr("The register \u201c%1\u201d could not be read again.\n\n%2").arg(displayName(document), why));
         return false;
     }
-    document->windowController()->registerReverted();
+    document->documentWindow()->registerReverted();
     return true;
 }
 
@@ -311,7 +311,7 @@ bool DocumentController::revertDocumentTo(MyDocument *document, const QString &v
                             .arg(displayName(document), saved, why));
         return false;
     }
-    document->windowController()->registerReverted();
+    document->documentWindow()->registerReverted();
     return true;
 }
 

@@ -3,8 +3,8 @@
 #include "DocumentController.h"
 
 #include "Backups.h"
+#include "DocumentWindow.h"
 #include "MyDocument.h"
-#include "MyWindowController.h"
 
 #include <QFileInfo>
 #include <QLocale>
@@ -26,7 +26,7 @@ QAction *addItem(QMenu *menu, const QString &text, const QKeySequence &shortcut,
 
 void DocumentController::installMenus(MyDocument *document)
 {
-    MyWindowController *controller = document->windowController();
+    DocumentWindow *controller = document->documentWindow();
     QMainWindow *window = controller->window();
 
     // The window's File menu holds its own commands; the document's go around them.

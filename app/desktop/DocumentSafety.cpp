@@ -4,7 +4,6 @@
 #include "DocumentController.h"
 
 #include "MyDocument.h"
-#include "MyWindowController.h"
 #include "RecoveryWriter.h"
 
 #include <QDate>

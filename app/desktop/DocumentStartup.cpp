@@ -3,8 +3,8 @@
 
 #include "DocumentController.h"
 
+#include "DocumentWindow.h"
 #include "MyDocument.h"
-#include "MyWindowController.h"
 #include "ReopenList.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ void DocumentController::openHandedOver(const QStringList &files)
 
 void DocumentController::placeWindow(MyDocument *document)
 {
-    MyWindowController *controller = document->windowController();
+    DocumentWindow *controller = document->documentWindow();
     QMainWindow *window = controller->window();
     if (m_windowMemory.restore(window, controller->tableView(), document->fileName()))
         return;
@@ -72,7 +72,7 @@ void DocumentController::placeWindow(MyDocument *document)
 
 void DocumentController::windowClosing(MyDocument *document)
 {
-    MyWindowController *controller = document->windowController();
+    DocumentWindow *controller = document->documentWindow();
     m_windowMemory.remember(controller->window(), controller->tableView(), document->fileName());
     // Closing the last window ends Cheqbook as Quit does, and on a desktop
     // without an application menu it is how most people quit.

@@ -18,7 +18,7 @@
 #include <optional>
 #include <vector>
 
-class MyWindowController;
+class DocumentWindow;
 class Toolkit;
 
 class MyDocument : public QObject
@@ -130,9 +130,11 @@ public:
 
     // An empty register when there is none yet: a new document starts so.
     void ensureRegister();
-    // Makes the document's window (the window controller is built with the GUI).
+    // Makes the document's window, from the window factory the window
+    // layer registered (see DocumentWindow.h).
     void makeWindowControllers(Toolkit &toolkit);
-    MyWindowController *windowController() const { return controller; }
+    // The document's window; null until it is made (and in the command line).
+    DocumentWindow *documentWindow() const { return m_window; }
 
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &path);
@@ -170,7 +172,7 @@ private:
     RegisterIndex m_textIndex;
 
     RegisterPtr theArray;
-    MyWindowController *controller = nullptr;
+    DocumentWindow *m_window = nullptr; // a child of the document
     int m_changeCount = 0;
     EditHistory m_history;
     std::unique_ptr<EditStep> m_openStep;

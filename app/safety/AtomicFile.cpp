@@ -1,6 +1,7 @@
 #include "AtomicFile.h"
 
 #include "FileIdentity.h"
+#include "SaveFiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -21,29 +22,13 @@
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
+using namespace savefiles;
 
 namespace {
 
 enum class Mode { Usual, Private };
 
 QString systemError(int error) { return QString::fromLocal8Bit(std::strerror(error)); }
-
-// Writes all of data to fd; 0, or the errno of the write that failed.
-int writeAll(int fd, QByteArrayView data)
-{
-    const char *next = data.data();
-    qsizetype left = data.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, next, size_t(std::min<qsizetype>(left, qsizetype(1) << 30)));
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0)
-            return n < 0 ? errno : EIO;
-        next += n;
-        left -= n;
-    }
-    return 0;
-}
 
 // The descriptor of this process that a path names (/dev/stdout,
 // /dev/fd/3, /proc/self/fd/1), or -1. Writing there goes to the descriptor
@@ -155,152 +140,6 @@ QString writeToDescriptor(const QString &name, int descriptor, const FileProduce
     return error != 0 ? failure(name, systemError(error)) : QString();
 }
 
-// A name beside target that no file has yet.
-QByteArray temporaryName(const QString &target)
-{
-    static constexpr char kLetters[] = "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
-    const QFileInfo info(target);
-    QByteArray suffix(6, 'x');
-    for (char &c : suffix)
-        c = kLetters[QRandomGenerator::global()->bounded(int(sizeof kLetters - 1))];
-    return QFile::encodeName(info.absolutePath() + u"/."_s + info.fileName() + u'.') + suffix + ".saving";
-}
-
-// Removes the new files that earlier saves of target left under a name of
-// their own when they were cut short. A writer holds a lock on its new file
-// until the file has taken the target's name, so a file whose lock can be had
-// is one nobody is writing.
-void removeStrayTemporaries(const QString &target)
-{
-    const QFileInfo info(target);
-    const QString prefix = u"."_s + info.fileName() + u'.';
-    const QStringList names =
-        QDir(info.absolutePath()).entryList({prefix + u"??????.saving"_s}, QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString &name : names) {
-        const QByteArray path = QFile::encodeName(info.absolutePath() + u'/' + name);
-        const int fd = ::open(path.constData(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-        if (fd < 0)
-            continue;
-        struct stat st {};
-        if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ::flock(fd, LOCK_EX | LOCK_NB) == 0)
-            ::unlink(path.constData());
-        ::close(fd);
-    }
-}
-
-// The new file being written beside the one it replaces. Where the file
-// system allows, it has no name until it is whole, so that a writer killed
-// midway leaves nothing behind; elsewhere it has a name of its own. Either
-// way it is named before it is renamed over the target, and is locked until
-// then, so that what a writer killed in between leaves is known as left.
-class Temporary
-{
-public:
-    Temporary(const QString &target, mode_t mode) : m_target(target)
-    {
-        const QByteArray folder = QFile::encodeName(QFileInfo(target).absolutePath());
-        m_fd = ::open(folder.constData(), O_TMPFILE | O_WRONLY | O_CLOEXEC, mode);
-        if (m_fd >= 0 && ::access("/proc/self/fd", X_OK) == 0) {
-            ::flock(m_fd, LOCK_EX);
-            return;
-        }
-        if (m_fd >= 0)
-            ::close(m_fd);
-        for (int attempt = 0; attempt < 100; ++attempt) {
-            m_name = temporaryName(target);
-            m_fd = ::open(m_name.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, mode);
-            if (m_fd >= 0)
-                ::flock(m_fd, LOCK_EX);
-            if (m_fd >= 0 || errno != EEXIST)
-                return;
-        }
-    }
-    ~Temporary()
-    {
-        if (!m_name.isEmpty())
-            ::unlink(m_name.constData());
-        if (m_lock >= 0)
-            ::close(m_lock);
-        if (m_fd >= 0)
-            ::close(m_fd);
-    }
-    int fd() const { return m_fd; }
-    // Closes the file and gives it a name, to be renamed over the target; 0,
-    // or the errno of what failed.
-    int finish(QByteArray *name)
-    {
-        if (m_name.isEmpty()) {
-            const QByteArray self = "/proc/self/fd/" + QByteArray::number(m_fd);
-            for (int attempt = 0; attempt < 100 && m_name.isEmpty(); ++attempt) {
-                const QByteArray candidate = temporaryName(m_target);
-                if (::linkat(AT_FDCWD, self.constData(), AT_FDCWD, candidate.constData(), AT_SYMLINK_FOLLOW) == 0)
-                    m_name = candidate;
-                else if (errno != EEXIST)
-                    return errno;
-            }
-        }
-        // The lock lives on with the file's description, held by a second
-        // descriptor until the file is in place: closing the one written
-        // through is what tells of a failed write.
-        m_lock = ::fcntl(m_fd, F_DUPFD_CLOEXEC, 0);
-        const int fd = std::exchange(m_fd, -1);
-        if (::close(fd) != 0 && errno != EINTR)
-            return errno;
-        *name = m_name;
-        return 0;
-    }
-    // The name is the caller's now (renamed away, or to be removed); the
-    // lock goes.
-    void release()
-    {
-        m_name.clear();
-        if (m_lock >= 0)
-            ::close(std::exchange(m_lock, -1));
-    }
-
-private:
-    QString m_target;
-    int m_fd = -1;
-    int m_lock = -1;
-    QByteArray m_name;
-};
-
-// A copy of from at to, with mode; false (and nothing at to) when it fails.
-bool copyFile(const QByteArray &from, const QByteArray &to, mode_t mode)
-{
-    const int in = ::open(from.constData(), O_RDONLY | O_CLOEXEC);
-    if (in < 0)
-        return false;
-    const int out = ::open(to.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    bool ok = out >= 0 && ::fchmod(out, mode) == 0;
-    char buffer[1 << 16];
-    while (ok) {
-        const ssize_t n = ::read(in, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            ok = n == 0;
-            break;
-        }
-        ok = writeAll(out, QByteArrayView(buffer, n)) == 0;
-    }
-    ok = ok && ::fsync(out) == 0;
-    if (out >= 0)
-        ok = ::close(out) == 0 && ok;
-    ::close(in);
-    if (!ok && out >= 0)
-        ::unlink(to.constData());
-    return ok;
-}
-
-// Makes staged a second name of the file target (a hard link: no copy, and
-// no moment without either), or a copy where links are not to be had.
-bool stageBackup(const QByteArray &target, const QByteArray &staged, mode_t mode)
-{
-    // A half-made backup left by a save that was interrupted.
-    ::unlink(staged.constData());
-    return ::link(target.constData(), staged.constData()) == 0 || copyFile(target, staged, mode);
-}
 
 QString write(const QString &path, const FileProducer &data, bool backup, Mode mode)
 {

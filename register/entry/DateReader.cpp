@@ -1,128 +1,12 @@
 #include "DateReader.h"
 
-#include "Translations.h"
+#include "DateScanning.h"
 
-#include <QChar>
-#include <QCoreApplication>
-#include <QLocale>
-#include <QRegularExpression>
-
-#include <algorithm>
 #include <cstdlib>
-#include <cstring>
-#include <utility>
-#include <vector>
 
-using namespace Qt::StringLiterals;
+using namespace datescan;
 
 namespace {
-
-bool isDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
-char16_t asciiLower(char16_t c) { return c >= u'A' && c <= u'Z' ? char16_t(c + 32) : c; }
-bool isAsciiLetter(char16_t c) { return asciiLower(c) >= u'a' && asciiLower(c) <= u'z'; }
-
-struct Number {
-    int value = 0;
-    int digits = 0;
-    bool hasDigits(int min, int max) const { return digits >= min && digits <= max; }
-};
-
-struct Word {
-    char text[12] = {};
-    int length = 0; // longer words are cut short and marked too long
-    bool tooLong = false;
-    bool is(const char *w) const { return !tooLong && std::strlen(w) == size_t(length) && std::strcmp(text, w) == 0; }
-};
-
-// Reads one text from left to right. Works on Latin-1 and UTF-16 views alike,
-// so a date held as Latin-1 in a record is read without converting it.
-template <typename View>
-class Scanner
-{
-public:
-    explicit Scanner(View text) : m_text(text) {}
-
-    bool atEnd() const { return m_pos >= m_text.size(); }
-    char16_t peek() const { return atEnd() ? char16_t(0) : char16_t(m_text[m_pos].unicode()); }
-    bool take(char16_t c)
-    {
-        if (atEnd() || peek() != c)
-            return false;
-        ++m_pos;
-        return true;
-    }
-    bool takeEither(char16_t a, char16_t b) { return take(a) || take(b); }
-    int blanks()
-    {
-        int n = 0;
-        for (; !atEnd() && QChar::isSpace(peek()); ++m_pos)
-            ++n;
-        return n;
-    }
-    Number number()
-    {
-        Number n;
-        for (; !atEnd() && isDigit(peek()); ++m_pos, ++n.digits) {
-            if (n.digits < 9)
-                n.value = n.value * 10 + (peek() - u'0');
-        }
-        return n;
-    }
-    Word word()
-    {
-        Word w;
-        for (; !atEnd() && isAsciiLetter(peek()); ++m_pos) {
-            if (w.length == int(sizeof w.text) - 1)
-                w.tooLong = true;
-            else
-                w.text[w.length++] = char(asciiLower(peek()));
-        }
-        return w;
-    }
-
-private:
-    View m_text;
-    qsizetype m_pos = 0;
-};
-
-template <typename View>
-View trimmed(View text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && QChar::isSpace(text[begin].unicode()))
-        ++begin;
-    while (end > begin && QChar::isSpace(text[end - 1].unicode()))
-        --end;
-    return text.sliced(begin, end - begin);
-}
-
-// 1-12 for an English month name or its short form (Sept included); 0 otherwise.
-int monthOf(const Word &w)
-{
-    static const char *const names[] = {"january", "february", "march",     "april",   "may",      "june",
-                                        "july",    "august",   "september", "october", "november", "december"};
-    if (w.tooLong)
-        return 0;
-    for (int m = 0; m < 12; ++m) {
-        if (w.is(names[m]) || (w.length == 3 && std::strncmp(w.text, names[m], 3) == 0))
-            return m + 1;
-    }
-    return w.is("sept") ? 9 : 0;
-}
-
-std::optional<QDate> dateOf(int year, int month, int day)
-{
-    if (!QDate::isValid(year, month, day))
-        return std::nullopt;
-    return QDate(year, month, day);
-}
-
-// A two-digit year: 00-69 is 2000-2069, 70-99 is 1970-1999.
-int fullYear(const Number &year) { return year.digits == 2 ? (year.value < 70 ? 2000 : 1900) + year.value : year.value; }
-
-// "st", "nd", "rd" or "th" after a day: December 1st, 2nd March.
-bool isOrdinalSuffix(const Word &w) { return w.is("st") || w.is("nd") || w.is("rd") || w.is("th"); }
 
 // A time after an ISO date: T10:30, 10:30:15.250, with an optional zone (Z,
 // +02:00). The time of day does not change the date it is read as.
@@ -160,12 +44,6 @@ bool readTime(Scanner<View> &s)
     }
     return s.atEnd();
 }
-
-// What a reading found out besides the date.
-struct ReadNotes {
-    bool yearless = false; // no year was given: the year of today was taken
-    bool relative = false; // today, yesterday or tomorrow
-};
 
 // What may follow "Dec 7" or "7 Dec": nothing (this year), or a four-digit
 // year after a blank or a comma.
@@ -314,6 +192,17 @@ std::optional<QDate> read(View text, QDate today, ReadNotes *notes)
 
 } // namespace
 
+namespace datescan {
+
+std::optional<QDate> readNoting(QStringView text, QDate today, ReadNotes *notes) { return read(text, today, notes); }
+
+std::optional<QDate> readNoting(QLatin1StringView text, QDate today, ReadNotes *notes)
+{
+    return read(text, today, notes);
+}
+
+} // namespace datescan
+
 std::optional<QDate> readDate(QStringView text, QDate today)
 {
     ReadNotes notes;
@@ -334,209 +223,4 @@ std::optional<QDate> SuccessiveDates::read(const Value &date)
     m_last = date;
     m_lastDate = date.visitText([&](auto text) { return readDate(text, m_today); });
     return m_lastDate;
-}
-
-namespace {
-
-// A date written in numbers alone, with one kind of separator: 5/12/2026,
-// 05.12.26, 12-5, 20261205.
-struct NumericDate {
-    Number parts[3];
-    int count = 0;
-    char16_t separator = 0;
-};
-
-std::optional<NumericDate> numericDate(QStringView text)
-{
-    Scanner<QStringView> s(text);
-    NumericDate d;
-    for (;;) {
-        const Number n = s.number();
-        if (n.digits == 0 || d.count == 3)
-            return std::nullopt;
-        d.parts[d.count++] = n;
-        if (s.atEnd())
-            return d;
-        const char16_t separator = s.peek();
-        if ((separator != u'/' && separator != u'-' && separator != u'.') || (d.separator && separator != d.separator))
-            return std::nullopt;
-        d.separator = separator;
-        s.take(separator);
-    }
-}
-
-std::optional<QDate> yearlessDate(int month, int day, QDate today, Yearless yearless)
-{
-    if (!today.isValid())
-        return std::nullopt;
-    if (yearless == Yearless::ThisYear)
-        return dateOf(today.year(), month, day);
-    std::optional<QDate> nearest;
-    for (int year : {today.year() - 1, today.year(), today.year() + 1}) {
-        const QDate d(year, month, day);
-        if (d.isValid() && (!nearest || std::abs(today.daysTo(d)) < std::abs(today.daysTo(*nearest))))
-            nearest = d;
-    }
-    return nearest;
-}
-
-std::optional<QDate> readNumericDate(const NumericDate &n, DateOrder order, QDate today, Yearless yearless)
-{
-    const Number *p = n.parts;
-    if (n.count == 1) {
-        // As banks write dates: year, month, day; failing that, in the order.
-        if (p[0].digits != 8)
-            return std::nullopt;
-        const int v = p[0].value;
-        if (std::optional<QDate> d = dateOf(v / 10000, v / 100 % 100, v % 100))
-            return d;
-        const int a = v / 1000000, b = v / 10000 % 100;
-        if (order == DateOrder::DayMonthYear)
-            return dateOf(v % 10000, b, a);
-        return order == DateOrder::YearMonthDay ? std::nullopt : dateOf(v % 10000, a, b);
-    }
-    // With dots the day comes first, as it does wherever dots are written.
-    const bool dayFirst = order == DateOrder::DayMonthYear || n.separator == u'.';
-    if (n.count == 2) {
-        if (!p[0].hasDigits(1, 2) || !p[1].hasDigits(1, 2))
-            return std::nullopt;
-        return dayFirst ? yearlessDate(p[1].value, p[0].value, today, yearless)
-                        : yearlessDate(p[0].value, p[1].value, today, yearless);
-    }
-    Number year = p[2], month = p[0], day = p[1];
-    if (p[0].digits == 4 || (order == DateOrder::YearMonthDay && !(n.separator == u'.' && p[2].digits == 4)))
-        year = p[0], month = p[1], day = p[2];
-    else if (dayFirst)
-        month = p[1], day = p[0];
-    if (!month.hasDigits(1, 2) || !day.hasDigits(1, 2) || !(year.digits == 2 || year.digits == 4))
-        return std::nullopt;
-    return dateOf(fullYear(year), month.value, day.value);
-}
-
-template <typename View>
-QString shownDateOf(View stored, DateOrder order)
-{
-    if (order != DateOrder::DayMonthYear && order != DateOrder::YearMonthDay)
-        return stored.toString();
-    ReadNotes notes;
-    // Against a leap year, so that a 2/29 kept without a year is still shown.
-    const std::optional<QDate> d = read(stored, QDate(2000, 1, 1), &notes);
-    if (!d || notes.relative)
-        return stored.toString();
-    if (notes.yearless)
-        return d->toString(order == DateOrder::DayMonthYear ? u"dd/MM" : u"MM-dd");
-    return writtenDate(*d, order);
-}
-
-} // namespace
-
-namespace {
-
-// A date typed in the words of the language Cheqbook speaks, put in the
-// English words the reader knows: "heute" as "today", "7. Dezember 2026" and
-// "7 déc. 2026" as "7 December 2026". English is read in any language.
-QString inEnglishWords(QStringView typed)
-{
-    const QLocale locale = textLocale();
-    if (locale.language() == QLocale::English || typed.isEmpty())
-        return typed.toString();
-    for (const char *word : {QT_TRANSLATE_NOOP("DateReader", "today"), QT_TRANSLATE_NOOP("DateReader", "yesterday"),
-                             QT_TRANSLATE_NOOP("DateReader", "tomorrow")}) {
-        QString translated = QCoreApplication::translate("DateReader", word);
-        if (typed.compare(translated, Qt::CaseInsensitive) == 0
-            || typed.compare(translated.replace(u'\'', u'\u2019'), Qt::CaseInsensitive) == 0)
-            return QString::fromLatin1(word);
-    }
-    // The language's month names, longest first so that "Dezember" is not
-    // taken for "Dez", each with the dot of a short name or without it.
-    std::vector<std::pair<QString, int>> names;
-    for (int month = 1; month <= 12; ++month)
-        for (QLocale::FormatType form : {QLocale::LongFormat, QLocale::ShortFormat})
-            for (QString name : {locale.monthName(month, form), locale.standaloneMonthName(month, form)}) {
-                if (name.endsWith(u'.'))
-                    name.chop(1);
-                if (!name.isEmpty())
-                    names.emplace_back(QRegularExpression::escape(name), month);
-            }
-    std::sort(names.begin(), names.end(), [](const auto &a, const auto &b) { return a.first.size() > b.first.size(); });
-    QString text = typed.toString();
-    // "7. Dezember": the day written as an ordinal, as German does.
-    static const QRegularExpression ordinalDay(uR"((\d)\.\s+(?=\p{L}))"_s);
-    text.replace(ordinalDay, u"\\1 "_s);
-    for (const auto &[name, month] : names) {
-        const QRegularExpression word(u"\\b%1\\b\\.?"_s.arg(name), QRegularExpression::CaseInsensitiveOption);
-        text.replace(word, QLocale::c().monthName(month, QLocale::LongFormat));
-    }
-    return text;
-}
-
-} // namespace
-
-std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today, Yearless yearless)
-{
-    const QString words = inEnglishWords(trimmed(text));
-    const QStringView t = words;
-    if (const std::optional<NumericDate> n = numericDate(t))
-        return readNumericDate(*n, order, today, yearless);
-    ReadNotes notes;
-    const std::optional<QDate> d = read(t, today, &notes);
-    if (d && notes.yearless)
-        return yearlessDate(d->month(), d->day(), today, yearless);
-    return d;
-}
-
-QString writtenDate(QDate date, DateOrder order)
-{
-    switch (order) {
-    case DateOrder::DayMonthYear:
-        return date.toString(u"dd/MM/yyyy");
-    case DateOrder::YearMonthDay:
-        return date.toString(u"yyyy-MM-dd");
-    default:
-        return date.toString(u"MM/dd/yyyy");
-    }
-}
-
-QString fileDateText(QDate date) { return writtenDate(date, DateOrder::MonthDayYear); }
-
-QString shownDate(const Value &stored, DateOrder order)
-{
-    return stored.visitText([&](auto text) { return shownDateOf(text, order); });
-}
-
-QString shownDate(QStringView stored, DateOrder order) { return shownDateOf(stored, order); }
-
-QString dateFormsRead(DateOrder order)
-{
-    switch (order) {
-    // Each example is a form the typed date reader reads, as 7 December
-    // 2026 or a day near today; so must each of a translation be.
-    case DateOrder::DayMonthYear:
-        //: Dates as typed with the day first, each read as 7 December 2026 (12-07 without a year) or a day near
-        //: today. List only forms Cheqbook reads: a test types each one.
-        return QCoreApplication::translate("DateReader",
-                                           "07/12/2026, 7/12/26, 7.12.2026, 2026-12-07, 20261207, 07-Dec-26, "
-                                           "7 December 2026, Dec 7, 2026, 7/12, today, yesterday, tomorrow");
-    case DateOrder::YearMonthDay:
-        //: Dates as typed with the year first, each read as 7 December 2026 (12-07 without a year) or a day near
-        //: today. List only forms Cheqbook reads: a test types each one.
-        return QCoreApplication::translate("DateReader",
-                                           "2026-12-07, 26-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, "
-                                           "Dec 7, 2026, 7 December 2026, 12-07, today, yesterday, tomorrow");
-    default:
-        return QCoreApplication::translate("DateReader", kDateFormsReadText);
-    }
-}
-
-QString datePlaceholder(DateOrder order)
-{
-    switch (order) {
-    // The letters stand for the words day, month and year of the language.
-    case DateOrder::DayMonthYear:
-        return QCoreApplication::translate("DateReader", "DD/MM/YYYY");
-    case DateOrder::YearMonthDay:
-        return QCoreApplication::translate("DateReader", "YYYY-MM-DD");
-    default:
-        return QCoreApplication::translate("DateReader", "MM/DD/YYYY");
-    }
 }
