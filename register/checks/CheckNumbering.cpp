@@ -108,7 +108,8 @@ std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows)
     if (marked.empty())
         return marked;
     const QString name = marked.size() == 1
-        ? transactionStepName(QCoreApplication::translate("CheckNumbering", "Mark to Print"),
+        ? transactionStepName(QCoreApplication::translate("CheckNumbering", "Mark to Print \u201c%1\u201d"),
+                              QCoreApplication::translate("CheckNumbering", "Mark to Print Transaction"),
                               reg[marked[0]].value(Key::DescriptionofTransaction).toString())
         : QCoreApplication::translate("CheckNumbering", "Mark %1 Checks to Print").arg(marked.size());
     if (!doc.edit(name, [&] {
