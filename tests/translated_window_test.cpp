@@ -5,6 +5,7 @@
 // in it too.
 
 #include "ChartWindow.h"
+#include "CheckNumbering.h"
 #include "DocumentController.h"
 #include "FakeToolkit.h"
 #include "HelpWindow.h"
@@ -177,6 +178,30 @@ TEST_P(TranslatedWindow, ChartsNameTheMonthsInTheLanguageOfTheWindow)
     EXPECT_EQ(charts.barCategories(), months.at(GetParam()));
     // The balance's axis names its months by the chart's locale.
     EXPECT_EQ(charts.balanceSeries()->chart()->locale().language(), QLocale(GetParam()).language());
+}
+
+// Marking a check with no payee to print once named its Undo step with an
+// English "Transaction" in every language.
+TEST_P(TranslatedWindow, ACheckMarkedToPrintNamesItsUndoStepInTheLanguage)
+{
+    speak(GetParam());
+    MyDocument doc;
+    doc.ensureRegister();
+    for (const char *payee : {"Opening Balance", "", "Miete"}) {
+        RecordPtr row = makeRecord();
+        row->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(payee)));
+        row->set(Key::Amount, Value::text(u"-20.00"_s));
+        doc.array()->append(row);
+    }
+    const std::map<QString, QStringList> expected = {
+        {u"de"_s, {u"Buchung zum Drucken vormerken"_s, u"\u201eMiete\u201c zum Drucken vormerken"_s}},
+        {u"fr"_s, {u"Marquage d'une op\u00e9ration \u00e0 imprimer"_s,
+                   u"Marquage de \u00ab\u00a0Miete\u00a0\u00bb \u00e0 imprimer"_s}},
+    };
+    for (int row : {1, 2}) {
+        ASSERT_EQ(markToPrint(doc, {row}), std::vector<int>{row});
+        EXPECT_EQ(doc.history().undoName(), expected.at(GetParam())[row - 1]);
+    }
 }
 
 TEST_P(TranslatedWindow, HelpShowsTheGuideInTheLanguage)

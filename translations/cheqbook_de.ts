@@ -154,6 +154,513 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>CheckContent</name>
+    <message>
+        <source>the register has no row %1 (it has %2)</source>
+        <translation>das Kontobuch hat keine Zeile %1 (es hat %2)</translation>
+    </message>
+    <message>
+        <source>row 1 is the opening balance, not a check</source>
+        <translation>Zeile 1 ist der Anfangssaldo, kein Scheck</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) has no amount a check can pay: “%3”</source>
+        <translation>Zeile %1 (%2) hat keinen Betrag, den ein Scheck zahlen kann: „%3“</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a check: it pays %3 in, not out</source>
+        <translation>Zeile %1 (%2) ist kein Scheck: Dort gehen %3 ein, nicht aus</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLayout</name>
+    <message>
+        <source>a quotation mark is not closed</source>
+        <translation>ein Anführungszeichen ist nicht geschlossen</translation>
+    </message>
+    <message>
+        <source>“%1” is given twice (first on line %2)</source>
+        <translation>„%1“ ist zweimal angegeben (zuerst in Zeile %2)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a length: write a number such as 6.75, followed by in, mm or pt unless it is in %2</source>
+        <translation>„%1“ ist keine Länge: Schreiben Sie eine Zahl wie 6.75, gefolgt von in, mm oder pt, außer sie ist in %2 gemeint</translation>
+    </message>
+    <message>
+        <source>“%1” is below zero: lengths are measured from the top left corner</source>
+        <translation>„%1“ ist kleiner als null: Längen werden von der linken oberen Ecke aus gemessen</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than any paper</source>
+        <translation>„%1“ ist länger als jedes Papier</translation>
+    </message>
+    <message>
+        <source>“%1” needs %2</source>
+        <translation>„%1“ braucht %2</translation>
+    </message>
+    <message>
+        <source>“%1” is more than “%2” takes</source>
+        <translation>„%1“ ist mehr, als „%2“ annimmt</translation>
+    </message>
+    <message>
+        <source>two lengths: x and y</source>
+        <translation>zwei Längen: x und y</translation>
+    </message>
+    <message>
+        <source>four lengths: x, y, width and height</source>
+        <translation>vier Längen: x, y, Breite und Höhe</translation>
+    </message>
+    <message>
+        <source>“%1” needs a width and a height above zero</source>
+        <translation>„%1“ braucht eine Breite und eine Höhe über null</translation>
+    </message>
+    <message>
+        <source>“%1” is not part of a check layout: a line begins with name, paper, units, font, place, face, stub, or a field (%2)</source>
+        <translation>„%1“ gehört nicht in eine Scheckvorlage: Eine Zeile beginnt mit name, paper, units, font, place, face, stub oder einem Feld (%2)</translation>
+    </message>
+    <message>
+        <source>“units” needs one of in, mm or pt</source>
+        <translation>„units“ braucht in, mm oder pt</translation>
+    </message>
+    <message>
+        <source>“%1” is not a paper Cheqbook knows: write letter, legal, a4, or a width and a height</source>
+        <translation>„%1“ ist kein Papierformat, das Cheqbook kennt: Schreiben Sie letter, legal, a4 oder eine Breite und eine Höhe</translation>
+    </message>
+    <message>
+        <source>letter, legal, a4, or a width and a height</source>
+        <translation>letter, legal, a4 oder eine Breite und eine Höhe</translation>
+    </message>
+    <message>
+        <source>the paper needs a width and a height above zero</source>
+        <translation>das Papier braucht eine Breite und eine Höhe über null</translation>
+    </message>
+    <message>
+        <source>“font” needs a family and a size in points (font &quot;DejaVu Sans&quot; 10)</source>
+        <translation>„font“ braucht eine Schriftfamilie und eine Größe in Punkt (font &quot;DejaVu Sans&quot; 10)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a size: a number of points from 4 to 72</source>
+        <translation>„%1“ ist keine Größe: eine Zahl von 4 bis 72 Punkt</translation>
+    </message>
+    <message>
+        <source>three lengths: x, y and width</source>
+        <translation>drei Längen: x, y und Breite</translation>
+    </message>
+    <message>
+        <source>“%1” needs a value after it</source>
+        <translation>„%1“ braucht einen Wert dahinter</translation>
+    </message>
+    <message>
+        <source>“lines” needs a whole number from 1 to 20</source>
+        <translation>„lines“ braucht eine ganze Zahl von 1 bis 20</translation>
+    </message>
+    <message>
+        <source>“%1” is not an option of a field (size, font, bold, left, right, center, lines)</source>
+        <translation>„%1“ ist keine Option eines Feldes (size, font, bold, left, right, center, lines)</translation>
+    </message>
+    <message>
+        <source>the field needs a width above zero</source>
+        <translation>das Feld braucht eine Breite über null</translation>
+    </message>
+    <message>
+        <source>no “paper” line: letter, legal, a4, or a width and a height</source>
+        <translation>keine Zeile „paper“: letter, legal, a4 oder eine Breite und eine Höhe</translation>
+    </message>
+    <message>
+        <source>no “place” line: a layout places at least one check on a sheet</source>
+        <translation>keine Zeile „place“: Eine Vorlage setzt mindestens einen Scheck auf ein Blatt</translation>
+    </message>
+    <message>
+        <source>no “face” line: where the check lies within its place</source>
+        <translation>keine Zeile „face“: wo der Scheck innerhalb seines Platzes liegt</translation>
+    </message>
+    <message>
+        <source>no “%1” field: a check needs its date, payee, amount and amount in words</source>
+        <translation>kein Feld „%1“: Ein Scheck braucht Datum, Empfänger, Betrag und Betrag in Worten</translation>
+    </message>
+    <message>
+        <source>the check placed here</source>
+        <translation>der hier platzierte Scheck</translation>
+    </message>
+    <message>
+        <source>the paper</source>
+        <translation>des Blatts</translation>
+    </message>
+    <message>
+        <source>the stub of line %1, placed here,</source>
+        <translation>der hier platzierte Abschnitt aus Zeile %1</translation>
+    </message>
+    <message>
+        <source>the %1 field</source>
+        <translation>das Feld %1</translation>
+    </message>
+    <message>
+        <source>the check</source>
+        <translation>des Schecks</translation>
+    </message>
+    <message>
+        <source>“stub %1” places a field on the stubs, but the layout has no “stub” line</source>
+        <translation>„stub %1“ setzt ein Feld auf die Abschnitte, aber die Vorlage hat keine Zeile „stub“</translation>
+    </message>
+    <message>
+        <source>the stub of line %1</source>
+        <translation>des Abschnitts aus Zeile %1</translation>
+    </message>
+    <message>
+        <source>%1 ends %2 beyond the %3 edge of %4</source>
+        <translation>%1 ragt %2 über den %3 Rand %4 hinaus</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>rechten</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>unteren</translation>
+    </message>
+    <message>
+        <source>%1: at %2 bytes it is too large to be a check layout</source>
+        <translation>%1: Mit %2 Bytes ist die Datei zu groß für eine Scheckvorlage</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLayouts</name>
+    <message>
+        <source>there is no check layout “%1” (there are %2)</source>
+        <translation>es gibt keine Scheckvorlage „%1“ (es gibt %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckNumbering</name>
+    <message>
+        <source>Check numbers begin at 1, not at %1.</source>
+        <translation>Schecknummern beginnen bei 1, nicht bei %1.</translation>
+    </message>
+    <message>
+        <source>Check numbers end at %1; %2 checks from %3 go beyond.</source>
+        <translation>Schecknummern enden bei %1; %2 Schecks ab %3 gehen darüber hinaus.</translation>
+    </message>
+    <message>
+        <source>Check %1 is already in the register, in row %2; choose a first number after the checks it holds.</source>
+        <translation>Scheck %1 steht schon im Kontobuch, in Zeile %2; wählen Sie eine erste Nummer nach den Schecks darin.</translation>
+    </message>
+    <message>
+        <source>VOID: spoiled printing the check to %1</source>
+        <translation>ENTWERTET: Scheck an %1 beim Drucken verdorben</translation>
+    </message>
+    <message>
+        <source>Mark %1 Checks to Print</source>
+        <translation>%1 Schecks zum Drucken vormerken</translation>
+    </message>
+    <message>
+        <source>Number Check %1</source>
+        <translation>Scheck %1 nummerieren</translation>
+    </message>
+    <message>
+        <source>Number Checks %1–%2</source>
+        <translation>Schecks %1–%2 nummerieren</translation>
+    </message>
+    <message>
+        <source>Reprint Check %1</source>
+        <translation>Scheck %1 neu drucken</translation>
+    </message>
+    <message>
+        <source>Reprint Checks %1–%2</source>
+        <translation>Schecks %1–%2 neu drucken</translation>
+    </message>
+    <message>
+        <source>Mark to Print “%1”</source>
+        <translation>„%1“ zum Drucken vormerken</translation>
+    </message>
+    <message>
+        <source>Mark to Print Transaction</source>
+        <translation>Buchung zum Drucken vormerken</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrintDialog</name>
+    <message>
+        <source>Export Checks PDF</source>
+        <translation>Schecks als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Print Checks</source>
+        <translation>Schecks drucken</translation>
+    </message>
+    <message>
+        <source>Check &amp;stock:</source>
+        <translation>Scheck&amp;vorlage:</translation>
+    </message>
+    <message>
+        <source>The default printer</source>
+        <translation>Der Standarddrucker</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>D&amp;rucker:</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>Zoll</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>nach rechts</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>nach unten</translation>
+    </message>
+    <message>
+        <source>&amp;Move everything:</source>
+        <translation>Alles ver&amp;schieben:</translation>
+    </message>
+    <message>
+        <source>Below zero moves the print left or up; the alignment page shows where it lands</source>
+        <translation>Unter null verschiebt den Druck nach links oder oben; die Ausrichtungsseite zeigt, wo er landet</translation>
+    </message>
+    <message>
+        <source>Start at chec&amp;k:</source>
+        <translation>Beginnen bei Sche&amp;ck:</translation>
+    </message>
+    <message>
+        <source>On a sheet whose first checks are used, the first that is left</source>
+        <translation>Auf einem Blatt, dessen erste Schecks verbraucht sind, der erste noch übrige</translation>
+    </message>
+    <message>
+        <source>&amp;First check number:</source>
+        <translation>&amp;Erste Schecknummer:</translation>
+    </message>
+    <message>
+        <source>The number printed on the first check of the stock in the printer</source>
+        <translation>Die Nummer, die auf den ersten Scheckvordruck im Drucker gedruckt wird</translation>
+    </message>
+    <message>
+        <source>One check to export.</source>
+        <translation>Ein Scheck zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>%1 checks to export.</source>
+        <translation>%1 Schecks zum Exportieren.</translation>
+    </message>
+    <message>
+        <source>One check to print.</source>
+        <translation>Ein Scheck zum Drucken.</translation>
+    </message>
+    <message>
+        <source>%1 checks to print.</source>
+        <translation>%1 Schecks zum Drucken.</translation>
+    </message>
+    <message>
+        <source>Marked to print, they get their numbers now.</source>
+        <translation>Zum Drucken vorgemerkt, erhalten sie jetzt ihre Nummern.</translation>
+    </message>
+    <message>
+        <source>%1 of them, marked to print, get their numbers now.</source>
+        <translation>%1 davon, zum Drucken vorgemerkt, erhalten jetzt ihre Nummern.</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Drucken…</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment Page…</source>
+        <translation>&amp;Ausrichtungsseite…</translation>
+    </message>
+    <message>
+        <source>A grid and each field&apos;s box, to print on plain paper and hold against a sheet of checks to the light</source>
+        <translation>Ein Raster mit dem Rahmen jedes Feldes: auf Normalpapier drucken und gegen das Licht auf einen Scheckbogen legen</translation>
+    </message>
+    <message>
+        <source> of %1 on the sheet</source>
+        <translation> von %1 auf dem Blatt</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrinter</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>und %1 weitere</translation>
+    </message>
+    <message>
+        <source>check %1</source>
+        <translation>Scheck %1</translation>
+    </message>
+    <message>
+        <source>stub</source>
+        <translation>Abschnitt</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the checks could not be laid out</source>
+        <translation>%1 konnte nicht geschrieben werden: Die Schecks ließen sich nicht anordnen</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrinting</name>
+    <message>
+        <source>Print Checks</source>
+        <translation>Schecks drucken</translation>
+    </message>
+    <message>
+        <source>There is no check to print.
+
+Select the checks (transactions that pay money out), or mark them to print with a P in their Check # or Register &gt; Mark to Print.</source>
+        <translation>Es gibt keinen Scheck zu drucken.
+
+Markieren Sie die Schecks (Buchungen, die Geld auszahlen), oder merken Sie sie zum Drucken vor: mit einem P in ihrer Scheck-Nr. oder mit Kontobuch &gt; Zum Drucken vormerken.</translation>
+    </message>
+    <message>
+        <source>The checks have their new numbers but are not printed again: select them and choose Register &gt; Print Checks.</source>
+        <translation>Die Schecks haben ihre neuen Nummern, sind aber nicht erneut gedruckt: Markieren Sie sie und wählen Sie Kontobuch &gt; Schecks drucken.</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Schecks</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 Schecks</translation>
+    </message>
+    <message>
+        <source>Export Checks PDF</source>
+        <translation>Schecks als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Fehler</translation>
+    </message>
+    <message>
+        <source>The checks could not be exported.
+
+%1</source>
+        <translation>Die Schecks konnten nicht exportiert werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Checks exported: %1.</source>
+        <translation>Schecks exportiert: %1.</translation>
+    </message>
+    <message>
+        <source>Checks printed: %1.</source>
+        <translation>Schecks gedruckt: %1.</translation>
+    </message>
+    <message>
+        <source>The marked ones are numbered from %1.</source>
+        <translation>Die vorgemerkten sind ab %1 nummeriert.</translation>
+    </message>
+    <message>
+        <source>The payee address book cannot be read.
+
+%1</source>
+        <translation>Das Adressbuch der Empfänger kann nicht gelesen werden.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These rows cannot be printed as checks: %1.</source>
+        <translation>Diese Zeilen können nicht als Schecks gedruckt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The checks could not be printed: the printer refused them. No check was numbered.</source>
+        <translation>Die Schecks konnten nicht gedruckt werden: Der Drucker hat sie abgelehnt. Kein Scheck wurde nummeriert.</translation>
+    </message>
+    <message>
+        <source>Did the checks print correctly?
+
+If a sheet jammed, smeared or printed out of place, Reprint gives these checks new numbers from %1 on, keeps each spoiled number on a void row, and prints them again.</source>
+        <translation>Wurden die Schecks richtig gedruckt?
+
+Wenn sich ein Blatt gestaut hat, verschmiert oder verrutscht ist, gibt „Neu drucken“ diesen Schecks neue Nummern ab %1, hält jede verdorbene Nummer in einer Zeile als entwertet fest und druckt die Schecks erneut.</translation>
+    </message>
+    <message>
+        <source>Printed Correctly</source>
+        <translation>Richtig gedruckt</translation>
+    </message>
+    <message>
+        <source>Reprint…</source>
+        <translation>Neu drucken…</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>PDF-Dokumente (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF cannot replace the register itself.
+Please choose another name!</source>
+        <translation>Das PDF kann nicht das Kontobuch selbst ersetzen.
+Bitte wählen Sie einen anderen Namen!</translation>
+    </message>
+    <message>
+        <source>Export Alignment Page</source>
+        <translation>Ausrichtungsseite exportieren</translation>
+    </message>
+    <message>
+        <source>Alignment page.pdf</source>
+        <translation>Ausrichtungsseite.pdf</translation>
+    </message>
+    <message>
+        <source>Alignment page</source>
+        <translation>Ausrichtungsseite</translation>
+    </message>
+    <message>
+        <source>The alignment page could not be printed: the printer refused it.</source>
+        <translation>Die Ausrichtungsseite konnte nicht gedruckt werden: Der Drucker hat sie abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Only transactions that pay money out can be marked to print as checks.</source>
+        <translation>Nur Buchungen, die Geld auszahlen, können als Schecks zum Drucken vorgemerkt werden.</translation>
+    </message>
+    <message>
+        <source>Checks marked to print: %1. Register &gt; Print Checks numbers and prints them.</source>
+        <translation>Zum Drucken vorgemerkte Schecks: %1. Kontobuch &gt; Schecks drucken nummeriert und druckt sie.</translation>
+    </message>
+    <message>
+        <source>Payee Address</source>
+        <translation>Adresse des Empfängers</translation>
+    </message>
+    <message>
+        <source>Please select the transaction whose payee it is!</source>
+        <translation>Bitte markieren Sie eine Buchung des gewünschten Empfängers!</translation>
+    </message>
+    <message>
+        <source>The selected transaction names no payee.</source>
+        <translation>Die markierte Buchung nennt keinen Empfänger.</translation>
+    </message>
+    <message>
+        <source>The address printed under “%1” on checks, a line each (at most %2 lines; empty to forget it):</source>
+        <translation>Die Adresse, die auf Schecks unter „%1“ gedruckt wird, eine Angabe je Zeile (höchstens %2 Zeilen; leer, um sie zu vergessen):</translation>
+    </message>
+    <message>
+        <source>The address was not kept.
+
+%1</source>
+        <translation>Die Adresse wurde nicht gespeichert.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No address is printed for “%1”.</source>
+        <translation>Für „%1“ wird keine Adresse gedruckt.</translation>
+    </message>
+    <message>
+        <source>The address of “%1” is kept.</source>
+        <translation>Die Adresse von „%1“ ist gespeichert.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>
@@ -1765,6 +2272,34 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <translation>Das Kontobuch des neuen Jahres konnte nicht geschrieben werden.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Print &amp;Checks…</source>
+        <translation>&amp;Schecks drucken…</translation>
+    </message>
+    <message>
+        <source>Prints the selected checks, or every check marked to print, on check stock</source>
+        <translation>Druckt die markierten Schecks oder alle zum Drucken vorgemerkten auf Scheckvordrucke</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Checks PDF…</source>
+        <translation>Schecks als PDF e&amp;xportieren…</translation>
+    </message>
+    <message>
+        <source>&amp;Mark to Print</source>
+        <translation>Zum Drucken &amp;vormerken</translation>
+    </message>
+    <message>
+        <source>Puts a P in the Check # of the selected checks: they get their numbers when printed</source>
+        <translation>Setzt ein P in die Scheck-Nr. der markierten Schecks: Sie erhalten ihre Nummern beim Drucken</translation>
+    </message>
+    <message>
+        <source>Payee &amp;Address…</source>
+        <translation>Adresse des Em&amp;pfängers…</translation>
+    </message>
+    <message>
+        <source>The address printed on checks under the selected transaction&apos;s payee</source>
+        <translation>Die Adresse, die auf Schecks unter dem Empfänger der markierten Buchung gedruckt wird</translation>
     </message>
 </context>
 <context>

@@ -154,6 +154,513 @@ Publié sous la licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>CheckContent</name>
+    <message>
+        <source>the register has no row %1 (it has %2)</source>
+        <translation>le registre n&apos;a pas de ligne %1 (il en a %2)</translation>
+    </message>
+    <message>
+        <source>row 1 is the opening balance, not a check</source>
+        <translation>la ligne 1 est le solde initial, pas un chèque</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) has no amount a check can pay: “%3”</source>
+        <translation>la ligne %1 (%2) n&apos;a pas de montant qu&apos;un chèque puisse payer&#xa0;: «&#xa0;%3&#xa0;»</translation>
+    </message>
+    <message>
+        <source>row %1 (%2) is not a check: it pays %3 in, not out</source>
+        <translation>la ligne %1 (%2) n&apos;est pas un chèque&#xa0;: c&apos;est une entrée de %3, pas une sortie</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLayout</name>
+    <message>
+        <source>a quotation mark is not closed</source>
+        <translation>un guillemet n&apos;est pas fermé</translation>
+    </message>
+    <message>
+        <source>“%1” is given twice (first on line %2)</source>
+        <translation>«&#xa0;%1&#xa0;» est donné deux fois (d&apos;abord à la ligne %2)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a length: write a number such as 6.75, followed by in, mm or pt unless it is in %2</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une longueur&#xa0;: écrivez un nombre comme 6.75, suivi de in, mm ou pt, sauf s&apos;il est en %2</translation>
+    </message>
+    <message>
+        <source>“%1” is below zero: lengths are measured from the top left corner</source>
+        <translation>«&#xa0;%1&#xa0;» est inférieur à zéro&#xa0;: les longueurs se mesurent depuis le coin supérieur gauche</translation>
+    </message>
+    <message>
+        <source>“%1” is longer than any paper</source>
+        <translation>«&#xa0;%1&#xa0;» est plus long que toute feuille de papier</translation>
+    </message>
+    <message>
+        <source>“%1” needs %2</source>
+        <translation>«&#xa0;%1&#xa0;» demande %2</translation>
+    </message>
+    <message>
+        <source>“%1” is more than “%2” takes</source>
+        <translation>«&#xa0;%1&#xa0;» est de trop pour «&#xa0;%2&#xa0;»</translation>
+    </message>
+    <message>
+        <source>two lengths: x and y</source>
+        <translation>deux longueurs&#xa0;: x et y</translation>
+    </message>
+    <message>
+        <source>four lengths: x, y, width and height</source>
+        <translation>quatre longueurs&#xa0;: x, y, largeur et hauteur</translation>
+    </message>
+    <message>
+        <source>“%1” needs a width and a height above zero</source>
+        <translation>«&#xa0;%1&#xa0;» demande une largeur et une hauteur supérieures à zéro</translation>
+    </message>
+    <message>
+        <source>“%1” is not part of a check layout: a line begins with name, paper, units, font, place, face, stub, or a field (%2)</source>
+        <translation>«&#xa0;%1&#xa0;» ne fait pas partie d&apos;un modèle de chèque&#xa0;: une ligne commence par name, paper, units, font, place, face, stub ou un champ (%2)</translation>
+    </message>
+    <message>
+        <source>“units” needs one of in, mm or pt</source>
+        <translation>«&#xa0;units&#xa0;» demande in, mm ou pt</translation>
+    </message>
+    <message>
+        <source>“%1” is not a paper Cheqbook knows: write letter, legal, a4, or a width and a height</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un format de papier connu de Cheqbook&#xa0;: écrivez letter, legal, a4, ou une largeur et une hauteur</translation>
+    </message>
+    <message>
+        <source>letter, legal, a4, or a width and a height</source>
+        <translation>letter, legal, a4, ou une largeur et une hauteur</translation>
+    </message>
+    <message>
+        <source>the paper needs a width and a height above zero</source>
+        <translation>le papier demande une largeur et une hauteur supérieures à zéro</translation>
+    </message>
+    <message>
+        <source>“font” needs a family and a size in points (font &quot;DejaVu Sans&quot; 10)</source>
+        <translation>«&#xa0;font&#xa0;» demande une famille et une taille en points (font &quot;DejaVu Sans&quot; 10)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a size: a number of points from 4 to 72</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une taille&#xa0;: un nombre de points de 4 à 72</translation>
+    </message>
+    <message>
+        <source>three lengths: x, y and width</source>
+        <translation>trois longueurs&#xa0;: x, y et largeur</translation>
+    </message>
+    <message>
+        <source>“%1” needs a value after it</source>
+        <translation>«&#xa0;%1&#xa0;» demande une valeur après lui</translation>
+    </message>
+    <message>
+        <source>“lines” needs a whole number from 1 to 20</source>
+        <translation>«&#xa0;lines&#xa0;» demande un nombre entier de 1 à 20</translation>
+    </message>
+    <message>
+        <source>“%1” is not an option of a field (size, font, bold, left, right, center, lines)</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une option de champ (size, font, bold, left, right, center, lines)</translation>
+    </message>
+    <message>
+        <source>the field needs a width above zero</source>
+        <translation>le champ demande une largeur supérieure à zéro</translation>
+    </message>
+    <message>
+        <source>no “paper” line: letter, legal, a4, or a width and a height</source>
+        <translation>aucune ligne «&#xa0;paper&#xa0;»&#xa0;: letter, legal, a4, ou une largeur et une hauteur</translation>
+    </message>
+    <message>
+        <source>no “place” line: a layout places at least one check on a sheet</source>
+        <translation>aucune ligne «&#xa0;place&#xa0;»&#xa0;: un modèle place au moins un chèque sur une feuille</translation>
+    </message>
+    <message>
+        <source>no “face” line: where the check lies within its place</source>
+        <translation>aucune ligne «&#xa0;face&#xa0;»&#xa0;: où le chèque se trouve dans son emplacement</translation>
+    </message>
+    <message>
+        <source>no “%1” field: a check needs its date, payee, amount and amount in words</source>
+        <translation>aucun champ «&#xa0;%1&#xa0;»&#xa0;: un chèque demande sa date, son bénéficiaire, son montant et son montant en lettres</translation>
+    </message>
+    <message>
+        <source>the check placed here</source>
+        <translation>le chèque placé ici</translation>
+    </message>
+    <message>
+        <source>the paper</source>
+        <translation>de la feuille</translation>
+    </message>
+    <message>
+        <source>the stub of line %1, placed here,</source>
+        <translation>le talon de la ligne %1, placé ici,</translation>
+    </message>
+    <message>
+        <source>the %1 field</source>
+        <translation>le champ %1</translation>
+    </message>
+    <message>
+        <source>the check</source>
+        <translation>du chèque</translation>
+    </message>
+    <message>
+        <source>“stub %1” places a field on the stubs, but the layout has no “stub” line</source>
+        <translation>«&#xa0;stub %1&#xa0;» place un champ sur les talons, mais le modèle n&apos;a pas de ligne «&#xa0;stub&#xa0;»</translation>
+    </message>
+    <message>
+        <source>the stub of line %1</source>
+        <translation>du talon de la ligne %1</translation>
+    </message>
+    <message>
+        <source>%1 ends %2 beyond the %3 edge of %4</source>
+        <translation>%1 dépasse de %2 le bord %3 %4</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>droit</translation>
+    </message>
+    <message>
+        <source>bottom</source>
+        <translation>inférieur</translation>
+    </message>
+    <message>
+        <source>%1: at %2 bytes it is too large to be a check layout</source>
+        <translation>%1&#xa0;: avec %2 octets, le fichier est trop grand pour être un modèle de chèque</translation>
+    </message>
+</context>
+<context>
+    <name>CheckLayouts</name>
+    <message>
+        <source>there is no check layout “%1” (there are %2)</source>
+        <translation>il n&apos;y a pas de modèle de chèque «&#xa0;%1&#xa0;» (il y a %2)</translation>
+    </message>
+</context>
+<context>
+    <name>CheckNumbering</name>
+    <message>
+        <source>Check numbers begin at 1, not at %1.</source>
+        <translation>Les numéros de chèque commencent à 1, pas à %1.</translation>
+    </message>
+    <message>
+        <source>Check numbers end at %1; %2 checks from %3 go beyond.</source>
+        <translation>Les numéros de chèque s&apos;arrêtent à %1&#xa0;; %2 chèques à partir de %3 vont au-delà.</translation>
+    </message>
+    <message>
+        <source>Check %1 is already in the register, in row %2; choose a first number after the checks it holds.</source>
+        <translation>Le chèque %1 est déjà dans le registre, à la ligne %2&#xa0;; choisissez un premier numéro après les chèques qu&apos;il contient.</translation>
+    </message>
+    <message>
+        <source>VOID: spoiled printing the check to %1</source>
+        <translation>ANNULÉ&#xa0;: chèque à %1 gâché à l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Mark %1 Checks to Print</source>
+        <translation>Marquage de %1 chèques à imprimer</translation>
+    </message>
+    <message>
+        <source>Number Check %1</source>
+        <translation>Numérotation du chèque %1</translation>
+    </message>
+    <message>
+        <source>Number Checks %1–%2</source>
+        <translation>Numérotation des chèques %1–%2</translation>
+    </message>
+    <message>
+        <source>Reprint Check %1</source>
+        <translation>Réimpression du chèque %1</translation>
+    </message>
+    <message>
+        <source>Reprint Checks %1–%2</source>
+        <translation>Réimpression des chèques %1–%2</translation>
+    </message>
+    <message>
+        <source>Mark to Print “%1”</source>
+        <translation>Marquage de «&#xa0;%1&#xa0;» à imprimer</translation>
+    </message>
+    <message>
+        <source>Mark to Print Transaction</source>
+        <translation>Marquage d&apos;une opération à imprimer</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrintDialog</name>
+    <message>
+        <source>Export Checks PDF</source>
+        <translation>Exporter les chèques en PDF</translation>
+    </message>
+    <message>
+        <source>Print Checks</source>
+        <translation>Imprimer les chèques</translation>
+    </message>
+    <message>
+        <source>Check &amp;stock:</source>
+        <translation>&amp;Modèle de chèque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The default printer</source>
+        <translation>L&apos;imprimante par défaut</translation>
+    </message>
+    <message>
+        <source>&amp;Printer:</source>
+        <translation>Imprima&amp;nte&#xa0;:</translation>
+    </message>
+    <message>
+        <source>PDF</source>
+        <translation>PDF</translation>
+    </message>
+    <message>
+        <source>mm</source>
+        <translation>mm</translation>
+    </message>
+    <message>
+        <source>in</source>
+        <translation>po</translation>
+    </message>
+    <message>
+        <source>right</source>
+        <translation>vers la droite</translation>
+    </message>
+    <message>
+        <source>down</source>
+        <translation>vers le bas</translation>
+    </message>
+    <message>
+        <source>&amp;Move everything:</source>
+        <translation>&amp;Décaler le tout&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Below zero moves the print left or up; the alignment page shows where it lands</source>
+        <translation>En dessous de zéro, l&apos;impression se décale vers la gauche ou vers le haut&#xa0;; la page d&apos;alignement montre où elle tombe</translation>
+    </message>
+    <message>
+        <source>Start at chec&amp;k:</source>
+        <translation>Commencer au chè&amp;que&#xa0;:</translation>
+    </message>
+    <message>
+        <source>On a sheet whose first checks are used, the first that is left</source>
+        <translation>Sur une feuille dont les premiers chèques sont utilisés, le premier qui reste</translation>
+    </message>
+    <message>
+        <source>&amp;First check number:</source>
+        <translation>&amp;Premier numéro de chèque&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The number printed on the first check of the stock in the printer</source>
+        <translation>Le numéro imprimé sur la première formule de chèque chargée dans l&apos;imprimante</translation>
+    </message>
+    <message>
+        <source>One check to export.</source>
+        <translation>Un chèque à exporter.</translation>
+    </message>
+    <message>
+        <source>%1 checks to export.</source>
+        <translation>%1 chèques à exporter.</translation>
+    </message>
+    <message>
+        <source>One check to print.</source>
+        <translation>Un chèque à imprimer.</translation>
+    </message>
+    <message>
+        <source>%1 checks to print.</source>
+        <translation>%1 chèques à imprimer.</translation>
+    </message>
+    <message>
+        <source>Marked to print, they get their numbers now.</source>
+        <translation>Marqués à imprimer, ils reçoivent maintenant leur numéro.</translation>
+    </message>
+    <message>
+        <source>%1 of them, marked to print, get their numbers now.</source>
+        <translation>%1 d&apos;entre eux, marqués à imprimer, reçoivent maintenant leur numéro.</translation>
+    </message>
+    <message>
+        <source>&amp;Export…</source>
+        <translation>E&amp;xporter…</translation>
+    </message>
+    <message>
+        <source>&amp;Print…</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Alignment Page…</source>
+        <translation>Page d&apos;&amp;alignement…</translation>
+    </message>
+    <message>
+        <source>A grid and each field&apos;s box, to print on plain paper and hold against a sheet of checks to the light</source>
+        <translation>Une grille et le cadre de chaque champ, à imprimer sur papier ordinaire et à superposer à contre-jour à une feuille de chèques</translation>
+    </message>
+    <message>
+        <source> of %1 on the sheet</source>
+        <translation> sur %1 de la feuille</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrinter</name>
+    <message>
+        <source>and %1 more</source>
+        <translation>et %1 autres</translation>
+    </message>
+    <message>
+        <source>check %1</source>
+        <translation>chèque %1</translation>
+    </message>
+    <message>
+        <source>stub</source>
+        <translation>talon</translation>
+    </message>
+    <message>
+        <source>%1 could not be written: the checks could not be laid out</source>
+        <translation>%1 n&apos;a pas pu être écrit&#xa0;: les chèques n&apos;ont pas pu être mis en page</translation>
+    </message>
+</context>
+<context>
+    <name>CheckPrinting</name>
+    <message>
+        <source>Print Checks</source>
+        <translation>Imprimer les chèques</translation>
+    </message>
+    <message>
+        <source>There is no check to print.
+
+Select the checks (transactions that pay money out), or mark them to print with a P in their Check # or Register &gt; Mark to Print.</source>
+        <translation>Il n&apos;y a aucun chèque à imprimer.
+
+Sélectionnez les chèques (opérations qui font sortir de l&apos;argent), ou marquez-les à imprimer avec un P dans leur N° chèque ou par Registre &gt; Marquer à imprimer.</translation>
+    </message>
+    <message>
+        <source>The checks have their new numbers but are not printed again: select them and choose Register &gt; Print Checks.</source>
+        <translation>Les chèques ont leurs nouveaux numéros mais ne sont pas réimprimés&#xa0;: sélectionnez-les et choisissez Registre &gt; Imprimer les chèques.</translation>
+    </message>
+    <message>
+        <source>Checks</source>
+        <translation>Chèques</translation>
+    </message>
+    <message>
+        <source>%1 checks</source>
+        <translation>%1 chèques</translation>
+    </message>
+    <message>
+        <source>Export Checks PDF</source>
+        <translation>Exporter les chèques en PDF</translation>
+    </message>
+    <message>
+        <source>Error</source>
+        <translation>Erreur</translation>
+    </message>
+    <message>
+        <source>The checks could not be exported.
+
+%1</source>
+        <translation>Les chèques n&apos;ont pas pu être exportés.
+
+%1</translation>
+    </message>
+    <message>
+        <source>Checks exported: %1.</source>
+        <translation>Chèques exportés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Checks printed: %1.</source>
+        <translation>Chèques imprimés&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The marked ones are numbered from %1.</source>
+        <translation>Les chèques marqués sont numérotés à partir de %1.</translation>
+    </message>
+    <message>
+        <source>The payee address book cannot be read.
+
+%1</source>
+        <translation>Le carnet d&apos;adresses des bénéficiaires ne peut pas être lu.
+
+%1</translation>
+    </message>
+    <message>
+        <source>These rows cannot be printed as checks: %1.</source>
+        <translation>Ces lignes ne peuvent pas être imprimées comme chèques&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The checks could not be printed: the printer refused them. No check was numbered.</source>
+        <translation>Les chèques n&apos;ont pas pu être imprimés&#xa0;: l&apos;imprimante les a refusés. Aucun chèque n&apos;a été numéroté.</translation>
+    </message>
+    <message>
+        <source>Did the checks print correctly?
+
+If a sheet jammed, smeared or printed out of place, Reprint gives these checks new numbers from %1 on, keeps each spoiled number on a void row, and prints them again.</source>
+        <translation>Les chèques se sont-ils bien imprimés&#xa0;?
+
+Si une feuille s&apos;est coincée, a bavé ou s&apos;est imprimée de travers, «&#xa0;Réimprimer&#xa0;» donne à ces chèques de nouveaux numéros à partir de %1, garde chaque numéro gâché sur une ligne annulée et les imprime à nouveau.</translation>
+    </message>
+    <message>
+        <source>Printed Correctly</source>
+        <translation>Bien imprimés</translation>
+    </message>
+    <message>
+        <source>Reprint…</source>
+        <translation>Réimprimer…</translation>
+    </message>
+    <message>
+        <source>PDF documents (*.pdf)</source>
+        <translation>Documents PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF cannot replace the register itself.
+Please choose another name!</source>
+        <translation>Le PDF ne peut pas remplacer le registre lui-même.
+Choisissez un autre nom&#xa0;!</translation>
+    </message>
+    <message>
+        <source>Export Alignment Page</source>
+        <translation>Exporter la page d&apos;alignement</translation>
+    </message>
+    <message>
+        <source>Alignment page.pdf</source>
+        <translation>Page d&apos;alignement.pdf</translation>
+    </message>
+    <message>
+        <source>Alignment page</source>
+        <translation>Page d&apos;alignement</translation>
+    </message>
+    <message>
+        <source>The alignment page could not be printed: the printer refused it.</source>
+        <translation>La page d&apos;alignement n&apos;a pas pu être imprimée&#xa0;: l&apos;imprimante l&apos;a refusée.</translation>
+    </message>
+    <message>
+        <source>Only transactions that pay money out can be marked to print as checks.</source>
+        <translation>Seules les opérations qui font sortir de l&apos;argent peuvent être marquées à imprimer comme chèques.</translation>
+    </message>
+    <message>
+        <source>Checks marked to print: %1. Register &gt; Print Checks numbers and prints them.</source>
+        <translation>Chèques marqués à imprimer&#xa0;: %1. Registre &gt; Imprimer les chèques les numérote et les imprime.</translation>
+    </message>
+    <message>
+        <source>Payee Address</source>
+        <translation>Adresse du bénéficiaire</translation>
+    </message>
+    <message>
+        <source>Please select the transaction whose payee it is!</source>
+        <translation>Sélectionnez une opération du bénéficiaire voulu&#xa0;!</translation>
+    </message>
+    <message>
+        <source>The selected transaction names no payee.</source>
+        <translation>L&apos;opération sélectionnée ne nomme aucun bénéficiaire.</translation>
+    </message>
+    <message>
+        <source>The address printed under “%1” on checks, a line each (at most %2 lines; empty to forget it):</source>
+        <translation>L&apos;adresse imprimée sous «&#xa0;%1&#xa0;» sur les chèques, un élément par ligne (%2 lignes au plus&#xa0;; vide pour l&apos;oublier)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The address was not kept.
+
+%1</source>
+        <translation>L&apos;adresse n&apos;a pas été conservée.
+
+%1</translation>
+    </message>
+    <message>
+        <source>No address is printed for “%1”.</source>
+        <translation>Aucune adresse n&apos;est imprimée pour «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The address of “%1” is kept.</source>
+        <translation>L&apos;adresse de «&#xa0;%1&#xa0;» est conservée.</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>
@@ -1765,6 +2272,34 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <translation>Le registre de la nouvelle année n&apos;a pas pu être écrit.
 
 %1</translation>
+    </message>
+    <message>
+        <source>Print &amp;Checks…</source>
+        <translation>Imprimer les &amp;chèques…</translation>
+    </message>
+    <message>
+        <source>Prints the selected checks, or every check marked to print, on check stock</source>
+        <translation>Imprime les chèques sélectionnés, ou tous les chèques marqués à imprimer, sur des formules de chèque</translation>
+    </message>
+    <message>
+        <source>E&amp;xport Checks PDF…</source>
+        <translation>E&amp;xporter les chèques en PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Mark to Print</source>
+        <translation>&amp;Marquer à imprimer</translation>
+    </message>
+    <message>
+        <source>Puts a P in the Check # of the selected checks: they get their numbers when printed</source>
+        <translation>Met un P dans le N° chèque des chèques sélectionnés&#xa0;: ils reçoivent leur numéro à l&apos;impression</translation>
+    </message>
+    <message>
+        <source>Payee &amp;Address…</source>
+        <translation>&amp;Adresse du bénéficiaire…</translation>
+    </message>
+    <message>
+        <source>The address printed on checks under the selected transaction&apos;s payee</source>
+        <translation>L&apos;adresse imprimée sur les chèques sous le bénéficiaire de l&apos;opération sélectionnée</translation>
     </message>
 </context>
 <context>

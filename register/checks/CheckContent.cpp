@@ -11,24 +11,24 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CheckContent", text); }
-
 // Why a row cannot be a check; empty when it can.
 QString notACheck(const Register &reg, int row)
 {
     if (row < 0 || row >= reg.count())
-        return tr("the register has no row %1 (it has %2)").arg(row + 1).arg(reg.count());
+        return QCoreApplication::translate("CheckContent", "the register has no row %1 (it has %2)")
+            .arg(row + 1)
+            .arg(reg.count());
     if (row == 0)
-        return tr("row 1 is the opening balance, not a check");
+        return QCoreApplication::translate("CheckContent", "row 1 is the opening balance, not a check");
     const Record &record = reg[row];
     const CentsReading amount = record.value(Key::Amount).cents();
     const QString description = quotedDescription(record.value(Key::DescriptionofTransaction).toString());
     if (!amount.ok())
-        return tr("row %1 (%2) has no amount a check can pay: \u201c%3\u201d")
+        return QCoreApplication::translate("CheckContent", "row %1 (%2) has no amount a check can pay: \u201c%3\u201d")
             .arg(row + 1)
             .arg(description, record.value(Key::Amount).toString());
     if (amount.cents >= 0)
-        return tr("row %1 (%2) is not a check: it pays %3 in, not out")
+        return QCoreApplication::translate("CheckContent", "row %1 (%2) is not a check: it pays %3 in, not out")
             .arg(row + 1)
             .arg(description, moneyText(amount.cents));
     return {};

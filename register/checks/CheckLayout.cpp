@@ -21,8 +21,6 @@ constexpr qreal kLongestLength = 100 * kPointsPerInch;
 // What a box may pass its edge by, for lengths rounded when they were written.
 constexpr qreal kEdgeTolerance = 0.01;
 
-QString tr(const char *text) { return QCoreApplication::translate("CheckLayout", text); }
-
 const std::array<QString, kCheckFieldCount> kFieldNames = {u"date"_s, u"payee"_s,   u"amount"_s, u"words"_s,
                                                             u"memo"_s, u"address"_s, u"number"_s, u"splits"_s};
 
@@ -76,6 +74,8 @@ std::optional<QStringList> lineWords(QStringView line)
 
 class LayoutReader
 {
+    Q_DECLARE_TR_FUNCTIONS(CheckLayout)
+
 public:
     explicit LayoutReader(const QString &fileName) : m_fileName(fileName) {}
 
@@ -259,7 +259,8 @@ private:
         if (!once(words[0]))
             return false;
         if (words.size() != 3)
-            return fail(tr("\u201cfont\u201d needs a family and a size in points (font \"DejaVu Sans\" 10)"));
+            return fail(tr("\u201c"
+                           "font\u201d needs a family and a size in points (font \"DejaVu Sans\" 10)"));
         const std::optional<qreal> size = pointSize(words[2]);
         if (!size)
             return false;
@@ -346,7 +347,8 @@ private:
         if (m_layout.places.empty())
             return fail(tr("no \u201cplace\u201d line: a layout places at least one check on a sheet"));
         if (m_layout.face.isEmpty())
-            return fail(tr("no \u201cface\u201d line: where the check lies within its place"));
+            return fail(tr("no \u201c"
+                           "face\u201d line: where the check lies within its place"));
         for (CheckField needed : {CheckField::Date, CheckField::Payee, CheckField::Amount, CheckField::Words})
             if (!m_layout.faceField(needed))
                 return fail(tr("no \u201c%1\u201d field: a check needs its date, payee, amount and amount in words")
@@ -458,7 +460,10 @@ CheckLayoutReading readCheckLayoutFile(const QString &path)
 {
     InputFile file(path, InputFile::Access::Map);
     if (file.ok() && file.status().st_size > kLayoutFileLimit)
-        return {{}, tr("%1: at %2 bytes it is too large to be a check layout").arg(path).arg(file.status().st_size)};
+        return {{},
+                QCoreApplication::translate("CheckLayout", "%1: at %2 bytes it is too large to be a check layout")
+                    .arg(path)
+                    .arg(file.status().st_size)};
     const QByteArray bytes = file.bytes();
     if (!file.finish())
         return {{}, u"%1: %2"_s.arg(path, file.error())};

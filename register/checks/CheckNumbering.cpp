@@ -14,8 +14,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CheckNumbering", text); }
-
 std::vector<int> sortedRows(std::vector<int> rows, const Register &reg)
 {
     std::sort(rows.begin(), rows.end());
@@ -27,7 +25,8 @@ std::vector<int> sortedRows(std::vector<int> rows, const Register &reg)
 // "Number Check 1043", "Number Checks 1043–1045".
 QString numbersStepName(const char *one, const char *many, qint64 first, size_t count)
 {
-    return count == 1 ? tr(one).arg(first) : tr(many).arg(first).arg(first + qint64(count) - 1);
+    return count == 1 ? QCoreApplication::translate("CheckNumbering", one).arg(first)
+                      : QCoreApplication::translate("CheckNumbering", many).arg(first).arg(first + qint64(count) - 1);
 }
 
 // Why count checks cannot take the numbers from first on in the register,
@@ -35,15 +34,20 @@ QString numbersStepName(const char *one, const char *many, qint64 first, size_t 
 QString numbersRefused(const Register &reg, const std::vector<int> &leaving, qint64 first, size_t count)
 {
     if (first < 1)
-        return tr("Check numbers begin at 1, not at %1.").arg(first);
+        return QCoreApplication::translate("CheckNumbering", "Check numbers begin at 1, not at %1.").arg(first);
     if (first + qint64(count) - 1 > INT_MAX)
-        return tr("Check numbers end at %1; %2 checks from %3 go beyond.").arg(INT_MAX).arg(count).arg(first);
+        return QCoreApplication::translate("CheckNumbering", "Check numbers end at %1; %2 checks from %3 go beyond.")
+            .arg(INT_MAX)
+            .arg(count)
+            .arg(first);
     const qint64 last = first + qint64(count) - 1;
     for (int row = 1; row < reg.count(); ++row) {
         const qint64 number = reg[row].value(Key::CheckNumber).intValue();
         if (number >= first && number <= last && !std::binary_search(leaving.begin(), leaving.end(), row))
-            return tr("Check %1 is already in the register, in row %2; choose a first number after the checks "
-                      "it holds.")
+            return QCoreApplication::translate(
+                       "CheckNumbering",
+                       "Check %1 is already in the register, in row %2; choose a first number after the checks "
+                       "it holds.")
                 .arg(number)
                 .arg(row + 1);
     }
@@ -55,7 +59,7 @@ RecordPtr voidRow(const QString &number, const Record &spoiled, const Value &tot
     RecordPtr row = makeRecord();
     row->set(Key::CheckNumber, Value::text(number));
     row->set(Key::DescriptionofTransaction,
-             Value::text(tr("VOID: spoiled printing the check to %1")
+             Value::text(QCoreApplication::translate("CheckNumbering", "VOID: spoiled printing the check to %1")
                              .arg(spoiled.value(Key::DescriptionofTransaction).toString())));
     row->set(Key::Date, Value::text(fileDateText(today)));
     row->set(Key::Amount, Value::text(moneyText(0)));
@@ -104,8 +108,10 @@ std::vector<int> markToPrint(MyDocument &doc, const std::vector<int> &rows)
     if (marked.empty())
         return marked;
     const QString name = marked.size() == 1
-        ? transactionStepName(tr("Mark to Print"), reg[marked[0]].value(Key::DescriptionofTransaction).toString())
-        : tr("Mark %1 Checks to Print").arg(marked.size());
+        ? transactionStepName(QCoreApplication::translate("CheckNumbering", "Mark to Print \u201c%1\u201d"),
+                              QCoreApplication::translate("CheckNumbering", "Mark to Print Transaction"),
+                              reg[marked[0]].value(Key::DescriptionofTransaction).toString())
+        : QCoreApplication::translate("CheckNumbering", "Mark %1 Checks to Print").arg(marked.size());
     if (!doc.edit(name, [&] {
             for (int row : marked)
                 doc.setValue(row, Key::CheckNumber, Value::text(kToPrintMark));
@@ -156,13 +162,15 @@ QString numberMarkedChecks(MyDocument &doc, const std::vector<int> &rows, qint64
         return {};
     if (const QString refusal = numbersRefused(reg, marked, first, marked.size()); !refusal.isEmpty())
         return refusal;
-    const QString refusal =
-        doc.edit(numbersStepName("Number Check %1", "Number Checks %1\u2013%2", first, marked.size()), [&] {
-            qint64 number = first;
-            for (int row : marked)
-                doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
-            doc.updateChangeCount(MyDocument::ChangeDone);
-        });
+    const QString name = numbersStepName(QT_TRANSLATE_NOOP("CheckNumbering", "Number Check %1"),
+                                         QT_TRANSLATE_NOOP("CheckNumbering", "Number Checks %1\u2013%2"), first,
+                                         marked.size());
+    const QString refusal = doc.edit(name, [&] {
+        qint64 number = first;
+        for (int row : marked)
+            doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
+        doc.updateChangeCount(MyDocument::ChangeDone);
+    });
     if (refusal.isEmpty())
         doc.setStepRows(rowRuns(marked), rowRuns(marked));
     return refusal;
@@ -186,14 +194,16 @@ QString renumberSpoiledChecks(MyDocument &doc, const std::vector<int> &rows, qin
             reg[row].value(Key::CheckNumber).intValue() != 0)
             voids.push_back(voidRow(spoiled, reg[row], reg[before - 1].value(Key::Total), today));
     const int added = int(voids.size());
-    const QString refusal = doc.edit(
-        numbersStepName("Reprint Check %1", "Reprint Checks %1\u2013%2", first, checks.size()), [&] {
-            qint64 number = first;
-            for (int row : checks)
-                doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
-            doc.addData(std::move(voids), before);
-            doc.updateChangeCount(MyDocument::ChangeDone);
-        });
+    const QString name = numbersStepName(QT_TRANSLATE_NOOP("CheckNumbering", "Reprint Check %1"),
+                                         QT_TRANSLATE_NOOP("CheckNumbering", "Reprint Checks %1\u2013%2"), first,
+                                         checks.size());
+    const QString refusal = doc.edit(name, [&] {
+        qint64 number = first;
+        for (int row : checks)
+            doc.setValue(row, Key::CheckNumber, Value::text(QString::number(number++)));
+        doc.addData(std::move(voids), before);
+        doc.updateChangeCount(MyDocument::ChangeDone);
+    });
     if (!refusal.isEmpty())
         return refusal;
     std::vector<int> after;

@@ -22,8 +22,6 @@ namespace {
 
 constexpr qreal kPointsPerInch = 72;
 
-QString tr(const char *text) { return QCoreApplication::translate("CheckPrinter", text); }
-
 // Painting in points on a device of any resolution: lengths are turned into
 // the device's units here, while fonts keep their sizes in points, which
 // the device turns into its own units itself.
@@ -155,7 +153,9 @@ void paintFields(Sheet &sheet, const Fields &fields, QPointF corner, const Check
             sheet.text(amountPlace, corner, i, check.splits[size_t(i)].amount);
         }
         if (shown < int(check.splits.size()))
-            sheet.text(*f, corner, shown, tr("and %1 more").arg(int(check.splits.size()) - shown));
+            sheet.text(
+                *f, corner, shown,
+                QCoreApplication::translate("CheckPrinter", "and %1 more").arg(int(check.splits.size()) - shown));
     }
 }
 
@@ -228,9 +228,9 @@ bool printAlignmentPage(const CheckLayout &layout, QPagedPaintDevice &device, co
                 sheet.text(label, box.topLeft() + QPointF(1, 0), 0, checkFieldName(CheckField(f)));
             }
         };
-        outline(layout.face, layout.faceFields, tr("check %1").arg(place + 1));
+        outline(layout.face, layout.faceFields, QCoreApplication::translate("CheckPrinter", "check %1").arg(place + 1));
         for (const QRectF &stub : layout.stubs)
-            outline(stub, layout.stubFields, tr("stub"));
+            outline(stub, layout.stubFields, QCoreApplication::translate("CheckPrinter", "stub"));
     }
     return sheet.end();
 }
@@ -246,7 +246,9 @@ QString writePdf(const QString &path, const std::function<bool(QPdfWriter &)> &p
         writer.setCreator(u"Cheqbook"_s);
         writer.setTitle(QFileInfo(path).completeBaseName());
         if (!paint(writer))
-            return tr("%1 could not be written: the checks could not be laid out").arg(QFileInfo(path).fileName());
+            return QCoreApplication::translate("CheckPrinter",
+                                               "%1 could not be written: the checks could not be laid out")
+                .arg(QFileInfo(path).fileName());
     }
     return writeFileAtomically(path, pdf.data());
 }
