@@ -335,6 +335,12 @@ TEST_F(DataSafetyTest, AFileSizeLimitNeverKillsTheWindow)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"config"_s));
     env.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"data"_s));
+    // A runtime folder of its own: with the session's, a Cheqbook another
+    // test started at the same time would take the file and this one quit.
+    const QString runtime = dir.filePath(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     app.setProcessEnvironment(env);
     app.setChildProcessModifier([] {
         std::signal(SIGXFSZ, SIG_DFL);
