@@ -241,8 +241,11 @@ void ChartWindow::drawFlows()
     m_flowChart->addSeries(series);
     auto *axis = new QBarCategoryAxis;
     axis->append(categories);
+    // More months than fit side by side stand on end, whole: cut short,
+    // each would show only "…".
     if (categories.size() > 12)
         axis->setLabelsAngle(-90);
+    axis->setTruncateLabels(false);
     auto *money = new QValueAxis;
     money->setLabelFormat(u"%.0f"_s);
     money->setRange(0, top > 0 ? top * 1.05 : 1);
