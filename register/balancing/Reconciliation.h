@@ -26,13 +26,13 @@ inline constexpr char kBalancingThanksText[]
                         "track of as a Thanks?");
 inline constexpr char kAmountNotFoundText[]
     = QT_TRANSLATE_NOOP("Reconciliation", "That amount was not found as a transaction");
-inline constexpr QLatin1StringView kBalancingBegunMessage{kBalancingBegunText};
-inline constexpr QLatin1StringView kBalancingThanksMessage{kBalancingThanksText};
-inline constexpr QLatin1StringView kAmountNotFoundMessage{kAmountNotFoundText};
+inline constexpr QLatin1StringView kBalancingBegunMessage{kBalancingBegunText, sizeof(kBalancingBegunText) - 1};
+inline constexpr QLatin1StringView kBalancingThanksMessage{kBalancingThanksText, sizeof(kBalancingThanksText) - 1};
+inline constexpr QLatin1StringView kAmountNotFoundMessage{kAmountNotFoundText, sizeof(kAmountNotFoundText) - 1};
 // Set to the right of the drawer's message field by its blanks.
 inline constexpr char kBalancingDoneText[]
     = QT_TRANSLATE_NOOP("Reconciliation", "                                      Bye!");
-inline constexpr QLatin1StringView kBalancingDoneMessage{kBalancingDoneText};
+inline constexpr QLatin1StringView kBalancingDoneMessage{kBalancingDoneText, sizeof(kBalancingDoneText) - 1};
 
 // Reconciled: EOMSeen reads as exactly 1. Matchable: EOMSeen reads as 0,
 // which an absent mark does. A mark that reads as anything else is neither.

@@ -34,7 +34,7 @@ std::optional<QDate> readDate(QLatin1StringView text, QDate today);
 inline constexpr char kDateFormsReadText[] = QT_TRANSLATE_NOOP(
     "DateReader", "12/07/2026, 12/7/26, 2026-12-07, 2026/12/07, 20261207, 7.12.2026, 07-Dec-26, Dec 7, 2026, "
                   "7 December 2026, December 7th, 12/7, today, yesterday, tomorrow");
-inline constexpr QLatin1StringView kDateFormsRead{kDateFormsReadText};
+inline constexpr QLatin1StringView kDateFormsRead{kDateFormsReadText, sizeof(kDateFormsReadText) - 1};
 
 // A date as a person types it into a field or a cell, its numbers in their
 // order: 05/12/2026 is 5 December in day/month/year and 12 May in

@@ -24,7 +24,7 @@ struct ImportResult {
 
 inline constexpr char kNothingToImportText[]
     = QT_TRANSLATE_NOOP("StatementImport", "nothing to import: the statement holds no transactions");
-inline constexpr QLatin1StringView kNothingToImportMessage{kNothingToImportText};
+inline constexpr QLatin1StringView kNothingToImportMessage{kNothingToImportText, sizeof(kNothingToImportText) - 1};
 
 // The new records of a statement, one per line in file order, each holding
 // exactly CheckNumber (empty text), Date, Amount (a money number) and

@@ -106,7 +106,7 @@ struct StatementRead {
 
 inline constexpr char kAmountSignProblemText[] = QT_TRANSLATE_NOOP(
     "StatementReader", "every amount is written without a sign, and no column says which way the money went");
-inline constexpr QLatin1StringView kAmountSignProblem{kAmountSignProblemText};
+inline constexpr QLatin1StringView kAmountSignProblem{kAmountSignProblemText, sizeof(kAmountSignProblemText) - 1};
 
 // Progress, when given, hears how far the reading has come, and may stop
 // it: the reading then ends at once, stopped.
