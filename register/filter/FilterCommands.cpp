@@ -4,6 +4,8 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "DateReader.h"
 #include "FocusHook.h"
 #include "PaletteColors.h"
@@ -199,10 +201,9 @@ void MyWindowController::showFilterInWidgets()
     if (!m_filterBar.bar)
         return;
     const QSignalBlocker quietState(m_filterBar.state);
-    const QSignalBlocker quietDrawer(m_onlyUncleared);
     m_filterBar.state->setCurrentIndex(int(std::find(std::begin(kStates), std::end(kStates), m_filter.reconciled)
                                            - std::begin(kStates)));
-    m_onlyUncleared->setChecked(m_filter.reconciled == RowFilter::Reconciled::NotReconciled);
+    m_drawer->showOnlyUncleared(m_filter.reconciled == RowFilter::Reconciled::NotReconciled);
     if (m_filterBar.text->text() != m_filter.text) {
         const QSignalBlocker quiet(m_filterBar.text);
         m_filterBar.text->setText(m_filter.text);

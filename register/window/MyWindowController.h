@@ -23,6 +23,7 @@
 #include <memory>
 #include <optional>
 
+class BalancingDrawer;
 class ChartWindow;
 class CheckPrinting;
 class descriptionfield;
@@ -32,7 +33,6 @@ class QAction;
 class QCheckBox;
 class QComboBox;
 class QDialog;
-class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -196,7 +196,6 @@ private:
     void buildWindow();
     void buildPreferencesWindow();
     void buildMenus();
-    void buildDrawer();
     void buildSortQuestionWindow();
     void buildFindWindow();
     // Shows one of the window's small windows centred on it, with the
@@ -208,17 +207,10 @@ private:
     void updateUndoActions();
     // After an undo or redo: the table shows the register, these rows selected.
     void showStep(const RowRuns &rows);
-    // The statement as typed in the drawer; problem says what cannot be read.
-    BankStatement typedStatement(QString *problem) const;
-    void updateBalancingSummary();
-    void toggleReconciled(int row);
     // A path to export a PDF to, asked for; never the register's own file.
     QString exportPath(const QString &title, const QString &suggested);
     // The window's check printing, made when first asked for.
     CheckPrinting &checkPrinting();
-    // Asks before a reconciled transaction changes, saying what the change
-    // does to the balancing; true to go on.
-    bool confirmReconciledChange(const QString &consequence, const QString &goOn);
     // The reconciliation report to print, or nothing (after telling why).
     std::optional<ReconciliationReport> reconciliationReport();
     QString reportText(const ReconciliationReport &report) const;
@@ -271,9 +263,6 @@ private:
 
     // Fields named after the interface elements they hold.
     descriptionfield *Amount = nullptr;
-    QLineEdit *currentEOMAmount = nullptr;
-    QLabel *EOMMessages = nullptr;
-    QLineEdit *EOMBalance = nullptr;
     QCheckBox *autoNumberPref = nullptr;
     QCheckBox *m_reopenPref = nullptr;
     QLineEdit *CheckNumber = nullptr;
@@ -287,7 +276,6 @@ private:
     QDialog *theFindWindow = nullptr;
     QTableView *table = nullptr;
     QCheckBox *showAgainPref = nullptr;
-    QDockWidget *EOMDrawer = nullptr;
     struct {
         QComboBox *dateOrder = nullptr;
         QComboBox *decimal = nullptr;
@@ -297,25 +285,12 @@ private:
     bool m_newDateFromLast = false; // a new transaction starts from the date of the last one entered
     QLabel *m_openingHint = nullptr;
     bool shouldAutoNumber = false;
-    bool doingEndOfMonth = false;
     RegisterPtr dataArray;
 
     Toolkit &m_toolkit;
     RegisterTableModel *m_model = nullptr;
     QMenu *m_fileMenu = nullptr;
     QAction *m_undoAction = nullptr;
-    // The drawer's statement fields and figures.
-    struct {
-        QLineEdit *date = nullptr;
-        QLineEdit *balance = nullptr;
-        QLabel *previous = nullptr;
-        QLabel *cleared = nullptr;
-        QLabel *statementValue = nullptr;
-        QLabel *difference = nullptr;
-        QLabel *statementLabel = nullptr;
-        QLabel *differenceLabel = nullptr;
-    } m_statement;
-    QString m_lastFinished; // the closing date of the statement finished in this window
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
 
@@ -329,7 +304,6 @@ private:
         QLineEdit *to = nullptr;
         QTimer *typing = nullptr; // keystrokes waiting together become one filtering
     } m_filterBar;
-    QCheckBox *m_onlyUncleared = nullptr;
     QLabel *m_figures = nullptr;
     QLabel *m_selectionFigures = nullptr;
     QTimer *m_statusTimer = nullptr;
@@ -337,7 +311,7 @@ private:
     bool m_figuresStale = true; // the register changed since they were worked out
     QPointer<ChartWindow> m_charts;
     CheckPrinting *m_checks = nullptr;
-    QPointer<QWidget> m_focusBeforeDrawer; // where the keyboard goes back to when the drawer closes
+    BalancingDrawer *m_drawer = nullptr;
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -4,6 +4,8 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "ChartWindow.h"
 #include "DateReader.h"
 #include "RegisterWindow.h"
@@ -109,10 +111,9 @@ void MyWindowController::setWrittenForms(const WrittenForms &forms)
     // new, or they would mean other days (or none).
     const WrittenForms before = m_forms;
     m_forms = forms;
-    for (QLineEdit *field : {Date, m_statement.date}) {
-        if (const std::optional<QDate> typed = readTypedDate(field->text(), before.dateOrder, m_toolkit.today()))
-            field->setText(writtenDate(*typed, m_forms.dateOrder));
-    }
+    if (const std::optional<QDate> typed = readTypedDate(Date->text(), before.dateOrder, m_toolkit.today()))
+        Date->setText(writtenDate(*typed, m_forms.dateOrder));
+    m_drawer->retypeDate(before.dateOrder);
     showWrittenForms();
     reloadData();
 }
@@ -122,11 +123,8 @@ void MyWindowController::showWrittenForms()
     Date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
     Amount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
     Amount->setDecimalPoint(m_forms.decimalPoint);
-    m_statement.date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
-    m_statement.balance->setPlaceholderText(shownMoney(0, m_forms.decimalPoint));
-    currentEOMAmount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
     if (m_charts)
         m_charts->setDecimalPoint(m_forms.decimalPoint);
     showFilterInWidgets();
-    updateBalancingSummary();
+    m_drawer->showWrittenForms();
 }
