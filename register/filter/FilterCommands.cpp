@@ -5,6 +5,7 @@
 #include "MyWindowController.h"
 
 #include "BalancingDrawer.h"
+#include "EntryForm.h"
 
 #include "DateReader.h"
 #include "FocusHook.h"
@@ -191,7 +192,7 @@ void MyWindowController::applyFilterBar()
         const bool unreadable =
             !typed.isEmpty() && !readTypedDate(typed, m_forms.dateOrder, m_toolkit.today(), Yearless::ThisYear);
         field->setStyleSheet(unreadable ? questionedFieldStyle(field->palette()) : QString());
-        field->setToolTip(unreadable ? unreadableDateTip(typed) : tr("Leave empty for no limit"));
+        field->setToolTip(unreadable ? m_entry->unreadableDateTip(typed) : tr("Leave empty for no limit"));
     }
     setRowFilter(filterBarChoice());
 }

@@ -2,6 +2,7 @@
 
 #include "BalancingDrawer.h"
 #include "DateReader.h"
+#include "EntryForm.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
 #include "RegisterTableView.h"
@@ -57,7 +58,6 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
     recalculateCheckbook();
     buildStatusBar();
-    connect(myDocument, &MyDocument::historyChanged, this, &MyWindowController::showOpeningHint);
 }
 
 MyWindowController::~MyWindowController()
@@ -72,23 +72,20 @@ void MyWindowController::buildWindow()
     Ui::MyDocument ui;
     ui.setupUi(m_window);
     table = ui.table;
-    CheckNumber = ui.CheckNumber;
-    DescriptionofTransaction = ui.DescriptionofTransaction;
-    Date = ui.Date;
-    Amount = ui.Amount;
+    m_entry = new EntryForm(*myDocument, m_toolkit, m_window, m_forms,
+                            {ui.CheckNumber, ui.DescriptionofTransaction, ui.Date, ui.Amount, ui.openingHint});
     QPushButton *enter = ui.enterButton;
     connect(enter, &QPushButton::clicked, this, [this, enter] { addTransaction(enter); });
     // Return in any entry field presses Enter: an entry at the end.
-    for (QLineEdit *field : {CheckNumber, DescriptionofTransaction, Date, static_cast<QLineEdit *>(Amount)})
+    for (QLineEdit *field : {ui.CheckNumber, ui.DescriptionofTransaction, ui.Date, static_cast<QLineEdit *>(ui.Amount)})
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
     connect(ui.table, &RegisterTableView::leftByTab, this, [this](bool forward) {
         if (forward)
-            CheckNumber->setFocus(Qt::TabFocusReason);
+            m_entry->fields().checkNumber->setFocus(Qt::TabFocusReason);
         else
-            Amount->setFocus(Qt::BacktabFocusReason);
+            m_entry->fields().amount->setFocus(Qt::BacktabFocusReason);
     });
-    m_openingHint = ui.openingHint;
     connect(ui.table, &RegisterTableView::typedOutsideCell, this, [this] {
         m_window->statusBar()->showMessage(
             tr("To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."), 6000);
@@ -96,7 +93,7 @@ void MyWindowController::buildWindow()
     buildPreferencesWindow();
     buildSortQuestionWindow();
     buildFindWindow();
-    m_drawer = new BalancingDrawer(*myDocument, m_toolkit, m_window, ui.table, m_forms, CheckNumber);
+    m_drawer = new BalancingDrawer(*myDocument, m_toolkit, m_window, ui.table, m_forms, ui.CheckNumber);
     connect(m_drawer, &BalancingDrawer::rowMarked, this, [this](int row, bool scroll) {
         reloadData();
         if (scroll)
@@ -111,7 +108,6 @@ void MyWindowController::buildWindow()
     });
     buildFilterBar();
     buildMenus();
-    buildEntryHelpers();
 }
 
 void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
@@ -140,28 +136,10 @@ void MyWindowController::windowDidLoad()
     scrollRowToVisible(dataArray->count() - 1);
     // The window has no size until it is first shown; scroll again then.
     QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
-    autoNumber();
-    Date->setText(today());
-    Amount->dataNeeded(dataArray, DescriptionofTransaction);
-    Amount->clear();
-    CheckNumber->setFocus();
-    showOpeningHint();
+    m_entry->load();
 }
 
-void MyWindowController::showOpeningHint()
-{
-    // The first entry of a new register is its opening balance, which a
-    // first payment typed in would otherwise silently become.
-    const bool empty = dataArray->isEmpty();
-    m_openingHint->setVisible(empty);
-    auto *box = static_cast<QGroupBox *>(m_openingHint->parentWidget());
-    box->setTitle(empty ? tr("Opening balance") : tr("New transaction"));
-    DescriptionofTransaction->setPlaceholderText(empty ? tr("Opening balance") : tr("Payee or description"));
-    Amount->setToolTip(empty ? tr("The balance of the account on the day the register starts")
-                             : tr("Negative for money going out, positive for a deposit"));
-}
-
-QString MyWindowController::today() const { return shownDateText(m_toolkit.today()); }
+SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }
 
 QString MyWindowController::shownDateText(const Value &stored) const { return shownDate(stored, m_forms.dateOrder); }
 
@@ -179,7 +157,7 @@ void MyWindowController::recalculateCheckbook()
 
 void MyWindowController::registerReverted()
 {
-    showOpeningHint();
+    m_entry->showOpeningHint();
     recalculateCheckbook();
     // Rows a filter showed may be gone: it is worked out again, not kept.
     reloadData();

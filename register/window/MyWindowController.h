@@ -25,6 +25,7 @@
 
 class BalancingDrawer;
 class ChartWindow;
+class EntryForm;
 class CheckPrinting;
 class descriptionfield;
 class SuggestionList;
@@ -182,7 +183,7 @@ public:
     const WrittenForms &writtenForms() const { return m_forms; }
     void setWrittenForms(const WrittenForms &forms);
     // The descriptions typed before, proposed while a description is typed.
-    SuggestionList *descriptionSuggestions() const { return m_suggestions; }
+    SuggestionList *descriptionSuggestions() const;
     ChartWindow *chartWindow() const;
     // The status bar's figures, as they stand.
     QString statusFigures();
@@ -217,29 +218,16 @@ private:
     // Where the report is proposed to go, without the extension: the
     // register's folder, named after it and the statement's date.
     QString reconciliationFileName(const ReconciliationReport &report) const;
-    QString today() const;
     // A date kept in the register, or a day, as this window shows it.
     QString shownDateText(const Value &stored) const;
     QString shownDateText(QDate date) const;
     QString shownMoneyText(Cents cents) const;
-    // What the Date field's text is kept as: the full date it names, or the
-    // text itself when it names none.
-    QString dateToStore(const QString &typed) const;
     // Enters the transaction of the entry fields at the end, or next to the
     // selected row (which it asks for); the opening row of an empty register
     // is always appended.
     enum class Placement { End, AfterSelection, BeforeSelection };
     void enterTransaction(QObject *sender, Placement placement);
     void showWrittenForms();
-    // Whether a cell's typed date may go in: a date, blank, unchanged, or
-    // kept as typed after a question.
-    bool cellDateMayBeEntered(const QString &typed, const Value &stored);
-    // Asks whether a date Cheqbook cannot read is kept as typed.
-    bool keepDateAsTyped(const QString &typed);
-    // What a date field says of a date it cannot read.
-    QString unreadableDateTip(const QString &typed) const;
-    // Tells a new register's user what its first row is, while it is empty.
-    void showOpeningHint();
     // Opens the preview of the next statement waiting, unless one is open.
     void showNextImport();
     void importPreviewed(ImportPreviewDialog *preview);
@@ -247,12 +235,6 @@ private:
     // The table laid out again showing these rows (all of them for none),
     // the selected transactions kept selected and the top row in view.
     void showRows(std::optional<std::vector<int>> rows);
-    void buildEntryHelpers();
-    // Whether the date typed for an entry may go in: readable, or kept as
-    // typed after a question.
-    bool dateMayBeEntered();
-    // An entry refused: the keyboard to the widget at fault, then the alert.
-    void refuseEntry(QWidget *atFault, const QString &message);
     void buildFilterBar();
     void applyFilterBar();
     void showFilterInWidgets();
@@ -262,12 +244,8 @@ private:
     void buildViewMenu();
 
     // Fields named after the interface elements they hold.
-    descriptionfield *Amount = nullptr;
     QCheckBox *autoNumberPref = nullptr;
     QCheckBox *m_reopenPref = nullptr;
-    QLineEdit *CheckNumber = nullptr;
-    QLineEdit *Date = nullptr;
-    QLineEdit *DescriptionofTransaction = nullptr;
     QLineEdit *findField = nullptr;
     MyDocument *myDocument;
     QDialog *prefsWindow = nullptr;
@@ -282,9 +260,6 @@ private:
         QComboBox *newDate = nullptr;
     } m_formsPrefs;
     WrittenForms m_forms;
-    bool m_newDateFromLast = false; // a new transaction starts from the date of the last one entered
-    QLabel *m_openingHint = nullptr;
-    bool shouldAutoNumber = false;
     RegisterPtr dataArray;
 
     Toolkit &m_toolkit;
@@ -294,8 +269,6 @@ private:
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
 
-    SuggestionList *m_suggestions = nullptr;
-    QHash<QString, int> m_suggestedRows; // the latest row of each description listed
     struct {
         QWidget *bar = nullptr;
         QLineEdit *text = nullptr;
@@ -312,6 +285,7 @@ private:
     QPointer<ChartWindow> m_charts;
     CheckPrinting *m_checks = nullptr;
     BalancingDrawer *m_drawer = nullptr;
+    EntryForm *m_entry = nullptr;
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -8,6 +8,7 @@
 
 #include "ChartWindow.h"
 #include "DateReader.h"
+#include "EntryForm.h"
 #include "RegisterWindow.h"
 #include "ReopenList.h"
 #include "descriptionfield.h"
@@ -83,11 +84,11 @@ void MyWindowController::saveAndClosePrefs(QObject *)
 {
     QSettings settings;
     if (autoNumberPref->isChecked()) {
-        shouldAutoNumber = true;
+        m_entry->setAutoNumber(true);
         settings.setValue(kAutoNumberKey, u"1"_s);
         autoNumber();
     } else {
-        shouldAutoNumber = false;
+        m_entry->setAutoNumber(false);
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
     reopen::setEnabled(m_reopenPref->isChecked());
@@ -95,9 +96,10 @@ void MyWindowController::saveAndClosePrefs(QObject *)
     forms.dateOrder = kDateOrders[std::clamp(m_formsPrefs.dateOrder->currentIndex(), 0, 2)];
     forms.decimalPoint = m_formsPrefs.decimal->currentIndex() == 1 ? u',' : u'.';
     storeForms(settings, forms, QLocale());
-    m_newDateFromLast = m_formsPrefs.newDate->currentIndex() == 1;
-    if (m_newDateFromLast || settings.contains(kNewDateKey))
-        settings.setValue(kNewDateKey, m_newDateFromLast ? kNewDateFromLast : u"today"_s);
+    const bool newDateFromLast = m_formsPrefs.newDate->currentIndex() == 1;
+    m_entry->setNewDateFromLast(newDateFromLast);
+    if (newDateFromLast || settings.contains(kNewDateKey))
+        settings.setValue(kNewDateKey, newDateFromLast ? kNewDateFromLast : u"today"_s);
     settings.sync();
     setWrittenForms(forms);
     hideAuxiliaryWindow(prefsWindow);
@@ -111,8 +113,7 @@ void MyWindowController::setWrittenForms(const WrittenForms &forms)
     // new, or they would mean other days (or none).
     const WrittenForms before = m_forms;
     m_forms = forms;
-    if (const std::optional<QDate> typed = readTypedDate(Date->text(), before.dateOrder, m_toolkit.today()))
-        Date->setText(writtenDate(*typed, m_forms.dateOrder));
+    m_entry->retypeDate(before.dateOrder);
     m_drawer->retypeDate(before.dateOrder);
     showWrittenForms();
     reloadData();
@@ -120,9 +121,7 @@ void MyWindowController::setWrittenForms(const WrittenForms &forms)
 
 void MyWindowController::showWrittenForms()
 {
-    Date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
-    Amount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
-    Amount->setDecimalPoint(m_forms.decimalPoint);
+    m_entry->showWrittenForms();
     if (m_charts)
         m_charts->setDecimalPoint(m_forms.decimalPoint);
     showFilterInWidgets();

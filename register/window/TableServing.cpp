@@ -5,6 +5,7 @@
 
 #include "BalancingDrawer.h"
 #include "DateReader.h"
+#include "EntryForm.h"
 #include "PreconditionFailure.h"
 #include "RegisterFilter.h"
 #include "RegisterTableModel.h"
@@ -63,13 +64,13 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
     }
     const bool isDate = columnIdentifier == keyName(Key::Date);
     if (isDate) {
-        if (!cellDateMayBeEntered(value, (*dataArray)[rowIndex].value(Key::Date)))
+        if (!m_entry->cellDateMayBeEntered(value, (*dataArray)[rowIndex].value(Key::Date)))
             return false;
         // Opened and left as it was shown: the date stays as it is kept.
         if (value == shownDateText((*dataArray)[rowIndex].value(Key::Date)))
             stored = (*dataArray)[rowIndex].value(Key::Date);
         else
-            stored = Value::text(dateToStore(value));
+            stored = Value::text(m_entry->dateToStore(value));
     }
     const bool bankFigure = isAmount || isDate;
     if (bankFigure && isReconciled((*dataArray)[rowIndex])
