@@ -5,9 +5,8 @@
 #include "MyWindowController.h"
 
 #include "BalancingDrawer.h"
-#include "EntryForm.h"
-
 #include "DateReader.h"
+#include "EntryForm.h"
 #include "FocusHook.h"
 #include "PaletteColors.h"
 #include "RegisterTableModel.h"
