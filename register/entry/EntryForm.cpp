@@ -186,7 +186,7 @@ void EntryForm::buildHelpers()
             return;
         }
         date->setStyleSheet(questionedFieldStyle(date->palette()));
-        date->setToolTip(unreadableDateTip(text));
+        date->setToolTip(unreadableDateTip(text, m_forms.dateOrder));
     });
 }
 
@@ -361,10 +361,10 @@ bool EntryForm::keepDateAsTyped(const QString &typed)
                              QCoreApplication::translate("MyWindowController", "Keep as Typed"), QCoreApplication::translate("MyWindowController", "Change It"));
 }
 
-QString EntryForm::unreadableDateTip(const QString &typed) const
+QString unreadableDateTip(const QString &typed, DateOrder order)
 {
     return QCoreApplication::translate("MyWindowController", "Cheqbook does not read \u201c%1\u201d as a date. It reads dates like %2.")
-        .arg(typed.trimmed(), dateFormsRead(m_forms.dateOrder));
+        .arg(typed.trimmed(), dateFormsRead(order));
 }
 
 void EntryForm::retypeDate(DateOrder before)

@@ -21,6 +21,9 @@ class Toolkit;
 class Value;
 class descriptionfield;
 
+// What a date field says of a date it cannot read.
+QString unreadableDateTip(const QString &typed, DateOrder order);
+
 class EntryForm : public QObject
 {
     Q_OBJECT
@@ -72,8 +75,6 @@ public:
     // shown in the new one.
     void retypeDate(DateOrder before);
     void showWrittenForms();
-    // What a date field says of a date it cannot read.
-    QString unreadableDateTip(const QString &typed) const;
 
 private:
     void buildHelpers();

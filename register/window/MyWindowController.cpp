@@ -3,6 +3,7 @@
 #include "BalancingDrawer.h"
 #include "DateReader.h"
 #include "EntryForm.h"
+#include "FilterBar.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
 #include "RegisterTableView.h"
@@ -106,7 +107,9 @@ void MyWindowController::buildWindow()
         filter.reconciled = only ? RowFilter::Reconciled::NotReconciled : RowFilter::Reconciled::All;
         setRowFilter(filter);
     });
-    buildFilterBar();
+    m_filterBar = new FilterBar(*myDocument, m_toolkit, m_window, m_forms);
+    connect(m_filterBar, &FilterBar::chosen, this, &MyWindowController::setRowFilter);
+    connect(m_filterBar, &FilterBar::escaped, this, &MyWindowController::clearFilter);
     buildMenus();
 }
 

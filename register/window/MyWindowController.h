@@ -16,7 +16,6 @@
 #include "Value.h"
 #include "WrittenForms.h"
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 
@@ -26,8 +25,8 @@
 class BalancingDrawer;
 class ChartWindow;
 class EntryForm;
+class FilterBar;
 class CheckPrinting;
-class descriptionfield;
 class SuggestionList;
 class ImportPreviewDialog;
 class QAction;
@@ -235,8 +234,6 @@ private:
     // The table laid out again showing these rows (all of them for none),
     // the selected transactions kept selected and the top row in view.
     void showRows(std::optional<std::vector<int>> rows);
-    void buildFilterBar();
-    void applyFilterBar();
     void showFilterInWidgets();
     void buildStatusBar();
     void scheduleStatusUpdate();
@@ -269,14 +266,6 @@ private:
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
 
-    struct {
-        QWidget *bar = nullptr;
-        QLineEdit *text = nullptr;
-        QComboBox *state = nullptr;
-        QLineEdit *from = nullptr;
-        QLineEdit *to = nullptr;
-        QTimer *typing = nullptr; // keystrokes waiting together become one filtering
-    } m_filterBar;
     QLabel *m_figures = nullptr;
     QLabel *m_selectionFigures = nullptr;
     QTimer *m_statusTimer = nullptr;
@@ -286,6 +275,7 @@ private:
     CheckPrinting *m_checks = nullptr;
     BalancingDrawer *m_drawer = nullptr;
     EntryForm *m_entry = nullptr;
+    FilterBar *m_filterBar = nullptr;
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };
