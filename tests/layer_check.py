@@ -38,6 +38,14 @@ FORBIDDEN = [
     ("app/desktop", "register/window",
      "the shell makes the register window through the window factory and talks to it through DocumentWindow"),
 ]
+# The window's controller is included only by the files that hold its
+# methods: its own folder, a feature's thin commands (…Commands.cpp) and the
+# files this names. A feature's class of its own (the drawer, the entry
+# fields) talks to the window through signals, or it would grow back into it.
+CONTROLLER = "register/window/MyWindowController.h"
+CONTROLLER_INCLUDERS = re.compile(
+    r"^register/(window/[^/]+|.+/\w+Commands\.cpp|entry/Transaction(Entry|Deletion)\.cpp"
+    r"|table/RegisterTableModel\.cpp)$")
 
 SOURCE_SUFFIXES = (".cpp", ".h")
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]')
@@ -166,6 +174,9 @@ def check(root, qt_include):
                 problems.append(f"{where}: {banned[0]}")
             elif target_layer and layer_rank(target_layer) > layer_rank(layer):
                 problems.append(f"{where}: a {layer}-layer file may not include a {target_layer}-layer header")
+            elif target == CONTROLLER and not CONTROLLER_INCLUDERS.match(path):
+                problems.append(f"{where}: only the window's commands include its controller: a feature's class "
+                                "talks to it through signals")
     return problems
 
 

@@ -23,6 +23,7 @@ FOLDER_LISTS = {
     "register/print/CMakeLists.txt": "cheqbook_sources(\n  CORE Report.cpp\n  PAPER PrintedRegister.cpp\n"
                                      "  WINDOW PrintCommands.cpp)\n",
     "register/window/CMakeLists.txt": "cheqbook_sources(WINDOW MyWindowController.cpp)\n",
+    "register/balancing/CMakeLists.txt": "cheqbook_sources(WINDOW BalancingCommands.cpp BalancingDrawer.cpp)\n",
 }
 
 CLEAN = {
@@ -39,6 +40,9 @@ CLEAN = {
     "register/window/MyWindowController.h": "#include <QWidget>\n",
     "register/window/MyWindowController.cpp": '#include "MyWindowController.h"\n#include "ui_Find.h"\n',
     "cli/main.cpp": '#include "PrintedRegister.h"\n#include "MyDocument.h"\n',
+    "register/balancing/BalancingCommands.cpp": '#include "MyWindowController.h"\n#include "BalancingDrawer.h"\n',
+    "register/balancing/BalancingDrawer.h": "#include <QWidget>\n",
+    "register/balancing/BalancingDrawer.cpp": '#include "BalancingDrawer.h"\n',
 }
 
 
@@ -87,6 +91,8 @@ class LayerCheck(unittest.TestCase):
              "app/document never includes register/window"),
             ("cli/main.cpp", '#include "MyWindowController.h"\n', "cli/main.cpp:1",
              "paper-layer file may not include a window-layer header"),
+            ("register/balancing/BalancingDrawer.h", '#include "MyWindowController.h"\n',
+             "register/balancing/BalancingDrawer.h:1", "only the window's commands include its controller"),
         ]
         for path, text, where, rule in cases:
             with self.subTest(path=path, text=text):

@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "PrintedRegister.h"
 #include "ReconciliationReport.h"
 
@@ -15,7 +17,7 @@ using namespace Qt::StringLiterals;
 std::optional<ReconciliationReport> MyWindowController::reconciliationReport()
 {
     QString problem;
-    const BankStatement typed = typedStatement(&problem);
+    const BankStatement typed = m_drawer->typedStatement(&problem);
     if (!problem.isEmpty()) {
         m_toolkit.alert(m_window, tr("Reconciliation"), problem);
         return std::nullopt;

@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "CutForShowing.h"
 
 #include <QKeySequence>
@@ -31,7 +33,7 @@ void MyWindowController::deleteTransaction(QObject *)
     }
     const RecordPtr record = myDocument->objectAtIndex(row);
     if (isReconciled(*record)
-        && !confirmReconciledChange(tr("Deleting it takes its amount out of the cleared balance, so the register no "
+        && !m_drawer->confirmReconciledChange(tr("Deleting it takes its amount out of the cleared balance, so the register no "
                                        "longer agrees with the bank. Edit > Undo puts it back."),
                                     tr("Delete Anyway")))
         return;

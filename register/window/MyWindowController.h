@@ -16,23 +16,23 @@
 #include "Value.h"
 #include "WrittenForms.h"
 
-#include <QHash>
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
 #include <optional>
 
+class BalancingDrawer;
 class ChartWindow;
+class EntryForm;
+class FilterBar;
 class CheckPrinting;
-class descriptionfield;
 class SuggestionList;
 class ImportPreviewDialog;
 class QAction;
 class QCheckBox;
 class QComboBox;
 class QDialog;
-class QDockWidget;
 class QLabel;
 class QLineEdit;
 class QMenu;
@@ -182,7 +182,7 @@ public:
     const WrittenForms &writtenForms() const { return m_forms; }
     void setWrittenForms(const WrittenForms &forms);
     // The descriptions typed before, proposed while a description is typed.
-    SuggestionList *descriptionSuggestions() const { return m_suggestions; }
+    SuggestionList *descriptionSuggestions() const;
     ChartWindow *chartWindow() const;
     // The status bar's figures, as they stand.
     QString statusFigures();
@@ -196,7 +196,6 @@ private:
     void buildWindow();
     void buildPreferencesWindow();
     void buildMenus();
-    void buildDrawer();
     void buildSortQuestionWindow();
     void buildFindWindow();
     // Shows one of the window's small windows centred on it, with the
@@ -208,46 +207,26 @@ private:
     void updateUndoActions();
     // After an undo or redo: the table shows the register, these rows selected.
     void showStep(const RowRuns &rows);
-    // The statement as typed in the drawer; problem says what cannot be read.
-    BankStatement typedStatement(QString *problem) const;
-    void updateBalancingSummary();
-    void toggleReconciled(int row);
     // A path to export a PDF to, asked for; never the register's own file.
     QString exportPath(const QString &title, const QString &suggested);
     // The window's check printing, made when first asked for.
     CheckPrinting &checkPrinting();
-    // Asks before a reconciled transaction changes, saying what the change
-    // does to the balancing; true to go on.
-    bool confirmReconciledChange(const QString &consequence, const QString &goOn);
     // The reconciliation report to print, or nothing (after telling why).
     std::optional<ReconciliationReport> reconciliationReport();
     QString reportText(const ReconciliationReport &report) const;
     // Where the report is proposed to go, without the extension: the
     // register's folder, named after it and the statement's date.
     QString reconciliationFileName(const ReconciliationReport &report) const;
-    QString today() const;
     // A date kept in the register, or a day, as this window shows it.
     QString shownDateText(const Value &stored) const;
     QString shownDateText(QDate date) const;
     QString shownMoneyText(Cents cents) const;
-    // What the Date field's text is kept as: the full date it names, or the
-    // text itself when it names none.
-    QString dateToStore(const QString &typed) const;
     // Enters the transaction of the entry fields at the end, or next to the
     // selected row (which it asks for); the opening row of an empty register
     // is always appended.
     enum class Placement { End, AfterSelection, BeforeSelection };
     void enterTransaction(QObject *sender, Placement placement);
     void showWrittenForms();
-    // Whether a cell's typed date may go in: a date, blank, unchanged, or
-    // kept as typed after a question.
-    bool cellDateMayBeEntered(const QString &typed, const Value &stored);
-    // Asks whether a date Cheqbook cannot read is kept as typed.
-    bool keepDateAsTyped(const QString &typed);
-    // What a date field says of a date it cannot read.
-    QString unreadableDateTip(const QString &typed) const;
-    // Tells a new register's user what its first row is, while it is empty.
-    void showOpeningHint();
     // Opens the preview of the next statement waiting, unless one is open.
     void showNextImport();
     void importPreviewed(ImportPreviewDialog *preview);
@@ -255,14 +234,6 @@ private:
     // The table laid out again showing these rows (all of them for none),
     // the selected transactions kept selected and the top row in view.
     void showRows(std::optional<std::vector<int>> rows);
-    void buildEntryHelpers();
-    // Whether the date typed for an entry may go in: readable, or kept as
-    // typed after a question.
-    bool dateMayBeEntered();
-    // An entry refused: the keyboard to the widget at fault, then the alert.
-    void refuseEntry(QWidget *atFault, const QString &message);
-    void buildFilterBar();
-    void applyFilterBar();
     void showFilterInWidgets();
     void buildStatusBar();
     void scheduleStatusUpdate();
@@ -270,15 +241,8 @@ private:
     void buildViewMenu();
 
     // Fields named after the interface elements they hold.
-    descriptionfield *Amount = nullptr;
-    QLineEdit *currentEOMAmount = nullptr;
-    QLabel *EOMMessages = nullptr;
-    QLineEdit *EOMBalance = nullptr;
     QCheckBox *autoNumberPref = nullptr;
     QCheckBox *m_reopenPref = nullptr;
-    QLineEdit *CheckNumber = nullptr;
-    QLineEdit *Date = nullptr;
-    QLineEdit *DescriptionofTransaction = nullptr;
     QLineEdit *findField = nullptr;
     MyDocument *myDocument;
     QDialog *prefsWindow = nullptr;
@@ -287,49 +251,21 @@ private:
     QDialog *theFindWindow = nullptr;
     QTableView *table = nullptr;
     QCheckBox *showAgainPref = nullptr;
-    QDockWidget *EOMDrawer = nullptr;
     struct {
         QComboBox *dateOrder = nullptr;
         QComboBox *decimal = nullptr;
         QComboBox *newDate = nullptr;
     } m_formsPrefs;
     WrittenForms m_forms;
-    bool m_newDateFromLast = false; // a new transaction starts from the date of the last one entered
-    QLabel *m_openingHint = nullptr;
-    bool shouldAutoNumber = false;
-    bool doingEndOfMonth = false;
     RegisterPtr dataArray;
 
     Toolkit &m_toolkit;
     RegisterTableModel *m_model = nullptr;
     QMenu *m_fileMenu = nullptr;
     QAction *m_undoAction = nullptr;
-    // The drawer's statement fields and figures.
-    struct {
-        QLineEdit *date = nullptr;
-        QLineEdit *balance = nullptr;
-        QLabel *previous = nullptr;
-        QLabel *cleared = nullptr;
-        QLabel *statementValue = nullptr;
-        QLabel *difference = nullptr;
-        QLabel *statementLabel = nullptr;
-        QLabel *differenceLabel = nullptr;
-    } m_statement;
-    QString m_lastFinished; // the closing date of the statement finished in this window
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
 
-    SuggestionList *m_suggestions = nullptr;
-    QHash<QString, int> m_suggestedRows; // the latest row of each description listed
-    struct {
-        QWidget *bar = nullptr;
-        QLineEdit *text = nullptr;
-        QComboBox *state = nullptr;
-        QLineEdit *from = nullptr;
-        QLineEdit *to = nullptr;
-        QTimer *typing = nullptr; // keystrokes waiting together become one filtering
-    } m_filterBar;
-    QCheckBox *m_onlyUncleared = nullptr;
     QLabel *m_figures = nullptr;
     QLabel *m_selectionFigures = nullptr;
     QTimer *m_statusTimer = nullptr;
@@ -337,7 +273,9 @@ private:
     bool m_figuresStale = true; // the register changed since they were worked out
     QPointer<ChartWindow> m_charts;
     CheckPrinting *m_checks = nullptr;
-    QPointer<QWidget> m_focusBeforeDrawer; // where the keyboard goes back to when the drawer closes
+    BalancingDrawer *m_drawer = nullptr;
+    EntryForm *m_entry = nullptr;
+    FilterBar *m_filterBar = nullptr;
     QPointer<ImportPreviewDialog> m_importPreview;
     QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -4,8 +4,11 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "ChartWindow.h"
 #include "DateReader.h"
+#include "EntryForm.h"
 #include "RegisterWindow.h"
 #include "ReopenList.h"
 #include "descriptionfield.h"
@@ -81,11 +84,11 @@ void MyWindowController::saveAndClosePrefs(QObject *)
 {
     QSettings settings;
     if (autoNumberPref->isChecked()) {
-        shouldAutoNumber = true;
+        m_entry->setAutoNumber(true);
         settings.setValue(kAutoNumberKey, u"1"_s);
         autoNumber();
     } else {
-        shouldAutoNumber = false;
+        m_entry->setAutoNumber(false);
         settings.setValue(kAutoNumberKey, u"0"_s);
     }
     reopen::setEnabled(m_reopenPref->isChecked());
@@ -93,9 +96,10 @@ void MyWindowController::saveAndClosePrefs(QObject *)
     forms.dateOrder = kDateOrders[std::clamp(m_formsPrefs.dateOrder->currentIndex(), 0, 2)];
     forms.decimalPoint = m_formsPrefs.decimal->currentIndex() == 1 ? u',' : u'.';
     storeForms(settings, forms, QLocale());
-    m_newDateFromLast = m_formsPrefs.newDate->currentIndex() == 1;
-    if (m_newDateFromLast || settings.contains(kNewDateKey))
-        settings.setValue(kNewDateKey, m_newDateFromLast ? kNewDateFromLast : u"today"_s);
+    const bool newDateFromLast = m_formsPrefs.newDate->currentIndex() == 1;
+    m_entry->setNewDateFromLast(newDateFromLast);
+    if (newDateFromLast || settings.contains(kNewDateKey))
+        settings.setValue(kNewDateKey, newDateFromLast ? kNewDateFromLast : u"today"_s);
     settings.sync();
     setWrittenForms(forms);
     hideAuxiliaryWindow(prefsWindow);
@@ -109,24 +113,17 @@ void MyWindowController::setWrittenForms(const WrittenForms &forms)
     // new, or they would mean other days (or none).
     const WrittenForms before = m_forms;
     m_forms = forms;
-    for (QLineEdit *field : {Date, m_statement.date}) {
-        if (const std::optional<QDate> typed = readTypedDate(field->text(), before.dateOrder, m_toolkit.today()))
-            field->setText(writtenDate(*typed, m_forms.dateOrder));
-    }
+    m_entry->retypeDate(before.dateOrder);
+    m_drawer->retypeDate(before.dateOrder);
     showWrittenForms();
     reloadData();
 }
 
 void MyWindowController::showWrittenForms()
 {
-    Date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
-    Amount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
-    Amount->setDecimalPoint(m_forms.decimalPoint);
-    m_statement.date->setPlaceholderText(datePlaceholder(m_forms.dateOrder));
-    m_statement.balance->setPlaceholderText(shownMoney(0, m_forms.decimalPoint));
-    currentEOMAmount->setPlaceholderText(shownMoney(-1234, m_forms.decimalPoint));
+    m_entry->showWrittenForms();
     if (m_charts)
         m_charts->setDecimalPoint(m_forms.decimalPoint);
     showFilterInWidgets();
-    updateBalancingSummary();
+    m_drawer->showWrittenForms();
 }

@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "BalancingDrawer.h"
+
 #include "Reconciliation.h"
 #include "RegisterTableModel.h"
 
@@ -115,6 +117,6 @@ void MyWindowController::showStep(const RowRuns &rows)
     m_window->statusBar()->clearMessage();
     // The check number an undone entry used is free again.
     followCheckNumber(true);
-    if (doingEndOfMonth)
-        EOMBalance->setText(reconciledSumText(reconciledSum(*dataArray), m_forms.decimalPoint));
+    if (m_drawer->isBalancing())
+        m_drawer->showMarkedSum();
 }
