@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -52,23 +53,23 @@ QStringView firstLines(QStringView text)
     return head.first(cut);
 }
 
+// The whole, non-blank records of a split, looked at without copying them.
 struct Records {
-    std::vector<std::vector<QString>> fields;
+    std::shared_ptr<const CsvRecords> split;
+    std::vector<const std::vector<QString> *> fields;
     std::vector<int> lines;
 };
 
 Records splitAll(QStringView text, QChar separator, int wholeFields, Progress *progress = nullptr)
 {
     Records r;
-    splitCsvRecords(
-        text, separator, wholeFields,
-        [&](int line, int, const std::vector<QString> &f, RecordEnd end) {
-            if (end == RecordEnd::Whole && !(f.size() == 1 && f[0].trimmed().isEmpty())) {
-                r.fields.push_back(f);
-                r.lines.push_back(line);
-            }
-        },
-        progress);
+    r.split = std::make_shared<const CsvRecords>(splitStatementRecords(text, separator, wholeFields, progress));
+    for (const CsvRecord &record : r.split->records) {
+        if (record.end == RecordEnd::Whole && !record.isBlank()) {
+            r.fields.push_back(&record.fields);
+            r.lines.push_back(record.line);
+        }
+    }
     return r;
 }
 
@@ -104,8 +105,8 @@ QChar likelySeparator(QStringView head)
     for (QChar sep : {u',', u';', u'\t'}) {
         std::map<size_t, size_t> counts;
         for (const auto &f : splitAll(head, sep, 2).fields)
-            if (f.size() >= 2)
-                ++counts[f.size()];
+            if (f->size() >= 2)
+                ++counts[f->size()];
         for (const auto &[fields, lines] : counts) {
             if (lines > bestLines || (lines == bestLines && fields > bestFields)) {
                 best = sep;
@@ -138,8 +139,8 @@ std::vector<QString> columnCells(const Records &r, size_t from, int column)
     if (column < 0)
         return cells;
     for (size_t k = from; k < r.fields.size(); ++k)
-        if (size_t(column) < r.fields[k].size() && !r.fields[k][size_t(column)].trimmed().isEmpty())
-            cells.push_back(r.fields[k][size_t(column)].trimmed());
+        if (size_t(column) < r.fields[k]->size() && !(*r.fields[k])[size_t(column)].trimmed().isEmpty())
+            cells.push_back((*r.fields[k])[size_t(column)].trimmed());
     return cells;
 }
 
@@ -168,13 +169,13 @@ bool isSigned(const QString &amount) { return amount.startsWith(u'-') || amount.
 int headerLikeRecord(const Records &r)
 {
     for (size_t k = 0; k + 1 < r.fields.size(); ++k) {
-        const std::vector<QString> &f = r.fields[k];
-        if (f.size() < 2 || r.fields[k + 1].size() != f.size())
+        const std::vector<QString> &f = *r.fields[k];
+        if (f.size() < 2 || r.fields[k + 1]->size() != f.size())
             continue;
         const bool names = std::all_of(f.begin(), f.end(), [](const QString &c) {
             return !c.trimmed().isEmpty() && !looksLikeData(c);
         });
-        const std::vector<QString> &next = r.fields[k + 1];
+        const std::vector<QString> &next = *r.fields[k + 1];
         if (names && std::any_of(next.begin(), next.end(), [](const QString &c) { return looksLikeData(c); }))
             return int(k);
     }
@@ -186,7 +187,7 @@ bool fiveFieldReadsMost(const Records &r, size_t from)
 {
     size_t good = 0, all = 0;
     for (size_t k = from; k < r.fields.size(); ++k, ++all)
-        good += r.fields[k].size() >= 5 && statementAmount(r.fields[k][1]).ok();
+        good += r.fields[k]->size() >= 5 && statementAmount((*r.fields[k])[1]).ok();
     return all > 0 && good * 2 >= all;
 }
 
@@ -295,10 +296,10 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
         for (size_t k = 0; k < first.fields.size(); ++k) {
             if (headerLine != 0 && first.lines[k] >= headerLine)
                 break;
-            if (isHeader(first.fields[k])) {
+            if (isHeader(*first.fields[k])) {
                 headerLine = first.lines[k];
                 separator = sep;
-                header = first.fields[k];
+                header = *first.fields[k];
                 break;
             }
         }
@@ -318,8 +319,8 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
         l.date = l.amount = l.description = -1;
         if (k >= 0) {
             l.headerLine = first.lines[size_t(k)];
-            l.fieldCount = int(first.fields[size_t(k)].size());
-            for (const QString &h : first.fields[size_t(k)])
+            l.fieldCount = int(first.fields[size_t(k)]->size());
+            for (const QString &h : *first.fields[size_t(k)])
                 d.header << h.trimmed();
             d.headerKey = headerKeyOf(d.header, separator);
             d.headerUnrecognised = true;
@@ -341,6 +342,7 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
     while (first < all.lines.size() && all.lines[first] <= headerLine)
         ++first;
     findColumns(d, all, first, header);
+    d.records = all.split; // read again by the layout, not split again
     return d;
 }
 
@@ -349,7 +351,7 @@ QStringList recordFieldsAt(QStringView text, QChar separator, int line)
     const Records r = splitAll(firstLines(text), separator, 2);
     for (size_t k = 0; k < r.lines.size(); ++k)
         if (r.lines[k] == line)
-            return QStringList(r.fields[k].begin(), r.fields[k].end());
+            return QStringList(r.fields[k]->begin(), r.fields[k]->end());
     return {};
 }
 
@@ -357,7 +359,7 @@ int widestRecord(QStringView text, QChar separator)
 {
     const Records r = splitAll(firstLines(text), separator, 2);
     size_t widest = 0;
-    for (const auto &f : r.fields)
-        widest = std::max(widest, f.size());
+    for (const auto *f : r.fields)
+        widest = std::max(widest, f->size());
     return int(widest);
 }
