@@ -610,4 +610,57 @@ TEST(CsvLayouts, ALayoutIsRememberedByItsHeaderAndRefusedWhenDamaged)
     EXPECT_EQ(layoutFromText(older)->amountSign, AmountSign::Unasked);
 }
 
+// A statement is decoded once and split once, and a choice made in the
+// preview reads that text again: a reading from it that lost the encoding
+// note, or took the split of another separator or width, would differ from
+// reading the bytes afresh.
+TEST(CsvLayouts, AChoiceReadFromTheDecodedTextMatchesReadingTheBytes)
+{
+    const QByteArray mixed = "Date;Description;Amount\n12/29/2026;Caf\xc3\xa9 Luna;-4,50\n"
+                             "12/30/2026;\"B\xe4" "ckerei\nSchmidt\";-3,20\n12/31/2026;\"open;-1,00\n"
+                             "01/02/2027;Kiosk;-2,00\n";
+    const QByteArray fiveField = "12/29/2026,-4.50,,,Caf\xe9 Luna\n12/30/2026,-3.20,,,\"Kiosk\n";
+    ReadChoices comma;
+    comma.separator = u',';
+    ReadChoices dayFirst;
+    dayFirst.dateOrder = DateOrder::DayMonthYear;
+    ReadChoices named;
+    named.columns.description = 0;
+    named.columns.date = 0;
+    named.columns.amount = 2;
+    CsvLayout twoColumns;
+    twoColumns.separator = u';';
+    twoColumns.description = -1;
+    ReadChoices personal;
+    personal.layout = twoColumns;
+    struct Case {
+        const char *name;
+        QByteArray bytes;
+        ReadChoices choices;
+    };
+    const Case cases[] = {
+        {"the layout found", mixed, {}},      {"another separator", mixed, comma},
+        {"a date order", mixed, dayFirst},    {"columns named over the header", mixed, named},
+        {"a person's layout, headerless", mixed, personal}, {"five fields, a quote left open", fiveField, {}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const StatementRead first = readStatement(c.bytes, {}, kToday);
+        const StatementRead fresh = readStatement(c.bytes, c.choices, kToday);
+        const StatementRead again = readCsvStatementText(first.decoded, c.choices, kToday);
+        EXPECT_EQ(again.statement.error, fresh.statement.error);
+        EXPECT_EQ(again.statement.notes, fresh.statement.notes);
+        EXPECT_EQ(again.layout, fresh.layout);
+        ASSERT_EQ(again.statement.lines.size(), fresh.statement.lines.size());
+        for (size_t i = 0; i < fresh.statement.lines.size(); ++i) {
+            EXPECT_EQ(again.statement.lines[i].description, fresh.statement.lines[i].description);
+            EXPECT_EQ(again.statement.lines[i].bankId, fresh.statement.lines[i].bankId);
+        }
+        ASSERT_EQ(again.statement.skipped.size(), fresh.statement.skipped.size());
+        for (size_t i = 0; i < fresh.statement.skipped.size(); ++i)
+            EXPECT_EQ(again.statement.skipped[i].reason, fresh.statement.skipped[i].reason);
+        EXPECT_FALSE(again.detected.records) << "the split is not kept once read";
+    }
+}
+
 } // namespace

@@ -152,14 +152,14 @@ StatementLine fiveFieldLine(int lineNumber, const QString &date, Cents amount, c
 
 } // namespace
 
-Statement parseFiveField(QStringView text, QDate today, Progress *progress)
+Statement parseFiveField(const CsvRecordSource &records, QDate today, Progress *progress)
 {
     StopPoint stop(progress);
     Statement s;
     std::vector<PendingLine> pending;
     std::map<int, int> fieldCounts; // how many lines have each number of fields
-    const int unclosedLine = splitCsvRecords(
-        text, u',', kStatementFieldsNeeded, [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
+    const int unclosedLine = records.forEach(
+        [&](int lineNumber, int lastLine, const std::vector<QString> &fields, RecordEnd end) {
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             if (end == RecordEnd::BrokenQuote) {
                 s.skipped.push_back(
@@ -273,7 +273,7 @@ Statement parseStatement(const QByteArray &bytes, QDate today)
         s.error = decoded.error;
         return s;
     }
-    Statement s = parseFiveField(decoded.text, today);
+    Statement s = parseFiveField({decoded.text, u',', kStatementFieldsNeeded}, today);
     if (s.ok())
         if (const QString note = encodingNote(decoded); !note.isEmpty())
             s.notes.insert(s.notes.begin(), note);

@@ -18,6 +18,7 @@
 #include "Money.h"
 #include "Progress.h"
 #include "StatementDates.h"
+#include "StatementText.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -80,10 +81,11 @@ inline constexpr int kStatementFieldsNeeded = 5;
 // nearest today (the current date when none is given).
 Statement parseStatement(const QByteArray &bytes, QDate today = {});
 
-// The same, from the text the bytes are (see decodeStatementText).
-// Progress, when given, hears how far it has come, and may stop it
-// (WorkStopped).
-Statement parseFiveField(QStringView text, QDate today, Progress *progress = nullptr);
+// The same, from the records of the text the bytes are, split with commas
+// and kStatementFieldsNeeded whole fields (see decodeStatementText and
+// CsvRecordSource). Progress, when given, hears how far it has come,
+// and may stop it (WorkStopped).
+Statement parseFiveField(const CsvRecordSource &records, QDate today, Progress *progress = nullptr);
 
 // Gives each line whose date had no year (yearless[i]) the date it means:
 // the one nearest the statement's dated lines (dated), or nearest today.

@@ -80,6 +80,14 @@ StatementRead ofxStatementRead(std::shared_ptr<const OfxRead> file, const QStrin
 
 namespace {
 
+StatementRead stoppedRead()
+{
+    StatementRead r;
+    r.stopped = true;
+    r.statement.error = kReadingStoppedMessage.toString();
+    return r;
+}
+
 void applyColumns(CsvLayout &l, const ColumnChoice &c)
 {
     const std::pair<const std::optional<int> *, int *> columns[] = {
@@ -151,15 +159,22 @@ DateOrder settleDateOrder(StatementRead &r, const ReadChoices &choices, const Da
     return d.order;
 }
 
+// The records the layout reads: the split the detection made when it is
+// the one the layout reads with, else the text, split as it is read.
+CsvRecordSource recordsFor(StatementRead &r, QChar separator, int wholeFields)
+{
+    return {r.decoded.text, separator, wholeFields, std::move(r.detected.records)};
+}
+
 // A CSV statement; throws WorkStopped when progress says to stop.
-StatementRead readCsv(const QByteArray &bytes, const ReadChoices &choices, QDate today, Progress *progress)
+StatementRead readCsvLines(const DecodedText &decoded, const ReadChoices &choices, QDate today, Progress *progress)
 {
     StatementRead r;
-    const DecodedText decoded = decodeStatementText(bytes, progress);
     if (!decoded.error.isEmpty()) {
         r.statement.error = decoded.error;
         return r;
     }
+    r.decoded = decoded;
     r.detected = detectCsvLayout(decoded.text, choices.separator, progress);
     r.layout = chooseLayout(r, choices);
     if (!r.ok())
@@ -168,7 +183,7 @@ StatementRead readCsv(const QByteArray &bytes, const ReadChoices &choices, QDate
     if (r.layout.isFiveField()) {
         // Read exactly as it always was: the date's text as the bank wrote it.
         r.format = StatementFormat::FiveFieldCsv;
-        r.statement = parseFiveField(decoded.text, today, progress);
+        r.statement = parseFiveField(recordsFor(r, u',', kStatementFieldsNeeded), today, progress);
         if (!encoding.isEmpty())
             r.statement.notes.insert(r.statement.notes.begin(), encoding);
         return r;
@@ -177,8 +192,8 @@ StatementRead readCsv(const QByteArray &bytes, const ReadChoices &choices, QDate
     if (!r.layout.namesColumns())
         return r;
     CsvReading reading = readCsvStatement(
-        decoded.text, r.layout, today, [&](const DateDecision &d) { return settleDateOrder(r, choices, d); },
-        progress);
+        recordsFor(r, r.layout.separator, csvRecordsWholeFields(r.layout)), r.layout, today,
+        [&](const DateDecision &d) { return settleDateOrder(r, choices, d); }, progress);
     r.statement = std::move(reading.statement);
     if (!r.ok())
         return r;
@@ -198,6 +213,13 @@ StatementRead readCsv(const QByteArray &bytes, const ReadChoices &choices, QDate
     return r;
 }
 
+StatementRead readCsv(const DecodedText &decoded, const ReadChoices &choices, QDate today, Progress *progress)
+{
+    StatementRead r = readCsvLines(decoded, choices, today, progress);
+    r.detected.records.reset(); // the split is read; a preview keeps the text only
+    return r;
+}
+
 } // namespace
 
 StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today, Progress *progress)
@@ -205,11 +227,18 @@ StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices,
     if (looksLikeOfx(bytes))
         return ofxStatementRead(std::make_shared<const OfxRead>(readOfx(bytes, progress)), choices.account);
     try {
-        return readCsv(bytes, choices, today, progress);
+        return readCsv(decodeStatementText(bytes, progress), choices, today, progress);
     } catch (const WorkStopped &) {
-        StatementRead r;
-        r.stopped = true;
-        r.statement.error = kReadingStoppedMessage.toString();
-        return r;
+        return stoppedRead();
+    }
+}
+
+StatementRead readCsvStatementText(const DecodedText &decoded, const ReadChoices &choices, QDate today,
+                                   Progress *progress)
+{
+    try {
+        return readCsv(decoded, choices, today, progress);
+    } catch (const WorkStopped &) {
+        return stoppedRead();
     }
 }

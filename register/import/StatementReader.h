@@ -9,6 +9,7 @@
 #include "OfxStatement.h"
 #include "Reconciliation.h"
 #include "Statement.h"
+#include "StatementText.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
@@ -82,6 +83,10 @@ struct StatementRead {
     // another account can be chosen without reading the file again.
     std::shared_ptr<const OfxRead> ofxFile;
 
+    // CSV: the text the file's bytes are, decoded once; another layout or
+    // choice reads it again from here (readCsvStatementText).
+    DecodedText decoded;
+
     // The reading was stopped; statement.error says so, and nothing is to be imported.
     bool stopped = false;
 
@@ -112,6 +117,11 @@ inline constexpr QLatin1StringView kAmountSignProblem{kAmountSignProblemText, si
 // it: the reading then ends at once, stopped.
 StatementRead readStatement(const QByteArray &bytes, const ReadChoices &choices, QDate today,
                             Progress *progress = nullptr);
+
+// A CSV statement from the text its bytes were decoded to before (another
+// choice over a file already read): the bytes are not decoded again.
+StatementRead readCsvStatementText(const DecodedText &decoded, const ReadChoices &choices, QDate today,
+                                   Progress *progress = nullptr);
 
 // The statement of an OFX file read before (StatementRead::ofxFile), for
 // the account of that number, or the file's one account when it is empty.

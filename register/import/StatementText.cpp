@@ -223,3 +223,17 @@ QString statementCheckNumber(const QString &cell, QString *note)
     return checkNumberText(limitedText(checkNumberText(cell), kMaxStatementCheckNumber,
                                        QCoreApplication::translate("StatementText", "the check number"), note));
 }
+
+CsvRecords splitStatementRecords(QStringView text, QChar separator, int wholeFields, Progress *progress)
+{
+    CsvRecords r;
+    r.separator = separator;
+    r.wholeFields = wholeFields;
+    r.unclosedLine = splitCsvRecords(
+        text, separator, wholeFields,
+        [&](int line, int lastLine, std::vector<QString> &fields, RecordEnd end) {
+            r.records.push_back({line, lastLine, std::move(fields), end});
+        },
+        progress);
+    return r;
+}

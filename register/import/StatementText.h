@@ -15,6 +15,7 @@
 #include <QStringView>
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 struct DecodedText {
@@ -110,7 +111,8 @@ inline bool isCompleteRecordLine(QStringView text, qsizetype from, QChar separat
 } // namespace statement_text
 
 // Splits the text into records of fields, the usual CSV way, and hands each
-// to take(record's first line, its last line, fields, how it ended). A line
+// to take(record's first line, its last line, fields, how it ended); take
+// may move the fields away. A line
 // break inside a quoted field becomes one space. A quoted field that runs
 // into a line which is a whole record of its own (wholeFields fields or more)
 // is a quote the bank forgot to close: its record is handed over as broken,
@@ -218,6 +220,56 @@ int splitCsvRecords(QStringView text, QChar separator, int wholeFields, Take &&t
     }
     return 0;
 }
+
+// One record of a statement's text as the split hands it over.
+struct CsvRecord {
+    int line = 0;     // its first line, from 1
+    int lastLine = 0; // its last line
+    std::vector<QString> fields;
+    RecordEnd end = RecordEnd::Whole;
+    bool isBlank() const { return fields.size() == 1 && fields[0].trimmed().isEmpty(); }
+};
+
+// A whole statement split once, with one separator: finding its layout and
+// reading its lines both go through these records, never the text again.
+struct CsvRecords {
+    QChar separator = u',';
+    int wholeFields = 0; // as splitCsvRecords takes it
+    std::vector<CsvRecord> records;
+    int unclosedLine = 0; // a quote still open at the end of the text, or 0
+    bool splitAs(QChar sep, int whole) const { return separator == sep && wholeFields == whole; }
+};
+
+// Every record of the text (see splitCsvRecords).
+CsvRecords splitStatementRecords(QStringView text, QChar separator, int wholeFields, Progress *progress = nullptr);
+
+// The records a reading takes: the split made while finding the layout,
+// when it was made with the separator and width the reading needs, else
+// the text split as it is read (kept whole, a large file's records would
+// only cost memory). Either way the text is split once.
+struct CsvRecordSource {
+    QStringView text;
+    QChar separator = u',';
+    int wholeFields = 0;
+    std::shared_ptr<const CsvRecords> split; // this text split so, or none
+
+    // Hands each record to take as splitCsvRecords does; returns the line of
+    // a quote still open at the end, or 0.
+    template <typename Take>
+    int forEach(Take &&take, Progress *progress = nullptr) const
+    {
+        if (!split || !split->splitAs(separator, wholeFields))
+            return splitCsvRecords(text, separator, wholeFields, take, progress);
+        StopPoint stop(progress, 64);
+        const qint64 n = qint64(split->records.size());
+        for (qint64 k = 0; k < n; ++k) {
+            stop.pass(k, n);
+            const CsvRecord &r = split->records[size_t(k)];
+            take(r.line, r.lastLine, r.fields, r.end);
+        }
+        return split->unclosedLine;
+    }
+};
 
 // A payee's name with the memo after it when the memo says something more:
 // not when it is empty or already in the name; the memo alone when it is

@@ -1,5 +1,6 @@
 #include "CsvLayout.h"
 
+#include "CsvColumnNames.h"
 #include "CsvStatement.h"
 #include "StatementText.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <array>
 #include <map>
+#include <memory>
 
 using namespace Qt::StringLiterals;
 
@@ -35,145 +37,6 @@ QString separatorName(QChar separator)
 
 namespace {
 
-// Lower case letters without their accents, digits and '#': "Check or Slip
-// #" is "checkorslip#", "Libellé" is "libelle".
-QString normalisedName(QStringView name)
-{
-    QString out;
-    out.reserve(name.size());
-    const QString decomposed = name.toString().normalized(QString::NormalizationForm_D);
-    for (QChar c : decomposed)
-        if ((c.isLetterOrNumber() && c.category() != QChar::Mark_NonSpacing) || c == u'#')
-            out += c.toLower();
-    return out;
-}
-
-// Each role's names, the preferred first.
-struct RoleNames {
-    ColumnRole role;
-    std::initializer_list<QStringView> names;
-};
-const RoleNames kRoleNames[] = {
-    {ColumnRole::Date,
-     {u"date", u"postingdate", u"posteddate", u"postdate", u"dateposted", u"transactiondate", u"transdate",
-      u"txndate", u"bookingdate", u"datum", u"buchungstag", u"buchungsdatum", u"boekdatum", u"boekingsdatum",
-      u"transactiedatum", u"fecha", u"fechaoperacion", u"fechacontable", u"data", u"dataoperazione",
-      u"datacontabile", u"dateoperation", u"datedoperation", u"datecomptable", u"valuedate", u"effectivedate",
-      u"valuta", u"valutadatum", u"wertstellung", u"rentedatum", u"fechavalor", u"fvalor", u"datavaluta",
-      u"datevaleur", u"datedevaleur"}},
-    {ColumnRole::Description,
-     {u"description", u"payee", u"payeename", u"name", u"partnername", u"merchant", u"merchantname",
-      u"transactiondescription", u"narrative", u"originaldescription", u"details", u"transaction",
-      u"auftraggeberbegunstigter", u"auftraggeberbeguenstigter", u"begunstigterzahlungspflichtiger",
-      u"beguenstigterzahlungspflichtiger", u"namezahlungsbeteiligter", u"auftraggeberempfanger",
-      u"auftraggeber", u"empfanger", u"zahlungsempfanger", u"begunstigter", u"beschreibung", u"buchungstext",
-      u"libelle", u"libelleoperation", u"libellesimplifie", u"tiers", u"concepto", u"descripcion", u"movimiento",
-      u"naamomschrijving", u"naamtegenpartij", u"tegenpartij", u"naam", u"omschrijving", u"omschrijving1",
-      u"descrizione", u"descrizioneoperazione", u"causale", u"beneficiario"}},
-    {ColumnRole::Memo,
-     {u"memo", u"notes", u"note", u"reference", u"verwendungszweck", u"mededelingen", u"informations",
-      u"observaciones"}},
-    {ColumnRole::Amount,
-     {u"amount", u"transactionamount", u"betrag", u"umsatz", u"montant", u"importe", u"cantidad", u"bedrag",
-      u"importo"}},
-    {ColumnRole::MoneyOut,
-     {u"debit", u"debits", u"debitamount", u"withdrawal", u"withdrawals", u"withdrawalamount", u"moneyout",
-      u"paidout", u"outflow", u"soll", u"ausgang", u"cargo", u"cargos", u"af", u"dare", u"addebiti",
-      u"uscite"}},
-    {ColumnRole::MoneyIn,
-     {u"credit", u"credits", u"creditamount", u"deposit", u"deposits", u"depositamount", u"moneyin", u"paidin",
-      u"inflow", u"haben", u"eingang", u"abono", u"abonos", u"bij", u"avere", u"accrediti", u"entrate"}},
-    {ColumnRole::CheckNumber,
-     {u"checknumber", u"check#", u"checkno", u"checknum", u"checkorslip#", u"chequenumber", u"cheque#",
-      u"chequeno", u"num", u"check", u"cheque", u"numerodecheque", u"chequenummer"}},
-    {ColumnRole::Sign,
-     {u"type", u"transactiontype", u"debitcredit", u"creditdebit", u"drcr", u"crdr", u"creditdebitindicator",
-      u"afbij", u"sollhaben", u"cargoabono", u"dareavere"}},
-    {ColumnRole::Balance,
-     {u"balance", u"runningbalance", u"runningbal", u"availablebalance", u"ledgerbalance", u"saldo",
-      u"kontostand", u"solde"}},
-};
-
-// A currency after a money column's name: "Amount (USD)", "Betrag EUR", "Débit euros".
-bool isCurrencySuffix(QStringView s)
-{
-    return s.size() <= 3 || s == u"euro" || s == u"euros";
-}
-
-// How much a role prefers a name: 0 is best; -1 when the name is not one of it.
-int rank(ColumnRole role, const QString &normalised)
-{
-    const bool money = role == ColumnRole::Amount || role == ColumnRole::MoneyOut || role == ColumnRole::MoneyIn;
-    for (const RoleNames &r : kRoleNames) {
-        if (r.role != role)
-            continue;
-        int i = 0;
-        for (QStringView n : r.names) {
-            if (normalised == n)
-                return i;
-            ++i;
-        }
-        if (money) {
-            int k = 0;
-            for (QStringView n : r.names) {
-                if (n.size() > 2 && normalised.startsWith(n) && isCurrencySuffix(QStringView(normalised).sliced(n.size())))
-                    return i + k;
-                ++k;
-            }
-        }
-    }
-    return -1;
-}
-
-} // namespace
-
-int debitCreditSign(QStringView cell)
-{
-    const QString w = normalisedName(cell);
-    const bool debit = w.contains(u"debit"), credit = w.contains(u"credit");
-    // "Credit card payment" goes either way, as do words with both.
-    if ((debit && credit) || (credit && w.contains(u"card")))
-        return 0;
-    if (debit || w == u"dr" || w == u"db" || w.startsWith(u"withdrawal") || w == u"check" || w == u"checkpaid"
-        || w.startsWith(u"fee") || w == u"purchase" || w == u"sale" || w == u"af" || w == u"soll"
-        || w == u"lastschrift" || w == u"cargo" || w == u"dare" || w == u"addebito")
-        return -1;
-    if (credit || w == u"cr" || w.startsWith(u"deposit") || w == u"dep" || w == u"dslip" || w == u"refund"
-        || w == u"bij" || w == u"haben" || w == u"gutschrift" || w == u"abono" || w == u"avere")
-        return 1;
-    return 0;
-}
-
-ColumnRole columnRole(QStringView name)
-{
-    const QString n = normalisedName(name);
-    for (const RoleNames &r : kRoleNames)
-        if (rank(r.role, n) >= 0)
-            return r.role;
-    return ColumnRole::None;
-}
-
-QString headerKeyOf(const QStringList &header, QChar separator)
-{
-    QStringList names;
-    for (const QString &h : header)
-        names << h.trimmed().toLower();
-    return QString(separator) + u'|' + names.join(u'|');
-}
-
-QString namesRead()
-{
-    return QCoreApplication::translate(
-        "CsvLayout",
-        "a date (Date, Posting Date, Datum, Buchungstag, Date op\u00e9ration, Fecha, Boekdatum, Data\u2026), "
-        "an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo\u2026) or money out and in (Debit and "
-        "Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and "
-        "Bij, Dare and Avere\u2026), and a description (Description, Payee, Name, Auftraggeber, Libell\u00e9, "
-        "Concepto, Omschrijving, Descrizione\u2026)");
-}
-
-namespace {
-
 // The text of the first lines, where a header may be: at most its first
 // megabyte, which a header and the lines after it never come near, so that a
 // file of one enormous line is not read over and over to find none.
@@ -190,23 +53,23 @@ QStringView firstLines(QStringView text)
     return head.first(cut);
 }
 
+// The whole, non-blank records of a split, looked at without copying them.
 struct Records {
-    std::vector<std::vector<QString>> fields;
+    std::shared_ptr<const CsvRecords> split;
+    std::vector<const std::vector<QString> *> fields;
     std::vector<int> lines;
 };
 
 Records splitAll(QStringView text, QChar separator, int wholeFields, Progress *progress = nullptr)
 {
     Records r;
-    splitCsvRecords(
-        text, separator, wholeFields,
-        [&](int line, int, const std::vector<QString> &f, RecordEnd end) {
-            if (end == RecordEnd::Whole && !(f.size() == 1 && f[0].trimmed().isEmpty())) {
-                r.fields.push_back(f);
-                r.lines.push_back(line);
-            }
-        },
-        progress);
+    r.split = std::make_shared<const CsvRecords>(splitStatementRecords(text, separator, wholeFields, progress));
+    for (const CsvRecord &record : r.split->records) {
+        if (record.end == RecordEnd::Whole && !record.isBlank()) {
+            r.fields.push_back(&record.fields);
+            r.lines.push_back(record.line);
+        }
+    }
     return r;
 }
 
@@ -242,8 +105,8 @@ QChar likelySeparator(QStringView head)
     for (QChar sep : {u',', u';', u'\t'}) {
         std::map<size_t, size_t> counts;
         for (const auto &f : splitAll(head, sep, 2).fields)
-            if (f.size() >= 2)
-                ++counts[f.size()];
+            if (f->size() >= 2)
+                ++counts[f->size()];
         for (const auto &[fields, lines] : counts) {
             if (lines > bestLines || (lines == bestLines && fields > bestFields)) {
                 best = sep;
@@ -260,7 +123,7 @@ int bestColumn(const std::vector<QString> &normalised, ColumnRole role, const st
 {
     int best = -1, bestRank = 0;
     for (size_t i = 0; i < normalised.size(); ++i) {
-        const int r = rank(role, normalised[i]);
+        const int r = columnNameRank(role, normalised[i]);
         if (r >= 0 && !taken[i] && (best < 0 || r < bestRank)) {
             best = int(i);
             bestRank = r;
@@ -276,8 +139,8 @@ std::vector<QString> columnCells(const Records &r, size_t from, int column)
     if (column < 0)
         return cells;
     for (size_t k = from; k < r.fields.size(); ++k)
-        if (size_t(column) < r.fields[k].size() && !r.fields[k][size_t(column)].trimmed().isEmpty())
-            cells.push_back(r.fields[k][size_t(column)].trimmed());
+        if (size_t(column) < r.fields[k]->size() && !(*r.fields[k])[size_t(column)].trimmed().isEmpty())
+            cells.push_back((*r.fields[k])[size_t(column)].trimmed());
     return cells;
 }
 
@@ -306,13 +169,13 @@ bool isSigned(const QString &amount) { return amount.startsWith(u'-') || amount.
 int headerLikeRecord(const Records &r)
 {
     for (size_t k = 0; k + 1 < r.fields.size(); ++k) {
-        const std::vector<QString> &f = r.fields[k];
-        if (f.size() < 2 || r.fields[k + 1].size() != f.size())
+        const std::vector<QString> &f = *r.fields[k];
+        if (f.size() < 2 || r.fields[k + 1]->size() != f.size())
             continue;
         const bool names = std::all_of(f.begin(), f.end(), [](const QString &c) {
             return !c.trimmed().isEmpty() && !looksLikeData(c);
         });
-        const std::vector<QString> &next = r.fields[k + 1];
+        const std::vector<QString> &next = *r.fields[k + 1];
         if (names && std::any_of(next.begin(), next.end(), [](const QString &c) { return looksLikeData(c); }))
             return int(k);
     }
@@ -324,7 +187,7 @@ bool fiveFieldReadsMost(const Records &r, size_t from)
 {
     size_t good = 0, all = 0;
     for (size_t k = from; k < r.fields.size(); ++k, ++all)
-        good += r.fields[k].size() >= 5 && statementAmount(r.fields[k][1]).ok();
+        good += r.fields[k]->size() >= 5 && statementAmount((*r.fields[k])[1]).ok();
     return all > 0 && good * 2 >= all;
 }
 
@@ -394,7 +257,7 @@ void findColumns(LayoutDetection &d, const Records &all, size_t first, const std
                 if (taken[c])
                     continue;
                 const QString &n = normalised[c];
-                int r = rank(ColumnRole::Sign, n);
+                int r = columnNameRank(ColumnRole::Sign, n);
                 const std::vector<QString> cells = columnCells(all, first, int(c));
                 // "Details" that only say debit or credit are such a column too.
                 if (r < 0 && (n == u"details" || n == u"transaction") && allDebitCreditWords(cells))
@@ -433,10 +296,10 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
         for (size_t k = 0; k < first.fields.size(); ++k) {
             if (headerLine != 0 && first.lines[k] >= headerLine)
                 break;
-            if (isHeader(first.fields[k])) {
+            if (isHeader(*first.fields[k])) {
                 headerLine = first.lines[k];
                 separator = sep;
-                header = first.fields[k];
+                header = *first.fields[k];
                 break;
             }
         }
@@ -456,8 +319,8 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
         l.date = l.amount = l.description = -1;
         if (k >= 0) {
             l.headerLine = first.lines[size_t(k)];
-            l.fieldCount = int(first.fields[size_t(k)].size());
-            for (const QString &h : first.fields[size_t(k)])
+            l.fieldCount = int(first.fields[size_t(k)]->size());
+            for (const QString &h : *first.fields[size_t(k)])
                 d.header << h.trimmed();
             d.headerKey = headerKeyOf(d.header, separator);
             d.headerUnrecognised = true;
@@ -479,6 +342,7 @@ LayoutDetection detectCsvLayout(QStringView text, std::optional<QChar> given, Pr
     while (first < all.lines.size() && all.lines[first] <= headerLine)
         ++first;
     findColumns(d, all, first, header);
+    d.records = all.split; // read again by the layout, not split again
     return d;
 }
 
@@ -487,7 +351,7 @@ QStringList recordFieldsAt(QStringView text, QChar separator, int line)
     const Records r = splitAll(firstLines(text), separator, 2);
     for (size_t k = 0; k < r.lines.size(); ++k)
         if (r.lines[k] == line)
-            return QStringList(r.fields[k].begin(), r.fields[k].end());
+            return QStringList(r.fields[k]->begin(), r.fields[k]->end());
     return {};
 }
 
@@ -495,7 +359,7 @@ int widestRecord(QStringView text, QChar separator)
 {
     const Records r = splitAll(firstLines(text), separator, 2);
     size_t widest = 0;
-    for (const auto &f : r.fields)
-        widest = std::max(widest, f.size());
+    for (const auto *f : r.fields)
+        widest = std::max(widest, f->size());
     return int(widest);
 }

@@ -31,12 +31,14 @@
 
 #include "Progress.h"
 #include "StatementDates.h"
+#include "StatementText.h"
 
 #include <QDate>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
 
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -93,6 +95,9 @@ struct LayoutDetection {
     // A first line that reads as a header, but names no date and amount
     // column Cheqbook knows: the layout names no columns until someone does.
     bool headerUnrecognised = false;
+    // The whole text split with the header's separator and width, when a
+    // header was found: the reading takes these rather than split it again.
+    std::shared_ptr<const CsvRecords> records;
 };
 
 // Finds the separator (the one given, or the one the lines are written

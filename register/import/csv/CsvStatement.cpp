@@ -115,8 +115,10 @@ QString fieldText(const std::vector<QString> &f, int column)
 
 } // namespace
 
-CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, const DateOrderChoice &choose,
-                            Progress *progress)
+int csvRecordsWholeFields(const CsvLayout &l) { return l.fieldCount > 0 ? l.fieldCount : l.fieldsNeeded(); }
+
+CsvReading readCsvStatement(const CsvRecordSource &records, const CsvLayout &l, QDate today,
+                            const DateOrderChoice &choose, Progress *progress)
 {
     StopPoint stop(progress);
     CsvReading reading;
@@ -126,8 +128,7 @@ CsvReading readCsvStatement(QStringView text, const CsvLayout &l, QDate today, c
     std::vector<QString> header;
     QString signName;
     bool anySigned = false;
-    const int unclosed = splitCsvRecords(
-        text, l.separator, l.fieldCount > 0 ? l.fieldCount : need,
+    const int unclosed = records.forEach(
         [&](int lineNumber, int lastLine, const std::vector<QString> &f, RecordEnd end) {
             const int spanEnd = lastLine > lineNumber ? lastLine : 0;
             auto skip = [&](const QString &why) { s.skipped.push_back({lineNumber, why, spanEnd}); };

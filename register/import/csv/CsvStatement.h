@@ -7,6 +7,7 @@
 
 #include "CsvLayout.h"
 #include "Statement.h"
+#include "StatementText.h"
 
 #include <QDate>
 #include <QStringView>
@@ -40,8 +41,14 @@ using DateOrderChoice = std::function<DateOrder(const DateDecision &)>;
 // layout. Without a choice, the dates are read in the layout's order, or
 // the one the column settles, or month first. Progress, when given, hears
 // how far it has come, and may stop it (WorkStopped).
-CsvReading readCsvStatement(QStringView text, const CsvLayout &layout, QDate today,
+// The records are the text split with the layout's separator and
+// csvRecordsWholeFields(layout).
+CsvReading readCsvStatement(const CsvRecordSource &records, const CsvLayout &layout, QDate today,
                             const DateOrderChoice &choose = {}, Progress *progress = nullptr);
+
+// The whole fields a record of the layout has, for telling a quote left
+// open from a field that runs over lines.
+int csvRecordsWholeFields(const CsvLayout &layout);
 
 // An amount cell as the layout reads it: with a decimal comma, "-1.234,56"
 // and "1 234,56" are -1234.56 and 1234.56.

@@ -17,15 +17,15 @@ ImportPreview::ImportPreview(QByteArray bytes, QString fileName, RegisterPtr reg
     : m_bytes(std::move(bytes)), m_fileName(std::move(fileName)), m_register(std::move(reg)), m_today(today)
 {
     if (!looksLikeOfx(m_bytes))
-        m_text = decodeStatementText(m_bytes).text;
+        m_decoded = decodeStatementText(m_bytes);
     // The layout settled for this bank before, on this file's header.
     m_choices.remembered = std::move(remembered);
     reread(progress);
 }
 
-ImportPreview::ImportPreview(QByteArray bytes, QString text, QString fileName, RegisterPtr reg, QDate today,
+ImportPreview::ImportPreview(QByteArray bytes, DecodedText decoded, QString fileName, RegisterPtr reg, QDate today,
                              LayoutLookup remembered, StatementRead read)
-    : m_bytes(std::move(bytes)), m_text(std::move(text)), m_fileName(std::move(fileName)),
+    : m_bytes(std::move(bytes)), m_decoded(std::move(decoded)), m_fileName(std::move(fileName)),
       m_register(std::move(reg)), m_today(today), m_read(std::move(read))
 {
     m_choices.remembered = std::move(remembered);
@@ -35,7 +35,6 @@ std::unique_ptr<ImportPreview> ImportPreview::readFile(const QString &path, Regi
                                                        LayoutLookup remembered, Progress &progress, QString *error)
 {
     QByteArray bytes;
-    QString text;
     StatementRead read;
     ReadChoices choices;
     choices.remembered = remembered;
@@ -46,14 +45,13 @@ std::unique_ptr<ImportPreview> ImportPreview::readFile(const QString &path, Regi
             if (!why.isEmpty())
                 return;
             read = readStatement(bytes, choices, today, &watched);
-            if (read.format != StatementFormat::Ofx && !read.stopped)
-                text = decodeStatementText(bytes, &watched).text;
         },
         progress);
     *error = whole ? why : QString();
     if (!whole || !why.isEmpty())
         return nullptr;
-    std::unique_ptr<ImportPreview> preview(new ImportPreview(std::move(bytes), std::move(text),
+    DecodedText decoded = read.decoded; // before read is moved into the same call
+    std::unique_ptr<ImportPreview> preview(new ImportPreview(std::move(bytes), std::move(decoded),
                                                              QFileInfo(path).fileName(), std::move(reg), today,
                                                              std::move(remembered), std::move(read)));
     preview->check(&progress);
@@ -65,7 +63,7 @@ std::unique_ptr<ImportPreview> ImportPreview::readFile(const QString &path, Regi
 void ImportPreview::setLayout(CsvLayout layout)
 {
     layout.fieldCount = layout.headerLine > 0
-        ? int(recordFieldsAt(m_text, layout.separator, layout.headerLine).size())
+        ? int(recordFieldsAt(m_decoded.text, layout.separator, layout.headerLine).size())
         : 0;
     layout.dropColumnsBeyondHeader();
     // An order the dates or the file's order settled is settled again, from
@@ -80,13 +78,13 @@ QStringList ImportPreview::columnNames() const
 {
     const CsvLayout &l = m_read.layout;
     if (l.headerLine > 0) {
-        QStringList names = recordFieldsAt(m_text, l.separator, l.headerLine);
+        QStringList names = recordFieldsAt(m_decoded.text, l.separator, l.headerLine);
         for (QString &n : names)
             n = n.trimmed();
         return names;
     }
     QStringList names;
-    const int n = std::max(widestRecord(m_text, l.separator), l.fieldsNeeded());
+    const int n = std::max(widestRecord(m_decoded.text, l.separator), l.fieldsNeeded());
     for (int i = 1; i <= n; ++i)
         names << QCoreApplication::translate("ImportPreview", "Field %1").arg(i);
     return names;
@@ -122,8 +120,9 @@ void ImportPreview::setAccount(const QString &id)
 void ImportPreview::reread(Progress *progress)
 {
     // An OFX file is read once, whichever of its accounts is then chosen.
-    m_read = m_read.ofxFile ? ofxStatementRead(m_read.ofxFile, m_choices.account)
-                            : readStatement(m_bytes, m_choices, m_today);
+    m_read = m_read.ofxFile     ? ofxStatementRead(m_read.ofxFile, m_choices.account)
+        : looksLikeOfx(m_bytes) ? readStatement(m_bytes, m_choices, m_today)
+                                : readCsvStatementText(m_decoded, m_choices, m_today);
     check(progress);
 }
 

@@ -105,7 +105,7 @@ public:
     QString summary() const;
 
 private:
-    ImportPreview(QByteArray bytes, QString text, QString fileName, RegisterPtr reg, QDate today,
+    ImportPreview(QByteArray bytes, DecodedText decoded, QString fileName, RegisterPtr reg, QDate today,
                   LayoutLookup remembered, StatementRead read);
     void reread(Progress *progress = nullptr);
     // Checks the lines against the register, keeping what was chosen for each.
@@ -113,7 +113,7 @@ private:
     QString lineKey(size_t i) const;
 
     QByteArray m_bytes;
-    QString m_text; // as decoded, for the layout's names
+    DecodedText m_decoded; // a CSV file's text, decoded once for every reading
     QString m_fileName;
     RegisterPtr m_register;
     QDate m_today;
