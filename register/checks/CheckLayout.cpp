@@ -1,10 +1,10 @@
 #include "CheckLayout.h"
 
+#include "CheckLayoutWords.h"
 #include "InputFile.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <map>
@@ -14,63 +14,10 @@ using namespace Qt::StringLiterals;
 namespace {
 
 constexpr qsizetype kLayoutFileLimit = 256 * 1024;
-constexpr qreal kPointsPerInch = 72;
-constexpr qreal kPointsPerMillimetre = 72 / 25.4;
 // Larger than any paper a printer takes.
 constexpr qreal kLongestLength = 100 * kPointsPerInch;
 // What a box may pass its edge by, for lengths rounded when they were written.
 constexpr qreal kEdgeTolerance = 0.01;
-
-const std::array<QString, kCheckFieldCount> kFieldNames = {u"date"_s, u"payee"_s,   u"amount"_s, u"words"_s,
-                                                            u"memo"_s, u"address"_s, u"number"_s, u"splits"_s};
-
-qreal pointsPer(LengthUnit unit)
-{
-    switch (unit) {
-    case LengthUnit::Inch:
-        return kPointsPerInch;
-    case LengthUnit::Millimetre:
-        return kPointsPerMillimetre;
-    case LengthUnit::Point:
-        break;
-    }
-    return 1;
-}
-
-QString unitName(LengthUnit unit)
-{
-    return unit == LengthUnit::Inch ? u"in"_s : unit == LengthUnit::Millimetre ? u"mm"_s : u"pt"_s;
-}
-
-// A line cut into words at blanks; "double quotes" hold blanks, # begins a
-// comment. Nothing when a quote is not closed.
-std::optional<QStringList> lineWords(QStringView line)
-{
-    QStringList words;
-    qsizetype i = 0;
-    while (i < line.size()) {
-        if (line[i].isSpace()) {
-            ++i;
-            continue;
-        }
-        if (line[i] == u'#')
-            break;
-        if (line[i] == u'"') {
-            const qsizetype end = line.indexOf(u'"', i + 1);
-            if (end < 0)
-                return std::nullopt;
-            words << line.sliced(i + 1, end - i - 1).toString();
-            i = end + 1;
-            continue;
-        }
-        qsizetype end = i;
-        while (end < line.size() && !line[end].isSpace() && line[end] != u'#')
-            ++end;
-        words << line.sliced(i, end - i).toString();
-        i = end;
-    }
-    return words;
-}
 
 class LayoutReader
 {
@@ -211,8 +158,8 @@ private:
     static QString fieldNames()
     {
         QStringList names;
-        for (const QString &name : kFieldNames)
-            names << name;
+        for (int f = 0; f < kCheckFieldCount; ++f)
+            names << checkFieldName(CheckField(f));
         return names.join(u", "_s);
     }
 
@@ -368,7 +315,7 @@ private:
             if (const std::optional<FieldPlace> &field = m_layout.faceFields[size_t(f)]) {
                 m_line = field->line;
                 if (!within(field->box(), QRectF(QPointF(), m_layout.face.size()),
-                            tr("the %1 field").arg(kFieldNames[size_t(f)]), tr("the check")))
+                            tr("the %1 field").arg(checkFieldName(CheckField(f))), tr("the check")))
                     return false;
             }
             if (const std::optional<FieldPlace> &field = m_layout.stubFields[size_t(f)]) {
@@ -376,10 +323,10 @@ private:
                 if (m_layout.stubs.empty())
                     return fail(tr("\u201cstub %1\u201d places a field on the stubs, but the layout has no "
                                    "\u201cstub\u201d line")
-                                    .arg(kFieldNames[size_t(f)]));
+                                    .arg(checkFieldName(CheckField(f))));
                 for (size_t s = 0; s < m_layout.stubs.size(); ++s)
                     if (!within(field->box(), QRectF(QPointF(), m_layout.stubs[s].size()),
-                                tr("the %1 field").arg(kFieldNames[size_t(f)]),
+                                tr("the %1 field").arg(checkFieldName(CheckField(f))),
                                 tr("the stub of line %1").arg(m_stubLines[s])))
                         return false;
             }
@@ -412,40 +359,6 @@ private:
 };
 
 } // namespace
-
-QString checkFieldName(CheckField field) { return kFieldNames[size_t(field)]; }
-
-std::optional<CheckField> checkFieldNamed(QStringView name)
-{
-    for (size_t i = 0; i < kFieldNames.size(); ++i)
-        if (kFieldNames[i] == name)
-            return CheckField(i);
-    return std::nullopt;
-}
-
-std::optional<qreal> readLength(QStringView text, std::optional<LengthUnit> bareUnit)
-{
-    static const QRegularExpression form(u"^(-?(?:[0-9]+(?:\\.[0-9]*)?|\\.[0-9]+))(in|mm|pt)?$"_s);
-    const QRegularExpressionMatch match = form.match(text.toString());
-    if (!match.hasMatch())
-        return std::nullopt;
-    const QStringView unitText = match.capturedView(2);
-    std::optional<LengthUnit> unit = bareUnit;
-    if (unitText == u"in")
-        unit = LengthUnit::Inch;
-    else if (unitText == u"mm")
-        unit = LengthUnit::Millimetre;
-    else if (unitText == u"pt")
-        unit = LengthUnit::Point;
-    if (!unit)
-        return std::nullopt;
-    return match.capturedView(1).toDouble() * pointsPer(*unit);
-}
-
-QString writtenLength(qreal points, LengthUnit unit)
-{
-    return QString::number(points / pointsPer(unit), 'f', unit == LengthUnit::Inch ? 2 : 1) + unitName(unit);
-}
 
 CheckLayoutReading readCheckLayout(const QByteArray &text, const QString &fileName)
 {
