@@ -23,6 +23,14 @@ Qt %1%2
 Copyright © Die Cheqbook-Entwickler
 Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
+    <message>
+        <source>Cheqbook&apos;s icon</source>
+        <translation>Das Symbol von Cheqbook</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Lizenz</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -151,6 +159,38 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>%1 transactions are left out of the charts: Cheqbook cannot read their dates.</source>
         <translation>%1 Buchungen fehlen in den Diagrammen: Cheqbook kann ihr Datum nicht lesen.</translation>
+    </message>
+    <message>
+        <source>Balance chart</source>
+        <translation>Saldo-Diagramm</translation>
+    </message>
+    <message>
+        <source>Its figures are in the table below it.</source>
+        <translation>Seine Zahlen stehen in der Tabelle darunter.</translation>
+    </message>
+    <message>
+        <source>Money in and out chart</source>
+        <translation>Diagramm der Ein- und Ausgänge</translation>
+    </message>
+    <message>
+        <source>Its figures are in the table beside it.</source>
+        <translation>Seine Zahlen stehen in der Tabelle daneben.</translation>
+    </message>
+    <message>
+        <source>Payees that took the most</source>
+        <translation>Empfänger, die am meisten erhielten</translation>
+    </message>
+    <message>
+        <source>The charts&apos; figures</source>
+        <translation>Die Zahlen der Diagramme</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Zeitraum</translation>
+    </message>
+    <message>
+        <source>Balance at its end</source>
+        <translation>Saldo am Ende</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1548,10 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>As written</source>
         <translation>Wie geschrieben</translation>
     </message>
+    <message>
+        <source>The statement&apos;s lines</source>
+        <translation>Die Zeilen des Kontoauszugs</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -2300,6 +2344,18 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>The address printed on checks under the selected transaction&apos;s payee</source>
         <translation>Die Adresse, die auf Schecks unter dem Empfänger der markierten Buchung gedruckt wird</translation>
     </message>
+    <message>
+        <source>Last date</source>
+        <translation>Letztes Datum</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Buchungen</translation>
+    </message>
+    <message>
+        <source>Fit C&amp;olumns</source>
+        <translation>&amp;Spalten anpassen</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2816,6 +2872,18 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>Reconciled with a bank statement</source>
         <translation>Mit einem Kontoauszug abgeglichen</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>ja</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>nein</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Abgeglichen</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -2888,6 +2956,10 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>Other</source>
         <translation>Sonstige</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Tastenkürzel</translation>
     </message>
 </context>
 <context>

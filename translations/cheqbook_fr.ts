@@ -23,6 +23,14 @@ Qt %1%2
 Copyright © Les développeurs de Cheqbook
 Publié sous la licence MIT.</translation>
     </message>
+    <message>
+        <source>Cheqbook&apos;s icon</source>
+        <translation>L’icône de Cheqbook</translation>
+    </message>
+    <message>
+        <source>Licence</source>
+        <translation>Licence</translation>
+    </message>
 </context>
 <context>
     <name>AtomicFile</name>
@@ -151,6 +159,38 @@ Publié sous la licence MIT.</translation>
     <message>
         <source>%1 transactions are left out of the charts: Cheqbook cannot read their dates.</source>
         <translation>%1 opérations sont absentes des graphiques&#xa0;: Cheqbook ne peut pas lire leur date.</translation>
+    </message>
+    <message>
+        <source>Balance chart</source>
+        <translation>Graphique du solde</translation>
+    </message>
+    <message>
+        <source>Its figures are in the table below it.</source>
+        <translation>Ses chiffres sont dans le tableau en dessous.</translation>
+    </message>
+    <message>
+        <source>Money in and out chart</source>
+        <translation>Graphique des entrées et sorties</translation>
+    </message>
+    <message>
+        <source>Its figures are in the table beside it.</source>
+        <translation>Ses chiffres sont dans le tableau à côté.</translation>
+    </message>
+    <message>
+        <source>Payees that took the most</source>
+        <translation>Bénéficiaires ayant reçu le plus</translation>
+    </message>
+    <message>
+        <source>The charts&apos; figures</source>
+        <translation>Les chiffres des graphiques</translation>
+    </message>
+    <message>
+        <source>Period</source>
+        <translation>Période</translation>
+    </message>
+    <message>
+        <source>Balance at its end</source>
+        <translation>Solde à la fin</translation>
     </message>
 </context>
 <context>
@@ -1508,6 +1548,10 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>As written</source>
         <translation>Tel qu&apos;écrit</translation>
     </message>
+    <message>
+        <source>The statement&apos;s lines</source>
+        <translation>Les lignes du relevé</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -2300,6 +2344,18 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>The address printed on checks under the selected transaction&apos;s payee</source>
         <translation>L&apos;adresse imprimée sur les chèques sous le bénéficiaire de l&apos;opération sélectionnée</translation>
     </message>
+    <message>
+        <source>Last date</source>
+        <translation>Dernière date</translation>
+    </message>
+    <message>
+        <source>Transactions</source>
+        <translation>Opérations</translation>
+    </message>
+    <message>
+        <source>Fit C&amp;olumns</source>
+        <translation>Ajuster les &amp;colonnes</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2816,6 +2872,18 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>Reconciled with a bank statement</source>
         <translation>Rapprochée avec un relevé bancaire</translation>
     </message>
+    <message>
+        <source>yes</source>
+        <translation>oui</translation>
+    </message>
+    <message>
+        <source>no</source>
+        <translation>non</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Rapprochées</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -2888,6 +2956,10 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>Other</source>
         <translation>Autres</translation>
+    </message>
+    <message>
+        <source>Keyboard shortcuts</source>
+        <translation>Raccourcis clavier</translation>
     </message>
 </context>
 <context>

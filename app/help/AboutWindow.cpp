@@ -16,6 +16,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(tr("About Cheqbook"));
     auto *icon = new QLabel(this);
+    icon->setAccessibleName(tr("Cheqbook's icon"));
     icon->setPixmap(cheqbookIcon().pixmap(64, 64));
     icon->setAlignment(Qt::AlignTop);
 
@@ -46,6 +47,7 @@ AboutWindow::AboutWindow(QWidget *parent) : QDialog(parent)
 
     auto *licence = new QPlainTextEdit(this);
     licence->setReadOnly(true);
+    licence->setAccessibleName(tr("Licence"));
     QFile licenceFile(u":/help/LICENSE"_s);
     if (licenceFile.open(QIODevice::ReadOnly)) {
         // Paragraphs flow to the window's width rather than breaking where

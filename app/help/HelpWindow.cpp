@@ -1,5 +1,6 @@
 #include "HelpWindow.h"
 
+#include "AccessibleWindows.h"
 #include "Translations.h"
 
 #include <QFile>
@@ -12,6 +13,7 @@ using namespace Qt::StringLiterals;
 
 HelpWindow::HelpWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    announceAsWindow(this);
     setWindowTitle(tr("Cheqbook Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setOpenExternalLinks(true);

@@ -1,5 +1,7 @@
 #include "ShortcutsWindow.h"
 
+#include "AccessibleWindows.h"
+
 #include <QAction>
 #include <QHeaderView>
 #include <QMainWindow>
@@ -67,8 +69,10 @@ QList<Shortcut> shortcutsOf(const QMainWindow *window)
 
 ShortcutsWindow::ShortcutsWindow(QWidget *parent) : QWidget(parent, Qt::Window)
 {
+    announceAsWindow(this);
     setWindowTitle(tr("Keyboard Shortcuts"));
     m_list = new QTreeWidget(this);
+    m_list->setAccessibleName(tr("Keyboard shortcuts"));
     m_list->setColumnCount(2);
     m_list->setHeaderLabels({tr("Command"), tr("Keys")});
     m_list->setRootIsDecorated(false);

@@ -3,6 +3,7 @@
 
 #include "MyWindowController.h"
 
+#include "AccessibleWindows.h"
 #include "AtomicFile.h"
 #include "ChartWindow.h"
 #include "WindowKeys.h"
@@ -17,19 +18,6 @@
 #include <QPrinter>
 
 using namespace Qt::StringLiterals;
-
-void MyWindowController::buildViewMenu()
-{
-    QMenu *view = m_window->menuBar()->addMenu(tr("&View"));
-    QAction *filter = view->addAction(tr("&Filter"));
-    filter->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
-    connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
-    QAction *all = view->addAction(tr("Show &All Transactions"));
-    connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
-    view->addSeparator();
-    QAction *charts = view->addAction(tr("&Charts"));
-    connect(charts, &QAction::triggered, this, [this, charts] { showCharts(charts); });
-}
 
 ChartWindow *MyWindowController::chartWindow() const { return m_charts; }
 
@@ -50,6 +38,7 @@ void MyWindowController::showCharts(QObject *)
         m_charts = new ChartWindow(dataArray, [this] { return m_toolkit.today(); }, progress, m_window);
         m_charts->setDecimalPoint(m_forms.decimalPoint);
         closeOnEscapeAndCtrlW(m_charts);
+        announceAsWindow(m_charts);
         connect(m_charts, &ChartWindow::saveRequested, this, [this] { saveChartImage(m_charts); });
         connect(m_charts, &ChartWindow::printRequested, this, [this] { printCharts(m_charts); });
         // Worked out again after each change while it is open, and when it

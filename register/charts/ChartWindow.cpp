@@ -99,6 +99,8 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_balanceLine->setName(tr("Balance"));
     m_balanceChart->addSeries(m_balanceLine);
     m_balanceView = chartView(m_balanceChart, m_pictureArea);
+    m_balanceView->setAccessibleName(tr("Balance chart"));
+    m_balanceView->setAccessibleDescription(tr("Its figures are in the table below it."));
     picture->addWidget(m_balanceView, 3);
     m_leftOut = new QLabel(m_pictureArea);
     m_leftOut->setObjectName(u"leftOut"_s);
@@ -109,6 +111,8 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_flowChart = new QChart;
     m_flowChart->setLocale(textLocale());
     m_flowView = chartView(m_flowChart, m_pictureArea);
+    m_flowView->setAccessibleName(tr("Money in and out chart"));
+    m_flowView->setAccessibleDescription(tr("Its figures are in the table beside it."));
     bottom->addWidget(m_flowView, 3);
     m_payees = new QTableWidget(0, 3, m_pictureArea);
     m_payees->setObjectName(u"payees"_s);
@@ -116,11 +120,21 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_payees->verticalHeader()->hide();
     m_payees->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_payees->setSelectionMode(QAbstractItemView::NoSelection);
-    m_payees->setFocusPolicy(Qt::NoFocus);
+    m_payees->setAccessibleName(tr("Payees that took the most"));
     m_payees->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_payees->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
     m_payees->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
     m_payees->verticalHeader()->setDefaultSectionSize(m_payees->fontMetrics().height() + 8);
+    m_figures = new QTableWidget(0, 4, m_pictureArea);
+    m_figures->setObjectName(u"chartFigures"_s);
+    m_figures->setAccessibleName(tr("The charts' figures"));
+    m_figures->setHorizontalHeaderLabels({tr("Period"), tr("In"), tr("Out"), tr("Balance at its end")});
+    m_figures->verticalHeader()->hide();
+    m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_figures->setSelectionMode(QAbstractItemView::NoSelection);
+    m_figures->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_figures->verticalHeader()->setDefaultSectionSize(m_figures->fontMetrics().height() + 8);
+    bottom->addWidget(m_figures, 2);
     bottom->addWidget(m_payees, 2);
     picture->addLayout(bottom, 2);
     layout->addWidget(m_pictureArea, 1);
@@ -168,6 +182,7 @@ void ChartWindow::refresh()
     drawBalance();
     drawFlows();
     fillPayees();
+    fillFigures();
     m_leftOut->setText(leftOutText());
     m_leftOut->setVisible(m_data.unreadableDates > 0);
 }
@@ -261,6 +276,33 @@ void ChartWindow::setDecimalPoint(QChar decimalPoint)
 {
     m_decimalPoint = decimalPoint;
     fillPayees();
+    fillFigures();
+}
+
+void ChartWindow::fillFigures()
+{
+    const std::vector<MoneyFlow> &flows = m_data.flows;
+    const QLocale months = m_flowChart->locale();
+    m_figures->setRowCount(int(flows.size()));
+    auto balance = m_data.balance.begin();
+    std::optional<Cents> atEnd;
+    for (size_t row = 0; row < flows.size(); ++row) {
+        // The balance after the period's last point, or the one before it
+        // when the period had none.
+        const std::optional<QDate> next = row + 1 < flows.size() ? std::optional(flows[row + 1].start) : std::nullopt;
+        for (; balance != m_data.balance.end() && (!next || balance->day < *next); ++balance)
+            atEnd = balance->balance;
+        const MoneyFlow &flow = flows[row];
+        const QStringList cells{months.toString(flow.start, m_data.flowsByYear ? u"yyyy"_s : u"MMM yyyy"_s),
+                                shownMoney(flow.in, m_decimalPoint), shownMoney(flow.out, m_decimalPoint),
+                                atEnd ? shownMoney(*atEnd, m_decimalPoint) : QString()};
+        for (int column = 0; column < cells.size(); ++column) {
+            auto *item = new QTableWidgetItem(cells[column]);
+            if (column > 0)
+                item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+            m_figures->setItem(int(row), column, item);
+        }
+    }
 }
 
 void ChartWindow::fillPayees()

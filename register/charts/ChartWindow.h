@@ -73,6 +73,8 @@ private:
     void drawBalance();
     void drawFlows();
     void fillPayees();
+    // What the charts draw, as a table a screen reader and a keyboard reach.
+    void fillFigures();
     void applyTheme();
 
     RegisterPtr m_register;
@@ -91,6 +93,7 @@ private:
     QLabel *m_leftOut = nullptr;
     QLabel *m_flowTitle = nullptr;
     QTableWidget *m_payees = nullptr;
+    QTableWidget *m_figures = nullptr;
     QChar m_decimalPoint = u'.';
     QTimer *m_refreshTimer = nullptr;
     bool m_refreshing = false;

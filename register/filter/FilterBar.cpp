@@ -82,6 +82,8 @@ FilterBar::FilterBar(MyDocument &document, Toolkit &toolkit, QMainWindow *window
     m_from->setObjectName(u"filterFrom"_s);
     m_to = new QLineEdit(bar);
     m_to->setObjectName(u"filterTo"_s);
+    // Its label ("and") says nothing alone.
+    m_to->setAccessibleName(QCoreApplication::translate("MyWindowController", "Last date"));
     auto *fromLabel = new QLabel(QCoreApplication::translate("MyWindowController", "Dates &between"), bar);
     fromLabel->setBuddy(m_from);
     auto *toLabel = new QLabel(QCoreApplication::translate("MyWindowController", "and"), bar);

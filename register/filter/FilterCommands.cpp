@@ -4,11 +4,10 @@
 
 #include "MyWindowController.h"
 
-#include "StatusBarFigures.h"
-
 #include "BalancingDrawer.h"
 #include "FilterBar.h"
 #include "RegisterTableModel.h"
+#include "StatusBarFigures.h"
 
 #include <QItemSelectionModel>
 #include <QTableView>

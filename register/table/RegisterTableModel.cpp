@@ -124,6 +124,15 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
             return money ? shownNumber(v.toString(), forms.decimalPoint) : v.toString();
         return cutForShowing(v);
     }
+    case Qt::AccessibleTextRole:
+        // A screen reader says the mark's meaning, not the mark; other cells
+        // say what they show.
+        if (column == ReconciledColumn)
+            return m_dataSource->tableViewObjectValue(m_dataSource->tableView(), columnIdentifier(column), row)
+                           .intValue() == 1
+                       ? tr("yes")
+                       : tr("no");
+        return data(index, Qt::DisplayRole);
     case TextLengthRole:
         return QVariant::fromValue(qint64(m_dataSource->tableViewObjectValue(m_dataSource->tableView(),
                                                                              columnIdentifier(column), index.row())
@@ -177,6 +186,9 @@ QVariant RegisterTableModel::headerData(int section, Qt::Orientation orientation
     }
     if (role == Qt::ToolTipRole && section == ReconciledColumn)
         return tr("Reconciled with a bank statement");
+    // Its title is a mark; a screen reader says the word.
+    if (role == Qt::AccessibleTextRole)
+        return section == ReconciledColumn ? tr("Reconciled") : tr(kTitles[section]);
     if (role == Qt::TextAlignmentRole && (section == AmountColumn || section == TotalColumn))
         return QVariant::fromValue(Qt::AlignRight | Qt::AlignVCenter);
     return {};

@@ -47,6 +47,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
                             .arg(RegisterItemDelegate::kMaxEditableLength));
     }, Qt::QueuedConnection);
     table->setShowGrid(drawsGrid());
+    table->setAccessibleName(tr("Transactions"));
     QHeaderView *header = table->horizontalHeader();
     // The user sets the widths (and they are kept); Description takes the rest.
     header->setSectionResizeMode(QHeaderView::Interactive);

@@ -163,6 +163,9 @@ public slots:
     void focusFilter(QObject *sender);
     void clearFilter(QObject *sender);
 
+    // Each column as wide as what it shows (Description takes the rest).
+    void fitColumns(QObject *sender);
+
     // The chart window, and saving and printing what it shows.
     void showCharts(QObject *sender);
     void saveChartImage(QObject *sender);

@@ -3,8 +3,6 @@
 
 #include "MyWindowController.h"
 
-#include "StatusBarFigures.h"
-
 #include "BalancingDrawer.h"
 #include "DateReader.h"
 #include "EntryForm.h"
@@ -13,6 +11,7 @@
 #include "RegisterTableModel.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "StatusBarFigures.h"
 
 #include <QItemSelectionModel>
 #include <QStatusBar>
@@ -234,4 +233,13 @@ void MyWindowController::scrollRowToVisible(int row)
     // a row past the old end could not be reached.
     table->doItemsLayout();
     table->scrollTo(m_model->index(shown, 0));
+}
+
+void MyWindowController::fitColumns(QObject *)
+{
+    // The header measures a sample of the rows (its resize precision), so a
+    // long register fits at once.
+    for (int column = 0; column < m_model->columnCount(); ++column)
+        if (column != RegisterTableModel::DescriptionColumn)
+            table->resizeColumnToContents(column);
 }

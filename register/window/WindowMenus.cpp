@@ -5,6 +5,7 @@
 #include "RegisterWindow.h"
 
 #include <QAction>
+#include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
@@ -82,4 +83,24 @@ void MyWindowController::buildMenus()
     connect(address, &QAction::triggered, this, [this, address] { editPayeeAddress(address); });
 
     buildViewMenu();
+}
+
+void MyWindowController::buildViewMenu()
+{
+    QMenu *view = m_window->menuBar()->addMenu(tr("&View"));
+    QAction *filter = view->addAction(tr("&Filter"));
+    filter->setShortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_F);
+    connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
+    QAction *all = view->addAction(tr("Show &All Transactions"));
+    connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
+    view->addSeparator();
+    // The columns' widths without a mouse on their edges; also on the
+    // header's own menu.
+    QAction *fit = view->addAction(tr("Fit C&olumns"));
+    connect(fit, &QAction::triggered, this, [this, fit] { fitColumns(fit); });
+    table->horizontalHeader()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    table->horizontalHeader()->addAction(fit);
+    view->addSeparator();
+    QAction *charts = view->addAction(tr("&Charts"));
+    connect(charts, &QAction::triggered, this, [this, charts] { showCharts(charts); });
 }

@@ -145,6 +145,7 @@ void ImportPreviewDialog::build()
 
     m_table = new QTableView(this);
     m_table->setObjectName(u"previewTable"_s);
+    m_table->setAccessibleName(tr("The statement's lines"));
     m_table->setModel(m_model);
     // A line's status is the register row it is (or new), chosen from a list,
     // and so is the sign of an amount the file did not sign.
