@@ -251,6 +251,12 @@ void writeChunks(const Register &reg, const Text &header, Sink &&sink)
 
 } // namespace
 
+QString withVisibleControls(QString text)
+{
+    showControls(text, 0);
+    return text;
+}
+
 QString reportHeader()
 {
     return u"Check #  | Description"_s + QString(25, u' ') + u" | Date       | Amount    | Total\n"_s

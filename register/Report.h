@@ -22,6 +22,11 @@ struct ShownRow;
 
 inline constexpr int kReportRowsPerHeader = 48;
 
+// The text with each control character (C0, DEL, C1) shown as a visible
+// symbol, as the report shows it, so that nothing from a file acts on a
+// terminal.
+QString withVisibleControls(QString text);
+
 // The two header lines, each ending in a line feed.
 QString reportHeader();
 
