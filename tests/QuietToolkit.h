@@ -26,6 +26,7 @@ public:
     {
         return true;
     }
+    bool runDialog(QDialog &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
     bool printAnswer = false;
     void printPreview(QWidget *, QPrinter &, const std::function<void(QPrinter &)> &) override {}

@@ -6,6 +6,7 @@
 #include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "RegisterTableModel.h"
 #include "TestSupport.h"
 #include "WindowKeys.h"
@@ -63,7 +64,7 @@ protected:
             doc->array()->append(record);
         }
         doc->makeWindowControllers(with ? *with : toolkit);
-        c = doc->windowController();
+        c = windowController(doc.get());
     }
 
     QLineEdit *field(const char *name) const

@@ -154,7 +154,7 @@ TEST(Rollover, NothingIsWrittenWhenItCannotBe)
     const QString noFolder = dir.filePath(u"gone/2025.ldgr"_s);
     EXPECT_TRUE(writeRolloverFile(noFolder, workedExample()).startsWith(u"2025.ldgr could not be written"));
     const QString path = dir.filePath(u"empty.ldgr"_s);
-    EXPECT_EQ(writeRolloverFile(path, Register()), kNothingToRollOverMessage.toString());
+    EXPECT_EQ(writeRolloverFile(path, Register()), nothingToRollOverMessage());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(carriedBalance(Register()), 0);
 }

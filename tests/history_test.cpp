@@ -226,7 +226,7 @@ TEST(History, AMixedSessionEndsWhereItShould)
     d.redo();
     d.redo();
     EXPECT_EQ(bytesOf(d), states[3]);
-    EXPECT_EQ(d.history().undoName(), kSortStepName.toString());
+    EXPECT_EQ(d.history().undoName(), sortStepName());
     EXPECT_EQ(d.array()->indexOf(tea.get()) >= 0, true) << "the record undone back is the same record";
 
     // A new change forgets what could have been redone.

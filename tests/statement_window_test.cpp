@@ -352,7 +352,7 @@ TEST_F(StatementWindowTest, TheNewYearNeverReplacesItsOwnRegisterByAnyName)
     QString why;
     ASSERT_TRUE(doc->readFromFile(path, u"ldgr", &why));
     doc->makeWindowControllers(toolkit);
-    c = doc->windowController();
+    c = windowController(doc.get());
     for (const QString &name : {u"./r.ldgr"_s, u"sub/../r.ldgr"_s, u"link.ldgr"_s}) {
         toolkit.saveAnswers = {dir.path() + u'/' + name};
         c->newYear(&menuItem);
@@ -466,7 +466,7 @@ TEST_F(BalancingWindowTest, StatementsAndReportsAreLookedForAndProposedBesideThe
     QString error;
     ASSERT_TRUE(doc->readFromFile(path, {}, &error));
     doc->makeWindowControllers(toolkit);
-    c = doc->windowController();
+    c = windowController(doc.get());
     const QString folder = QFileInfo(path).absolutePath();
 
     toolkit.openAnswers = {{}};

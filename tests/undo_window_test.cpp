@@ -242,7 +242,7 @@ TEST_F(UndoWindowTest, DoThenUndoSavesTheBytesOfBefore)
         QString error;
         ASSERT_TRUE(doc->readFromFile(path, {}, &error)) << error.toStdString();
         doc->makeWindowControllers(toolkit);
-        c = doc->windowController();
+        c = windowController(doc.get());
         if (s.before)
             s.before();
         const QByteArray before = savedNow();
@@ -312,22 +312,22 @@ TEST_F(UndoDocumentsTest, TheModifiedMarkFollowsTheHistory)
     const QString path = writeFile(dir.filePath(u"r.ldgr"_s), "({Amount = 10.00; DescriptionofTransaction = Opening;})");
     MyDocument *d = controller.openDocument(path);
     ASSERT_NE(d, nullptr);
-    QWidget *window = d->windowController()->window();
+    QWidget *window = windowController(d)->window();
     auto enter = [&](const QString &amount) {
         window->findChild<QLineEdit *>(u"Amount"_s)->setText(amount);
         window->findChild<QPushButton *>(u"enterButton"_s)->click();
     };
     enter(u"1"_s);
     EXPECT_TRUE(window->isWindowModified());
-    d->windowController()->undo(nullptr);
+    windowController(d)->undo(nullptr);
     EXPECT_FALSE(window->isWindowModified()) << "back to what is on disk";
-    d->windowController()->redo(nullptr);
+    windowController(d)->redo(nullptr);
     EXPECT_TRUE(window->isWindowModified());
     ASSERT_TRUE(controller.saveDocument(d));
     EXPECT_FALSE(window->isWindowModified());
-    d->windowController()->undo(nullptr);
+    windowController(d)->undo(nullptr);
     EXPECT_TRUE(window->isWindowModified()) << "undone past the save";
-    d->windowController()->redo(nullptr);
+    windowController(d)->redo(nullptr);
     EXPECT_FALSE(window->isWindowModified());
 
     // Revert to Saved empties the history.

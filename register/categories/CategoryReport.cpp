@@ -36,7 +36,7 @@ QString categoryTotalsTable(const std::vector<CategoryTotal> &totals, bool byMon
     Line all{QString(), total};
     for (size_t i = 0; i < totals.size(); ++i) {
         const CategoryTotal &t = totals[i];
-        lines.push_back({monthText(t.month), t.category.isEmpty() ? none : withVisibleControls(t.category),
+        lines.push_back({monthText(t.month), t.category.isEmpty() ? none : withControlsShown(t.category),
                          t.amount, t.count});
         all.amount = addCents(all.amount, t.amount);
         all.count += t.count;
