@@ -6,7 +6,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CategoryEdits", text); }
+// The texts of this file, in their translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CategoryEdits)
+};
 
 bool isSplit(const Record &record) { return !splitLinesOf(record).empty(); }
 
@@ -30,8 +33,8 @@ int setCategory(MyDocument &doc, const std::vector<int> &rows, const QString &ca
     }
     if (changing.empty())
         return 0;
-    const QString name = normal.isEmpty() ? tr("Remove Category")
-                                          : tr("Category \u201c%1\u201d").arg(normal);
+    const QString name = normal.isEmpty() ? Texts::tr("Remove Category")
+                                          : Texts::tr("Category \u201c%1\u201d").arg(normal);
     doc.edit(name, [&] {
         for (int row : changing)
             doc.setValue(row, Key::Category, wanted);
@@ -65,7 +68,8 @@ RuleRun applyRules(MyDocument &doc, const std::vector<int> &rows, const Category
     run.changed = int(changes.size());
     if (changes.empty())
         return run;
-    const QString name = run.changed == 1 ? tr("Apply Rules (1 row)") : tr("Apply Rules (%1 rows)").arg(run.changed);
+    const QString name =
+        run.changed == 1 ? Texts::tr("Apply Rules (1 row)") : Texts::tr("Apply Rules (%1 rows)").arg(run.changed);
     doc.edit(name, [&] {
         for (const auto &[row, category] : changes)
             doc.setValue(row, Key::Category, Value::text(category));
@@ -85,14 +89,14 @@ QString setSplits(MyDocument &doc, int row, const std::vector<SplitLine> &lines,
     if (lines.empty()) {
         if (!record.contains(kSplitsKey))
             return {};
-        doc.edit(transactionStepName(tr("Remove Split"), description),
+        doc.edit(transactionStepName(Texts::tr("Remove Split"), description),
                  [&] { doc.setValue(row, kSplitsKey, Value()); });
         doc.setStepRows({{row, row}}, {{row, row}});
         return {};
     }
     const CentsReading amount = record.value(Key::Amount).cents();
     if (!amount.ok())
-        return tr("the transaction's amount is not a number, so it cannot be split");
+        return Texts::tr("the transaction's amount is not a number, so it cannot be split");
     std::vector<SplitLine> kept = lines;
     for (SplitLine &line : kept)
         line.category = normalizedCategory(line.category);
@@ -101,7 +105,7 @@ QString setSplits(MyDocument &doc, int row, const std::vector<SplitLine> &lines,
     const Value text = Value::text(splitsText(kept));
     if (record.value(kSplitsKey) == text && !record.contains(Key::Category))
         return {};
-    doc.edit(transactionStepName(tr("Split"), description), [&] {
+    doc.edit(transactionStepName(Texts::tr("Split"), description), [&] {
         doc.setValue(row, kSplitsKey, text);
         if (record.contains(Key::Category))
             doc.setValue(row, Key::Category, Value());

@@ -13,7 +13,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("CategoryRules", text); }
+// The texts of this file, in their translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(CategoryRules)
+};
 
 QRegularExpression patternOf(const QString &text)
 {
@@ -30,14 +33,14 @@ bool holdsDigit(QStringView token)
 QString ruleRefusal(const CategoryRule &rule)
 {
     if (rule.text.trimmed().isEmpty())
-        return rule.match == CategoryRule::Match::Contains ? tr("the rule says no text to look for")
-                                                           : tr("the rule has no pattern");
+        return rule.match == CategoryRule::Match::Contains ? Texts::tr("the rule says no text to look for")
+                                                           : Texts::tr("the rule has no pattern");
     if (normalizedCategory(rule.category).isEmpty())
-        return tr("the rule gives no category");
+        return Texts::tr("the rule gives no category");
     if (rule.match == CategoryRule::Match::Pattern) {
         const QRegularExpression pattern = patternOf(rule.text);
         if (!pattern.isValid())
-            return tr("the pattern \u201c%1\u201d is not one: %2 at character %3")
+            return Texts::tr("the pattern \u201c%1\u201d is not one: %2 at character %3")
                 .arg(rule.text, pattern.errorString())
                 .arg(pattern.patternErrorOffset() + 1);
     }

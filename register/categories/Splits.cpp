@@ -6,7 +6,10 @@
 
 namespace {
 
-QString tr(const char *text) { return QCoreApplication::translate("Splits", text); }
+// The texts of this file, in their translation context.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(Splits)
+};
 
 // A memo on one line without tabs: both separate the parts of the text.
 QString memoOnOneLine(const QString &memo)
@@ -60,19 +63,19 @@ std::optional<std::vector<SplitLine>> parseSplits(QStringView text)
 QString splitRefusal(const std::vector<SplitLine> &lines, Cents amount, QChar decimalPoint)
 {
     if (lines.size() < 2)
-        return tr("a split needs two lines or more; one category is given without one");
+        return Texts::tr("a split needs two lines or more; one category is given without one");
     if (lines.size() > size_t(kMostSplitLines))
-        return tr("a split has at most %1 lines").arg(kMostSplitLines);
+        return Texts::tr("a split has at most %1 lines").arg(kMostSplitLines);
     Cents sum = 0;
     for (size_t i = 0; i < lines.size(); ++i) {
         if (lines[i].amount == 0)
-            return tr("line %1 of the split has no amount").arg(i + 1);
+            return Texts::tr("line %1 of the split has no amount").arg(i + 1);
         if (!centsInRange(lines[i].amount))
-            return tr("the amount of line %1 of the split is beyond what money can hold").arg(i + 1);
+            return Texts::tr("the amount of line %1 of the split is beyond what money can hold").arg(i + 1);
         sum += lines[i].amount; // at most a thousand lines within 2^53 each: no overflow
     }
     if (sum != amount)
-        return tr("the lines of the split add up to %1, not to the transaction's %2: %3 is left to assign")
+        return Texts::tr("the lines of the split add up to %1, not to the transaction's %2: %3 is left to assign")
             .arg(shownMoney(sum, decimalPoint), shownMoney(amount, decimalPoint),
                  shownMoney(amount - sum, decimalPoint));
     return {};

@@ -3,6 +3,8 @@
 
 #include "MyWindowController.h"
 
+#include "CategoryMenus.h"
+
 #include "AtomicFile.h"
 #include "ChartWindow.h"
 #include "WindowKeys.h"
@@ -26,6 +28,8 @@ void MyWindowController::buildViewMenu()
     connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
     QAction *all = view->addAction(tr("Show &All Transactions"));
     connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
+    if (auto *categories = findChild<CategoryMenus *>())
+        categories->addViewActions(view);
     view->addSeparator();
     QAction *charts = view->addAction(tr("&Charts"));
     connect(charts, &QAction::triggered, this, [this, charts] { showCharts(charts); });

@@ -6,6 +6,7 @@
 
 #include "EntryForm.h"
 
+#include "AmountSum.h"
 #include "CutForShowing.h"
 #include "DateReader.h"
 #include "EditHistory.h"
@@ -230,7 +231,7 @@ RecordPtr EntryForm::typedRecord(bool atEnd, const std::function<bool()> &placem
         refuse(amountField, QCoreApplication::translate("MyWindowController", "I can't make something from nothing.\nPlease enter the transaction amount!"));
         return nullptr;
     }
-    const CentsReading amount = readTypedAmount(amountField->text(), m_forms.decimalPoint);
+    const CentsReading amount = readAmountSum(amountField->text(), m_forms.decimalPoint).reading();
     if (!amount.ok()) {
         refuse(amountField, notAnAmountMessage(amountField->text(), amount.status));
         return nullptr;

@@ -239,6 +239,8 @@ private:
     void scheduleStatusUpdate();
     void updateStatusBar();
     void buildViewMenu();
+    // The categories' commands in the Register menu, and sums in the amount fields.
+    void buildCategoryMenus(QMenu *registerMenu);
 
     // Fields named after the interface elements they hold.
     QCheckBox *autoNumberPref = nullptr;

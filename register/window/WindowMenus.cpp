@@ -80,6 +80,7 @@ void MyWindowController::buildMenus()
     QAction *address = reg->addAction(tr("Payee &Address\u2026"));
     address->setToolTip(tr("The address printed on checks under the selected transaction's payee"));
     connect(address, &QAction::triggered, this, [this, address] { editPayeeAddress(address); });
+    buildCategoryMenus(reg);
 
     buildViewMenu();
 }

@@ -2,6 +2,8 @@
 
 #include "MyWindowController.h"
 
+#include "CategoryRules.h"
+
 #include "FileIdentity.h"
 #include "ImportPreviewDialog.h"
 #include "LayoutMemory.h"
@@ -115,7 +117,13 @@ void MyWindowController::importPreviewed(ImportPreviewDialog *dialog)
     // The import's own step needs no second look at the lines.
     disconnect(myDocument, &MyDocument::historyChanged, dialog, nullptr);
     // The table's row count as it was shown: where this file's rows begin.
-    const ImportResult result = importPlanned(*myDocument, numberOfRows(), preview.plan(), name);
+    // The lines added take the categories of the person's rules.
+    ImportPlan plan = preview.plan();
+    {
+        QSettings settings;
+        categorizeLines(plan.add, CategoryRules(storedRules(settings)));
+    }
+    const ImportResult result = importPlanned(*myDocument, numberOfRows(), plan, name);
     if (!result.ok()) {
         m_toolkit.alert(m_window, Toolkit::errorTitle(),
                         tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, result.error));
