@@ -96,7 +96,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category “%1”</source>
-        <translation>Catégorie « %1 »</translation>
+        <translation>Catégorie «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Apply Rules (1 row)</source>
@@ -112,7 +112,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>the transaction&apos;s amount is not a number, so it cannot be split</source>
-        <translation>le montant de l&apos;opération n&apos;est pas un nombre : elle ne peut pas être ventilée</translation>
+        <translation>le montant de l&apos;opération n&apos;est pas un nombre&#xa0;: elle ne peut pas être ventilée</translation>
     </message>
     <message>
         <source>Split</source>
@@ -143,7 +143,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category rules kept: %1</source>
-        <translation>Règles de catégorie enregistrées : %1</translation>
+        <translation>Règles de catégorie enregistrées&#xa0;: %1</translation>
     </message>
     <message>
         <source>No category rules</source>
@@ -159,15 +159,15 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category rules applied: %1 changed, %2 fitting no rule, %3 split left as they are</source>
-        <translation>Règles de catégorie appliquées : %1 modifiées, %2 sans règle, %3 ventilées laissées telles quelles</translation>
+        <translation>Règles de catégorie appliquées&#xa0;: %1 modifiées, %2 sans règle, %3 ventilées laissées telles quelles</translation>
     </message>
     <message>
         <source>Select one transaction to split; the opening balance is not one.</source>
-        <translation>Sélectionnez une opération à ventiler ; le solde d&apos;ouverture n&apos;en est pas une.</translation>
+        <translation>Sélectionnez une opération à ventiler&#xa0;; le solde d&apos;ouverture n&apos;en est pas une.</translation>
     </message>
     <message>
         <source>The transaction&apos;s amount is not a number, so it cannot be split.</source>
-        <translation>Le montant de l&apos;opération n&apos;est pas un nombre : elle ne peut pas être ventilée.</translation>
+        <translation>Le montant de l&apos;opération n&apos;est pas un nombre&#xa0;: elle ne peut pas être ventilée.</translation>
     </message>
     <message>
         <source>S&amp;pending by Category</source>
@@ -217,7 +217,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>the pattern “%1” is not one: %2 at character %3</source>
-        <translation>le motif « %1 » n&apos;en est pas un : %2 au caractère %3</translation>
+        <translation>le motif «&#xa0;%1&#xa0;» n&apos;en est pas un&#xa0;: %2 au caractère %3</translation>
     </message>
 </context>
 <context>
@@ -228,7 +228,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>A transaction whose description fits a rule gets its category; the first rule that fits counts. Letter case does not matter.</source>
-        <translation>Une opération dont la description répond à une règle reçoit sa catégorie ; la première règle qui convient compte. Majuscules et minuscules sont indifférentes.</translation>
+        <translation>Une opération dont la description répond à une règle reçoit sa catégorie&#xa0;; la première règle qui convient compte. Majuscules et minuscules sont indifférentes.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -268,7 +268,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Rule %1 cannot be kept: %2.</source>
-        <translation>La règle %1 ne peut pas être enregistrée : %2.</translation>
+        <translation>La règle %1 ne peut pas être enregistrée&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -1471,6 +1471,25 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     </message>
 </context>
 <context>
+    <name>ImportDialogs</name>
+    <message>
+        <source>The statement “%1” could not be imported.
+
+%2</source>
+        <translation>Le relevé «&#xa0;%1&#xa0;» n&apos;a pas pu être importé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+</context>
+<context>
     <name>ImportDuplicates</name>
     <message>
         <source>taken as the register’s %1</source>
@@ -2155,10 +2174,6 @@ Choisissez un autre nom&#xa0;!</translation>
 %1</translation>
     </message>
     <message>
-        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
-        <translation>Le solde après la dernière opération, le solde de ce que la banque a pointé et le nombre d&apos;opérations</translation>
-    </message>
-    <message>
         <source>As powerful a computer as I am, I can&apos;t read your mind.
 Please select a row to be deleted!</source>
         <translation>Tout puissant ordinateur que je suis, je ne lis pas dans les pensées.
@@ -2437,22 +2452,6 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
         <translation>Relevés bancaires (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;Tous les fichiers (*)</translation>
     </message>
     <message>
-        <source>The statement “%1” could not be imported.
-
-%2</source>
-        <translation>Le relevé «&#xa0;%1&#xa0;» n&apos;a pas pu être importé.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Reading “%1”…</source>
-        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
-    </message>
-    <message>
         <source>The statement&apos;s ledger balance is in the balancing panel (Register ▸ Balance Month).</source>
         <translation>Le solde comptable du relevé figure dans le panneau de rapprochement (Registre ▸ Rapprocher le mois).</translation>
     </message>
@@ -2508,7 +2507,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
-        <translation>Les catégories d&apos;une opération ventilée sont celles de ses lignes : Registre &gt; Ventiler l&apos;opération les modifie.</translation>
+        <translation>Les catégories d&apos;une opération ventilée sont celles de ses lignes&#xa0;: Registre &gt; Ventiler l&apos;opération les modifie.</translation>
     </message>
 </context>
 <context>
@@ -3108,7 +3107,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>SortQuestion</name>
     <message>
         <source>Sort by Date</source>
-        <translation>Trier par date</translation>
+        <translation>Tri par date</translation>
     </message>
     <message>
         <source>Sort the register by date?</source>
@@ -3167,7 +3166,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Spent: %1</source>
-        <translation>Dépensé : %1</translation>
+        <translation>Dépensé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Spent</source>
@@ -3182,7 +3181,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Amount of the transaction: %1</source>
-        <translation>Montant de l&apos;opération : %1</translation>
+        <translation>Montant de l&apos;opération&#xa0;: %1</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3206,7 +3205,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Left to assign: %1</source>
-        <translation>Reste à répartir : %1</translation>
+        <translation>Reste à répartir&#xa0;: %1</translation>
     </message>
     <message>
         <source>An amount is not one</source>
@@ -3214,14 +3213,14 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>The amount of line %1, “%2”, is not an amount.</source>
-        <translation>Le montant de la ligne %1, « %2 », n&apos;est pas un montant.</translation>
+        <translation>Le montant de la ligne %1, «&#xa0;%2&#xa0;», n&apos;est pas un montant.</translation>
     </message>
 </context>
 <context>
     <name>Splits</name>
     <message>
         <source>a split needs two lines or more; one category is given without one</source>
-        <translation>une ventilation demande deux lignes ou plus ; une seule catégorie se donne sans ventilation</translation>
+        <translation>une ventilation demande deux lignes ou plus&#xa0;; une seule catégorie se donne sans ventilation</translation>
     </message>
     <message>
         <source>a split has at most %1 lines</source>
@@ -3237,7 +3236,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>the lines of the split add up to %1, not to the transaction&apos;s %2: %3 is left to assign</source>
-        <translation>les lignes de la ventilation font %1, et non les %2 de l&apos;opération : il reste %3 à répartir</translation>
+        <translation>les lignes de la ventilation font %1, et non les %2 de l&apos;opération&#xa0;: il reste %3 à répartir</translation>
     </message>
 </context>
 <context>
@@ -3489,6 +3488,21 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
         <translation>les lignes %1 ne sont pas en UTF-8 et ont été lues en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarFigures</name>
+    <message>
+        <source>Selected transactions</source>
+        <translation>Opérations sélectionnées</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
+        <translation>Le solde après la dernière opération, le solde de ce que la banque a pointé et le nombre d&apos;opérations</translation>
     </message>
 </context>
 <context>
