@@ -107,6 +107,10 @@ TEST(Category, InUseAndProposedForAPayeeComeFromRowsAndSplitLines)
                                                  u"Home:Utilities"_s, u"Household"_s, u"Income"_s}));
     EXPECT_EQ(categoryAsInUse(u"food:groceries "_s, categoriesInUse(reg)), u"Food:Groceries"_s);
     EXPECT_EQ(categoryAsInUse(u"Travel"_s, categoriesInUse(reg)), u"Travel"_s);
+    EXPECT_EQ(categoryAsInUse(u"home:rent"_s, categoriesInUse(reg)), u"Home:rent"_s)
+        << "a second top category that differs only in letter case";
+    EXPECT_EQ(categoryAsInUse(u"FOOD:coffee:beans"_s, categoriesInUse(reg)), u"Food:Coffee:beans"_s);
+    EXPECT_EQ(categoryAsInUse(u"homeware"_s, categoriesInUse(reg)), u"homeware"_s);
 
     reg.append(row(u"12/20/2026"_s, u"Hy-Vee"_s, u"-12.00"_s)); // the latest, but without a category
     EXPECT_EQ(lastCategoryOf(reg, u"Hy-Vee"), u"Food:Groceries"_s);

@@ -92,9 +92,15 @@ QString categoryAsInUse(const QString &text, const QStringList &inUse)
     const QString normal = normalizedCategory(text);
     if (inUse.contains(normal))
         return normal;
-    for (const QString &category : inUse)
-        if (category.compare(normal, Qt::CaseInsensitive) == 0)
-            return category;
+    // The narrowest category in use that this one is, or is nested in, but
+    // for letter case lends its letters: "home:rent" under "Home" is
+    // "Home:rent", not a second "home" beside it.
+    for (qsizetype end = normal.size(); end > 0; end = normal.lastIndexOf(kCategorySeparator, end - 1)) {
+        const QStringView head = QStringView(normal).left(end);
+        for (const QString &category : inUse)
+            if (category.size() == head.size() && QStringView(category).compare(head, Qt::CaseInsensitive) == 0)
+                return category + normal.mid(end);
+    }
     return normal;
 }
 

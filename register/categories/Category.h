@@ -37,8 +37,8 @@ QStringList categoryAndParents(QStringView category);
 QStringList categoriesInUse(const Register &reg);
 
 // Of the categories in use, the one that is text but for letter case, so
-// that "food" typed becomes the "Food" already there; text itself when none
-// is.
+// that "food" typed becomes the "Food" already there, or the one text is
+// nested in ("home:rent" becomes "Home:rent"); text itself when none is.
 QString categoryAsInUse(const QString &text, const QStringList &inUse);
 
 // The category the latest row in the register with this description has,

@@ -46,6 +46,7 @@ void CategoryMenus::addViewActions(QMenu *viewMenu)
     QAction *column = viewMenu->addAction(tr("Categor&y Column"));
     column->setObjectName(QStringLiteral("categoryColumn"));
     column->setCheckable(true);
+    m_columnAction = column;
     // Shown from the start where the register has categories: the first row
     // with one is found in a look at a few rows of most registers.
     const Register &reg = *m_document.array();
@@ -77,6 +78,9 @@ void CategoryMenus::showSpending()
 {
     if (!m_spending) {
         m_spending = new SpendingChart(m_document.array(), [this] { return m_toolkit.today(); }, m_window);
+        QRect frame(QPoint(), m_spending->size());
+        frame.moveCenter(m_window->geometry().center());
+        m_spending->move(frame.topLeft());
         // Worked out again after each change while it is open.
         connect(&m_document, &MyDocument::historyChanged, m_spending, [this] {
             if (m_spending->isVisible())
@@ -132,6 +136,8 @@ void CategoryMenus::applyRules()
         return;
     }
     const RuleRun run = ::applyRules(m_document, rows, rules);
+    if (run.changed > 0)
+        showColumn();
     emit registerChanged(m_selected());
     emit said(tr("Category rules applied: %1 changed, %2 fitting no rule, %3 split left as they are")
                   .arg(run.changed)
@@ -170,5 +176,12 @@ void CategoryMenus::splitTransaction()
         m_toolkit.alert(m_window, Toolkit::errorTitle(), why);
         return;
     }
+    showColumn();
     emit registerChanged({row});
+}
+
+void CategoryMenus::showColumn()
+{
+    if (m_columnAction)
+        m_columnAction->setChecked(true);
 }

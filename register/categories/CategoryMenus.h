@@ -15,6 +15,7 @@
 #include <vector>
 
 class MyDocument;
+class QAction;
 class QAbstractItemModel;
 class QLineEdit;
 class QMenu;
@@ -55,6 +56,9 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The Category column shown, once rows got categories by the menus.
+    void showColumn();
+
     MyDocument &m_document;
     Toolkit &m_toolkit;
     QTableView *m_table;
@@ -62,5 +66,6 @@ private:
     std::function<std::vector<int>()> m_selected;
     std::function<const WrittenForms &()> m_forms;
     QPointer<SpendingChart> m_spending;
+    QPointer<QAction> m_columnAction;
     QPointer<QAbstractItemModel> m_watchedModel; // whose resets show the column as chosen
 };

@@ -9,7 +9,23 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
+
+QLabel *addProblemAndButtons(QDialog *dialog, QBoxLayout *layout)
+{
+    auto *problem = new QLabel(dialog);
+    problem->setObjectName(u"problem"_s);
+    problem->setWordWrap(true);
+    problem->hide();
+    layout->addWidget(problem);
+    auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, dialog);
+    QObject::connect(box, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(box, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    layout->addWidget(box);
+    return problem;
+}
 
 namespace {
 
@@ -62,15 +78,7 @@ CategoryRulesDialog::CategoryRulesDialog(const std::vector<CategoryRule> &rules,
     connect(up, &QPushButton::clicked, this, [this] { move(-1); });
     connect(down, &QPushButton::clicked, this, [this] { move(+1); });
 
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(u"problem"_s);
-    m_problem->setWordWrap(true);
-    m_problem->hide();
-    layout->addWidget(m_problem);
-    auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(box);
+    m_problem = addProblemAndButtons(this, layout);
     resize(620, 360);
 }
 
@@ -81,6 +89,7 @@ void CategoryRulesDialog::setRow(int row, const CategoryRule &rule)
     match->addItem(tr("matches the pattern"));
     match->setCurrentIndex(rule.match == CategoryRule::Match::Pattern ? 1 : 0);
     m_table->setCellWidget(row, MatchColumn, match);
+    m_table->setColumnWidth(MatchColumn, std::max(m_table->columnWidth(MatchColumn), match->sizeHint().width()));
     m_table->setItem(row, TextColumn, new QTableWidgetItem(rule.text));
     m_table->setItem(row, CategoryColumn, new QTableWidgetItem(rule.category));
 }

@@ -12,8 +12,13 @@
 
 #include <vector>
 
+class QBoxLayout;
 class QLabel;
 class QTableWidget;
+
+// The end of this folder's dialogs: a line saying why OK was refused
+// (hidden until then), and OK and Cancel. Returns the line.
+QLabel *addProblemAndButtons(QDialog *dialog, QBoxLayout *layout);
 
 class CategoryRulesDialog : public QDialog
 {

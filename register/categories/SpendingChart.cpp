@@ -37,6 +37,7 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     toLabel->setBuddy(m_to);
     for (QLineEdit *field : {m_from, m_to}) {
         field->setPlaceholderText(tr("Leave empty for no limit"));
+        field->setMaximumWidth(170);
         connect(field, &QLineEdit::editingFinished, this, &SpendingChart::refresh);
     }
     m_kind = new QComboBox(this);
@@ -61,6 +62,8 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     layout->addWidget(m_view, 1);
     m_total = new QLabel(this);
     m_total->setObjectName(u"total"_s);
+    m_total->setWordWrap(true);
+    m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_total);
     resize(760, 480);
 }
@@ -108,7 +111,12 @@ void SpendingChart::draw()
     Cents total = 0;
     for (const Spending &s : m_spending)
         total += s.amount;
-    m_total->setText(tr("Spent: %1").arg(shownMoney(total, m_decimalPoint)));
+    // The exact figures, for the bars and slices drawn from doubles.
+    QStringList figures;
+    for (const Spending &s : m_spending)
+        figures << u"%1 %2"_s.arg(s.category, shownMoney(s.amount, m_decimalPoint));
+    m_total->setText(tr("Spent: %1").arg(shownMoney(total, m_decimalPoint)) + u"  \u2014  "_s
+                     + figures.join(u"  \u00b7  "_s));
     if (m_kind->currentIndex() == 1) {
         auto *pie = new QPieSeries;
         for (const Spending &s : m_spending) {
@@ -124,7 +132,7 @@ void SpendingChart::draw()
     for (const Spending &s : m_spending) {
         // The chart's numbers are for drawing only; the money shown is exact.
         *set << double(s.amount) / 100;
-        names << u"%1\n%2"_s.arg(s.category, shownMoney(s.amount, m_decimalPoint));
+        names << s.category;
     }
     auto *bars = new QBarSeries;
     bars->append(set);

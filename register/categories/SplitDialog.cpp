@@ -1,9 +1,9 @@
 #include "SplitDialog.h"
 
 #include "AmountSum.h"
+#include "CategoryRulesDialog.h"
 
 #include <QCompleter>
-#include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -88,15 +88,7 @@ SplitDialog::SplitDialog(Cents amount, const std::vector<SplitLine> &lines, cons
     });
     connect(m_table, &QTableWidget::itemChanged, this, [this] { update(); });
 
-    m_problem = new QLabel(this);
-    m_problem->setObjectName(u"problem"_s);
-    m_problem->setWordWrap(true);
-    m_problem->hide();
-    layout->addWidget(m_problem);
-    auto *box = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(box, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(box, &QDialogButtonBox::rejected, this, &QDialog::reject);
-    layout->addWidget(box);
+    m_problem = addProblemAndButtons(this, layout);
     resize(560, 320);
     update();
 }
