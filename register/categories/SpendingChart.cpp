@@ -122,7 +122,9 @@ void SpendingChart::draw()
         for (const Spending &s : m_spending) {
             QPieSlice *slice = pie->append(s.category, double(s.amount) / 100);
             slice->setLabel(u"%1 %2"_s.arg(s.category, shownMoney(s.amount, m_decimalPoint)));
-            slice->setLabelVisible(true);
+            // Labels of thin slices would lie over each other; their figures
+            // are in the line under the chart.
+            slice->setLabelVisible(s.amount * 40 >= total);
         }
         m_chart->addSeries(pie);
         return;
