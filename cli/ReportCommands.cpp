@@ -15,7 +15,6 @@
 #include "PrintedRegister.h"
 #endif
 
-
 using namespace Qt::StringLiterals;
 
 namespace cli {

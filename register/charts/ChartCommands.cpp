@@ -3,9 +3,8 @@
 
 #include "MyWindowController.h"
 
-#include "CategoryMenus.h"
-
 #include "AtomicFile.h"
+#include "CategoryMenus.h"
 #include "ChartWindow.h"
 #include "WindowKeys.h"
 
