@@ -116,6 +116,7 @@ TEST(Category, InUseAndProposedForAPayeeComeFromRowsAndSplitLines)
     EXPECT_EQ(lastCategoryOf(reg, u"Hy-Vee"), u"Food:Groceries"_s);
     EXPECT_EQ(lastCategoryOf(reg, u"Costco"), QString()) << "a split is not one category";
     EXPECT_EQ(lastCategoryOf(reg, u"Nobody"), QString());
+    EXPECT_EQ(lastCategoryOf(reg, u"Hy-Vee", 1), QString()) << "beyond the rows looked at";
 
     EXPECT_EQ(categoryCellText(reg[4]), u"Split (2)"_s);
     EXPECT_EQ(categoryCellText(reg[1]), u"Food:Groceries"_s);

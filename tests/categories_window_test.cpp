@@ -106,6 +106,12 @@ TEST_F(CategoryWindowTest, SumsTypedWhereAmountsGoAreWorkedOutToTheCent)
     enterButton()->click();
     EXPECT_EQ(reg()[reg().count() - 1].value(Key::Amount).toString(), u"15.70");
 
+    // A payee comes with its category of last time.
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    type("", "HY-VEE #1234", "-5", "12/12/2026");
+    enterButton()->click();
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Category).toString(), u"Food:Groceries");
+
     // An amount alone is left as typed, a text that is no sum too.
     for (const char *typed : {"(45.25)", "12+", "lunch"}) {
         type(nullptr, nullptr, typed, nullptr);

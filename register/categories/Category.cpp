@@ -104,9 +104,10 @@ QString categoryAsInUse(const QString &text, const QStringList &inUse)
     return normal;
 }
 
-QString lastCategoryOf(const Register &reg, QStringView description)
+QString lastCategoryOf(const Register &reg, QStringView description, int lookBack)
 {
-    for (int row = reg.count() - 1; row >= 0; --row) {
+    const int first = lookBack < 0 ? 0 : std::max(0, reg.count() - lookBack);
+    for (int row = reg.count() - 1; row >= first; --row) {
         const Record &record = reg[row];
         const bool same = record.value(Key::DescriptionofTransaction).visitText([&](auto text) {
             return text == description;

@@ -45,7 +45,8 @@ QString categoryAsInUse(const QString &text, const QStringList &inUse);
 // for proposing it when the description is chosen again. Empty when no row
 // with that description has one, or the latest with one was split: a split
 // is not proposed as one category.
-QString lastCategoryOf(const Register &reg, QStringView description);
+// Only the latest lookBack rows are looked at, when it is not negative.
+QString lastCategoryOf(const Register &reg, QStringView description, int lookBack = -1);
 
 // What a row's Category cell shows: its category, or "Split (3)" for a row
 // split in three.
