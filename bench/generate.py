@@ -1,7 +1,10 @@
 #!/usr/bin/env python3
 """Generates realistic test data for the benchmarks.
 
-  generate.py register N OUT.ldgr [--xml]   a register of N rows
+  generate.py register N OUT.ldgr [--xml] [--categories]
+                                            a register of N rows; with --categories every
+                                            transaction has a category, and each Costco
+                                            check is split between groceries and household
   generate.py statement N OUT.csv           a bank statement of N lines
   generate.py journal N OUT.journal         the register's transactions as a ledger journal
 
@@ -20,6 +23,23 @@ PAYEES = ["Hy-Vee", "Aldi", "Dillons", "QuikTrip #112", "Shell Oil 5730", "Chipo
           "Netflix.com", "Dr. Patel Pediatrics", "Lincoln Elementary PTA", "ATM Withdrawal",
           "Transfer to Savings", "Costco Whse #0367", "Lowe's #1120", "Free State Brewing",
           "Papa Keno's Pizza", "Jiffy Lube", "USPS", "Kansas Gas Service"]
+CATEGORIES = {
+    "Hy-Vee": "Food:Groceries", "Aldi": "Food:Groceries", "Dillons": "Food:Groceries",
+    "QuikTrip #112": "Auto:Fuel", "Shell Oil 5730": "Auto:Fuel", "Chipotle": "Food:Restaurants",
+    "Panera Bread": "Food:Restaurants", "Starbucks": "Food:Coffee", "Walgreens": "Health:Pharmacy",
+    "CVS/Pharmacy #2231": "Health:Pharmacy", "Amazon.com": "Shopping", "Target": "Shopping",
+    "Home Depot #1812": "Home:Improvement", "Evergy - electric": "Home:Utilities",
+    "Spectrum Internet": "Home:Utilities", "Verizon Wireless": "Home:Phone",
+    "City of Lawrence - water & sewer": "Home:Utilities", "State Farm Insurance": "Insurance",
+    "Capital One Auto Finance": "Auto:Loan", "Maple Court Apartments - rent": "Home:Rent",
+    "Netflix.com": "Entertainment:Streaming", "Dr. Patel Pediatrics": "Health:Doctor",
+    "Lincoln Elementary PTA": "Kids:School", "ATM Withdrawal": "Cash", "Transfer to Savings": "Transfers",
+    "Costco Whse #0367": "Food:Groceries", "Lowe's #1120": "Home:Improvement",
+    "Free State Brewing": "Food:Restaurants", "Papa Keno's Pizza": "Food:Restaurants",
+    "Jiffy Lube": "Auto:Service", "USPS": "Shipping", "Kansas Gas Service": "Home:Utilities",
+    "Paycheck - Northwind Logistics": "Income:Salary",
+}
+SPLIT_PAYEE = "Costco Whse #0367"
 CHECK_PAYEES = {"Maple Court Apartments - rent", "City of Lawrence - water & sewer", "Dr. Patel Pediatrics",
                 "Lincoln Elementary PTA", "State Farm Insurance"}
 
@@ -53,14 +73,25 @@ BARE = re.compile(r"^[A-Za-z0-9_$/:.-]+$")
 def text(s):
     if s and BARE.match(s):
         return s
-    return '"' + s.replace("\\", "\\\\").replace('"', '\\"') + '"'
+    return '"' + s.replace("\\", "\\\\").replace('"', '\\"').replace("\t", "\\t").replace("\n", "\\n") + '"'
 
 
 def xml_escape(s):
     return s.replace("&", "&amp;").replace("<", "&lt;").replace(">", "&gt;")
 
 
-def write_register(n, out, xml):
+def categorised(i, payee, cents):
+    """The category fields of a row: none for the opening row, a split of the
+    Costco checks (groceries and the rest household), a category otherwise."""
+    if i == 0:
+        return []
+    if payee == SPLIT_PAYEE:
+        food = cents // 2
+        return [("Splits", "%s\tFood:Groceries\t\n%s\tHousehold\tpaper goods" % (money(food), money(cents - food)))]
+    return [("Category", CATEGORIES[payee])]
+
+
+def write_register(n, out, xml, categories=False):
     total = 0
     if xml:
         out.write('<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<array>\n')
@@ -70,6 +101,8 @@ def write_register(n, out, xml):
         total += cents
         fields = [("Amount", money(cents)), ("CheckNumber", check), ("Date", day.strftime("%m/%d/%Y")),
                   ("DescriptionofTransaction", payee), ("Total", money(total))]
+        if categories:
+            fields = sorted(fields + categorised(i, payee, cents))
         if xml:
             out.write("\t<dict>\n" + "".join("\t\t<key>%s</key>\n\t\t<string>%s</string>\n" % (k, xml_escape(v))
                                              for k, v in fields) + "\t</dict>\n")
@@ -96,7 +129,7 @@ def main():
     kind, n, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]
     with open(path, "w", newline="") as out:
         if kind == "register":
-            write_register(n, out, "--xml" in sys.argv[4:])
+            write_register(n, out, "--xml" in sys.argv[4:], "--categories" in sys.argv[4:])
         elif kind == "statement":
             write_statement(n, out)
         elif kind == "journal":

@@ -3,6 +3,8 @@
 
 #include "ImportCommand.h"
 
+#include "CategoriesCommand.h"
+#include "CategoryRules.h"
 #include "ImportDuplicates.h"
 #include "LayoutMemory.h"
 #include "Report.h"
@@ -31,6 +33,8 @@ struct Options {
     // order, which only a file that needed it takes), which is then
     // remembered for the header of the file it was stated for.
     bool statesLayout = false;
+    // The rules that give the added lines their categories.
+    CategoryRules rules;
 };
 
 // What an imported statement leaves to do once the register is written.
@@ -153,6 +157,7 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o, std::vect
     plan.skipped.insert(plan.skipped.end(), statement.skipped.begin(), statement.skipped.end());
     std::stable_sort(plan.skipped.begin(), plan.skipped.end(),
                      [](const SkippedLine &a, const SkippedLine &b) { return a.lineNumber < b.lineNumber; });
+    categorizeLines(plan.add, o.rules);
     if (o.dryRun)
         printDryRun(path, statement, checks, o.keepDuplicates);
     // A dry run imports too, into the register in memory only, so that a
@@ -254,6 +259,7 @@ int runImport(const Arguments &a)
     if (out || in)
         o.choices.amountSign = out ? AmountSign::MoneyOut : AmountSign::AsWritten;
     o.choices.decimalComma = a.flags.contains(u"--decimal-comma"_s);
+    o.rules = importRules(a);
     o.statesLayout = o.choices.columns.any() || o.choices.separator || o.choices.decimalComma || out || in;
     // The layouts a person settled for a bank in the window, by the header.
     QSettings settings(u"Cheqbook"_s, u"Cheqbook"_s);

@@ -2,18 +2,18 @@
 
 #include "Commands.h"
 
-#include "BatchQueue.h"
+#include "CategoriesCommand.h"
+#include "CategoryFilter.h"
 #include "CutForShowing.h"
 #include "RegisterFile.h"
 #include "Report.h"
+#include "RowStream.h"
 #include "RunningBalance.h"
 
 #include <QLocale>
 #ifdef CHEQBOOK_PRINT
 #include "PrintedRegister.h"
 #endif
-
-#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -36,52 +36,29 @@ QString rowProblem(const ShownRow &row, Cents balanceBefore, qint64 index)
 
 int runReport(const Arguments &a)
 {
-    // One core reads the register while the other writes its report. The
-    // rows read may point into the file, so the reader does not let it go
-    // before the report has taken every row. The report is held until the
-    // whole file is known to be good, so that a damaged file gives an error
-    // and no partial report.
-    constexpr size_t kBatch = 4096;
-    using Queue = BatchQueue<ShownRow>;
-    Queue queue;
-    RegisterReadResult read;
-    std::unique_ptr<Progress> progress = watch(a, "reading", a.positional[0]);
-    std::thread reader([&] {
-        Queue::Batch batch;
-        batch.reserve(kBatch);
-        read = readShownRows(
-            a.positional[0],
-            [&](ShownRow &&row) {
-                batch.push_back(std::move(row));
-                if (batch.size() == kBatch) {
-                    queue.push(std::move(batch));
-                    batch = {};
-                    batch.reserve(kBatch);
-                }
-            },
-            [&] {
-                if (!batch.empty())
-                    queue.push(std::move(batch));
-                queue.closeAndWait();
-            },
-            progress.get());
-    });
+    // With --category only the rows of that category are written, each with
+    // the account's balance after it, as the whole report shows it.
+    const std::optional<CategoryFilter> category = reportCategory(a);
     Utf8ReportWriter report;
     Cents total = 0;
     qint64 rows = 0;
     // An amount that is not one, or a balance beyond what money holds, is
     // refused, never shown as 0 or held at the limit.
     QString beyond;
-    // Every row's Amount as the window shows it, and fresh balances.
-    while (std::optional<Queue::Batch> batch = queue.pop()) {
-        for (const ShownRow &row : *batch) {
-            ++rows;
-            if (beyond.isEmpty())
-                beyond = rowProblem(row, total, rows - 1);
+    // The report is held until the whole file is known to be good, so that a
+    // damaged file gives an error and no partial report.
+    std::unique_ptr<Progress> progress = watch(a, "reading", a.positional[0]);
+    const RegisterReadResult read = streamShownRows(a.positional[0], progress.get(), [&](const ShownRow &row) {
+        ++rows;
+        if (beyond.isEmpty())
+            beyond = rowProblem(row, total, rows - 1);
+        // The opening row is the balance the account started with, never
+        // money of a category.
+        if (!category || (rows > 1 && category->passes(row.amount.cents().cents, row.category, row.splits)))
             total = report.add(row, total);
-        }
-    }
-    reader.join();
+        else
+            total = addCents(total, row.amount.cents().cents);
+    });
     progress.reset(); // its line goes before the report or the error is written
     if (!read.ok() || !beyond.isEmpty()) {
         error(read.ok() ? u"%1: %2"_s.arg(a.positional[0], beyond) : read.error);

@@ -1,6 +1,7 @@
 // cheqbook-cli: the register files of Cheqbook from a shell.
 
 #include "Cli.h"
+#include "CategoriesCommand.h"
 #include "Commands.h"
 #include "ImportCommand.h"
 
@@ -36,10 +37,21 @@ struct Command {
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list = {
-        {"report", "report FILE",
+        {"report", "report FILE [--category C]",
          "Prints the register as the printed report: a header every 48 rows, then one line per\n"
-         "transaction with its check number, description, date, amount and running balance.",
-         {}, 1, 1, false, runReport},
+         "transaction with its check number, description, date, amount and running balance.\n"
+         "--category C prints only the transactions of category C and of its subcategories\n"
+         "(C:...), a split transaction when one of its lines is; each still with the account's\n"
+         "balance after it. --category \"\" prints those without a category.",
+         {u"--category="_s}, 1, 1, false, runReport},
+        {"categories", "categories FILE [--from DATE] [--to DATE] [--by month] [--csv]",
+         "Prints where the money went: for each category, the money in less the money out and how\n"
+         "many transactions made it, a split transaction counted as its lines, the money without a\n"
+         "category as (no category), then the total. The opening row is not counted. --from and\n"
+         "--to (both included) limit the days, --by month gives the totals of each month, with a\n"
+         "total per month; a transaction whose date cannot be read is then left out, and said so\n"
+         "on standard error. --csv writes CSV (month, category, amount, count) without totals.",
+         {u"--from="_s, u"--to="_s, u"--by="_s, u"--csv"_s}, 1, 1, false, runCategories},
 #ifdef CHEQBOOK_PRINT
         {"print", "print FILE -o OUT.pdf [--paper letter|a4]",
          "Writes the printed register, as 'report' gives it, to OUT.pdf: 12-point fixed-pitch type,\n"
@@ -66,7 +78,7 @@ const std::vector<Command> &commands()
         {"import",
          "import FILE STATEMENT... [-o OUT] [--account ID] [--date-order mdy|dmy|ymd] [--columns LIST] "
          "[--separator comma|semicolon|tab] [--decimal-comma] [--amounts-out|--amounts-in] [--keep-duplicates] "
-         "[--dry-run]",
+         "[--dry-run] [--no-rules]",
          "Adds the transactions of bank statements after the last row of the register, each file's lines\n"
          "in their order; into an empty register the first line becomes the opening row. A statement is\n"
          "OFX or QFX, CSV with a header naming its columns (date, description, amount or money out and\n"
@@ -87,9 +99,11 @@ const std::vector<Command> &commands()
          "given. Writes the register to OUT, or back to FILE when a statement adds to it; nothing is\n"
          "written when a statement cannot be read. --dry-run writes nothing and prints one tab-separated\n"
          "line per statement line: import or duplicate, FILE:LINE, date, check number, description,\n"
-         "amount (and why it is a duplicate); or skip, FILE:LINE and why.",
+         "amount (and why it is a duplicate); or skip, FILE:LINE and why. Each transaction added gets\n"
+         "the category of the first of your category rules (Register > Category Rules in the window)\n"
+         "its description fits; --no-rules adds them without categories.",
          {u"--account="_s, u"--date-order="_s, u"--columns="_s, u"--separator="_s, u"--decimal-comma"_s,
-          u"--amounts-out"_s, u"--amounts-in"_s, u"--keep-duplicates"_s, u"--dry-run"_s},
+          u"--amounts-out"_s, u"--amounts-in"_s, u"--keep-duplicates"_s, u"--dry-run"_s, u"--no-rules"_s},
          2, -1, false, runImport},
         {"sort", "sort FILE [-o OUT]",
          "Puts the register in date order, as the window's Sort by Date does: transactions on the same\n"
@@ -154,6 +168,7 @@ QString usage(bool whole = true)
             "  FILE~  the register as it was before convert, import, sort or print-checks wrote over it\n"
             "  ~/.local/share/Cheqbook/check-layouts/  your check layouts (NAME.layout)\n"
             "  ~/.local/share/Cheqbook/payee-addresses.txt  the addresses printed under payees on checks\n"
+            "  ~/.config/Cheqbook/Cheqbook.conf  your settings, among them the category rules import uses\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"

@@ -33,6 +33,21 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     </message>
 </context>
 <context>
+    <name>AmountSum</name>
+    <message>
+        <source>the sum is too large</source>
+        <translation>die Summe ist zu groß</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>Division durch null</translation>
+    </message>
+    <message>
+        <source>the sum is nested too deeply</source>
+        <translation>die Summe ist zu tief verschachtelt</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save it, or save your changes under another name</source>
@@ -72,6 +87,196 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>%1 konnte nicht gelesen werden: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Split (%1)</source>
+        <translation>Aufgeteilt (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryEdits</name>
+    <message>
+        <source>Remove Category</source>
+        <translation>Kategorie entfernen</translation>
+    </message>
+    <message>
+        <source>Category “%1”</source>
+        <translation>Kategorie „%1“</translation>
+    </message>
+    <message>
+        <source>Apply Rules (1 row)</source>
+        <translation>Regeln anwenden (1 Zeile)</translation>
+    </message>
+    <message>
+        <source>Apply Rules (%1 rows)</source>
+        <translation>Regeln anwenden (%1 Zeilen)</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Aufteilung entfernen</translation>
+    </message>
+    <message>
+        <source>the transaction&apos;s amount is not a number, so it cannot be split</source>
+        <translation>der Betrag der Buchung ist keine Zahl, daher kann sie nicht aufgeteilt werden</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Aufteilen</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryMenus</name>
+    <message>
+        <source>Cate&amp;gory Rules…</source>
+        <translation>Kate&amp;gorieregeln…</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Category Rules</source>
+        <translation>Kategorieregeln an&amp;wenden</translation>
+    </message>
+    <message>
+        <source>Gives the selected transactions the categories of the rules their descriptions fit</source>
+        <translation>Gibt den markierten Buchungen die Kategorien der Regeln, zu denen ihre Beschreibungen passen</translation>
+    </message>
+    <message>
+        <source>Spli&amp;t Transaction…</source>
+        <translation>Buchung auf&amp;teilen…</translation>
+    </message>
+    <message>
+        <source>Categor&amp;y Column</source>
+        <translation>Spalte &amp;Kategorie</translation>
+    </message>
+    <message>
+        <source>S&amp;pending by Category</source>
+        <translation>Ausgaben nach Kate&amp;gorie</translation>
+    </message>
+    <message>
+        <source>Category rules kept: %1</source>
+        <translation>Kategorieregeln gespeichert: %1</translation>
+    </message>
+    <message>
+        <source>No category rules</source>
+        <translation>Keine Kategorieregeln</translation>
+    </message>
+    <message>
+        <source>There are no category rules yet. Register &gt; Category Rules makes them.</source>
+        <translation>Es gibt noch keine Kategorieregeln. Kontobuch &gt; Kategorieregeln legt sie an.</translation>
+    </message>
+    <message>
+        <source>Select the transactions to give categories by the rules.</source>
+        <translation>Markieren Sie die Buchungen, die nach den Regeln Kategorien erhalten sollen.</translation>
+    </message>
+    <message>
+        <source>Category rules applied: %1 changed, %2 fitting no rule, %3 split left as they are</source>
+        <translation>Kategorieregeln angewandt: %1 geändert, %2 ohne passende Regel, %3 aufgeteilte unverändert</translation>
+    </message>
+    <message>
+        <source>Select one transaction to split; the opening balance is not one.</source>
+        <translation>Markieren Sie eine Buchung zum Aufteilen; der Anfangssaldo ist keine.</translation>
+    </message>
+    <message>
+        <source>The transaction&apos;s amount is not a number, so it cannot be split.</source>
+        <translation>Der Betrag der Buchung ist keine Zahl, daher kann sie nicht aufgeteilt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryReport</name>
+    <message>
+        <source>(no category)</source>
+        <translation>(ohne Kategorie)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Anzahl</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryRules</name>
+    <message>
+        <source>the rule says no text to look for</source>
+        <translation>die Regel nennt keinen Text, nach dem gesucht wird</translation>
+    </message>
+    <message>
+        <source>the rule has no pattern</source>
+        <translation>die Regel hat kein Muster</translation>
+    </message>
+    <message>
+        <source>the rule gives no category</source>
+        <translation>die Regel nennt keine Kategorie</translation>
+    </message>
+    <message>
+        <source>the pattern “%1” is not one: %2 at character %3</source>
+        <translation>das Muster „%1“ ist keines: %2 bei Zeichen %3</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryRulesDialog</name>
+    <message>
+        <source>Category Rules</source>
+        <translation>Kategorieregeln</translation>
+    </message>
+    <message>
+        <source>A transaction whose description fits a rule gets its category; the first rule that fits counts. Letter case does not matter.</source>
+        <translation>Eine Buchung, deren Beschreibung zu einer Regel passt, erhält deren Kategorie; es zählt die erste passende Regel. Groß- und Kleinschreibung spielt keine Rolle.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Text or pattern</source>
+        <translation>Text oder Muster</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Nach &amp;oben</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>Nach &amp;unten</translation>
+    </message>
+    <message>
+        <source>contains</source>
+        <translation>enthält</translation>
+    </message>
+    <message>
+        <source>matches the pattern</source>
+        <translation>passt zum Muster</translation>
+    </message>
+    <message>
+        <source>Rule %1 cannot be kept: %2.</source>
+        <translation>Regel %1 kann nicht gespeichert werden: %2.</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2561,10 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>Fit C&amp;olumns</source>
         <translation>&amp;Spalten anpassen</translation>
     </message>
+    <message>
+        <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
+        <translation>Die Kategorien einer aufgeteilten Buchung sind die ihrer Zeilen: Kontobuch &gt; Buchung aufteilen ändert sie.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2884,6 +3093,10 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>Reconciled</source>
         <translation>Abgeglichen</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -2987,6 +3200,115 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>&amp;Sort</source>
         <translation>&amp;Sortieren</translation>
+    </message>
+</context>
+<context>
+    <name>SpendingChart</name>
+    <message>
+        <source>Spending by Category</source>
+        <translation>Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Von</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Bis</translation>
+    </message>
+    <message>
+        <source>Leave empty for no limit</source>
+        <translation>Leer lassen für keine Grenze</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Balken</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Torte</translation>
+    </message>
+    <message>
+        <source>&amp;Subcategories</source>
+        <translation>&amp;Unterkategorien</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(ohne Kategorie)</translation>
+    </message>
+    <message>
+        <source>Spent: %1</source>
+        <translation>Ausgegeben: %1</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Ausgegeben</translation>
+    </message>
+</context>
+<context>
+    <name>SplitDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Buchung aufteilen</translation>
+    </message>
+    <message>
+        <source>Amount of the transaction: %1</source>
+        <translation>Betrag der Buchung: %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Notiz</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Add Line</source>
+        <translation>Zeile &amp;hinzufügen</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Line</source>
+        <translation>Zeile &amp;entfernen</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Noch zuzuordnen: %1</translation>
+    </message>
+    <message>
+        <source>An amount is not one</source>
+        <translation>Ein Betrag ist keiner</translation>
+    </message>
+    <message>
+        <source>The amount of line %1, “%2”, is not an amount.</source>
+        <translation>Der Betrag von Zeile %1, „%2“, ist kein Betrag.</translation>
+    </message>
+</context>
+<context>
+    <name>Splits</name>
+    <message>
+        <source>a split needs two lines or more; one category is given without one</source>
+        <translation>eine Aufteilung braucht zwei Zeilen oder mehr; eine einzelne Kategorie wird ohne Aufteilung vergeben</translation>
+    </message>
+    <message>
+        <source>a split has at most %1 lines</source>
+        <translation>eine Aufteilung hat höchstens %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>line %1 of the split has no amount</source>
+        <translation>Zeile %1 der Aufteilung hat keinen Betrag</translation>
+    </message>
+    <message>
+        <source>the amount of line %1 of the split is beyond what money can hold</source>
+        <translation>der Betrag von Zeile %1 der Aufteilung übersteigt, was ein Geldbetrag fassen kann</translation>
+    </message>
+    <message>
+        <source>the lines of the split add up to %1, not to the transaction&apos;s %2: %3 is left to assign</source>
+        <translation>die Zeilen der Aufteilung ergeben %1, nicht den Betrag der Buchung von %2: %3 ist noch zuzuordnen</translation>
     </message>
 </context>
 <context>

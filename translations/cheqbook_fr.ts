@@ -33,6 +33,21 @@ Publié sous la licence MIT.</translation>
     </message>
 </context>
 <context>
+    <name>AmountSum</name>
+    <message>
+        <source>the sum is too large</source>
+        <translation>la somme est trop grande</translation>
+    </message>
+    <message>
+        <source>division by zero</source>
+        <translation>division par zéro</translation>
+    </message>
+    <message>
+        <source>the sum is nested too deeply</source>
+        <translation>la somme est trop profondément imbriquée</translation>
+    </message>
+</context>
+<context>
     <name>AtomicFile</name>
     <message>
         <source>it belongs to the user %1, and a new version saved by you would belong to you; ask %1 to save it, or save your changes under another name</source>
@@ -72,6 +87,196 @@ Publié sous la licence MIT.</translation>
     <message>
         <source>%1 could not be read: %2</source>
         <translation>%1 n&apos;a pas pu être lu&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>Categories</name>
+    <message>
+        <source>Split (%1)</source>
+        <translation>Ventilée (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryEdits</name>
+    <message>
+        <source>Remove Category</source>
+        <translation>Retirer la catégorie</translation>
+    </message>
+    <message>
+        <source>Category “%1”</source>
+        <translation>Catégorie « %1 »</translation>
+    </message>
+    <message>
+        <source>Apply Rules (1 row)</source>
+        <translation>Appliquer les règles (1 ligne)</translation>
+    </message>
+    <message>
+        <source>Apply Rules (%1 rows)</source>
+        <translation>Appliquer les règles (%1 lignes)</translation>
+    </message>
+    <message>
+        <source>Remove Split</source>
+        <translation>Retirer la ventilation</translation>
+    </message>
+    <message>
+        <source>the transaction&apos;s amount is not a number, so it cannot be split</source>
+        <translation>le montant de l'opération n'est pas un nombre : elle ne peut pas être ventilée</translation>
+    </message>
+    <message>
+        <source>Split</source>
+        <translation>Ventiler</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryMenus</name>
+    <message>
+        <source>Cate&amp;gory Rules…</source>
+        <translation>Règles de caté&amp;gorie…</translation>
+    </message>
+    <message>
+        <source>Appl&amp;y Category Rules</source>
+        <translation>Appli&amp;quer les règles de catégorie</translation>
+    </message>
+    <message>
+        <source>Gives the selected transactions the categories of the rules their descriptions fit</source>
+        <translation>Donne aux opérations sélectionnées les catégories des règles auxquelles leurs descriptions répondent</translation>
+    </message>
+    <message>
+        <source>Spli&amp;t Transaction…</source>
+        <translation>Ve&amp;ntiler l'opération…</translation>
+    </message>
+    <message>
+        <source>Categor&amp;y Column</source>
+        <translation>Colonne &amp;Catégorie</translation>
+    </message>
+    <message>
+        <source>S&amp;pending by Category</source>
+        <translation>&amp;Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Category rules kept: %1</source>
+        <translation>Règles de catégorie enregistrées : %1</translation>
+    </message>
+    <message>
+        <source>No category rules</source>
+        <translation>Aucune règle de catégorie</translation>
+    </message>
+    <message>
+        <source>There are no category rules yet. Register &gt; Category Rules makes them.</source>
+        <translation>Il n'y a pas encore de règles de catégorie. Registre &gt; Règles de catégorie les crée.</translation>
+    </message>
+    <message>
+        <source>Select the transactions to give categories by the rules.</source>
+        <translation>Sélectionnez les opérations auxquelles les règles doivent donner une catégorie.</translation>
+    </message>
+    <message>
+        <source>Category rules applied: %1 changed, %2 fitting no rule, %3 split left as they are</source>
+        <translation>Règles de catégorie appliquées : %1 modifiées, %2 sans règle, %3 ventilées laissées telles quelles</translation>
+    </message>
+    <message>
+        <source>Select one transaction to split; the opening balance is not one.</source>
+        <translation>Sélectionnez une opération à ventiler ; le solde d'ouverture n'en est pas une.</translation>
+    </message>
+    <message>
+        <source>The transaction&apos;s amount is not a number, so it cannot be split.</source>
+        <translation>Le montant de l'opération n'est pas un nombre : elle ne peut pas être ventilée.</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryReport</name>
+    <message>
+        <source>(no category)</source>
+        <translation>(sans catégorie)</translation>
+    </message>
+    <message>
+        <source>Total</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Nombre</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryRules</name>
+    <message>
+        <source>the rule says no text to look for</source>
+        <translation>la règle ne donne aucun texte à chercher</translation>
+    </message>
+    <message>
+        <source>the rule has no pattern</source>
+        <translation>la règle n'a pas de motif</translation>
+    </message>
+    <message>
+        <source>the rule gives no category</source>
+        <translation>la règle ne donne aucune catégorie</translation>
+    </message>
+    <message>
+        <source>the pattern “%1” is not one: %2 at character %3</source>
+        <translation>le motif « %1 » n'en est pas un : %2 au caractère %3</translation>
+    </message>
+</context>
+<context>
+    <name>CategoryRulesDialog</name>
+    <message>
+        <source>Category Rules</source>
+        <translation>Règles de catégorie</translation>
+    </message>
+    <message>
+        <source>A transaction whose description fits a rule gets its category; the first rule that fits counts. Letter case does not matter.</source>
+        <translation>Une opération dont la description répond à une règle reçoit sa catégorie ; la première règle qui convient compte. Majuscules et minuscules sont indifférentes.</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Text or pattern</source>
+        <translation>Texte ou motif</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;Add</source>
+        <translation>&amp;Ajouter</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>&amp;Up</source>
+        <translation>Mon&amp;ter</translation>
+    </message>
+    <message>
+        <source>Do&amp;wn</source>
+        <translation>&amp;Descendre</translation>
+    </message>
+    <message>
+        <source>contains</source>
+        <translation>contient</translation>
+    </message>
+    <message>
+        <source>matches the pattern</source>
+        <translation>répond au motif</translation>
+    </message>
+    <message>
+        <source>Rule %1 cannot be kept: %2.</source>
+        <translation>La règle %1 ne peut pas être enregistrée : %2.</translation>
     </message>
 </context>
 <context>
@@ -2356,6 +2561,10 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>Fit C&amp;olumns</source>
         <translation>Ajuster les &amp;colonnes</translation>
     </message>
+    <message>
+        <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
+        <translation>Les catégories d'une opération ventilée sont celles de ses lignes : Registre &gt; Ventiler l'opération les modifie.</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2884,6 +3093,10 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>Reconciled</source>
         <translation>Rapprochées</translation>
     </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
 </context>
 <context>
     <name>Report</name>
@@ -2987,6 +3200,115 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>&amp;Sort</source>
         <translation>&amp;Trier</translation>
+    </message>
+</context>
+<context>
+    <name>SpendingChart</name>
+    <message>
+        <source>Spending by Category</source>
+        <translation>Dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>&amp;From</source>
+        <translation>&amp;Du</translation>
+    </message>
+    <message>
+        <source>&amp;To</source>
+        <translation>&amp;Au</translation>
+    </message>
+    <message>
+        <source>Leave empty for no limit</source>
+        <translation>Laisser vide pour ne pas limiter</translation>
+    </message>
+    <message>
+        <source>Bars</source>
+        <translation>Barres</translation>
+    </message>
+    <message>
+        <source>Pie</source>
+        <translation>Camembert</translation>
+    </message>
+    <message>
+        <source>&amp;Subcategories</source>
+        <translation>&amp;Sous-catégories</translation>
+    </message>
+    <message>
+        <source>(no category)</source>
+        <translation>(sans catégorie)</translation>
+    </message>
+    <message>
+        <source>Spent: %1</source>
+        <translation>Dépensé : %1</translation>
+    </message>
+    <message>
+        <source>Spent</source>
+        <translation>Dépensé</translation>
+    </message>
+</context>
+<context>
+    <name>SplitDialog</name>
+    <message>
+        <source>Split Transaction</source>
+        <translation>Ventiler l'opération</translation>
+    </message>
+    <message>
+        <source>Amount of the transaction: %1</source>
+        <translation>Montant de l'opération : %1</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Memo</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Add Line</source>
+        <translation>&amp;Ajouter une ligne</translation>
+    </message>
+    <message>
+        <source>&amp;Remove Line</source>
+        <translation>&amp;Retirer la ligne</translation>
+    </message>
+    <message>
+        <source>Left to assign: %1</source>
+        <translation>Reste à répartir : %1</translation>
+    </message>
+    <message>
+        <source>An amount is not one</source>
+        <translation>Un montant n'en est pas un</translation>
+    </message>
+    <message>
+        <source>The amount of line %1, “%2”, is not an amount.</source>
+        <translation>Le montant de la ligne %1, « %2 », n'est pas un montant.</translation>
+    </message>
+</context>
+<context>
+    <name>Splits</name>
+    <message>
+        <source>a split needs two lines or more; one category is given without one</source>
+        <translation>une ventilation demande deux lignes ou plus ; une seule catégorie se donne sans ventilation</translation>
+    </message>
+    <message>
+        <source>a split has at most %1 lines</source>
+        <translation>une ventilation a au plus %1 lignes</translation>
+    </message>
+    <message>
+        <source>line %1 of the split has no amount</source>
+        <translation>la ligne %1 de la ventilation n'a pas de montant</translation>
+    </message>
+    <message>
+        <source>the amount of line %1 of the split is beyond what money can hold</source>
+        <translation>le montant de la ligne %1 de la ventilation dépasse ce qu'un montant peut contenir</translation>
+    </message>
+    <message>
+        <source>the lines of the split add up to %1, not to the transaction&apos;s %2: %3 is left to assign</source>
+        <translation>les lignes de la ventilation font %1, et non les %2 de l'opération : il reste %3 à répartir</translation>
     </message>
 </context>
 <context>

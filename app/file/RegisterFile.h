@@ -49,8 +49,9 @@ RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = null
 
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the
-// Amount. Nothing else of the row is kept, and nothing is copied that can be
-// shown from the file's own bytes.
+// Amount; and what the category totals count: the Category and Splits texts.
+// Nothing else of the row is kept, and nothing is copied that can be shown
+// from the file's own bytes.
 class ShownText
 {
 public:
@@ -83,6 +84,8 @@ struct ShownRow {
     ShownText description;
     ShownText date;
     ShownText amount;
+    ShownText category;
+    ShownText splits;
 };
 
 // Reads a file as readRegisterFile does, with the same checks and the same

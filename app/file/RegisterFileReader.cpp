@@ -60,7 +60,8 @@ using ShownSink = const std::function<void(ShownRow &&)> *;
 ShownRow shownRow(const Record &r)
 {
     return {ShownText(r.value(Key::CheckNumber)), ShownText(r.value(Key::DescriptionofTransaction)),
-            ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount))};
+            ShownText(r.value(Key::Date)), ShownText(r.value(Key::Amount)), ShownText(r.value(Key::Category)),
+            ShownText(r.value(kSplitsKey))};
 }
 
 // Reading stopped because the user asked it to.

@@ -193,9 +193,8 @@ std::optional<int> decimalSeparatorOf(const NumberParts &n, QChar decimalPoint)
 
 } // namespace
 
-CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
+std::optional<TypedNumber> readTypedNumber(QStringView text, QChar decimalPoint)
 {
-    const CentsReading notANumber{NumberStatus::NotANumber, 0};
     qsizetype i = 0;
     const qsizetype n = text.size();
     auto skipBlanks = [&] { i = afterBlanks(text, i); };
@@ -221,7 +220,7 @@ CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
         skipBlanks();
     }
     if (parenthesised && signed_)
-        return notANumber; // "(-12)" says negative twice; which was meant?
+        return std::nullopt; // "(-12)" says negative twice; which was meant?
 
     NumberParts parts;
     qsizetype runStart = i;
@@ -245,36 +244,44 @@ CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
     }
     if (parenthesised) {
         if (i >= n || text[i] != u')')
-            return notANumber;
+            return std::nullopt;
         ++i;
         skipBlanks();
     }
     if (i != n)
-        return notANumber;
+        return std::nullopt;
 
     const std::optional<int> decimal = decimalSeparatorOf(parts, decimalPoint);
     if (!decimal)
-        return notANumber;
+        return std::nullopt;
     const int groups = *decimal < 0 ? int(parts.seps.size()) : *decimal;
     // Grouped thousands: one to three digits first, then three at a time,
     // all with the same mark.
     for (int g = 0; g < groups; ++g) {
         if (parts.seps[size_t(g)] != parts.seps[0] || parts.runs[size_t(g) + 1].size() != 3)
-            return notANumber;
+            return std::nullopt;
     }
     if (groups > 0 && (parts.runs[0].isEmpty() || parts.runs[0].size() > 3))
-        return notANumber;
+        return std::nullopt;
     QString digits;
     for (int g = 0; g <= groups; ++g)
         digits += parts.runs[size_t(g)];
     const QStringView fraction = *decimal < 0 ? QStringView() : parts.runs[size_t(*decimal) + 1];
     if (digits.isEmpty() && fraction.isEmpty())
-        return notANumber;
+        return std::nullopt;
     if (!fraction.isEmpty())
         digits += u'.' + fraction.toString();
-    CentsReading r = leadingCents(QStringView(digits));
+    return TypedNumber{negative || parenthesised, digits};
+}
+
+CentsReading readTypedAmount(QStringView text, QChar decimalPoint)
+{
+    const std::optional<TypedNumber> number = readTypedNumber(text, decimalPoint);
+    if (!number)
+        return {NumberStatus::NotANumber, 0};
+    CentsReading r = leadingCents(QStringView(number->digits));
     // Out of range saturates toward the amount's own sign, as leadingCents does.
-    if (negative || parenthesised)
+    if (number->negative)
         r.cents = -r.cents;
     return r;
 }

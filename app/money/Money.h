@@ -55,6 +55,16 @@ CentsReading typedAmountCents(QStringView text);
 // NotANumber, so that nothing is ever stored cut short.
 CentsReading readTypedAmount(QStringView text, QChar decimalPoint);
 
+// The number of such an amount, read by the same rules, written plainly: its
+// digits with a point before the decimals ("1234.5678", ".5") and its sign.
+// Nothing when readTypedAmount would not read the text. For reading a
+// number exactly, before any rounding to the cent.
+struct TypedNumber {
+    bool negative = false;
+    QString digits;
+};
+std::optional<TypedNumber> readTypedNumber(QStringView text, QChar decimalPoint);
+
 // The cent amount as it is shown to a person: money text with their decimal
 // separator ("-45,25" for a comma), never grouped, never with a currency sign.
 QString shownMoney(Cents cents, QChar decimalPoint);

@@ -6,8 +6,9 @@
 namespace {
 const Value kNull;
 constexpr std::array<QLatin1StringView, kKnownKeyCount> kNames = {
-    QLatin1StringView("Amount"), QLatin1StringView("CheckNumber"), QLatin1StringView("Date"),
-    QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"), QLatin1StringView("Total")};
+    QLatin1StringView("Amount"), QLatin1StringView("Category"), QLatin1StringView("CheckNumber"),
+    QLatin1StringView("Date"), QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"),
+    QLatin1StringView("Total")};
 } // namespace
 
 QLatin1StringView keyName(Key key) { return kNames[size_t(key)]; }
@@ -26,6 +27,7 @@ std::optional<Key> knownKey(QLatin1StringView name)
     Key candidate;
     switch (name.size()) {
     case 6: candidate = Key::Amount; break;
+    case 8: candidate = Key::Category; break;
     case 11: candidate = Key::CheckNumber; break;
     case 4: candidate = Key::Date; break;
     case 24: candidate = Key::DescriptionofTransaction; break;

@@ -1,8 +1,10 @@
 #pragma once
 
 // A transaction record: one row of a register, a map from key text to value.
-// The six keys the program uses live in fixed slots; any other key a file
-// holds (or a column stores under) is kept too, so that it survives a save.
+// The keys the program uses live in fixed slots; any other key a file holds
+// (or a column stores under) is kept too, so that it survives a save. A
+// category has a slot of its own since a categorised register has one on
+// every row: kept with the other keys it would cost a row three allocations.
 //
 // A record is an object with identity: the register holds shared pointers to
 // records, and two records with the same keys and values are still two rows.
@@ -19,8 +21,12 @@
 
 // The known keys, in ascending order of their characters: the order in which
 // a record's keys are written to a file.
-enum class Key : quint8 { Amount, CheckNumber, Date, DescriptionofTransaction, EOMSeen, Total };
-inline constexpr int kKnownKeyCount = 6;
+enum class Key : quint8 { Amount, Category, CheckNumber, Date, DescriptionofTransaction, EOMSeen, Total };
+inline constexpr int kKnownKeyCount = 7;
+
+// The lines a transaction is split in, as one text: rare, so without a slot,
+// but read with the known keys where rows are read only to be shown.
+inline constexpr QStringView kSplitsKey = u"Splits";
 
 QLatin1StringView keyName(Key key);
 std::optional<Key> knownKey(QStringView name);
@@ -84,7 +90,7 @@ template <typename F>
 void Record::visitKeys(int replaced, const Value *replacement, F &&f) const
 {
     static const std::array<QStringView, kKnownKeyCount> names = {
-        u"Amount", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"Total"};
+        u"Amount", u"Category", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"Total"};
     size_t e = 0;
     const size_t extraCount = m_extra ? m_extra->size() : 0;
     for (int k = 0; k < kKnownKeyCount; ++k) {

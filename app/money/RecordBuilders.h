@@ -103,10 +103,15 @@ public:
         case Key::Date: m_row.date = shown(std::move(value)); break;
         case Key::Amount: m_row.amount = shown(std::move(value)); break;
         case Key::Total: m_total = shown(std::move(value)); break;
+        case Key::Category: m_row.category = shown(std::move(value)); break;
         case Key::EOMSeen: break;
         }
     }
-    void setOther(QString &&, Token &&) {}
+    void setOther(QString &&key, Token &&value)
+    {
+        if (key == kSplitsKey)
+            m_row.splits = shown(std::move(value));
+    }
     void end(qsizetype rowIndex)
     {
         checkMoneyRange(Key::Amount, m_row.amount, rowIndex);

@@ -1,5 +1,6 @@
 #include "Reconciliation.h"
 
+#include "AmountSum.h"
 #include "CutForShowing.h"
 #include "DateReader.h"
 #include "RunningBalance.h"
@@ -119,7 +120,7 @@ std::vector<int> rowsClearedSinceLastStatement(const Register &reg)
 TypedStatementAmount readStatementAmount(const QString &typed, QChar decimalPoint)
 {
     using namespace Qt::StringLiterals;
-    const CentsReading reading = readTypedAmount(typed, decimalPoint);
+    const CentsReading reading = readAmountSum(typed, decimalPoint).reading();
     if (reading.ok())
         return {reading.cents, {}};
     if (typed.trimmed().isEmpty())

@@ -6,6 +6,8 @@
 
 #include "EntryForm.h"
 
+#include "AmountSum.h"
+#include "Category.h"
 #include "CutForShowing.h"
 #include "DateReader.h"
 #include "EditHistory.h"
@@ -230,7 +232,7 @@ RecordPtr EntryForm::typedRecord(bool atEnd, const std::function<bool()> &placem
         refuse(amountField, QCoreApplication::translate("MyWindowController", "I can't make something from nothing.\nPlease enter the transaction amount!"));
         return nullptr;
     }
-    const CentsReading amount = readTypedAmount(amountField->text(), m_forms.decimalPoint);
+    const CentsReading amount = readAmountSum(amountField->text(), m_forms.decimalPoint).reading();
     if (!amount.ok()) {
         refuse(amountField, notAnAmountMessage(amountField->text(), amount.status));
         return nullptr;
@@ -247,6 +249,13 @@ RecordPtr EntryForm::typedRecord(bool atEnd, const std::function<bool()> &placem
     record->set(Key::DescriptionofTransaction, Value::text(m_fields.description->text()));
     record->set(Key::Date, Value::text(dateToStore(m_fields.date->text())));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
+    // The payee comes with the category it had last time, which the
+    // Category column shows and takes another in place. Only the latest
+    // rows are looked at, so that an entry stays quick in a long register.
+    constexpr int kCategoryLookBack = 5000;
+    if (const QString category = lastCategoryOf(rows, m_fields.description->text(), kCategoryLookBack);
+        !category.isEmpty())
+        record->set(Key::Category, Value::text(category));
     // Inserted among other rows, the balance is worked out with theirs, in
     // their form; at the end it is carried from the last row as money text.
     if (atEnd) {

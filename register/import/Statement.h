@@ -46,6 +46,9 @@ struct StatementLine {
     // A word on how the line was read ("the description is ... characters
     // long; only its first 2,000 are kept"); empty when there is none.
     QString note;
+    // The category the transaction is added with: given by a rule, or chosen
+    // in the preview; empty for none.
+    QString category;
 };
 
 struct SkippedLine {

@@ -48,6 +48,8 @@ std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines)
             records[i]->set(Key::CheckNumber, Value::text(lines[i].checkNumber));
         if (!lines[i].bankId.isEmpty())
             records[i]->set(kBankIdKey, Value::text(lines[i].bankId));
+        if (!lines[i].category.isEmpty())
+            records[i]->set(Key::Category, Value::text(lines[i].category));
     }
     return records;
 }

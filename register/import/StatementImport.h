@@ -69,8 +69,8 @@ struct ImportPlan {
 };
 
 // The records of lines to add: as statementRecords makes them, with the
-// line's check number, and its bank id under BankID, so that the line is
-// known when it comes again.
+// line's check number, its category, and its bank id under BankID, so that
+// the line is known when it comes again.
 std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines);
 
 // Adds the plan's lines at atRow as importStatement does, marks the rows to

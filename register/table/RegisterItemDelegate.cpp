@@ -2,6 +2,9 @@
 
 #include "RegisterTableModel.h"
 
+#include <QCompleter>
+#include <QLineEdit>
+
 QWidget *RegisterItemDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
                                             const QModelIndex &index) const
 {
@@ -10,5 +13,13 @@ QWidget *RegisterItemDelegate::createEditor(QWidget *parent, const QStyleOptionV
         emit tooLongToEdit(length);
         return nullptr;
     }
-    return QStyledItemDelegate::createEditor(parent, option, index);
+    QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+    const QVariant completions = index.data(RegisterTableModel::CompletionsRole);
+    if (auto *line = qobject_cast<QLineEdit *>(editor); line && completions.isValid()) {
+        auto *completer = new QCompleter(completions.toStringList(), line);
+        completer->setCaseSensitivity(Qt::CaseInsensitive);
+        completer->setFilterMode(Qt::MatchContains);
+        line->setCompleter(completer);
+    }
+    return editor;
 }

@@ -1,5 +1,6 @@
 #include "RegisterTableModel.h"
 
+#include "Category.h"
 #include "DateReader.h"
 #include "MyWindowController.h"
 #include "PaletteColors.h"
@@ -18,7 +19,8 @@ RegisterTableModel::RegisterTableModel(MyWindowController *dataSource, QObject *
 QStringView RegisterTableModel::columnIdentifier(int column)
 {
     static const QStringView keys[] = {u"CheckNumber", u"DescriptionofTransaction", u"Date",
-                                       u"Amount",      u"Total",                    u"EOMSeen"};
+                                       u"Amount",      u"Total",                    u"EOMSeen",
+                                       u"Category"};
     return keys[column];
 }
 
@@ -28,7 +30,8 @@ const char *const kTitles[] = {QT_TRANSLATE_NOOP("RegisterTableModel", "Check #"
                                QT_TRANSLATE_NOOP("RegisterTableModel", "Date"),
                                QT_TRANSLATE_NOOP("RegisterTableModel", "Amount"),
                                QT_TRANSLATE_NOOP("RegisterTableModel", "Balance"),
-                               "\u2713"};
+                               "\u2713",
+                               QT_TRANSLATE_NOOP("RegisterTableModel", "Category")};
 } // namespace
 
 QString RegisterTableModel::columnTitle(QStringView identifier)
@@ -105,6 +108,9 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
     case Qt::ToolTipRole: {
         const Value v = m_dataSource->tableViewObjectValue(m_dataSource->tableView(), columnIdentifier(column), row);
+        // A split row shows how many lines it has; its lines have the categories.
+        if (column == CategoryColumn && role == Qt::DisplayRole)
+            return cutForShowing(categoryCellText((*m_dataSource->document()->array())[row]));
         if (column == ReconciledColumn)
             return role == Qt::DisplayRole && v.intValue() == 1 ? QVariant(u"\u2713"_s) : QVariant();
         const WrittenForms &forms = m_dataSource->writtenForms();
@@ -133,6 +139,10 @@ QVariant RegisterTableModel::data(const QModelIndex &index, int role) const
                        ? tr("yes")
                        : tr("no");
         return data(index, Qt::DisplayRole);
+    case CompletionsRole:
+        if (column == CategoryColumn)
+            return categoriesInUse(*m_dataSource->document()->array());
+        return {};
     case TextLengthRole:
         return QVariant::fromValue(qint64(m_dataSource->tableViewObjectValue(m_dataSource->tableView(),
                                                                              columnIdentifier(column), index.row())

@@ -25,10 +25,12 @@ class RegisterTableModel : public QAbstractTableModel
 
 public:
     enum Column { CheckNumberColumn, DescriptionColumn, DateColumn, AmountColumn, TotalColumn, ReconciledColumn,
-                  ColumnCount };
+                  CategoryColumn, ColumnCount };
 
     // The length of a cell's whole text, which the shown text may not be.
     static constexpr int TextLengthRole = Qt::UserRole + 1;
+    // What a cell's editor completes from (a QStringList); none for most.
+    static constexpr int CompletionsRole = Qt::UserRole + 2;
     // The most of a cell's text that is shown (a longer one ends in an
     // ellipsis): laying out and painting millions of characters would hold
     // the window for minutes, or crash it.

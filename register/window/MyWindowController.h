@@ -239,6 +239,8 @@ private:
     void showRows(std::optional<std::vector<int>> rows);
     void showFilterInWidgets();
     void buildViewMenu();
+    // The categories' commands in the Register menu, and sums in the amount fields.
+    void buildCategoryMenus(QMenu *registerMenu);
 
     MyDocument *myDocument;
     RegisterWindow *m_window = nullptr;

@@ -3,7 +3,10 @@
 
 #include "MyWindowController.h"
 
+#include "AmountSum.h"
 #include "BalancingDrawer.h"
+#include "Category.h"
+#include "CategoryEdits.h"
 #include "DateReader.h"
 #include "EntryForm.h"
 #include "PreconditionFailure.h"
@@ -48,13 +51,26 @@ bool MyWindowController::tableViewSetObjectValue(const QTableView *, const QStri
 {
     if (!(rowIndex >= 0 && rowIndex < dataArray->count()))
         failPrecondition(kRowCondition, u"tableView:setObjectValue:forTableColumn:row:"_s, kSource, 238);
+    if (columnIdentifier == keyName(Key::Category)) {
+        // A split row's categories are its lines'; one typed over them would
+        // be a second answer to where the money went.
+        if (!splitLinesOf((*dataArray)[rowIndex]).empty()) {
+            m_toolkit.beep();
+            m_window->statusBar()->showMessage(tr("A split transaction's categories are those of its lines: "
+                                                  "Register > Split Transaction changes them."),
+                                               10000);
+            return false;
+        }
+        setCategory(*myDocument, {rowIndex}, categoryAsInUse(normalizedCategory(value), categoriesInUse(*dataArray)));
+        return true;
+    }
     const bool isAmount = columnIdentifier == keyName(Key::Amount);
     const bool isTotal = columnIdentifier == keyName(Key::Total);
     Value stored = Value::text(value);
     if (isAmount || isTotal) {
         // An amount is kept as money text, so that "$1,234.56" reads back as
         // what the user meant and not as 0.
-        const CentsReading typed = readTypedAmount(value, m_forms.decimalPoint);
+        const CentsReading typed = readAmountSum(value, m_forms.decimalPoint).reading();
         if (!typed.ok()) {
             m_toolkit.beep();
             m_window->statusBar()->showMessage(

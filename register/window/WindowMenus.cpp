@@ -2,6 +2,7 @@
 
 #include "MyWindowController.h"
 
+#include "CategoryMenus.h"
 #include "RegisterWindow.h"
 
 #include <QAction>
@@ -81,6 +82,7 @@ void MyWindowController::buildMenus()
     QAction *address = reg->addAction(tr("Payee &Address\u2026"));
     address->setToolTip(tr("The address printed on checks under the selected transaction's payee"));
     connect(address, &QAction::triggered, this, [this, address] { editPayeeAddress(address); });
+    buildCategoryMenus(reg);
 
     buildViewMenu();
 }
@@ -93,6 +95,8 @@ void MyWindowController::buildViewMenu()
     connect(filter, &QAction::triggered, this, [this, filter] { focusFilter(filter); });
     QAction *all = view->addAction(tr("Show &All Transactions"));
     connect(all, &QAction::triggered, this, [this, all] { clearFilter(all); });
+    if (auto *categories = findChild<CategoryMenus *>())
+        categories->addViewActions(view);
     view->addSeparator();
     // The columns' widths without a mouse on their edges; also on the
     // header's own menu.

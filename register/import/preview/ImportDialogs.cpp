@@ -1,5 +1,6 @@
 #include "ImportDialogs.h"
 
+#include "CategoryRules.h"
 #include "ImportPreviewDialog.h"
 #include "LayoutMemory.h"
 #include "MyDocument.h"
@@ -106,7 +107,13 @@ void ImportDialogs::importPreviewed(ImportPreviewDialog *dialog)
     const QString name = preview.fileName();
     // The import's own step needs no second look at the lines.
     disconnect(&m_document, &MyDocument::historyChanged, dialog, nullptr);
-    const ImportResult result = importPlanned(m_document, m_shownRowCount(), preview.plan(), name);
+    // The lines added take the categories of the person's rules.
+    ImportPlan plan = preview.plan();
+    {
+        QSettings settings;
+        categorizeLines(plan.add, CategoryRules(storedRules(settings)));
+    }
+    const ImportResult result = importPlanned(m_document, m_shownRowCount(), plan, name);
     if (!result.ok()) {
         m_toolkit.alert(m_window, Toolkit::errorTitle(),
                         tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, result.error));

@@ -1,0 +1,194 @@
+// Categories in the register window: the Category column, sums typed where
+// amounts go, the rules run over selected rows and the split editor, each
+// change one step of Undo.
+
+#include "CategoryRules.h"
+#include "RegisterTableModel.h"
+#include "SpendingChart.h"
+#include "WindowFixture.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QTableWidget>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+class CategoryWindowTest : public WindowFixture
+{
+protected:
+    void openMonth()
+    {
+        open({{"1000", "", "Opening", "12/01/2026"},
+              {"-71.24", "", "HY-VEE #1234", "12/02/2026"},
+              {"-42.50", "311", "Costco", "12/09/2026"},
+              {"-80", "", "Evergy", "12/10/2026"}});
+    }
+    QAction *action(const char *name) const
+    {
+        return c->window()->findChild<QAction *>(QString::fromLatin1(name));
+    }
+    QString cell(int row, int column) const
+    {
+        return c->tableView()->model()->index(row, column).data().toString();
+    }
+    bool setCell(int row, int column, const QString &text) const
+    {
+        QAbstractItemModel *model = c->tableView()->model();
+        return model->setData(model->index(row, column), text);
+    }
+    void storeRules(const std::vector<CategoryRule> &rules)
+    {
+        QSettings settings;
+        ::storeRules(settings, rules);
+    }
+};
+
+TEST_F(CategoryWindowTest, TheCategoryColumnIsShownWhereTheRegisterHasCategories)
+{
+    openMonth();
+    EXPECT_TRUE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn)) << "none yet";
+    action("categoryColumn")->trigger();
+    EXPECT_FALSE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn));
+
+    doc = std::make_unique<MyDocument>();
+    doc->ensureRegister();
+    for (const char *category : {"", "Food:Groceries"}) {
+        RecordPtr record = makeRecord();
+        record->set(Key::Amount, Value::text(u"5"));
+        if (*category)
+            record->set(Key::Category, Value::text(QString::fromUtf8(category)));
+        doc->array()->append(record);
+    }
+    doc->makeWindowControllers(toolkit);
+    c = windowController(doc.get());
+    EXPECT_FALSE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn)) << "opened with categories";
+}
+
+TEST_F(CategoryWindowTest, ACategoryTypedInACellIsTheOneInUseAndOneUndoStep)
+{
+    openMonth();
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    ASSERT_TRUE(setCell(3, RegisterTableModel::CategoryColumn, u"  food : groceries "_s));
+    EXPECT_EQ(reg()[3].value(Key::Category).toString(), u"Food:Groceries") << "as already written";
+    EXPECT_EQ(doc->history().undoName(), u"Category \u201cFood:Groceries\u201d");
+    c->undo(&menuItem);
+    EXPECT_FALSE(reg()[3].contains(Key::Category));
+
+    // The cell of a split row shows the lines, and is not typed over.
+    reg()[2].set(kSplitsKey, Value::text(u"-30.25\tFood:Groceries\t\n-12.25\tHousehold\tpaper towels"));
+    EXPECT_EQ(cell(2, RegisterTableModel::CategoryColumn), u"Split (2)");
+    EXPECT_FALSE(setCell(2, RegisterTableModel::CategoryColumn, u"Shopping"_s));
+    EXPECT_EQ(toolkit.beeps, 1);
+    EXPECT_FALSE(reg()[2].contains(Key::Category));
+}
+
+TEST_F(CategoryWindowTest, SumsTypedWhereAmountsGoAreWorkedOutToTheCent)
+{
+    openMonth();
+    // A cell.
+    ASSERT_TRUE(setCell(3, RegisterTableModel::AmountColumn, u"-(10/3)"_s));
+    EXPECT_EQ(reg()[3].value(Key::Amount).toString(), u"-3.33");
+    EXPECT_FALSE(setCell(3, RegisterTableModel::AmountColumn, u"1/0"_s)) << "refused as a bad amount";
+    EXPECT_EQ(reg()[3].value(Key::Amount).toString(), u"-3.33");
+
+    // The entry field: the result shown when it is left, then entered.
+    type("", "Kiosk", "0.1+0.2", "12/11/2026");
+    QFocusEvent leaving(QEvent::FocusOut);
+    QApplication::sendEvent(field("Amount"), &leaving);
+    EXPECT_EQ(field("Amount")->text(), u"0.30");
+    type(nullptr, nullptr, "12.50+3.20", nullptr);
+    enterButton()->click();
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Amount).toString(), u"15.70");
+
+    // A payee comes with its category of last time.
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    type("", "HY-VEE #1234", "-5", "12/12/2026");
+    enterButton()->click();
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Category).toString(), u"Food:Groceries");
+
+    // An amount alone is left as typed, a text that is no sum too.
+    for (const char *typed : {"(45.25)", "12+", "lunch"}) {
+        type(nullptr, nullptr, typed, nullptr);
+        QApplication::sendEvent(field("Amount"), &leaving);
+        EXPECT_EQ(field("Amount")->text(), QString::fromUtf8(typed));
+    }
+}
+
+TEST_F(CategoryWindowTest, ApplyingRulesToSelectedRowsIsOneStepAndLeavesTheOpeningRow)
+{
+    openMonth();
+    action("applyCategoryRules")->trigger();
+    ASSERT_EQ(toolkit.alerts.size(), 1u) << "no rules yet: said so";
+    storeRules({{CategoryRule::Match::Contains, u"open"_s, u"Never"_s},
+                {CategoryRule::Match::Pattern, u"^hy-?vee"_s, u"Food:Groceries"_s},
+                {CategoryRule::Match::Contains, u"vee"_s, u"Not:First"_s},
+                {CategoryRule::Match::Contains, u"evergy"_s, u"Home:Utilities"_s}});
+    selectRows({0, 1, 2, 3});
+    action("applyCategoryRules")->trigger();
+    EXPECT_EQ(column(Key::Category),
+              (QStringList{QString(), u"Food:Groceries"_s, QString(), u"Home:Utilities"_s}));
+    EXPECT_EQ(doc->history().undoName(), u"Apply Rules (2 rows)");
+    c->undo(&menuItem);
+    EXPECT_EQ(column(Key::Category), QStringList(4, QString()));
+}
+
+TEST_F(CategoryWindowTest, TheSplitEditorTakesOnlyLinesThatAddUp)
+{
+    openMonth();
+    selectRows({2});
+    bool refusedFirst = false;
+    toolkit.dialogAnswers.push_back([&](QDialog &dialog) {
+        auto *lines = dialog.findChild<QTableWidget *>(u"lines"_s);
+        EXPECT_EQ(lines->rowCount(), 1) << "the whole amount, to divide";
+        lines->item(0, 0)->setText(u"Food:Groceries"_s);
+        lines->item(0, 2)->setText(u"-20.25-10"_s);
+        lines->insertRow(1);
+        lines->setItem(1, 0, new QTableWidgetItem(u"Household"_s));
+        lines->setItem(1, 1, new QTableWidgetItem(u"paper towels"_s));
+        lines->setItem(1, 2, new QTableWidgetItem(u"-12"_s));
+        EXPECT_EQ(dialog.findChild<QLabel *>(u"left"_s)->text(), u"Left to assign: -0.25") << "live";
+        dialog.accept();
+        refusedFirst = dialog.result() != QDialog::Accepted
+            && dialog.findChild<QLabel *>(u"problem"_s)->text().contains(u"left to assign"_s);
+        lines->item(1, 2)->setText(u"-12.25"_s);
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    });
+    action("splitTransaction")->trigger();
+    EXPECT_TRUE(refusedFirst) << "a split that does not add up is refused";
+    EXPECT_EQ(reg()[2].value(kSplitsKey).toString(), u"-30.25\tFood:Groceries\t\n-12.25\tHousehold\tpaper towels");
+    EXPECT_EQ(reg()[2].value(Key::Amount).toString(), u"-42.50") << "the bank's amount stays";
+    EXPECT_EQ(cell(2, RegisterTableModel::CategoryColumn), u"Split (2)");
+    c->undo(&menuItem);
+    EXPECT_FALSE(reg()[2].contains(kSplitsKey));
+}
+
+TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
+{
+    openMonth();
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    reg()[2].set(kSplitsKey, Value::text(u"-30.25\tFood:Groceries\t\n-12.25\tHousehold\tpaper towels"));
+    reg()[3].set(Key::Category, Value::text(u"Home:Utilities"));
+    action("spendingByCategory")->trigger();
+    auto *chart = c->window()->findChild<SpendingChart *>();
+    ASSERT_TRUE(chart);
+    chart->setPeriod(u"12/01/2026"_s, u"12/31/2026"_s);
+    EXPECT_EQ(chart->spending(), (std::vector<Spending>{{u"Food"_s, 10149}, {u"Home"_s, 8000}, {u"Household"_s, 1225}}))
+        << "subcategories folded, the opening row's money no spending";
+    chart->findChild<QCheckBox *>(u"subcategories"_s)->setChecked(true);
+    EXPECT_EQ(chart->spending().front(), (Spending{u"Food:Groceries"_s, 10149}));
+
+    // A change in the register is drawn while the chart is open.
+    setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);
+    EXPECT_EQ(chart->spending().front(), (Spending{u"Home:Utilities"_s, 15000}));
+    chart->setPeriod(u"1/1/2027"_s, QString());
+    EXPECT_TRUE(chart->spending().empty());
+}
+
+} // namespace
