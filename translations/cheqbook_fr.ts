@@ -2559,7 +2559,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Fit C&amp;olumns</source>
-        <translation>Ajuster les &amp;colonnes</translation>
+        <translation>A&amp;juster les colonnes</translation>
     </message>
     <message>
         <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
