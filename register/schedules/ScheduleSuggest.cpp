@@ -58,44 +58,55 @@ Pattern weeklyRun(const std::vector<Seen> &seen, int weeks)
     return p;
 }
 
+// The day a monthly occurrence is expected on in a month (numbered as monthNumber does).
+QDate expectedIn(qint64 month, const Recurrence &r)
+{
+    const QDate first(int(month / 12), int(month % 12) + 1, 1);
+    const int last = first.daysInMonth();
+    return first.addDays((r.monthlyOn == MonthlyOn::LastDay ? last : std::min(r.day, last)) - 1);
+}
+
 // Monthly runs: every gap k months, on one day of the month (three days
-// either way, for weekends and holidays) or near the month's end.
+// either way, for weekends and holidays: the rent paid on Friday 31 October
+// is November's) or on the month's last day.
 Pattern monthlyRun(const std::vector<Seen> &seen, int months)
 {
     Pattern p;
-    size_t first = seen.size() - 1;
-    while (first > 0 && monthNumber(seen[first].date) - monthNumber(seen[first - 1].date) == months)
-        --first;
-    if (seen.size() - first < size_t(kLeastTimes))
-        return p;
-    // The day most rows fall on.
-    std::array<int, 32> count{};
-    bool nearEnd = true;
-    for (size_t i = first; i < seen.size(); ++i) {
-        ++count[size_t(seen[i].date.day())];
-        nearEnd = nearEnd && seen[i].date.daysInMonth() - seen[i].date.day() <= 2;
-    }
-    const int day = int(std::max_element(count.begin(), count.end()) - count.begin());
     Recurrence &r = p.recurrence;
     r.period = months == 12 ? Period::Year : Period::Month;
     r.every = months == 12 ? 1 : months;
-    // On the last day when the rows keep to the month's end but not to one day.
-    if (nearEnd && count[size_t(day)] < int(seen.size() - first) && r.period == Period::Month)
+    // The day most of the latest rows fall on, and whether they keep to the
+    // month's end rather than to one day.
+    const size_t looked = std::min<size_t>(seen.size(), 24);
+    std::array<int, 32> count{};
+    bool nearEnd = true;
+    for (size_t i = seen.size() - looked; i < seen.size(); ++i) {
+        ++count[size_t(seen[i].date.day())];
+        nearEnd = nearEnd && seen[i].date.daysInMonth() - seen[i].date.day() <= 2;
+    }
+    r.day = int(std::max_element(count.begin(), count.end()) - count.begin());
+    if (nearEnd && count[size_t(r.day)] < int(looked) && r.period == Period::Month)
         r.monthlyOn = MonthlyOn::LastDay;
-    r.day = day;
-    // The run, from the latest row back, of rows that keep to that day.
+    // The run, from the latest row back, each in the month whose day it is nearest.
     int times = 0;
-    for (size_t i = seen.size(); i-- > first;) {
-        const QDate d = seen[i].date;
-        const int expected = r.monthlyOn == MonthlyOn::LastDay ? d.daysInMonth() : std::min(day, d.daysInMonth());
-        if (std::abs(d.day() - expected) > 3)
+    qint64 previous = 0;
+    qint64 latest = 0;
+    for (size_t i = seen.size(); i-- > 0;) {
+        const QDate date = seen[i].date;
+        std::optional<qint64> month;
+        for (qint64 m = monthNumber(date) - 1; m <= monthNumber(date) + 1; ++m)
+            if (std::llabs(expectedIn(m, r).daysTo(date)) <= 3)
+                month = m;
+        if (!month || (times > 0 && previous - *month != months))
             break;
+        if (times == 0)
+            latest = *month;
+        previous = *month;
         ++times;
     }
     p.times = times;
-    r.start = seen.back().date;
-    if (r.period == Period::Year)
-        r.start = QDate(r.start.year(), r.start.month(), std::min(day, r.start.daysInMonth()));
+    if (times > 0)
+        r.start = expectedIn(latest, r);
     return p;
 }
 
