@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "BatchQueue.h"
 #include "ImportCommand.h"
+#include "ScheduleCommands.h"
 
 #include "AtomicFile.h"
 #include "DateReader.h"
@@ -321,6 +322,13 @@ const std::vector<Command> &commands()
          "being balanced (the transactions reconciled since the last finished statement); without them,\n"
          "for the last statement finished in the window, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
+        {"forecast", kForecastSynopsis, kForecastHelp,
+         {u"--days="_s, u"--until-income"_s, u"--reserve="_s, u"--from="_s}, 1, 1, false, runForecast},
+        {"post-due", kPostDueSynopsis, kPostDueHelp, {u"--through="_s}, 1, 1, false, runPostDue},
+        {"schedule", kScheduleSynopsis, kScheduleHelp,
+         {u"--desc="_s, u"--amount="_s, u"--every="_s, u"--day-of-month="_s, u"--weekday-of-month="_s, u"--start="_s,
+          u"--end="_s, u"--times="_s, u"--weekend="_s, u"--estimate="_s, u"--check="_s, u"--auto"_s},
+         2, 4, false, runSchedule},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",
@@ -357,13 +365,14 @@ QString usage(bool whole = true)
             "  0  the command did its work\n"
             "  1  it could not; the reason is on standard error, one line naming the file and what is wrong\n"
             "  2  the command line is wrong, or names the command's input as its output\n"
+            "  3  forecast: the balance goes under the reserve within the days looked at\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import or sort wrote over it\n"
+            "  FILE~  the register as it was before convert, import, sort, post-due or schedule wrote over it\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"
-            "      year are read (sort, import, reconciliation --date)\n"_s;
+            "      year are read (sort, import, reconciliation --date, forecast, post-due, schedule)\n"_s;
     return text;
 }
 

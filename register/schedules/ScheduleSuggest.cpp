@@ -202,12 +202,16 @@ std::vector<Suggestion> suggestSchedules(const Register &reg, const ScheduleBook
             scheduled.insert(payeeKey(s.description));
     QHash<QString, Payee> payees;
     SuccessiveDates dates(today);
+    // What came round three times, yearly at most, shows in the last years.
+    const QDate earliest = today.addYears(-kLookedBackYears);
     for (int row = 1; row < reg.count(); ++row) {
         const Record &r = reg[row];
         const std::optional<QDate> date = dates.read(r.value(Key::Date));
+        if (!date || *date < earliest || *date > today)
+            continue;
         const CentsReading amount = r.value(Key::Amount).cents();
         const QString description = r.value(Key::DescriptionofTransaction).toString();
-        if (!date || !amount.ok() || amount.cents == 0 || description.trimmed().isEmpty())
+        if (!amount.ok() || amount.cents == 0 || description.trimmed().isEmpty())
             continue;
         const QString key = payeeKey(description);
         if (scheduled.contains(key))

@@ -26,6 +26,10 @@ inline constexpr int kLeastTimes = 3;
 // Amounts this far apart at most (in percent of the middle one) make an estimate.
 inline constexpr int kMostEstimateTolerance = 25;
 
+// Rows dated this many years before today at most, and not after it, are
+// looked at.
+inline constexpr int kLookedBackYears = 4;
+
 // The suggestions, the payee seen the most times first. Payees a schedule
 // of the book already names (by description, letter case and blanks aside)
 // are left out, as is the opening row.
