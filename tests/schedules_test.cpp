@@ -51,7 +51,7 @@ std::unique_ptr<MyDocument> documentOf(std::vector<RecordPtr> rows)
     auto doc = std::make_unique<MyDocument>();
     doc->ensureRegister();
     doc->array()->assign(std::move(rows));
-    recalculateCheckbook(*doc->array());
+    carryBalance(*doc->array(), 0); // balances as the program writes them: texts
     return doc;
 }
 
