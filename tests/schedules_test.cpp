@@ -9,6 +9,8 @@
 #include "ScheduleBook.h"
 #include "ScheduleEdits.h"
 #include "ScheduleText.h"
+#include "ImportPreview.h"
+#include "StatementImport.h"
 
 #include "TestSupport.h"
 
@@ -403,3 +405,29 @@ TEST(ScheduleEdits, StepNamesSayWhat)
 }
 
 } // namespace
+
+// --- A statement meeting the schedules.
+
+TEST(ScheduleEdits, AnImportedLineEntersTheOccurrenceItMeetsAndOneUndoTakesBothBack)
+{
+    auto doc = withRentAndGym();
+    const QByteArray before = bytesOf(*doc);
+    // The bank's rent a day after it was due, and a coffee.
+    const ImportPreview preview("03/02/2026,-650.00,*,,ACH LANDLORD LLC\n03/02/2026,-4.50,*,,COFFEE\n",
+                                u"march.csv"_s, doc->array(), d("2026-03-10"));
+    EXPECT_EQ(preview.summary(), u"2 transactions to add, 1 of them a scheduled transaction"_s);
+
+    const ImportResult r = importPlanned(*doc, doc->count(), preview.plan(), u"march.csv"_s);
+    ASSERT_TRUE(r.ok()) << r.error.toStdString();
+    EXPECT_EQ(r.count, 2);
+    EXPECT_EQ(r.occurrences, 1);
+    const Register &reg = *doc->array();
+    EXPECT_EQ(reg[r.firstRow].value(Key::DescriptionofTransaction).toString(), u"Rent"_s);
+    EXPECT_EQ(reg[r.firstRow].value(Key::Date).toString(), u"03/02/2026"_s) << "the bank's date";
+    EXPECT_EQ(reg[r.firstRow + 1].value(Key::DescriptionofTransaction).toString(), u"COFFEE"_s);
+    for (const Occurrence &o : dueOccurrences(readScheduleBook(reg), d("2026-03-10")))
+        EXPECT_FALSE(o.when.scheduled == d("2026-03-01")) << "the March rent is not offered again";
+
+    ASSERT_TRUE(doc->undo());
+    EXPECT_EQ(bytesOf(*doc), before) << "the rows and the mark go back together";
+}

@@ -2,6 +2,8 @@
 
 #include "RunningBalance.h"
 
+#include <QSettings>
+
 #include <algorithm>
 #include <tuple>
 
@@ -73,3 +75,20 @@ Cents lastBalance(const Register &reg)
 {
     return reg.isEmpty() ? 0 : reg[reg.count() - 1].value(Key::Total).centsOrZero();
 }
+
+namespace {
+
+// 0: until the next income.
+constexpr QLatin1StringView kHorizonSetting("schedules/forecastDays");
+
+} // namespace
+
+Horizon storedHorizon()
+{
+    const int days = QSettings().value(kHorizonSetting, 30).toInt();
+    if (days <= 0)
+        return {kUntilIncomeDefaultDays, true};
+    return {std::min(days, kMostForecastDays), false};
+}
+
+void storeHorizon(Horizon horizon) { QSettings().setValue(kHorizonSetting, horizon.untilIncome ? 0 : horizon.days); }

@@ -46,6 +46,11 @@ struct Forecast {
     bool underReserve() const { return lowest < reserve; }
 };
 
+// How far ahead the person looks, kept as a preference for every register
+// (30 days until chosen).
+Horizon storedHorizon();
+void storeHorizon(Horizon horizon);
+
 // The forecast from a balance (the register's last), on a day (today).
 Forecast forecast(const ScheduleBook &book, Cents balance, QDate today, Horizon horizon);
 
