@@ -152,6 +152,14 @@ Publié sous la licence MIT.</translation>
         <source>%1 transactions are left out of the charts: Cheqbook cannot read their dates.</source>
         <translation>%1 opérations sont absentes des graphiques&#xa0;: Cheqbook ne peut pas lire leur date.</translation>
     </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Planifié</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
+    </message>
 </context>
 <context>
     <name>CheckContent</name>
@@ -1099,6 +1107,75 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
     </message>
 </context>
 <context>
+    <name>DueDialog</name>
+    <message>
+        <source>, once</source>
+        <translation>, une fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n times</source>
+        <translation>
+            <numerusform>, %n fois</numerusform>
+            <numerusform>, %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Opérations planifiées</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction is due.</source>
+        <translation>1 opération planifiée est due.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions are due.</source>
+        <translation>
+            <numerusform>%n opération planifiée est due.</numerusform>
+            <numerusform>%n opérations planifiées sont dues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Saisir</translation>
+    </message>
+    <message>
+        <source>Enters the ticked transactions into the register, as one step Undo takes back</source>
+        <translation>Saisit les opérations cochées dans le registre, en une étape qu&apos;Annuler reprend</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Enters nothing for the ticked transactions; they are not offered again</source>
+        <translation>Ne saisit rien pour les opérations cochées&#xa0;; elles ne sont plus proposées</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>Offers them again when the register is next opened</source>
+        <translation>Les propose de nouveau à la prochaine ouverture du registre</translation>
+    </message>
+</context>
+<context>
     <name>EOMDrawer</name>
     <message>
         <source>Balance Month</source>
@@ -1345,6 +1422,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>%1 lines that are not transactions</source>
         <translation>%1 lignes qui ne sont pas des opérations</translation>
+    </message>
+    <message>
+        <source>1 of them a scheduled transaction</source>
+        <translation>dont 1 opération planifiée</translation>
+    </message>
+    <message>
+        <source>%1 of them scheduled transactions</source>
+        <translation>dont %1 opérations planifiées</translation>
     </message>
 </context>
 <context>
@@ -2301,6 +2386,50 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>The address printed on checks under the selected transaction&apos;s payee</source>
         <translation>L&apos;adresse imprimée sur les chèques sous le bénéficiaire de l&apos;opération sélectionnée</translation>
     </message>
+    <message>
+        <source>Select the one transaction to repeat.</source>
+        <translation>Sélectionnez l&apos;opération à répéter.</translation>
+    </message>
+    <message>
+        <source>Sc&amp;hedules</source>
+        <translation>P&amp;lanifiées</translation>
+    </message>
+    <message>
+        <source>&amp;Schedules…</source>
+        <translation>&amp;Échéanciers…</translation>
+    </message>
+    <message>
+        <source>&amp;New Schedule…</source>
+        <translation>&amp;Nouvel échéancier…</translation>
+    </message>
+    <message>
+        <source>A schedule of the transaction in the entry fields</source>
+        <translation>Un échéancier de l&apos;opération des champs de saisie</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat…</source>
+        <translation>&amp;Répéter…</translation>
+    </message>
+    <message>
+        <source>A schedule repeating the selected transaction</source>
+        <translation>Un échéancier qui répète l&apos;opération sélectionnée</translation>
+    </message>
+    <message>
+        <source>&amp;Enter Due Transactions…</source>
+        <translation>Saisir les opérations &amp;dues…</translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest…</source>
+        <translation>S&amp;uggérer…</translation>
+    </message>
+    <message>
+        <source>Payees the register shows coming round regularly, proposed as schedules</source>
+        <translation>Les bénéficiaires qui reviennent régulièrement dans le registre, proposés comme échéanciers</translation>
+    </message>
+    <message>
+        <source>Set Reser&amp;ve…</source>
+        <translation>Définir la ré&amp;serve…</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2555,6 +2684,207 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>%1 could not be moved to %2: %3</source>
         <translation>%1 n&apos;a pas pu être déplacé dans %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Recurrence</name>
+    <message>
+        <source>it has no start date</source>
+        <translation>il n&apos;a pas de date de début</translation>
+    </message>
+    <message>
+        <source>it must come round every 1 to %1 periods</source>
+        <translation>il doit revenir toutes les 1 à %1 périodes</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>le jour du mois doit être de 1 à 31</translation>
+    </message>
+    <message>
+        <source>the weekday of the month must be the first to the fourth or the last of a weekday</source>
+        <translation>le jour de la semaine du mois doit être le premier au quatrième ou le dernier d&apos;un jour de la semaine</translation>
+    </message>
+    <message>
+        <source>it must end after at least 1 time</source>
+        <translation>il doit finir après au moins 1 fois</translation>
+    </message>
+    <message>
+        <source>it has no end date</source>
+        <translation>il n&apos;a pas de date de fin</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>le dernier jour</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <source>the %1 %2</source>
+        <comment>the second Tuesday</comment>
+        <translation>le %1 %2</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>tous les jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n days</source>
+        <translation>
+            <numerusform>tous les jours</numerusform>
+            <numerusform>tous les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>weekly on %1</source>
+        <translation>toutes les semaines le %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n weeks on %1</source>
+        <translation>
+            <numerusform>toutes les semaines le %1</numerusform>
+            <numerusform>toutes les %n semaines le %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>monthly on %1</source>
+        <translation>tous les mois %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n months on %1</source>
+        <translation>
+            <numerusform>tous les mois %1</numerusform>
+            <numerusform>tous les %n mois %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month and day: March 3</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>yearly on %1</source>
+        <translation>tous les ans le %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n years on %1</source>
+        <translation>
+            <numerusform>tous les ans le %1</numerusform>
+            <numerusform>tous les %n ans le %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -2873,6 +3203,413 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Libellé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>-1200.00 for money out</source>
+        <translation>-1200.00 pour une dépense</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Montant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k #:</source>
+        <translation>N° de chè&amp;que&#xa0;:</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>on day</source>
+        <translation>le jour</translation>
+    </message>
+    <message>
+        <source>on the last day</source>
+        <translation>le dernier jour</translation>
+    </message>
+    <message>
+        <source>&amp;Every:</source>
+        <translation>&amp;Tous les&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting:</source>
+        <translation>À partir &amp;du&#xa0;:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>après</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>le</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> fois</translation>
+    </message>
+    <message>
+        <source>E&amp;nding:</source>
+        <translation>&amp;Fin&#xa0;:</translation>
+    </message>
+    <message>
+        <source>stays on the weekend</source>
+        <translation>reste le week-end</translation>
+    </message>
+    <message>
+        <source>moves to the Friday before</source>
+        <translation>passe au vendredi précédent</translation>
+    </message>
+    <message>
+        <source>moves to the Monday after</source>
+        <translation>passe au lundi suivant</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend it:</source>
+        <translation>Un &amp;week-end, elle&#xa0;:</translation>
+    </message>
+    <message>
+        <source>The amount varies, b&amp;y up to</source>
+        <translation>Le montant varie, &amp;jusqu&apos;à</translation>
+    </message>
+    <message>
+        <source>Enter it when it comes due, without ask&amp;ing</source>
+        <translation>La saisir à échéance, sans dem&amp;ander</translation>
+    </message>
+    <message>
+        <source>The amount “%1” is not an amount of money.</source>
+        <translation>Le montant «&#xa0;%1&#xa0;» n&apos;est pas une somme d&apos;argent.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>L&apos;échéancier ne peut être gardé&#xa0;: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleKeeping</name>
+    <message>
+        <source>Scheduled transactions ahead; double-click one to change its schedule</source>
+        <translation>Opérations planifiées à venir&#xa0;; un double-clic modifie leur échéancier</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;30 Days</source>
+        <translation>Prévision &amp;30 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;60 Days</source>
+        <translation>Prévision &amp;60 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;90 Days</source>
+        <translation>Prévision &amp;90 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;Until Next Income</source>
+        <translation>Prévision jusqu&apos;au prochain re&amp;venu</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <translation>%1 (due)</translation>
+    </message>
+    <message>
+        <source>Lowest ahead: %1 on %2</source>
+        <translation>Plus bas à venir&#xa0;: %1 le %2</translation>
+    </message>
+    <message>
+        <source>Under the register&apos;s reserve of %1</source>
+        <translation>Sous la réserve du registre de %1</translation>
+    </message>
+    <message>
+        <source>The lowest the balance goes as scheduled, through %1</source>
+        <translation>Le solde le plus bas selon les échéanciers, jusqu&apos;au %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Opérations planifiées</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction was entered as it came due.</source>
+        <translation>1 opération planifiée a été saisie à son échéance.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions were entered as they came due.</source>
+        <translation>
+            <numerusform>%n opération planifiée a été saisie à son échéance.</numerusform>
+            <numerusform>%n opérations planifiées ont été saisies à leur échéance.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No scheduled transaction is due.</source>
+        <translation>Aucune opération planifiée n&apos;est due.</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Nouvel échéancier</translation>
+    </message>
+    <message>
+        <source>Repeat “%1”</source>
+        <translation>Répéter «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Modifier l&apos;échéancier</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Supprimer l&apos;échéancier</translation>
+    </message>
+    <message>
+        <source>Remove the schedule “%1”? The transactions it entered stay in the register.</source>
+        <translation>Supprimer l&apos;échéancier «&#xa0;%1&#xa0;»&#xa0;? Les opérations qu&apos;il a saisies restent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Suggested Schedule</source>
+        <translation>Ajouter l&apos;échéancier suggéré</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Suggested Schedules</source>
+        <translation>
+            <numerusform>Ajouter %n échéancier suggéré</numerusform>
+            <numerusform>Ajouter %n échéanciers suggérés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Échéanciers suggérés</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
+    </message>
+    <message>
+        <source>The balance this register should stay above (“Lowest ahead” turns red under it):</source>
+        <translation>Le solde au-dessus duquel ce registre doit rester («&#xa0;Plus bas à venir&#xa0;» passe au rouge en dessous)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount of money.</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une somme d&apos;argent.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleListDialog</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Échéanciers</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>How Often</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prochaine</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>, entered without asking</source>
+        <translation>, saisi sans demander</translation>
+    </message>
+</context>
+<context>
+    <name>Schedules</name>
+    <message>
+        <source>schedule %1 cannot be read: %2</source>
+        <translation>l&apos;échéancier %1 est illisible&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the reserve “%1” is not an amount; 0.00 is used</source>
+        <translation>la réserve «&#xa0;%1&#xa0;» n&apos;est pas un montant&#xa0;; 0.00 est utilisé</translation>
+    </message>
+    <message>
+        <source>The register has no opening balance yet; schedules are kept with it, so enter it first.</source>
+        <translation>Le registre n&apos;a pas encore de solde d&apos;ouverture&#xa0;; les échéanciers sont gardés avec lui, saisissez-le donc d&apos;abord.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>Il n&apos;y a pas d&apos;échéancier %1.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>L&apos;échéancier ne peut être gardé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>Change Schedules</source>
+        <translation>Modifier les échéanciers</translation>
+    </message>
+    <message>
+        <source>New Schedule “%1”</source>
+        <translation>Nouvel échéancier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Nouvel échéancier</translation>
+    </message>
+    <message>
+        <source>Change Schedule “%1”</source>
+        <translation>Modifier l&apos;échéancier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Modifier l&apos;échéancier</translation>
+    </message>
+    <message>
+        <source>Remove Schedule “%1”</source>
+        <translation>Supprimer l&apos;échéancier «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Supprimer l&apos;échéancier</translation>
+    </message>
+    <message>
+        <source>The reserve is beyond what Cheqbook can keep track of.</source>
+        <translation>La réserve dépasse ce que Cheqbook peut suivre.</translation>
+    </message>
+    <message>
+        <source>Set Reserve</source>
+        <translation>Définir la réserve</translation>
+    </message>
+    <message>
+        <source>Enter “%1”</source>
+        <translation>Saisir «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Enter Scheduled Transaction</source>
+        <translation>Saisir l&apos;opération planifiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>Saisir %n opération planifiée</numerusform>
+            <numerusform>Saisir %n opérations planifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was entered: %1</source>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>Skip “%1”</source>
+        <translation>Ignorer «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Skip Scheduled Transaction</source>
+        <translation>Ignorer l&apos;opération planifiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skip %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>Ignorer %n opération planifiée</numerusform>
+            <numerusform>Ignorer %n opérations planifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>environ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n times, %2, %3</source>
+        <translation>
+            <numerusform>%1&#xa0;: %n fois, %2, %3</numerusform>
+            <numerusform>%1&#xa0;: %n fois, %2, %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a date (YYYY-MM-DD)</source>
+        <translation>%1 «&#xa0;%2&#xa0;» n&apos;est pas une date (AAAA-MM-JJ)</translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a number from %3 to %4</source>
+        <translation>%1 «&#xa0;%2&#xa0;» n&apos;est pas un nombre de %3 à %4</translation>
+    </message>
+    <message>
+        <source>“%1” is not how often it comes round (N day, week, month or year)</source>
+        <translation>«&#xa0;%1&#xa0;» ne dit pas à quelle fréquence il revient (N day, week, month ou year)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the month (1 to 31, last, or 2 fri)</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un jour du mois (1 à 31, last ou 2 fri)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a field (name=value)</source>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un champ (name=value)</translation>
+    </message>
+    <message>
+        <source>the %1 holds a % that is not followed by two hexadecimal digits</source>
+        <translation>%1 contient un % qui n&apos;est pas suivi de deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is not an amount</source>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un montant</translation>
+    </message>
+    <message>
+        <source>the weekend rule “%1” is none of keep, before and after</source>
+        <translation>la règle du week-end «&#xa0;%1&#xa0;» n&apos;est aucune de keep, before et after</translation>
+    </message>
+    <message>
+        <source>it has no amount</source>
+        <translation>il n&apos;a pas de montant</translation>
+    </message>
+    <message>
+        <source>it does not say how often it comes round</source>
+        <translation>il ne dit pas à quelle fréquence il revient</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -3167,6 +3904,29 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
         <translation>les lignes %1 ne sont pas en UTF-8 et ont été lues en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>SuggestDialog</name>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Échéanciers suggérés</translation>
+    </message>
+    <message>
+        <source>Nothing in the register comes round regularly enough to suggest a schedule.</source>
+        <translation>Rien dans le registre ne revient assez régulièrement pour suggérer un échéancier.</translation>
+    </message>
+    <message>
+        <source>These payees came round regularly. Tick those to add as schedules:</source>
+        <translation>Ces bénéficiaires sont revenus régulièrement. Cochez ceux à ajouter comme échéanciers&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Evidence</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>&amp;Add Ticked</source>
+        <translation>&amp;Ajouter les cochés</translation>
     </message>
 </context>
 <context>

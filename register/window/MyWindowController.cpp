@@ -9,6 +9,7 @@
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "ScheduleKeeping.h"
 #include "WindowKeys.h"
 #include "descriptionfield.h"
 #include "ui_MyDocument.h"
@@ -59,6 +60,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
     recalculateCheckbook();
     buildStatusBar();
+    buildSchedules();
 }
 
 MyWindowController::~MyWindowController()
@@ -140,6 +142,8 @@ void MyWindowController::windowDidLoad()
     // The window has no size until it is first shown; scroll again then.
     QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
     m_entry->load();
+    // What came due while the register was closed, once the window is up.
+    QTimer::singleShot(0, m_schedules, [this] { m_schedules->offerDue(); });
 }
 
 SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }

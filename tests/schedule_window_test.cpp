@@ -1,0 +1,147 @@
+// Schedules in the register window: the due list entering, skipping and
+// leaving for later, a day passing, and the forecast's lowest point turning
+// to the warning colour under the reserve.
+
+#include "ScheduleDialogs.h"
+#include "ScheduleEdits.h"
+#include "ScheduleKeeping.h"
+#include "WindowFixture.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+QDate d(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
+
+Schedule monthly(const char *description, Cents amount, const char *start, const char *handled = nullptr)
+{
+    Schedule s;
+    s.description = QString::fromUtf8(description);
+    s.amount = amount;
+    s.recurrence.period = Period::Month;
+    s.recurrence.start = d(start);
+    s.recurrence.day = s.recurrence.start.day();
+    if (handled)
+        s.handledThrough = d(handled);
+    return s;
+}
+
+class ScheduleWindowTest : public WindowFixture
+{
+protected:
+    // December 2026, today the 7th: the rent was due on the 1st and the gym
+    // on the 5th; the paycheck enters itself on Fridays.
+    void openDecember()
+    {
+        open({{"1000.00", "", "Opening", "12/01/2026"}});
+        QCoreApplication::processEvents(); // the offer as the window opens: nothing yet
+        ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-11-01", "2026-11-01")), QString());
+        ASSERT_EQ(addSchedule(*doc, monthly("Gym", -3000, "2026-12-05")), QString());
+        Schedule pay = monthly("Paycheck", 20000, "2026-12-04");
+        pay.recurrence.period = Period::Week;
+        pay.recurrence.every = 2;
+        pay.autoEnter = true;
+        ASSERT_EQ(addSchedule(*doc, pay), QString());
+        QCoreApplication::processEvents();
+    }
+
+    // What the person does with the due list, and what it showed.
+    void answerDue(DueDialog::Choice choice, QStringList *shown, int untick = -1)
+    {
+        toolkit.dialogAnswers.push_back([=](QDialog &dialog) {
+            auto &due = dynamic_cast<DueDialog &>(dialog);
+            for (int i = 0; i < due.list()->topLevelItemCount(); ++i)
+                *shown << due.list()->topLevelItem(i)->text(1);
+            if (untick >= 0)
+                due.list()->topLevelItem(untick)->setCheckState(0, Qt::Unchecked);
+            due.choose(choice);
+            return choice != DueDialog::Choice::Later;
+        });
+    }
+
+    QLabel *lowest() const { return c->schedules()->lowestAhead(); }
+};
+
+TEST_F(ScheduleWindowTest, TheDueListEntersTheTickedAsOneStepAndSkippedOnesAreNotOfferedAgain)
+{
+    openDecember();
+    QStringList shown;
+    answerDue(DueDialog::Choice::Enter, &shown, 1); // the gym left ticked off
+    const size_t steps = doc->history().position();
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, (QStringList{u"Rent"_s, u"Gym"_s})) << "the paycheck is not asked about";
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u"Opening"_s, u"Paycheck"_s, u"Rent"_s}));
+    EXPECT_EQ(doc->history().position(), steps + 2) << "the paycheck entered itself, then the rent";
+    EXPECT_EQ(reg()[2].value(Key::Total).centsOrZero(), 100000 + 20000 - 65000);
+
+    shown.clear();
+    answerDue(DueDialog::Choice::Skip, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, QStringList{u"Gym"_s});
+    EXPECT_EQ(doc->count(), 3) << "skipping enters nothing";
+    c->schedules()->offerDue(); // nothing is due: no window (the fake would fail on one)
+    EXPECT_TRUE(toolkit.dialogAnswers.empty());
+
+    ASSERT_TRUE(doc->undo()); // the skip
+    ASSERT_TRUE(doc->undo()); // the rent
+    EXPECT_EQ(doc->count(), 2);
+    shown.clear();
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, (QStringList{u"Rent"_s, u"Gym"_s})) << "offered again once undone";
+    EXPECT_EQ(doc->count(), 2) << "Later changes nothing";
+}
+
+TEST_F(ScheduleWindowTest, ADayPassingOffersWhatCameDueThatDay)
+{
+    openDecember();
+    QStringList shown;
+    answerDue(DueDialog::Choice::Skip, &shown);
+    c->schedules()->offerDue();
+    shown.clear();
+    c->schedules()->dayMayHavePassed(); // the same day: nothing asked
+    toolkit.fixedToday = d("2026-12-18");
+    answerDue(DueDialog::Choice::Enter, &shown);
+    c->schedules()->dayMayHavePassed();
+    EXPECT_TRUE(shown.isEmpty()) << "nothing was asked about by the 18th";
+    EXPECT_EQ(reg()[doc->count() - 1].value(Key::DescriptionofTransaction).toString(), u"Paycheck"_s)
+        << "the paycheck of the 18th entered itself";
+    toolkit.dialogAnswers.clear();
+    toolkit.fixedToday = d("2027-01-01");
+    answerDue(DueDialog::Choice::Enter, &shown);
+    c->schedules()->dayMayHavePassed();
+    EXPECT_EQ(shown, QStringList{u"Rent"_s}) << "the new year's first morning: January's rent";
+    EXPECT_EQ(reg()[doc->count() - 1].value(Key::Date).toString(), u"01/01/2027"_s);
+}
+
+TEST_F(ScheduleWindowTest, TheLowestAheadTurnsToTheWarningColourWhenALargeCheckGoesUnderTheReserve)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(lowest()->isVisibleTo(c->window())) << "a register without schedules shows no forecast";
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    ASSERT_EQ(setReserve(*doc, 10000), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty());
+    const QTreeWidget *ahead = c->schedules()->forecastView();
+    ASSERT_EQ(ahead->topLevelItemCount(), 1);
+    EXPECT_EQ(ahead->topLevelItem(0)->text(4), u"350.00"_s) << "the balance carried on";
+    EXPECT_TRUE(ahead->font().italic());
+    EXPECT_EQ(doc->count(), 1) << "the forecast is no row of the register";
+
+    type("1042", "Roofer", "-300.00", "12/07/2026");
+    enterButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 50.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "under the reserve of 100.00";
+    ASSERT_TRUE(doc->undo());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty()) << "the check undone, the warning goes";
+}
+
+} // namespace
