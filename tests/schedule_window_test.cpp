@@ -144,4 +144,18 @@ TEST_F(ScheduleWindowTest, TheLowestAheadTurnsToTheWarningColourWhenALargeCheckG
     EXPECT_TRUE(lowest()->styleSheet().isEmpty()) << "the check undone, the warning goes";
 }
 
+TEST_F(ScheduleWindowTest, TheForecastIsWrittenInThePersonsFormsWhenTheyChange)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    c->setWrittenForms({DateOrder::YearMonthDay, u','});
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350,00 on 2027-01-01"_s);
+    const QTreeWidgetItem *rent = c->schedules()->forecastView()->topLevelItem(0);
+    ASSERT_NE(rent, nullptr);
+    EXPECT_EQ(rent->text(2), u"2027-01-01"_s);
+    EXPECT_EQ(rent->text(3), u"-650,00"_s);
+}
+
 } // namespace

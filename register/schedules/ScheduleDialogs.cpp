@@ -36,6 +36,14 @@ QTreeWidget *listOf(QWidget *parent, const QStringList &columns)
 
 void alignAmount(QTreeWidgetItem *item, int column) { item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter); }
 
+// A row's label whose access key goes to the first of the row's fields.
+QLabel *labelFor(const QString &text, QWidget *field, QWidget *parent)
+{
+    auto *label = new QLabel(text, parent);
+    label->setBuddy(field);
+    return label;
+}
+
 QString dateFormat(DateOrder order)
 {
     switch (order) {
@@ -146,7 +154,7 @@ ScheduleEditor::ScheduleEditor(QWidget *parent, const QString &title, const Sche
     often->addWidget(m_monthlyOn);
     often->addWidget(m_day);
     often->addStretch();
-    form->addRow(tr("&Every:"), often);
+    form->addRow(labelFor(tr("&Every:"), m_every, this), often);
 
     m_start = new QDateEdit(r.start.isValid() ? r.start : QDate::currentDate(), this);
     m_start->setDisplayFormat(dateFormat(forms.dateOrder));
@@ -168,7 +176,7 @@ ScheduleEditor::ScheduleEditor(QWidget *parent, const QString &title, const Sche
     ends->addWidget(m_times);
     ends->addWidget(m_until);
     ends->addStretch();
-    form->addRow(tr("E&nding:"), ends);
+    form->addRow(labelFor(tr("E&nding:"), m_ending, this), ends);
 
     m_weekend = new QComboBox(this);
     m_weekend->addItems({tr("stays on the weekend"), tr("moves to the Friday before"), tr("moves to the Monday after")});
