@@ -2,6 +2,7 @@
 // leaving for later, a day passing, and the forecast's lowest point turning
 // to the warning colour under the reserve.
 
+#include "ChartWindow.h"
 #include "ScheduleDialogs.h"
 #include "ScheduleEdits.h"
 #include "ScheduleKeeping.h"
@@ -9,6 +10,7 @@
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLineSeries>
 #include <QTreeWidget>
 
 using namespace Qt::StringLiterals;
@@ -156,6 +158,54 @@ TEST_F(ScheduleWindowTest, TheForecastIsWrittenInThePersonsFormsWhenTheyChange)
     ASSERT_NE(rent, nullptr);
     EXPECT_EQ(rent->text(2), u"2027-01-01"_s);
     EXPECT_EQ(rent->text(3), u"-650,00"_s);
+}
+
+TEST_F(ScheduleWindowTest, RepeatMakesTheSelectedRowItsFirstOccurrenceInOneStep)
+{
+    open({{"1000.00", "", "Opening", "11/01/2026"}, {"-650.00", "", "Rent", "11/03/2026"}});
+    QCoreApplication::processEvents();
+    QString title;
+    toolkit.dialogAnswers.push_back([&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        return true; // accepted as filled in from the row
+    });
+    const size_t steps = doc->history().position();
+    c->schedules()->repeatRow(1);
+    EXPECT_EQ(title, u"Repeat \u201cRent\u201d"_s);
+    const ScheduleBook book = readScheduleBook(reg());
+    ASSERT_EQ(book.schedules.size(), 1u);
+    const Schedule &rent = book.schedules[0];
+    EXPECT_EQ(rent.amount, -65000);
+    EXPECT_EQ(rent.recurrence.period, Period::Month);
+    EXPECT_EQ(rent.recurrence.day, 3);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    // Today is the 7th of December: November's rent, the row itself, is not due again.
+    QStringList shown;
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, QStringList{u"Rent"_s}) << "December's only";
+}
+
+TEST_F(ScheduleWindowTest, TheBalanceChartDrawsTheForecastDashedWithTheReserve)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    ASSERT_EQ(setReserve(*doc, 10000), QString());
+    ChartWindow charts(doc->array(), [this] { return toolkit.fixedToday; });
+    charts.refresh();
+    const QList<QPointF> ahead = charts.forecastSeries()->points();
+    ASSERT_EQ(ahead.size(), 2) << "from today's balance to the January rent";
+    EXPECT_EQ(ahead[0].y(), 1000.0);
+    EXPECT_EQ(ahead[1].y(), 350.0);
+    EXPECT_EQ(charts.forecastSeries()->pen().style(), Qt::DashLine);
+    const QList<QPointF> reserve = charts.reserveSeries()->points();
+    ASSERT_EQ(reserve.size(), 2);
+    EXPECT_EQ(reserve[0].y(), 100.0);
+    EXPECT_GE(reserve[1].x(), ahead[1].x()) << "the reserve runs to the forecast's end";
+
+    ASSERT_EQ(removeSchedule(*doc, 1), QString());
+    charts.refresh();
+    EXPECT_EQ(charts.forecastSeries()->count(), 0) << "no schedules, no forecast";
 }
 
 } // namespace
