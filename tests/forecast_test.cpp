@@ -9,6 +9,7 @@
 #include "ScheduleSuggest.h"
 #include "ScheduleText.h"
 
+#include "ScheduleSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -17,18 +18,10 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QDate d(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
-
 Schedule schedule(int id, const char *description, Cents amount, Period period, const char *start, int every = 1)
 {
-    Schedule s;
+    Schedule s = ::schedule(description, amount, period, start, every);
     s.id = id;
-    s.description = QString::fromUtf8(description);
-    s.amount = amount;
-    s.recurrence.period = period;
-    s.recurrence.every = every;
-    s.recurrence.start = d(start);
-    s.recurrence.day = s.recurrence.start.day();
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "ScheduleDialogs.h"
 #include "ScheduleEdits.h"
 #include "ScheduleKeeping.h"
+#include "ScheduleSupport.h"
 #include "WindowFixture.h"
 
 #include <QCoreApplication>
@@ -17,16 +18,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QDate d(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
-
 Schedule monthly(const char *description, Cents amount, const char *start, const char *handled = nullptr)
 {
-    Schedule s;
-    s.description = QString::fromUtf8(description);
-    s.amount = amount;
-    s.recurrence.period = Period::Month;
-    s.recurrence.start = d(start);
-    s.recurrence.day = s.recurrence.start.day();
+    Schedule s = schedule(description, amount, Period::Month, start);
     if (handled)
         s.handledThrough = d(handled);
     return s;

@@ -12,6 +12,7 @@
 #include "ImportPreview.h"
 #include "StatementImport.h"
 
+#include "ScheduleSupport.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -23,20 +24,6 @@ using namespace Qt::StringLiterals;
 void PrintTo(const Schedule &s, std::ostream *os) { *os << scheduleLine(s).toStdString(); }
 
 namespace {
-
-QDate d(const char *iso) { return QDate::fromString(QString::fromLatin1(iso), Qt::ISODate); }
-
-Schedule schedule(const char *description, Cents amount, Period period, const char *start, int every = 1)
-{
-    Schedule s;
-    s.description = QString::fromUtf8(description);
-    s.amount = amount;
-    s.recurrence.period = period;
-    s.recurrence.every = every;
-    s.recurrence.start = d(start);
-    s.recurrence.day = s.recurrence.start.day();
-    return s;
-}
 
 RecordPtr row(const char *date, const char *description, const char *amount)
 {

@@ -44,18 +44,6 @@ QLabel *labelFor(const QString &text, QWidget *field, QWidget *parent)
     return label;
 }
 
-QString dateFormat(DateOrder order)
-{
-    switch (order) {
-    case DateOrder::DayMonthYear:
-        return u"dd/MM/yyyy"_s;
-    case DateOrder::YearMonthDay:
-        return u"yyyy-MM-dd"_s;
-    default:
-        return u"MM/dd/yyyy"_s;
-    }
-}
-
 } // namespace
 
 QString howOftenText(const Recurrence &r, const WrittenForms &forms)
@@ -157,7 +145,7 @@ ScheduleEditor::ScheduleEditor(QWidget *parent, const QString &title, const Sche
     form->addRow(labelFor(tr("&Every:"), m_every, this), often);
 
     m_start = new QDateEdit(r.start.isValid() ? r.start : QDate::currentDate(), this);
-    m_start->setDisplayFormat(dateFormat(forms.dateOrder));
+    m_start->setDisplayFormat(writtenDateFormat(forms.dateOrder));
     m_start->setCalendarPopup(true);
     form->addRow(tr("&Starting:"), m_start);
 
@@ -170,7 +158,7 @@ ScheduleEditor::ScheduleEditor(QWidget *parent, const QString &title, const Sche
     m_times->setValue(std::max(r.times, 12));
     m_times->setSuffix(tr(" times"));
     m_until = new QDateEdit(r.until.isValid() ? r.until : m_start->date().addYears(1), this);
-    m_until->setDisplayFormat(dateFormat(forms.dateOrder));
+    m_until->setDisplayFormat(writtenDateFormat(forms.dateOrder));
     m_until->setCalendarPopup(true);
     ends->addWidget(m_ending);
     ends->addWidget(m_times);
