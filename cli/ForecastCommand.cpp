@@ -1,6 +1,6 @@
 // cheqbook-cli forecast and post-due.
 
-#include "ScheduleCommands.h"
+#include "Commands.h"
 
 #include "DateReader.h"
 #include "Forecast.h"

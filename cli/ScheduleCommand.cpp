@@ -1,6 +1,6 @@
 // cheqbook-cli schedule: the register's schedules from a shell.
 
-#include "ScheduleCommands.h"
+#include "Commands.h"
 
 #include "DateReader.h"
 #include "Reconciliation.h"

@@ -3,7 +3,6 @@
 #include "Cli.h"
 #include "Commands.h"
 #include "ImportCommand.h"
-#include "ScheduleCommands.h"
 
 #include <QCoreApplication>
 #ifdef CHEQBOOK_PRINT
