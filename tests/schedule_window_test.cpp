@@ -202,4 +202,26 @@ TEST_F(ScheduleWindowTest, TheBalanceChartDrawsTheForecastDashedWithTheReserve)
     EXPECT_EQ(charts.forecastSeries()->count(), 0) << "no schedules, no forecast";
 }
 
+TEST_F(ScheduleWindowTest, SchedulesAnOlderVersionMovedOffTheOpeningRowAreFoundAfterEachEdit)
+{
+    // A row an older Cheqbook put above the opening row, which keeps the schedules.
+    open({{"500.00", "", "Deposit", "12/01/2026"}, {"1000.00", "", "Opening", "12/01/2026"}});
+    reg()[1].set(kSchedulesKey, Value::text(u"id=1;desc=Rent;amount=-650.00;every=1 month;on=1;"
+                                            "start=2026-12-01;done=2026-12-01"_s));
+    c->schedules()->registerReplaced();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 850.00 on 01/01/2027"_s);
+    ASSERT_EQ(setReserve(*doc, 100000), QString()); // kept on the opening row from now on
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(reg()[1].contains(kSchedulesKey));
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "850.00 is under 1000.00";
+    ASSERT_TRUE(doc->undo()); // back on the row they were found on
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 850.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty());
+    type("", "Coffee", "-4.50", "12/07/2026");
+    enterButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 845.50 on 01/01/2027"_s);
+}
+
 } // namespace

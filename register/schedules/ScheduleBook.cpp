@@ -45,19 +45,23 @@ QStringList ScheduleBook::problems() const
 
 int scheduleRow(const Register &reg)
 {
-    for (int row = 0; row < reg.count(); ++row) {
-        const Record &r = reg[row];
-        if (r.contains(kSchedulesKey) || r.contains(kReserveKey))
+    for (int row = 0; row < reg.count(); ++row)
+        if (keepsSchedules(reg, row))
             return row;
-    }
     return -1;
 }
 
-ScheduleBook readScheduleBook(const Register &reg)
+bool keepsSchedules(const Register &reg, int row)
+{
+    return row >= 0 && row < reg.count() && (reg[row].contains(kSchedulesKey) || reg[row].contains(kReserveKey));
+}
+
+ScheduleBook readScheduleBook(const Register &reg) { return readScheduleBook(reg, scheduleRow(reg)); }
+
+ScheduleBook readScheduleBook(const Register &reg, int row)
 {
     ScheduleBook book;
-    const int row = scheduleRow(reg);
-    if (row < 0)
+    if (!keepsSchedules(reg, row))
         return book;
     const Record &r = reg[row];
     book.schedules = readSchedulesText(r.value(kSchedulesKey).toString());

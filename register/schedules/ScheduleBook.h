@@ -45,6 +45,10 @@ struct ScheduleBook {
 // their row (a row put above the opening row, a sort); -1 when none does.
 int scheduleRow(const Register &reg);
 ScheduleBook readScheduleBook(const Register &reg);
+// The book a row keeps (an empty one when it keeps none): for one who knows
+// where it is, without looking through a long register.
+ScheduleBook readScheduleBook(const Register &reg, int row);
+bool keepsSchedules(const Register &reg, int row);
 
 // Which of the due occurrences: all, those entered without asking, those
 // to ask about.

@@ -119,10 +119,30 @@ void ScheduleKeeping::refreshSoon()
     });
 }
 
+int ScheduleKeeping::bookRow()
+{
+    // The register is looked through only when the schedules are gone from
+    // where they were: a register found to keep none gets them only from
+    // this window's own edits, which put them on the opening row.
+    const Register &reg = *m_document.array();
+    if (keepsSchedules(reg, 0))
+        m_bookRow = 0;
+    else if (!keepsSchedules(reg, m_bookRow) && (!m_searched || m_bookRow >= 0))
+        m_bookRow = scheduleRow(reg);
+    m_searched = true;
+    return m_bookRow;
+}
+
+void ScheduleKeeping::registerReplaced()
+{
+    m_searched = false;
+    refresh();
+}
+
 void ScheduleKeeping::refresh()
 {
     const Register &reg = *m_document.array();
-    const ScheduleBook book = readScheduleBook(reg);
+    const ScheduleBook book = readScheduleBook(reg, bookRow());
     m_view->clear();
     if (book.schedules.empty()) {
         m_forecast = Forecast();

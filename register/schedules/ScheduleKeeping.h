@@ -61,6 +61,8 @@ public:
 public slots:
     // The forecast and the figure worked out again, as the register stands.
     void refresh();
+    // The register was read again from its file: the schedules are looked for anew.
+    void registerReplaced();
 
 signals:
     // The register changed: the rows to select, as they now stand.
@@ -75,6 +77,8 @@ private:
     // Rows entered at the end of the register, told as changed.
     void tellEntered(int count);
     void refreshSoon();
+    // The row the schedules are kept on (-1: none), looked up cheaply after an edit.
+    int bookRow();
 
     MyDocument &m_document;
     Toolkit &m_toolkit;
@@ -87,4 +91,6 @@ private:
     QDate m_day;
     bool m_offering = false;
     bool m_refreshPending = false;
+    int m_bookRow = -1;
+    bool m_searched = false;
 };

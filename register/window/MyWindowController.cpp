@@ -170,6 +170,7 @@ void MyWindowController::registerReverted()
     // Rows a filter showed may be gone: it is worked out again, not kept.
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
+    m_schedules->registerReplaced();
 }
 
 QString MyWindowController::statusFigures() { return m_status->figures(); }
