@@ -224,4 +224,44 @@ TEST_F(ScheduleWindowTest, SchedulesAnOlderVersionMovedOffTheOpeningRowAreFoundA
     EXPECT_EQ(lowest()->text(), u"Lowest ahead: 845.50 on 01/01/2027"_s);
 }
 
+TEST_F(ScheduleWindowTest, ADoubleClickOnTheForecastChangesItsScheduleInOneStep)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    QTreeWidget *ahead = c->schedules()->forecastView();
+    ASSERT_EQ(ahead->topLevelItemCount(), 1);
+    QString title;
+    toolkit.dialogAnswers.push_back([&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        const QList<QLineEdit *> fields = dialog.findChildren<QLineEdit *>(); // description, amount, check #
+        fields.at(1)->setText(u"-700"_s);
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    });
+    const size_t steps = doc->history().position();
+    emit ahead->itemDoubleClicked(ahead->topLevelItem(0), 0);
+    EXPECT_EQ(title, u"Change Schedule"_s);
+    EXPECT_EQ(readScheduleBook(reg()).schedules.at(0).amount, -70000);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->schedules()->forecastView()->topLevelItem(0)->text(3), u"-700.00"_s);
+}
+
+TEST_F(ScheduleWindowTest, TheEditorRefusesAnAmountThatIsNoneAndSaysWhy)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    Schedule rent = monthly("Rent", -65000, "2026-12-01");
+    ScheduleEditor editor(c->window(), u"New Schedule"_s, rent, c->writtenForms());
+    const QList<QLineEdit *> fields = editor.findChildren<QLineEdit *>();
+    for (const char *typed : {"", "twelve", "0"}) {
+        fields.at(1)->setText(QString::fromLatin1(typed));
+        editor.accept();
+        EXPECT_NE(editor.result(), QDialog::Accepted) << typed;
+        QString why;
+        editor.schedule(&why);
+        EXPECT_TRUE(why.startsWith(u"The amount"_s)) << typed << ": " << why.toStdString();
+    }
+}
+
 } // namespace
