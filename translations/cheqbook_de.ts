@@ -3463,6 +3463,10 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>, entered without asking</source>
         <translation>, ohne Nachfrage eingetragen</translation>
     </message>
+    <message>
+        <source>, varying by up to %1%</source>
+        <translation>, schwankt um bis zu %1 %</translation>
+    </message>
 </context>
 <context>
     <name>Schedules</name>

@@ -3463,6 +3463,10 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>, entered without asking</source>
         <translation>, saisi sans demander</translation>
     </message>
+    <message>
+        <source>, varying by up to %1%</source>
+        <translation>, variant jusqu&apos;à %1 %</translation>
+    </message>
 </context>
 <context>
     <name>Schedules</name>

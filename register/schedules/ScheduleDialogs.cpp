@@ -315,6 +315,8 @@ void ScheduleListDialog::fill(const ScheduleBook &book)
         } else if (const std::optional<Occurrence> o = nextOpenOccurrence(s)) {
             next = writtenDate(o->when.date, m_forms.dateOrder);
         }
+        if (s.estimate)
+            often += tr(", varying by up to %1%").arg(s.tolerance);
         if (s.autoEnter)
             often += tr(", entered without asking");
         auto *item = new QTreeWidgetItem(m_list, {s.description, shownMoney(s.amount, m_forms.decimalPoint), often, next});
