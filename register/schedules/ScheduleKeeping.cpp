@@ -163,8 +163,9 @@ void ScheduleKeeping::refresh()
         if (r.balance < m_forecast.reserve)
             item->setForeground(4, QColor(0xb0, 0x00, 0x20));
     }
-    const int rowHeight = m_view->fontMetrics().height() + 6;
-    m_view->setFixedHeight(rowHeight * std::clamp(int(m_forecast.rows.size()), 1, kShownRows) + 4);
+    const int rowHeight = m_forecast.rows.empty() ? m_view->fontMetrics().height() : m_view->sizeHintForRow(0);
+    m_view->setFixedHeight(rowHeight * std::clamp(int(m_forecast.rows.size()), 1, kShownRows)
+                           + 2 * m_view->frameWidth());
     m_view->setVisible(!m_forecast.rows.empty());
 
     m_lowest->setText(tr("Lowest ahead: %1 on %2")
