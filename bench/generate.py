@@ -1,10 +1,12 @@
 #!/usr/bin/env python3
 """Generates realistic test data for the benchmarks.
 
-  generate.py register N OUT.ldgr [--xml] [--categories]
+  generate.py register N OUT.ldgr [--xml] [--categories] [--schedules K]
                                             a register of N rows; with --categories every
                                             transaction has a category, and each Costco
-                                            check is split between groceries and household
+                                            check is split between groceries and household;
+                                            with K scheduled transactions on its opening row,
+                                            due from about today
   generate.py statement N OUT.csv           a bank statement of N lines
   generate.py journal N OUT.journal         the register's transactions as a ledger journal
 
@@ -91,7 +93,37 @@ def categorised(i, payee, cents):
     return [("Category", CATEGORIES[payee])]
 
 
-def write_register(n, out, xml, categories=False):
+WEEKDAYS = ["mon", "tue", "wed", "thu", "fri", "sat", "sun"]
+
+
+def schedules_text(k):
+    """K schedules of every kind, each dealt with through yesterday, as the opening row keeps them."""
+    today = datetime.date.today()
+    done = today - datetime.timedelta(days=1)
+    lines = []
+    for i in range(k):
+        payee = PAYEES[i % len(PAYEES)].replace("%", "%25").replace(";", "%3B").replace("=", "%3D")
+        start = today - datetime.timedelta(days=400 + i)
+        kind = i % 6
+        fields = ["id=%d" % (i + 1), "desc=%s #%d" % (payee, i + 1), "amount=%s" % money(-(1000 + 37 * i))]
+        if kind == 0:
+            fields += ["every=1 month", "on=%d" % (1 + i % 31)]
+        elif kind == 1:
+            fields += ["every=2 week"]
+        elif kind == 2:
+            fields += ["every=1 month", "on=last", "estimate=10"]
+        elif kind == 3:
+            fields += ["every=1 week", "weekend=after"]
+        elif kind == 4:
+            fields += ["every=1 month", "on=%d %s" % (1 + i % 4, WEEKDAYS[i % 7]), "weekend=before"]
+        else:
+            fields += ["every=1 year"]
+        fields += ["start=%s" % start.isoformat(), "done=%s" % done.isoformat()]
+        lines.append(";".join(fields))
+    return "\n".join(lines)
+
+
+def write_register(n, out, xml, categories=False, schedules=0):
     total = 0
     if xml:
         out.write('<?xml version="1.0" encoding="UTF-8"?>\n<plist version="1.0">\n<array>\n')
@@ -103,6 +135,8 @@ def write_register(n, out, xml, categories=False):
                   ("DescriptionofTransaction", payee), ("Total", money(total))]
         if categories:
             fields = sorted(fields + categorised(i, payee, cents))
+        if i == 0 and schedules:
+            fields[4:4] = [("Reserve", "100.00"), ("Schedules", schedules_text(schedules))]
         if xml:
             out.write("\t<dict>\n" + "".join("\t\t<key>%s</key>\n\t\t<string>%s</string>\n" % (k, xml_escape(v))
                                              for k, v in fields) + "\t</dict>\n")
@@ -129,7 +163,9 @@ def main():
     kind, n, path = sys.argv[1], int(sys.argv[2]), sys.argv[3]
     with open(path, "w", newline="") as out:
         if kind == "register":
-            write_register(n, out, "--xml" in sys.argv[4:], "--categories" in sys.argv[4:])
+            extra = sys.argv[4:]
+            k = int(extra[extra.index("--schedules") + 1]) if "--schedules" in extra else 0
+            write_register(n, out, "--xml" in extra, "--categories" in extra, k)
         elif kind == "statement":
             write_statement(n, out)
         elif kind == "journal":

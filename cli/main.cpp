@@ -120,6 +120,13 @@ const std::vector<Command> &commands()
          "reconciled since the last finished statement). Without either, for the last statement\n"
          "finished, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
+        {"forecast", kForecastSynopsis, kForecastHelp,
+         {u"--days="_s, u"--until-income"_s, u"--reserve="_s, u"--from="_s}, 1, 1, false, runForecast},
+        {"post-due", kPostDueSynopsis, kPostDueHelp, {u"--through="_s}, 1, 1, false, runPostDue},
+        {"schedule", kScheduleSynopsis, kScheduleHelp,
+         {u"--desc="_s, u"--amount="_s, u"--every="_s, u"--day-of-month="_s, u"--weekday-of-month="_s, u"--start="_s,
+          u"--end="_s, u"--times="_s, u"--weekend="_s, u"--estimate="_s, u"--check="_s, u"--auto"_s},
+         2, 4, false, runSchedule},
         {"backups", "backups FILE",
          "Lists the earlier versions of the register that are kept, newest first, one per line: when\n"
          "the version was saved, a tab, and the file that holds it. FILE~ is the version before the\n"
@@ -163,16 +170,17 @@ QString usage(bool whole = true)
             "  0  the command did its work\n"
             "  1  it could not; the reason is on standard error, one line naming the file and what is wrong\n"
             "  2  the command line is wrong, or names the command's input as its output\n"
+            "  3  forecast: the balance goes under the reserve within the days looked at\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import, sort or print-checks wrote over it\n"
+            "  FILE~  the register as it was before convert, import, sort, print-checks, post-due or schedule wrote over it\n"
             "  ~/.local/share/Cheqbook/check-layouts/  your check layouts (NAME.layout)\n"
             "  ~/.local/share/Cheqbook/payee-addresses.txt  the addresses printed under payees on checks\n"
             "  ~/.config/Cheqbook/Cheqbook.conf  your settings, among them the category rules import uses\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"
-            "      year are read (sort, import, reconciliation --date)\n"_s;
+            "      year are read (sort, import, reconciliation --date, forecast, post-due, schedule)\n"_s;
     return text;
 }
 

@@ -397,6 +397,14 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>Balance at its end</source>
         <translation>Saldo am Ende</translation>
     </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Geplant</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Reserve</translation>
+    </message>
 </context>
 <context>
     <name>CheckContent</name>
@@ -1344,6 +1352,75 @@ Die wiederhergestellten Änderungen in einem eigenen Fenster behalten? Speichern
     </message>
 </context>
 <context>
+    <name>DueDialog</name>
+    <message>
+        <source>, once</source>
+        <translation>, einmal</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n times</source>
+        <translation>
+            <numerusform>, %n-mal</numerusform>
+            <numerusform>, %n-mal</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, bis %1</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Geplante Buchungen</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction is due.</source>
+        <translation>1 geplante Buchung ist fällig.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions are due.</source>
+        <translation>
+            <numerusform>%n geplante Buchung ist fällig.</numerusform>
+            <numerusform>%n geplante Buchungen sind fällig.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Eintragen</translation>
+    </message>
+    <message>
+        <source>Enters the ticked transactions into the register, as one step Undo takes back</source>
+        <translation>Trägt die angehakten Buchungen ins Kontobuch ein, als ein Schritt, den Rückgängig zurücknimmt</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>Ü&amp;berspringen</translation>
+    </message>
+    <message>
+        <source>Enters nothing for the ticked transactions; they are not offered again</source>
+        <translation>Trägt für die angehakten Buchungen nichts ein; sie werden nicht wieder angeboten</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Später</translation>
+    </message>
+    <message>
+        <source>Offers them again when the register is next opened</source>
+        <translation>Bietet sie beim nächsten Öffnen des Kontobuchs wieder an</translation>
+    </message>
+</context>
+<context>
     <name>EOMDrawer</name>
     <message>
         <source>Balance Month</source>
@@ -1609,6 +1686,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     <message>
         <source>%1 lines that are not transactions</source>
         <translation>%1 Zeilen, die keine Buchungen sind</translation>
+    </message>
+    <message>
+        <source>1 of them a scheduled transaction</source>
+        <translation>davon 1 geplante Buchung</translation>
+    </message>
+    <message>
+        <source>%1 of them scheduled transactions</source>
+        <translation>davon %1 geplante Buchungen</translation>
     </message>
 </context>
 <context>
@@ -2565,6 +2650,50 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
         <translation>Die Kategorien einer aufgeteilten Buchung sind die ihrer Zeilen: Kontobuch &gt; Buchung aufteilen ändert sie.</translation>
     </message>
+    <message>
+        <source>Select the one transaction to repeat.</source>
+        <translation>Wählen Sie die eine Buchung, die sich wiederholen soll.</translation>
+    </message>
+    <message>
+        <source>Sc&amp;hedules</source>
+        <translation>&amp;Geplantes</translation>
+    </message>
+    <message>
+        <source>&amp;Schedules…</source>
+        <translation>&amp;Zeitpläne…</translation>
+    </message>
+    <message>
+        <source>&amp;New Schedule…</source>
+        <translation>&amp;Neuer Zeitplan…</translation>
+    </message>
+    <message>
+        <source>A schedule of the transaction in the entry fields</source>
+        <translation>Ein Zeitplan der Buchung in den Eingabefeldern</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat…</source>
+        <translation>&amp;Wiederholen…</translation>
+    </message>
+    <message>
+        <source>A schedule repeating the selected transaction</source>
+        <translation>Ein Zeitplan, der die gewählte Buchung wiederholt</translation>
+    </message>
+    <message>
+        <source>&amp;Enter Due Transactions…</source>
+        <translation>Fällige Buchungen &amp;eintragen…</translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest…</source>
+        <translation>&amp;Vorschlagen…</translation>
+    </message>
+    <message>
+        <source>Payees the register shows coming round regularly, proposed as schedules</source>
+        <translation>Empfänger, die im Kontobuch regelmäßig wiederkehren, als Zeitpläne vorgeschlagen</translation>
+    </message>
+    <message>
+        <source>Set Reser&amp;ve…</source>
+        <translation>&amp;Reserve festlegen…</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -2819,6 +2948,207 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>%1 could not be moved to %2: %3</source>
         <translation>%1 konnte nicht nach %2 verschoben werden: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Recurrence</name>
+    <message>
+        <source>it has no start date</source>
+        <translation>er hat kein Anfangsdatum</translation>
+    </message>
+    <message>
+        <source>it must come round every 1 to %1 periods</source>
+        <translation>er muss alle 1 bis %1 Zeiträume wiederkehren</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>der Tag des Monats muss 1 bis 31 sein</translation>
+    </message>
+    <message>
+        <source>the weekday of the month must be the first to the fourth or the last of a weekday</source>
+        <translation>der Wochentag des Monats muss der erste bis vierte oder der letzte eines Wochentags sein</translation>
+    </message>
+    <message>
+        <source>it must end after at least 1 time</source>
+        <translation>er muss nach mindestens 1 Mal enden</translation>
+    </message>
+    <message>
+        <source>it has no end date</source>
+        <translation>er hat kein Enddatum</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>Montag</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>Dienstag</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>Mittwoch</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>Donnerstag</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>Freitag</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>Samstag</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>Sonntag</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>Januar</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>Februar</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>März</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>April</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>Mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>Juni</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>Juli</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>August</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>September</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>Oktober</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>November</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>Dezember</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>letzten Tag</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erstes</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>letztes</translation>
+    </message>
+    <message>
+        <source>the %1 %2</source>
+        <comment>the second Tuesday</comment>
+        <translation>%1 %2</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1.</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>täglich</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n days</source>
+        <translation>
+            <numerusform>jeden Tag</numerusform>
+            <numerusform>alle %n Tage</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>weekly on %1</source>
+        <translation>wöchentlich am %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n weeks on %1</source>
+        <translation>
+            <numerusform>jede Woche am %1</numerusform>
+            <numerusform>alle %n Wochen am %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>monthly on %1</source>
+        <translation>monatlich am %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n months on %1</source>
+        <translation>
+            <numerusform>jeden Monat am %1</numerusform>
+            <numerusform>alle %n Monate am %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month and day: March 3</comment>
+        <translation>%2. %1</translation>
+    </message>
+    <message>
+        <source>yearly on %1</source>
+        <translation>jährlich am %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n years on %1</source>
+        <translation>
+            <numerusform>jedes Jahr am %1</numerusform>
+            <numerusform>alle %n Jahre am %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3150,6 +3480,417 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>row %1 holds the balance %2, but the amounts down to it add up to %3</source>
         <translation>Zeile %1 enthält den Saldo %2, aber die Beträge bis dorthin ergeben %3</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Beschreibung:</translation>
+    </message>
+    <message>
+        <source>-1200.00 for money out</source>
+        <translation>-1200.00 für Ausgaben</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>B&amp;etrag:</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k #:</source>
+        <translation>Sche&amp;ck-Nr.:</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>Tage</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>Wochen</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>Monate</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>Jahre</translation>
+    </message>
+    <message>
+        <source>on day</source>
+        <translation>am Tag</translation>
+    </message>
+    <message>
+        <source>on the last day</source>
+        <translation>am letzten Tag</translation>
+    </message>
+    <message>
+        <source>&amp;Every:</source>
+        <translation>&amp;Alle:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting:</source>
+        <translation>Ab &amp;dem:</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>nie</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>nach</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> Mal</translation>
+    </message>
+    <message>
+        <source>E&amp;nding:</source>
+        <translation>E&amp;ndet:</translation>
+    </message>
+    <message>
+        <source>stays on the weekend</source>
+        <translation>bleibt am Wochenende</translation>
+    </message>
+    <message>
+        <source>moves to the Friday before</source>
+        <translation>rückt auf den Freitag davor</translation>
+    </message>
+    <message>
+        <source>moves to the Monday after</source>
+        <translation>rückt auf den Montag danach</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend it:</source>
+        <translation>Am &amp;Wochenende:</translation>
+    </message>
+    <message>
+        <source>The amount varies, b&amp;y up to</source>
+        <translation>Der Betrag schwankt, &amp;um bis zu</translation>
+    </message>
+    <message>
+        <source>Enter it when it comes due, without ask&amp;ing</source>
+        <translation>Bei Fälligkeit ohne Nach&amp;frage eintragen</translation>
+    </message>
+    <message>
+        <source>The amount “%1” is not an amount of money.</source>
+        <translation>Der Betrag „%1“ ist kein Geldbetrag.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>Der Zeitplan kann nicht gespeichert werden: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleKeeping</name>
+    <message>
+        <source>Scheduled transactions ahead; double-click one to change its schedule</source>
+        <translation>Kommende geplante Buchungen; ein Doppelklick ändert den Zeitplan</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;30 Days</source>
+        <translation>Vorschau &amp;30 Tage</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;60 Days</source>
+        <translation>Vorschau &amp;60 Tage</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;90 Days</source>
+        <translation>Vorschau &amp;90 Tage</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;Until Next Income</source>
+        <translation>Vorschau bis zur nächsten Einn&amp;ahme</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <translation>%1 (fällig)</translation>
+    </message>
+    <message>
+        <source>Lowest ahead: %1 on %2</source>
+        <translation>Tiefster Stand: %1 am %2</translation>
+    </message>
+    <message>
+        <source>Under the register&apos;s reserve of %1</source>
+        <translation>Unter der Reserve des Kontobuchs von %1</translation>
+    </message>
+    <message>
+        <source>The lowest the balance goes as scheduled, through %1</source>
+        <translation>Der tiefste Saldo nach den Zeitplänen, bis %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Geplante Buchungen</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction was entered as it came due.</source>
+        <translation>1 geplante Buchung wurde bei Fälligkeit eingetragen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions were entered as they came due.</source>
+        <translation>
+            <numerusform>%n geplante Buchung wurde bei Fälligkeit eingetragen.</numerusform>
+            <numerusform>%n geplante Buchungen wurden bei Fälligkeit eingetragen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No scheduled transaction is due.</source>
+        <translation>Keine geplante Buchung ist fällig.</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Neuer Zeitplan</translation>
+    </message>
+    <message>
+        <source>Repeat “%1”</source>
+        <translation>„%1“ wiederholen</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Zeitplan ändern</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Zeitplan entfernen</translation>
+    </message>
+    <message>
+        <source>Remove the schedule “%1”? The transactions it entered stay in the register.</source>
+        <translation>Den Zeitplan „%1“ entfernen? Die Buchungen, die er eingetragen hat, bleiben im Kontobuch.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Entfernen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Add Suggested Schedule</source>
+        <translation>Vorgeschlagenen Zeitplan hinzufügen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Suggested Schedules</source>
+        <translation>
+            <numerusform>%n vorgeschlagenen Zeitplan hinzufügen</numerusform>
+            <numerusform>%n vorgeschlagene Zeitpläne hinzufügen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Vorgeschlagene Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>The balance this register should stay above (“Lowest ahead” turns red under it):</source>
+        <translation>Der Saldo, über dem dieses Kontobuch bleiben soll („Tiefster Stand“ wird darunter rot):</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount of money.</source>
+        <translation>„%1“ ist kein Geldbetrag.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleListDialog</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>How Often</source>
+        <translation>Wie oft</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Nächste</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Neu…</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <translation>Än&amp;dern…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Entfernen</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>beendet</translation>
+    </message>
+    <message>
+        <source>, varying by up to %1%</source>
+        <translation>, schwankt um bis zu %1 %</translation>
+    </message>
+    <message>
+        <source>, entered without asking</source>
+        <translation>, ohne Nachfrage eingetragen</translation>
+    </message>
+</context>
+<context>
+    <name>Schedules</name>
+    <message>
+        <source>schedule %1 cannot be read: %2</source>
+        <translation>Zeitplan %1 ist nicht lesbar: %2</translation>
+    </message>
+    <message>
+        <source>the reserve “%1” is not an amount; 0.00 is used</source>
+        <translation>die Reserve „%1“ ist kein Betrag; 0.00 gilt</translation>
+    </message>
+    <message>
+        <source>The register has no opening balance yet; schedules are kept with it, so enter it first.</source>
+        <translation>Das Kontobuch hat noch keinen Anfangssaldo; Zeitpläne werden bei ihm gespeichert, tragen Sie ihn also zuerst ein.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>Es gibt keinen Zeitplan %1.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>Der Zeitplan kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>Change Schedules</source>
+        <translation>Zeitpläne ändern</translation>
+    </message>
+    <message>
+        <source>New Schedule “%1”</source>
+        <translation>Neuer Zeitplan „%1“</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Neuer Zeitplan</translation>
+    </message>
+    <message>
+        <source>Change Schedule “%1”</source>
+        <translation>Zeitplan „%1“ ändern</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Zeitplan ändern</translation>
+    </message>
+    <message>
+        <source>Remove Schedule “%1”</source>
+        <translation>Zeitplan „%1“ entfernen</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Zeitplan entfernen</translation>
+    </message>
+    <message>
+        <source>The reserve is beyond what Cheqbook can keep track of.</source>
+        <translation>Die Reserve übersteigt, was Cheqbook verwalten kann.</translation>
+    </message>
+    <message>
+        <source>Set Reserve</source>
+        <translation>Reserve festlegen</translation>
+    </message>
+    <message>
+        <source>Enter “%1”</source>
+        <translation>„%1“ eintragen</translation>
+    </message>
+    <message>
+        <source>Enter Scheduled Transaction</source>
+        <translation>Geplante Buchung eintragen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>%n geplante Buchung eintragen</numerusform>
+            <numerusform>%n geplante Buchungen eintragen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was entered: %1</source>
+        <translation>Nichts wurde eingetragen: %1</translation>
+    </message>
+    <message>
+        <source>Skip “%1”</source>
+        <translation>„%1“ überspringen</translation>
+    </message>
+    <message>
+        <source>Skip Scheduled Transaction</source>
+        <translation>Geplante Buchung überspringen</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skip %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>%n geplante Buchung überspringen</numerusform>
+            <numerusform>%n geplante Buchungen überspringen</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>etwa %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n times, %2, %3</source>
+        <translation>
+            <numerusform>%1: %n-mal, %2, %3</numerusform>
+            <numerusform>%1: %n-mal, %2, %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a date (YYYY-MM-DD)</source>
+        <translation>%1 „%2“ ist kein Datum (JJJJ-MM-TT)</translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a number from %3 to %4</source>
+        <translation>%1 „%2“ ist keine Zahl von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>“%1” is not how often it comes round (N day, week, month or year)</source>
+        <translation>„%1“ sagt nicht, wie oft er wiederkehrt (N day, week, month oder year)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the month (1 to 31, last, or 2 fri)</source>
+        <translation>„%1“ ist kein Tag des Monats (1 bis 31, last oder 2 fri)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a field (name=value)</source>
+        <translation>„%1“ ist kein Feld (name=value)</translation>
+    </message>
+    <message>
+        <source>the %1 holds a % that is not followed by two hexadecimal digits</source>
+        <translation>%1 enthält ein %, auf das keine zwei Hexadezimalziffern folgen</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is not an amount</source>
+        <translation>der Betrag „%1“ ist kein Betrag</translation>
+    </message>
+    <message>
+        <source>the weekend rule “%1” is none of keep, before and after</source>
+        <translation>die Wochenendregel „%1“ ist keine von keep, before und after</translation>
+    </message>
+    <message>
+        <source>it has no amount</source>
+        <translation>er hat keinen Betrag</translation>
+    </message>
+    <message>
+        <source>it does not say how often it comes round</source>
+        <translation>er sagt nicht, wie oft er wiederkehrt</translation>
     </message>
 </context>
 <context>
@@ -3575,6 +4316,29 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
         <translation>Der Saldo nach der letzten Buchung, der Saldo dessen, was die Bank bestätigt hat, und die Zahl der Buchungen</translation>
+    </message>
+</context>
+<context>
+    <name>SuggestDialog</name>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Vorgeschlagene Zeitpläne</translation>
+    </message>
+    <message>
+        <source>Nothing in the register comes round regularly enough to suggest a schedule.</source>
+        <translation>Nichts im Kontobuch kehrt regelmäßig genug wieder, um einen Zeitplan vorzuschlagen.</translation>
+    </message>
+    <message>
+        <source>These payees came round regularly. Tick those to add as schedules:</source>
+        <translation>Diese Empfänger kehrten regelmäßig wieder. Haken Sie an, welche als Zeitpläne hinzukommen sollen:</translation>
+    </message>
+    <message>
+        <source>Evidence</source>
+        <translation>Belege</translation>
+    </message>
+    <message>
+        <source>&amp;Add Ticked</source>
+        <translation>Angehakte &amp;hinzufügen</translation>
     </message>
 </context>
 <context>

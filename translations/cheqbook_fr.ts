@@ -104,7 +104,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category “%1”</source>
-        <translation>Catégorie « %1 »</translation>
+        <translation>Catégorie «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Apply Rules (1 row)</source>
@@ -120,7 +120,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>the transaction&apos;s amount is not a number, so it cannot be split</source>
-        <translation>le montant de l'opération n'est pas un nombre : elle ne peut pas être ventilée</translation>
+        <translation>le montant de l&apos;opération n&apos;est pas un nombre&#xa0;: elle ne peut pas être ventilée</translation>
     </message>
     <message>
         <source>Split</source>
@@ -143,7 +143,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Spli&amp;t Transaction…</source>
-        <translation>Ve&amp;ntiler l'opération…</translation>
+        <translation>Ve&amp;ntiler l&apos;opération…</translation>
     </message>
     <message>
         <source>Categor&amp;y Column</source>
@@ -155,7 +155,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category rules kept: %1</source>
-        <translation>Règles de catégorie enregistrées : %1</translation>
+        <translation>Règles de catégorie enregistrées&#xa0;: %1</translation>
     </message>
     <message>
         <source>No category rules</source>
@@ -163,7 +163,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>There are no category rules yet. Register &gt; Category Rules makes them.</source>
-        <translation>Il n'y a pas encore de règles de catégorie. Registre &gt; Règles de catégorie les crée.</translation>
+        <translation>Il n&apos;y a pas encore de règles de catégorie. Registre &gt; Règles de catégorie les crée.</translation>
     </message>
     <message>
         <source>Select the transactions to give categories by the rules.</source>
@@ -171,15 +171,15 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Category rules applied: %1 changed, %2 fitting no rule, %3 split left as they are</source>
-        <translation>Règles de catégorie appliquées : %1 modifiées, %2 sans règle, %3 ventilées laissées telles quelles</translation>
+        <translation>Règles de catégorie appliquées&#xa0;: %1 modifiées, %2 sans règle, %3 ventilées laissées telles quelles</translation>
     </message>
     <message>
         <source>Select one transaction to split; the opening balance is not one.</source>
-        <translation>Sélectionnez une opération à ventiler ; le solde d'ouverture n'en est pas une.</translation>
+        <translation>Sélectionnez une opération à ventiler&#xa0;; le solde d&apos;ouverture n&apos;en est pas une.</translation>
     </message>
     <message>
         <source>The transaction&apos;s amount is not a number, so it cannot be split.</source>
-        <translation>Le montant de l'opération n'est pas un nombre : elle ne peut pas être ventilée.</translation>
+        <translation>Le montant de l&apos;opération n&apos;est pas un nombre&#xa0;: elle ne peut pas être ventilée.</translation>
     </message>
 </context>
 <context>
@@ -217,7 +217,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>the rule has no pattern</source>
-        <translation>la règle n'a pas de motif</translation>
+        <translation>la règle n&apos;a pas de motif</translation>
     </message>
     <message>
         <source>the rule gives no category</source>
@@ -225,7 +225,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>the pattern “%1” is not one: %2 at character %3</source>
-        <translation>le motif « %1 » n'en est pas un : %2 au caractère %3</translation>
+        <translation>le motif «&#xa0;%1&#xa0;» n&apos;en est pas un&#xa0;: %2 au caractère %3</translation>
     </message>
 </context>
 <context>
@@ -236,7 +236,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>A transaction whose description fits a rule gets its category; the first rule that fits counts. Letter case does not matter.</source>
-        <translation>Une opération dont la description répond à une règle reçoit sa catégorie ; la première règle qui convient compte. Majuscules et minuscules sont indifférentes.</translation>
+        <translation>Une opération dont la description répond à une règle reçoit sa catégorie&#xa0;; la première règle qui convient compte. Majuscules et minuscules sont indifférentes.</translation>
     </message>
     <message>
         <source>Description</source>
@@ -276,7 +276,7 @@ Publié sous la licence MIT.</translation>
     </message>
     <message>
         <source>Rule %1 cannot be kept: %2.</source>
-        <translation>La règle %1 ne peut pas être enregistrée : %2.</translation>
+        <translation>La règle %1 ne peut pas être enregistrée&#xa0;: %2.</translation>
     </message>
 </context>
 <context>
@@ -396,6 +396,14 @@ Publié sous la licence MIT.</translation>
     <message>
         <source>Balance at its end</source>
         <translation>Solde à la fin</translation>
+    </message>
+    <message>
+        <source>Scheduled</source>
+        <translation>Planifié</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
     </message>
 </context>
 <context>
@@ -1344,6 +1352,75 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
     </message>
 </context>
 <context>
+    <name>DueDialog</name>
+    <message>
+        <source>, once</source>
+        <translation>, une fois</translation>
+    </message>
+    <message numerus="yes">
+        <source>, %n times</source>
+        <translation>
+            <numerusform>, %n fois</numerusform>
+            <numerusform>, %n fois</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>, until %1</source>
+        <translation>, jusqu'au %1</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Opérations planifiées</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction is due.</source>
+        <translation>1 opération planifiée est due.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions are due.</source>
+        <translation>
+            <numerusform>%n opération planifiée est due.</numerusform>
+            <numerusform>%n opérations planifiées sont dues.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>&amp;Enter</source>
+        <translation>&amp;Saisir</translation>
+    </message>
+    <message>
+        <source>Enters the ticked transactions into the register, as one step Undo takes back</source>
+        <translation>Saisit les opérations cochées dans le registre, en une étape qu'Annuler reprend</translation>
+    </message>
+    <message>
+        <source>&amp;Skip</source>
+        <translation>&amp;Ignorer</translation>
+    </message>
+    <message>
+        <source>Enters nothing for the ticked transactions; they are not offered again</source>
+        <translation>Ne saisit rien pour les opérations cochées ; elles ne sont plus proposées</translation>
+    </message>
+    <message>
+        <source>&amp;Later</source>
+        <translation>&amp;Plus tard</translation>
+    </message>
+    <message>
+        <source>Offers them again when the register is next opened</source>
+        <translation>Les propose de nouveau à la prochaine ouverture du registre</translation>
+    </message>
+</context>
+<context>
     <name>EOMDrawer</name>
     <message>
         <source>Balance Month</source>
@@ -1609,6 +1686,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>%1 lines that are not transactions</source>
         <translation>%1 lignes qui ne sont pas des opérations</translation>
+    </message>
+    <message>
+        <source>1 of them a scheduled transaction</source>
+        <translation>dont 1 opération planifiée</translation>
+    </message>
+    <message>
+        <source>%1 of them scheduled transactions</source>
+        <translation>dont %1 opérations planifiées</translation>
     </message>
 </context>
 <context>
@@ -2563,7 +2648,51 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>A split transaction&apos;s categories are those of its lines: Register &gt; Split Transaction changes them.</source>
-        <translation>Les catégories d'une opération ventilée sont celles de ses lignes : Registre &gt; Ventiler l'opération les modifie.</translation>
+        <translation>Les catégories d&apos;une opération ventilée sont celles de ses lignes&#xa0;: Registre &gt; Ventiler l&apos;opération les modifie.</translation>
+    </message>
+    <message>
+        <source>Select the one transaction to repeat.</source>
+        <translation>Sélectionnez l'opération à répéter.</translation>
+    </message>
+    <message>
+        <source>Sc&amp;hedules</source>
+        <translation>P&amp;lanifiées</translation>
+    </message>
+    <message>
+        <source>&amp;Schedules…</source>
+        <translation>&amp;Échéanciers…</translation>
+    </message>
+    <message>
+        <source>&amp;New Schedule…</source>
+        <translation>&amp;Nouvel échéancier…</translation>
+    </message>
+    <message>
+        <source>A schedule of the transaction in the entry fields</source>
+        <translation>Un échéancier de l'opération des champs de saisie</translation>
+    </message>
+    <message>
+        <source>&amp;Repeat…</source>
+        <translation>&amp;Répéter…</translation>
+    </message>
+    <message>
+        <source>A schedule repeating the selected transaction</source>
+        <translation>Un échéancier qui répète l'opération sélectionnée</translation>
+    </message>
+    <message>
+        <source>&amp;Enter Due Transactions…</source>
+        <translation>Saisir les opérations &amp;dues…</translation>
+    </message>
+    <message>
+        <source>Su&amp;ggest…</source>
+        <translation>S&amp;uggérer…</translation>
+    </message>
+    <message>
+        <source>Payees the register shows coming round regularly, proposed as schedules</source>
+        <translation>Les bénéficiaires qui reviennent régulièrement dans le registre, proposés comme échéanciers</translation>
+    </message>
+    <message>
+        <source>Set Reser&amp;ve…</source>
+        <translation>Définir la ré&amp;serve…</translation>
     </message>
 </context>
 <context>
@@ -2819,6 +2948,207 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>%1 could not be moved to %2: %3</source>
         <translation>%1 n&apos;a pas pu être déplacé dans %2&#xa0;: %3</translation>
+    </message>
+</context>
+<context>
+    <name>Recurrence</name>
+    <message>
+        <source>it has no start date</source>
+        <translation>il n'a pas de date de début</translation>
+    </message>
+    <message>
+        <source>it must come round every 1 to %1 periods</source>
+        <translation>il doit revenir toutes les 1 à %1 périodes</translation>
+    </message>
+    <message>
+        <source>the day of the month must be 1 to 31</source>
+        <translation>le jour du mois doit être de 1 à 31</translation>
+    </message>
+    <message>
+        <source>the weekday of the month must be the first to the fourth or the last of a weekday</source>
+        <translation>le jour de la semaine du mois doit être le premier au quatrième ou le dernier d'un jour de la semaine</translation>
+    </message>
+    <message>
+        <source>it must end after at least 1 time</source>
+        <translation>il doit finir après au moins 1 fois</translation>
+    </message>
+    <message>
+        <source>it has no end date</source>
+        <translation>il n'a pas de date de fin</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>lundi</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>mardi</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>mercredi</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>jeudi</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>vendredi</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>samedi</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>dimanche</translation>
+    </message>
+    <message>
+        <source>January</source>
+        <translation>janvier</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>février</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>mars</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>avril</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>mai</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>juin</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>juillet</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>août</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>septembre</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>octobre</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>novembre</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>décembre</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>le dernier jour</translation>
+    </message>
+    <message>
+        <source>the %1</source>
+        <translation>le %1</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>début</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>fin</translation>
+    </message>
+    <message>
+        <source>the %1 %2</source>
+        <comment>the second Tuesday</comment>
+        <translation>le %1 %2</translation>
+    </message>
+    <message>
+        <source>%1th</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1st</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1nd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>%1rd</source>
+        <translation>%1</translation>
+    </message>
+    <message>
+        <source>daily</source>
+        <translation>tous les jours</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n days</source>
+        <translation>
+            <numerusform>tous les jours</numerusform>
+            <numerusform>tous les %n jours</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>weekly on %1</source>
+        <translation>toutes les semaines le %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n weeks on %1</source>
+        <translation>
+            <numerusform>toutes les semaines le %1</numerusform>
+            <numerusform>toutes les %n semaines le %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>monthly on %1</source>
+        <translation>tous les mois %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n months on %1</source>
+        <translation>
+            <numerusform>tous les mois %1</numerusform>
+            <numerusform>tous les %n mois %1</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>month and day: March 3</comment>
+        <translation>%2 %1</translation>
+    </message>
+    <message>
+        <source>yearly on %1</source>
+        <translation>tous les ans le %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>every %n years on %1</source>
+        <translation>
+            <numerusform>tous les ans le %1</numerusform>
+            <numerusform>tous les %n ans le %1</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -3153,6 +3483,417 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>ScheduleEditor</name>
+    <message>
+        <source>&amp;Description:</source>
+        <translation>&amp;Libellé :</translation>
+    </message>
+    <message>
+        <source>-1200.00 for money out</source>
+        <translation>-1200.00 pour une dépense</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Montant :</translation>
+    </message>
+    <message>
+        <source>Chec&amp;k #:</source>
+        <translation>N° de chè&amp;que :</translation>
+    </message>
+    <message>
+        <source>days</source>
+        <translation>jours</translation>
+    </message>
+    <message>
+        <source>weeks</source>
+        <translation>semaines</translation>
+    </message>
+    <message>
+        <source>months</source>
+        <translation>mois</translation>
+    </message>
+    <message>
+        <source>years</source>
+        <translation>ans</translation>
+    </message>
+    <message>
+        <source>on day</source>
+        <translation>le jour</translation>
+    </message>
+    <message>
+        <source>on the last day</source>
+        <translation>le dernier jour</translation>
+    </message>
+    <message>
+        <source>&amp;Every:</source>
+        <translation>&amp;Tous les :</translation>
+    </message>
+    <message>
+        <source>&amp;Starting:</source>
+        <translation>À partir &amp;du :</translation>
+    </message>
+    <message>
+        <source>never</source>
+        <translation>jamais</translation>
+    </message>
+    <message>
+        <source>after</source>
+        <translation>après</translation>
+    </message>
+    <message>
+        <source>on</source>
+        <translation>le</translation>
+    </message>
+    <message>
+        <source> times</source>
+        <translation> fois</translation>
+    </message>
+    <message>
+        <source>E&amp;nding:</source>
+        <translation>&amp;Fin :</translation>
+    </message>
+    <message>
+        <source>stays on the weekend</source>
+        <translation>reste le week-end</translation>
+    </message>
+    <message>
+        <source>moves to the Friday before</source>
+        <translation>passe au vendredi précédent</translation>
+    </message>
+    <message>
+        <source>moves to the Monday after</source>
+        <translation>passe au lundi suivant</translation>
+    </message>
+    <message>
+        <source>On a &amp;weekend it:</source>
+        <translation>Un &amp;week-end, elle :</translation>
+    </message>
+    <message>
+        <source>The amount varies, b&amp;y up to</source>
+        <translation>Le montant varie, &amp;jusqu'à</translation>
+    </message>
+    <message>
+        <source>Enter it when it comes due, without ask&amp;ing</source>
+        <translation>La saisir à échéance, sans dem&amp;ander</translation>
+    </message>
+    <message>
+        <source>The amount “%1” is not an amount of money.</source>
+        <translation>Le montant « %1 » n'est pas une somme d'argent.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>L'échéancier ne peut être gardé : %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleKeeping</name>
+    <message>
+        <source>Scheduled transactions ahead; double-click one to change its schedule</source>
+        <translation>Opérations planifiées à venir ; un double-clic modifie leur échéancier</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;30 Days</source>
+        <translation>Prévision &amp;30 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;60 Days</source>
+        <translation>Prévision &amp;60 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;90 Days</source>
+        <translation>Prévision &amp;90 jours</translation>
+    </message>
+    <message>
+        <source>Forecast &amp;Until Next Income</source>
+        <translation>Prévision jusqu'au prochain re&amp;venu</translation>
+    </message>
+    <message>
+        <source>%1 (due)</source>
+        <translation>%1 (due)</translation>
+    </message>
+    <message>
+        <source>Lowest ahead: %1 on %2</source>
+        <translation>Plus bas à venir : %1 le %2</translation>
+    </message>
+    <message>
+        <source>Under the register&apos;s reserve of %1</source>
+        <translation>Sous la réserve du registre de %1</translation>
+    </message>
+    <message>
+        <source>The lowest the balance goes as scheduled, through %1</source>
+        <translation>Le solde le plus bas selon les échéanciers, jusqu'au %1</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Scheduled Transactions</source>
+        <translation>Opérations planifiées</translation>
+    </message>
+    <message>
+        <source>1 scheduled transaction was entered as it came due.</source>
+        <translation>1 opération planifiée a été saisie à son échéance.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n scheduled transactions were entered as they came due.</source>
+        <translation>
+            <numerusform>%n opération planifiée a été saisie à son échéance.</numerusform>
+            <numerusform>%n opérations planifiées ont été saisies à leur échéance.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>No scheduled transaction is due.</source>
+        <translation>Aucune opération planifiée n'est due.</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Nouvel échéancier</translation>
+    </message>
+    <message>
+        <source>Repeat “%1”</source>
+        <translation>Répéter « %1 »</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Modifier l'échéancier</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Supprimer l'échéancier</translation>
+    </message>
+    <message>
+        <source>Remove the schedule “%1”? The transactions it entered stay in the register.</source>
+        <translation>Supprimer l'échéancier « %1 » ? Les opérations qu'il a saisies restent dans le registre.</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>Add Suggested Schedule</source>
+        <translation>Ajouter l'échéancier suggéré</translation>
+    </message>
+    <message numerus="yes">
+        <source>Add %n Suggested Schedules</source>
+        <translation>
+            <numerusform>Ajouter %n échéancier suggéré</numerusform>
+            <numerusform>Ajouter %n échéanciers suggérés</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Échéanciers suggérés</translation>
+    </message>
+    <message>
+        <source>Reserve</source>
+        <translation>Réserve</translation>
+    </message>
+    <message>
+        <source>The balance this register should stay above (“Lowest ahead” turns red under it):</source>
+        <translation>Le solde au-dessus duquel ce registre doit rester (« Plus bas à venir » passe au rouge en dessous) :</translation>
+    </message>
+    <message>
+        <source>“%1” is not an amount of money.</source>
+        <translation>« %1 » n'est pas une somme d'argent.</translation>
+    </message>
+</context>
+<context>
+    <name>ScheduleListDialog</name>
+    <message>
+        <source>Schedules</source>
+        <translation>Échéanciers</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>How Often</source>
+        <translation>Fréquence</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Prochaine</translation>
+    </message>
+    <message>
+        <source>&amp;New…</source>
+        <translation>&amp;Nouveau…</translation>
+    </message>
+    <message>
+        <source>&amp;Change…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Remove</source>
+        <translation>&amp;Retirer</translation>
+    </message>
+    <message>
+        <source>ended</source>
+        <translation>terminé</translation>
+    </message>
+    <message>
+        <source>, varying by up to %1%</source>
+        <translation>, variant jusqu'à %1 %</translation>
+    </message>
+    <message>
+        <source>, entered without asking</source>
+        <translation>, saisi sans demander</translation>
+    </message>
+</context>
+<context>
+    <name>Schedules</name>
+    <message>
+        <source>schedule %1 cannot be read: %2</source>
+        <translation>l'échéancier %1 est illisible : %2</translation>
+    </message>
+    <message>
+        <source>the reserve “%1” is not an amount; 0.00 is used</source>
+        <translation>la réserve « %1 » n'est pas un montant ; 0.00 est utilisé</translation>
+    </message>
+    <message>
+        <source>The register has no opening balance yet; schedules are kept with it, so enter it first.</source>
+        <translation>Le registre n'a pas encore de solde d'ouverture ; les échéanciers sont gardés avec lui, saisissez-le donc d'abord.</translation>
+    </message>
+    <message>
+        <source>There is no schedule %1.</source>
+        <translation>Il n'y a pas d'échéancier %1.</translation>
+    </message>
+    <message>
+        <source>The schedule cannot be kept: %1.</source>
+        <translation>L'échéancier ne peut être gardé : %1.</translation>
+    </message>
+    <message>
+        <source>Change Schedules</source>
+        <translation>Modifier les échéanciers</translation>
+    </message>
+    <message>
+        <source>New Schedule “%1”</source>
+        <translation>Nouvel échéancier « %1 »</translation>
+    </message>
+    <message>
+        <source>New Schedule</source>
+        <translation>Nouvel échéancier</translation>
+    </message>
+    <message>
+        <source>Change Schedule “%1”</source>
+        <translation>Modifier l'échéancier « %1 »</translation>
+    </message>
+    <message>
+        <source>Change Schedule</source>
+        <translation>Modifier l'échéancier</translation>
+    </message>
+    <message>
+        <source>Remove Schedule “%1”</source>
+        <translation>Supprimer l'échéancier « %1 »</translation>
+    </message>
+    <message>
+        <source>Remove Schedule</source>
+        <translation>Supprimer l'échéancier</translation>
+    </message>
+    <message>
+        <source>The reserve is beyond what Cheqbook can keep track of.</source>
+        <translation>La réserve dépasse ce que Cheqbook peut suivre.</translation>
+    </message>
+    <message>
+        <source>Set Reserve</source>
+        <translation>Définir la réserve</translation>
+    </message>
+    <message>
+        <source>Enter “%1”</source>
+        <translation>Saisie de « %1 »</translation>
+    </message>
+    <message>
+        <source>Enter Scheduled Transaction</source>
+        <translation>Saisir l'opération planifiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Enter %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>Saisir %n opération planifiée</numerusform>
+            <numerusform>Saisir %n opérations planifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Nothing was entered: %1</source>
+        <translation>Rien n'a été saisi : %1</translation>
+    </message>
+    <message>
+        <source>Skip “%1”</source>
+        <translation>Ignorer « %1 »</translation>
+    </message>
+    <message>
+        <source>Skip Scheduled Transaction</source>
+        <translation>Ignorer l'opération planifiée</translation>
+    </message>
+    <message numerus="yes">
+        <source>Skip %n Scheduled Transactions</source>
+        <translation>
+            <numerusform>Ignorer %n opération planifiée</numerusform>
+            <numerusform>Ignorer %n opérations planifiées</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>about %1</source>
+        <translation>environ %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n times, %2, %3</source>
+        <translation>
+            <numerusform>%1 : %n fois, %2, %3</numerusform>
+            <numerusform>%1 : %n fois, %2, %3</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a date (YYYY-MM-DD)</source>
+        <translation>%1 « %2 » n'est pas une date (AAAA-MM-JJ)</translation>
+    </message>
+    <message>
+        <source>the %1 “%2” is not a number from %3 to %4</source>
+        <translation>%1 « %2 » n'est pas un nombre de %3 à %4</translation>
+    </message>
+    <message>
+        <source>“%1” is not how often it comes round (N day, week, month or year)</source>
+        <translation>« %1 » ne dit pas à quelle fréquence il revient (N day, week, month ou year)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a day of the month (1 to 31, last, or 2 fri)</source>
+        <translation>« %1 » n'est pas un jour du mois (1 à 31, last ou 2 fri)</translation>
+    </message>
+    <message>
+        <source>“%1” is not a field (name=value)</source>
+        <translation>« %1 » n'est pas un champ (name=value)</translation>
+    </message>
+    <message>
+        <source>the %1 holds a % that is not followed by two hexadecimal digits</source>
+        <translation>%1 contient un % qui n'est pas suivi de deux chiffres hexadécimaux</translation>
+    </message>
+    <message>
+        <source>the amount “%1” is not an amount</source>
+        <translation>le montant « %1 » n'est pas un montant</translation>
+    </message>
+    <message>
+        <source>the weekend rule “%1” is none of keep, before and after</source>
+        <translation>la règle du week-end « %1 » n'est aucune de keep, before et after</translation>
+    </message>
+    <message>
+        <source>it has no amount</source>
+        <translation>il n'a pas de montant</translation>
+    </message>
+    <message>
+        <source>it does not say how often it comes round</source>
+        <translation>il ne dit pas à quelle fréquence il revient</translation>
+    </message>
+</context>
+<context>
     <name>ShortcutsWindow</name>
     <message>
         <source>Keyboard Shortcuts</source>
@@ -3238,7 +3979,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Spent: %1</source>
-        <translation>Dépensé : %1</translation>
+        <translation>Dépensé&#xa0;: %1</translation>
     </message>
     <message>
         <source>Spent</source>
@@ -3249,11 +3990,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>SplitDialog</name>
     <message>
         <source>Split Transaction</source>
-        <translation>Ventiler l'opération</translation>
+        <translation>Ventiler l&apos;opération</translation>
     </message>
     <message>
         <source>Amount of the transaction: %1</source>
-        <translation>Montant de l'opération : %1</translation>
+        <translation>Montant de l&apos;opération&#xa0;: %1</translation>
     </message>
     <message>
         <source>Category</source>
@@ -3277,22 +4018,22 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Left to assign: %1</source>
-        <translation>Reste à répartir : %1</translation>
+        <translation>Reste à répartir&#xa0;: %1</translation>
     </message>
     <message>
         <source>An amount is not one</source>
-        <translation>Un montant n'en est pas un</translation>
+        <translation>Un montant n&apos;en est pas un</translation>
     </message>
     <message>
         <source>The amount of line %1, “%2”, is not an amount.</source>
-        <translation>Le montant de la ligne %1, « %2 », n'est pas un montant.</translation>
+        <translation>Le montant de la ligne %1, «&#xa0;%2&#xa0;», n&apos;est pas un montant.</translation>
     </message>
 </context>
 <context>
     <name>Splits</name>
     <message>
         <source>a split needs two lines or more; one category is given without one</source>
-        <translation>une ventilation demande deux lignes ou plus ; une seule catégorie se donne sans ventilation</translation>
+        <translation>une ventilation demande deux lignes ou plus&#xa0;; une seule catégorie se donne sans ventilation</translation>
     </message>
     <message>
         <source>a split has at most %1 lines</source>
@@ -3300,15 +4041,15 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>line %1 of the split has no amount</source>
-        <translation>la ligne %1 de la ventilation n'a pas de montant</translation>
+        <translation>la ligne %1 de la ventilation n&apos;a pas de montant</translation>
     </message>
     <message>
         <source>the amount of line %1 of the split is beyond what money can hold</source>
-        <translation>le montant de la ligne %1 de la ventilation dépasse ce qu'un montant peut contenir</translation>
+        <translation>le montant de la ligne %1 de la ventilation dépasse ce qu&apos;un montant peut contenir</translation>
     </message>
     <message>
         <source>the lines of the split add up to %1, not to the transaction&apos;s %2: %3 is left to assign</source>
-        <translation>les lignes de la ventilation font %1, et non les %2 de l'opération : il reste %3 à répartir</translation>
+        <translation>les lignes de la ventilation font %1, et non les %2 de l&apos;opération&#xa0;: il reste %3 à répartir</translation>
     </message>
 </context>
 <context>
@@ -3575,6 +4316,29 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
         <translation>Le solde après la dernière opération, le solde de ce que la banque a pointé et le nombre d&apos;opérations</translation>
+    </message>
+</context>
+<context>
+    <name>SuggestDialog</name>
+    <message>
+        <source>Suggested Schedules</source>
+        <translation>Échéanciers suggérés</translation>
+    </message>
+    <message>
+        <source>Nothing in the register comes round regularly enough to suggest a schedule.</source>
+        <translation>Rien dans le registre ne revient assez régulièrement pour suggérer un échéancier.</translation>
+    </message>
+    <message>
+        <source>These payees came round regularly. Tick those to add as schedules:</source>
+        <translation>Ces bénéficiaires sont revenus régulièrement. Cochez ceux à ajouter comme échéanciers :</translation>
+    </message>
+    <message>
+        <source>Evidence</source>
+        <translation>Indices</translation>
+    </message>
+    <message>
+        <source>&amp;Add Ticked</source>
+        <translation>&amp;Ajouter les cochés</translation>
     </message>
 </context>
 <context>

@@ -47,6 +47,11 @@ RegisterReadResult parseRegisterReference(const QByteArray &bytes);
 // and stopping it stops the reading: no rows, and cancelled set.
 RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr, Progress *progress = nullptr);
 
+// The first rows of a register file in full (fewer when it has fewer),
+// reading no further than they go: for a command that needs only what the
+// opening row keeps. A fault after them is not seen.
+RegisterReadResult readLeadingRows(const QString &path, size_t count);
+
 // What the report shows of a row, for reading a register only to show it:
 // the texts under CheckNumber, DescriptionofTransaction and Date, and the
 // Amount; and what the category totals count: the Category and Splits texts.

@@ -68,6 +68,10 @@ ShownRow shownRow(const Record &r)
 struct ReadCancelled {
 };
 
+// Reading stopped because the rows wanted have been read.
+struct EnoughRows {
+};
+
 // Tells a progress indicator how far reading has come: by the bytes the
 // parser has let go of, and every few thousand rows, so that a Cancel is
 // heard soon whatever the file's size.
@@ -107,13 +111,15 @@ private:
 enum class XmlReader { OnePass, Reference };
 
 RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader,
-                         ReadWatch *watch = nullptr)
+                         ReadWatch *watch = nullptr, size_t mostRows = size_t(-1))
 {
     RegisterReadResult result;
     auto keep = [&](RecordPtr r) {
         result.rows.push_back(std::move(r));
         if (watch)
             watch->row();
+        if (result.rows.size() == mostRows)
+            throw EnoughRows{};
     };
     // Rows only shown are counted on their way, when someone watches.
     std::function<void(ShownRow &&)> countedShown;
@@ -188,7 +194,10 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
         result.rows.clear();
         result.error = RegisterFileText::tr("reading was cancelled");
         result.cancelled = true;
+    } catch (const EnoughRows &) {
     }
+    if (result.rows.size() > mostRows) // read whole before they were handed on
+        result.rows.resize(mostRows);
     return result;
 }
 
@@ -264,6 +273,20 @@ RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progr
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each)
 {
     return parse(bytes, {}, &each, XmlReader::OnePass);
+}
+
+RegisterReadResult readLeadingRows(const QString &path, size_t count)
+{
+    RegisterReadResult r;
+    InputFile file(path, InputFile::Access::Map);
+    if (!file.ok()) {
+        r.error = u"%1: cannot be read: %2"_s.arg(path, file.error());
+        return r;
+    }
+    r = parse(file.bytes(), {}, nullptr, XmlReader::OnePass, nullptr, count);
+    if (!r.ok())
+        r.error = path + u": "_s + r.error;
+    return r;
 }
 
 RegisterReadResult readShownRows(const QString &path, const std::function<void(ShownRow &&)> &each,

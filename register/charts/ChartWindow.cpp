@@ -1,5 +1,6 @@
 #include "ChartWindow.h"
 
+#include "Forecast.h"
 #include "PaletteColors.h"
 #include "Progress.h"
 #include "Translations.h"
@@ -98,6 +99,12 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_balanceLine = new QLineSeries;
     m_balanceLine->setName(tr("Balance"));
     m_balanceChart->addSeries(m_balanceLine);
+    m_forecastLine = new QLineSeries;
+    m_forecastLine->setName(tr("Scheduled"));
+    m_balanceChart->addSeries(m_forecastLine);
+    m_reserveLine = new QLineSeries;
+    m_reserveLine->setName(tr("Reserve"));
+    m_balanceChart->addSeries(m_reserveLine);
     m_balanceView = chartView(m_balanceChart, m_pictureArea);
     m_balanceView->setAccessibleName(tr("Balance chart"));
     m_balanceView->setAccessibleDescription(tr("Its figures are in the table below it."));
@@ -187,6 +194,36 @@ void ChartWindow::refresh()
     m_leftOut->setVisible(m_data.unreadableDates > 0);
 }
 
+void ChartWindow::drawForecast(QDate *last, Cents *low, Cents *high)
+{
+    const ScheduleBook book = readScheduleBook(*m_register);
+    if (book.schedules.empty())
+        return;
+    const QDate today = m_today();
+    const Forecast ahead = forecast(book, lastBalance(*m_register), today, storedHorizon());
+    // From where the balance stands today, each scheduled day a step.
+    const QDate start = std::max(today, *last);
+    QList<QPointF> line{QPointF(double(msecsAt(start)), dollars(ahead.startBalance))};
+    for (const ForecastRow &r : ahead.rows)
+        line.append(QPointF(double(msecsAt(std::max(start, r.occurrence.when.date))), dollars(r.balance)));
+    m_forecastLine->replace(line);
+    QPen dashed = m_balanceLine->pen();
+    dashed.setStyle(Qt::DashLine);
+    m_forecastLine->setPen(dashed);
+    *last = std::max({*last, ahead.until, today});
+    *low = std::min({*low, ahead.lowest, ahead.reserve});
+    *high = std::max(*high, ahead.startBalance);
+    for (const ForecastRow &r : ahead.rows)
+        *high = std::max(*high, r.balance);
+    const QDate from = m_data.balance.empty() ? today : m_data.balance.front().day;
+    m_reserveLine->replace({QPointF(double(msecsAt(from)), dollars(ahead.reserve)),
+                            QPointF(double(msecsAt(*last)), dollars(ahead.reserve))});
+    QPen reserve(QColor(0xb0, 0x00, 0x20));
+    reserve.setStyle(Qt::DotLine);
+    reserve.setWidthF(1.5);
+    m_reserveLine->setPen(reserve);
+}
+
 void ChartWindow::drawBalance()
 {
     // More points than the screen has pixels across show nothing more.
@@ -208,15 +245,20 @@ void ChartWindow::drawBalance()
     money->setLabelFormat(u"%.0f"_s);
     m_balanceChart->addAxis(time, Qt::AlignBottom);
     m_balanceChart->addAxis(money, Qt::AlignLeft);
-    m_balanceLine->attachAxis(time);
-    m_balanceLine->attachAxis(money);
+    for (QLineSeries *series : {m_balanceLine, m_forecastLine, m_reserveLine}) {
+        series->attachAxis(time);
+        series->attachAxis(money);
+    }
+    m_forecastLine->clear();
+    m_reserveLine->clear();
     if (points.empty()) {
         m_balanceChart->setTitle(tr("Balance: no transaction to draw in this period"));
         return;
     }
     m_balanceChart->setTitle(tr("Balance"));
     const QDate first = points.front().day;
-    const QDate last = points.back().day;
+    QDate last = points.back().day;
+    drawForecast(&last, &low, &high);
     const qint64 days = first.daysTo(last);
     time->setFormat(days > 730 ? u"yyyy"_s : days > 62 ? u"MMM yyyy"_s : u"MMM d"_s);
     time->setRange(QDateTime(first.addDays(days == 0 ? -1 : 0), QTime(0, 0)),

@@ -52,6 +52,10 @@ public:
 
     // What is drawn.
     QLineSeries *balanceSeries() const { return m_balanceLine; }
+    // The scheduled days ahead (dashed) and the register's reserve, drawn
+    // when the register has schedules.
+    QLineSeries *forecastSeries() const { return m_forecastLine; }
+    QLineSeries *reserveSeries() const { return m_reserveLine; }
     QBarSet *inBars() const { return m_in; }
     QBarSet *outBars() const { return m_out; }
     QStringList barCategories() const;
@@ -71,6 +75,9 @@ protected:
 
 private:
     void drawBalance();
+    // The forecast from the balance's last point; the days and the lowest
+    // and highest balances it reaches widen those given.
+    void drawForecast(QDate *last, Cents *low, Cents *high);
     void drawFlows();
     void fillPayees();
     // What the charts draw, as a table a screen reader and a keyboard reach.
@@ -88,6 +95,8 @@ private:
     QChartView *m_balanceView = nullptr;
     QChartView *m_flowView = nullptr;
     QLineSeries *m_balanceLine = nullptr;
+    QLineSeries *m_forecastLine = nullptr;
+    QLineSeries *m_reserveLine = nullptr;
     QBarSet *m_in = nullptr;
     QBarSet *m_out = nullptr;
     QLabel *m_leftOut = nullptr;

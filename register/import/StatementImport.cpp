@@ -3,6 +3,8 @@
 #include "ImportDuplicates.h"
 #include "Reconciliation.h"
 #include "RunningBalance.h"
+#include "ScheduleEdits.h"
+#include "ScheduleMatch.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -137,6 +139,14 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
         return result;
     }
     std::sort(rows.begin(), rows.end());
+    // A line that is a scheduled occurrence enters it: one row, under the
+    // schedule's name, and the occurrence is not offered again.
+    std::vector<RecordPtr> added = importedRecords(plan.add);
+    ScheduleBook book = doc.count() > 0 ? readScheduleBook(*doc.array()) : ScheduleBook();
+    const std::vector<OccurrenceMeeting> met = meetOccurrences(book, plan.add, QDate::currentDate());
+    for (const OccurrenceMeeting &m : met)
+        takeOccurrence(*added[m.line], *book.find(m.occurrence.scheduleId));
+    markMet(book, met);
     result.firstRow = std::clamp(atRow, 0, doc.count());
     result.count = int(plan.add.size());
     result.reconciled = int(rows.size());
@@ -146,9 +156,11 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
             doc.setValue(row, Key::EOMSeen, reconciledMark());
         for (const auto &[row, id] : ids)
             doc.setValue(row, kBankIdKey, Value::text(id));
-        doc.addData(importedRecords(plan.add), result.firstRow);
+        doc.addData(std::move(added), result.firstRow);
         doc.updateChangeCount(MyDocument::ChangeDone);
         doc.recalculateBalances();
+        if (!met.empty())
+            storeScheduleBook(doc, book);
     });
     if (!refusal.isEmpty()) {
         Statement s;
@@ -159,6 +171,7 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
         return result;
     }
     result.skipped = plan.skipped;
+    result.occurrences = int(met.size());
     RowRuns after = rowRuns(rows);
     if (result.count > 0)
         after.push_back({result.firstRow, result.firstRow + result.count - 1});

@@ -15,6 +15,7 @@ struct ImportResult {
     int firstRow = 0; // the row the statement's first transaction landed on
     int count = 0;    // transactions added
     int reconciled = 0; // rows accepted as lines of the statement, and marked reconciled
+    int occurrences = 0; // of those added, lines that entered a scheduled occurrence
     std::vector<SkippedLine> skipped;
     QString error; // the statement could not be read; the document is unchanged
     bool ok() const { return error.isEmpty(); }
@@ -75,7 +76,9 @@ std::vector<RecordPtr> importedRecords(const std::vector<StatementLine> &lines);
 
 // Adds the plan's lines at atRow as importStatement does, marks the rows to
 // reconcile and gives the matched rows their ids, all in one step of the
-// history. A record the register no longer holds is left out, and a row that
+// history. A line that meets a scheduled occurrence (see ScheduleMatch.h)
+// enters it: its row takes the schedule's description, and the occurrence
+// is marked entered in the same step. A record the register no longer holds is left out, and a row that
 // has a bank id keeps it. A plan with nothing to add or mark changes nothing
 // and counts no change.
 ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, const QString &fileName = {});

@@ -12,6 +12,7 @@
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "ScheduleKeeping.h"
 #include "SortQuestionDialog.h"
 #include "StatusBarFigures.h"
 #include "WindowKeys.h"
@@ -66,6 +67,7 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     recalculateCheckbook();
     m_status = new StatusBarFigures(m_window->statusBar(), *myDocument, *m_model, table->selectionModel(),
                                     [this] { return selectedRegisterRows(); }, m_forms);
+    buildSchedules();
 }
 
 MyWindowController::~MyWindowController()
@@ -142,6 +144,8 @@ void MyWindowController::windowDidLoad()
     // The window has no size until it is first shown; scroll again then.
     QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
     m_entry->load();
+    // What came due while the register was closed, once the window is up.
+    QTimer::singleShot(0, m_schedules, [this] { m_schedules->offerDue(); });
 }
 
 SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }
@@ -167,6 +171,7 @@ void MyWindowController::registerReverted()
     // Rows a filter showed may be gone: it is worked out again, not kept.
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
+    m_schedules->registerReplaced();
 }
 
 QString MyWindowController::statusFigures() { return m_status->figures(); }

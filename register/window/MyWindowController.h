@@ -26,6 +26,7 @@ class ChartWindow;
 class EntryForm;
 class FilterBar;
 class CheckPrinting;
+class ScheduleKeeping;
 class SuggestionList;
 class FindWindow;
 class ImportPreviewDialog;
@@ -155,6 +156,16 @@ public slots:
     void markChecksToPrint(QObject *sender);
     void editPayeeAddress(QObject *sender);
 
+    // Scheduled transactions: their list, a new one from the entry fields
+    // or repeating the selected row, what is due, suggestions, the reserve.
+    void showSchedules(QObject *sender);
+    void newScheduleFromEntry(QObject *sender);
+    void repeatTransaction(QObject *sender);
+    void enterDueSchedules(QObject *sender);
+    void suggestSchedules(QObject *sender);
+    void setScheduleReserve(QObject *sender);
+    ScheduleKeeping *schedules() const { return m_schedules; }
+
     // Undo and redo of the register's changes.
     void undo(QObject *sender);
     void redo(QObject *sender);
@@ -214,6 +225,9 @@ private:
     QString exportPath(const QString &title, const QString &suggested);
     // The window's check printing, made when first asked for.
     CheckPrinting &checkPrinting();
+    // The forecast below the table, the figure in the status bar, and the
+    // schedules menu's forecast choices.
+    void buildSchedules();
     // The reconciliation report to print, or nothing (after telling why).
     std::optional<ReconciliationReport> reconciliationReport();
     QString reportText(const ReconciliationReport &report) const;
@@ -263,6 +277,8 @@ private:
     ImportDialogs *m_imports = nullptr;
     QPointer<ChartWindow> m_charts;
     CheckPrinting *m_checks = nullptr;
+    ScheduleKeeping *m_schedules = nullptr;
+    QMenu *m_schedulesMenu = nullptr;
     BalancingDrawer *m_drawer = nullptr;
     EntryForm *m_entry = nullptr;
     FilterBar *m_filterBar = nullptr;

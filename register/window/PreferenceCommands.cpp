@@ -7,6 +7,7 @@
 #include "ChartWindow.h"
 #include "EntryForm.h"
 #include "PreferencesWindow.h"
+#include "ScheduleKeeping.h"
 
 void MyWindowController::awakeFromNib()
 {
@@ -57,4 +58,6 @@ void MyWindowController::showWrittenForms()
         m_charts->setDecimalPoint(m_forms.decimalPoint);
     showFilterInWidgets();
     m_drawer->showWrittenForms();
+    if (m_schedules)
+        m_schedules->refresh();
 }

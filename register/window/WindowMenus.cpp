@@ -83,6 +83,24 @@ void MyWindowController::buildMenus()
     address->setToolTip(tr("The address printed on checks under the selected transaction's payee"));
     connect(address, &QAction::triggered, this, [this, address] { editPayeeAddress(address); });
     buildCategoryMenus(reg);
+    reg->addSeparator();
+    m_schedulesMenu = reg->addMenu(tr("Sc&hedules"));
+    QAction *list = m_schedulesMenu->addAction(tr("&Schedules\u2026"));
+    connect(list, &QAction::triggered, this, [this, list] { showSchedules(list); });
+    QAction *newSchedule = m_schedulesMenu->addAction(tr("&New Schedule\u2026"));
+    newSchedule->setToolTip(tr("A schedule of the transaction in the entry fields"));
+    connect(newSchedule, &QAction::triggered, this, [this, newSchedule] { newScheduleFromEntry(newSchedule); });
+    QAction *repeat = m_schedulesMenu->addAction(tr("&Repeat\u2026"));
+    repeat->setToolTip(tr("A schedule repeating the selected transaction"));
+    connect(repeat, &QAction::triggered, this, [this, repeat] { repeatTransaction(repeat); });
+    QAction *due = m_schedulesMenu->addAction(tr("&Enter Due Transactions\u2026"));
+    connect(due, &QAction::triggered, this, [this, due] { enterDueSchedules(due); });
+    QAction *suggest = m_schedulesMenu->addAction(tr("Su&ggest\u2026"));
+    suggest->setToolTip(tr("Payees the register shows coming round regularly, proposed as schedules"));
+    connect(suggest, &QAction::triggered, this, [this, suggest] { suggestSchedules(suggest); });
+    QAction *reserve = m_schedulesMenu->addAction(tr("Set Reser&ve\u2026"));
+    connect(reserve, &QAction::triggered, this, [this, reserve] { setScheduleReserve(reserve); });
+    m_schedulesMenu->addSeparator();
 
     buildViewMenu();
 }

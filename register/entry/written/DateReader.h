@@ -51,8 +51,10 @@ enum class Yearless { Nearest, ThisYear };
 std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate today,
                                    Yearless yearless = Yearless::Nearest);
 
-// The date written in the order: 12/05/2026, 05/12/2026, 2026-12-05.
+// The date written in the order: 12/05/2026, 05/12/2026, 2026-12-05; and
+// that as a QDate format (for a date field).
 QString writtenDate(QDate date, DateOrder order);
+QString writtenDateFormat(DateOrder order);
 // The date as a register file keeps it, whatever a person's order: 12/05/2026.
 QString fileDateText(QDate date);
 // A date kept in a register as it is shown in the order: read as the file

@@ -167,17 +167,19 @@ std::optional<QDate> readTypedDate(QStringView text, DateOrder order, QDate toda
     return d;
 }
 
-QString writtenDate(QDate date, DateOrder order)
+QString writtenDateFormat(DateOrder order)
 {
     switch (order) {
     case DateOrder::DayMonthYear:
-        return date.toString(u"dd/MM/yyyy");
+        return u"dd/MM/yyyy"_s;
     case DateOrder::YearMonthDay:
-        return date.toString(u"yyyy-MM-dd");
+        return u"yyyy-MM-dd"_s;
     default:
-        return date.toString(u"MM/dd/yyyy");
+        return u"MM/dd/yyyy"_s;
     }
 }
+
+QString writtenDate(QDate date, DateOrder order) { return date.toString(writtenDateFormat(order)); }
 
 QString fileDateText(QDate date) { return writtenDate(date, DateOrder::MonthDayYear); }
 

@@ -1,5 +1,6 @@
 #include "ImportPreview.h"
 
+#include "ScheduleMatch.h"
 #include "StatementText.h"
 #include "WatchedWork.h"
 
@@ -315,6 +316,14 @@ ImportPlan ImportPreview::plan() const
     return plan;
 }
 
+int ImportPreview::meetsSchedules() const
+{
+    if (!m_register || m_register->isEmpty())
+        return 0;
+    const ScheduleBook book = readScheduleBook(*m_register);
+    return book.schedules.empty() ? 0 : int(meetOccurrences(book, plan().add, m_today).size());
+}
+
 QString ImportPreview::summary() const
 {
     auto counted = [](int n, const QString &one, const QString &many) {
@@ -323,6 +332,9 @@ QString ImportPreview::summary() const
     QStringList parts;
     parts << counted(count(Action::Add), QCoreApplication::translate("ImportPreview", "1 transaction to add"),
                      QCoreApplication::translate("ImportPreview", "%1 transactions to add"));
+    if (const int m = meetsSchedules())
+        parts << counted(m, QCoreApplication::translate("ImportPreview", "1 of them a scheduled transaction"),
+                         QCoreApplication::translate("ImportPreview", "%1 of them scheduled transactions"));
     if (const int d = duplicates())
         parts << counted(d, QCoreApplication::translate("ImportPreview", "1 already in the register"),
                          QCoreApplication::translate("ImportPreview", "%1 already in the register"));

@@ -93,6 +93,8 @@ public:
     int count(Action action) const;
     int duplicates() const; // lines the register already holds, surely or probably
     int inDoubt() const;    // lines left unticked for a reason of their own
+    // Lines to add that are scheduled transactions: they enter them.
+    int meetsSchedules() const;
 
     // Why nothing may be imported yet (a date order, an account or columns
     // to choose, a file that cannot be read); empty when Import may go ahead.
@@ -101,7 +103,8 @@ public:
     // lines in another encoding, no descriptions).
     const std::vector<QString> &notes() const { return m_read.statement.notes; }
     ImportPlan plan() const;
-    // "12 to add, 3 already in the register, 2 lines that are not transactions".
+    // "12 to add, 1 of them a scheduled transaction, 3 already in the
+    // register, 2 lines that are not transactions".
     QString summary() const;
 
 private:

@@ -1,0 +1,267 @@
+// Schedules in the register window: the due list entering, skipping and
+// leaving for later, a day passing, and the forecast's lowest point turning
+// to the warning colour under the reserve.
+
+#include "ChartWindow.h"
+#include "ScheduleDialogs.h"
+#include "ScheduleEdits.h"
+#include "ScheduleKeeping.h"
+#include "ScheduleSupport.h"
+#include "WindowFixture.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QLineSeries>
+#include <QTreeWidget>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Schedule monthly(const char *description, Cents amount, const char *start, const char *handled = nullptr)
+{
+    Schedule s = schedule(description, amount, Period::Month, start);
+    if (handled)
+        s.handledThrough = d(handled);
+    return s;
+}
+
+class ScheduleWindowTest : public WindowFixture
+{
+protected:
+    // December 2026, today the 7th: the rent was due on the 1st and the gym
+    // on the 5th; the paycheck enters itself on Fridays.
+    void openDecember()
+    {
+        open({{"1000.00", "", "Opening", "12/01/2026"}});
+        QCoreApplication::processEvents(); // the offer as the window opens: nothing yet
+        ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-11-01", "2026-11-01")), QString());
+        ASSERT_EQ(addSchedule(*doc, monthly("Gym", -3000, "2026-12-05")), QString());
+        Schedule pay = monthly("Paycheck", 20000, "2026-12-04");
+        pay.recurrence.period = Period::Week;
+        pay.recurrence.every = 2;
+        pay.autoEnter = true;
+        ASSERT_EQ(addSchedule(*doc, pay), QString());
+        QCoreApplication::processEvents();
+    }
+
+    // What the person does with the due list, and what it showed.
+    void answerDue(DueDialog::Choice choice, QStringList *shown, int untick = -1)
+    {
+        toolkit.dialogAnswers.push_back([=](QDialog &dialog) {
+            auto &due = dynamic_cast<DueDialog &>(dialog);
+            for (int i = 0; i < due.list()->topLevelItemCount(); ++i)
+                *shown << due.list()->topLevelItem(i)->text(1);
+            if (untick >= 0)
+                due.list()->topLevelItem(untick)->setCheckState(0, Qt::Unchecked);
+            due.choose(choice);
+            return choice != DueDialog::Choice::Later;
+        });
+    }
+
+    QLabel *lowest() const { return c->schedules()->lowestAhead(); }
+};
+
+TEST_F(ScheduleWindowTest, TheDueListEntersTheTickedAsOneStepAndSkippedOnesAreNotOfferedAgain)
+{
+    openDecember();
+    QStringList shown;
+    answerDue(DueDialog::Choice::Enter, &shown, 1); // the gym left ticked off
+    const size_t steps = doc->history().position();
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, (QStringList{u"Rent"_s, u"Gym"_s})) << "the paycheck is not asked about";
+    EXPECT_EQ(column(Key::DescriptionofTransaction), (QStringList{u"Opening"_s, u"Paycheck"_s, u"Rent"_s}));
+    EXPECT_EQ(doc->history().position(), steps + 2) << "the paycheck entered itself, then the rent";
+    EXPECT_EQ(reg()[2].value(Key::Total).centsOrZero(), 100000 + 20000 - 65000);
+
+    shown.clear();
+    answerDue(DueDialog::Choice::Skip, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, QStringList{u"Gym"_s});
+    EXPECT_EQ(doc->count(), 3) << "skipping enters nothing";
+    c->schedules()->offerDue(); // nothing is due: no window (the fake would fail on one)
+    EXPECT_TRUE(toolkit.dialogAnswers.empty());
+
+    ASSERT_TRUE(doc->undo()); // the skip
+    ASSERT_TRUE(doc->undo()); // the rent
+    EXPECT_EQ(doc->count(), 2);
+    shown.clear();
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, (QStringList{u"Rent"_s, u"Gym"_s})) << "offered again once undone";
+    EXPECT_EQ(doc->count(), 2) << "Later changes nothing";
+}
+
+TEST_F(ScheduleWindowTest, ADayPassingOffersWhatCameDueThatDay)
+{
+    openDecember();
+    QStringList shown;
+    answerDue(DueDialog::Choice::Skip, &shown);
+    c->schedules()->offerDue();
+    shown.clear();
+    c->schedules()->dayMayHavePassed(); // the same day: nothing asked
+    toolkit.fixedToday = d("2026-12-18");
+    answerDue(DueDialog::Choice::Enter, &shown);
+    c->schedules()->dayMayHavePassed();
+    EXPECT_TRUE(shown.isEmpty()) << "nothing was asked about by the 18th";
+    EXPECT_EQ(reg()[doc->count() - 1].value(Key::DescriptionofTransaction).toString(), u"Paycheck"_s)
+        << "the paycheck of the 18th entered itself";
+    toolkit.dialogAnswers.clear();
+    toolkit.fixedToday = d("2027-01-01");
+    answerDue(DueDialog::Choice::Enter, &shown);
+    c->schedules()->dayMayHavePassed();
+    EXPECT_EQ(shown, QStringList{u"Rent"_s}) << "the new year's first morning: January's rent";
+    EXPECT_EQ(reg()[doc->count() - 1].value(Key::Date).toString(), u"01/01/2027"_s);
+}
+
+TEST_F(ScheduleWindowTest, TheLowestAheadTurnsToTheWarningColourWhenALargeCheckGoesUnderTheReserve)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(lowest()->isVisibleTo(c->window())) << "a register without schedules shows no forecast";
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    ASSERT_EQ(setReserve(*doc, 10000), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty());
+    const QTreeWidget *ahead = c->schedules()->forecastView();
+    ASSERT_EQ(ahead->topLevelItemCount(), 1);
+    EXPECT_EQ(ahead->topLevelItem(0)->text(4), u"350.00"_s) << "the balance carried on";
+    EXPECT_TRUE(ahead->font().italic());
+    EXPECT_EQ(doc->count(), 1) << "the forecast is no row of the register";
+
+    type("1042", "Roofer", "-300.00", "12/07/2026");
+    enterButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 50.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "under the reserve of 100.00";
+    ASSERT_TRUE(doc->undo());
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty()) << "the check undone, the warning goes";
+}
+
+TEST_F(ScheduleWindowTest, TheForecastIsWrittenInThePersonsFormsWhenTheyChange)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    QCoreApplication::processEvents();
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    c->setWrittenForms({DateOrder::YearMonthDay, u','});
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350,00 on 2027-01-01"_s);
+    const QTreeWidgetItem *rent = c->schedules()->forecastView()->topLevelItem(0);
+    ASSERT_NE(rent, nullptr);
+    EXPECT_EQ(rent->text(2), u"2027-01-01"_s);
+    EXPECT_EQ(rent->text(3), u"-650,00"_s);
+}
+
+TEST_F(ScheduleWindowTest, RepeatMakesTheSelectedRowItsFirstOccurrenceInOneStep)
+{
+    open({{"1000.00", "", "Opening", "11/01/2026"}, {"-650.00", "", "Rent", "11/03/2026"}});
+    QCoreApplication::processEvents();
+    QString title;
+    toolkit.dialogAnswers.push_back([&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        return true; // accepted as filled in from the row
+    });
+    const size_t steps = doc->history().position();
+    c->schedules()->repeatRow(1);
+    EXPECT_EQ(title, u"Repeat \u201cRent\u201d"_s);
+    const ScheduleBook book = readScheduleBook(reg());
+    ASSERT_EQ(book.schedules.size(), 1u);
+    const Schedule &rent = book.schedules[0];
+    EXPECT_EQ(rent.amount, -65000);
+    EXPECT_EQ(rent.recurrence.period, Period::Month);
+    EXPECT_EQ(rent.recurrence.day, 3);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    // Today is the 7th of December: November's rent, the row itself, is not due again.
+    QStringList shown;
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    EXPECT_EQ(shown, QStringList{u"Rent"_s}) << "December's only";
+}
+
+TEST_F(ScheduleWindowTest, TheBalanceChartDrawsTheForecastDashedWithTheReserve)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    ASSERT_EQ(setReserve(*doc, 10000), QString());
+    ChartWindow charts(doc->array(), [this] { return toolkit.fixedToday; });
+    charts.refresh();
+    const QList<QPointF> ahead = charts.forecastSeries()->points();
+    ASSERT_EQ(ahead.size(), 2) << "from today's balance to the January rent";
+    EXPECT_EQ(ahead[0].y(), 1000.0);
+    EXPECT_EQ(ahead[1].y(), 350.0);
+    EXPECT_EQ(charts.forecastSeries()->pen().style(), Qt::DashLine);
+    const QList<QPointF> reserve = charts.reserveSeries()->points();
+    ASSERT_EQ(reserve.size(), 2);
+    EXPECT_EQ(reserve[0].y(), 100.0);
+    EXPECT_GE(reserve[1].x(), ahead[1].x()) << "the reserve runs to the forecast's end";
+
+    ASSERT_EQ(removeSchedule(*doc, 1), QString());
+    charts.refresh();
+    EXPECT_EQ(charts.forecastSeries()->count(), 0) << "no schedules, no forecast";
+}
+
+TEST_F(ScheduleWindowTest, SchedulesAnOlderVersionMovedOffTheOpeningRowAreFoundAfterEachEdit)
+{
+    // A row an older Cheqbook put above the opening row, which keeps the schedules.
+    open({{"500.00", "", "Deposit", "12/01/2026"}, {"1000.00", "", "Opening", "12/01/2026"}});
+    reg()[1].set(kSchedulesKey, Value::text(u"id=1;desc=Rent;amount=-650.00;every=1 month;on=1;"
+                                            "start=2026-12-01;done=2026-12-01"_s));
+    c->schedules()->registerReplaced();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 850.00 on 01/01/2027"_s);
+    ASSERT_EQ(setReserve(*doc, 100000), QString()); // kept on the opening row from now on
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(reg()[1].contains(kSchedulesKey));
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "850.00 is under 1000.00";
+    ASSERT_TRUE(doc->undo()); // back on the row they were found on
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 850.00 on 01/01/2027"_s);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty());
+    type("", "Coffee", "-4.50", "12/07/2026");
+    enterButton()->click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 845.50 on 01/01/2027"_s);
+}
+
+TEST_F(ScheduleWindowTest, ADoubleClickOnTheForecastChangesItsScheduleInOneStep)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    QTreeWidget *ahead = c->schedules()->forecastView();
+    ASSERT_EQ(ahead->topLevelItemCount(), 1);
+    QString title;
+    toolkit.dialogAnswers.push_back([&](QDialog &dialog) {
+        title = dialog.windowTitle();
+        const QList<QLineEdit *> fields = dialog.findChildren<QLineEdit *>(); // description, amount, check #
+        fields.at(1)->setText(u"-700"_s);
+        dialog.accept();
+        return dialog.result() == QDialog::Accepted;
+    });
+    const size_t steps = doc->history().position();
+    emit ahead->itemDoubleClicked(ahead->topLevelItem(0), 0);
+    EXPECT_EQ(title, u"Change Schedule"_s);
+    EXPECT_EQ(readScheduleBook(reg()).schedules.at(0).amount, -70000);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->schedules()->forecastView()->topLevelItem(0)->text(3), u"-700.00"_s);
+}
+
+TEST_F(ScheduleWindowTest, TheEditorRefusesAnAmountThatIsNoneAndSaysWhy)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    Schedule rent = monthly("Rent", -65000, "2026-12-01");
+    ScheduleEditor editor(c->window(), u"New Schedule"_s, rent, c->writtenForms());
+    const QList<QLineEdit *> fields = editor.findChildren<QLineEdit *>();
+    for (const char *typed : {"", "twelve", "0"}) {
+        fields.at(1)->setText(QString::fromLatin1(typed));
+        editor.accept();
+        EXPECT_NE(editor.result(), QDialog::Accepted) << typed;
+        QString why;
+        editor.schedule(&why);
+        EXPECT_TRUE(why.startsWith(u"The amount"_s)) << typed << ": " << why.toStdString();
+    }
+}
+
+} // namespace
