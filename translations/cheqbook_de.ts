@@ -2656,7 +2656,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>Sc&amp;hedules</source>
-        <translation>&amp;Geplantes</translation>
+        <translation>&amp;Zeitpläne</translation>
     </message>
     <message>
         <source>&amp;Schedules…</source>
