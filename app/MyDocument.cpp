@@ -2,7 +2,9 @@
 
 #include "AtomicFile.h"
 #include "RegisterFile.h"
+#include "RowIdentity.h"
 #include "RunningBalance.h"
+#include "VersionKeeper.h"
 
 #include <QFileInfo>
 
@@ -136,6 +138,7 @@ bool MyDocument::addData(RecordPtr record, int index)
     inStep([&] {
         updateChangeCount(ChangeDone);
         std::vector<RecordPtr> one{std::move(record)};
+        giveAddedRowsIdentities(*theArray, one);
         apply(std::make_unique<InsertRows>(theArray->isEmpty() ? 0 : index, std::move(one)));
     });
     return true;
@@ -147,6 +150,7 @@ bool MyDocument::addData(std::vector<RecordPtr> records, int index)
         return true;
     inStep([&] {
         setChangeCount(m_changeCount + int(records.size()));
+        giveAddedRowsIdentities(*theArray, records);
         apply(std::make_unique<InsertRows>(std::clamp(index, 0, theArray->count()), std::move(records)));
     });
     return true;
@@ -174,6 +178,11 @@ void MyDocument::setValue(int row, QStringView key, Value value)
 void MyDocument::reorder(std::vector<int> order)
 {
     inStep([&] { apply(std::make_unique<ReorderRows>(*theArray, std::move(order))); });
+}
+
+void MyDocument::replaceRows(std::vector<RecordPtr> rows)
+{
+    inStep([&] { apply(std::make_unique<ReplaceRows>(std::move(rows))); });
 }
 
 void MyDocument::recalculateBalances()
@@ -261,18 +270,28 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
             *error = r.error;
         return false;
     }
+    giveIdentities(r.rows);
     if (theArray)
         theArray->assign(std::move(r.rows));
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(resolvedPath(path));
     m_diskStamp = stamp;
+    if (m_versionKeeper)
+        m_versionKeeper->fileRead(m_fileName, stamp, theArray->rows());
     startHistory(0);
     return true;
 }
 
 bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
+    if (theArray) {
+        // A row that came without an identity (from a file, or by a way
+        // around addData) has one from now on.
+        giveIdentities(theArray->rows());
+        if (m_versionKeeper)
+            m_versionKeeper->aboutToWrite(theArray->rows());
+    }
     const std::optional<QByteArray> data =
         theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
     if (!data) {
@@ -289,6 +308,8 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
     const QString file = resolvedPath(path);
     setFileName(file);
     m_diskStamp = FileStamp::of(file, contentHash(*data));
+    if (m_versionKeeper)
+        m_versionKeeper->fileWritten(file, *data);
     m_savedPosition = m_history.position();
     setChangeCount(0);
     return true;
@@ -313,9 +334,12 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
             *error = r.error;
         return false;
     }
+    giveIdentities(r.rows);
     ensureRegister();
     theArray->assign(std::move(r.rows));
     m_diskStamp = stamp;
+    if (m_versionKeeper)
+        m_versionKeeper->fileRead(m_fileName, stamp, theArray->rows());
     startHistory(0);
     setChangeCount(0);
     return true;
@@ -323,8 +347,11 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
 
 void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
 {
+    giveIdentities(rows);
     ensureRegister();
     theArray->assign(std::move(rows));
+    if (m_versionKeeper)
+        m_versionKeeper->rowsRestored();
     setFileName(originalPath);
     m_diskStamp = stamp;
     startHistory(EditHistory::kLost);
@@ -338,6 +365,8 @@ void MyDocument::ensureRegister()
         theArray->reserve(1);
     }
 }
+
+void MyDocument::setVersionKeeper(std::unique_ptr<VersionKeeper> keeper) { m_versionKeeper = std::move(keeper); }
 
 void MyDocument::setFileName(const QString &path)
 {

@@ -7,7 +7,8 @@ namespace {
 const Value kNull;
 constexpr std::array<QLatin1StringView, kKnownKeyCount> kNames = {
     QLatin1StringView("Amount"), QLatin1StringView("CheckNumber"), QLatin1StringView("Date"),
-    QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"), QLatin1StringView("Total")};
+    QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"), QLatin1StringView("ID"),
+    QLatin1StringView("Total")};
 } // namespace
 
 QLatin1StringView keyName(Key key) { return kNames[size_t(key)]; }
@@ -30,6 +31,7 @@ std::optional<Key> knownKey(QLatin1StringView name)
     case 4: candidate = Key::Date; break;
     case 24: candidate = Key::DescriptionofTransaction; break;
     case 7: candidate = Key::EOMSeen; break;
+    case 2: candidate = Key::ID; break;
     case 5: candidate = Key::Total; break;
     default: return std::nullopt;
     }

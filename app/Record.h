@@ -18,9 +18,11 @@
 #include <vector>
 
 // The known keys, in ascending order of their characters: the order in which
-// a record's keys are written to a file.
-enum class Key : quint8 { Amount, CheckNumber, Date, DescriptionofTransaction, EOMSeen, Total };
-inline constexpr int kKnownKeyCount = 6;
+// a record's keys are written to a file. ID is the row's identity, which
+// stays with it through every edit, sort and save (see RowIdentity.h); it has
+// a slot of its own, since every row of a large register holds one.
+enum class Key : quint8 { Amount, CheckNumber, Date, DescriptionofTransaction, EOMSeen, ID, Total };
+inline constexpr int kKnownKeyCount = 7;
 
 QLatin1StringView keyName(Key key);
 std::optional<Key> knownKey(QStringView name);
@@ -73,7 +75,7 @@ template <typename F>
 void Record::forEachKey(F &&f) const
 {
     static const std::array<QStringView, kKnownKeyCount> names = {
-        u"Amount", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"Total"};
+        u"Amount", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"ID", u"Total"};
     size_t e = 0;
     const size_t extraCount = m_extra ? m_extra->size() : 0;
     for (int k = 0; k < kKnownKeyCount; ++k) {

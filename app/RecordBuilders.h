@@ -103,7 +103,8 @@ public:
         case Key::Date: m_row.date = shown(std::move(value)); break;
         case Key::Amount: m_row.amount = shown(std::move(value)); break;
         case Key::Total: m_total = shown(std::move(value)); break;
-        case Key::EOMSeen: break;
+        case Key::EOMSeen:
+        case Key::ID: break;
         }
     }
     void setOther(QString &&, Token &&) {}

@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "BatchQueue.h"
 #include "ImportCommand.h"
+#include "MergeCommand.h"
 
 #include "AtomicFile.h"
 #include "DateReader.h"
@@ -321,6 +322,31 @@ const std::vector<Command> &commands()
          "being balanced (the transactions reconciled since the last finished statement); without them,\n"
          "for the last statement finished in the window, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
+        {"merge", "merge MINE THEIRS [--base BASE] [-o OUT] [--ours|--theirs]",
+         "Merges two versions of one register that were changed apart (on two computers, say) into\n"
+         "MINE, or into OUT. Transactions are matched by the identity each keeps in the file (ID), and\n"
+         "compared with the version both grew from: the one Cheqbook kept when it last opened or saved\n"
+         "them (named on the first row, under Versions), or BASE. A transaction added on either side is\n"
+         "added among those of its date, one deleted on one side and unchanged on the other is deleted,\n"
+         "and each value changed on one side is taken; the balances are worked out again. Without a\n"
+         "known base, a transaction only one side holds is kept. Prints one tab-separated line per\n"
+         "change: mine or theirs, added, deleted or changed, the transaction, and what changed; and\n"
+         "one per conflict: a value changed differently on both sides, a transaction deleted on one side\n"
+         "and changed on the other, or reconciled on one side and its amount or date changed on the\n"
+         "other. With conflicts it writes nothing and exits with status 4, unless --ours or --theirs\n"
+         "settles every one for that side. The old MINE is kept as MINE~. Two registers with no\n"
+         "transaction in common are refused, and so is a new year's register with the year it was\n"
+         "made from: a new year's file is a new register.",
+         {u"--base="_s, u"--ours"_s, u"--theirs"_s}, 2, 2, false, runMerge},
+        {"conflicts", "conflicts FILE",
+         "Lists the copies of the register that sync tools left beside it when two computers changed\n"
+         "it apart, one per line: the file, the tool, the computer (or person) it names, and the date\n"
+         "and time in its name (month/day/year). Syncthing's NAME.sync-conflict-DATE-TIME-DEVICE.ldgr,\n"
+         "Dropbox's NAME (DEVICE's conflicted copy DATE).ldgr, Nextcloud's and ownCloud's\n"
+         "NAME (conflicted copy DATE TIME).ldgr and NAME_conflict-DATE-TIME.ldgr, Seafile's\n"
+         "NAME (SFConflict WHO DATE-TIME).ldgr, and any NAME followed by a word with \"conflict\" in it.\n"
+         "'merge FILE COPY' merges one.",
+         {}, 1, 1, false, runConflicts},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",
@@ -357,9 +383,11 @@ QString usage(bool whole = true)
             "  0  the command did its work\n"
             "  1  it could not; the reason is on standard error, one line naming the file and what is wrong\n"
             "  2  the command line is wrong, or names the command's input as its output\n"
+            "  4  merge: conflicts remain, and nothing was written\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import or sort wrote over it\n"
+            "  FILE~  the register as it was before convert, import, merge or sort wrote over it\n"
+            "  ~/.local/share/Cheqbook/Versions/  the versions of each register that merge starts from\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"
