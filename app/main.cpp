@@ -2,10 +2,12 @@
 
 #include "AppIdentity.h"
 #include "CommandLine.h"
+#include "DataFolder.h"
 #include "DocumentController.h"
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
 #include "SingleInstance.h"
+#include "Translations.h"
 
 #include <QApplication>
 
@@ -18,11 +20,17 @@ int main(int argc, char **argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     setApplicationIdentity(QStringLiteral(CHEQBOOK_VERSION));
+    // Before anything is said, the help included.
+    installLanguageOfEnvironment(app);
     const QStringList files = readCommandLine(app);
 
     SingleInstance instance(SingleInstance::defaultServerName());
     if (instance.start(files) == SingleInstance::Start::HandedOver)
         return 0;
+
+    keepSettingsPrivate();
+    if (const QString left = moveOldDataFolder(); !left.isEmpty())
+        qWarning("%s", qPrintable(left));
 
     QtToolkit toolkit;
     DocumentController documents(toolkit);

@@ -9,6 +9,7 @@
 #include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "RegisterTableModel.h"
 #include "SuggestionList.h"
 
@@ -144,7 +145,7 @@ int main(int argc, char **argv)
         return 1;
     }
     doc.makeWindowControllers(toolkit);
-    MyWindowController *c = doc.windowController();
+    MyWindowController *c = windowController(&doc);
     c->window()->resize(1000, 700);
     c->window()->show();
     paint(c->window());

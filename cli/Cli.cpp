@@ -5,6 +5,7 @@
 
 #include "DocumentVersions.h"
 #include "FileIdentity.h"
+#include "Report.h"
 #include "RunningBalance.h"
 
 #include <cerrno>
@@ -17,7 +18,10 @@ namespace cli {
 
 void error(const QString &message)
 {
-    const QByteArray line = "cheqbook-cli: " + message.toUtf8() + '\n';
+    // What a message quotes of a file or a command line (a name, an amount,
+    // a line of a statement) may hold an escape sequence: it is shown, not
+    // sent to the terminal.
+    const QByteArray line = "cheqbook-cli: " + withControlsShown(message).toUtf8() + '\n';
     wipeProgressLine();
     std::fwrite(line.constData(), 1, size_t(line.size()), stderr);
 }
@@ -119,8 +123,14 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate, Progress 
         delete doc;
         return nullptr;
     }
+    // Said once, as the window says it on opening: the balances shown and
+    // written are the ones the amounts give.
+    if (const QString disagreement = storedBalanceDisagreement(*doc->array()); !disagreement.isEmpty())
+        error(u"%1: %2; the balances the amounts give are used"_s.arg(path, disagreement));
+    // Amounts as the window holds them once it has shown them, so that what
+    // the commands write is in one form with what the window saves.
     if (recalculate == Recalculate::Yes)
-        recalculateCheckbook(*doc->array());
+        rewriteAmountsAndRecalculate(*doc->array());
     return doc;
 }
 

@@ -41,8 +41,9 @@ struct Arguments {
 // "-" is a usage error. "--progress" is taken by every command.
 Arguments parseArguments(const QStringList &args, const QStringList &acceptedFlags);
 
-// Opens a register file as the window has it just after opening: read, with
-// the running balance recalculated. Null after reporting the error. The
+// Opens a register file as the window has it once it has shown every row:
+// read, each Amount as money text, the running balance recalculated. Null
+// after reporting the error; a stored balance that disagrees is said. The
 // document lives until the process ends: taking a large register apart takes
 // longer than reading it, and the program exits without doing so.
 enum class Recalculate { No, Yes };

@@ -5,6 +5,7 @@
 
 #include "ImportDuplicates.h"
 #include "LayoutMemory.h"
+#include "Report.h"
 #include "StatementImport.h"
 #include "StatementReader.h"
 #include "TerminalProgress.h"
@@ -24,6 +25,7 @@ namespace {
 struct Options {
     bool keepDuplicates = false;
     bool dryRun = false;
+    bool showProgress = false;
     ReadChoices choices;
     // The command line states something of the layout (but for the date
     // order, which only a file that needed it takes), which is then
@@ -50,28 +52,33 @@ void printDryRun(const QString &path, const Statement &statement, const std::vec
     for (size_t i = 0; i < statement.lines.size(); ++i) {
         const StatementLine &l = statement.lines[i];
         if (!l.doubt.isEmpty()) {
-            out.push_back({l.lineNumber, u"skip\t%1:%2\t%3"_s.arg(path, QString::number(l.lineNumber), l.doubt)});
+            out.push_back({l.lineNumber, u"skip\t%1:%2\t%3"_s.arg(withControlsShown(path), QString::number(l.lineNumber),
+                                                                       withControlsShown(l.doubt))});
             continue;
         }
         const bool duplicate = checks[i].verdict != DuplicateCheck::Verdict::New;
-        QString text = u"%1\t%2:%3\t%4\t%5\t%6\t%7"_s.arg(duplicate && !keepDuplicates ? u"duplicate"_s : u"import"_s,
-                                                          path, QString::number(l.lineNumber), l.date,
-                                                          l.checkNumber, l.description, moneyText(l.amount));
+        // The tabs are the line's own: each field shows the statement's
+        // control characters as symbols, tabs too.
+        QString text = u"%1\t%2:%3\t%4\t%5\t%6\t%7"_s.arg(
+            duplicate && !keepDuplicates ? u"duplicate"_s : u"import"_s, withControlsShown(path),
+            QString::number(l.lineNumber), withControlsShown(l.date), withControlsShown(l.checkNumber),
+            withControlsShown(l.description), moneyText(l.amount));
         if (duplicate)
-            text += u'\t' + checks[i].reason;
+            text += u'\t' + withControlsShown(checks[i].reason);
         out.push_back({l.lineNumber, text});
     }
     for (const SkippedLine &s : statement.skipped)
-        out.push_back({s.lineNumber, u"skip\t%1:%2\t%3"_s.arg(path, s.lines().section(u' ', 1), s.reason)});
+        out.push_back({s.lineNumber, u"skip\t%1:%2\t%3"_s.arg(withControlsShown(path), s.lines().section(u' ', 1),
+                                                              withControlsShown(s.reason))});
     std::stable_sort(out.begin(), out.end(), [](const Out &a, const Out &b) { return a.line < b.line; });
     for (const Out &o : out)
         writeOut(o.text + u'\n');
 }
 
 // As every command shows its long work with --progress.
-std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path)
+std::unique_ptr<Progress> watch(bool shown, const char *doing, const QString &path)
 {
-    return progressFor(a.showProgress,
+    return progressFor(shown,
                        u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
 }
 
@@ -94,7 +101,7 @@ QString refusal(const StatementRead &read)
             ? read.dateOrderProblem() + u"; name the date column with --columns date=N"_s
             : read.dateOrderProblem() + u"; say which with --date-order mdy or --date-order dmy"_s;
     if (read.needsAmountSign())
-        return kAmountSignProblem.toString()
+        return QString(kAmountSignProblem)
             + u"; say --amounts-out if they are charges (money out), --amounts-in if they are money in"_s;
     return {};
 }
@@ -109,7 +116,7 @@ bool importOne(MyDocument &doc, const QString &path, const Options &o, std::vect
         return false;
     }
     const QDate today = QDate::currentDate();
-    const StatementRead read = readStatement(bytes, o.choices, today);
+    const StatementRead read = readStatement(bytes, o.choices, today, watch(o.showProgress, "reading", path).get());
     if (!read.ok()) {
         error(u"%1: %2"_s.arg(path, read.statement.error));
         return false;
@@ -221,6 +228,7 @@ int runImport(const Arguments &a)
     Options o;
     o.keepDuplicates = a.flags.contains(u"--keep-duplicates"_s);
     o.dryRun = a.flags.contains(u"--dry-run"_s);
+    o.showProgress = a.showProgress;
     o.choices.account = a.values.value(u"--account"_s);
     if (a.values.contains(u"--date-order"_s)) {
         o.choices.dateOrder = dateOrderFromCode(a.values.value(u"--date-order"_s));
@@ -255,7 +263,7 @@ int runImport(const Arguments &a)
     const QString &registerPath = a.positional[0];
     if (!a.output.isEmpty() && outputIsAnInput(a.output, a.positional.mid(1), u"the statement"_s))
         return Usage;
-    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
+    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a.showProgress, "reading", registerPath).get());
     if (!doc)
         return Failed;
     // Each statement is imported after the rows of the ones before it, as the
@@ -277,7 +285,7 @@ int runImport(const Arguments &a)
         return Ok;
     }
     const QString output = a.output.isEmpty() ? registerPath : a.output;
-    const int saved = saveRegister(*doc, output, watch(a, "writing", output).get());
+    const int saved = saveRegister(*doc, output, watch(a.showProgress, "writing", output).get());
     if (saved != Ok)
         return saved;
     for (const Imported &i : imported) {

@@ -1,7 +1,7 @@
 // cheqbook-cli merge and conflicts: two versions of a register made apart
 // (on two computers) merged into one, and the copies sync tools leave.
 
-#include "MergeCommand.h"
+#include "Commands.h"
 
 #include "ConflictCopies.h"
 #include "DocumentVersions.h"

@@ -1,5 +1,7 @@
 #include "TerminalProgress.h"
 
+#include "Report.h"
+
 #include <algorithm>
 #include <cstdio>
 
@@ -22,7 +24,7 @@ void wipeProgressLine()
     lineShown = false;
 }
 
-TerminalProgress::TerminalProgress(const QString &what) : m_what(what.toUtf8())
+TerminalProgress::TerminalProgress(const QString &what) : m_what(withControlsShown(what).toUtf8())
 {
     m_clock.start();
 }

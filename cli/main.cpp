@@ -1,39 +1,21 @@
 // cheqbook-cli: the register files of Cheqbook from a shell.
 
 #include "Cli.h"
-#include "BatchQueue.h"
+#include "Commands.h"
 #include "ImportCommand.h"
-#include "MergeCommand.h"
-
-#include "AtomicFile.h"
-#include "DateReader.h"
-#include "DateSort.h"
-#include "ReconciliationReport.h"
-#include "FileIdentity.h"
-#include "RegisterFile.h"
-#include "Report.h"
-#include "Rollover.h"
-#include "RunningBalance.h"
-#include "TerminalProgress.h"
 
 #include <QCoreApplication>
-#include <QDate>
-#include <QFileInfo>
-#include <QLocale>
 #ifdef CHEQBOOK_PRINT
-#include "PrintedRegister.h"
+#include "PrintChecksCommand.h"
 
 #include <QGuiApplication>
 #endif
 
-#include <algorithm>
-#include <thread>
 #include <csignal>
 #include <cstring>
 #include <functional>
 
 using namespace Qt::StringLiterals;
-
 
 namespace {
 
@@ -51,214 +33,6 @@ struct Command {
     bool paints = false; // needs fonts and painting, which take a GUI application
 };
 
-// What the user sees of long work with --progress: "cheqbook-cli: reading
-// FILE 45%" on a terminal.
-std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path)
-{
-    return progressFor(a.showProgress,
-                       u"cheqbook-cli: %1 %2"_s.arg(QLatin1StringView(doing), QFileInfo(path).fileName()));
-}
-
-int runReport(const Arguments &a)
-{
-    // One core reads the register while the other writes its report. The
-    // rows read may point into the file, so the reader does not let it go
-    // before the report has taken every row. The report is held until the
-    // whole file is known to be good, so that a damaged file gives an error
-    // and no partial report.
-    constexpr size_t kBatch = 4096;
-    using Queue = BatchQueue<ShownRow>;
-    Queue queue;
-    RegisterReadResult read;
-    std::unique_ptr<Progress> progress = watch(a, "reading", a.positional[0]);
-    std::thread reader([&] {
-        Queue::Batch batch;
-        batch.reserve(kBatch);
-        read = readShownRows(
-            a.positional[0],
-            [&](ShownRow &&row) {
-                batch.push_back(std::move(row));
-                if (batch.size() == kBatch) {
-                    queue.push(std::move(batch));
-                    batch = {};
-                    batch.reserve(kBatch);
-                }
-            },
-            [&] {
-                if (!batch.empty())
-                    queue.push(std::move(batch));
-                queue.closeAndWait();
-            },
-            progress.get());
-    });
-    Utf8ReportWriter report;
-    Cents total = 0;
-    qint64 rows = 0;
-    QString beyond; // a balance beyond what money holds is refused, not shown held at the limit
-    // Every row's Amount as the window shows it, and fresh balances.
-    while (std::optional<Queue::Batch> batch = queue.pop()) {
-        for (const ShownRow &row : *batch) {
-            ++rows;
-            if (beyond.isEmpty() && !centsInRange(total + row.amount.cents().cents))
-                beyond = u"%1: %2"_s.arg(QFileInfo(a.positional[0]).fileName(),
-                                         balanceBeyondLimitMessage(total + row.amount.cents().cents, rows - 1));
-            total = report.add(row, total);
-        }
-    }
-    reader.join();
-    progress.reset(); // its line goes before the report or the error is written
-    if (!read.ok() || !beyond.isEmpty()) {
-        error(read.ok() ? beyond : read.error);
-        return Failed;
-    }
-    report.flush([](QByteArrayView chunk) { writeOut(chunk); });
-    return finishOut() ? Ok : Failed;
-}
-
-#ifdef CHEQBOOK_PRINT
-int runPrint(const Arguments &a)
-{
-    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
-        return Usage;
-    auto doc = openRegister(a.positional[0], Recalculate::No, watch(a, "reading", a.positional[0]).get());
-    if (!doc)
-        return Failed;
-    // The paper of the user's country unless told: A4, or US Letter in the
-    // United States and Canada.
-    QPageSize::PageSizeId paper = paperOfLocale(QLocale());
-    if (a.values.contains(u"--paper"_s)) {
-        const QString asked = a.values.value(u"--paper"_s).toLower();
-        if (asked != u"letter" && asked != u"a4") {
-            error(u"--paper: \u201c%1\u201d is not a paper Cheqbook prints on (letter or a4)"_s.arg(
-                a.values.value(u"--paper"_s)));
-            return Usage;
-        }
-        paper = asked == u"a4" ? QPageSize::A4 : QPageSize::Letter;
-    }
-    rewriteAmountsAndRecalculate(*doc->array());
-    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get(), paper);
-    if (!failure.isEmpty()) {
-        error(failure);
-        return Failed;
-    }
-    return Ok;
-}
-#endif
-
-int runBalance(const Arguments &a)
-{
-    auto doc = openRegister(a.positional[0], Recalculate::Yes, watch(a, "reading", a.positional[0]).get());
-    if (!doc)
-        return Failed;
-    const Register &reg = *doc->array();
-    if (!reg.isEmpty())
-        writeOut(moneyText(reg[reg.count() - 1].value(Key::Total).centsOrZero()) + u'\n');
-    return finishOut() ? Ok : Failed;
-}
-
-int runConvert(const Arguments &a)
-{
-    const RegisterReadResult r = readRegisterFile(a.positional[0], nullptr, watch(a, "reading", a.positional[0]).get());
-    if (!r.ok()) {
-        error(r.error);
-        return Failed;
-    }
-    QByteArray data;
-    if (a.flags.contains(u"--xml"_s)) {
-        QString why;
-        std::optional<QByteArray> xml = xmlText(r.rows, &why);
-        if (!xml) {
-            error(u"%1: %2"_s.arg(a.positional[0], why));
-            return Failed;
-        }
-        data = *xml;
-    } else {
-        data = oldStyleText(r.rows, watch(a, "writing", a.output).get());
-    }
-    // Converting a register in place is a save: the old version is kept.
-    const QString failure = isSameFile(a.output, a.positional[0]) ? writeFileAtomicallyWithBackup(a.output, data)
-                                                                   : writeFileAtomically(a.output, data);
-    if (!failure.isEmpty()) {
-        error(failure);
-        return Failed;
-    }
-    return Ok;
-}
-
-int runSort(const Arguments &a)
-{
-    const QString &registerPath = a.positional[0];
-    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
-    if (!doc)
-        return Failed;
-    if (const QString failure =
-            sortByDate(*doc, QDate::currentDate(), nullptr, watch(a, "sorting", registerPath).get());
-        !failure.isEmpty()) {
-        error(u"%1: %2"_s.arg(registerPath, failure));
-        return Failed;
-    }
-    const QString output = a.output.isEmpty() ? registerPath : a.output;
-    return saveRegister(*doc, output, watch(a, "writing", output).get());
-}
-
-int runReconciliation(const Arguments &a)
-{
-    const QString &registerPath = a.positional[0];
-    auto doc = openRegister(registerPath, Recalculate::Yes, watch(a, "reading", registerPath).get());
-    if (!doc)
-        return Failed;
-    const QString name = QFileInfo(registerPath).fileName();
-    const QDate today = QDate::currentDate();
-    const Register &reg = *doc->array();
-    ReconciliationReport report;
-    if (a.values.contains(u"--statement-balance"_s) || a.values.contains(u"--date"_s)) {
-        BankStatement statement;
-        if (a.values.contains(u"--statement-balance"_s)) {
-            const TypedStatementAmount balance = readStatementAmount(a.values.value(u"--statement-balance"_s));
-            if (!balance.error.isEmpty()) {
-                error(u"--statement-balance: %1"_s.arg(balance.error));
-                return Usage;
-            }
-            statement.endingBalance = balance.cents;
-        }
-        if (a.values.contains(u"--date"_s)) {
-            statement.closingDate = readDate(a.values.value(u"--date"_s), today);
-            if (!statement.closingDate) {
-                error(u"--date: \u201c%1\u201d is not a date Cheqbook reads (%2)"_s.arg(a.values.value(u"--date"_s),
-                                                                                      kDateFormsRead));
-                return Usage;
-            }
-        }
-        report = currentReconciliation(reg, statement, today);
-    } else if (const std::vector<RecordedStatement> finished = recordedStatements(reg); !finished.empty()) {
-        report = finishedReconciliation(reg, finished.back(), today);
-    } else {
-        report = currentReconciliation(reg, {}, today);
-    }
-    writeOut(reconciliationText(report, name));
-    return finishOut() ? Ok : Failed;
-}
-
-int runRollover(const Arguments &a)
-{
-    // The new year's register holds only the rows not yet reconciled.
-    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
-        return Usage;
-    auto doc = openRegister(a.positional[0], Recalculate::Yes, watch(a, "reading", a.positional[0]).get());
-    if (!doc)
-        return Failed;
-    if (doc->array()->isEmpty()) {
-        error(u"%1: %2"_s.arg(a.positional[0], kNothingToRollOverMessage));
-        return Failed;
-    }
-    const QString failure = writeRolloverFile(a.output, *doc->array());
-    if (!failure.isEmpty()) {
-        error(failure);
-        return Failed;
-    }
-    return Ok;
-}
-
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list = {
@@ -273,6 +47,14 @@ const std::vector<Command> &commands()
          "and Canada (and in the C locale) and A4 elsewhere, as the locale says, unless --paper\n"
          "says which. Needs no display.",
          {u"--paper="_s}, 1, 1, true, runPrint, true},
+        {"print-checks",
+         "print-checks FILE --rows LIST|--marked [--layout NAME] [--offset X,Y] [--start N] [--first-number N] "
+         "-o OUT.pdf",
+         kPrintChecksHelp,
+         {u"--rows="_s, u"--marked"_s, u"--layout="_s, u"--offset="_s, u"--start="_s, u"--first-number="_s},
+         1, 1, true, runPrintChecks, true},
+        {"check-layouts", "check-layouts [NAME] [--alignment -o OUT.pdf [--offset X,Y]]", kCheckLayoutsHelp,
+         {u"--alignment"_s, u"--offset="_s}, 0, 1, false, runCheckLayouts, true},
 #endif
         {"balance", "balance FILE",
          "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,
@@ -318,9 +100,11 @@ const std::vector<Command> &commands()
         {"reconciliation", "reconciliation FILE [--statement-balance AMOUNT] [--date DATE]",
          "Prints the reconciliation report: the statement's balance, the cleared balance, the\n"
          "transactions the statement cleared, those still outstanding, the register's balance on the\n"
-         "statement's date and the difference. With --statement-balance or --date, for the statement\n"
-         "being balanced (the transactions reconciled since the last finished statement); without them,\n"
-         "for the last statement finished in the window, or as the register stands when there is none.",
+         "statement's date and the difference. With --date of a statement finished in the window (or\n"
+         "--statement-balance of the last one, when nothing was reconciled after it), that statement's\n"
+         "report, as Finish recorded it; otherwise for the statement being balanced (the transactions\n"
+         "reconciled since the last finished statement). Without either, for the last statement\n"
+         "finished, or as the register stands when there is none.",
          {u"--statement-balance="_s, u"--date="_s}, 1, 1, false, runReconciliation},
         {"merge", "merge MINE THEIRS [--base BASE] [-o OUT] [--ours|--theirs]",
          "Merges two versions of one register that were changed apart (on two computers, say) into\n"
@@ -347,6 +131,13 @@ const std::vector<Command> &commands()
          "NAME (SFConflict WHO DATE-TIME).ldgr, and any NAME followed by a word with \"conflict\" in it.\n"
          "'merge FILE COPY' merges one.",
          {}, 1, 1, false, runConflicts},
+        {"backups", "backups FILE",
+         "Lists the earlier versions of the register that are kept, newest first, one per line: when\n"
+         "the version was saved, a tab, and the file that holds it. FILE~ is the version before the\n"
+         "last save; the others are the last version of each earlier day saved on, kept in\n"
+         "~/.local/share/Cheqbook/Backups for 7 days, and one a week for 8 weeks (the settings\n"
+         "backups/days and backups/weeks in ~/.config/Cheqbook/Cheqbook.conf).",
+         {}, 1, 1, false, runBackups},
         {"rollover", "rollover FILE -o OUT",
          "Writes the register for a new year to OUT: an opening row holding the carried balance, then\n"
          "every transaction not yet reconciled. FILE is not changed.",
@@ -386,8 +177,10 @@ QString usage(bool whole = true)
             "  4  merge: conflicts remain, and nothing was written\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import, merge or sort wrote over it\n"
+            "  FILE~  the register as it was before convert, import, merge, sort or print-checks wrote over it\n"
             "  ~/.local/share/Cheqbook/Versions/  the versions of each register that merge starts from\n"
+            "  ~/.local/share/Cheqbook/check-layouts/  your check layouts (NAME.layout)\n"
+            "  ~/.local/share/Cheqbook/payee-addresses.txt  the addresses printed under payees on checks\n"
             "\n"
             "environment:\n"
             "  TZ  the time zone of today's date, by which today, yesterday, tomorrow and dates without a\n"
@@ -416,6 +209,9 @@ int main(int argc, char **argv)
 #endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);
+    // The window's settings, such as how long backups are kept.
+    QCoreApplication::setOrganizationName(u"Cheqbook"_s);
+    QCoreApplication::setApplicationName(u"Cheqbook"_s);
     QStringList args = app->arguments().mid(1);
     if (args.isEmpty()) {
         std::fputs(usage(false).toUtf8().constData(), stderr);

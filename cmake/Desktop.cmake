@@ -18,6 +18,8 @@ set(CHEQBOOK_WEB_URL "" CACHE STRING
     "The project's web address, named as its homepage and where the package build's screenshots are published; empty while there is none")
 
 install(TARGETS cheqbook-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+# Where the programs look for it, from their own folder: ../libexec/cheqbook.
+install(TARGETS cheqbook-ofx-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook)
 
 # The releases, read from the project's history at every build; the files
 # change only when a commit or the version does.
@@ -148,15 +150,15 @@ endif()
 # The programs as Debian strips them: no symbols, and none of the sections
 # that name the compiler (.comment) or are left over from linking (.note),
 # which nothing reads at run time.
-set(stripped cheqbook-cli)
+set(stripped ${CMAKE_INSTALL_BINDIR}/cheqbook-cli ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook/cheqbook-ofx-reader)
 if(CHEQBOOK_GUI)
-  list(APPEND stripped cheqbook)
+  list(APPEND stripped ${CMAKE_INSTALL_BINDIR}/cheqbook)
 endif()
 install(CODE "
   if(CMAKE_INSTALL_DO_STRIP)
     foreach(program ${stripped})
       execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note
-                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}/\${program}\"
+                              \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/\${program}\"
                       RESULT_VARIABLE status)
       if(NOT status EQUAL 0)
         message(FATAL_ERROR \"Could not strip \${program}\")
@@ -195,5 +197,6 @@ endif()
 if(CHEQBOOK_GUI)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS qt6-qpa-plugins)
 endif()
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme")
+# qt6-translations-l10n: the buttons of Qt's dialogs in the user's language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "shared-mime-info, desktop-file-utils, hicolor-icon-theme, qt6-translations-l10n")
 include(CPack)

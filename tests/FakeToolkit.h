@@ -5,6 +5,7 @@
 
 #include "Toolkit.h"
 
+#include <QDialog>
 #include <QPrinter>
 #include <QStringList>
 
@@ -45,16 +46,21 @@ public:
     }
     using Toolkit::alert;
     void beep() override { ++beeps; }
-    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool, const QString &directory) override
     {
+        panelDirectories << directory;
         return next(openAnswers, "open panel");
     }
-    QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &suffix) override
+    QStringList panelDirectories; // the folder each open panel was opened in
+    QString savePanel(QWidget *, const QString &, const QString &suggested, const QString &,
+                      const QString &suffix) override
     {
         panelSuffixes << suffix;
+        savedSuggestions << suggested;
         return next(saveAnswers, "save panel");
     }
     QStringList panelSuffixes; // the default suffix each save panel was given
+    QStringList savedSuggestions; // the path each save panel proposed
     SaveAnswer askToSave(QWidget *, const QString &name) override
     {
         asked << name;
@@ -76,6 +82,19 @@ public:
         questions.push_back({title, message, confirmButton, otherButton, true});
         return next(confirmAnswers, "question");
     }
+    // What the user does in each of the program's own windows, in turn:
+    // fills it in and says whether it is accepted.
+    std::deque<std::function<bool(QDialog &)>> dialogAnswers;
+    bool runDialog(QDialog &dialog) override
+    {
+        if (dialogAnswers.empty()) {
+            ADD_FAILURE() << "unexpected window " << dialog.windowTitle().toStdString();
+            return false;
+        }
+        auto answer = std::move(dialogAnswers.front());
+        dialogAnswers.pop_front();
+        return answer(dialog);
+    }
     bool printDialog(QWidget *, QPrinter &p) override
     {
         if (onPrintDialog)
@@ -94,14 +113,16 @@ public:
     QDate today() const override { return fixedToday; }
 
     // Progress the tests can stop: the work is cancelled at its cancelAt-th
-    // report (never when cancelAt is 0).
+    // report (never when cancelAt is 0), or at the first report when
+    // cancelWhen holds.
     struct FakeProgress : Progress {
         int cancelAt = 0;
+        std::function<bool()> cancelWhen;
         int reports = 0;
         bool cancelled = false;
         bool advance(qint64, qint64) override
         {
-            cancelled = cancelled || (cancelAt > 0 && ++reports >= cancelAt);
+            cancelled = cancelled || (cancelAt > 0 && ++reports >= cancelAt) || (cancelWhen && cancelWhen());
             return !cancelled;
         }
         bool wasCancelled() const override { return cancelled; }
@@ -111,10 +132,13 @@ public:
         progressShown << what;
         auto p = std::make_unique<FakeProgress>();
         p->cancelAt = cancellable ? cancelProgressAt : 0;
+        if (cancellable)
+            p->cancelWhen = cancelProgressWhen;
         return p;
     }
     QStringList progressShown; // what each progress indicator was for
     int cancelProgressAt = 0;
+    std::function<bool()> cancelProgressWhen;
 
     // The one alert shown since the last call, as "title: message".
     QString takeAlert()

@@ -12,7 +12,7 @@ class QuietToolkit : public Toolkit
 public:
     void alert(QWidget *, const QString &, const QString &, const QString &) override {}
     void beep() override {}
-    QStringList openPanel(QWidget *, const QString &, const QString &, bool) override { return {}; }
+    QStringList openPanel(QWidget *, const QString &, const QString &, bool, const QString &) override { return {}; }
     QString savePanel(QWidget *, const QString &, const QString &, const QString &, const QString &) override
     {
         return {};
@@ -26,6 +26,7 @@ public:
     {
         return true;
     }
+    bool runDialog(QDialog &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
     bool printAnswer = false;
     void printPreview(QWidget *, QPrinter &, const std::function<void(QPrinter &)> &) override {}

@@ -6,10 +6,13 @@
 #include "ImportPreviewDialog.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "RegisterTableModel.h"
 #include "TestSupport.h"
+#include "WindowKeys.h"
 
 #include <QAction>
+#include <QHash>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QPushButton>
@@ -19,6 +22,20 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+
+// Each access key (Alt and a letter) among these texts has one owner.
+inline void expectOneOwnerForEachAccessKey(const QStringList &texts, const QString &where)
+{
+    QHash<QChar, QString> owners;
+    for (const QString &text : texts) {
+        const QChar key = accessKey(text);
+        if (key.isNull())
+            continue;
+        EXPECT_FALSE(owners.contains(key)) << where.toStdString() << ": Alt+" << QString(key).toStdString() << " for "
+                                           << text.toStdString() << " and " << owners.value(key).toStdString();
+        owners.insert(key, text);
+    }
+}
 
 struct Row {
     const char *amount;
@@ -32,8 +49,9 @@ class WindowFixture : public ::testing::Test
 protected:
     void SetUp() override { QSettings().clear(); }
 
-    // Opens a register of these rows in a window, as opening a file does.
-    void open(std::initializer_list<Row> rows)
+    // Opens a register of these rows in a window, as opening a file does
+    // (with another toolkit than the fake, when one is given).
+    void open(std::initializer_list<Row> rows, Toolkit *with = nullptr)
     {
         doc = std::make_unique<MyDocument>();
         doc->ensureRegister();
@@ -45,8 +63,8 @@ protected:
             record->set(Key::Date, Value::text(QString::fromUtf8(r.date)));
             doc->array()->append(record);
         }
-        doc->makeWindowControllers(toolkit);
-        c = doc->windowController();
+        doc->makeWindowControllers(with ? *with : toolkit);
+        c = windowController(doc.get());
     }
 
     QLineEdit *field(const char *name) const

@@ -18,7 +18,9 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <grp.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace Qt::StringLiterals;
@@ -205,6 +207,82 @@ TEST_F(AtomicWrite, SavingIntoAReadOnlyFolderKeepsTheOldFile)
     EXPECT_EQ(doc.changeCount(), 1);
     EXPECT_EQ(contents(path), m_old);
     EXPECT_EQ(files(), QStringList{u"r.ldgr"_s});
+}
+
+// Runs cheqbook-cli as another user, with the groups given (the first its
+// own), as a root test can.
+ProgramRun cliAs(uid_t uid, std::vector<gid_t> groups, const QStringList &args, const QString &home)
+{
+    QProcess p;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"XDG_DATA_HOME"_s, home);
+    env.insert(u"XDG_CONFIG_HOME"_s, home);
+    p.setProcessEnvironment(env);
+    p.setChildProcessModifier([uid, groups] {
+        if (::setgroups(groups.size(), groups.data()) != 0 || ::setresgid(groups[0], groups[0], groups[0]) != 0
+            || ::setresuid(uid, uid, uid) != 0)
+            ::_exit(99);
+    });
+    p.start(QString::fromUtf8(CHEQBOOK_CLI), args);
+    ProgramRun r;
+    if (!p.waitForFinished(60000))
+        return r;
+    r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+    r.err = QString::fromUtf8(p.readAllStandardError());
+    return r;
+}
+
+// In a group's folder without setgid, a save by a member other than the
+// owner made the file the member's, in the member's own group: the owner
+// was shut out of their own register.
+TEST_F(AtomicWrite, ASaveKeepsTheRegistersOwnerAndGroupOrRefusesToTakeItOver)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "playing two users needs root";
+    constexpr uid_t alice = 47001, bob = 47002;
+    constexpr gid_t aliceOwn = 47001, bobOwn = 47002, shared = 47100, other = 47200;
+    ::chmod(QFile::encodeName(m_dir.path()).constData(), 0777); // a shared folder, no setgid
+    const QString home = m_dir.filePath(u"home"_s);
+    QDir().mkpath(home);
+    ::chmod(QFile::encodeName(home).constData(), 0777);
+    const struct {
+        const char *what;
+        uid_t writer;
+        std::vector<gid_t> groups;
+        gid_t fileGroup;
+        QString refusal; // empty when the save goes ahead
+    } cases[] = {
+        {"its owner, a member of its group", alice, {aliceOwn, shared}, shared, {}},
+        {"another member of its group", bob, {bobOwn, shared}, shared,
+         u"it belongs to the user 47001, and a new version saved by you would belong to you; ask 47001 to save it, "
+         "or save your changes under another name"_s},
+        {"its owner, no longer in its group", alice, {aliceOwn}, other,
+         u"it belongs to the group 47200, which you are not a member of, and a new version saved by you would not; "
+         "save your changes under another name"_s},
+        {"root, saving a user's register", 0, {0}, shared, {}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const QString path = write(u"shared.ldgr"_s, m_old);
+        QFile::remove(path + u'~');
+        ASSERT_EQ(::chown(QFile::encodeName(path).constData(), alice, c.fileGroup), 0);
+        ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0660), 0);
+        const ProgramRun r = cliAs(c.writer, c.groups, {u"convert"_s, path, u"-o"_s, path, u"--xml"_s}, home);
+        struct stat after {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &after), 0);
+        EXPECT_EQ(after.st_uid, alice);
+        EXPECT_EQ(after.st_gid, c.fileGroup);
+        EXPECT_EQ(after.st_mode & 0777, 0660u);
+        if (c.refusal.isEmpty()) {
+            EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+            EXPECT_TRUE(contents(path).startsWith("<?xml"));
+        } else {
+            EXPECT_EQ(r.exitCode, 1);
+            EXPECT_EQ(r.err, u"cheqbook-cli: shared.ldgr could not be written: "_s + c.refusal + u'\n');
+            EXPECT_EQ(contents(path), m_old);
+        }
+        EXPECT_EQ(files().filter(u".saving"_s), QStringList());
+    }
 }
 
 } // namespace

@@ -5,6 +5,7 @@
 #include "MyDocument.h"
 #include "RegisterFile.h"
 #include "StatementDates.h"
+#include "RunningBalance.h"
 #include "StatementImport.h"
 
 #include <QDir>
@@ -37,6 +38,11 @@ const QString kNul = u"the file holds a NUL byte, so it is not text: it is binar
                      "byte-order mark that tells how to read it"_s;
 const QString kNotUtf8 = u"the file is neither ASCII nor UTF-8 text"_s;
 const QString kOutOfRange = u"is out of range (amounts are limited to 90 trillion dollars)"_s;
+
+QString notAnAmount(int row, const QString &amount)
+{
+    return u"row %1: the Amount \u201c%2\u201d is not an amount"_s.arg(row).arg(amount);
+}
 
 struct BadRegister {
     const char *what;
@@ -143,6 +149,15 @@ std::vector<BadRegister> badRegisters()
          u"line 4: row 1: the value of \u201cN\u201d is not a number: \u201c99999999999999999999\u201d"_s},
         {"an XML real that is empty", xml("<dict><key>Amount</key><real></real></dict>"),
          u"line 4: row 1: the value of \u201cAmount\u201d is not a number: \u201c\u201d"_s},
+        // Amounts that are not amounts, which a balance would add as 0
+        {"an amount that is a word", "({Amount = 100;},\n{Amount = abc;})", notAnAmount(2, u"abc"_s)},
+        {"an amount with words after it", "({Amount = \"12 dollars\";})", notAnAmount(1, u"12 dollars"_s)},
+        {"an amount with a currency sign", "({Amount = \"$12.50\";})", notAnAmount(1, u"$12.50"_s)},
+        {"an amount with grouping commas", "({Amount = \"1,234.56\";})", notAnAmount(1, u"1,234.56"_s)},
+        {"an XML amount that is a word", xml("<dict><key>Amount</key><string>ten</string></dict>"),
+         notAnAmount(1, u"ten"_s)},
+        {"a long amount that is not one", "({Amount = \"" + QByteArray(100000, 'x') + "\";})",
+         notAnAmount(1, QString(40, u'x') + u'\u2026')},
         // Size
         {"a 10 MB text that never closes", "({Memo = \"" + QByteArray(10'000'000, 'x'),
          u"line 1: a quoted text is not closed"_s},
@@ -228,6 +243,42 @@ TEST_F(BadInput, MalformedRegistersAreRefusedAndChangeNothing)
         EXPECT_EQ(why, expected);
         before.expectSame(open);
         EXPECT_EQ(contents(path), c.bytes) << "the file was changed";
+    }
+}
+
+TEST_F(BadInput, AmountsThatAreNumbersOrNothingAreRead)
+{
+    for (const char *amount : {"\"\"", "\" 12.50 \"", "-45.25", "1e3", "\"+5\"", ".5", "\"\\t7\""}) {
+        SCOPED_TRACE(amount);
+        MyDocument doc;
+        QString why;
+        EXPECT_TRUE(doc.readFromFile(write(u"r.ldgr"_s, "({Amount = " + QByteArray(amount) + ";})"), u"ldgr", &why))
+            << why.toStdString();
+    }
+}
+
+TEST_F(BadInput, AStoredBalanceThatDisagreesWithTheAmountsIsNamedWithBothFigures)
+{
+    const struct {
+        const char *what;
+        QByteArray bytes;
+        QString said; // empty when the balances agree
+    } cases[] = {
+        {"balances that agree, as texts and numbers", "({Amount = 100; Total = 100.00;}, {Amount = -10; Total = 90;})",
+         {}},
+        {"rows without a balance", "({Amount = 100;}, {Amount = -10;})", {}},
+        {"a balance kept as a float by an older Cheqbook", "({Amount = 123456.78; Total = 123456.8;})", {}},
+        {"the first of two rows that disagree",
+         "({Amount = 100; Total = 100;}, {Amount = -10; Total = 100.00;}, {Amount = -1; Total = 0;})",
+         u"row 2 holds the balance 100.00, but the amounts down to it add up to 90.00"_s},
+        {"a balance that is not a number", "({Amount = 5; Total = abc;})",
+         u"row 1 holds the balance \u201cabc\u201d, but the amounts down to it add up to 5.00"_s},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
+        const RegisterReadResult r = parseRegister(c.bytes);
+        ASSERT_TRUE(r.ok()) << r.error.toStdString();
+        EXPECT_EQ(storedBalanceDisagreement(Register(r.rows)), c.said);
     }
 }
 

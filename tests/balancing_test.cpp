@@ -154,7 +154,7 @@ TEST(Rollover, NothingIsWrittenWhenItCannotBe)
     const QString noFolder = dir.filePath(u"gone/2025.ldgr"_s);
     EXPECT_TRUE(writeRolloverFile(noFolder, workedExample()).startsWith(u"2025.ldgr could not be written"));
     const QString path = dir.filePath(u"empty.ldgr"_s);
-    EXPECT_EQ(writeRolloverFile(path, Register()), kNothingToRollOverMessage.toString());
+    EXPECT_EQ(writeRolloverFile(path, Register()), nothingToRollOverMessage());
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(carriedBalance(Register()), 0);
 }
@@ -298,4 +298,61 @@ TEST(Statement, TheReconciliationReportAddsUp)
                              "Difference                                          0.00",
                              "02/20/2026 |          | Books                                |       -30.00"})
         EXPECT_TRUE(text.contains(QLatin1StringView(line))) << line << "\n" << text.toStdString();
+}
+
+// `reconciliation --statement-balance 900.00 --date 01/31/2026` for January,
+// finished, reported nothing cleared by it; the balance alone printed "As the
+// register stands, with no statement" above a statement balance.
+TEST(Statement, AFinishedStatementAskedForAgainIsReportedAsFinishRecordedIt)
+{
+    auto doc = twoMonths();
+    const Register &reg = *doc->array();
+    const RecordedStatement january = recordedStatements(reg)[0];
+    const QString finished = reconciliationText(finishedReconciliation(reg, january, kToday), u"r.ldgr"_s);
+    struct Case {
+        const char *asked;
+        BankStatement statement;
+        bool isJanuary;
+    };
+    const Case cases[] = {
+        {"nothing: the last finished", {}, true},
+        {"its date and balance", {QDate(2026, 1, 31), 90000}, true},
+        {"its date alone", {QDate(2026, 1, 31), std::nullopt}, true},
+        // February's rows were reconciled since: a balance alone is February's.
+        {"its balance alone, rows reconciled since", {std::nullopt, 90000}, false},
+        {"another date", {QDate(2026, 2, 28), 135000}, false},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.asked);
+        const QString text = reconciliationText(reconciliationFor(reg, k.statement, kToday), u"r.ldgr"_s);
+        EXPECT_EQ(text == finished, k.isJanuary) << text.toStdString();
+        EXPECT_FALSE(text.contains(u"with no statement"_s));
+    }
+    // Nothing reconciled since January: its balance alone is January.
+    auto before = twoMonths();
+    for (int row : {2, 3})
+        setReconciled(*before, row, false);
+    EXPECT_EQ(reconciliationFor(*before->array(), {std::nullopt, 90000}, kToday).cleared.size(), 1u);
+    const QString balanceOnly =
+        reconciliationText(reconciliationFor(reg, {std::nullopt, 135000}, kToday), u"r.ldgr"_s);
+    EXPECT_TRUE(balanceOnly.contains(u"Statement with no closing date given"_s)) << balanceOnly.toStdString();
+}
+
+// The opening row counts in the cleared balance yet showed nowhere in the
+// report: it is shown as what it is until a statement has taken it in.
+TEST(Statement, TheReportShowsTheOpeningBalanceAsCleared)
+{
+    auto doc = twoMonths();
+    const Register &reg = *doc->array();
+    const QString opening = u"Opening balance 1000.00 (01/01/2026 \u201cOpening\u201d), cleared as the balance the "
+                            "bank held"_s;
+    const QString january =
+        reconciliationText(finishedReconciliation(reg, recordedStatements(reg)[0], kToday), u"r.ldgr"_s);
+    EXPECT_TRUE(january.contains(opening)) << january.toStdString();
+    EXPECT_FALSE(january.contains(u"| Opening"_s)) << "listed neither as cleared by it nor as outstanding";
+    const QString february =
+        reconciliationText(currentReconciliation(reg, {QDate(2026, 2, 28), 135000}, kToday), u"r.ldgr"_s);
+    EXPECT_FALSE(february.contains(u"Opening balance"_s)) << "January's cleared balance holds it";
+    const QString asItStands = reconciliationText(currentReconciliation(reg, {}, kToday), u"r.ldgr"_s);
+    EXPECT_FALSE(asItStands.contains(u"Opening balance"_s)) << "January's cleared balance holds it";
 }

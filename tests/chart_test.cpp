@@ -7,7 +7,10 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QAbstractAxis>
+#include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChartView>
 #include <QComboBox>
 #include <QImage>
 #include <QLabel>
@@ -186,6 +189,12 @@ TEST_F(ChartWindowTest, DrawsTheRegisterAndFollowsItsChanges)
     EXPECT_EQ(values(w->inBars()), (QList<qreal>{1201, 0, 0}));
     EXPECT_EQ(values(w->outBars()), (QList<qreal>{654.5, 5.5, 650}));
     EXPECT_EQ(w->barCategories(), (QStringList{u"Jan"_s, u"Feb"_s, u"Mar"_s})) << "the year is in the title";
+    // Two years of months stand on end in the same width: cut short, every
+    // name showed as "…".
+    for (const QChartView *view : w->findChildren<QChartView *>())
+        for (const QAbstractAxis *axis : view->chart()->axes(Qt::Horizontal))
+            if (qobject_cast<const QBarCategoryAxis *>(axis))
+                EXPECT_FALSE(axis->truncateLabels()) << "a month's name is shown whole";
     ASSERT_EQ(w->payeeTable()->rowCount(), 2);
     EXPECT_EQ(w->payeeTable()->item(0, 0)->text(), u"Rent");
     EXPECT_EQ(w->payeeTable()->item(0, 1)->text(), u"1300.00");

@@ -8,6 +8,7 @@
 #include "FileLock.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "ProcessSignals.h"
 #include "TestSupport.h"
 
@@ -16,6 +17,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
+#include <QLocale>
+#include <QMenu>
 #include <QMainWindow>
 #include <QProcess>
 #include <QPushButton>
@@ -25,6 +28,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -49,7 +54,7 @@ protected:
     }
     void enter(MyDocument *d, const QString &amount)
     {
-        QMainWindow *w = d->windowController()->window();
+        QMainWindow *w = windowController(d)->window();
         w->findChild<QLineEdit *>(u"Amount"_s)->setText(amount);
         w->findChild<QPushButton *>(u"enterButton"_s)->click();
     }
@@ -139,7 +144,7 @@ TEST_F(DataSafetyTest, AFullDiskLeavesTheOldFileWholeAndTheRegisterModified)
         toolkit.saveAnswers = {dir.filePath(u"other.ldgr"_s)};
         EXPECT_FALSE(controller.saveDocumentAs(d));
         toolkit.saveAnswers = {dir.filePath(u"next.ldgr"_s)};
-        d->windowController()->newYear(nullptr);
+        windowController(d)->newYear(nullptr);
     }
     ASSERT_EQ(toolkit.alerts.size(), 3u);
     EXPECT_TRUE(toolkit.alerts[0].message.contains(u"checking.ldgr could not be written"_s))
@@ -220,7 +225,7 @@ TEST_F(DataSafetyTest, APipeNeverFreezesTheWindow)
                                    "read: it is a pipe, not a file"_s.arg(pipe));
     MyDocument *d = controller.openDocument(path);
     toolkit.openAnswers = {{pipe}};
-    d->windowController()->importWF(nullptr);
+    windowController(d)->importWF(nullptr);
     EXPECT_TRUE(toolkit.takeAlert().endsWith(u"could not be read: it is a pipe, not a file"_s));
     EXPECT_FALSE(d->isDocumentEdited());
 }
@@ -330,6 +335,12 @@ TEST_F(DataSafetyTest, AFileSizeLimitNeverKillsTheWindow)
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(u"XDG_CONFIG_HOME"_s, dir.filePath(u"config"_s));
     env.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"data"_s));
+    // A runtime folder of its own: with the session's, a Cheqbook another
+    // test started at the same time would take the file and this one quit.
+    const QString runtime = dir.filePath(u"run"_s);
+    ASSERT_TRUE(QDir().mkpath(runtime));
+    QFile::setPermissions(runtime, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    env.insert(u"XDG_RUNTIME_DIR"_s, runtime);
     app.setProcessEnvironment(env);
     app.setChildProcessModifier([] {
         std::signal(SIGXFSZ, SIG_DFL);
@@ -343,6 +354,145 @@ TEST_F(DataSafetyTest, AFileSizeLimitNeverKillsTheWindow)
     ASSERT_TRUE(app.waitForFinished());
     EXPECT_EQ(app.exitStatus(), QProcess::CrashExit) << "SIGTERM ends it as SIGTERM ends a program";
     EXPECT_EQ(readFile(path), original);
+}
+
+// Another user who may write the folder could plant ".NAME.lock", hold a
+// lock on it and have the owner told to "call 555-0100 to unlock"; opening a
+// file that is not a register rewrote and then deleted such a file.
+TEST_F(DataSafetyTest, ALockFileOfAnotherUserIsNamedByItsOwnerAndNeverRewritten)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "a file of another user's needs root to make";
+    const QString lock = dir.filePath(u".checking.ldgr.lock"_s);
+    const QByteArray planted = "Cheqbook lock\n555\ncall 555-0100 to unlock\n";
+    writeFile(lock, planted);
+    ASSERT_EQ(::chown(QFile::encodeName(lock).constData(), 47003, 47003), 0);
+    ::chmod(QFile::encodeName(lock).constData(), 0666);
+
+    // Held by its owner: said to be that user's, whatever it says.
+    {
+        const int held = ::open(QFile::encodeName(lock).constData(), O_RDONLY);
+        struct flock range {};
+        range.l_type = F_RDLCK;
+        range.l_whence = SEEK_SET;
+        ASSERT_EQ(::fcntl(held, F_OFD_SETLK, &range), 0);
+        toolkit.confirmAnswers = {false};
+        EXPECT_EQ(controller.openDocument(path), nullptr);
+        ASSERT_EQ(toolkit.questions.size(), 1u);
+        EXPECT_EQ(toolkit.questions[0].message, u"\u201cchecking.ldgr\u201d is already open in another Cheqbook (user "
+                                                "47003).\nIf both save it, one will overwrite the other's changes."_s);
+        ::close(held);
+    }
+    // Not held: the register opens, held along with it, and the file is
+    // neither written to nor removed, also after a file that is no register.
+    MyDocument *d = controller.openDocument(path);
+    ASSERT_NE(d, nullptr);
+    EXPECT_TRUE(FileLock::isHeldAt(lock));
+    EXPECT_EQ(readFile(lock), planted);
+    ASSERT_TRUE(controller.closeDocument(d));
+    const QString junk = writeFile(dir.filePath(u"junk.ldgr"_s), "not a register");
+    const QString junkLock = dir.filePath(u".junk.ldgr.lock"_s);
+    writeFile(junkLock, planted);
+    ::chown(QFile::encodeName(junkLock).constData(), 47003, 47003);
+    EXPECT_EQ(controller.openDocument(junk), nullptr);
+    toolkit.alerts.clear();
+    for (const QString &file : {lock, junkLock}) {
+        EXPECT_EQ(readFile(file), planted);
+        EXPECT_EQ(QFileInfo(file).ownerId(), 47003u);
+    }
+}
+
+// Ctrl+S on a window with nothing to save replaced NAME~, the version before
+// the last real change, with the file as it stood.
+TEST_F(DataSafetyTest, SavingAWindowThatChangedNothingWritesNothing)
+{
+    MyDocument *d = controller.openDocument(path);
+    ASSERT_NE(d, nullptr);
+    ASSERT_TRUE(controller.saveDocument(d)); // in the form Cheqbook writes
+    writeFile(path + u'~', "the version before the last real change");
+    struct stat before {};
+    ::stat(QFile::encodeName(path).constData(), &before);
+    ASSERT_TRUE(controller.saveDocument(d));
+    enter(d, u"-1"_s);
+    d->undo();
+    ASSERT_TRUE(controller.saveDocument(d));
+    struct stat after {};
+    ::stat(QFile::encodeName(path).constData(), &after);
+    EXPECT_EQ(readFile(path + u'~'), "the version before the last real change");
+    EXPECT_EQ(after.st_ino, before.st_ino);
+    EXPECT_EQ(after.st_mtim.tv_nsec, before.st_mtim.tv_nsec);
+    EXPECT_FALSE(d->isDocumentEdited());
+}
+
+TEST_F(DataSafetyTest, RevertToOffersEveryVersionKeptAndAsksFirst)
+{
+    // Saved three days ago, then twice today.
+    const QDateTime threeDaysAgo(QDate::currentDate().addDays(-3), QTime(15, 30));
+    const struct timespec times[2] = {{threeDaysAgo.toSecsSinceEpoch(), 0}, {threeDaysAgo.toSecsSinceEpoch(), 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0);
+    MyDocument *d = controller.openDocument(path);
+    ASSERT_NE(d, nullptr);
+    enter(d, u"-1"_s);
+    ASSERT_TRUE(controller.saveDocument(d));
+    enter(d, u"-2"_s);
+    ASSERT_TRUE(controller.saveDocument(d));
+    const QByteArray saved = readFile(path);
+    ASSERT_EQ(d->count(), 3);
+
+    auto *menu = windowController(d)->window()->findChild<QMenu *>(u"revertToMenu"_s);
+    ASSERT_NE(menu, nullptr);
+    ASSERT_TRUE(menu->isEnabled());
+    emit menu->aboutToShow();
+    const QList<QAction *> versions = menu->actions();
+    ASSERT_EQ(versions.size(), 2); // the one before the last save, and the one of three days ago
+    EXPECT_EQ(versions[0]->toolTip(), path + u'~');
+    EXPECT_EQ(versions[1]->text(), u"Saved "_s + QLocale().toString(threeDaysAgo, QLocale::ShortFormat));
+
+    toolkit.confirmAnswers = {false};
+    versions[1]->trigger();
+    EXPECT_EQ(d->count(), 3) << "Cancel changes nothing";
+    toolkit.confirmAnswers = {true};
+    versions[1]->trigger();
+    ASSERT_EQ(toolkit.questions.size(), 2u);
+    EXPECT_EQ(toolkit.questions[1].title, u"Revert To"_s);
+    EXPECT_EQ(d->count(), 1);
+    EXPECT_TRUE(d->isDocumentEdited()) << "the file still holds what it held until the window is saved";
+    EXPECT_EQ(readFile(path), saved);
+    EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+TEST_F(DataSafetyTest, AWindowOnAFileItMayNotSaveSaysSoInItsTitle)
+{
+    ::chmod(QFile::encodeName(path).constData(), 0444);
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    // Root may write anything: the window is opened as a user who may not.
+    const bool root = ::geteuid() == 0;
+    if (root)
+        ASSERT_EQ(::seteuid(65534), 0);
+    MyDocument *d = controller.openDocument(path);
+    toolkit.alerts.clear(); // no lock can be made in the folder
+    const QString title = d ? windowController(d)->window()->windowTitle() : QString();
+    QString why;
+    const bool saved = d && d->saveToFile(path, &why);
+    if (root)
+        ASSERT_EQ(::seteuid(0), 0);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(title, u"checking.ldgr (read-only)[*] \u2014 Cheqbook"_s);
+    EXPECT_FALSE(saved);
+    EXPECT_EQ(why, u"checking.ldgr could not be written: it is read-only"_s);
+    EXPECT_EQ(readFile(path), original);
+}
+
+TEST_F(DataSafetyTest, OpeningARegisterWhoseBalancesDisagreeSaysSoOnce)
+{
+    writeFile(path, "({Amount = 100; Total = 100;}, {Amount = -10; Total = 100;})");
+    MyDocument *d = controller.openDocument(path);
+    ASSERT_NE(d, nullptr);
+    EXPECT_EQ(toolkit.takeAlert(), u"Balances: In \u201cchecking.ldgr\u201d, row 2 holds the balance 100.00, but the "
+                                   "amounts down to it add up to 90.00.\nCheqbook shows the balances the amounts "
+                                   "give, and saves them so."_s);
+    EXPECT_EQ(d->array()->at(1)->value(Key::Total).centsOrZero(), 9000);
+    EXPECT_FALSE(d->isDocumentEdited());
 }
 
 } // namespace

@@ -6,12 +6,15 @@
 #include "DocumentController.h"
 #include "FakeToolkit.h"
 #include "HelpWindow.h"
+#include "MenuKeys.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "PaletteColors.h"
 #include "RegisterTableModel.h"
 #include "ShortcutsWindow.h"
 #include "TestSupport.h"
+#include "WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -42,7 +45,7 @@ protected:
     {
         QSettings().clear();
         document = controller.newDocument();
-        window = document->windowController()->window();
+        window = windowController(document)->window();
     }
     void TearDown() override
     {
@@ -86,36 +89,9 @@ protected:
     QMainWindow *window = nullptr;
 };
 
-// The letter after & in text, lower-cased; none when there is no mnemonic.
-QChar mnemonic(const QString &text)
-{
-    for (qsizetype i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != u'&')
-            continue;
-        if (text[i + 1] != u'&')
-            return text[i + 1].toLower();
-        ++i;
-    }
-    return {};
-}
-
 TEST_F(DesktopTest, EveryAltLetterOfTheMenuBarAndOfEachMenuHasOneOwner)
 {
-    std::map<QChar, QString> titles;
-    for (QAction *action : window->menuBar()->actions()) {
-        const QChar key = mnemonic(action->text());
-        ASSERT_FALSE(key.isNull()) << "menu without a letter: " << action->text().toStdString();
-        EXPECT_TRUE(titles.emplace(key, action->text()).second)
-            << action->text().toStdString() << " and " << titles[key].toStdString();
-        std::map<QChar, QString> items;
-        for (QAction *entry : action->menu()->actions()) {
-            if (entry->isSeparator() || mnemonic(entry->text()).isNull())
-                continue;
-            EXPECT_TRUE(items.emplace(mnemonic(entry->text()), entry->text()).second)
-                << action->text().toStdString() << ": " << entry->text().toStdString() << " and "
-                << items[mnemonic(entry->text())].toStdString();
-        }
-    }
+    expectEachAccessKeyHasOneOwner(window);
     EXPECT_EQ(window->menuBar()->actions().last()->text(), u"&Help") << "Help comes last";
 }
 
@@ -139,7 +115,7 @@ TEST_F(DesktopTest, TheShortcutsListShowsEveryActionWithKeysOnceAndNothingElse)
     more->addAction(u"&Fold\u2026"_s)->setShortcut(Qt::CTRL | Qt::Key_K);
     auto *tableOnly = new QAction(u"&Mark"_s, window);
     tableOnly->setShortcut(Qt::CTRL | Qt::Key_M);
-    document->windowController()->tableView()->addAction(tableOnly);
+    windowController(document)->tableView()->addAction(tableOnly);
 
     std::multiset<std::pair<QString, QString>> expected;
     for (const QAction *action : window->findChildren<QAction *>()) {
@@ -199,7 +175,7 @@ TEST_F(DesktopTest, HelpShowsTheReadmesUserGuideInOneWindow)
     EXPECT_FALSE(page.contains(u"user guide -->"_s));
 
     // Asked for again, from another register's window, it is the same window.
-    QMainWindow *other = controller.newDocument()->windowController()->window();
+    QMainWindow *other = windowController(controller.newDocument())->window();
     item(menu(u"&Help"_s, other), u"Cheqbook &Help"_s)->trigger();
     EXPECT_EQ(shownWindow<HelpWindow>(), shown);
 }
@@ -286,7 +262,7 @@ TEST_F(DesktopTest, TheTableColoursFollowItsPaletteWhenTheThemeChanges)
     document->array()->append(makeRecord());
     (*document->array())[0].set(Key::Amount, Value::text(u"-12.00"_s));
     (*document->array())[0].set(Key::EOMSeen, Value::text(u"1"_s));
-    MyWindowController *c = document->windowController();
+    MyWindowController *c = windowController(document);
     c->recalculateCheckbook();
     c->reloadData();
     QAbstractItemModel *model = c->tableView()->model();

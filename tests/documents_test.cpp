@@ -4,6 +4,7 @@
 #include "FakeToolkit.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "TestSupport.h"
 
 #include <QApplication>
@@ -33,7 +34,7 @@ protected:
     }
 
     QString write(const QString &name, const QByteArray &bytes) { return writeFile(dir.filePath(name), bytes); }
-    static QMainWindow *windowOf(MyDocument *d) { return d->windowController()->window(); }
+    static QMainWindow *windowOf(MyDocument *d) { return windowController(d)->window(); }
     static void enter(MyDocument *d, const QString &amount)
     {
         QMainWindow *w = windowOf(d);
@@ -176,7 +177,7 @@ TEST_F(DocumentsTest, RevertRereadsTheFileIntoTheSameRegister)
     EXPECT_EQ(d->array(), shared);
     EXPECT_EQ(d->count(), 1);
     EXPECT_FALSE(windowOf(d)->isWindowModified());
-    EXPECT_EQ(d->windowController()->numberOfRows(), 1);
+    EXPECT_EQ(windowController(d)->numberOfRows(), 1);
     EXPECT_EQ(shared->at(0)->value(Key::Total), Value::money(1000));
 }
 

@@ -11,6 +11,7 @@
 #include "descriptionfield.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTest>
@@ -48,7 +49,7 @@ QStringList amounts(const std::vector<DescriptionSuggestion> &found)
 
 // --- The proposals and the index behind them -----------------------------
 
-TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
+TEST(TypeAhead, ListsEachDescriptionHoldingTheTextOnceWithTheAmountProposed)
 {
     Register reg;
     for (auto [description, amount] : {std::pair(u"Opening"_s, "1000.00"), {u"Hy-Vee"_s, "-71.24"},
@@ -61,10 +62,10 @@ TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
     EXPECT_EQ(descriptions(hy), (QStringList{u"Hy-Vee"_s, u"HY-VEE Gas"_s})) << "each once, case ignored";
     EXPECT_EQ(amounts(hy), (QStringList{u"-12.00"_s, u"-30.00"_s}));
     EXPECT_EQ(hy[0].row, 4);
+    // Hy-Vee was used twice, the others once: it comes first, then the latest.
     EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 10)),
-              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s, u"Hy-Vee"_s, u"HY-VEE Gas"_s, u"Opening"_s}));
-    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 2)),
-              (QStringList{u"Dillons Fuel"_s, u"Paycheck"_s}));
+              (QStringList{u"Hy-Vee"_s, u"Dillons Fuel"_s, u"Paycheck"_s, u"HY-VEE Gas"_s, u"Opening"_s}));
+    EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"E", 2)), (QStringList{u"Hy-Vee"_s, u"Dillons Fuel"_s}));
     // "Dillons Fuel" holds "Dillons" and is later: the amount field would
     // propose its amount for "Dillons", so the list says so.
     EXPECT_EQ(amounts(descriptionSuggestions(index, reg, u"dillons", 10)), (QStringList{u"-45.00"_s, u"-45.00"_s}));
@@ -74,34 +75,96 @@ TEST(TypeAhead, ListsTheDescriptionsHoldingTheTextTheLatestFirst)
 }
 
 // Descriptions that differ in case, hold one another or hold letters beyond
-// ASCII, in a long random register: every amount listed is the one the
-// amount field proposes, and nothing that holds the text is missing.
-TEST(TypeAhead, AmountsAreWhatTheAmountFieldProposes)
+// ASCII, in long random registers: the list is what reading every row would
+// give, in its order, and every amount listed is the one the amount field
+// proposes.
+TEST(TypeAhead, TheListIsWhatReadingEveryRowGives)
 {
-    const QStringList pool{u"Hy-Vee"_s, u"hy-vee"_s, u"Hy-Vee #2"_s, u"Vee"_s, u"Aldi"_s, u"ALDI S\u00fcd"_s,
-                           u"Caf\u00e9 Ol\u00e9"_s, u"CAF\u00c9"_s, u"\u00e9t\u00e9"_s, u"Stra\u00dfe"_s};
+    QStringList pool{u"Hy-Vee"_s, u"hy-vee"_s, u"Hy-Vee #2"_s, u"Vee"_s, u"Aldi"_s, u"ALDI S\u00fcd"_s,
+                     u"Caf\u00e9 Ol\u00e9"_s, u"CAF\u00c9"_s, u"\u00e9t\u00e9"_s, u"Stra\u00dfe"_s};
+    for (int i = 0; i < 400; ++i) // more than are looked into one by one
+        pool << u"Vendor %1 vee"_s.arg(i);
     QRandomGenerator random(7);
-    Register reg;
-    for (int i = 0; i < 300; ++i)
-        reg.append(row(pool[random.bounded(int(pool.size()))], QByteArray::number(-random.bounded(1, 9999)).data()));
-    RegisterIndex index;
-    for (const QString &typed : {u"v"_s, u"VEE"_s, u"hy-vee"_s, u"\u00c9"_s, u"caf"_s, u"d"_s, u"\u00df"_s, u"#"_s}) {
-        const auto found = descriptionSuggestions(index, reg, typed, 100);
-        QStringList expected;
-        for (const QString &d : pool)
-            if (d.contains(typed, Qt::CaseInsensitive))
-                expected << d;
-        QStringList listed = descriptions(found);
-        std::sort(expected.begin(), expected.end());
-        std::sort(listed.begin(), listed.end());
-        EXPECT_EQ(listed, expected) << typed.toStdString();
-        for (size_t i = 0; i < found.size(); ++i) {
-            EXPECT_EQ(found[i].amount, descriptionfield::proposedAmount(reg, found[i].description).value_or(u"?"_s))
-                << found[i].description.toStdString();
-            if (i > 0) {
-                EXPECT_LT(found[i].row, found[i - 1].row) << "the latest first";
+    for (int size : {300, 2000}) {
+        Register reg;
+        for (int i = 0; i < size; ++i) {
+            // The few first more often, as a household's payees are.
+            const int pick = random.bounded(4) ? random.bounded(10) : random.bounded(int(pool.size()));
+            reg.append(row(pool[pick], QByteArray::number(-random.bounded(1, 9999)).data()));
+        }
+        RegisterIndex index;
+        for (const QString &typed : {u"v"_s, u"VEE"_s, u"hy-vee"_s, u"\u00c9"_s, u"caf"_s, u"d"_s, u"\u00df"_s,
+                                     u"#"_s, u"vendor 1"_s}) {
+            // Every row read: which descriptions hold the text, how each ranks.
+            struct Expected {
+                QString description;
+                bool starts;
+                int uses;
+                int latest;
+            };
+            std::vector<Expected> all;
+            for (int r = 0; r < reg.count(); ++r) {
+                const QString d = reg[r].value(Key::DescriptionofTransaction).toString();
+                if (!d.contains(typed, Qt::CaseInsensitive))
+                    continue;
+                auto it = std::find_if(all.begin(), all.end(), [&](const Expected &e) { return e.description == d; });
+                if (it == all.end())
+                    it = all.insert(all.end(), Expected{d, d.startsWith(typed, Qt::CaseInsensitive), 0, r});
+                it->latest = r;
+                it->uses += r >= reg.count() - 500;
+            }
+            std::sort(all.begin(), all.end(), [](const Expected &a, const Expected &b) {
+                return std::tuple(a.starts, a.uses, a.latest) > std::tuple(b.starts, b.uses, b.latest);
+            });
+            for (int limit : {5, 1000}) {
+                SCOPED_TRACE(typed.toStdString() + " in " + std::to_string(size) + " rows, at most "
+                             + std::to_string(limit));
+                const auto found = descriptionSuggestions(index, reg, typed, limit);
+                ASSERT_EQ(found.size(), std::min(all.size(), size_t(limit)));
+                for (size_t i = 0; i < found.size(); ++i) {
+                    EXPECT_EQ(found[i].description, all[i].description) << i;
+                    EXPECT_EQ(found[i].row, all[i].latest);
+                    EXPECT_EQ(found[i].amount,
+                              descriptionfield::proposedAmount(reg, found[i].description).value_or(u"?"_s));
+                }
             }
         }
+    }
+}
+
+// "sta" offered State Farm, entered last, above the Starbucks entered six
+// times; and "Costa" above "Stamps".
+TEST(TypeAhead, WhatStartsWithTheTextAndWhatIsUsedMostComeFirst)
+{
+    struct Case {
+        const char *what;
+        std::vector<QString> rows; // oldest first
+        QStringList listed;
+    };
+    const QString coffee = u"Starbucks"_s;
+    std::vector<QString> weekly(6, coffee);
+    std::vector<QString> longAgo(6, coffee);
+    longAgo.insert(longAgo.end(), 600, u"Rent"_s);
+    auto with = [](std::vector<QString> rows, std::initializer_list<QString> more) {
+        rows.insert(rows.end(), more);
+        return rows;
+    };
+    const Case cases[] = {
+        {"used most lately before the latest", with(weekly, {u"State Farm"_s}),
+         {u"Starbucks"_s, u"State Farm"_s}},
+        {"what starts with it before what holds it", with({u"Stamps"_s}, {u"Costa Coffee"_s}),
+         {u"Stamps"_s, u"Costa Coffee"_s}},
+        {"uses long ago count for nothing", with(longAgo, {u"State Farm"_s}), {u"State Farm"_s, u"Starbucks"_s}},
+        {"the latest among the equally used", with({u"Stamps"_s}, {u"State Farm"_s}),
+         {u"State Farm"_s, u"Stamps"_s}},
+    };
+    for (const Case &k : cases) {
+        SCOPED_TRACE(k.what);
+        Register reg;
+        for (const QString &d : k.rows)
+            reg.append(row(d, "-1.00"));
+        RegisterIndex index;
+        EXPECT_EQ(descriptions(descriptionSuggestions(index, reg, u"sta", 10)), k.listed);
     }
 }
 
@@ -304,213 +367,6 @@ TEST(FieldKeys, TheCheckNumberStepsOnlyAsANumber)
     reg[1].set(Key::CheckNumber, Value::text(u"101"));
     reg.append(row(u"Card"_s, "-1"));
     EXPECT_EQ(nextCheckNumber(reg), 102);
-}
-
-// Shows the window with the keyboard in it, as on a desktop.
-void showActive(QWidget *window)
-{
-    window->show();
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-}
-
-class EntryKeysWindowTest : public WindowFixture
-{
-protected:
-    void openHousehold()
-    {
-        open({{"1000.00", "", "Opening", "12/01/2026"},
-              {"-71.24", "1041", "Hy-Vee", "12/02/2026"},
-              {"-30.00", "", "HY-VEE Gas", "12/03/2026"},
-              {"-12.00", "", "Hy-Vee", "12/04/2026"}});
-        showActive(c->window());
-    }
-    SuggestionList *list() const { return c->descriptionSuggestions(); }
-};
-
-TEST_F(EntryKeysWindowTest, DownAndReturnTakeAProposalAndNothingElseChanges)
-{
-    openHousehold();
-    QLineEdit *description = field("DescriptionofTransaction");
-    description->setFocus();
-    QTest::keyClicks(description, u"hy"_s);
-    ASSERT_TRUE(list()->isShown());
-    EXPECT_EQ(list()->shownTexts(), (QStringList{u"Hy-Vee"_s, u"HY-VEE Gas"_s}));
-    EXPECT_EQ(list()->shownDetails(), (QStringList{u"-12.00"_s, u"-30.00"_s}));
-    EXPECT_EQ(list()->current(), -1) << "nothing chosen until asked";
-    QTest::keyClick(description, Qt::Key_Down);
-    QTest::keyClick(description, Qt::Key_Down);
-    QTest::keyClick(description, Qt::Key_Up);
-    EXPECT_EQ(list()->current(), 0);
-    QTest::keyClick(description, Qt::Key_Return);
-    EXPECT_EQ(description->text(), u"Hy-Vee");
-    EXPECT_FALSE(list()->isShown());
-    EXPECT_EQ(reg().count(), 4) << "Return took the proposal; it entered nothing";
-    EXPECT_EQ(field("Amount")->text(), QString()) << "the amount waits for the amount field's own rule";
-    EXPECT_EQ(QApplication::focusWidget(), description);
-
-    QTest::keyClick(description, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(description->text(), u"hy") << "taking it is undone as typing is";
-
-    // Tab takes the chosen one too and goes on; the amount field proposes
-    // when it is reached, as ever.
-    QTest::keyClicks(description, u" gas"_s);
-    description->selectAll();
-    QTest::keyClicks(description, u"vee g"_s);
-    QTest::keyClick(description, Qt::Key_Down);
-    QTest::keyClick(description, Qt::Key_Tab);
-    EXPECT_EQ(description->text(), u"HY-VEE Gas");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the date
-    EXPECT_EQ(field("Amount")->text(), u"-30.00");
-}
-
-TEST_F(EntryKeysWindowTest, EscapeClosesTypingOnIgnoresAndAClickTakes)
-{
-    openHousehold();
-    QLineEdit *description = field("DescriptionofTransaction");
-    description->setFocus();
-    QTest::keyClicks(description, u"vee"_s);
-    ASSERT_TRUE(list()->isShown());
-    QTest::keyClick(description, Qt::Key_Escape);
-    EXPECT_FALSE(list()->isShown());
-    EXPECT_EQ(description->text(), u"vee");
-
-    QTest::keyClicks(description, u" g"_s);
-    EXPECT_EQ(list()->shownTexts(), QStringList{u"HY-VEE Gas"_s}) << "the list follows the typing";
-    QTest::keyClicks(description, u"x"_s);
-    EXPECT_FALSE(list()->isShown()) << "nothing holds \"vee gx\"";
-
-    // Return with nothing chosen enters what was typed.
-    description->clear();
-    QTest::keyClicks(description, u"Hy"_s);
-    ASSERT_TRUE(list()->isShown());
-    field("Amount")->setText(u"-1.00"_s);
-    QTest::keyClick(description, Qt::Key_Return);
-    ASSERT_EQ(reg().count(), 5);
-    EXPECT_EQ(reg()[4].value(Key::DescriptionofTransaction), Value::text(u"Hy"_s));
-
-    // A click on a proposal.
-    description->setFocus();
-    QTest::keyClicks(description, u"gas"_s);
-    auto *view = c->window()->findChild<QTreeWidget *>(u"DescriptionofTransactionSuggestions"_s);
-    ASSERT_NE(view, nullptr);
-    QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, view->visualItemRect(view->topLevelItem(0)).center());
-    EXPECT_EQ(description->text(), u"HY-VEE Gas");
-    EXPECT_EQ(QApplication::focusWidget(), description) << "the keyboard stays in the field";
-}
-
-TEST_F(EntryKeysWindowTest, PlusMinusAndTStepTheFieldsAndAProposalIsSelected)
-{
-    QSettings().setValue(u"autoNumber"_s, u"1"_s);
-    openHousehold();
-    QLineEdit *check = field("CheckNumber");
-    QLineEdit *date = field("Date");
-    EXPECT_EQ(check->text(), u"1042");
-    date->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(date, Qt::Key_Plus);
-    QTest::keyClick(date, Qt::Key_Plus);
-    QTest::keyClick(date, Qt::Key_Minus, Qt::KeypadModifier);
-    EXPECT_EQ(date->text(), u"12/08/2026");
-    QTest::keyClick(date, Qt::Key_T);
-    EXPECT_EQ(date->text(), u"12/07/2026");
-    QTest::keyClick(date, Qt::Key_Z, Qt::ControlModifier);
-    EXPECT_EQ(date->text(), u"12/08/2026") << "a step is undone in the field";
-    QTest::keyClicks(date, u"12-24-2026"_s);
-    EXPECT_EQ(date->text(), u"12-24-2026") << "the stepped date was selected; typing replaced it";
-
-    check->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(check, Qt::Key_Minus);
-    EXPECT_EQ(check->text(), u"1041");
-    check->clear();
-    QTest::keyClick(check, Qt::Key_Minus);
-    EXPECT_EQ(toolkit.beeps, 1) << "no number to step down from";
-    EXPECT_EQ(check->text(), QString());
-    QTest::keyClick(check, Qt::Key_Plus);
-    EXPECT_EQ(check->text(), u"1042") << "after the last check";
-
-    // After an entry the keyboard is back in Check #, the next number
-    // selected: typing replaces it.
-    type(nullptr, "Rent", "-650", "12/05/2026");
-    c->addTransaction(enterButton());
-    ASSERT_EQ(reg().count(), 5);
-    EXPECT_EQ(check->text(), u"1043");
-    EXPECT_EQ(check->selectedText(), u"1043");
-    QTest::keyClicks(check, u"7"_s);
-    EXPECT_EQ(check->text(), u"7");
-
-    // So also when the keyboard comes to it by a click.
-    c->autoNumber();
-    date->setFocus();
-    const QPoint middle = check->rect().center();
-    QTest::mouseClick(check, Qt::LeftButton, {}, middle);
-    EXPECT_EQ(QApplication::focusWidget(), check);
-    EXPECT_EQ(check->selectedText(), u"1043");
-}
-
-// T sets today, yet "today" and "tomorrow" begin with it: the letter after
-// a T gives the T back as typed.
-TEST_F(EntryKeysWindowTest, TypingTomorrowIntoTheDateIsNotTakenForTheTKey)
-{
-    openHousehold();
-    QLineEdit *date = field("Date");
-    for (const QString &start : {QString(), u"12/01/2026"_s}) {
-        for (const QString &word : {u"tomorrow"_s, u"Today"_s}) {
-            date->setText(start);
-            date->setFocus(Qt::TabFocusReason);
-            QTest::keyClicks(date, word);
-            EXPECT_EQ(date->text(), word) << start.toStdString();
-        }
-    }
-    type("", "Coffee", "-2", nullptr);
-    c->addTransaction(enterButton());
-    ASSERT_EQ(reg().count(), 5);
-    EXPECT_EQ(reg()[4].value(Key::Date), Value::text(u"12/07/2026"_s)) << "today, as the day it means";
-    EXPECT_TRUE(toolkit.confirmAnswers.empty());
-    // A T on its own still gives today, and + steps on from it.
-    date->setText(u"12/01/2026"_s);
-    QTest::keyClick(date, Qt::Key_T);
-    QTest::keyClick(date, Qt::Key_Plus);
-    EXPECT_EQ(date->text(), u"12/08/2026");
-}
-
-TEST_F(EntryKeysWindowTest, AnUnreadableDateIsMarkedAndAskedAboutOnce)
-{
-    openHousehold();
-    QLineEdit *date = field("Date");
-    const QString plainTip = date->toolTip();
-    date->setText(u"13/45/2026"_s);
-    EXPECT_FALSE(date->styleSheet().isEmpty()) << "framed";
-    EXPECT_TRUE(date->toolTip().contains(kDateFormsRead)) << date->toolTip().toStdString();
-    for (const char *readable : {"12/7", "Dec 7, 2026", "yesterday", "", "  "}) {
-        date->setText(QString::fromLatin1(readable));
-        EXPECT_TRUE(date->styleSheet().isEmpty()) << readable;
-        EXPECT_EQ(date->toolTip(), plainTip) << readable;
-    }
-
-    // "Change It" keeps everything as typed, the keyboard in the date.
-    type("", "Gift", "-20", "13/45/2026");
-    toolkit.confirmAnswers = {false};
-    c->addTransaction(enterButton());
-    EXPECT_EQ(reg().count(), 4);
-    EXPECT_EQ(field("DescriptionofTransaction")->text(), u"Gift");
-    EXPECT_EQ(date->text(), u"13/45/2026");
-    EXPECT_EQ(date->selectedText(), u"13/45/2026");
-    EXPECT_EQ(QApplication::focusWidget(), date);
-
-    // "Keep as Typed": the register takes the text the user insists on.
-    toolkit.confirmAnswers = {true};
-    c->addTransaction(enterButton());
-    ASSERT_EQ(reg().count(), 5);
-    EXPECT_EQ(reg()[4].value(Key::Date), Value::text(u"13/45/2026"_s));
-    EXPECT_TRUE(toolkit.confirmAnswers.empty()) << "asked once";
-
-    // Readable dates, and the words, go in without a question.
-    for (const char *readable : {"12/7", "yesterday", ""}) {
-        type("", "Coffee", "-2", readable);
-        c->addTransaction(enterButton());
-    }
-    EXPECT_EQ(reg().count(), 8);
-    EXPECT_EQ(reg()[6].value(Key::Date), Value::text(u"12/06/2026"_s)) << "stored as the day it meant";
 }
 
 } // namespace

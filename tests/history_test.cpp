@@ -127,6 +127,73 @@ TEST(History, EveryKindOfStepUndoesAndRedoesToTheSameBytes)
     }
 }
 
+// The window's balances, worked out again as it opened, were stored as
+// numbers over the file's texts: the next save wrote "2500.00" as "2500" on
+// rows no step had touched, and an undo gave back the numbers, not the file.
+TEST(History, ABalanceWorkedOutAgainChangesOnlyWhereTheMoneyDidAndKeepsItsForm)
+{
+    struct Form {
+        const char *what;
+        std::function<Value(Cents)> total;
+        QStringList expected; // the Totals after the deletion and the import
+    };
+    const Form forms[] = {
+        {"money text, as entry writes it", [](Cents c) { return Value::text(moneyText(c)); },
+         {u"2500.00"_s, u"1250.00"_s, u"3071.24"_s, u"3066.74"_s, u"3063.74"_s, u"3067.74"_s}},
+        {"the shortest text, as a file saved from numbers holds it", [](Cents c) { return Value::text(shortestDecimal(c)); },
+         {u"2500"_s, u"1250"_s, u"3071.24"_s, u"3066.74"_s, u"3063.74"_s, u"3067.74"_s}},
+        {"numbers", [](Cents c) { return Value::money(c); },
+         {u"2500"_s, u"1250"_s, u"3071.24"_s, u"3066.74"_s, u"3063.74"_s, u"3067.74"_s}},
+    };
+    for (const Form &f : forms) {
+        SCOPED_TRACE(f.what);
+        MyDocument doc;
+        doc.ensureRegister();
+        Register &reg = *doc.array();
+        Cents total = 0;
+        for (auto [amount, description] : {std::pair("2500.00", "Opening"), {"-1250.00", "Rent"},
+                                           {"-71.24", "Hy-Vee"}, {"1821.24", "Paycheck"}, {"-4.50", "Coffee"}}) {
+            reg.append(row("11/01/2026", description, amount));
+            total += leadingCents(QLatin1StringView(amount)).cents;
+            reg.at(reg.count() - 1)->set(Key::Total, f.total(total));
+        }
+        const QByteArray opened = bytesOf(doc);
+        std::vector<Value> totals;
+        for (const RecordPtr &r : reg.rows())
+            totals.push_back(r->value(Key::Total));
+        recalculateCheckbook(reg); // as the window opens
+        EXPECT_EQ(bytesOf(doc), opened);
+        for (int i = 0; i < reg.count(); ++i)
+            EXPECT_EQ(reg[i].value(Key::Total), totals[size_t(i)]) << "row " << i << " kept as it was";
+
+        doc.edit(u"Delete"_s, [&] {
+            doc.remData(doc.objectAtIndex(2));
+            doc.recalculateBalances();
+        });
+        importStatement(doc, doc.count(), parseStatement("11/25/2026,-3.00,,,A\n11/26/2026,4.00,,,B\n"), u"x.csv"_s);
+        QStringList shown;
+        for (const RecordPtr &r : reg.rows())
+            shown << r->value(Key::Total).toString();
+        EXPECT_EQ(shown, f.expected) << "moved balances in the register's form, new ones in the form above";
+        EXPECT_EQ(reg[0].value(Key::Total), totals[0]);
+        EXPECT_EQ(reg[1].value(Key::Total), totals[1]);
+        doc.undo();
+        doc.undo();
+        EXPECT_EQ(bytesOf(doc), opened);
+    }
+    // "12.34" is written alike in both texts: the first Total that tells
+    // ("20", the shortest text) says which the first row moves into.
+    Register reg;
+    for (auto [amount, total] : {std::pair("12.34", "12.34"), {"7.66", "20"}}) {
+        reg.append(row("11/01/2026", "A", amount));
+        reg.at(reg.count() - 1)->set(Key::Total, Value::text(QLatin1StringView(total)));
+    }
+    reg[0].set(Key::Amount, Value::text(u"12.30"));
+    recalculateCheckbook(reg);
+    EXPECT_EQ(reg[0].value(Key::Total), Value::text(u"12.3"));
+    EXPECT_EQ(reg[1].value(Key::Total), Value::text(u"19.96"));
+}
+
 TEST(History, AMixedSessionEndsWhereItShould)
 {
     auto doc = sessionDocument();
@@ -159,7 +226,7 @@ TEST(History, AMixedSessionEndsWhereItShould)
     d.redo();
     d.redo();
     EXPECT_EQ(bytesOf(d), states[3]);
-    EXPECT_EQ(d.history().undoName(), kSortStepName.toString());
+    EXPECT_EQ(d.history().undoName(), sortStepName());
     EXPECT_EQ(d.array()->indexOf(tea.get()) >= 0, true) << "the record undone back is the same record";
 
     // A new change forgets what could have been redone.

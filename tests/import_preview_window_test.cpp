@@ -2,9 +2,14 @@
 // header and for an OFX file, duplicates unticked, the layout changed by
 // hand, matches accepted, the bank's balance handed to balancing.
 
+#include "HostileStatements.h"
 #include "ImportPreviewModel.h"
 #include "LayoutMemory.h"
 #include "WindowFixture.h"
+
+#include <QElapsedTimer>
+
+#include <unistd.h>
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -339,6 +344,27 @@ TEST_F(ImportPreviewWindowTest, AStatementWhoseReadingIsCancelledChangesNothingA
     c->importFile(statementPath("header-check-numbers.csv"));
     ASSERT_TRUE(preview());
     EXPECT_EQ(rows()->rowCount(), 8);
+}
+
+// An OFX file libofx took minutes over held the window, with no Cancel.
+TEST_F(ImportPreviewWindowTest, CancellingTheReadingOfASlowOfxReturnsAtOnceLeavingNoReader)
+{
+    open({{"5000.00", "", "Opening", "11/01/2026"}});
+    const QString slow = writeFile(dir.filePath(u"slow.ofx"_s), hostile::slowOfx());
+    // Cancel is pressed once libofx is at work.
+    bool readerSeen = false;
+    toolkit.cancelProgressWhen = [&] { return readerSeen = !hostile::ofxReadersOf(getpid()).empty(); };
+    QElapsedTimer clock;
+    clock.start();
+    c->importFile(slow);
+    EXPECT_LT(clock.elapsed(), 20000) << "libofx alone takes minutes over this file";
+    EXPECT_TRUE(readerSeen);
+    EXPECT_EQ(toolkit.progressShown, QStringList{u"Reading \u201cslow.ofx\u201d\u2026"_s});
+    EXPECT_FALSE(preview());
+    EXPECT_TRUE(toolkit.alerts.empty());
+    EXPECT_EQ(reg().count(), 1);
+    EXPECT_FALSE(doc->history().canUndo());
+    EXPECT_TRUE(hostile::ofxReadersOf(getpid()).empty());
 }
 
 } // namespace

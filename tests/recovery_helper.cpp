@@ -15,6 +15,7 @@
 #include "DocumentController.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "ProcessSignals.h"
 #include "QuietToolkit.h"
 
@@ -59,7 +60,7 @@ public:
 
 void enterCoffee(MyDocument *document)
 {
-    QMainWindow *window = document->windowController()->window();
+    QMainWindow *window = windowController(document)->window();
     window->findChild<QLineEdit *>(u"DescriptionofTransaction"_s)->setText(u"Unsaved coffee"_s);
     window->findChild<QLineEdit *>(u"Amount"_s)->setText(u"-3.75"_s);
     window->findChild<QPushButton *>(u"enterButton"_s)->click();

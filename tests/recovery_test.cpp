@@ -6,9 +6,11 @@
 #include "FileLock.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "TestSupport.h"
 
 #include <QApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
@@ -22,6 +24,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <utime.h>
 
@@ -256,7 +259,7 @@ TEST_F(RecoveryTest, AProcessIdThatRepeatsHidesNoRecoveryAndFakesNoOwner)
 TEST_F(RecoveryTest, SteadyEditingIsCopiedEveryFewSeconds)
 {
     MyDocument *d = controller.openDocument(path);
-    QMainWindow *w = d->windowController()->window();
+    QMainWindow *w = windowController(d)->window();
     // An entry a second, never three seconds apart.
     for (int i = 1; i <= 4; ++i) {
         w->findChild<QLineEdit *>(u"Amount"_s)->setText(QString::number(i));
@@ -275,10 +278,18 @@ TEST_F(RecoveryTest, ADamagedCopyIsReportedAndPutAside)
     const QString alert = toolkit.takeAlert();
     EXPECT_TRUE(alert.contains(damaged)) << alert.toStdString();
     EXPECT_TRUE(alert.contains(u"line 2"_s)) << alert.toStdString();
+    // Said as it is done: the copy is deleted once it has been aside a week.
+    EXPECT_TRUE(alert.contains(u"Cheqbook deletes it once it has been there 7 days"_s)) << alert.toStdString();
     EXPECT_TRUE(copies().isEmpty());
-    EXPECT_EQ(aside(u"Damaged"_s).size(), 1);
+    ASSERT_EQ(aside(u"Damaged"_s).size(), 1);
     controller.offerRecovery();
     EXPECT_TRUE(toolkit.alerts.empty()) << "told once";
+    const QString kept = folder + u"/Damaged/"_s + aside(u"Damaged"_s).front();
+    const qint64 weekAndDay = QDateTime::currentSecsSinceEpoch() - 8 * 86400;
+    const struct timespec times[2] = {{weekAndDay, 0}, {weekAndDay, 0}};
+    ::utimensat(AT_FDCWD, QFile::encodeName(kept).constData(), times, 0);
+    controller.offerRecovery();
+    EXPECT_EQ(aside(u"Damaged"_s), QStringList());
 }
 
 TEST_F(RecoveryTest, EndingTheProgramWritesTheCopyFirst)

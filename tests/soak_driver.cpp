@@ -22,6 +22,7 @@
 #include "DocumentController.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "ProcessSignals.h"
 #include "QtToolkit.h"
 
@@ -137,7 +138,7 @@ int main(int argc, char **argv)
     if (!document)
         return 1;
     say(u"open "_s + descriptions(document).join(u' '));
-    QMainWindow *window = document->windowController()->window();
+    QMainWindow *window = windowController(document)->window();
     QAction *save = menuItem(window, u"&Save"_s);
     QAction *import = menuItem(window, u"&Import Statement\u2026"_s);
 

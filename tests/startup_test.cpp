@@ -6,6 +6,7 @@
 #include "FakeToolkit.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
+#include "RegisterDocumentWindow.h"
 #include "RegisterTableModel.h"
 #include "ReopenList.h"
 #include "SingleInstance.h"
@@ -54,8 +55,8 @@ protected:
     }
 
     QString write(const QString &name) { return writeFile(dir.filePath(name), kRegister); }
-    static QMainWindow *windowOf(MyDocument *d) { return d->windowController()->window(); }
-    static QHeaderView *header(MyDocument *d) { return d->windowController()->tableView()->horizontalHeader(); }
+    static QMainWindow *windowOf(MyDocument *d) { return windowController(d)->window(); }
+    static QHeaderView *header(MyDocument *d) { return windowController(d)->tableView()->horizontalHeader(); }
     static QStringList files(const DocumentController &c)
     {
         QStringList out;
@@ -82,9 +83,9 @@ TEST_F(StartupTest, ARegistersWindowReopensAsItWasLeft)
     header(d)->resizeSection(RegisterTableModel::DateColumn, 151);
     header(d)->resizeSection(RegisterTableModel::AmountColumn, 133);
     QApplication::processEvents();
-    const int tableWidth = d->windowController()->tableView()->width();
+    const int tableWidth = windowController(d)->tableView()->width();
     // Closed while balancing, with the drawer made wider.
-    d->windowController()->showEndOfMonthWindowAction(nullptr);
+    windowController(d)->showEndOfMonthWindowAction(nullptr);
     auto *drawer = w->findChild<QDockWidget *>();
     w->resizeDocks({drawer}, {290}, Qt::Horizontal);
     QApplication::processEvents();
@@ -98,7 +99,7 @@ TEST_F(StartupTest, ARegistersWindowReopensAsItWasLeft)
     auto *drawer2 = w2->findChild<QDockWidget *>();
     EXPECT_TRUE(drawer2->isHidden()) << "the drawer waits for Balance Month";
     QApplication::processEvents();
-    EXPECT_EQ(again->windowController()->tableView()->width(), tableWidth);
+    EXPECT_EQ(windowController(again)->tableView()->width(), tableWidth);
     drawer2->show();
     QApplication::processEvents();
     EXPECT_EQ(drawer2->width(), 290);
@@ -207,7 +208,7 @@ TEST_F(StartupTest, ClosingTheLastWindowCountsAsQuittingButACancelledQuitDoesNot
 
 TEST_F(StartupTest, TheReopenPreferenceIsSetInPreferences)
 {
-    MyWindowController *c = controller.newDocument()->windowController();
+    MyWindowController *c = windowController(controller.newDocument());
     auto *box = c->window()->findChild<QCheckBox *>(u"reopenPref"_s);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(box->text(), u"&Reopen the registers that were open when Cheqbook last quit");

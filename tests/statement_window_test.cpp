@@ -9,7 +9,9 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
+#include <QPrinter>
 #include <QTemporaryDir>
 
 using namespace Qt::StringLiterals;
@@ -96,7 +98,7 @@ TEST_F(StatementWindowTest, BalancingMarksRowsAndShowsTheSum)
     c->showEndOfMonthWindowAction(&menuItem);
     EXPECT_FALSE(drawer->isHidden());
     EXPECT_EQ(balance->text(), u"-5.00");
-    EXPECT_EQ(selectedRows(), (QList<int>{1, 3})) << "reconciled rows join the selection";
+    EXPECT_EQ(selectedRows(), QList<int>{1}) << "the selection is the user's";
     EXPECT_TRUE(messages->text() == u"Balancing of the checkbook has begun" || messages->text().startsWith(u"Hey"));
 
     // The same amount twice reconciles the lower row first, then the other.
@@ -118,20 +120,20 @@ TEST_F(StatementWindowTest, BalancingMarksRowsAndShowsTheSum)
     // Reconciling is saved with the register, so it counts as a change.
     EXPECT_EQ(doc->changeCount(), 2);
 
-    // While balancing, Return in the entry fields reconciles instead of entering.
+    // While balancing, the entry fields enter a transaction as ever.
     type("", "Easter Egg", "100");
     amount->setText(u"100.00"_s);
     c->addTransaction(enterButton());
     EXPECT_EQ(toolkit.takeAlert(), u"Boing: You paid how much for that Easter Egg?");
-    EXPECT_EQ(reg().count(), 4);
-    EXPECT_EQ(reg()[0].value(Key::EOMSeen), Value::text(u"1"_s));
+    EXPECT_EQ(reg().count(), 5);
+    EXPECT_FALSE(reg()[0].contains(Key::EOMSeen));
 
     c->EOMDoneButton(&menuItem);
     EXPECT_TRUE(drawer->isHidden());
     EXPECT_EQ(messages->text(), u"                                      Bye!");
     type("", "After", "1");
     c->addTransaction(enterButton());
-    EXPECT_EQ(reg().count(), 5);
+    EXPECT_EQ(reg().count(), 6);
 }
 
 TEST_F(StatementWindowTest, TheNewYearCarriesTheUnreconciledRows)
@@ -326,14 +328,15 @@ TEST_F(BalancingWindowTest, OnlyTheUnclearedAreShownWhileTickingThemOff)
     c->showEndOfMonthWindowAction(&menuItem);
     c->window()->findChild<QCheckBox *>(u"onlyUncleared"_s)->setChecked(true);
     QAbstractItemModel *model = c->tableView()->model();
-    ASSERT_EQ(model->rowCount(), 3);
-    EXPECT_EQ(model->data(model->index(2, RegisterTableModel::DescriptionColumn)).toString(), u"C"_s);
-    EXPECT_EQ(model->data(model->index(2, RegisterTableModel::TotalColumn)).toString(), u"94.00"_s)
+    // The opening row is the balance the bank held: cleared, nothing to tick off.
+    ASSERT_EQ(model->rowCount(), 2);
+    EXPECT_EQ(model->data(model->index(1, RegisterTableModel::DescriptionColumn)).toString(), u"C"_s);
+    EXPECT_EQ(model->data(model->index(1, RegisterTableModel::TotalColumn)).toString(), u"94.00"_s)
         << "the balance is the whole register's";
     match("-3.00");
-    EXPECT_EQ(model->rowCount(), 2) << "a row ticked off leaves the list";
+    EXPECT_EQ(model->rowCount(), 1) << "a row ticked off leaves the list";
     c->undo(&menuItem);
-    EXPECT_EQ(model->rowCount(), 3);
+    EXPECT_EQ(model->rowCount(), 2);
     EXPECT_EQ(c->selectedRow(), 3) << "and comes back selected";
     c->window()->findChild<QCheckBox *>(u"onlyUncleared"_s)->setChecked(false);
     EXPECT_EQ(model->rowCount(), 4);
@@ -349,7 +352,7 @@ TEST_F(StatementWindowTest, TheNewYearNeverReplacesItsOwnRegisterByAnyName)
     QString why;
     ASSERT_TRUE(doc->readFromFile(path, u"ldgr", &why));
     doc->makeWindowControllers(toolkit);
-    c = doc->windowController();
+    c = windowController(doc.get());
     for (const QString &name : {u"./r.ldgr"_s, u"sub/../r.ldgr"_s, u"link.ldgr"_s}) {
         toolkit.saveAnswers = {dir.path() + u'/' + name};
         c->newYear(&menuItem);
@@ -366,6 +369,125 @@ TEST_F(StatementWindowTest, AnEmptyRegisterHasNothingToRollOver)
     c->newYear(&menuItem);
     EXPECT_EQ(toolkit.takeAlert(),
               u"New Year: The register has no transactions, so there is nothing to roll over into a new year."_s);
+}
+
+// An amount in the register but dated after the closing date was "not found
+// as a transaction".
+TEST_F(BalancingWindowTest, AnAmountDatedAfterTheClosingDateSaysSoAndWhichRow)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}, {"-20.00", "", "Gas", "12/28/2026"},
+          {"-20.00", "", "Gas", "01/02/2027"}, {"-4.50", "", "", "01/03/2027"}});
+    auto *messages = c->window()->findChild<QLabel *>(u"EOMMessages"_s);
+    c->showEndOfMonthWindowAction(&menuItem);
+    drawerField("statementDate")->setText(u"12/31/2026"_s);
+    const struct {
+        const char *typed;
+        QString said;
+    } cases[] = {
+        {"-20.00", QString()},
+        {"-20.00", u"That amount is dated after the closing date: row 3 \u201cGas\u201d, 01/02/2027"_s},
+        {"-4.50", u"That amount is dated after the closing date: row 4, 01/03/2027"_s},
+        {"-7.00", u"That amount was not found as a transaction"_s},
+    };
+    int beeps = 0;
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.typed);
+        match(k.typed);
+        EXPECT_EQ(messages->text(), k.said);
+        EXPECT_EQ(toolkit.beeps, k.said.isEmpty() ? beeps : ++beeps);
+    }
+    EXPECT_FALSE(reg()[2].contains(Key::EOMSeen));
+}
+
+// Balance Month replaced the user's selection with every reconciled row.
+TEST_F(BalancingWindowTest, BalanceMonthKeepsTheSelection)
+{
+    open({{"100.00"}, {"-1.00"}, {"-2.00"}, {"-3.00"}});
+    reg()[1].set(Key::EOMSeen, Value::text(u"1"_s));
+    reg()[3].set(Key::EOMSeen, Value::text(u"1"_s));
+    for (const QList<int> &chosen : {QList<int>{2}, QList<int>{}, QList<int>{0, 2}}) {
+        c->deselectAll();
+        for (int row : chosen)
+            c->selectRowIndexes(row, true);
+        c->showEndOfMonthWindowAction(&menuItem);
+        EXPECT_EQ(selectedRows(), chosen);
+        c->EOMDoneButton(&menuItem);
+    }
+}
+
+// The question before deleting a reconciled row said "Changing it…".
+TEST_F(BalancingWindowTest, EachQuestionAboutAReconciledRowSaysWhatItsChangeDoes)
+{
+    open({{"100.00", "", "Opening", "12/01/2026"}, {"-5.00", "", "Coffee", "12/02/2026"}});
+    reg()[1].set(Key::EOMSeen, Value::text(u"1"_s));
+    reg()[1].set(kStatementDateKey, Value::text(u"12/31/2026"_s));
+    reg()[1].set(kStatementBalanceKey, Value::text(u"95.00"_s));
+    QAbstractItemModel *model = c->tableView()->model();
+    const struct {
+        const char *change;
+        std::function<void()> ask;
+        QString consequence;
+        QString button;
+    } cases[] = {
+        {"delete", [&] { selectRows({1}); c->deleteTransaction(&menuItem); },
+         u"Deleting it takes its amount out of the cleared balance"_s, u"Delete Anyway"_s},
+        {"amount", [&] { model->setData(model->index(1, RegisterTableModel::AmountColumn), u"-6.00"_s); },
+         u"Changing its amount changes the cleared balance"_s, u"Change Anyway"_s},
+        {"date", [&] { model->setData(model->index(1, RegisterTableModel::DateColumn), u"01/02/2027"_s); },
+         u"Changing its date can take it out of the statement it cleared"_s, u"Change Anyway"_s},
+        {"mark", [&] {
+             c->showEndOfMonthWindowAction(&menuItem);
+             emit c->tableView()->clicked(model->index(1, RegisterTableModel::ReconciledColumn));
+         }, u"Taking its mark away takes it out of that statement"_s, u"Unreconcile Anyway"_s},
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(k.change);
+        toolkit.questions.clear();
+        toolkit.confirmAnswers = {false};
+        k.ask();
+        ASSERT_EQ(toolkit.questions.size(), 1u);
+        EXPECT_TRUE(toolkit.questions[0].message.startsWith(u"This transaction was reconciled with a statement. "_s));
+        EXPECT_TRUE(toolkit.questions[0].message.contains(k.consequence)) << toolkit.questions[0].message.toStdString();
+        EXPECT_EQ(toolkit.questions[0].confirmButton, k.button);
+        EXPECT_EQ(reg().count(), 2);
+        EXPECT_EQ(reg()[1].value(Key::Amount), Value::text(u"-5.00"_s));
+        EXPECT_TRUE(reg()[1].contains(Key::EOMSeen));
+    }
+}
+
+// Import Statement opened in the home folder and the reconciliation was
+// proposed as ~/Reconciliation.pdf.
+TEST_F(BalancingWindowTest, StatementsAndReportsAreLookedForAndProposedBesideTheRegister)
+{
+    const QString path = writeFile(dir.filePath(u"household.ldgr"_s),
+                                   "({Amount = 100.00; Date = 12/01/2026; Total = 100.00;},"
+                                   " {Amount = -5.00; Date = 12/02/2026; Total = 95.00;})");
+    doc = std::make_unique<MyDocument>();
+    QString error;
+    ASSERT_TRUE(doc->readFromFile(path, {}, &error));
+    doc->makeWindowControllers(toolkit);
+    c = windowController(doc.get());
+    const QString folder = QFileInfo(path).absolutePath();
+
+    toolkit.openAnswers = {{}};
+    c->importWF(&menuItem);
+    EXPECT_EQ(toolkit.panelDirectories, QStringList{folder});
+
+    c->showEndOfMonthWindowAction(&menuItem);
+    drawerField("statementDate")->setText(u"12/31/2026"_s);
+    drawerField("statementBalance")->setText(u"95.00"_s);
+    match("-5.00");
+    toolkit.saveAnswers = {QString()};
+    c->exportReconciliationPdf(&menuItem);
+    toolkit.printer.setOutputFormat(QPrinter::PdfFormat); // printed to a file
+    QString proposed;
+    toolkit.onPrintDialog = [&](QPrinter &p) { proposed = p.outputFileName(); };
+    toolkit.printAnswers = {false};
+    c->printReconciliation(&menuItem);
+    EXPECT_EQ(proposed, folder + u"/household reconciliation 2026-12-31.pdf"_s);
+    EXPECT_EQ(toolkit.printer.outputFileName(), QString()) << "a print not made changes no printer";
+    ASSERT_EQ(toolkit.savedSuggestions.size(), 1);
+    EXPECT_EQ(toolkit.savedSuggestions[0], folder + u"/household reconciliation 2026-12-31.pdf"_s);
 }
 
 } // namespace

@@ -9,7 +9,7 @@ QString applyMerge(MyDocument &doc, const RegisterMerge &merge, const QString &t
 {
     Q_ASSERT(merge.ok());
     return doc.edit(mergeStepName(theirsName), [&] {
-        doc.replaceRows(merge.resolvedRows());
+        doc.replaceAllRows(merge.resolvedRows());
         if (doc.count() > 0) {
             // With the step, so that a merge undone no longer names theirs
             // as a version the register grew from.

@@ -213,7 +213,7 @@ QString refusal(const Side &base, const Side &mine, const Side &theirs, const Me
             return rollover.arg(names.mine, names.theirs);
     } else if (startsAnew(theirs, mine)) {
         return u"%1 and %2 start from different opening rows but hold the same transactions: one is a new year\u2019s "
-               "register made from the other. A new year\u2019s file is a new register, and is not merged with the "
+               "register made from the other, and a new year\u2019s file is a new register, not merged with the "
                "year it was made from."_s.arg(names.mine, names.theirs);
     }
     const bool related = shareARow(mine, theirs) ||

@@ -2,7 +2,7 @@
 
 #include "AtomicFile.h"
 #include "InputFile.h"
-#include "MergeFolders.h"
+#include "DataFolder.h"
 #include "StableHash.h"
 
 #include <QDateTime>
@@ -145,7 +145,7 @@ std::vector<VersionHash> commonAncestors(const VersionFacts &mine, const Version
     return hashes;
 }
 
-QString VersionStore::defaultFolder() { return cheqbookDataFolder() + u"/Versions"_s; }
+QString VersionStore::defaultFolder() { return dataFolder() + u"/Versions"_s; }
 
 QString VersionStore::registerFolder(const QString &registerPath) const
 {

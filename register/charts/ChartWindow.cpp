@@ -1,0 +1,334 @@
+#include "ChartWindow.h"
+
+#include "PaletteColors.h"
+#include "Progress.h"
+#include "Translations.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QComboBox>
+#include <QDateTimeAxis>
+#include <QEvent>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineSeries>
+#include <QPainter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTableWidget>
+#include <QTimer>
+#include <QValueAxis>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct PeriodChoice {
+    const char *name;
+    ChartPeriod period;
+};
+const PeriodChoice kPeriods[] = {{QT_TRANSLATE_NOOP("ChartWindow", "All time"), ChartPeriod::All},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "This month"), ChartPeriod::ThisMonth},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last 3 months"), ChartPeriod::LastThreeMonths},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last 12 months"), ChartPeriod::LastTwelveMonths},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "This year"), ChartPeriod::ThisYear},
+                                 {QT_TRANSLATE_NOOP("ChartWindow", "Last year"), ChartPeriod::LastYear}};
+
+double dollars(Cents cents) { return double(cents) / 100.0; }
+
+qint64 msecsAt(QDate day) { return QDateTime(day, QTime(12, 0)).toMSecsSinceEpoch(); }
+
+QChartView *chartView(QChart *chart, QWidget *parent)
+{
+    auto *view = new QChartView(chart, parent);
+    view->setRenderHint(QPainter::Antialiasing);
+    view->setMinimumHeight(220);
+    return view;
+}
+
+void removeAxes(QChart *chart)
+{
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
+}
+
+} // namespace
+
+ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, ProgressSource progress, QWidget *parent)
+    : QWidget(parent, Qt::Window), m_register(std::move(reg)), m_today(std::move(today)),
+      m_progress(std::move(progress))
+{
+    setObjectName(u"ChartWindow"_s);
+    auto *layout = new QVBoxLayout(this);
+
+    auto *top = new QHBoxLayout;
+    m_period = new QComboBox(this);
+    m_period->setObjectName(u"chartPeriod"_s);
+    for (const PeriodChoice &choice : kPeriods)
+        m_period->addItem(tr(choice.name));
+    auto *periodLabel = new QLabel(tr("&Period:"), this);
+    periodLabel->setBuddy(m_period);
+    auto *save = new QPushButton(tr("&Save as PNG\u2026"), this);
+    auto *print = new QPushButton(tr("P&rint\u2026"), this);
+    top->addWidget(periodLabel);
+    top->addWidget(m_period);
+    top->addStretch(1);
+    top->addWidget(save);
+    top->addWidget(print);
+    layout->addLayout(top);
+
+    // Everything that is saved and printed.
+    m_pictureArea = new QWidget(this);
+    auto *picture = new QVBoxLayout(m_pictureArea);
+    picture->setContentsMargins(0, 0, 0, 0);
+    m_balanceChart = new QChart;
+    // Month names in the language of the window's other words.
+    m_balanceChart->setLocale(textLocale());
+    m_balanceChart->setTitle(tr("Balance"));
+    m_balanceChart->legend()->hide();
+    m_balanceLine = new QLineSeries;
+    m_balanceLine->setName(tr("Balance"));
+    m_balanceChart->addSeries(m_balanceLine);
+    m_balanceView = chartView(m_balanceChart, m_pictureArea);
+    picture->addWidget(m_balanceView, 3);
+    m_leftOut = new QLabel(m_pictureArea);
+    m_leftOut->setObjectName(u"leftOut"_s);
+    m_leftOut->setWordWrap(true);
+    picture->addWidget(m_leftOut);
+
+    auto *bottom = new QHBoxLayout;
+    m_flowChart = new QChart;
+    m_flowChart->setLocale(textLocale());
+    m_flowView = chartView(m_flowChart, m_pictureArea);
+    bottom->addWidget(m_flowView, 3);
+    m_payees = new QTableWidget(0, 3, m_pictureArea);
+    m_payees->setObjectName(u"payees"_s);
+    m_payees->setHorizontalHeaderLabels({tr("Took the most"), tr("Spent"), tr("Transactions")});
+    m_payees->verticalHeader()->hide();
+    m_payees->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_payees->setSelectionMode(QAbstractItemView::NoSelection);
+    m_payees->setFocusPolicy(Qt::NoFocus);
+    m_payees->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_payees->horizontalHeader()->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    m_payees->horizontalHeader()->setSectionResizeMode(2, QHeaderView::ResizeToContents);
+    m_payees->verticalHeader()->setDefaultSectionSize(m_payees->fontMetrics().height() + 8);
+    bottom->addWidget(m_payees, 2);
+    picture->addLayout(bottom, 2);
+    layout->addWidget(m_pictureArea, 1);
+
+    m_refreshTimer = new QTimer(this);
+    m_refreshTimer->setSingleShot(true);
+    m_refreshTimer->setInterval(0);
+    connect(m_refreshTimer, &QTimer::timeout, this, &ChartWindow::refresh);
+    connect(m_period, &QComboBox::currentIndexChanged, this, &ChartWindow::refresh);
+    connect(save, &QPushButton::clicked, this, &ChartWindow::saveRequested);
+    connect(print, &QPushButton::clicked, this, &ChartWindow::printRequested);
+    applyTheme();
+    resize(1000, 720);
+}
+
+ChartWindow::~ChartWindow() = default;
+
+ChartPeriod ChartWindow::period() const { return kPeriods[std::max(0, m_period->currentIndex())].period; }
+
+void ChartWindow::setPeriod(ChartPeriod period)
+{
+    for (int i = 0; i < int(std::size(kPeriods)); ++i)
+        if (kPeriods[i].period == period)
+            m_period->setCurrentIndex(i);
+}
+
+void ChartWindow::scheduleRefresh() { m_refreshTimer->start(); }
+
+void ChartWindow::refresh()
+{
+    m_refreshTimer->stop();
+    // The progress indicator lets events through: one of them asking for
+    // the charts again is answered once this drawing is done.
+    if (m_refreshing) {
+        scheduleRefresh();
+        return;
+    }
+    const QDate today = m_today();
+    {
+        m_refreshing = true;
+        const std::unique_ptr<Progress> progress = m_progress ? m_progress() : nullptr;
+        m_data = chartData(*m_register, periodSpan(period(), today), today, 48, 10, progress.get());
+        m_refreshing = false;
+    }
+    drawBalance();
+    drawFlows();
+    fillPayees();
+    m_leftOut->setText(leftOutText());
+    m_leftOut->setVisible(m_data.unreadableDates > 0);
+}
+
+void ChartWindow::drawBalance()
+{
+    // More points than the screen has pixels across show nothing more.
+    const QScreen *screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    const int width = screen ? screen->geometry().width() : 1920;
+    const std::vector<BalancePoint> points = reducedForWidth(m_data.balance, width);
+    QList<QPointF> line;
+    line.reserve(qsizetype(points.size()));
+    Cents low = 0, high = 0;
+    for (const BalancePoint &p : points) {
+        line.append(QPointF(double(msecsAt(p.day)), dollars(p.balance)));
+        low = line.size() == 1 ? p.balance : std::min(low, p.balance);
+        high = line.size() == 1 ? p.balance : std::max(high, p.balance);
+    }
+    m_balanceLine->replace(line);
+    removeAxes(m_balanceChart);
+    auto *time = new QDateTimeAxis;
+    auto *money = new QValueAxis;
+    money->setLabelFormat(u"%.0f"_s);
+    m_balanceChart->addAxis(time, Qt::AlignBottom);
+    m_balanceChart->addAxis(money, Qt::AlignLeft);
+    m_balanceLine->attachAxis(time);
+    m_balanceLine->attachAxis(money);
+    if (points.empty()) {
+        m_balanceChart->setTitle(tr("Balance: no transaction to draw in this period"));
+        return;
+    }
+    m_balanceChart->setTitle(tr("Balance"));
+    const QDate first = points.front().day;
+    const QDate last = points.back().day;
+    const qint64 days = first.daysTo(last);
+    time->setFormat(days > 730 ? u"yyyy"_s : days > 62 ? u"MMM yyyy"_s : u"MMM d"_s);
+    time->setRange(QDateTime(first.addDays(days == 0 ? -1 : 0), QTime(0, 0)),
+                   QDateTime(last.addDays(days == 0 ? 1 : 0), QTime(23, 59)));
+    // A little room above and below, without going below nothing for a
+    // balance that never did.
+    const double margin = std::max(1.0, dollars(high - low) * 0.05);
+    const double bottom = dollars(low) - margin;
+    money->setRange(low >= 0 ? std::max(0.0, bottom) : bottom, dollars(high) + margin);
+    money->applyNiceNumbers();
+}
+
+void ChartWindow::drawFlows()
+{
+    m_flowChart->removeAllSeries();
+    removeAxes(m_flowChart);
+    m_flowChart->setTitle(m_data.flowsByYear ? tr("Money in and out per year") : tr("Money in and out per month"));
+    auto *series = new QBarSeries;
+    m_in = new QBarSet(tr("In"));
+    m_out = new QBarSet(tr("Out"));
+    QStringList categories;
+    double top = 0;
+    // Months of one year need no year beside each of them: the title has it.
+    const bool oneYear = !m_data.flowsByYear && !m_data.flows.empty()
+        && m_data.flows.front().start.year() == m_data.flows.back().start.year();
+    const QLocale months = m_flowChart->locale();
+    if (oneYear)
+        m_flowChart->setTitle(tr("Money in and out per month, %1").arg(m_data.flows.front().start.year()));
+    for (const MoneyFlow &flow : m_data.flows) {
+        *m_in << dollars(flow.in);
+        *m_out << dollars(flow.out);
+        top = std::max({top, dollars(flow.in), dollars(flow.out)});
+        categories << months.toString(flow.start, m_data.flowsByYear ? u"yyyy"_s : oneYear ? u"MMM"_s : u"MMM yy"_s);
+    }
+    series->append(m_in);
+    series->append(m_out);
+    m_flowChart->addSeries(series);
+    auto *axis = new QBarCategoryAxis;
+    axis->append(categories);
+    // More months than fit side by side stand on end, whole: cut short,
+    // each would show only "…".
+    if (categories.size() > 12)
+        axis->setLabelsAngle(-90);
+    axis->setTruncateLabels(false);
+    auto *money = new QValueAxis;
+    money->setLabelFormat(u"%.0f"_s);
+    money->setRange(0, top > 0 ? top * 1.05 : 1);
+    money->applyNiceNumbers();
+    m_flowChart->addAxis(axis, Qt::AlignBottom);
+    m_flowChart->addAxis(money, Qt::AlignLeft);
+    series->attachAxis(axis);
+    series->attachAxis(money);
+    applyTheme();
+}
+
+void ChartWindow::setDecimalPoint(QChar decimalPoint)
+{
+    m_decimalPoint = decimalPoint;
+    fillPayees();
+}
+
+void ChartWindow::fillPayees()
+{
+    m_payees->setRowCount(int(m_data.payees.size()));
+    for (int row = 0; row < int(m_data.payees.size()); ++row) {
+        const PayeeTotal &payee = m_data.payees[size_t(row)];
+        auto *spent = new QTableWidgetItem(shownMoney(payee.spent, m_decimalPoint));
+        spent->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        auto *count = new QTableWidgetItem(QString::number(payee.count));
+        count->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        m_payees->setItem(row, 0, new QTableWidgetItem(payee.payee));
+        m_payees->setItem(row, 1, spent);
+        m_payees->setItem(row, 2, count);
+    }
+}
+
+QStringList ChartWindow::barCategories() const
+{
+    for (QAbstractAxis *axis : m_flowChart->axes(Qt::Horizontal))
+        if (auto *categories = qobject_cast<QBarCategoryAxis *>(axis))
+            return categories->categories();
+    return {};
+}
+
+QString ChartWindow::leftOutText() const
+{
+    const int n = m_data.unreadableDates;
+    if (n == 0)
+        return {};
+    return n == 1 ? tr("1 transaction is left out of the charts: Cheqbook cannot read its date.")
+                  : tr("%1 transactions are left out of the charts: Cheqbook cannot read their dates.").arg(n);
+}
+
+void ChartWindow::applyTheme()
+{
+    // The charts follow the desktop's palette, and the bars' green and red
+    // are made to read on the chart's own background.
+    const bool dark = palette().color(QPalette::Window).lightness() < 128;
+    const QChart::ChartTheme theme = dark ? QChart::ChartThemeDark : QChart::ChartThemeLight;
+    for (QChart *chart : {m_balanceChart, m_flowChart})
+        if (chart->theme() != theme)
+            chart->setTheme(theme);
+    if (!m_in)
+        return;
+    const QColor background = m_flowChart->backgroundBrush().color();
+    m_in->setColor(readableOn(QColor(0x1a, 0x7f, 0x37), {background}, 3));
+    m_out->setColor(readableOn(QColor(0xc0, 0x1c, 0x28), {background}, 3));
+}
+
+void ChartWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        applyTheme();
+}
+
+QPixmap ChartWindow::picture() const { return m_pictureArea->grab(); }
+
+void ChartWindow::paint(QPainter &painter, const QRect &page) const
+{
+    const QSize size = m_pictureArea->size();
+    if (size.isEmpty() || page.isEmpty())
+        return;
+    const double scale = std::min(double(page.width()) / size.width(), double(page.height()) / size.height());
+    painter.save();
+    painter.translate(page.topLeft());
+    painter.scale(scale, scale);
+    m_pictureArea->render(&painter, QPoint(), QRegion(), QWidget::DrawChildren);
+    painter.restore();
+}
