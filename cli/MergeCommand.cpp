@@ -96,31 +96,14 @@ int runMerge(const Arguments &a)
         return Failed;
     const std::vector<RecordPtr> &mineRows = doc->array()->rows();
     VersionFacts mine{fileVersion(doc->fileName(), doc->diskStamp()).value_or(0), ancestry(mineRows)};
-    const VersionRead other = readVersion(theirsPath);
-    if (!other.ok()) {
-        error(other.error);
-        return Failed;
-    }
     const VersionStore store(VersionStore::defaultFolder());
-    MergeBase base;
-    if (!basePath.isEmpty()) {
-        VersionRead given = readVersion(basePath);
-        if (!given.ok()) {
-            error(given.error);
-            return Failed;
-        }
-        base.source = MergeBase::Source::Kept;
-        base.rows = std::move(given.rows);
-    } else {
-        base = findBase(store, mine, other.facts, {minePath, theirsPath});
-    }
-
-    const RegisterMerge merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows,
-                                               {minePath, theirsPath}, QDate::currentDate());
-    if (!merge.ok()) {
-        error(merge.refusal);
+    const PreparedMerge prepared =
+        prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath);
+    if (!prepared.ok()) {
+        error(prepared.error);
         return Failed;
     }
+    const RegisterMerge &merge = prepared.merge;
     if (merge.baseInferred)
         error(u"no version that %1 and %2 both grew from is known (--base names one): a transaction only one of them "
               "holds is kept, and what they hold differently is a conflict"_s.arg(minePath, theirsPath));
@@ -145,8 +128,7 @@ int runMerge(const Arguments &a)
         return Ok;
     }
     if (const QString refused =
-            applyMerge(*doc, settled, QFileInfo(theirsPath).fileName(),
-                       joinAncestries({{mine.hash, other.facts.hash}, mine.ancestry, other.facts.ancestry}));
+            applyMerge(*doc, settled, QFileInfo(theirsPath).fileName(), prepared.ancestry);
         !refused.isEmpty()) {
         error(u"%1: %2"_s.arg(output, refused));
         return Failed;

@@ -303,15 +303,14 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
 
 bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
-    if (theArray) {
-        // A row that came without an identity (from a file, or by a way
-        // around addData) has one from now on.
+    // A row that came without an identity (from a file, or by a way around
+    // addData) has one from now on.
+    if (theArray)
         giveIdentities(theArray->rows());
-        if (m_versionKeeper)
-            m_versionKeeper->aboutToWrite(theArray->rows());
-    }
-    const std::optional<QByteArray> data =
+    std::optional<QByteArray> data =
         theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
+    if (data && m_versionKeeper)
+        m_versionKeeper->aboutToWrite(theArray->rows(), *data);
     if (!data) {
         if (error)
             *error = tr("%1 could not be written: the document holds no register.").arg(QFileInfo(path).fileName());

@@ -7,6 +7,8 @@
 #include "RegisterVersions.h"
 #include "VersionKeeper.h"
 
+class MyDocument;
+
 class DocumentVersions : public VersionKeeper
 {
 public:
@@ -19,7 +21,9 @@ public:
     }
 
     void fileRead(const QString &path, const FileStamp &stamp, const std::vector<RecordPtr> &rows) override;
-    void aboutToWrite(const std::vector<RecordPtr> &rows) override;
+    // Names the parent on the opening row, unless the bytes are the parent
+    // itself: a save that changes nothing still writes nothing.
+    void aboutToWrite(const std::vector<RecordPtr> &rows, QByteArray &bytes) override;
     void fileWritten(const QString &path, const QByteArray &bytes) override;
     void rowsRestored() override { m_parent = 0; }
 
@@ -38,3 +42,7 @@ private:
     VersionHash m_parent = 0;
     QString m_problem;
 };
+
+// The window's documents keep every version they read and write in the
+// store of Cheqbook's data folder.
+void keepVersions(MyDocument &document);

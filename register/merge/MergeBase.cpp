@@ -89,3 +89,31 @@ MergeBase findBase(const VersionStore &store, const VersionFacts &mine, const Ve
     base.hash = 0;
     return base;
 }
+
+PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
+                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
+{
+    PreparedMerge p;
+    const VersionRead other = readVersion(theirsPath);
+    if (!other.ok()) {
+        p.error = other.error;
+        return p;
+    }
+    MergeBase base;
+    if (!basePath.isEmpty()) {
+        VersionRead given = readVersion(basePath);
+        if (!given.ok()) {
+            p.error = given.error;
+            return p;
+        }
+        base.source = MergeBase::Source::Kept;
+        base.rows = std::move(given.rows);
+    } else {
+        base = findBase(store, mine, other.facts, {minePath, theirsPath});
+    }
+    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today);
+    p.error = p.merge.refusal;
+    p.theirsHash = other.facts.hash;
+    p.ancestry = joinAncestries({{mine.hash, other.facts.hash}, mine.ancestry, other.facts.ancestry});
+    return p;
+}

@@ -5,7 +5,10 @@
 // other), a version the store kept, or the backup beside either file
 // (NAME.ldgr~, the version before its last save).
 
+#include "RegisterMerge.h"
 #include "RegisterVersions.h"
+
+#include <QDate>
 
 #include <QString>
 #include <QStringList>
@@ -45,3 +48,17 @@ struct MergeBase {
 // stand for), whose kept versions and backups are looked at first.
 MergeBase findBase(const VersionStore &store, const VersionFacts &mine, const VersionFacts &theirs,
                    const QStringList &registerPaths);
+
+// A merge of the file at theirsPath into mine's rows, ready to be applied
+// (applyMerge) once its conflicts are chosen: the base found (or read from
+// basePath when one is given), and what the merged rows grew from.
+struct PreparedMerge {
+    QString error; // the file could not be read, or the two cannot be merged
+    RegisterMerge merge;
+    std::vector<VersionHash> ancestry;
+    VersionHash theirsHash = 0;
+    bool ok() const { return error.isEmpty(); }
+};
+PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
+                           const QString &theirsPath, const VersionStore &store, QDate today,
+                           const QString &basePath = {});
