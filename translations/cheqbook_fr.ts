@@ -736,6 +736,89 @@ le demandent) ou un nouveau registre.</translation>
     </message>
 </context>
 <context>
+    <name>ConflictChooser</name>
+    <message>
+        <source>Merge Conflicts</source>
+        <translation>Conflits de fusion</translation>
+    </message>
+    <message>
+        <source>Both versions changed these differently. Choose what the merged register keeps; the rest of “%1” is merged as it is.</source>
+        <translation>Les deux versions ont modifié ceci différemment. Choisissez ce que garde le registre fusionné&#xa0;; le reste de «&#xa0;%1&#xa0;» est fusionné tel quel.</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Other Computer</source>
+        <translation>Autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Deleted here, changed there</source>
+        <translation>Supprimée ici, modifiée là-bas</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>Kept as changed</source>
+        <translation>Gardée modifiée</translation>
+    </message>
+    <message>
+        <source>Changed here, deleted there</source>
+        <translation>Modifiée ici, supprimée là-bas</translation>
+    </message>
+    <message>
+        <source>Keep All Mine</source>
+        <translation>Tout garder de mon côté</translation>
+    </message>
+    <message>
+        <source>Take All Theirs</source>
+        <translation>Tout prendre de l&apos;autre</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Pointée</translation>
+    </message>
+    <message>
+        <source>Not reconciled</source>
+        <translation>Non pointée</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucun)</translation>
+    </message>
+</context>
+<context>
     <name>CsvLayout</name>
     <message>
         <source>a date (Date, Posting Date, Datum, Buchungstag, Date opération, Fecha, Boekdatum, Data…), an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo…) or money out and in (Debit and Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and Bij, Dare and Avere…), and a description (Description, Payee, Name, Auftraggeber, Libellé, Concepto, Omschrijving, Descrizione…)</source>
@@ -1589,6 +1672,49 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     </message>
 </context>
 <context>
+    <name>MergeOffers</name>
+    <message>
+        <source>A second version of this register was made on another computer.</source>
+        <translation>Une deuxième version de ce registre a été faite sur un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>A second version of this register was made on another computer (%1).</source>
+        <translation>Une deuxième version de ce registre a été faite sur un autre ordinateur (%1).</translation>
+    </message>
+    <message>
+        <source>Merge it?</source>
+        <translation>La fusionner&#xa0;?</translation>
+    </message>
+    <message>
+        <source>“%1” lies beside it. Merged, it is kept in %2 once you save.</source>
+        <translation>«&#xa0;%1&#xa0;» est à côté. Fusionnée, elle est rangée dans %2 quand vous enregistrez.</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be merged into this register. Nothing was changed.
+
+%2</source>
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être fusionné avec ce registre. Rien n&apos;a été modifié.
+
+%2</translation>
+    </message>
+    <message>
+        <source>This register holds everything of “%1” already.</source>
+        <translation>Ce registre contient déjà tout ce que contient «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
+        <translation>La copie fusionnée «&#xa0;%1&#xa0;» n&apos;a pas pu être déplacée dans %2&#xa0;; elle reste où elle est.%3</translation>
+    </message>
+</context>
+<context>
     <name>MyDocument</name>
     <message>
         <source>New transaction</source>
@@ -2300,6 +2426,14 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>The address printed on checks under the selected transaction&apos;s payee</source>
         <translation>L&apos;adresse imprimée sur les chèques sous le bénéficiaire de l&apos;opération sélectionnée</translation>
+    </message>
+    <message>
+        <source>Merge Another Version</source>
+        <translation>Fusionner avec une autre version</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Another Version…</source>
+        <translation>Fusionner ave&amp;c une autre version…</translation>
     </message>
 </context>
 <context>

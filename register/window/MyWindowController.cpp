@@ -4,6 +4,7 @@
 #include "DateReader.h"
 #include "EntryForm.h"
 #include "FilterBar.h"
+#include "MergeOffers.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
 #include "RegisterTableView.h"
@@ -59,6 +60,11 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
     recalculateCheckbook();
     buildStatusBar();
+    m_merges = new MergeOffers(myDocument, m_toolkit, m_window, [this](QDate d) { return shownDateText(d); });
+    connect(m_merges, &MergeOffers::merged, this, [this] {
+        reloadData();
+        scrollRowToVisible(dataArray->count() - 1);
+    });
 }
 
 MyWindowController::~MyWindowController()
@@ -140,6 +146,9 @@ void MyWindowController::windowDidLoad()
     // The window has no size until it is first shown; scroll again then.
     QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
     m_entry->load();
+    // Copies a sync tool left while the register was closed, asked about
+    // once the window is up.
+    QTimer::singleShot(0, m_merges, &MergeOffers::lookForCopies);
 }
 
 SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }

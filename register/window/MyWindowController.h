@@ -27,6 +27,7 @@ class ChartWindow;
 class EntryForm;
 class FilterBar;
 class CheckPrinting;
+class MergeOffers;
 class SuggestionList;
 class ImportPreviewDialog;
 class QAction;
@@ -58,6 +59,8 @@ public:
     QTableView *tableView() const { return table; }
     MyDocument *document() const { return myDocument; }
     Toolkit &toolkit() const { return m_toolkit; }
+    // The conflict copies offered, and merges (see MergeOffers).
+    MergeOffers *mergeOffers() const { return m_merges; }
 
     // Run once the window is built: preferences first, then the fields.
     void awakeFromNib();
@@ -126,6 +129,8 @@ public slots:
     void importWF(QObject *sender);
     void importFile(const QString &path);
     void newYear(QObject *sender);
+    // Another version of the register, chosen in a panel, merged into it.
+    void mergeVersion(QAction *sender);
 
     // Date sort, after a question.
     void showSortWarning(QObject *sender);
@@ -248,6 +253,7 @@ private:
     QDialog *prefsWindow = nullptr;
     QDialog *sortQuestionWindow = nullptr;
     RegisterWindow *m_window = nullptr;
+    MergeOffers *m_merges = nullptr;
     QDialog *theFindWindow = nullptr;
     QTableView *table = nullptr;
     QCheckBox *showAgainPref = nullptr;
