@@ -19,6 +19,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -105,6 +107,11 @@ TEST_F(MergeWindow, ACopyBesideTheRegisterIsOfferedAndMergedAsOneStepKeptOnlyOnc
 
     QString why;
     ASSERT_TRUE(doc->saveToFile(doc->fileName(), &why)) << why.toStdString();
+    // The saved register grew from both versions, and from nothing that is
+    // no version (the unsaved rows the merge was made in).
+    const std::vector<VersionHash> grewFrom = ancestry(doc->array()->rows());
+    EXPECT_NE(std::find(grewFrom.begin(), grewFrom.end(), versionHash(copy)), grewFrom.end());
+    EXPECT_EQ(std::find(grewFrom.begin(), grewFrom.end(), VersionHash(0)), grewFrom.end());
     EXPECT_FALSE(QFileInfo::exists(path(copyName)));
     EXPECT_EQ(readFile(QDir(MergeOffers::mergedFolder()).filePath(copyName)), copy);
     EXPECT_TRUE(toolkit.alerts.empty());

@@ -2922,6 +2922,21 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
 </context>
 <context>
+    <name>RegisterMerge</name>
+    <message>
+        <source>%1 is a new year’s register made from %2: a new year’s file is a new register, and is not merged with the year it was made from.</source>
+        <translation>%1 ist das Kontobuch eines neuen Jahres, entstanden aus %2: Die Datei eines neuen Jahres ist ein neues Kontobuch und wird nicht mit dem Jahr zusammengeführt, aus dem sie entstand.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 start from different opening rows but hold the same transactions: one is a new year’s register made from the other, and a new year’s file is a new register, not merged with the year it was made from.</source>
+        <translation>%1 und %2 beginnen mit verschiedenen Eröffnungszeilen, enthalten aber dieselben Buchungen: Das eine ist das Kontobuch eines neuen Jahres, entstanden aus dem anderen, und die Datei eines neuen Jahres ist ein neues Kontobuch, das nicht mit dem Jahr zusammengeführt wird, aus dem sie entstand.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are not versions of one register: they have no transaction in common.</source>
+        <translation>%1 und %2 sind keine Fassungen desselben Kontobuchs: Sie haben keine Buchung gemeinsam.</translation>
+    </message>
+</context>
+<context>
     <name>RegisterTableModel</name>
     <message>
         <source>The opening balance: the balance the register starts from. Register &gt; Insert Before Selected Row puts a transaction above it.</source>

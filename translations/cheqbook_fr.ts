@@ -2922,6 +2922,21 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>RegisterMerge</name>
+    <message>
+        <source>%1 is a new year’s register made from %2: a new year’s file is a new register, and is not merged with the year it was made from.</source>
+        <translation>%1 est le registre d&apos;une nouvelle année issu de %2&#xa0;: le fichier d&apos;une nouvelle année est un nouveau registre, et n&apos;est pas fusionné avec l&apos;année dont il est issu.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 start from different opening rows but hold the same transactions: one is a new year’s register made from the other, and a new year’s file is a new register, not merged with the year it was made from.</source>
+        <translation>%1 et %2 commencent par des lignes d&apos;ouverture différentes mais contiennent les mêmes opérations&#xa0;: l&apos;un est le registre d&apos;une nouvelle année issu de l&apos;autre, et le fichier d&apos;une nouvelle année est un nouveau registre, qui n&apos;est pas fusionné avec l&apos;année dont il est issu.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are not versions of one register: they have no transaction in common.</source>
+        <translation>%1 et %2 ne sont pas des versions d&apos;un même registre&#xa0;: ils n&apos;ont aucune opération en commun.</translation>
+    </message>
+</context>
+<context>
     <name>RegisterTableModel</name>
     <message>
         <source>The opening balance: the balance the register starts from. Register &gt; Insert Before Selected Row puts a transaction above it.</source>

@@ -71,6 +71,9 @@ ConflictChooser::ConflictChooser(RegisterMerge &merge, const QString &theirsName
     auto *buttons = new QDialogButtonBox;
     QPushButton *allMine = buttons->addButton(tr("Keep All Mine"), QDialogButtonBox::ResetRole);
     QPushButton *allTheirs = buttons->addButton(tr("Take All Theirs"), QDialogButtonBox::ResetRole);
+    // Return merges, whichever button has the focus.
+    allMine->setAutoDefault(false);
+    allTheirs->setAutoDefault(false);
     buttons->addButton(tr("Merge"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(allMine, &QPushButton::clicked, this, [this] { chooseAll(MergeSide::Mine); });

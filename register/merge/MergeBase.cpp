@@ -114,6 +114,10 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
     p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today);
     p.error = p.merge.refusal;
     p.theirsHash = other.facts.hash;
-    p.ancestry = joinAncestries({{mine.hash, other.facts.hash}, mine.ancestry, other.facts.ancestry});
+    // Rows held in memory (unsaved) are no version of their own.
+    std::vector<VersionHash> sides{other.facts.hash};
+    if (mine.hash != 0)
+        sides.insert(sides.begin(), mine.hash);
+    p.ancestry = joinAncestries({sides, mine.ancestry, other.facts.ancestry});
     return p;
 }

@@ -6,6 +6,7 @@
 #include "RegisterVersions.h"
 #include "RowIdentity.h"
 
+#include <QCoreApplication>
 #include <QVarLengthArray>
 
 #include <algorithm>
@@ -204,24 +205,29 @@ bool shareARow(const Side &a, const Side &b)
 
 QString refusal(const Side &base, const Side &mine, const Side &theirs, const MergeNames &names)
 {
-    const QString rollover = u"%1 is a new year\u2019s register made from %2: a new year\u2019s file is a new register, "
-                             "and is not merged with the year it was made from."_s;
+    const QString rollover = QCoreApplication::translate(
+        "RegisterMerge", "%1 is a new year\u2019s register made from %2: a new year\u2019s file is a new register, "
+                         "and is not merged with the year it was made from.");
     if (base.rows) {
         if (startsAnew(theirs, base))
             return rollover.arg(names.theirs, names.mine);
         if (startsAnew(mine, base))
             return rollover.arg(names.mine, names.theirs);
     } else if (startsAnew(theirs, mine)) {
-        return u"%1 and %2 start from different opening rows but hold the same transactions: one is a new year\u2019s "
-               "register made from the other, and a new year\u2019s file is a new register, not merged with the "
-               "year it was made from."_s.arg(names.mine, names.theirs);
+        return QCoreApplication::translate(
+                   "RegisterMerge", "%1 and %2 start from different opening rows but hold the same transactions: one "
+                                    "is a new year\u2019s register made from the other, and a new year\u2019s file "
+                                    "is a new register, not merged with the year it was made from.")
+            .arg(names.mine, names.theirs);
     }
     const bool related = shareARow(mine, theirs) ||
                          (base.rows && (mine.count() == 0 || shareARow(base, mine)) &&
                           (theirs.count() == 0 || shareARow(base, theirs)) && base.count() > 0);
     if (!related && (mine.count() > 0 || theirs.count() > 0))
-        return u"%1 and %2 are not versions of one register: they have no transaction in common."_s.arg(names.mine,
-                                                                                                     names.theirs);
+        return QCoreApplication::translate("RegisterMerge",
+                                           "%1 and %2 are not versions of one register: they have no transaction in "
+                                           "common.")
+            .arg(names.mine, names.theirs);
     return {};
 }
 

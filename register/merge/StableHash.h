@@ -31,36 +31,8 @@ public:
         return *this;
     }
     // A text as its 16-bit units, the same for a Latin-1 and a UTF-16 text.
-    StableHash &add(QStringView text)
-    {
-        quint64 word = 0;
-        int in = 0;
-        for (QChar c : text) {
-            word |= quint64(c.unicode()) << (16 * in);
-            if (++in == 4) {
-                mixIn(word);
-                word = 0;
-                in = 0;
-            }
-        }
-        mixIn(word ^ (quint64(in) << 59) ^ 0x5555);
-        return *this;
-    }
-    StableHash &add(QLatin1StringView text)
-    {
-        quint64 word = 0;
-        int in = 0;
-        for (char c : text) {
-            word |= quint64(uchar(c)) << (16 * in);
-            if (++in == 4) {
-                mixIn(word);
-                word = 0;
-                in = 0;
-            }
-        }
-        mixIn(word ^ (quint64(in) << 59) ^ 0x5555);
-        return *this;
-    }
+    StableHash &add(QStringView text) { return addUnits(text, [](QChar c) { return c.unicode(); }); }
+    StableHash &add(QLatin1StringView text) { return addUnits(text, [](char c) { return uchar(c); }); }
     StableHash &add(quint64 number)
     {
         mixIn(number);
@@ -72,6 +44,23 @@ public:
     static quint64 of(QByteArrayView bytes) { return StableHash().add(bytes).value(); }
 
 private:
+    template <typename Text, typename Unit>
+    StableHash &addUnits(Text text, Unit unit)
+    {
+        quint64 word = 0;
+        int in = 0;
+        for (auto c : text) {
+            word |= quint64(unit(c)) << (16 * in);
+            if (++in == 4) {
+                mixIn(word);
+                word = 0;
+                in = 0;
+            }
+        }
+        mixIn(word ^ (quint64(in) << 59) ^ 0x5555);
+        return *this;
+    }
+
     static constexpr quint64 kOffset = 0x243f6a8885a308d3ull;
     static constexpr quint64 kMultiplier = 0x9e3779b97f4a7c15ull;
 
