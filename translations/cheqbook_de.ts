@@ -1349,6 +1349,25 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     </message>
 </context>
 <context>
+    <name>ImportDialogs</name>
+    <message>
+        <source>The statement “%1” could not be imported.
+
+%2</source>
+        <translation>Der Kontoauszug „%1“ konnte nicht importiert werden.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>„%1“ wird gelesen…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+</context>
+<context>
     <name>ImportDuplicates</name>
     <message>
         <source>taken as the register’s %1</source>
@@ -2076,10 +2095,6 @@ Bitte wählen Sie einen anderen Namen!</translation>
 %1</translation>
     </message>
     <message>
-        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
-        <translation>Der Saldo nach der letzten Buchung, der Saldo dessen, was die Bank bestätigt hat, und die Zahl der Buchungen</translation>
-    </message>
-    <message>
         <source>As powerful a computer as I am, I can&apos;t read your mind.
 Please select a row to be deleted!</source>
         <translation>So leistungsfähig ich als Computer auch bin, Gedanken lesen kann ich nicht.
@@ -2356,22 +2371,6 @@ Bitte markieren Sie die Zeile, unter der die Buchung stehen soll!</translation>
     <message>
         <source>Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)</source>
         <translation>Kontoauszüge (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>The statement “%1” could not be imported.
-
-%2</source>
-        <translation>Der Kontoauszug „%1“ konnte nicht importiert werden.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Reading “%1”…</source>
-        <translation>„%1“ wird gelesen…</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importieren</translation>
     </message>
     <message>
         <source>The statement&apos;s ledger balance is in the balancing panel (Register ▸ Balance Month).</source>
@@ -3316,6 +3315,21 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
         <translation>Zeilen %1 sind kein UTF-8 und wurden als Windows-1252 (Latin-1) gelesen, die anderen Zeilen als UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarFigures</name>
+    <message>
+        <source>Selected transactions</source>
+        <translation>Ausgewählte Buchungen</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Saldo</translation>
+    </message>
+    <message>
+        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
+        <translation>Der Saldo nach der letzten Buchung, der Saldo dessen, was die Bank bestätigt hat, und die Zahl der Buchungen</translation>
     </message>
 </context>
 <context>

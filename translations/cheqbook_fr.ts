@@ -1349,6 +1349,25 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     </message>
 </context>
 <context>
+    <name>ImportDialogs</name>
+    <message>
+        <source>The statement “%1” could not be imported.
+
+%2</source>
+        <translation>Le relevé «&#xa0;%1&#xa0;» n&apos;a pas pu être importé.
+
+%2</translation>
+    </message>
+    <message>
+        <source>Reading “%1”…</source>
+        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+</context>
+<context>
     <name>ImportDuplicates</name>
     <message>
         <source>taken as the register’s %1</source>
@@ -2076,10 +2095,6 @@ Choisissez un autre nom&#xa0;!</translation>
 %1</translation>
     </message>
     <message>
-        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
-        <translation>Le solde après la dernière opération, le solde de ce que la banque a pointé et le nombre d&apos;opérations</translation>
-    </message>
-    <message>
         <source>As powerful a computer as I am, I can&apos;t read your mind.
 Please select a row to be deleted!</source>
         <translation>Tout puissant ordinateur que je suis, je ne lis pas dans les pensées.
@@ -2356,22 +2371,6 @@ Sélectionnez la ligne au-dessous de laquelle saisir ceci&#xa0;!</translation>
     <message>
         <source>Bank statements (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;All files (*)</source>
         <translation>Relevés bancaires (*.csv *.CSV *.ofx *.OFX *.qfx *.QFX *.txt *.TXT);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>The statement “%1” could not be imported.
-
-%2</source>
-        <translation>Le relevé «&#xa0;%1&#xa0;» n&apos;a pas pu être importé.
-
-%2</translation>
-    </message>
-    <message>
-        <source>Reading “%1”…</source>
-        <translation>Lecture de «&#xa0;%1&#xa0;»…</translation>
-    </message>
-    <message>
-        <source>Import</source>
-        <translation>Importer</translation>
     </message>
     <message>
         <source>The statement&apos;s ledger balance is in the balancing panel (Register ▸ Balance Month).</source>
@@ -3044,7 +3043,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>SortQuestion</name>
     <message>
         <source>Sort by Date</source>
-        <translation>Trier par date</translation>
+        <translation>Tri par date</translation>
     </message>
     <message>
         <source>Sort the register by date?</source>
@@ -3316,6 +3315,21 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>lines %1 are not UTF-8 and were read as Windows-1252 (Latin-1), the other lines as UTF-8</source>
         <translation>les lignes %1 ne sont pas en UTF-8 et ont été lues en Windows-1252 (Latin-1), les autres lignes en UTF-8</translation>
+    </message>
+</context>
+<context>
+    <name>StatusBarFigures</name>
+    <message>
+        <source>Selected transactions</source>
+        <translation>Opérations sélectionnées</translation>
+    </message>
+    <message>
+        <source>Balance</source>
+        <translation>Solde</translation>
+    </message>
+    <message>
+        <source>The balance after the last transaction, the balance of what the bank has cleared, and the number of transactions</source>
+        <translation>Le solde après la dernière opération, le solde de ce que la banque a pointé et le nombre d&apos;opérations</translation>
     </message>
 </context>
 <context>

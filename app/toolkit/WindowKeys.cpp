@@ -72,3 +72,21 @@ void giveAccessKeys(QWidget *window)
         button->setText(text.insert(at, u'&'));
     }
 }
+
+void showOverWindow(QWidget *auxiliary, QWidget *window)
+{
+    giveAccessKeys(auxiliary);
+    auxiliary->adjustSize();
+    auxiliary->move(window->geometry().center() - auxiliary->rect().center());
+    auxiliary->show();
+    auxiliary->raise();
+    auxiliary->activateWindow();
+}
+
+void hideBackToWindow(QWidget *auxiliary, QWidget *window)
+{
+    if (!auxiliary->isVisible())
+        return;
+    auxiliary->hide();
+    window->activateWindow();
+}

@@ -17,5 +17,11 @@ void closeOnEscapeAndCtrlW(QWidget *window);
 // own (&Sort) keeps it.
 void giveAccessKeys(QWidget *window);
 
+// One of a register window's small windows (Find, Preferences, the sort
+// question) shown centred on the register's window, with its access keys and
+// the keyboard; hidden, it gives the keyboard back to the register's window.
+void showOverWindow(QWidget *auxiliary, QWidget *window);
+void hideBackToWindow(QWidget *auxiliary, QWidget *window);
+
 // The access key of a text ("&Keep as Typed": k), lower-cased; none without one.
 QChar accessKey(const QString &text);

@@ -4,6 +4,8 @@
 
 #include "MyWindowController.h"
 
+#include "StatusBarFigures.h"
+
 #include "BalancingDrawer.h"
 #include "FilterBar.h"
 #include "RegisterTableModel.h"
@@ -28,7 +30,8 @@ void MyWindowController::showRows(std::optional<std::vector<int>> rows)
         table->doItemsLayout();
         table->scrollTo(m_model->index(m_model->viewRow(topRow), 0), QAbstractItemView::PositionAtTop);
     }
-    scheduleStatusUpdate();
+    if (m_status)
+        m_status->schedule();
 }
 
 void MyWindowController::setRowFilter(const RowFilter &filter)

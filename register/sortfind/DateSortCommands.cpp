@@ -3,11 +3,8 @@
 #include "MyWindowController.h"
 
 #include "DateSort.h"
-#include "ui_SortQuestion.h"
+#include "SortQuestionDialog.h"
 
-#include <QCheckBox>
-#include <QDialog>
-#include <QPushButton>
 #include <QItemSelectionModel>
 #include <QSettings>
 #include <QTableView>
@@ -16,35 +13,22 @@
 
 using namespace Qt::StringLiterals;
 
-void MyWindowController::buildSortQuestionWindow()
-{
-    sortQuestionWindow = new QDialog(m_window, Qt::Dialog);
-    Ui::SortQuestion ui;
-    ui.setupUi(sortQuestionWindow);
-    showAgainPref = ui.showAgainPref;
-    connect(ui.sortButton, &QPushButton::clicked, this, [this, b = ui.sortButton] { beginSort(b); });
-    connect(ui.cancelButton, &QPushButton::clicked, this, [this, b = ui.cancelButton] { cancelSort(b); });
-    connect(sortQuestionWindow, &QDialog::rejected, this, [this] { cancelSort(sortQuestionWindow); });
-}
-
 void MyWindowController::showSortWarning(QObject *)
 {
     if (sortWithoutAsking(QSettings())) {
         sortRegister();
         return;
     }
-    showAuxiliaryWindow(sortQuestionWindow);
+    m_sortQuestion->ask();
 }
 
 void MyWindowController::beginSort(QObject *)
 {
-    QSettings settings;
-    rememberSortAnswer(settings, showAgainPref->isChecked());
-    hideAuxiliaryWindow(sortQuestionWindow);
+    m_sortQuestion->answerSort();
     sortRegister();
 }
 
-void MyWindowController::cancelSort(QObject *) { hideAuxiliaryWindow(sortQuestionWindow); }
+void MyWindowController::cancelSort(QObject *) { m_sortQuestion->cancel(); }
 
 void MyWindowController::sortRegister()
 {

@@ -4,12 +4,17 @@
 #include "DateReader.h"
 #include "EntryForm.h"
 #include "FilterBar.h"
+#include "FindWindow.h"
+#include "ImportDialogs.h"
 #include "MergeOffers.h"
+#include "PreferencesWindow.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
 #include "RegisterTableView.h"
 #include "RegisterWindow.h"
 #include "RunningBalance.h"
+#include "SortQuestionDialog.h"
+#include "StatusBarFigures.h"
 #include "WindowKeys.h"
 #include "descriptionfield.h"
 #include "ui_MyDocument.h"
@@ -59,7 +64,8 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     rows->setSectionResizeMode(QHeaderView::Fixed);
     rows->setDefaultSectionSize(table->fontMetrics().height() + 8);
     recalculateCheckbook();
-    buildStatusBar();
+    m_status = new StatusBarFigures(m_window->statusBar(), *myDocument, *m_model, table->selectionModel(),
+                                    [this] { return selectedRegisterRows(); }, m_forms);
     m_merges = new MergeOffers(myDocument, m_toolkit, m_window, [this](QDate d) { return shownDateText(d); });
     connect(m_merges, &MergeOffers::merged, this, [this] {
         reloadData();
@@ -97,9 +103,7 @@ void MyWindowController::buildWindow()
         m_window->statusBar()->showMessage(
             tr("To change a cell, double-click it or press F2 or Return; Tab goes to the entry fields."), 6000);
     });
-    buildPreferencesWindow();
-    buildSortQuestionWindow();
-    buildFindWindow();
+    buildAuxiliaryWindows();
     m_drawer = new BalancingDrawer(*myDocument, m_toolkit, m_window, ui.table, m_forms, ui.CheckNumber);
     connect(m_drawer, &BalancingDrawer::rowMarked, this, [this](int row, bool scroll) {
         reloadData();
@@ -119,22 +123,19 @@ void MyWindowController::buildWindow()
     buildMenus();
 }
 
-void MyWindowController::showAuxiliaryWindow(QWidget *auxiliary)
+void MyWindowController::buildAuxiliaryWindows()
 {
-    giveAccessKeys(auxiliary);
-    auxiliary->adjustSize();
-    auxiliary->move(m_window->geometry().center() - auxiliary->rect().center());
-    auxiliary->show();
-    auxiliary->raise();
-    auxiliary->activateWindow();
-}
-
-void MyWindowController::hideAuxiliaryWindow(QWidget *auxiliary)
-{
-    if (!auxiliary->isVisible())
-        return;
-    auxiliary->hide();
-    m_window->activateWindow();
+    m_prefs = new PreferencesWindow(m_window);
+    connect(m_prefs, &PreferencesWindow::accepted, this, [this] { saveAndClosePrefs(m_prefs); });
+    m_sortQuestion = new SortQuestionDialog(m_window);
+    connect(m_sortQuestion, &SortQuestionDialog::sortRequested, this, &MyWindowController::beginSort);
+    connect(m_sortQuestion, &SortQuestionDialog::cancelRequested, this, &MyWindowController::cancelSort);
+    m_findWindow = new FindWindow(m_window);
+    connect(m_findWindow, &FindWindow::findRequested, this, &MyWindowController::find);
+    connect(m_findWindow, &FindWindow::findAgainRequested, this, &MyWindowController::findAgain);
+    connect(m_findWindow, &FindWindow::cancelRequested, this, &MyWindowController::cancelFind);
+    m_imports = new ImportDialogs(*myDocument, m_toolkit, m_window, [this] { return numberOfRows(); });
+    connect(m_imports, &ImportDialogs::imported, this, &MyWindowController::showImported);
 }
 
 QMainWindow *MyWindowController::window() const { return m_window; }
@@ -175,3 +176,7 @@ void MyWindowController::registerReverted()
     reloadData();
     scrollRowToVisible(dataArray->count() - 1);
 }
+
+QString MyWindowController::statusFigures() { return m_status->figures(); }
+
+QString MyWindowController::statusSelection() { return m_status->selection(); }

@@ -9,7 +9,6 @@
 #include "MyDocument.h"
 #include "Reconciliation.h"
 #include "ReconciliationReport.h"
-#include "RegisterFigures.h"
 #include "RegisterFilter.h"
 #include "RegisterWindow.h"
 #include "Toolkit.h"
@@ -29,7 +28,14 @@ class FilterBar;
 class CheckPrinting;
 class MergeOffers;
 class SuggestionList;
+class FindWindow;
 class ImportPreviewDialog;
+class ImportDialogs;
+class PreferencesWindow;
+class SortQuestionDialog;
+class StatusBarFigures;
+struct ImportResult;
+struct StatementRead;
 class QAction;
 class QCheckBox;
 class QComboBox;
@@ -199,14 +205,8 @@ signals:
 
 private:
     void buildWindow();
-    void buildPreferencesWindow();
     void buildMenus();
-    void buildSortQuestionWindow();
-    void buildFindWindow();
-    // Shows one of the window's small windows centred on it, with the
-    // keyboard; hiding it gives the keyboard back to the register.
-    void showAuxiliaryWindow(QWidget *auxiliary);
-    void hideAuxiliaryWindow(QWidget *auxiliary);
+    void buildAuxiliaryWindows();
     void sortRegister();
     void buildUndoActions(QMenu *edit);
     void updateUndoActions();
@@ -232,36 +232,20 @@ private:
     enum class Placement { End, AfterSelection, BeforeSelection };
     void enterTransaction(QObject *sender, Placement placement);
     void showWrittenForms();
-    // Opens the preview of the next statement waiting, unless one is open.
-    void showNextImport();
-    void importPreviewed(ImportPreviewDialog *preview);
+    // The table after a statement came in: its rows selected, the bank's
+    // ledger balance in the drawer.
+    void showImported(const ImportResult &result, const StatementRead &read);
 
     // The table laid out again showing these rows (all of them for none),
     // the selected transactions kept selected and the top row in view.
     void showRows(std::optional<std::vector<int>> rows);
     void showFilterInWidgets();
-    void buildStatusBar();
-    void scheduleStatusUpdate();
-    void updateStatusBar();
     void buildViewMenu();
 
-    // Fields named after the interface elements they hold.
-    QCheckBox *autoNumberPref = nullptr;
-    QCheckBox *m_reopenPref = nullptr;
-    QLineEdit *findField = nullptr;
     MyDocument *myDocument;
-    QDialog *prefsWindow = nullptr;
-    QDialog *sortQuestionWindow = nullptr;
     RegisterWindow *m_window = nullptr;
     MergeOffers *m_merges = nullptr;
-    QDialog *theFindWindow = nullptr;
     QTableView *table = nullptr;
-    QCheckBox *showAgainPref = nullptr;
-    struct {
-        QComboBox *dateOrder = nullptr;
-        QComboBox *decimal = nullptr;
-        QComboBox *newDate = nullptr;
-    } m_formsPrefs;
     WrittenForms m_forms;
     RegisterPtr dataArray;
 
@@ -272,16 +256,15 @@ private:
     RowFilter m_filter;
     QAction *m_redoAction = nullptr;
 
-    QLabel *m_figures = nullptr;
-    QLabel *m_selectionFigures = nullptr;
-    QTimer *m_statusTimer = nullptr;
-    RegisterFigures m_registerFigures;
-    bool m_figuresStale = true; // the register changed since they were worked out
+    // The window's features, each a class of its own.
+    StatusBarFigures *m_status = nullptr;
+    PreferencesWindow *m_prefs = nullptr;
+    FindWindow *m_findWindow = nullptr;
+    SortQuestionDialog *m_sortQuestion = nullptr;
+    ImportDialogs *m_imports = nullptr;
     QPointer<ChartWindow> m_charts;
     CheckPrinting *m_checks = nullptr;
     BalancingDrawer *m_drawer = nullptr;
     EntryForm *m_entry = nullptr;
     FilterBar *m_filterBar = nullptr;
-    QPointer<ImportPreviewDialog> m_importPreview;
-    QStringList m_importQueue; // statement files waiting for their preview
 };

@@ -3,6 +3,8 @@
 
 #include "MyWindowController.h"
 
+#include "StatusBarFigures.h"
+
 #include "BalancingDrawer.h"
 #include "DateReader.h"
 #include "EntryForm.h"
@@ -103,10 +105,10 @@ void MyWindowController::reloadData()
 {
     // Commands change rows without a step of the history too (a row shown
     // has its Amount rewritten, balancing marks a row).
-    m_figuresStale = true;
+    if (m_status)
+        m_status->registerChanged();
     if (!m_filter.isActive() && !m_model->isFiltered()) {
         m_model->reload();
-        scheduleStatusUpdate();
         return;
     }
     if (!m_filter.isActive()) {
