@@ -3,6 +3,7 @@
 #include "Cli.h"
 #include "TerminalProgress.h"
 
+#include "DocumentVersions.h"
 #include "FileIdentity.h"
 #include "Report.h"
 #include "RunningBalance.h"
@@ -135,6 +136,11 @@ MyDocument *openRegister(const QString &path, Recalculate recalculate, Progress 
 
 int saveRegister(MyDocument &doc, const QString &path, Progress *progress)
 {
+    // The register names the version it was read as, so that a merge of it
+    // with a version changed elsewhere knows where both began.
+    if (!doc.versionKeeper() && !doc.fileName().isEmpty())
+        doc.setVersionKeeper(std::make_unique<DocumentVersions>(
+            std::nullopt, fileVersion(doc.fileName(), doc.diskStamp()).value_or(0)));
     QString why;
     if (!doc.saveToFile(path, &why, progress)) {
         error(why);

@@ -14,7 +14,7 @@
 
 namespace cli {
 
-enum ExitCode { Ok = 0, Failed = 1, Usage = 2 };
+enum ExitCode { Ok = 0, Failed = 1, Usage = 2, Conflicts = 4 };
 
 // One line on stderr, prefixed with the program's name.
 void error(const QString &message);

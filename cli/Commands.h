@@ -26,6 +26,8 @@ int runSort(const Arguments &a);
 int runReconciliation(const Arguments &a);
 int runRollover(const Arguments &a);
 int runBackups(const Arguments &a);
+int runMerge(const Arguments &a);
+int runConflicts(const Arguments &a);
 
 // Scheduled transactions: the forecast, entering what is due, and managing
 // the schedules themselves. The exit status of a forecast whose balance goes under the reserve.

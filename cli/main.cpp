@@ -127,6 +127,31 @@ const std::vector<Command> &commands()
          {u"--desc="_s, u"--amount="_s, u"--every="_s, u"--day-of-month="_s, u"--weekday-of-month="_s, u"--start="_s,
           u"--end="_s, u"--times="_s, u"--weekend="_s, u"--estimate="_s, u"--check="_s, u"--auto"_s},
          2, 4, false, runSchedule},
+        {"merge", "merge MINE THEIRS [--base BASE] [-o OUT] [--ours|--theirs]",
+         "Merges two versions of one register that were changed apart (on two computers, say) into\n"
+         "MINE, or into OUT. Transactions are matched by the identity each keeps in the file (ID), and\n"
+         "compared with the version both grew from: the one Cheqbook kept when it last opened or saved\n"
+         "them (named on the first row, under Versions), or BASE. A transaction added on either side is\n"
+         "added among those of its date, one deleted on one side and unchanged on the other is deleted,\n"
+         "and each value changed on one side is taken; the balances are worked out again. Without a\n"
+         "known base, a transaction only one side holds is kept. Prints one tab-separated line per\n"
+         "change: mine or theirs, added, deleted or changed, the transaction, and what changed; and\n"
+         "one per conflict: a value changed differently on both sides, a transaction deleted on one side\n"
+         "and changed on the other, or reconciled on one side and its amount or date changed on the\n"
+         "other. With conflicts it writes nothing and exits with status 4, unless --ours or --theirs\n"
+         "settles every one for that side. The old MINE is kept as MINE~. Two registers with no\n"
+         "transaction in common are refused, and so is a new year's register with the year it was\n"
+         "made from: a new year's file is a new register.",
+         {u"--base="_s, u"--ours"_s, u"--theirs"_s}, 2, 2, false, runMerge},
+        {"conflicts", "conflicts FILE",
+         "Lists the copies of the register that sync tools left beside it when two computers changed\n"
+         "it apart, one per line: the file, the tool, the computer (or person) it names, and the date\n"
+         "and time in its name (month/day/year). Syncthing's NAME.sync-conflict-DATE-TIME-DEVICE.ldgr,\n"
+         "Dropbox's NAME (DEVICE's conflicted copy DATE).ldgr, Nextcloud's and ownCloud's\n"
+         "NAME (conflicted copy DATE TIME).ldgr and NAME_conflict-DATE-TIME.ldgr, Seafile's\n"
+         "NAME (SFConflict WHO DATE-TIME).ldgr, and any NAME followed by a word with \"conflict\" in it.\n"
+         "'merge FILE COPY' merges one.",
+         {}, 1, 1, false, runConflicts},
         {"backups", "backups FILE",
          "Lists the earlier versions of the register that are kept, newest first, one per line: when\n"
          "the version was saved, a tab, and the file that holds it. FILE~ is the version before the\n"
@@ -171,9 +196,11 @@ QString usage(bool whole = true)
             "  1  it could not; the reason is on standard error, one line naming the file and what is wrong\n"
             "  2  the command line is wrong, or names the command's input as its output\n"
             "  3  forecast: the balance goes under the reserve within the days looked at\n"
+            "  4  merge: conflicts remain, and nothing was written\n"
             "\n"
             "files:\n"
-            "  FILE~  the register as it was before convert, import, sort, print-checks, post-due or schedule wrote over it\n"
+            "  FILE~  the register as it was before convert, import, merge, sort, print-checks, post-due or schedule wrote over it\n"
+            "  ~/.local/share/Cheqbook/Versions/  the versions of each register that merge starts from\n"
             "  ~/.local/share/Cheqbook/check-layouts/  your check layouts (NAME.layout)\n"
             "  ~/.local/share/Cheqbook/payee-addresses.txt  the addresses printed under payees on checks\n"
             "  ~/.config/Cheqbook/Cheqbook.conf  your settings, among them the category rules import uses\n"

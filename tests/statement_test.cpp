@@ -242,7 +242,7 @@ TEST(StatementImport, LinesLandInFileOrderAfterTheRowsThere)
     EXPECT_EQ(m1.value(Key::CheckNumber), Value::text(u""));
     EXPECT_EQ(m1.value(Key::Date), Value::text(u"02/01/2027")) << "the February after the import";
     EXPECT_EQ(m1.value(Key::Amount), Value::money(-400));
-    EXPECT_EQ(m1.keyCount(), 5) << "the four keys and the recalculated Total, no reconciled mark";
+    EXPECT_EQ(m1.keyCount(), 6) << "the four keys, its identity and the recalculated Total, no reconciled mark";
 }
 
 TEST(StatementImport, ChangeMarksAndFailures)

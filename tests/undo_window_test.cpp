@@ -178,17 +178,18 @@ TEST_F(UndoWindowTest, UndoFromTheTable)
 // again as it opened, had been stored as numbers over the file's texts.
 TEST_F(UndoWindowTest, DoThenUndoSavesTheBytesOfBefore)
 {
+    // A register as Cheqbook saves it, each row with its identity.
     const QByteArray saved = "(\n"
         "    {Amount = 2500.00; CheckNumber = \"\"; Date = 11/01/2026; DescriptionofTransaction = Opening; "
-        "Total = 2500.00; },\n"
+        "ID = R0000000001; Total = 2500.00; },\n"
         "    {Amount = -1250.00; CheckNumber = 1043; Date = 11/04/2026; DescriptionofTransaction = Rent; "
-        "Total = 1250.00; },\n"
+        "ID = R0000000002; Total = 1250.00; },\n"
         "    {Amount = -71.24; CheckNumber = \"\"; Date = 11/02/2026; DescriptionofTransaction = Hy-Vee; "
-        "Total = 1178.76; },\n"
+        "ID = R0000000003; Total = 1178.76; },\n"
         "    {Amount = 1821.24; CheckNumber = \"\"; Date = 11/15/2026; DescriptionofTransaction = Paycheck; "
-        "Total = 3000.00; },\n"
+        "ID = R0000000004; Total = 3000.00; },\n"
         "    {Amount = -4.50; CheckNumber = \"\"; Date = 11/20/2026; DescriptionofTransaction = Coffee; "
-        "Total = 2995.50; }\n"
+        "ID = R0000000005; Total = 2995.50; }\n"
         ")\n";
     const QString statement = writeFile(dir.filePath(u"november.csv"_s),
                                         "11/03/2026,-71.24,,,HY-VEE 1402\n11/25/2026,-20.00,,,Gas\n");

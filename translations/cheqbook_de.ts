@@ -989,6 +989,89 @@ einem eigenen Fenster; ohne Datei öffnet Cheqbook die Kontobücher, die beim le
     </message>
 </context>
 <context>
+    <name>ConflictChooser</name>
+    <message>
+        <source>Merge Conflicts</source>
+        <translation>Konflikte beim Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Both versions changed these differently. Choose what the merged register keeps; the rest of “%1” is merged as it is.</source>
+        <translation>Beide Fassungen haben dies verschieden geändert. Wählen Sie, was das zusammengeführte Kontobuch behält; der Rest von „%1“ wird so zusammengeführt, wie er ist.</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Buchung</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Was</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Dieser Computer</translation>
+    </message>
+    <message>
+        <source>Other Computer</source>
+        <translation>Anderer Computer</translation>
+    </message>
+    <message>
+        <source>Deleted here, changed there</source>
+        <translation>Hier gelöscht, dort geändert</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message>
+        <source>Kept as changed</source>
+        <translation>Geändert behalten</translation>
+    </message>
+    <message>
+        <source>Changed here, deleted there</source>
+        <translation>Hier geändert, dort gelöscht</translation>
+    </message>
+    <message>
+        <source>Keep All Mine</source>
+        <translation>Alle meine behalten</translation>
+    </message>
+    <message>
+        <source>Take All Theirs</source>
+        <translation>Alle anderen übernehmen</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Betrag</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Abgeglichen</translation>
+    </message>
+    <message>
+        <source>Not reconciled</source>
+        <translation>Nicht abgeglichen</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(keine)</translation>
+    </message>
+</context>
+<context>
     <name>CsvLayout</name>
     <message>
         <source>a date (Date, Posting Date, Datum, Buchungstag, Date opération, Fecha, Boekdatum, Data…), an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo…) or money out and in (Debit and Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and Bij, Dare and Avere…), and a description (Description, Payee, Name, Auftraggeber, Libellé, Concepto, Omschrijving, Descrizione…)</source>
@@ -1942,6 +2025,49 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     </message>
 </context>
 <context>
+    <name>MergeOffers</name>
+    <message>
+        <source>A second version of this register was made on another computer.</source>
+        <translation>Auf einem anderen Computer wurde eine zweite Fassung dieses Kontobuchs angelegt.</translation>
+    </message>
+    <message>
+        <source>A second version of this register was made on another computer (%1).</source>
+        <translation>Auf einem anderen Computer wurde eine zweite Fassung dieses Kontobuchs angelegt (%1).</translation>
+    </message>
+    <message>
+        <source>Merge it?</source>
+        <translation>Zusammenführen?</translation>
+    </message>
+    <message>
+        <source>“%1” lies beside it. Merged, it is kept in %2 once you save.</source>
+        <translation>„%1“ liegt daneben. Zusammengeführt wird sie beim Sichern nach %2 gelegt.</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Nicht jetzt</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be merged into this register. Nothing was changed.
+
+%2</source>
+        <translation>„%1“ kann nicht mit diesem Kontobuch zusammengeführt werden. Nichts wurde geändert.
+
+%2</translation>
+    </message>
+    <message>
+        <source>This register holds everything of “%1” already.</source>
+        <translation>Dieses Kontobuch enthält schon alles aus „%1“.</translation>
+    </message>
+    <message>
+        <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
+        <translation>Die zusammengeführte Kopie „%1“ konnte nicht nach %2 verschoben werden; sie bleibt, wo sie ist.%3</translation>
+    </message>
+</context>
+<context>
     <name>MyDocument</name>
     <message>
         <source>New transaction</source>
@@ -2694,6 +2820,14 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>Set Reser&amp;ve…</source>
         <translation>&amp;Reserve festlegen…</translation>
     </message>
+    <message>
+        <source>Merge Another Version</source>
+        <translation>Andere Fassung zusammenführen</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Another Version…</source>
+        <translation>Andere Fassung zusa&amp;mmenführen…</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>
@@ -3379,6 +3513,21 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>line %1: the XML is malformed: %2</source>
         <translation>Zeile %1: das XML ist fehlerhaft: %2</translation>
+    </message>
+</context>
+<context>
+    <name>RegisterMerge</name>
+    <message>
+        <source>%1 is a new year’s register made from %2: a new year’s file is a new register, and is not merged with the year it was made from.</source>
+        <translation>%1 ist das Kontobuch eines neuen Jahres, entstanden aus %2: Die Datei eines neuen Jahres ist ein neues Kontobuch und wird nicht mit dem Jahr zusammengeführt, aus dem sie entstand.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 start from different opening rows but hold the same transactions: one is a new year’s register made from the other, and a new year’s file is a new register, not merged with the year it was made from.</source>
+        <translation>%1 und %2 beginnen mit verschiedenen Eröffnungszeilen, enthalten aber dieselben Buchungen: Das eine ist das Kontobuch eines neuen Jahres, entstanden aus dem anderen, und die Datei eines neuen Jahres ist ein neues Kontobuch, das nicht mit dem Jahr zusammengeführt wird, aus dem sie entstand.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are not versions of one register: they have no transaction in common.</source>
+        <translation>%1 und %2 sind keine Fassungen desselben Kontobuchs: Sie haben keine Buchung gemeinsam.</translation>
     </message>
 </context>
 <context>

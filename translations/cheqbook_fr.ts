@@ -989,6 +989,89 @@ le demandent) ou un nouveau registre.</translation>
     </message>
 </context>
 <context>
+    <name>ConflictChooser</name>
+    <message>
+        <source>Merge Conflicts</source>
+        <translation>Conflits de fusion</translation>
+    </message>
+    <message>
+        <source>Both versions changed these differently. Choose what the merged register keeps; the rest of “%1” is merged as it is.</source>
+        <translation>Les deux versions ont modifié ceci différemment. Choisissez ce que garde le registre fusionné ; le reste de « %1 » est fusionné tel quel.</translation>
+    </message>
+    <message>
+        <source>Transaction</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>What</source>
+        <translation>Quoi</translation>
+    </message>
+    <message>
+        <source>This Computer</source>
+        <translation>Cet ordinateur</translation>
+    </message>
+    <message>
+        <source>Other Computer</source>
+        <translation>Autre ordinateur</translation>
+    </message>
+    <message>
+        <source>Deleted here, changed there</source>
+        <translation>Supprimée ici, modifiée là-bas</translation>
+    </message>
+    <message>
+        <source>Deleted</source>
+        <translation>Supprimée</translation>
+    </message>
+    <message>
+        <source>Kept as changed</source>
+        <translation>Gardée modifiée</translation>
+    </message>
+    <message>
+        <source>Changed here, deleted there</source>
+        <translation>Modifiée ici, supprimée là-bas</translation>
+    </message>
+    <message>
+        <source>Keep All Mine</source>
+        <translation>Tout garder de mon côté</translation>
+    </message>
+    <message>
+        <source>Take All Theirs</source>
+        <translation>Tout prendre de l'autre</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Amount</source>
+        <translation>Montant</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Libellé</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numéro</translation>
+    </message>
+    <message>
+        <source>Reconciled</source>
+        <translation>Rapprochées</translation>
+    </message>
+    <message>
+        <source>Not reconciled</source>
+        <translation>Non rapprochées</translation>
+    </message>
+    <message>
+        <source>(none)</source>
+        <translation>(aucune)</translation>
+    </message>
+</context>
+<context>
     <name>CsvLayout</name>
     <message>
         <source>a date (Date, Posting Date, Datum, Buchungstag, Date opération, Fecha, Boekdatum, Data…), an amount (Amount, Betrag, Montant, Importe, Bedrag, Importo…) or money out and in (Debit and Credit, Withdrawal and Deposit, Soll and Haben, Débit and Crédit, Cargo and Abono, Af and Bij, Dare and Avere…), and a description (Description, Payee, Name, Auftraggeber, Libellé, Concepto, Omschrijving, Descrizione…)</source>
@@ -1366,7 +1449,7 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
     </message>
     <message>
         <source>, until %1</source>
-        <translation>, jusqu'au %1</translation>
+        <translation>, jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>Scheduled Transactions</source>
@@ -1401,7 +1484,7 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
     </message>
     <message>
         <source>Enters the ticked transactions into the register, as one step Undo takes back</source>
-        <translation>Saisit les opérations cochées dans le registre, en une étape qu'Annuler reprend</translation>
+        <translation>Saisit les opérations cochées dans le registre, en une étape qu&apos;Annuler reprend</translation>
     </message>
     <message>
         <source>&amp;Skip</source>
@@ -1409,7 +1492,7 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
     </message>
     <message>
         <source>Enters nothing for the ticked transactions; they are not offered again</source>
-        <translation>Ne saisit rien pour les opérations cochées ; elles ne sont plus proposées</translation>
+        <translation>Ne saisit rien pour les opérations cochées&#xa0;; elles ne sont plus proposées</translation>
     </message>
     <message>
         <source>&amp;Later</source>
@@ -1939,6 +2022,49 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>it was changed by another program while it was being read; try again</source>
         <translation>un autre programme l&apos;a modifié pendant sa lecture&#xa0;; réessayez</translation>
+    </message>
+</context>
+<context>
+    <name>MergeOffers</name>
+    <message>
+        <source>A second version of this register was made on another computer.</source>
+        <translation>Une deuxième version de ce registre a été faite sur un autre ordinateur.</translation>
+    </message>
+    <message>
+        <source>A second version of this register was made on another computer (%1).</source>
+        <translation>Une deuxième version de ce registre a été faite sur un autre ordinateur (%1).</translation>
+    </message>
+    <message>
+        <source>Merge it?</source>
+        <translation>La fusionner ?</translation>
+    </message>
+    <message>
+        <source>“%1” lies beside it. Merged, it is kept in %2 once you save.</source>
+        <translation>« %1 » est à côté. Fusionnée, elle est rangée dans %2 quand vous enregistrez.</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
+    <message>
+        <source>Not Now</source>
+        <translation>Pas maintenant</translation>
+    </message>
+    <message>
+        <source>“%1” cannot be merged into this register. Nothing was changed.
+
+%2</source>
+        <translation>« %1 » ne peut pas être fusionné avec ce registre. Rien n'a été modifié.
+
+%2</translation>
+    </message>
+    <message>
+        <source>This register holds everything of “%1” already.</source>
+        <translation>Ce registre contient déjà tout ce que contient « %1 ».</translation>
+    </message>
+    <message>
+        <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
+        <translation>La copie fusionnée « %1 » n'a pas pu être déplacée dans %2 ; elle reste où elle est.%3</translation>
     </message>
 </context>
 <context>
@@ -2652,7 +2778,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Select the one transaction to repeat.</source>
-        <translation>Sélectionnez l'opération à répéter.</translation>
+        <translation>Sélectionnez l&apos;opération à répéter.</translation>
     </message>
     <message>
         <source>Sc&amp;hedules</source>
@@ -2668,7 +2794,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>A schedule of the transaction in the entry fields</source>
-        <translation>Un échéancier de l'opération des champs de saisie</translation>
+        <translation>Un échéancier de l&apos;opération des champs de saisie</translation>
     </message>
     <message>
         <source>&amp;Repeat…</source>
@@ -2676,7 +2802,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>A schedule repeating the selected transaction</source>
-        <translation>Un échéancier qui répète l'opération sélectionnée</translation>
+        <translation>Un échéancier qui répète l&apos;opération sélectionnée</translation>
     </message>
     <message>
         <source>&amp;Enter Due Transactions…</source>
@@ -2693,6 +2819,14 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>Set Reser&amp;ve…</source>
         <translation>Définir la ré&amp;serve…</translation>
+    </message>
+    <message>
+        <source>Merge Another Version</source>
+        <translation>Fusionner avec une autre version</translation>
+    </message>
+    <message>
+        <source>&amp;Merge Another Version…</source>
+        <translation>Fusionner ave&amp;c une autre version…</translation>
     </message>
 </context>
 <context>
@@ -2954,7 +3088,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>Recurrence</name>
     <message>
         <source>it has no start date</source>
-        <translation>il n'a pas de date de début</translation>
+        <translation>il n&apos;a pas de date de début</translation>
     </message>
     <message>
         <source>it must come round every 1 to %1 periods</source>
@@ -2966,7 +3100,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>the weekday of the month must be the first to the fourth or the last of a weekday</source>
-        <translation>le jour de la semaine du mois doit être le premier au quatrième ou le dernier d'un jour de la semaine</translation>
+        <translation>le jour de la semaine du mois doit être le premier au quatrième ou le dernier d&apos;un jour de la semaine</translation>
     </message>
     <message>
         <source>it must end after at least 1 time</source>
@@ -2974,7 +3108,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>it has no end date</source>
-        <translation>il n'a pas de date de fin</translation>
+        <translation>il n&apos;a pas de date de fin</translation>
     </message>
     <message>
         <source>Monday</source>
@@ -3382,6 +3516,21 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
 </context>
 <context>
+    <name>RegisterMerge</name>
+    <message>
+        <source>%1 is a new year’s register made from %2: a new year’s file is a new register, and is not merged with the year it was made from.</source>
+        <translation>%1 est le registre d'une nouvelle année issu de %2 : le fichier d'une nouvelle année est un nouveau registre, et n'est pas fusionné avec l'année dont il est issu.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 start from different opening rows but hold the same transactions: one is a new year’s register made from the other, and a new year’s file is a new register, not merged with the year it was made from.</source>
+        <translation>%1 et %2 commencent par des lignes d'ouverture différentes mais contiennent les mêmes opérations : l'un est le registre d'une nouvelle année issu de l'autre, et le fichier d'une nouvelle année est un nouveau registre, qui n'est pas fusionné avec l'année dont il est issu.</translation>
+    </message>
+    <message>
+        <source>%1 and %2 are not versions of one register: they have no transaction in common.</source>
+        <translation>%1 et %2 ne sont pas des versions d'un même registre : ils n'ont aucune opération en commun.</translation>
+    </message>
+</context>
+<context>
     <name>RegisterTableModel</name>
     <message>
         <source>The opening balance: the balance the register starts from. Register &gt; Insert Before Selected Row puts a transaction above it.</source>
@@ -3486,7 +3635,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>ScheduleEditor</name>
     <message>
         <source>&amp;Description:</source>
-        <translation>&amp;Libellé :</translation>
+        <translation>&amp;Libellé&#xa0;:</translation>
     </message>
     <message>
         <source>-1200.00 for money out</source>
@@ -3494,11 +3643,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Amount:</source>
-        <translation>&amp;Montant :</translation>
+        <translation>&amp;Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Chec&amp;k #:</source>
-        <translation>N° de chè&amp;que :</translation>
+        <translation>N° de chè&amp;que&#xa0;:</translation>
     </message>
     <message>
         <source>days</source>
@@ -3526,11 +3675,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>&amp;Every:</source>
-        <translation>&amp;Tous les :</translation>
+        <translation>&amp;Tous les&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Starting:</source>
-        <translation>À partir &amp;du :</translation>
+        <translation>À partir &amp;du&#xa0;:</translation>
     </message>
     <message>
         <source>never</source>
@@ -3550,7 +3699,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>E&amp;nding:</source>
-        <translation>&amp;Fin :</translation>
+        <translation>&amp;Fin&#xa0;:</translation>
     </message>
     <message>
         <source>stays on the weekend</source>
@@ -3566,11 +3715,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>On a &amp;weekend it:</source>
-        <translation>Un &amp;week-end, elle :</translation>
+        <translation>Un &amp;week-end, elle&#xa0;:</translation>
     </message>
     <message>
         <source>The amount varies, b&amp;y up to</source>
-        <translation>Le montant varie, &amp;jusqu'à</translation>
+        <translation>Le montant varie, &amp;jusqu&apos;à</translation>
     </message>
     <message>
         <source>Enter it when it comes due, without ask&amp;ing</source>
@@ -3578,18 +3727,18 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>The amount “%1” is not an amount of money.</source>
-        <translation>Le montant « %1 » n'est pas une somme d'argent.</translation>
+        <translation>Le montant «&#xa0;%1&#xa0;» n&apos;est pas une somme d&apos;argent.</translation>
     </message>
     <message>
         <source>The schedule cannot be kept: %1.</source>
-        <translation>L'échéancier ne peut être gardé : %1.</translation>
+        <translation>L&apos;échéancier ne peut être gardé&#xa0;: %1.</translation>
     </message>
 </context>
 <context>
     <name>ScheduleKeeping</name>
     <message>
         <source>Scheduled transactions ahead; double-click one to change its schedule</source>
-        <translation>Opérations planifiées à venir ; un double-clic modifie leur échéancier</translation>
+        <translation>Opérations planifiées à venir&#xa0;; un double-clic modifie leur échéancier</translation>
     </message>
     <message>
         <source>Forecast &amp;30 Days</source>
@@ -3605,7 +3754,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Forecast &amp;Until Next Income</source>
-        <translation>Prévision jusqu'au prochain re&amp;venu</translation>
+        <translation>Prévision jusqu&apos;au prochain re&amp;venu</translation>
     </message>
     <message>
         <source>%1 (due)</source>
@@ -3613,7 +3762,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Lowest ahead: %1 on %2</source>
-        <translation>Plus bas à venir : %1 le %2</translation>
+        <translation>Plus bas à venir&#xa0;: %1 le %2</translation>
     </message>
     <message>
         <source>Under the register&apos;s reserve of %1</source>
@@ -3621,7 +3770,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>The lowest the balance goes as scheduled, through %1</source>
-        <translation>Le solde le plus bas selon les échéanciers, jusqu'au %1</translation>
+        <translation>Le solde le plus bas selon les échéanciers, jusqu&apos;au %1</translation>
     </message>
     <message>
         <source>OK</source>
@@ -3644,7 +3793,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>No scheduled transaction is due.</source>
-        <translation>Aucune opération planifiée n'est due.</translation>
+        <translation>Aucune opération planifiée n&apos;est due.</translation>
     </message>
     <message>
         <source>New Schedule</source>
@@ -3652,19 +3801,19 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Repeat “%1”</source>
-        <translation>Répéter « %1 »</translation>
+        <translation>Répéter «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Change Schedule</source>
-        <translation>Modifier l'échéancier</translation>
+        <translation>Modifier l&apos;échéancier</translation>
     </message>
     <message>
         <source>Remove Schedule</source>
-        <translation>Supprimer l'échéancier</translation>
+        <translation>Supprimer l&apos;échéancier</translation>
     </message>
     <message>
         <source>Remove the schedule “%1”? The transactions it entered stay in the register.</source>
-        <translation>Supprimer l'échéancier « %1 » ? Les opérations qu'il a saisies restent dans le registre.</translation>
+        <translation>Supprimer l&apos;échéancier «&#xa0;%1&#xa0;»&#xa0;? Les opérations qu&apos;il a saisies restent dans le registre.</translation>
     </message>
     <message>
         <source>Remove</source>
@@ -3676,7 +3825,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Add Suggested Schedule</source>
-        <translation>Ajouter l'échéancier suggéré</translation>
+        <translation>Ajouter l&apos;échéancier suggéré</translation>
     </message>
     <message numerus="yes">
         <source>Add %n Suggested Schedules</source>
@@ -3695,11 +3844,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>The balance this register should stay above (“Lowest ahead” turns red under it):</source>
-        <translation>Le solde au-dessus duquel ce registre doit rester (« Plus bas à venir » passe au rouge en dessous) :</translation>
+        <translation>Le solde au-dessus duquel ce registre doit rester («&#xa0;Plus bas à venir&#xa0;» passe au rouge en dessous)&#xa0;:</translation>
     </message>
     <message>
         <source>“%1” is not an amount of money.</source>
-        <translation>« %1 » n'est pas une somme d'argent.</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas une somme d&apos;argent.</translation>
     </message>
 </context>
 <context>
@@ -3742,7 +3891,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>, varying by up to %1%</source>
-        <translation>, variant jusqu'à %1 %</translation>
+        <translation>, variant jusqu&apos;à %1 %</translation>
     </message>
     <message>
         <source>, entered without asking</source>
@@ -3753,23 +3902,23 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>Schedules</name>
     <message>
         <source>schedule %1 cannot be read: %2</source>
-        <translation>l'échéancier %1 est illisible : %2</translation>
+        <translation>l&apos;échéancier %1 est illisible&#xa0;: %2</translation>
     </message>
     <message>
         <source>the reserve “%1” is not an amount; 0.00 is used</source>
-        <translation>la réserve « %1 » n'est pas un montant ; 0.00 est utilisé</translation>
+        <translation>la réserve «&#xa0;%1&#xa0;» n&apos;est pas un montant&#xa0;; 0.00 est utilisé</translation>
     </message>
     <message>
         <source>The register has no opening balance yet; schedules are kept with it, so enter it first.</source>
-        <translation>Le registre n'a pas encore de solde d'ouverture ; les échéanciers sont gardés avec lui, saisissez-le donc d'abord.</translation>
+        <translation>Le registre n&apos;a pas encore de solde d&apos;ouverture&#xa0;; les échéanciers sont gardés avec lui, saisissez-le donc d&apos;abord.</translation>
     </message>
     <message>
         <source>There is no schedule %1.</source>
-        <translation>Il n'y a pas d'échéancier %1.</translation>
+        <translation>Il n&apos;y a pas d&apos;échéancier %1.</translation>
     </message>
     <message>
         <source>The schedule cannot be kept: %1.</source>
-        <translation>L'échéancier ne peut être gardé : %1.</translation>
+        <translation>L&apos;échéancier ne peut être gardé&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Change Schedules</source>
@@ -3777,7 +3926,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>New Schedule “%1”</source>
-        <translation>Nouvel échéancier « %1 »</translation>
+        <translation>Nouvel échéancier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>New Schedule</source>
@@ -3785,19 +3934,19 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Change Schedule “%1”</source>
-        <translation>Modifier l'échéancier « %1 »</translation>
+        <translation>Modifier l&apos;échéancier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Change Schedule</source>
-        <translation>Modifier l'échéancier</translation>
+        <translation>Modifier l&apos;échéancier</translation>
     </message>
     <message>
         <source>Remove Schedule “%1”</source>
-        <translation>Supprimer l'échéancier « %1 »</translation>
+        <translation>Supprimer l&apos;échéancier «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Remove Schedule</source>
-        <translation>Supprimer l'échéancier</translation>
+        <translation>Supprimer l&apos;échéancier</translation>
     </message>
     <message>
         <source>The reserve is beyond what Cheqbook can keep track of.</source>
@@ -3809,11 +3958,11 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Enter “%1”</source>
-        <translation>Saisie de « %1 »</translation>
+        <translation>Saisie de «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Enter Scheduled Transaction</source>
-        <translation>Saisir l'opération planifiée</translation>
+        <translation>Saisir l&apos;opération planifiée</translation>
     </message>
     <message numerus="yes">
         <source>Enter %n Scheduled Transactions</source>
@@ -3824,15 +3973,15 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>Nothing was entered: %1</source>
-        <translation>Rien n'a été saisi : %1</translation>
+        <translation>Rien n&apos;a été saisi&#xa0;: %1</translation>
     </message>
     <message>
         <source>Skip “%1”</source>
-        <translation>Ignorer « %1 »</translation>
+        <translation>Ignorer «&#xa0;%1&#xa0;»</translation>
     </message>
     <message>
         <source>Skip Scheduled Transaction</source>
-        <translation>Ignorer l'opération planifiée</translation>
+        <translation>Ignorer l&apos;opération planifiée</translation>
     </message>
     <message numerus="yes">
         <source>Skip %n Scheduled Transactions</source>
@@ -3848,45 +3997,45 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message numerus="yes">
         <source>%1: %n times, %2, %3</source>
         <translation>
-            <numerusform>%1 : %n fois, %2, %3</numerusform>
-            <numerusform>%1 : %n fois, %2, %3</numerusform>
+            <numerusform>%1&#xa0;: %n fois, %2, %3</numerusform>
+            <numerusform>%1&#xa0;: %n fois, %2, %3</numerusform>
         </translation>
     </message>
     <message>
         <source>the %1 “%2” is not a date (YYYY-MM-DD)</source>
-        <translation>%1 « %2 » n'est pas une date (AAAA-MM-JJ)</translation>
+        <translation>%1 «&#xa0;%2&#xa0;» n&apos;est pas une date (AAAA-MM-JJ)</translation>
     </message>
     <message>
         <source>the %1 “%2” is not a number from %3 to %4</source>
-        <translation>%1 « %2 » n'est pas un nombre de %3 à %4</translation>
+        <translation>%1 «&#xa0;%2&#xa0;» n&apos;est pas un nombre de %3 à %4</translation>
     </message>
     <message>
         <source>“%1” is not how often it comes round (N day, week, month or year)</source>
-        <translation>« %1 » ne dit pas à quelle fréquence il revient (N day, week, month ou year)</translation>
+        <translation>«&#xa0;%1&#xa0;» ne dit pas à quelle fréquence il revient (N day, week, month ou year)</translation>
     </message>
     <message>
         <source>“%1” is not a day of the month (1 to 31, last, or 2 fri)</source>
-        <translation>« %1 » n'est pas un jour du mois (1 à 31, last ou 2 fri)</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un jour du mois (1 à 31, last ou 2 fri)</translation>
     </message>
     <message>
         <source>“%1” is not a field (name=value)</source>
-        <translation>« %1 » n'est pas un champ (name=value)</translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un champ (name=value)</translation>
     </message>
     <message>
         <source>the %1 holds a % that is not followed by two hexadecimal digits</source>
-        <translation>%1 contient un % qui n'est pas suivi de deux chiffres hexadécimaux</translation>
+        <translation>%1 contient un % qui n&apos;est pas suivi de deux chiffres hexadécimaux</translation>
     </message>
     <message>
         <source>the amount “%1” is not an amount</source>
-        <translation>le montant « %1 » n'est pas un montant</translation>
+        <translation>le montant «&#xa0;%1&#xa0;» n&apos;est pas un montant</translation>
     </message>
     <message>
         <source>the weekend rule “%1” is none of keep, before and after</source>
-        <translation>la règle du week-end « %1 » n'est aucune de keep, before et after</translation>
+        <translation>la règle du week-end «&#xa0;%1&#xa0;» n&apos;est aucune de keep, before et after</translation>
     </message>
     <message>
         <source>it has no amount</source>
-        <translation>il n'a pas de montant</translation>
+        <translation>il n&apos;a pas de montant</translation>
     </message>
     <message>
         <source>it does not say how often it comes round</source>
@@ -4330,7 +4479,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>These payees came round regularly. Tick those to add as schedules:</source>
-        <translation>Ces bénéficiaires sont revenus régulièrement. Cochez ceux à ajouter comme échéanciers :</translation>
+        <translation>Ces bénéficiaires sont revenus régulièrement. Cochez ceux à ajouter comme échéanciers&#xa0;:</translation>
     </message>
     <message>
         <source>Evidence</source>

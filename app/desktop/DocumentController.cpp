@@ -2,6 +2,7 @@
 
 #include "AtomicFile.h"
 #include "DocumentWindow.h"
+#include "DocumentVersions.h"
 #include "MyDocument.h"
 #include "RecoveryWriter.h"
 #include "RunningBalance.h"
@@ -58,6 +59,7 @@ QWidget *DocumentController::windowOf(const MyDocument *document) const
 MyDocument *DocumentController::newDocument()
 {
     auto *document = new MyDocument(this);
+    keepVersions(*document);
     ++m_untitledCount;
     m_untitledNames.insert(document,
                            m_untitledCount == 1 ? tr("Untitled") : tr("Untitled %1").arg(m_untitledCount));
@@ -81,6 +83,7 @@ MyDocument *DocumentController::openDocument(const QString &path)
     if (!lock)
         return nullptr;
     auto *document = new MyDocument(this);
+    keepVersions(*document);
     QString why;
     const std::unique_ptr<Progress> progress = m_toolkit.progress(
         QApplication::activeWindow(), tr("Opening \u201c%1\u201d\u2026").arg(QFileInfo(path).fileName()), true);

@@ -3,6 +3,7 @@
 
 #include "DocumentController.h"
 
+#include "DocumentVersions.h"
 #include "MyDocument.h"
 #include "RecoveryWriter.h"
 
@@ -175,6 +176,7 @@ void DocumentController::restore(RecoveryStore::Recovered &found)
         }
     }
     auto *document = new MyDocument(this);
+    keepVersions(*document);
     if (!found.originalPath.isEmpty() && documentForPath(found.originalPath)) {
         // The file is open already: the copy comes back as a new register.
         found.originalPath.clear();

@@ -2,7 +2,9 @@
 
 #include "Backups.h"
 #include "RegisterFile.h"
+#include "RowIdentity.h"
 #include "RunningBalance.h"
+#include "VersionKeeper.h"
 
 #include <QFileInfo>
 
@@ -148,6 +150,7 @@ bool MyDocument::addData(RecordPtr record, int index)
     inStep([&] {
         updateChangeCount(ChangeDone);
         std::vector<RecordPtr> one{std::move(record)};
+        giveAddedRowsIdentities(*theArray, one);
         apply(std::make_unique<InsertRows>(theArray->isEmpty() ? 0 : index, std::move(one)));
     });
     return true;
@@ -159,6 +162,7 @@ bool MyDocument::addData(std::vector<RecordPtr> records, int index)
         return true;
     inStep([&] {
         setChangeCount(m_changeCount + int(records.size()));
+        giveAddedRowsIdentities(*theArray, records);
         apply(std::make_unique<InsertRows>(std::clamp(index, 0, theArray->count()), std::move(records)));
     });
     return true;
@@ -186,6 +190,11 @@ void MyDocument::setValue(int row, QStringView key, Value value)
 void MyDocument::reorder(std::vector<int> order)
 {
     inStep([&] { apply(std::make_unique<ReorderRows>(*theArray, std::move(order))); });
+}
+
+void MyDocument::replaceAllRows(std::vector<RecordPtr> rows)
+{
+    inStep([&] { apply(std::make_unique<ReplaceRows>(std::move(rows))); });
 }
 
 void MyDocument::recalculateBalances()
@@ -279,20 +288,29 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
             *error = r.error;
         return false;
     }
+    giveIdentities(r.rows);
     if (theArray)
         replaceRows(std::move(r.rows));
     else
         theArray = std::make_shared<Register>(std::move(r.rows));
     setFileName(resolvedPath(path));
     m_diskStamp = stamp;
+    if (m_versionKeeper)
+        m_versionKeeper->fileRead(m_fileName, stamp, theArray->rows());
     startHistory(0);
     return true;
 }
 
 bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
-    const std::optional<QByteArray> data =
+    // A row that came without an identity (from a file, or by a way around
+    // addData) has one from now on.
+    if (theArray)
+        giveIdentities(theArray->rows());
+    std::optional<QByteArray> data =
         theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
+    if (data && m_versionKeeper)
+        m_versionKeeper->aboutToWrite(theArray->rows(), *data);
     if (!data) {
         if (error)
             *error = tr("%1 could not be written: the document holds no register.").arg(QFileInfo(path).fileName());
@@ -307,6 +325,8 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
     const QString file = resolvedPath(path);
     setFileName(file);
     m_diskStamp = FileStamp::of(file, contentHash(*data));
+    if (m_versionKeeper)
+        m_versionKeeper->fileWritten(file, *data);
     m_savedPosition = m_history.position();
     setChangeCount(0);
     return true;
@@ -333,6 +353,8 @@ bool MyDocument::revertToSaved(QString *error, Progress *progress)
     }
     replaceRows(std::move(r.rows));
     m_diskStamp = stamp;
+    if (m_versionKeeper)
+        m_versionKeeper->fileRead(m_fileName, stamp, theArray->rows());
     startHistory(0);
     setChangeCount(0);
     return true;
@@ -355,9 +377,12 @@ bool MyDocument::revertToVersion(const QString &versionPath, QString *error, Pro
 
 void MyDocument::replaceRows(std::vector<RecordPtr> rows)
 {
+    giveIdentities(rows);
     ensureRegister();
     m_listeners->rowsWillBeReplaced(*theArray);
     theArray->assign(std::move(rows));
+    if (m_versionKeeper)
+        m_versionKeeper->rowsRestored();
 }
 
 void MyDocument::restoreRows(std::vector<RecordPtr> rows, const QString &originalPath, const FileStamp &stamp)
@@ -376,6 +401,8 @@ void MyDocument::ensureRegister()
         theArray->reserve(1);
     }
 }
+
+void MyDocument::setVersionKeeper(std::unique_ptr<VersionKeeper> keeper) { m_versionKeeper = std::move(keeper); }
 
 void MyDocument::setFileName(const QString &path)
 {

@@ -20,6 +20,7 @@
 
 class DocumentWindow;
 class Toolkit;
+class VersionKeeper;
 
 class MyDocument : public QObject
 {
@@ -52,7 +53,8 @@ public:
     void setStepRows(RowRuns before, RowRuns after);
 
     // Marks one change, then inserts the record before index; on an empty
-    // register the record is appended whatever the index.
+    // register the record is appended whatever the index. A record without
+    // an identity is given one (see RowIdentity.h).
     bool addData(RecordPtr record, int index);
     // Many records at once, in their order, as if each were added alone in
     // turn at its place: records.size() changes are marked (the count signal
@@ -69,6 +71,9 @@ public:
     // Puts the rows in a new order (row i becomes the row that was at
     // order[i]) and works out every balance again.
     void reorder(std::vector<int> order);
+    // Replaces every row at once (by a merge), keeping the records the new
+    // list shares with the old one. Marks nothing itself.
+    void replaceAllRows(std::vector<RecordPtr> rows);
     // Every balance worked out again as a money number, from row 0 down.
     void recalculateBalances();
     // The balances from a row down carried as money text, as a cell edit does.
@@ -136,6 +141,11 @@ public:
     // The document's window; null until it is made (and in the command line).
     DocumentWindow *documentWindow() const { return m_window; }
 
+    // Whoever keeps the versions of the document's file for merging, told of
+    // every read and write; none by default.
+    void setVersionKeeper(std::unique_ptr<VersionKeeper> keeper);
+    VersionKeeper *versionKeeper() const { return m_versionKeeper.get(); }
+
     QString fileName() const { return m_fileName; }
     void setFileName(const QString &path);
 
@@ -181,4 +191,5 @@ private:
     QString m_fileName;
     // What the file looked like when last read or written.
     FileStamp m_diskStamp;
+    std::unique_ptr<VersionKeeper> m_versionKeeper;
 };

@@ -162,6 +162,22 @@ private:
     TotalsSnapshot m_before;
 };
 
+// Every row replaced by another list at once, which may share records with
+// the old one (a merge keeps the rows it did not change): the list not in
+// the register is kept, and the two trade places.
+class ReplaceRows : public RegisterEdit
+{
+public:
+    explicit ReplaceRows(std::vector<RecordPtr> rows) : m_other(std::move(rows)) {}
+    void redo(Register &reg) override { std::swap(reg.rows(), m_other); }
+    void undo(Register &reg) override { std::swap(reg.rows(), m_other); }
+    int firstBalanceRow() const override { return 0; }
+    size_t size() const override { return sizeof(*this) + m_other.size() * sizeof(RecordPtr); }
+
+private:
+    std::vector<RecordPtr> m_other;
+};
+
 // The balances worked out again from a row down: recalculated as money
 // numbers, or carried as money text the way an edited cell carries them.
 class RecomputeTotals : public RegisterEdit

@@ -8,6 +8,7 @@ const Value kNull;
 constexpr std::array<QLatin1StringView, kKnownKeyCount> kNames = {
     QLatin1StringView("Amount"), QLatin1StringView("Category"), QLatin1StringView("CheckNumber"),
     QLatin1StringView("Date"), QLatin1StringView("DescriptionofTransaction"), QLatin1StringView("EOMSeen"),
+    QLatin1StringView("ID"),
     QLatin1StringView("Total")};
 } // namespace
 
@@ -32,6 +33,7 @@ std::optional<Key> knownKey(QLatin1StringView name)
     case 4: candidate = Key::Date; break;
     case 24: candidate = Key::DescriptionofTransaction; break;
     case 7: candidate = Key::EOMSeen; break;
+    case 2: candidate = Key::ID; break;
     case 5: candidate = Key::Total; break;
     default: return std::nullopt;
     }

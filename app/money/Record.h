@@ -20,9 +20,11 @@
 #include <vector>
 
 // The known keys, in ascending order of their characters: the order in which
-// a record's keys are written to a file.
-enum class Key : quint8 { Amount, Category, CheckNumber, Date, DescriptionofTransaction, EOMSeen, Total };
-inline constexpr int kKnownKeyCount = 7;
+// a record's keys are written to a file. ID is the row's identity, which
+// stays with it through every edit, sort and save (see RowIdentity.h); it has
+// a slot of its own, since every row of a large register holds one.
+enum class Key : quint8 { Amount, Category, CheckNumber, Date, DescriptionofTransaction, EOMSeen, ID, Total };
+inline constexpr int kKnownKeyCount = 8;
 
 // The lines a transaction is split in, as one text: rare, so without a slot,
 // but read with the known keys where rows are read only to be shown.
@@ -90,7 +92,7 @@ template <typename F>
 void Record::visitKeys(int replaced, const Value *replacement, F &&f) const
 {
     static const std::array<QStringView, kKnownKeyCount> names = {
-        u"Amount", u"Category", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"Total"};
+        u"Amount", u"Category", u"CheckNumber", u"Date", u"DescriptionofTransaction", u"EOMSeen", u"ID", u"Total"};
     size_t e = 0;
     const size_t extraCount = m_extra ? m_extra->size() : 0;
     for (int k = 0; k < kKnownKeyCount; ++k) {

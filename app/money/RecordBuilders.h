@@ -104,7 +104,8 @@ public:
         case Key::Amount: m_row.amount = shown(std::move(value)); break;
         case Key::Total: m_total = shown(std::move(value)); break;
         case Key::Category: m_row.category = shown(std::move(value)); break;
-        case Key::EOMSeen: break;
+        case Key::EOMSeen:
+        case Key::ID: break;
         }
     }
     void setOther(QString &&key, Token &&value)

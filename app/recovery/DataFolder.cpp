@@ -50,6 +50,16 @@ QStringList moveInto(const QString &from, const QString &to)
 
 } // namespace
 
+bool makePrivateFolder(const QString &path, QString *error)
+{
+    if (!QDir().mkpath(path) || ::chmod(QFile::encodeName(path).constData(), 0700) != 0) {
+        *error = QCoreApplication::translate("RecoveryStore", "the folder %1 cannot be made private: %2")
+                     .arg(path, systemError());
+        return false;
+    }
+    return true;
+}
+
 QString dataFolder()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + u"/Cheqbook"_s;

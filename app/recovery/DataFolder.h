@@ -8,6 +8,10 @@
 // ~/.local/share/Cheqbook (under $XDG_DATA_HOME when that is set).
 QString dataFolder();
 
+// A folder only its owner may enter, whatever the umask, made when missing
+// (an existing one is made so). False, with why, when it cannot be.
+bool makePrivateFolder(const QString &path, QString *error);
+
 // Cheqbook kept its data one folder deeper before,
 // ~/.local/share/Cheqbook/Cheqbook; what is there is moved up into
 // dataFolder(), and the old folder goes once it is empty. A name the new

@@ -33,18 +33,6 @@ QString sessionLockName(const QString &session) { return u"session-%1.lock"_s.ar
 
 QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
-// A folder only its owner may enter, whatever the umask; an existing one is
-// made so.
-bool makePrivateFolder(const QString &path, QString *error)
-{
-    if (!QDir().mkpath(path) || ::chmod(QFile::encodeName(path).constData(), 0700) != 0) {
-        *error = QCoreApplication::translate("RecoveryStore", "the folder %1 cannot be made private: %2")
-                     .arg(path, systemError());
-        return false;
-    }
-    return true;
-}
-
 // The line of bytes from from to its end, without the line feed.
 QByteArrayView lineAt(QByteArrayView bytes, qsizetype from)
 {

@@ -6,6 +6,7 @@
 #include "FilterBar.h"
 #include "FindWindow.h"
 #include "ImportDialogs.h"
+#include "MergeOffers.h"
 #include "PreferencesWindow.h"
 #include "RegisterItemDelegate.h"
 #include "RegisterTableModel.h"
@@ -68,6 +69,11 @@ MyWindowController::MyWindowController(MyDocument *document, Toolkit &toolkit)
     m_status = new StatusBarFigures(m_window->statusBar(), *myDocument, *m_model, table->selectionModel(),
                                     [this] { return selectedRegisterRows(); }, m_forms);
     buildSchedules();
+    m_merges = new MergeOffers(myDocument, m_toolkit, m_window, [this](QDate d) { return shownDateText(d); });
+    connect(m_merges, &MergeOffers::merged, this, [this] {
+        reloadData();
+        scrollRowToVisible(dataArray->count() - 1);
+    });
 }
 
 MyWindowController::~MyWindowController()
@@ -146,6 +152,9 @@ void MyWindowController::windowDidLoad()
     m_entry->load();
     // What came due while the register was closed, once the window is up.
     QTimer::singleShot(0, m_schedules, [this] { m_schedules->offerDue(); });
+    // Copies a sync tool left while the register was closed, asked about
+    // once the window is up.
+    QTimer::singleShot(0, m_merges, &MergeOffers::lookForCopies);
 }
 
 SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }

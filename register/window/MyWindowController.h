@@ -27,6 +27,7 @@ class EntryForm;
 class FilterBar;
 class CheckPrinting;
 class ScheduleKeeping;
+class MergeOffers;
 class SuggestionList;
 class FindWindow;
 class ImportPreviewDialog;
@@ -65,6 +66,8 @@ public:
     QTableView *tableView() const { return table; }
     MyDocument *document() const { return myDocument; }
     Toolkit &toolkit() const { return m_toolkit; }
+    // The conflict copies offered, and merges (see MergeOffers).
+    MergeOffers *mergeOffers() const { return m_merges; }
 
     // Run once the window is built: preferences first, then the fields.
     void awakeFromNib();
@@ -133,6 +136,8 @@ public slots:
     void importWF(QObject *sender);
     void importFile(const QString &path);
     void newYear(QObject *sender);
+    // Another version of the register, chosen in a panel, merged into it.
+    void mergeVersion(QAction *sender);
 
     // Date sort, after a question.
     void showSortWarning(QObject *sender);
@@ -258,6 +263,7 @@ private:
 
     MyDocument *myDocument;
     RegisterWindow *m_window = nullptr;
+    MergeOffers *m_merges = nullptr;
     QTableView *table = nullptr;
     WrittenForms m_forms;
     RegisterPtr dataArray;

@@ -20,6 +20,8 @@ void MyWindowController::buildMenus()
     connect(import, &QAction::triggered, this, [this, import] { importWF(import); });
     QAction *year = m_fileMenu->addAction(tr("New &Year\u2026"));
     connect(year, &QAction::triggered, this, [this, year] { newYear(year); });
+    QAction *mergeItem = m_fileMenu->addAction(tr("&Merge Another Version\u2026"));
+    connect(mergeItem, &QAction::triggered, this, [this, mergeItem] { mergeVersion(mergeItem); });
     m_fileMenu->addSeparator();
     QAction *preview = m_fileMenu->addAction(tr("Print Previe&w\u2026"));
     connect(preview, &QAction::triggered, this, [this, preview] { printPreview(preview); });

@@ -1,0 +1,123 @@
+#include "MergeBase.h"
+
+#include "AtomicFile.h"
+#include "InputFile.h"
+#include "RegisterFile.h"
+#include "RowIdentity.h"
+
+#include <QFileInfo>
+
+using namespace Qt::StringLiterals;
+
+VersionRead readVersion(const QString &path)
+{
+    VersionRead v;
+    FileStamp stamp;
+    RegisterReadResult r = readRegisterFile(path, &stamp);
+    if (!r.ok()) {
+        v.error = r.error;
+        return v;
+    }
+    // A file that changes between the two readings is not one version.
+    const std::optional<VersionHash> hash = fileVersion(path, stamp);
+    if (!hash) {
+        v.error = u"%1: %2"_s.arg(path, InputFile::changedWhileReadMessage());
+        return v;
+    }
+    giveIdentities(r.rows);
+    v.rows = std::move(r.rows);
+    v.facts = {*hash, ancestry(v.rows)};
+    return v;
+}
+
+namespace {
+
+std::optional<std::vector<RecordPtr>> rowsOf(const QByteArray &bytes)
+{
+    RegisterReadResult r = parseRegister(bytes);
+    if (!r.ok())
+        return std::nullopt;
+    giveIdentities(r.rows);
+    return std::move(r.rows);
+}
+
+} // namespace
+
+MergeBase findBase(const VersionStore &store, const VersionFacts &mine, const VersionFacts &theirs,
+                   const QStringList &registerPaths)
+{
+    MergeBase base;
+    const std::vector<VersionHash> candidates = commonAncestors(mine, theirs);
+    // The backups, read only when a candidate is not kept.
+    std::vector<std::pair<VersionHash, QByteArray>> backups;
+    bool backupsRead = false;
+    for (VersionHash hash : candidates) {
+        base.hash = hash;
+        if (hash == mine.hash) {
+            base.source = MergeBase::Source::Mine;
+            return base;
+        }
+        if (hash == theirs.hash) {
+            base.source = MergeBase::Source::Theirs;
+            return base;
+        }
+        std::optional<QByteArray> bytes = store.find(hash, registerPaths);
+        if (!bytes) {
+            if (!backupsRead) {
+                backupsRead = true;
+                for (const QString &path : registerPaths) {
+                    InputFile file(backupPath(resolvedPath(path)), InputFile::Access::Read);
+                    if (file.ok()) {
+                        QByteArray b = file.bytes();
+                        if (file.finish())
+                            backups.emplace_back(versionHash(b), std::move(b));
+                    }
+                }
+            }
+            for (const auto &[backupHash, backupBytes] : backups)
+                if (backupHash == hash)
+                    bytes = backupBytes;
+        }
+        if (!bytes)
+            continue;
+        if (std::optional<std::vector<RecordPtr>> rows = rowsOf(*bytes)) {
+            base.source = MergeBase::Source::Kept;
+            base.rows = std::move(*rows);
+            return base;
+        }
+    }
+    base.hash = 0;
+    return base;
+}
+
+PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
+                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
+{
+    PreparedMerge p;
+    const VersionRead other = readVersion(theirsPath);
+    if (!other.ok()) {
+        p.error = other.error;
+        return p;
+    }
+    MergeBase base;
+    if (!basePath.isEmpty()) {
+        VersionRead given = readVersion(basePath);
+        if (!given.ok()) {
+            p.error = given.error;
+            return p;
+        }
+        base.source = MergeBase::Source::Kept;
+        base.rows = std::move(given.rows);
+    } else {
+        base = findBase(store, mine, other.facts, {minePath, theirsPath});
+    }
+    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today);
+    p.error = p.merge.refusal;
+    p.theirsHash = other.facts.hash;
+    // Rows held in memory (unsaved) are no version of their own.
+    std::vector<VersionHash> sides{other.facts.hash};
+    if (mine.hash != 0)
+        sides.insert(sides.begin(), mine.hash);
+    p.ancestry = joinAncestries({sides, mine.ancestry, other.facts.ancestry});
+    return p;
+}

@@ -1,0 +1,428 @@
+#include "RegisterMerge.h"
+
+#include "IdIndex.h"
+#include "MergeOrder.h"
+#include "Reconciliation.h"
+#include "RegisterVersions.h"
+#include "RowIdentity.h"
+
+#include <QCoreApplication>
+#include <QVarLengthArray>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const Record kNoRow;
+const Value kNone;
+
+// One side of the merge, indexed by identity.
+struct Side {
+    explicit Side(const std::vector<RecordPtr> *list) : rows(list)
+    {
+        if (!rows)
+            return;
+        ids = rowIds(*rows);
+        index = IdIndex(ids.size());
+        for (size_t i = 0; i < ids.size(); ++i)
+            index.insert(ids[i], int(i));
+    }
+    int find(RowId id) const { return rows ? index.find(id) : -1; }
+    int count() const { return rows ? int(rows->size()) : 0; }
+    const RecordPtr &at(int row) const { return (*rows)[size_t(row)]; }
+
+    const std::vector<RecordPtr> *rows;
+    std::vector<RowId> ids;
+    IdIndex index;
+};
+
+struct Keyed {
+    QStringView key;
+    const Value *value;
+};
+using KeyList = QVarLengthArray<Keyed, 12>;
+
+KeyList mergedKeys(const Record &r)
+{
+    KeyList list;
+    r.forEachKey([&](QStringView key, const Value &v) {
+        if (isMergedKey(key))
+            list.append({key, &v});
+    });
+    return list;
+}
+
+bool sameValue(QStringView key, const Value &a, const Value &b)
+{
+    if (key == keyName(Key::EOMSeen))
+        return (a.intValue() == 1) == (b.intValue() == 1); // absent and "0" both say not reconciled
+    if (a == b)
+        return true;
+    if (a.isNull() || b.isNull())
+        return false;
+    // Money by what it reads as: -5 and -5.00, a number read from the XML
+    // form and the text of the other.
+    if (key == keyName(Key::Amount) || key == kStatementBalanceKey) {
+        const CentsReading x = a.cents();
+        const CentsReading y = b.cents();
+        if (x.ok() && y.ok())
+            return x.cents == y.cents;
+    }
+    return !a.isText() || !b.isText() ? a.toString() == b.toString() : false;
+}
+
+// Calls f(key, value in a, value in b) for every key either holds, in order.
+template <typename F>
+void forEachKeyOfTwo(const KeyList &a, const KeyList &b, F &&f)
+{
+    qsizetype i = 0;
+    qsizetype j = 0;
+    while (i < a.size() || j < b.size()) {
+        if (j == b.size() || (i < a.size() && a[i].key < b[j].key)) {
+            f(a[i].key, *a[i].value, kNone);
+            ++i;
+        } else if (i == a.size() || b[j].key < a[i].key) {
+            f(b[j].key, kNone, *b[j].value);
+            ++j;
+        } else {
+            f(a[i].key, *a[i].value, *b[j].value);
+            ++i;
+            ++j;
+        }
+    }
+}
+
+bool sameRow(const Record &a, const Record &b)
+{
+    if (&a == &b)
+        return true;
+    bool same = true;
+    forEachKeyOfTwo(mergedKeys(a), mergedKeys(b), [&](QStringView key, const Value &x, const Value &y) {
+        same = same && sameValue(key, x, y);
+    });
+    return same;
+}
+
+QStringList changedKeys(const Record &before, const Record &after)
+{
+    QStringList keys;
+    forEachKeyOfTwo(mergedKeys(before), mergedKeys(after), [&](QStringView key, const Value &x, const Value &y) {
+        if (!sameValue(key, x, y))
+            keys << key.toString();
+    });
+    return keys;
+}
+
+const Value &valueOf(const KeyList &list, QStringView key)
+{
+    for (const Keyed &k : list)
+        if (k.key == key)
+            return *k.value;
+    return kNone;
+}
+
+// The keys of a row both sides changed, merged one by one.
+struct FieldMerge {
+    std::vector<std::pair<QString, Value>> fromTheirs; // mine's values stand for the rest
+    QStringList mineChanged;
+    QStringList theirsChanged;
+    std::vector<FieldConflict> conflicts;
+};
+
+FieldMerge mergeFields(const Record &base, const Record &mine, const Record &theirs)
+{
+    const KeyList b = mergedKeys(base);
+    const KeyList m = mergedKeys(mine);
+    const KeyList t = mergedKeys(theirs);
+    QVarLengthArray<QStringView, 24> keys;
+    for (const KeyList *list : {&b, &m, &t})
+        for (const Keyed &k : *list)
+            keys.append(k.key);
+    std::sort(keys.begin(), keys.end());
+    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
+
+    // A row one side reconciled was reconciled as it stood: the other
+    // side's new amount or date is for a person to look at.
+    const bool mineReconciled = !isReconciled(base) && isReconciled(mine);
+    const bool theirsReconciled = !isReconciled(base) && isReconciled(theirs);
+    const auto reconciledAs = [](QStringView key) {
+        return key == keyName(Key::Amount) || key == keyName(Key::Date);
+    };
+
+    FieldMerge f;
+    for (QStringView key : keys) {
+        const Value &bv = valueOf(b, key);
+        const Value &mv = valueOf(m, key);
+        const Value &tv = valueOf(t, key);
+        const bool mineChanged = !sameValue(key, bv, mv);
+        const bool theirsChanged = !sameValue(key, bv, tv);
+        if (!mineChanged && !theirsChanged)
+            continue;
+        const bool conflict = mineChanged && theirsChanged
+            ? !sameValue(key, mv, tv)
+            : reconciledAs(key) && (mineChanged ? theirsReconciled : mineReconciled);
+        if (conflict) {
+            f.conflicts.push_back({key.toString(), bv, mv, tv, std::nullopt});
+            continue;
+        }
+        if (mineChanged)
+            f.mineChanged << key.toString();
+        if (theirsChanged) {
+            f.theirsChanged << key.toString();
+            if (!mineChanged)
+                f.fromTheirs.emplace_back(key.toString(), tv);
+        }
+    }
+    return f;
+}
+
+// Whether side holds the other's rows but not its opening row, and the
+// other not its: a new year's register, which starts from an opening row
+// of its own and carries the rows not yet reconciled.
+bool startsAnew(const Side &side, const Side &other)
+{
+    if (side.count() == 0 || other.count() == 0)
+        return false;
+    if (side.find(other.ids.front()) >= 0 || other.find(side.ids.front()) >= 0)
+        return false;
+    for (RowId id : side.ids)
+        if (other.find(id) >= 0)
+            return true;
+    return false;
+}
+
+bool shareARow(const Side &a, const Side &b)
+{
+    const Side &fewer = a.count() <= b.count() ? a : b;
+    const Side &more = &fewer == &a ? b : a;
+    for (RowId id : fewer.ids)
+        if (more.find(id) >= 0)
+            return true;
+    return false;
+}
+
+QString refusal(const Side &base, const Side &mine, const Side &theirs, const MergeNames &names)
+{
+    const QString rollover = QCoreApplication::translate(
+        "RegisterMerge", "%1 is a new year\u2019s register made from %2: a new year\u2019s file is a new register, "
+                         "and is not merged with the year it was made from.");
+    if (base.rows) {
+        if (startsAnew(theirs, base))
+            return rollover.arg(names.theirs, names.mine);
+        if (startsAnew(mine, base))
+            return rollover.arg(names.mine, names.theirs);
+    } else if (startsAnew(theirs, mine)) {
+        return QCoreApplication::translate(
+                   "RegisterMerge", "%1 and %2 start from different opening rows but hold the same transactions: one "
+                                    "is a new year\u2019s register made from the other, and a new year\u2019s file "
+                                    "is a new register, not merged with the year it was made from.")
+            .arg(names.mine, names.theirs);
+    }
+    const bool related = shareARow(mine, theirs) ||
+                         (base.rows && (mine.count() == 0 || shareARow(base, mine)) &&
+                          (theirs.count() == 0 || shareARow(base, theirs)) && base.count() > 0);
+    if (!related && (mine.count() > 0 || theirs.count() > 0))
+        return QCoreApplication::translate("RegisterMerge",
+                                           "%1 and %2 are not versions of one register: they have no transaction in "
+                                           "common.")
+            .arg(names.mine, names.theirs);
+    return {};
+}
+
+} // namespace
+
+bool isMergedKey(QStringView key)
+{
+    return key != keyName(Key::Total) && key != keyName(Key::ID) && key != kVersionsKey;
+}
+
+bool RowConflict::resolved() const
+{
+    if (kind != Kind::Changed)
+        return chosen.has_value();
+    return std::all_of(fields.begin(), fields.end(), [](const FieldConflict &f) { return f.chosen.has_value(); });
+}
+
+int RegisterMerge::unresolvedCount() const
+{
+    return int(std::count_if(conflicts.begin(), conflicts.end(), [](const RowConflict &c) { return !c.resolved(); }));
+}
+
+void RegisterMerge::chooseAll(MergeSide side)
+{
+    for (RowConflict &c : conflicts) {
+        if (c.kind != RowConflict::Kind::Changed && !c.chosen)
+            c.chosen = side;
+        for (FieldConflict &f : c.fields)
+            if (!f.chosen)
+                f.chosen = side;
+    }
+}
+
+std::vector<RecordPtr> RegisterMerge::resolvedRows() const
+{
+    std::vector<RecordPtr> merged;
+    merged.reserve(rows.size());
+    for (const Row &row : rows) {
+        if (row.conflict < 0) {
+            merged.push_back(row.record);
+            continue;
+        }
+        const RowConflict &c = conflicts[size_t(row.conflict)];
+        switch (c.kind) {
+        case RowConflict::Kind::DeletedByMine:
+            if (c.chosen != MergeSide::Mine)
+                merged.push_back(c.theirs);
+            break;
+        case RowConflict::Kind::DeletedByTheirs:
+            if (c.chosen != MergeSide::Theirs)
+                merged.push_back(c.mine);
+            break;
+        case RowConflict::Kind::Changed: {
+            RecordPtr record = row.record;
+            for (const FieldConflict &f : c.fields) {
+                if (f.chosen != MergeSide::Theirs)
+                    continue;
+                if (record == row.record)
+                    record = std::make_shared<Record>(*row.record);
+                record->set(f.key, f.theirs);
+            }
+            merged.push_back(std::move(record));
+            break;
+        }
+        }
+    }
+    return merged;
+}
+
+bool RegisterMerge::changesMine() const
+{
+    return !conflicts.empty() ||
+           std::any_of(changes.begin(), changes.end(), [](const MergeChange &c) { return c.side == MergeSide::Theirs; }) ||
+           orderFromTheirs;
+}
+
+RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vector<RecordPtr> &mine,
+                             const std::vector<RecordPtr> &theirs, const MergeNames &names, QDate today)
+{
+    RegisterMerge out;
+    const Side b(base);
+    const Side m(&mine);
+    const Side t(&theirs);
+    out.refusal = refusal(b, m, t, names);
+    if (!out.ok())
+        return out;
+    out.baseInferred = base == nullptr;
+
+    struct Entry {
+        OrderEntry order;
+        RegisterMerge::Row row;
+    };
+    std::vector<Entry> entries;
+    entries.reserve(size_t(std::max(m.count(), t.count())) + 16);
+    // Changes, each with the entry of its row (-1: a deletion).
+    std::vector<std::pair<int, MergeChange>> changes;
+    const auto change = [&](MergeSide side, MergeChange::Kind kind, const RecordPtr &record,
+                            const RecordPtr &before = {}, QStringList keys = {}) {
+        const int entry = kind == MergeChange::Kind::Deleted ? -1 : int(entries.size());
+        changes.emplace_back(entry, MergeChange{side, kind, record, before, std::move(keys)});
+    };
+    const auto add = [&](int baseRow, int mineRow, int theirsRow, RecordPtr record, int conflict = -1) {
+        const Record *shown = record.get();
+        entries.push_back({{baseRow, mineRow, theirsRow, shown}, {std::move(record), conflict}});
+    };
+    const auto conflict = [&](RowConflict c) {
+        out.conflicts.push_back(std::move(c));
+        return int(out.conflicts.size()) - 1;
+    };
+
+    for (int i = 0; i < m.count(); ++i) {
+        const RecordPtr &mr = m.at(i);
+        const RowId id = m.ids[size_t(i)];
+        const int j = t.find(id);
+        const int k = b.find(id);
+        const RecordPtr baseRow = k >= 0 ? b.at(k) : RecordPtr();
+        if (j < 0) {
+            if (k < 0) {
+                change(MergeSide::Mine, MergeChange::Kind::Added, mr);
+                add(k, i, j, mr);
+            } else if (sameRow(*mr, *baseRow)) {
+                change(MergeSide::Theirs, MergeChange::Kind::Deleted, baseRow);
+            } else {
+                add(k, i, j, mr, conflict({RowConflict::Kind::DeletedByTheirs, baseRow, mr, {}, {}, std::nullopt}));
+            }
+            continue;
+        }
+        const RecordPtr &tr = t.at(j);
+        if (sameRow(*mr, *tr)) {
+            add(k, i, j, mr);
+            continue;
+        }
+        const Record &br = k >= 0 ? *baseRow : kNoRow;
+        if (k >= 0 && sameRow(*mr, br)) {
+            change(MergeSide::Theirs, MergeChange::Kind::Changed, tr, baseRow, changedKeys(br, *tr));
+            add(k, i, j, tr);
+            continue;
+        }
+        if (k >= 0 && sameRow(*tr, br)) {
+            change(MergeSide::Mine, MergeChange::Kind::Changed, mr, baseRow, changedKeys(br, *mr));
+            add(k, i, j, mr);
+            continue;
+        }
+        FieldMerge f = mergeFields(br, *mr, *tr);
+        RecordPtr merged = mr;
+        if (!f.fromTheirs.empty()) {
+            merged = std::make_shared<Record>(*mr);
+            for (auto &[key, value] : f.fromTheirs)
+                merged->set(key, std::move(value));
+        }
+        // A row both added (or, without a base, both hold) was not changed
+        // from anything: only its conflicts are told.
+        if (k >= 0 && !f.mineChanged.isEmpty())
+            change(MergeSide::Mine, MergeChange::Kind::Changed, mr, baseRow, f.mineChanged);
+        if (k >= 0 && !f.theirsChanged.isEmpty())
+            change(MergeSide::Theirs, MergeChange::Kind::Changed, tr, baseRow, f.theirsChanged);
+        const int c = f.conflicts.empty()
+            ? -1
+            : conflict({RowConflict::Kind::Changed, baseRow, mr, tr, std::move(f.conflicts), std::nullopt});
+        add(k, i, j, std::move(merged), c);
+    }
+    for (int j = 0; j < t.count(); ++j) {
+        const RowId id = t.ids[size_t(j)];
+        if (m.find(id) >= 0)
+            continue;
+        const RecordPtr &tr = t.at(j);
+        const int k = b.find(id);
+        if (k < 0) {
+            change(MergeSide::Theirs, MergeChange::Kind::Added, tr);
+            add(k, -1, j, tr);
+        } else if (sameRow(*tr, *b.at(k))) {
+            change(MergeSide::Mine, MergeChange::Kind::Deleted, b.at(k));
+        } else {
+            add(k, -1, j, tr, conflict({RowConflict::Kind::DeletedByMine, b.at(k), {}, tr, {}, std::nullopt}));
+        }
+    }
+
+    std::vector<OrderEntry> order;
+    order.reserve(entries.size());
+    for (const Entry &e : entries)
+        order.push_back(e.order);
+    const std::vector<size_t> sequence = mergedOrder(order, m.count(), t.count(), today, &out.orderFromTheirs);
+    std::vector<int> position(entries.size(), -1);
+    out.rows.reserve(sequence.size());
+    for (size_t e : sequence) {
+        position[e] = int(out.rows.size());
+        out.rows.push_back(std::move(entries[e].row));
+    }
+    std::stable_sort(changes.begin(), changes.end(), [&](const auto &x, const auto &y) {
+        const int px = x.first < 0 ? INT_MAX : position[size_t(x.first)];
+        const int py = y.first < 0 ? INT_MAX : position[size_t(y.first)];
+        return px < py;
+    });
+    out.changes.reserve(changes.size());
+    for (auto &[entry, c] : changes)
+        out.changes.push_back(std::move(c));
+    return out;
+}

@@ -1,0 +1,223 @@
+#include "RegisterVersions.h"
+
+#include "AtomicFile.h"
+#include "InputFile.h"
+#include "DataFolder.h"
+#include "StableHash.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <climits>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+constexpr QLatin1StringView kExtension(".ldgr");
+constexpr QLatin1StringView kRegisterNote("register");
+
+// Calls f with the bytes of the file at path if they are still those stamp
+// describes; false, with why, otherwise.
+template <typename F>
+bool withStampedBytes(const QString &path, const FileStamp &stamp, QString *error, F &&f)
+{
+    InputFile file(path, InputFile::Access::Map);
+    if (!file.ok()) {
+        if (error)
+            *error = file.error();
+        return false;
+    }
+    const QByteArray bytes = file.bytes();
+    if (contentHash(bytes) != stamp.hash || !file.finish()) {
+        if (error)
+            *error = u"%1 changed since it was read"_s.arg(QFileInfo(path).fileName());
+        return false;
+    }
+    f(bytes);
+    return true;
+}
+} // namespace
+
+VersionHash versionHash(QByteArrayView bytes) { return StableHash::of(bytes); }
+
+QString versionName(VersionHash hash) { return u"%1"_s.arg(hash, 16, 16, QChar(u'0')); }
+
+std::optional<VersionHash> versionFromName(QStringView name)
+{
+    if (name.size() != 16)
+        return std::nullopt;
+    bool ok = false;
+    const VersionHash hash = name.toULongLong(&ok, 16);
+    if (!ok)
+        return std::nullopt;
+    return hash;
+}
+
+std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &stamp)
+{
+    std::optional<VersionHash> hash;
+    withStampedBytes(path, stamp, nullptr, [&](const QByteArray &bytes) { hash = versionHash(bytes); });
+    return hash;
+}
+
+std::vector<VersionHash> ancestry(const std::vector<RecordPtr> &rows)
+{
+    std::vector<VersionHash> list;
+    if (rows.empty())
+        return list;
+    const QString text = rows.front()->value(kVersionsKey).toString();
+    for (QStringView word : QStringView(text).split(u' ', Qt::SkipEmptyParts))
+        if (const std::optional<VersionHash> hash = versionFromName(word);
+            hash && std::find(list.begin(), list.end(), *hash) == list.end())
+            list.push_back(*hash);
+    return list;
+}
+
+Value ancestryValue(const std::vector<VersionHash> &list)
+{
+    QStringList names;
+    for (size_t i = 0; i < list.size() && i < kAncestryKept; ++i)
+        names << versionName(list[i]);
+    return names.isEmpty() ? Value() : Value::text(names.join(u' '));
+}
+
+void setAncestry(const std::vector<RecordPtr> &rows, const std::vector<VersionHash> &list)
+{
+    if (rows.empty())
+        return;
+    for (size_t i = 1; i < rows.size(); ++i)
+        if (rows[i]->contains(kVersionsKey))
+            rows[i]->remove(kVersionsKey);
+    rows.front()->set(kVersionsKey, ancestryValue(list));
+}
+
+std::vector<VersionHash> joinAncestries(const std::vector<std::vector<VersionHash>> &lists)
+{
+    std::vector<VersionHash> joined;
+    for (size_t i = 0; joined.size() < kAncestryKept; ++i) {
+        bool any = false;
+        for (const std::vector<VersionHash> &list : lists) {
+            if (i >= list.size())
+                continue;
+            any = true;
+            if (std::find(joined.begin(), joined.end(), list[i]) == joined.end() && joined.size() < kAncestryKept)
+                joined.push_back(list[i]);
+        }
+        if (!any)
+            break;
+    }
+    return joined;
+}
+
+std::vector<VersionHash> commonAncestors(const VersionFacts &mine, const VersionFacts &theirs)
+{
+    // How far back a side names a version: 0 for the side itself.
+    const auto distance = [](const VersionFacts &side, VersionHash hash) {
+        if (side.hash != 0 && side.hash == hash)
+            return 0;
+        const auto it = std::find(side.ancestry.begin(), side.ancestry.end(), hash);
+        return it == side.ancestry.end() ? INT_MAX : int(it - side.ancestry.begin()) + 1;
+    };
+    struct Candidate {
+        VersionHash hash;
+        int further;
+        int nearer;
+    };
+    std::vector<Candidate> found;
+    std::vector<VersionHash> all = mine.ancestry;
+    if (mine.hash != 0)
+        all.insert(all.begin(), mine.hash);
+    for (VersionHash hash : all) {
+        const int a = distance(mine, hash);
+        const int b = distance(theirs, hash);
+        if (b != INT_MAX)
+            found.push_back({hash, std::max(a, b), std::min(a, b)});
+    }
+    std::stable_sort(found.begin(), found.end(), [](const Candidate &x, const Candidate &y) {
+        return x.further != y.further ? x.further < y.further : x.nearer < y.nearer;
+    });
+    std::vector<VersionHash> hashes;
+    for (const Candidate &c : found)
+        hashes.push_back(c.hash);
+    return hashes;
+}
+
+QString VersionStore::defaultFolder() { return dataFolder() + u"/Versions"_s; }
+
+QString VersionStore::registerFolder(const QString &registerPath) const
+{
+    const QString path = resolvedPath(registerPath);
+    return QDir(m_folder).filePath(versionName(StableHash(0x7e).add(QStringView(path)).value()));
+}
+
+std::optional<VersionHash> VersionStore::keep(const QString &registerPath, const QByteArray &bytes, QString *error)
+{
+    const VersionHash hash = versionHash(bytes);
+    const QString folder = registerFolder(registerPath);
+    const QString file = QDir(folder).filePath(versionName(hash) + kExtension);
+    if (QFileInfo::exists(file)) {
+        // Used again: it stays among the newest.
+        QFile f(file);
+        if (f.open(QIODevice::ReadWrite))
+            f.setFileTime(QDateTime::currentDateTimeUtc(), QFileDevice::FileModificationTime);
+        return hash;
+    }
+    QString why;
+    if (!makePrivateFolder(m_folder, &why) || !makePrivateFolder(folder, &why)) {
+        if (error)
+            *error = why;
+        return std::nullopt;
+    }
+    const QString note = QDir(folder).filePath(kRegisterNote);
+    if (!QFileInfo::exists(note))
+        writePrivateFileAtomically(note, resolvedPath(registerPath).toUtf8() + '\n');
+    if (const QString failure = writePrivateFileAtomically(file, bytes); !failure.isEmpty()) {
+        if (error)
+            *error = failure;
+        return std::nullopt;
+    }
+    prune(folder);
+    return hash;
+}
+
+std::optional<VersionHash> VersionStore::keepFile(const QString &registerPath, const QString &path,
+                                                  const FileStamp &stamp, QString *error)
+{
+    std::optional<VersionHash> kept;
+    withStampedBytes(path, stamp, error, [&](const QByteArray &bytes) { kept = keep(registerPath, bytes, error); });
+    return kept;
+}
+
+std::optional<QByteArray> VersionStore::find(VersionHash hash, const QStringList &registerPaths) const
+{
+    const QString name = versionName(hash) + kExtension;
+    QStringList folders;
+    for (const QString &path : registerPaths)
+        folders << registerFolder(path);
+    for (const QFileInfo &info : QDir(m_folder).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot))
+        if (!folders.contains(info.filePath()))
+            folders << info.filePath();
+    for (const QString &folder : folders) {
+        const QString path = QDir(folder).filePath(name);
+        if (!QFileInfo::exists(path))
+            continue;
+        InputFile file(path, InputFile::Access::Read);
+        if (!file.ok())
+            continue;
+        QByteArray bytes = file.bytes();
+        if (file.finish() && versionHash(bytes) == hash)
+            return bytes;
+    }
+    return std::nullopt;
+}
+
+void VersionStore::prune(const QString &folder) const
+{
+    const QFileInfoList versions =
+        QDir(folder).entryInfoList({u"*"_s + kExtension}, QDir::Files, QDir::Time); // newest first
+    for (qsizetype i = kVersionsKept; i < versions.size(); ++i)
+        QFile::remove(versions[i].filePath());
+}

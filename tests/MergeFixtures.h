@@ -1,0 +1,70 @@
+#pragma once
+
+// Registers for the merge tests, written the way a person reads them: one
+// text a row, "ID|DATE|DESCRIPTION|AMOUNT" and then any other KEY=VALUE,
+// all separated by "|". Each call makes new records, as each file read does.
+
+#include "Record.h"
+#include "RegisterMerge.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <initializer_list>
+#include <vector>
+
+inline RecordPtr mergeRow(const QString &spec)
+{
+    const QStringList parts = spec.split(u'|');
+    RecordPtr r = makeRecord();
+    const Key keys[] = {Key::ID, Key::Date, Key::DescriptionofTransaction, Key::Amount};
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i < 4) {
+            r->set(keys[i], Value::text(parts[i]));
+            continue;
+        }
+        const qsizetype eq = parts[i].indexOf(u'=');
+        r->set(QStringView(parts[i]).left(eq), Value::text(parts[i].mid(eq + 1)));
+    }
+    return r;
+}
+
+inline std::vector<RecordPtr> mergeRows(std::initializer_list<const char16_t *> specs)
+{
+    std::vector<RecordPtr> rows;
+    for (const char16_t *s : specs)
+        rows.push_back(mergeRow(QString::fromUtf16(s)));
+    return rows;
+}
+
+// A row as the specs write it, with only the keys a spec has (the running
+// balance aside), so that an expectation reads like the rows it checks.
+inline QString mergeSpec(const Record &r)
+{
+    QStringList parts;
+    for (Key key : {Key::ID, Key::Date, Key::DescriptionofTransaction, Key::Amount})
+        parts << r.value(key).toString();
+    r.forEachKey([&](QStringView key, const Value &v) {
+        if (!knownKey(key) && isMergedKey(key))
+            parts << key.toString() + u'=' + v.toString();
+        else if (key == keyName(Key::EOMSeen) || key == keyName(Key::CheckNumber))
+            parts << key.toString() + u'=' + v.toString();
+    });
+    return parts.join(u'|');
+}
+
+inline QStringList mergeSpecs(const std::vector<RecordPtr> &rows)
+{
+    QStringList specs;
+    for (const RecordPtr &r : rows)
+        specs << mergeSpec(*r);
+    return specs;
+}
+
+inline QStringList mergeSpecs(std::initializer_list<const char16_t *> specs)
+{
+    QStringList list;
+    for (const char16_t *s : specs)
+        list << QString::fromUtf16(s);
+    return list;
+}

@@ -1,0 +1,529 @@
+// Merging two versions of a register made apart: the table of what each
+// side did and what the merge makes of it, the order, the refusals, the
+// choices of conflicts, the merge as one step of the document, and
+// cheqbook-cli merge.
+
+#include "MergeFixtures.h"
+#include "MergeStep.h"
+#include "RegisterMerge.h"
+#include "RegisterVersions.h"
+#include "RowIdentity.h"
+
+#include "TestSupport.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+using Specs = std::vector<const char16_t *>;
+
+const QDate kToday(2026, 12, 20);
+
+#define BASE u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00", \
+             u"c|12/05/2026|Coffee|-5.00"
+
+std::vector<RecordPtr> rowsOf(const Specs &specs)
+{
+    std::vector<RecordPtr> rows;
+    for (const char16_t *s : specs)
+        rows.push_back(mergeRow(QString::fromUtf16(s)));
+    return rows;
+}
+
+QStringList specsOf(const Specs &specs)
+{
+    QStringList list;
+    for (const char16_t *s : specs)
+        list << QString::fromUtf16(s);
+    return list;
+}
+
+struct MergeCase {
+    const char *name; // what goes wrong when the case fails
+    Specs base, mine, theirs;
+    Specs merged; // with every conflict left open
+    int conflicts = 0;
+};
+
+void PrintTo(const MergeCase &c, std::ostream *os) { *os << c.name; }
+
+class MergeTable : public ::testing::TestWithParam<MergeCase>
+{
+};
+
+TEST_P(MergeTable, MergesEachKindOfChange)
+{
+    const MergeCase &c = GetParam();
+    const std::vector<RecordPtr> base = rowsOf(c.base), mine = rowsOf(c.mine), theirs = rowsOf(c.theirs);
+    const RegisterMerge m = mergeRegisters(&base, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    ASSERT_TRUE(m.ok()) << m.refusal.toStdString();
+    EXPECT_EQ(mergeSpecs(m.resolvedRows()), specsOf(c.merged));
+    EXPECT_EQ(int(m.conflicts.size()), c.conflicts);
+    // Merged the other way round, the same rows (their order aside) and conflicts.
+    const RegisterMerge back = mergeRegisters(&base, theirs, mine, {u"theirs"_s, u"mine"_s}, kToday);
+    ASSERT_TRUE(back.ok());
+    // Each side's writing of an amount stands for both, so amounts are
+    // compared by what they read as.
+    const auto byMoney = [](const std::vector<RecordPtr> &rows) {
+        QStringList specs;
+        for (const RecordPtr &r : rows) {
+            QStringList parts = mergeSpec(*r).split(u'|');
+            parts[3] = QString::number(r->value(Key::Amount).cents().cents);
+            specs << parts.join(u'|');
+        }
+        return specs;
+    };
+    QStringList a = byMoney(m.resolvedRows()), b = byMoney(back.resolvedRows());
+    if (c.conflicts == 0) {
+        a.sort();
+        b.sort();
+        EXPECT_EQ(a, b);
+    }
+    EXPECT_EQ(int(back.conflicts.size()), c.conflicts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Merge, MergeTable,
+    ::testing::Values(
+        MergeCase{"NothingChanged", {BASE}, {BASE}, {BASE}, {BASE}},
+        MergeCase{"RowAddedByMineIsLost",
+                  {BASE},
+                  {BASE, u"d|12/06/2026|Shell|-30.00"},
+                  {BASE},
+                  {BASE, u"d|12/06/2026|Shell|-30.00"}},
+        MergeCase{"RowAddedByTheirsIsNotPlacedByDate",
+                  {BASE},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"e|12/02/2026|Target|-7.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"e|12/02/2026|Target|-7.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"RowsAddedOnBothSidesAtTheEndAreNotInterleavedByDate",
+                  {BASE},
+                  {BASE, u"m1|12/06/2026|Shell|-30.00", u"m2|12/09/2026|Target|-9.00"},
+                  {BASE, u"t1|12/07/2026|Dillons|-8.00", u"t2|12/08/2026|USPS|-2.00"},
+                  {BASE, u"m1|12/06/2026|Shell|-30.00", u"t1|12/07/2026|Dillons|-8.00", u"t2|12/08/2026|USPS|-2.00",
+                   u"m2|12/09/2026|Target|-9.00"}},
+        MergeCase{"RowDeletedByMineComesBack",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"RowDeletedOnBothSidesComesBack",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"ChangeByTheirsIsLost",
+                  {BASE},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"SameChangeOnBothSidesIsAConflict",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"ChangesOfOtherKeysOfOneRowConflict",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee 1432|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee 1432|-12.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"OneKeyChangedDifferentlyIsNotAConflict",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-21.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  1},
+        MergeCase{"DeleteAgainstAnEditLosesTheEdit",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  1},
+        MergeCase{"ReconciledOnBothSidesIsMarkedTwiceOrConflicts",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1",
+                   u"b|12/03/2026|Aldi|-20.00|EOMSeen=1", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00|EOMSeen=1"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1",
+                   u"b|12/03/2026|Aldi|-20.00|EOMSeen=1", u"c|12/05/2026|Coffee|-5.00|EOMSeen=1"}},
+        MergeCase{"AmountChangedUnderAReconciliationGoesUnnoticed",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-11.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  1},
+        MergeCase{"StatementRecordedByTheirsIsLost",
+                  {BASE},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00",
+                   u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1|StatementBalance=90.00|StatementDate=12/02/2026",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00",
+                   u"a|12/02/2026|Hy-Vee|-10.00|EOMSeen=1|StatementBalance=90.00|StatementDate=12/02/2026",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"AKeyThisCodeDoesNotKnowIsNotMerged",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|Category=Groceries",
+                   u"b|12/03/2026|Aldi|-20.00|Category=Food", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00|Category=Groceries", u"c|12/05/2026|Coffee|-5.00|Category=Treats"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00|Category=Groceries",
+                   u"b|12/03/2026|Aldi|-20.00|Category=Food", u"c|12/05/2026|Coffee|-5.00|Category=Treats"},
+                  1},
+        MergeCase{"SortByTheirsAndAnEditByMineLosesOneOfThem",
+                  {u"o|12/01/2026|Opening Balance|100.00", u"c|12/05/2026|Coffee|-5.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"c|12/05/2026|Coffee|-6.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00"},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-6.00"}},
+        MergeCase{"RowAddedToAnUnsortedSideLandsOutOfDateInTheSortedOne",
+                  {u"o|12/01/2026|Opening Balance|100.00", u"c|12/05/2026|Coffee|-5.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"c|12/05/2026|Coffee|-5.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"d|12/04/2026|Shell|-30.00"},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00",
+                   u"d|12/04/2026|Shell|-30.00", u"c|12/05/2026|Coffee|-5.00"}},
+        MergeCase{"AnAmountWrittenAnotherWayIsTakenForAChange",
+                  {BASE},
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100", u"a|12/02/2026|Hy-Vee|-10.0", u"b|12/03/2026|Aldi|-20.00",
+                   u"c|12/05/2026|Coffee|-5.00"},
+                  {BASE}},
+        MergeCase{"TotalsThatDifferAreTakenForAChange",
+                  {BASE},
+                  {u"o|12/01/2026|Opening Balance|100.00|Total=100.00", u"a|12/02/2026|Hy-Vee|-10.00|Total=90.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"o|12/01/2026|Opening Balance|100.00|Total=100", u"a|12/02/2026|Hy-Vee|-10.00|Total=1.00",
+                   u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {BASE}},
+        MergeCase{"AnOpeningBalanceInsertedByTheirsGoesElsewhere",
+                  {BASE},
+                  {BASE},
+                  {u"n|11/30/2026|Opening Balance|50.00", u"o|12/01/2026|Opening Balance|100.00",
+                   u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"},
+                  {u"n|11/30/2026|Opening Balance|50.00", BASE}}),
+    [](const ::testing::TestParamInfo<MergeCase> &info) { return std::string(info.param.name); });
+
+// The rows as a merge leaves them when no base is known, and when one is.
+TEST(Merge, WithoutABaseKeepsEveryRowEitherSideHoldsAndDisagreementsAreConflicts)
+{
+    const std::vector<RecordPtr> mine = mergeRows({BASE, u"d|12/06/2026|Shell|-30.00"});
+    const std::vector<RecordPtr> theirs =
+        mergeRows({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"c|12/05/2026|Coffee|-5.00"});
+    const RegisterMerge m = mergeRegisters(nullptr, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    ASSERT_TRUE(m.ok());
+    EXPECT_TRUE(m.baseInferred);
+    ASSERT_EQ(m.conflicts.size(), 1u);
+    EXPECT_EQ(m.conflicts[0].fields[0].key, u"Amount");
+    EXPECT_TRUE(m.conflicts[0].fields[0].base.isNull());
+    // b, which theirs may have deleted, stays: nothing is lost for want of a base.
+    EXPECT_EQ(mergeSpecs(m.resolvedRows()), mergeSpecs({BASE, u"d|12/06/2026|Shell|-30.00"}));
+}
+
+TEST(Merge, RefusesTwoRegistersWithNothingInCommonAndANewYearsRegister)
+{
+    const std::vector<RecordPtr> base = mergeRows({BASE});
+    const std::vector<RecordPtr> mine = mergeRows({BASE, u"d|12/06/2026|Shell|-30.00"});
+    const std::vector<RecordPtr> stranger = mergeRows({u"x|01/01/2026|Opening Balance|5.00", u"y|01/02/2026|ATM|-1.00"});
+    // New Year carries the rows not reconciled after an opening row of its own.
+    const std::vector<RecordPtr> newYear =
+        mergeRows({u"i| |Initial|70.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"});
+    const MergeNames names{u"household.ldgr"_s, u"copy.ldgr"_s};
+
+    const RegisterMerge unrelated = mergeRegisters(nullptr, mine, stranger, names, kToday);
+    EXPECT_EQ(unrelated.refusal,
+              u"household.ldgr and copy.ldgr are not versions of one register: they have no transaction in common.");
+    EXPECT_TRUE(mergeRegisters(&base, mine, stranger, names, kToday).refusal.contains(u"no transaction in common"));
+
+    const RegisterMerge rolled = mergeRegisters(&base, mine, newYear, names, kToday);
+    EXPECT_EQ(rolled.refusal, u"copy.ldgr is a new year\u2019s register made from household.ldgr: a new year\u2019s file "
+                              "is a new register, and is not merged with the year it was made from.");
+    EXPECT_TRUE(mergeRegisters(&base, newYear, mine, names, kToday).refusal.startsWith(u"household.ldgr is a new year"));
+    EXPECT_TRUE(mergeRegisters(nullptr, mine, newYear, names, kToday).refusal.contains(u"a new year\u2019s file is a new register"));
+    EXPECT_TRUE(rolled.rows.empty());
+
+    // Both sides of one new year's register, and a new opening row inserted
+    // above the old one, are no new year.
+    const std::vector<RecordPtr> newYear2 =
+        mergeRows({u"i| |Initial|70.00", u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-6.00"});
+    EXPECT_TRUE(mergeRegisters(nullptr, newYear, newYear2, names, kToday).ok());
+    const std::vector<RecordPtr> reopened = mergeRows({u"n|11/30/2026|Opening Balance|50.00", BASE});
+    EXPECT_TRUE(mergeRegisters(&base, mine, reopened, names, kToday).ok());
+}
+
+TEST(Merge, ChoicesSettleEachKindOfConflictForTheSideChosen)
+{
+    const std::vector<RecordPtr> base = mergeRows({BASE});
+    // a: changed differently; b: deleted by mine, changed by theirs; c: changed by mine, deleted by theirs.
+    const std::vector<RecordPtr> mine =
+        mergeRows({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-11.00", u"c|12/05/2026|Coffee|-6.00"});
+    const std::vector<RecordPtr> theirs =
+        mergeRows({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-12.00", u"b|12/03/2026|Aldi|-21.00"});
+    RegisterMerge m = mergeRegisters(&base, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    ASSERT_EQ(m.conflicts.size(), 3u);
+    EXPECT_EQ(m.unresolvedCount(), 3);
+    // Left open, nothing either side has is lost.
+    EXPECT_EQ(mergeSpecs(m.resolvedRows()),
+              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
+                          u"b|12/03/2026|Aldi|-21.00", u"c|12/05/2026|Coffee|-6.00"}));
+
+    RegisterMerge ours = m;
+    ours.chooseAll(MergeSide::Mine);
+    EXPECT_EQ(ours.unresolvedCount(), 0);
+    EXPECT_EQ(mergeSpecs(ours.resolvedRows()),
+              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
+                          u"c|12/05/2026|Coffee|-6.00"}));
+    RegisterMerge theirsWin = m;
+    theirsWin.chooseAll(MergeSide::Theirs);
+    EXPECT_EQ(mergeSpecs(theirsWin.resolvedRows()),
+              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-12.00",
+                          u"b|12/03/2026|Aldi|-21.00"}));
+    // One key for each side: a row of both.
+    const auto a = std::find_if(m.conflicts.begin(), m.conflicts.end(),
+                                [](const RowConflict &c) { return c.kind == RowConflict::Kind::Changed; });
+    ASSERT_NE(a, m.conflicts.end());
+    a->fields[0].chosen = MergeSide::Theirs;
+    EXPECT_EQ(mergeSpecs(m.resolvedRows())[1], u"a|12/02/2026|Hy-Vee!|-12.00");
+    // Choosing made new records: the sides' records are as they were.
+    EXPECT_EQ(mergeSpec(*mine[1]), u"a|12/02/2026|Hy-Vee|-11.00");
+}
+
+TEST(Merge, TellsWhatCameFromEachSideInTheMergedOrder)
+{
+    const std::vector<RecordPtr> base = mergeRows({BASE});
+    const std::vector<RecordPtr> mine = mergeRows({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00",
+                                                   u"b|12/03/2026|Aldi|-25.00", u"c|12/05/2026|Coffee|-5.00"});
+    const std::vector<RecordPtr> theirs = mergeRows({u"o|12/01/2026|Opening Balance|100.00",
+                                                     u"b|12/03/2026|Aldi Inc|-20.00", u"c|12/05/2026|Coffee|-5.00",
+                                                     u"d|12/06/2026|Shell|-30.00"});
+    const RegisterMerge m = mergeRegisters(&base, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    QStringList told;
+    for (const MergeChange &c : m.changes)
+        told << u"%1 %2 %3 %4"_s.arg(c.side == MergeSide::Mine ? u"mine" : u"theirs").arg(int(c.kind))
+                    .arg(c.record->value(Key::ID).toString(), c.keys.join(u','));
+    EXPECT_EQ(told, QStringList({u"mine 2 b Amount"_s, u"theirs 2 b DescriptionofTransaction"_s, u"theirs 0 d "_s,
+                                  u"theirs 1 a "_s}));
+}
+
+TEST(Merge, ALargeRegisterMergesItsChangesAlone)
+{
+    // A merge looks at every row once: a register of 20,000 rows with a
+    // change on each side gives those two changes and nothing else.
+    std::vector<RecordPtr> base, mine, theirs;
+    for (int i = 0; i < 20000; ++i) {
+        const QString spec = u"r%1|12/%2/2026|Payee %3|-%4.00"_s.arg(i).arg(1 + i % 28).arg(i % 50).arg(i % 90 + 1);
+        base.push_back(mergeRow(spec));
+        mine.push_back(mergeRow(spec + u"|Total=%1"_s.arg(i)));
+        theirs.push_back(mergeRow(spec));
+    }
+    mine[500]->set(Key::Amount, Value::text(u"-1.00"));
+    theirs[19000]->set(Key::DescriptionofTransaction, Value::text(u"Changed"));
+    const RegisterMerge m = mergeRegisters(&base, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    ASSERT_EQ(m.changes.size(), 2u);
+    EXPECT_TRUE(m.conflicts.empty());
+    const std::vector<RecordPtr> rows = m.resolvedRows();
+    ASSERT_EQ(rows.size(), 20000u);
+    EXPECT_EQ(rows[500], mine[500]); // shared, not copied
+    EXPECT_EQ(rows[19000], theirs[19000]);
+    EXPECT_EQ(rows[3], mine[3]);
+}
+
+// --- The merge as one step of the document.
+
+TEST(MergeStep, IsOneStepThatUndoTakesBackWholeWithItsAncestry)
+{
+    MyDocument doc;
+    doc.ensureRegister();
+    for (const RecordPtr &r : mergeRows({BASE}))
+        doc.array()->append(r);
+    doc.recalculateBalances();
+    const std::vector<RecordPtr> before = doc.array()->rows();
+    const QByteArray bytesBefore = *doc.dataRepresentationOfType();
+    const size_t stepsBefore = doc.history().position();
+    const std::vector<RecordPtr> base = mergeRows({BASE});
+    const std::vector<RecordPtr> theirs =
+        mergeRows({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00",
+                   u"c|12/05/2026|Coffee|-5.00", u"d|12/06/2026|Shell|-30.00"});
+    const RegisterMerge m = mergeRegisters(&base, doc.array()->rows(), theirs, {u"mine"_s, u"theirs"_s}, kToday);
+    ASSERT_TRUE(applyMerge(doc, m, u"household (conflicted copy 2026-12-09).ldgr"_s, {0x11, 0x22}).isEmpty());
+
+    EXPECT_EQ(doc.history().position(), stepsBefore + 1);
+    EXPECT_EQ(doc.history().lastDone()->name, u"Merge \u201chousehold (conflicted copy 2026-12-09).ldgr\u201d");
+    EXPECT_EQ(mergeSpecs(doc.array()->rows()),
+              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00",
+                          u"c|12/05/2026|Coffee|-5.00", u"d|12/06/2026|Shell|-30.00"}));
+    // The balance worked out once, over the merged rows.
+    EXPECT_EQ(doc.objectAtIndex(3)->value(Key::Total).centsOrZero(), 5300);
+    EXPECT_EQ(ancestry(doc.array()->rows()), (std::vector<VersionHash>{0x11, 0x22}));
+    EXPECT_GT(doc.changeCount(), 0);
+
+    ASSERT_TRUE(doc.undo());
+    EXPECT_EQ(doc.array()->rows(), before); // the very records
+    EXPECT_EQ(*doc.dataRepresentationOfType(), bytesBefore); // balances and ancestry as they were
+    EXPECT_TRUE(ancestry(doc.array()->rows()).empty());
+    ASSERT_TRUE(doc.redo());
+    EXPECT_EQ(doc.objectAtIndex(3)->value(Key::Total).centsOrZero(), 5300);
+    EXPECT_EQ(ancestry(doc.array()->rows()).size(), 2u);
+}
+
+// --- cheqbook-cli merge and conflicts.
+
+class MergeCli : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir.isValid());
+        env.insert(u"XDG_DATA_HOME"_s, dir.filePath(u"data"_s));
+        writeFile(path(u"base.ldgr"_s), text({BASE}));
+    }
+    QString path(const QString &name) const { return dir.filePath(name); }
+    static QByteArray text(std::initializer_list<const char16_t *> specs)
+    {
+        QByteArray out = "(\n";
+        for (const char16_t *s : specs) {
+            const RecordPtr r = mergeRow(QString::fromUtf16(s));
+            out += "{";
+            r->forEachKey([&](QStringView key, const Value &v) {
+                out += key.toUtf8() + " = \"" + v.toString().toUtf8() + "\"; ";
+            });
+            out += "},\n";
+        }
+        out.chop(2);
+        return out + "\n)\n";
+    }
+    ProgramRun cli(const QStringList &args) const
+    {
+        QProcessEnvironment e = env;
+        return runProgram(QString::fromUtf8(CHEQBOOK_CLI), args, {}, e);
+    }
+
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+};
+
+TEST_F(MergeCli, WritesTheMergeIntoMineListingWhatCameFromEachSide)
+{
+    writeFile(path(u"mine.ldgr"_s), text({BASE, u"d|12/06/2026|Shell|-30.00"}));
+    writeFile(path(u"theirs.ldgr"_s),
+              text({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00", u"c|12/05/2026|Coffee|-5.00"}));
+    const QByteArray mineBefore = readFile(path(u"mine.ldgr"_s));
+    const ProgramRun r = cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"theirs.ldgr"_s), u"--base"_s, path(u"base.ldgr"_s)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.out, "theirs\tchanged\t12/02/2026 Hy-Vee -12.00\tAmount -10.00 \xe2\x86\x92 -12.00\n"
+                     "mine\tadded\t12/06/2026 Shell -30.00\n"
+                     "theirs\tdeleted\t12/03/2026 Aldi -20.00\n");
+    EXPECT_EQ(readFile(path(u"mine.ldgr~"_s)), mineBefore);
+    const ProgramRun report = cli({u"balance"_s, path(u"mine.ldgr"_s)});
+    EXPECT_EQ(report.out, "53.00\n");
+}
+
+TEST_F(MergeCli, ConflictsWriteNothingAndExitWithFourUnlessASideIsChosen)
+{
+    writeFile(path(u"mine.ldgr"_s), text({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-11.00",
+                                          u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}));
+    writeFile(path(u"theirs.ldgr"_s), text({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00",
+                                            u"b|12/03/2026|Aldi|-20.00", u"c|12/05/2026|Coffee|-5.00"}));
+    const QByteArray mineBefore = readFile(path(u"mine.ldgr"_s));
+    const QStringList args{u"merge"_s, path(u"mine.ldgr"_s), path(u"theirs.ldgr"_s), u"--base"_s, path(u"base.ldgr"_s)};
+    const ProgramRun open = cli(args);
+    EXPECT_EQ(open.exitCode, 4);
+    EXPECT_EQ(open.out, "conflict\t12/02/2026 Hy-Vee -11.00\tAmount: mine -11.00, theirs -12.00 (was -10.00)\n");
+    EXPECT_TRUE(open.err.contains(u"1 conflict (listed above): nothing was written"));
+    EXPECT_EQ(readFile(path(u"mine.ldgr"_s)), mineBefore);
+    EXPECT_FALSE(QFile::exists(path(u"mine.ldgr~"_s)));
+
+    EXPECT_EQ(cli(args + QStringList{u"--theirs"_s, u"-o"_s, path(u"t.ldgr"_s)}).exitCode, 0);
+    EXPECT_EQ(cli({u"balance"_s, path(u"t.ldgr"_s)}).out, "63.00\n");
+    EXPECT_EQ(cli(args + QStringList{u"--ours"_s, u"-o"_s, path(u"o.ldgr"_s)}).exitCode, 0);
+    EXPECT_EQ(cli({u"balance"_s, path(u"o.ldgr"_s)}).out, "64.00\n");
+    EXPECT_EQ(cli(args + QStringList{u"--ours"_s, u"--theirs"_s}).exitCode, 2);
+    // Writing over theirs or the base would lose a version being merged.
+    EXPECT_EQ(cli(args + QStringList{u"-o"_s, path(u"theirs.ldgr"_s)}).exitCode, 2);
+}
+
+TEST_F(MergeCli, RefusesWhatCannotBeMergedNamingIt)
+{
+    writeFile(path(u"mine.ldgr"_s), text({BASE}));
+    writeFile(path(u"other.ldgr"_s), text({u"x|01/01/2026|Opening Balance|5.00"}));
+    writeFile(path(u"next.ldgr"_s), text({u"i| |Initial|65.00", u"c|12/05/2026|Coffee|-5.00"}));
+    writeFile(path(u"notes.ldgr"_s), "these are not transactions");
+    const QByteArray mineBefore = readFile(path(u"mine.ldgr"_s));
+    const ProgramRun unrelated = cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"other.ldgr"_s)});
+    EXPECT_EQ(unrelated.exitCode, 1);
+    EXPECT_TRUE(unrelated.err.contains(u"are not versions of one register"));
+    const ProgramRun rolled = cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"next.ldgr"_s)});
+    EXPECT_EQ(rolled.exitCode, 1);
+    EXPECT_TRUE(rolled.err.contains(u"a new year\u2019s file is a new register")) << rolled.err.toStdString();
+    const ProgramRun garbage = cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"notes.ldgr"_s)});
+    EXPECT_EQ(garbage.exitCode, 1);
+    EXPECT_TRUE(garbage.err.startsWith(u"cheqbook-cli: "_s + path(u"notes.ldgr"_s) + u": "_s)) << garbage.err.toStdString();
+    EXPECT_EQ(readFile(path(u"mine.ldgr"_s)), mineBefore);
+}
+
+TEST_F(MergeCli, FindsTheBaseByTheVersionsTheFilesName)
+{
+    // Merged once, without a base: the merged version is kept, and named by
+    // every later save of either side.
+    writeFile(path(u"mine.ldgr"_s), text({BASE}));
+    writeFile(path(u"theirs.ldgr"_s), text({BASE, u"d|12/06/2026|Shell|-30.00"}));
+    ASSERT_EQ(cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"theirs.ldgr"_s)}).exitCode, 0);
+    ASSERT_TRUE(QFile::copy(path(u"mine.ldgr"_s), path(u"theirs2.ldgr"_s)));
+    // Mine is saved again and then loses Aldi; theirs imports a statement.
+    ASSERT_EQ(cli({u"sort"_s, path(u"mine.ldgr"_s)}).exitCode, 0);
+    QByteArray mine = readFile(path(u"mine.ldgr"_s));
+    const qsizetype aldi = mine.indexOf("Aldi");
+    ASSERT_GT(aldi, 0);
+    mine.remove(mine.lastIndexOf('\n', aldi) + 1, mine.indexOf('\n', aldi) - mine.lastIndexOf('\n', aldi));
+    writeFile(path(u"mine.ldgr"_s), mine);
+    writeFile(path(u"dec.csv"_s), "12/07/2026,-8.00,,,Dillons\n");
+    ASSERT_EQ(cli({u"import"_s, path(u"theirs2.ldgr"_s), path(u"dec.csv"_s)}).exitCode, 0);
+
+    const ProgramRun r = cli({u"merge"_s, path(u"mine.ldgr"_s), path(u"theirs2.ldgr"_s)});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains(u"no version that")) << r.err.toStdString(); // a base was found
+    EXPECT_EQ(r.out, "theirs\tadded\t12/07/2026 Dillons -8.00\nmine\tdeleted\t12/03/2026 Aldi -20.00\n");
+    EXPECT_EQ(cli({u"balance"_s, path(u"mine.ldgr"_s)}).out, "47.00\n"); // without Aldi, which mine deleted
+}
+
+TEST_F(MergeCli, ListsTheConflictCopiesBesideARegister)
+{
+    writeFile(path(u"household.ldgr"_s), text({BASE}));
+    writeFile(path(u"household.sync-conflict-20261209-101010-ABCDEFG.ldgr"_s), text({BASE}));
+    writeFile(path(u"household (Laptop's conflicted copy 2026-12-08).ldgr"_s), text({BASE}));
+    writeFile(path(u"household.ldgr~"_s), text({BASE}));
+    const ProgramRun r = cli({u"conflicts"_s, path(u"household.ldgr"_s)});
+    ASSERT_EQ(r.exitCode, 0);
+    EXPECT_EQ(QString::fromUtf8(r.out),
+              path(u"household (Laptop's conflicted copy 2026-12-08).ldgr\tDropbox\tLaptop\t12/08/2026\n"_s) +
+                  path(u"household.sync-conflict-20261209-101010-ABCDEFG.ldgr\tSyncthing\tABCDEFG\t12/09/2026 10:10:10\n"_s));
+    EXPECT_EQ(cli({u"conflicts"_s, path(u"missing.ldgr"_s)}).exitCode, 1);
+}
+
+} // namespace
