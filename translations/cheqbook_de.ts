@@ -394,16 +394,16 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <translation>Zeitraum</translation>
     </message>
     <message>
-        <source>Balance at its end</source>
-        <translation>Saldo am Ende</translation>
-    </message>
-    <message>
         <source>Scheduled</source>
         <translation>Geplant</translation>
     </message>
     <message>
         <source>Reserve</source>
         <translation>Reserve</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s money in and out, and the balance at its end</source>
+        <translation>Ein- und Ausgänge jedes Zeitraums und der Saldo an seinem Ende</translation>
     </message>
 </context>
 <context>

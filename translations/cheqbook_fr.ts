@@ -394,16 +394,16 @@ Publié sous la licence MIT.</translation>
         <translation>Période</translation>
     </message>
     <message>
-        <source>Balance at its end</source>
-        <translation>Solde à la fin</translation>
-    </message>
-    <message>
         <source>Scheduled</source>
         <translation>Planifié</translation>
     </message>
     <message>
         <source>Reserve</source>
         <translation>Réserve</translation>
+    </message>
+    <message>
+        <source>Each period&apos;s money in and out, and the balance at its end</source>
+        <translation>Les entrées et sorties de chaque période, et le solde à sa fin</translation>
     </message>
 </context>
 <context>
@@ -996,7 +996,7 @@ le demandent) ou un nouveau registre.</translation>
     </message>
     <message>
         <source>Both versions changed these differently. Choose what the merged register keeps; the rest of “%1” is merged as it is.</source>
-        <translation>Les deux versions ont modifié ceci différemment. Choisissez ce que garde le registre fusionné ; le reste de « %1 » est fusionné tel quel.</translation>
+        <translation>Les deux versions ont modifié ceci différemment. Choisissez ce que garde le registre fusionné&#xa0;; le reste de «&#xa0;%1&#xa0;» est fusionné tel quel.</translation>
     </message>
     <message>
         <source>Transaction</source>
@@ -1036,7 +1036,7 @@ le demandent) ou un nouveau registre.</translation>
     </message>
     <message>
         <source>Take All Theirs</source>
-        <translation>Tout prendre de l'autre</translation>
+        <translation>Tout prendre de l&apos;autre</translation>
     </message>
     <message>
         <source>Merge</source>
@@ -2036,11 +2036,11 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     </message>
     <message>
         <source>Merge it?</source>
-        <translation>La fusionner ?</translation>
+        <translation>La fusionner&#xa0;?</translation>
     </message>
     <message>
         <source>“%1” lies beside it. Merged, it is kept in %2 once you save.</source>
-        <translation>« %1 » est à côté. Fusionnée, elle est rangée dans %2 quand vous enregistrez.</translation>
+        <translation>«&#xa0;%1&#xa0;» est à côté. Fusionnée, elle est rangée dans %2 quand vous enregistrez.</translation>
     </message>
     <message>
         <source>Merge</source>
@@ -2054,17 +2054,17 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>“%1” cannot be merged into this register. Nothing was changed.
 
 %2</source>
-        <translation>« %1 » ne peut pas être fusionné avec ce registre. Rien n'a été modifié.
+        <translation>«&#xa0;%1&#xa0;» ne peut pas être fusionné avec ce registre. Rien n&apos;a été modifié.
 
 %2</translation>
     </message>
     <message>
         <source>This register holds everything of “%1” already.</source>
-        <translation>Ce registre contient déjà tout ce que contient « %1 ».</translation>
+        <translation>Ce registre contient déjà tout ce que contient «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
-        <translation>La copie fusionnée « %1 » n'a pas pu être déplacée dans %2 ; elle reste où elle est.%3</translation>
+        <translation>La copie fusionnée «&#xa0;%1&#xa0;» n&apos;a pas pu être déplacée dans %2&#xa0;; elle reste où elle est.%3</translation>
     </message>
 </context>
 <context>
@@ -3519,15 +3519,15 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <name>RegisterMerge</name>
     <message>
         <source>%1 is a new year’s register made from %2: a new year’s file is a new register, and is not merged with the year it was made from.</source>
-        <translation>%1 est le registre d'une nouvelle année issu de %2 : le fichier d'une nouvelle année est un nouveau registre, et n'est pas fusionné avec l'année dont il est issu.</translation>
+        <translation>%1 est le registre d&apos;une nouvelle année issu de %2&#xa0;: le fichier d&apos;une nouvelle année est un nouveau registre, et n&apos;est pas fusionné avec l&apos;année dont il est issu.</translation>
     </message>
     <message>
         <source>%1 and %2 start from different opening rows but hold the same transactions: one is a new year’s register made from the other, and a new year’s file is a new register, not merged with the year it was made from.</source>
-        <translation>%1 et %2 commencent par des lignes d'ouverture différentes mais contiennent les mêmes opérations : l'un est le registre d'une nouvelle année issu de l'autre, et le fichier d'une nouvelle année est un nouveau registre, qui n'est pas fusionné avec l'année dont il est issu.</translation>
+        <translation>%1 et %2 commencent par des lignes d&apos;ouverture différentes mais contiennent les mêmes opérations&#xa0;: l&apos;un est le registre d&apos;une nouvelle année issu de l&apos;autre, et le fichier d&apos;une nouvelle année est un nouveau registre, qui n&apos;est pas fusionné avec l&apos;année dont il est issu.</translation>
     </message>
     <message>
         <source>%1 and %2 are not versions of one register: they have no transaction in common.</source>
-        <translation>%1 et %2 ne sont pas des versions d'un même registre : ils n'ont aucune opération en commun.</translation>
+        <translation>%1 et %2 ne sont pas des versions d&apos;un même registre&#xa0;: ils n&apos;ont aucune opération en commun.</translation>
     </message>
 </context>
 <context>

@@ -135,7 +135,8 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     m_figures = new QTableWidget(0, 4, m_pictureArea);
     m_figures->setObjectName(u"chartFigures"_s);
     m_figures->setAccessibleName(tr("The charts' figures"));
-    m_figures->setHorizontalHeaderLabels({tr("Period"), tr("In"), tr("Out"), tr("Balance at its end")});
+    m_figures->setAccessibleDescription(tr("Each period's money in and out, and the balance at its end"));
+    m_figures->setHorizontalHeaderLabels({tr("Period"), tr("In"), tr("Out"), tr("Balance")});
     m_figures->verticalHeader()->hide();
     m_figures->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_figures->setSelectionMode(QAbstractItemView::NoSelection);
