@@ -68,3 +68,7 @@ inline QStringList mergeSpecs(std::initializer_list<const char16_t *> specs)
         list << QString::fromUtf16(s);
     return list;
 }
+
+// The register both sides grew from in the merge tests: an opening row and three transactions.
+#define BASE u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00", \
+             u"c|12/05/2026|Coffee|-5.00"
