@@ -51,6 +51,9 @@ bool writeOut(QByteArrayView bytes)
 {
     if (outFailed)
         return false;
+    // Nothing to write may come without a buffer, which fwrite must not be given.
+    if (bytes.isEmpty())
+        return true;
     if (std::fwrite(bytes.data(), 1, size_t(bytes.size()), stdout) != size_t(bytes.size())) {
         reportOutFailure();
         return false;

@@ -106,8 +106,11 @@ void SpendingChart::refresh()
 void SpendingChart::draw()
 {
     m_chart->removeAllSeries();
-    for (QAbstractAxis *axis : m_chart->axes())
+    // A removed axis is no longer the chart's: it is deleted here.
+    for (QAbstractAxis *axis : m_chart->axes()) {
         m_chart->removeAxis(axis);
+        delete axis;
+    }
     Cents total = 0;
     for (const Spending &s : m_spending)
         total += s.amount;
