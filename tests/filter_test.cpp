@@ -236,6 +236,41 @@ TEST_F(FilteredWindowTest, TypingKeepsTheRowsThatShowTheTextWithTheWholeRegister
     EXPECT_EQ(c->numberOfRows(), 5) << "the commands still see the register";
 }
 
+// The category could be filtered by only from the command line.
+TEST_F(FilteredWindowTest, TheCategoryFieldShowsACategoryWithItsSubcategoriesAndSplitRowsByTheirLines)
+{
+    openSample();
+    reg().at(1)->set(u"Category"_s, Value::text(u"Food:Coffee"_s));
+    reg().at(2)->set(u"Splits"_s, Value::text(u"-50.00\tFood:Groceries\t\n-21.24\tHousehold\t"_s));
+    reg().at(3)->set(u"Category"_s, Value::text(u"Treats"_s));
+    reg().at(4)->set(u"Category"_s, Value::text(u"Home:Rent"_s));
+    c->reloadData();
+    QLineEdit *category = field("filterCategory");
+    ASSERT_TRUE(category);
+    const struct {
+        QString typed;
+        QStringList rows;
+    } cases[] = {
+        {u"Food"_s, {u"Coffee"_s, u"Hy-Vee"_s}},
+        {u"food:coffee"_s, {u"Coffee"_s}},
+        {u"Household"_s, {u"Hy-Vee"_s}},
+        {u"Home"_s, {u"Rent"_s}},
+        {u"Hom"_s, {}},
+    };
+    for (const auto &c : cases) {
+        category->setText(c.typed);
+        QApplication::processEvents();
+        EXPECT_EQ(shown(), c.rows) << c.typed.toStdString();
+    }
+    filterBy(u"Hy"_s);
+    category->setText(u"Food"_s);
+    QApplication::processEvents();
+    EXPECT_EQ(shown(), QStringList{u"Hy-Vee"_s}) << "the text and the category together";
+    QTest::keyClick(category, Qt::Key_Escape);
+    QApplication::processEvents();
+    EXPECT_EQ(model()->rowCount(), 5) << "Escape clears it as it clears the text";
+}
+
 TEST_F(FilteredWindowTest, EntryAfterTheSelectedRowGoesAfterThatTransaction)
 {
     openSample();

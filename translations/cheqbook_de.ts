@@ -2828,6 +2828,18 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>&amp;Merge Another Version…</source>
         <translation>Andere Fassung zusa&amp;mmenführen…</translation>
     </message>
+    <message>
+        <source>any</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>A category shows its subcategories too, and a split transaction by its lines</source>
+        <translation>Eine Kategorie zeigt auch ihre Unterkategorien, und eine aufgeteilte Buchung nach ihren Zeilen</translation>
+    </message>
+    <message>
+        <source>Categor&amp;y:</source>
+        <translation>Kategor&amp;ie:</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

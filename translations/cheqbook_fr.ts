@@ -2828,6 +2828,18 @@ Veuillez choisir un autre nom&#xa0;!</translation>
         <source>&amp;Merge Another Version…</source>
         <translation>Fusionner ave&amp;c une autre version…</translation>
     </message>
+    <message>
+        <source>any</source>
+        <translation>toutes</translation>
+    </message>
+    <message>
+        <source>A category shows its subcategories too, and a split transaction by its lines</source>
+        <translation>Une catégorie montre aussi ses sous-catégories, et une opération répartie par ses lignes</translation>
+    </message>
+    <message>
+        <source>Categor&amp;y:</source>
+        <translation>Caté&amp;gorie&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>Preferences</name>

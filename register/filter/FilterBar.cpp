@@ -3,6 +3,7 @@
 
 #include "FilterBar.h"
 
+#include "Category.h"
 #include "DateReader.h"
 #include "EntryForm.h"
 #include "FocusHook.h"
@@ -12,11 +13,13 @@
 
 #include <QAction>
 #include <QComboBox>
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringListModel>
 #include <QMainWindow>
 #include <QTimer>
 #include <QToolBar>
@@ -100,6 +103,24 @@ FilterBar::FilterBar(MyDocument &document, Toolkit &toolkit, QMainWindow *window
     layout->addWidget(stateLabel);
     layout->addWidget(m_state);
     layout->addSpacing(8);
+    m_category = new QLineEdit(bar);
+    m_category->setObjectName(u"filterCategory"_s);
+    m_category->setPlaceholderText(QCoreApplication::translate("MyWindowController", "any"));
+    m_category->setToolTip(QCoreApplication::translate(
+        "MyWindowController", "A category shows its subcategories too, and a split transaction by its lines"));
+    m_category->setMaximumWidth(m_category->fontMetrics().horizontalAdvance(u"Household:Utilities"_s) + 16);
+    // The categories in use, proposed as they are typed; worked out when the
+    // field takes the keyboard, so that typing elsewhere costs nothing.
+    auto *inUse = new QStringListModel(m_category);
+    auto *completer = new QCompleter(inUse, m_category);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_category->setCompleter(completer);
+    new FocusHook(m_category, [this, inUse] { inUse->setStringList(categoriesInUse(*m_document.array())); });
+    auto *categoryLabel = new QLabel(QCoreApplication::translate("MyWindowController", "Categor&y:"), bar);
+    categoryLabel->setBuddy(m_category);
+    layout->addWidget(categoryLabel);
+    layout->addWidget(m_category);
+    layout->addSpacing(8);
     layout->addWidget(fromLabel);
     layout->addWidget(m_from);
     layout->addWidget(toLabel);
@@ -120,7 +141,7 @@ FilterBar::FilterBar(MyDocument &document, Toolkit &toolkit, QMainWindow *window
     m_typing->setSingleShot(true);
     m_typing->setInterval(0);
     connect(m_typing, &QTimer::timeout, this, &FilterBar::apply);
-    for (QLineEdit *field : {m_text, m_from, m_to}) {
+    for (QLineEdit *field : {m_text, m_from, m_to, m_category}) {
         connect(field, &QLineEdit::textChanged, m_typing, qOverload<>(&QTimer::start));
         new EscapeKey(field, [this] { emit escaped(m_text); });
         new FocusHook(field, [this] { m_document.textIndex().prepare(*m_document.array()); });
@@ -134,6 +155,7 @@ RowFilter FilterBar::choice() const
     filter.today = m_toolkit.today();
     filter.text = m_text->text();
     filter.reconciled = kStates[std::clamp(m_state->currentIndex(), 0, 2)];
+    filter.category = m_category->text().trimmed();
     // A date that cannot be read sets no limit; its field says so.
     for (auto [field, limit] : {std::pair(m_from, &filter.from), std::pair(m_to, &filter.to)}) {
         const QString typed = field->text().trimmed();
@@ -167,6 +189,10 @@ void FilterBar::show(const RowFilter &filter)
         const QSignalBlocker quiet(m_text);
         m_text->setText(filter.text);
     }
+    if (m_category->text().trimmed() != filter.category) {
+        const QSignalBlocker quiet(m_category);
+        m_category->setText(filter.category);
+    }
     for (auto [field, limit] : {std::pair(m_from, filter.from), std::pair(m_to, filter.to)}) {
         const QString typed = field->text().trimmed();
         const std::optional<QDate> shown =
@@ -188,7 +214,7 @@ void FilterBar::focus()
 
 bool FilterBar::clear(QObject *sender)
 {
-    for (QLineEdit *field : {m_text, m_from, m_to}) {
+    for (QLineEdit *field : {m_text, m_from, m_to, m_category}) {
         const QSignalBlocker quiet(field);
         field->clear();
         field->setStyleSheet(QString());

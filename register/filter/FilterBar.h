@@ -49,5 +49,6 @@ private:
     QComboBox *m_state = nullptr;
     QLineEdit *m_from = nullptr;
     QLineEdit *m_to = nullptr;
+    QLineEdit *m_category = nullptr;
     QTimer *m_typing = nullptr; // keystrokes waiting together become one filtering
 };

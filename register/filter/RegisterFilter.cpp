@@ -1,5 +1,6 @@
 #include "RegisterFilter.h"
 
+#include "CategoryFilter.h"
 #include "DateReader.h"
 #include "Reconciliation.h"
 #include "RegisterIndex.h"
@@ -23,6 +24,8 @@ public:
           m_withText(!filter.text.isEmpty()), m_withDates(filter.from || filter.to),
           m_index(index && index->inStepWith(reg) ? index : nullptr)
     {
+        if (!filter.category.isEmpty())
+            m_category.emplace(filter.category);
         if (!m_index)
             return;
         if (m_withText) {
@@ -50,6 +53,8 @@ public:
                 return false;
         }
         if (m_withText && !showsText(row, r))
+            return false;
+        if (m_category && !m_category->passes(r))
             return false;
         // The opening row is the balance the bank held to begin with: it
         // counts as cleared, mark or none, and is nothing left to tick off.
@@ -92,6 +97,7 @@ private:
     }
 
     const Register &m_reg;
+    std::optional<CategoryFilter> m_category;
     const RowFilter &m_filter;
     TextMatcher m_text;
     SuccessiveDates m_dates;
@@ -215,7 +221,7 @@ std::vector<int> filteredRows(const Register &reg, const RowFilter &filter, cons
 bool narrows(const RowFilter &narrower, const RowFilter &wider)
 {
     if (narrower.reconciled != wider.reconciled || narrower.from != wider.from || narrower.to != wider.to
-        || narrower.today != wider.today)
+        || narrower.today != wider.today || narrower.category != wider.category)
         return false;
     return foldedUtf8(narrower.text).find(foldedUtf8(wider.text)) != std::string::npos;
 }

@@ -27,8 +27,14 @@ struct RowFilter {
     std::optional<QDate> to;
     // The day dates are read against ("12/7" is in its year).
     QDate today;
+    // Rows of this category or one within it ("Home" takes "Home:Utilities"),
+    // a split row by its lines.
+    QString category;
 
-    bool isActive() const { return reconciled != Reconciled::All || !text.isEmpty() || from || to; }
+    bool isActive() const
+    {
+        return reconciled != Reconciled::All || !text.isEmpty() || from || to || !category.isEmpty();
+    }
     bool operator==(const RowFilter &) const = default;
 };
 
