@@ -13,9 +13,9 @@
 #include <initializer_list>
 #include <vector>
 
-inline RecordPtr mergeRow(const QString &spec)
+inline RecordPtr mergeRow(const QString &written)
 {
-    const QStringList parts = spec.split(u'|');
+    const QStringList parts = written.split(u'|');
     RecordPtr r = makeRecord();
     const Key keys[] = {Key::ID, Key::Date, Key::DescriptionofTransaction, Key::Amount};
     for (qsizetype i = 0; i < parts.size(); ++i) {
@@ -29,17 +29,17 @@ inline RecordPtr mergeRow(const QString &spec)
     return r;
 }
 
-inline std::vector<RecordPtr> mergeRows(std::initializer_list<const char16_t *> specs)
+inline std::vector<RecordPtr> mergeRows(std::initializer_list<const char16_t *> texts)
 {
     std::vector<RecordPtr> rows;
-    for (const char16_t *s : specs)
+    for (const char16_t *s : texts)
         rows.push_back(mergeRow(QString::fromUtf16(s)));
     return rows;
 }
 
-// A row as the specs write it, with only the keys a spec has (the running
+// A row as the tests write it, with only the keys its text names (the running
 // balance aside), so that an expectation reads like the rows it checks.
-inline QString mergeSpec(const Record &r)
+inline QString rowText(const Record &r)
 {
     QStringList parts;
     for (Key key : {Key::ID, Key::Date, Key::DescriptionofTransaction, Key::Amount})
@@ -53,18 +53,18 @@ inline QString mergeSpec(const Record &r)
     return parts.join(u'|');
 }
 
-inline QStringList mergeSpecs(const std::vector<RecordPtr> &rows)
+inline QStringList rowTexts(const std::vector<RecordPtr> &rows)
 {
-    QStringList specs;
+    QStringList texts;
     for (const RecordPtr &r : rows)
-        specs << mergeSpec(*r);
-    return specs;
+        texts << rowText(*r);
+    return texts;
 }
 
-inline QStringList mergeSpecs(std::initializer_list<const char16_t *> specs)
+inline QStringList rowTexts(std::initializer_list<const char16_t *> texts)
 {
     QStringList list;
-    for (const char16_t *s : specs)
+    for (const char16_t *s : texts)
         list << QString::fromUtf16(s);
     return list;
 }

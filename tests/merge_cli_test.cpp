@@ -26,10 +26,10 @@ protected:
         writeFile(path(u"base.ldgr"_s), text({BASE}));
     }
     QString path(const QString &name) const { return dir.filePath(name); }
-    static QByteArray text(std::initializer_list<const char16_t *> specs)
+    static QByteArray text(std::initializer_list<const char16_t *> texts)
     {
         QByteArray out = "(\n";
-        for (const char16_t *s : specs) {
+        for (const char16_t *s : texts) {
             const RecordPtr r = mergeRow(QString::fromUtf16(s));
             out += "{";
             r->forEachKey([&](QStringView key, const Value &v) {

@@ -18,30 +18,30 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-using Specs = std::vector<const char16_t *>;
+using RowTexts = std::vector<const char16_t *>;
 
 const QDate kToday(2026, 12, 20);
 
-std::vector<RecordPtr> rowsOf(const Specs &specs)
+std::vector<RecordPtr> rowsOf(const RowTexts &texts)
 {
     std::vector<RecordPtr> rows;
-    for (const char16_t *s : specs)
+    for (const char16_t *s : texts)
         rows.push_back(mergeRow(QString::fromUtf16(s)));
     return rows;
 }
 
-QStringList specsOf(const Specs &specs)
+QStringList textsOf(const RowTexts &texts)
 {
     QStringList list;
-    for (const char16_t *s : specs)
+    for (const char16_t *s : texts)
         list << QString::fromUtf16(s);
     return list;
 }
 
 struct MergeCase {
     const char *name; // what goes wrong when the case fails
-    Specs base, mine, theirs;
-    Specs merged; // with every conflict left open
+    RowTexts base, mine, theirs;
+    RowTexts merged; // with every conflict left open
     int conflicts = 0;
 };
 
@@ -57,7 +57,7 @@ TEST_P(MergeTable, MergesEachKindOfChange)
     const std::vector<RecordPtr> base = rowsOf(c.base), mine = rowsOf(c.mine), theirs = rowsOf(c.theirs);
     const RegisterMerge m = mergeRegisters(&base, mine, theirs, {u"mine"_s, u"theirs"_s}, kToday);
     ASSERT_TRUE(m.ok()) << m.refusal.toStdString();
-    EXPECT_EQ(mergeSpecs(m.resolvedRows()), specsOf(c.merged));
+    EXPECT_EQ(rowTexts(m.resolvedRows()), textsOf(c.merged));
     EXPECT_EQ(int(m.conflicts.size()), c.conflicts);
     // Merged the other way round, the same rows (their order aside) and conflicts.
     const RegisterMerge back = mergeRegisters(&base, theirs, mine, {u"theirs"_s, u"mine"_s}, kToday);
@@ -65,13 +65,13 @@ TEST_P(MergeTable, MergesEachKindOfChange)
     // Each side's writing of an amount stands for both, so amounts are
     // compared by what they read as.
     const auto byMoney = [](const std::vector<RecordPtr> &rows) {
-        QStringList specs;
+        QStringList texts;
         for (const RecordPtr &r : rows) {
-            QStringList parts = mergeSpec(*r).split(u'|');
+            QStringList parts = rowText(*r).split(u'|');
             parts[3] = QString::number(r->value(Key::Amount).cents().cents);
-            specs << parts.join(u'|');
+            texts << parts.join(u'|');
         }
-        return specs;
+        return texts;
     };
     QStringList a = byMoney(m.resolvedRows()), b = byMoney(back.resolvedRows());
     if (c.conflicts == 0) {
@@ -239,7 +239,7 @@ TEST(Merge, WithoutABaseKeepsEveryRowEitherSideHoldsAndDisagreementsAreConflicts
     EXPECT_EQ(m.conflicts[0].fields[0].key, u"Amount");
     EXPECT_TRUE(m.conflicts[0].fields[0].base.isNull());
     // b, which theirs may have deleted, stays: nothing is lost for want of a base.
-    EXPECT_EQ(mergeSpecs(m.resolvedRows()), mergeSpecs({BASE, u"d|12/06/2026|Shell|-30.00"}));
+    EXPECT_EQ(rowTexts(m.resolvedRows()), rowTexts({BASE, u"d|12/06/2026|Shell|-30.00"}));
 }
 
 TEST(Merge, RefusesTwoRegistersWithNothingInCommonAndANewYearsRegister)
@@ -285,29 +285,29 @@ TEST(Merge, ChoicesSettleEachKindOfConflictForTheSideChosen)
     ASSERT_EQ(m.conflicts.size(), 3u);
     EXPECT_EQ(m.unresolvedCount(), 3);
     // Left open, nothing either side has is lost.
-    EXPECT_EQ(mergeSpecs(m.resolvedRows()),
-              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
+    EXPECT_EQ(rowTexts(m.resolvedRows()),
+              rowTexts({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
                           u"b|12/03/2026|Aldi|-21.00", u"c|12/05/2026|Coffee|-6.00"}));
 
     RegisterMerge ours = m;
     ours.chooseAll(MergeSide::Mine);
     EXPECT_EQ(ours.unresolvedCount(), 0);
-    EXPECT_EQ(mergeSpecs(ours.resolvedRows()),
-              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
+    EXPECT_EQ(rowTexts(ours.resolvedRows()),
+              rowTexts({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-11.00",
                           u"c|12/05/2026|Coffee|-6.00"}));
     RegisterMerge theirsWin = m;
     theirsWin.chooseAll(MergeSide::Theirs);
-    EXPECT_EQ(mergeSpecs(theirsWin.resolvedRows()),
-              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-12.00",
+    EXPECT_EQ(rowTexts(theirsWin.resolvedRows()),
+              rowTexts({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee!|-12.00",
                           u"b|12/03/2026|Aldi|-21.00"}));
     // One key for each side: a row of both.
     const auto a = std::find_if(m.conflicts.begin(), m.conflicts.end(),
                                 [](const RowConflict &c) { return c.kind == RowConflict::Kind::Changed; });
     ASSERT_NE(a, m.conflicts.end());
     a->fields[0].chosen = MergeSide::Theirs;
-    EXPECT_EQ(mergeSpecs(m.resolvedRows())[1], u"a|12/02/2026|Hy-Vee!|-12.00");
+    EXPECT_EQ(rowTexts(m.resolvedRows())[1], u"a|12/02/2026|Hy-Vee!|-12.00");
     // Choosing made new records: the sides' records are as they were.
-    EXPECT_EQ(mergeSpec(*mine[1]), u"a|12/02/2026|Hy-Vee|-11.00");
+    EXPECT_EQ(rowText(*mine[1]), u"a|12/02/2026|Hy-Vee|-11.00");
 }
 
 TEST(Merge, TellsWhatCameFromEachSideInTheMergedOrder)
@@ -333,10 +333,10 @@ TEST(Merge, ALargeRegisterMergesItsChangesAlone)
     // change on each side gives those two changes and nothing else.
     std::vector<RecordPtr> base, mine, theirs;
     for (int i = 0; i < 20000; ++i) {
-        const QString spec = u"r%1|12/%2/2026|Payee %3|-%4.00"_s.arg(i).arg(1 + i % 28).arg(i % 50).arg(i % 90 + 1);
-        base.push_back(mergeRow(spec));
-        mine.push_back(mergeRow(spec + u"|Total=%1"_s.arg(i)));
-        theirs.push_back(mergeRow(spec));
+        const QString written = u"r%1|12/%2/2026|Payee %3|-%4.00"_s.arg(i).arg(1 + i % 28).arg(i % 50).arg(i % 90 + 1);
+        base.push_back(mergeRow(written));
+        mine.push_back(mergeRow(written + u"|Total=%1"_s.arg(i)));
+        theirs.push_back(mergeRow(written));
     }
     mine[500]->set(Key::Amount, Value::text(u"-1.00"));
     theirs[19000]->set(Key::DescriptionofTransaction, Value::text(u"Changed"));
@@ -371,8 +371,8 @@ TEST(MergeStep, IsOneStepThatUndoTakesBackWholeWithItsAncestry)
 
     EXPECT_EQ(doc.history().position(), stepsBefore + 1);
     EXPECT_EQ(doc.history().lastDone()->name, u"Merge \u201chousehold (conflicted copy 2026-12-09).ldgr\u201d");
-    EXPECT_EQ(mergeSpecs(doc.array()->rows()),
-              mergeSpecs({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00",
+    EXPECT_EQ(rowTexts(doc.array()->rows()),
+              rowTexts({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-12.00",
                           u"c|12/05/2026|Coffee|-5.00", u"d|12/06/2026|Shell|-30.00"}));
     // The balance worked out once, over the merged rows.
     EXPECT_EQ(doc.objectAtIndex(3)->value(Key::Total).centsOrZero(), 5300);

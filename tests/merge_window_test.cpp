@@ -25,12 +25,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-#define BASE u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00"
+#define WINDOW_BASE u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00", u"b|12/03/2026|Aldi|-20.00"
 
-QByteArray registerText(const QStringList &specs)
+QByteArray registerText(const QStringList &texts)
 {
     QByteArray out = "(\n";
-    for (const QString &s : specs) {
+    for (const QString &s : texts) {
         out += "{";
         mergeRow(s)->forEachKey([&](QStringView key, const Value &v) {
             out += key.toUtf8() + " = \"" + v.toString().toUtf8() + "\"; ";
@@ -41,10 +41,10 @@ QByteArray registerText(const QStringList &specs)
     return out + "\n)\n";
 }
 
-QByteArray registerText(std::initializer_list<const char16_t *> specs)
+QByteArray registerText(std::initializer_list<const char16_t *> texts)
 {
     QStringList list;
-    for (const char16_t *s : specs)
+    for (const char16_t *s : texts)
         list << QString::fromUtf16(s);
     return registerText(list);
 }
@@ -53,9 +53,9 @@ class MergeWindow : public ::testing::Test
 {
 protected:
     // Opens household.ldgr as the window does, keeping its versions.
-    void open(std::initializer_list<const char16_t *> specs)
+    void open(std::initializer_list<const char16_t *> texts)
     {
-        writeFile(path(u"household.ldgr"_s), registerText(specs));
+        writeFile(path(u"household.ldgr"_s), registerText(texts));
         doc = std::make_unique<MyDocument>();
         doc->setVersionKeeper(std::make_unique<DocumentVersions>(VersionStore(VersionStore::defaultFolder())));
         QString why;
@@ -81,7 +81,7 @@ protected:
 
 TEST_F(MergeWindow, ACopyBesideTheRegisterIsOfferedAndMergedAsOneStepKeptOnlyOnceSaved)
 {
-    open({BASE});
+    open({WINDOW_BASE});
     // Saved by Cheqbook on the other computer, which had read the same file.
     const QString read = versionName(versionHash(readFile(path(u"household.ldgr"_s))));
     const QByteArray copy = registerText(QStringList{u"o|12/01/2026|Opening Balance|100.00|Versions="_s + read,
@@ -119,8 +119,8 @@ TEST_F(MergeWindow, ACopyBesideTheRegisterIsOfferedAndMergedAsOneStepKeptOnlyOnc
 
 TEST_F(MergeWindow, AMergeUndoneBeforeTheSaveLeavesTheCopyWhereItIs)
 {
-    open({BASE});
-    writeFile(path(copyName), registerText({BASE, u"d|12/06/2026|Shell|-30.00"}));
+    open({WINDOW_BASE});
+    writeFile(path(copyName), registerText({WINDOW_BASE, u"d|12/06/2026|Shell|-30.00"}));
     ASSERT_TRUE(c->mergeOffers()->mergeFile(path(copyName)));
     doc->undo();
     QString why;
@@ -130,7 +130,7 @@ TEST_F(MergeWindow, AMergeUndoneBeforeTheSaveLeavesTheCopyWhereItIs)
 
 TEST_F(MergeWindow, ConflictsAreChosenSideBySideAndCancelChangesNothing)
 {
-    open({BASE});
+    open({WINDOW_BASE});
     // Kept at the open: the base. Mine changes Aldi one way, the copy another.
     doc->setValue(2, Key::Amount, Value::text(u"-21.00"));
     writeFile(path(copyName), registerText({u"o|12/01/2026|Opening Balance|100.00", u"a|12/02/2026|Hy-Vee|-10.00",
@@ -161,7 +161,7 @@ TEST_F(MergeWindow, ConflictsAreChosenSideBySideAndCancelChangesNothing)
 
 TEST_F(MergeWindow, AMergeThatCannotBeDoneSaysWhyAndChangesNothing)
 {
-    open({BASE});
+    open({WINDOW_BASE});
     const auto before = doc->array()->rows();
     writeFile(path(u"other.ldgr"_s), registerText({u"x|01/01/2026|Opening Balance|5.00"}));
     writeFile(path(u"next.ldgr"_s), registerText({u"i| |Initial|70.00", u"b|12/03/2026|Aldi|-20.00"}));
