@@ -17,9 +17,6 @@ namespace cli {
 std::unique_ptr<Progress> watch(const Arguments &a, const char *doing, const QString &path);
 
 int runReport(const Arguments &a);
-#ifdef CHEQBOOK_PRINT
-int runPrint(const Arguments &a);
-#endif
 int runBalance(const Arguments &a);
 int runConvert(const Arguments &a);
 int runSort(const Arguments &a);

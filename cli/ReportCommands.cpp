@@ -1,4 +1,4 @@
-// cheqbook-cli report and print: the register as text, and as pages.
+// cheqbook-cli report: the register as text.
 
 #include "Commands.h"
 
@@ -11,9 +11,6 @@
 #include "RunningBalance.h"
 
 #include <QLocale>
-#ifdef CHEQBOOK_PRINT
-#include "PrintedRegister.h"
-#endif
 
 using namespace Qt::StringLiterals;
 
@@ -67,35 +64,5 @@ int runReport(const Arguments &a)
     report.flush([](QByteArrayView chunk) { writeOut(chunk); });
     return finishOut() ? Ok : Failed;
 }
-
-#ifdef CHEQBOOK_PRINT
-int runPrint(const Arguments &a)
-{
-    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
-        return Usage;
-    auto doc = openRegister(a.positional[0], Recalculate::No, watch(a, "reading", a.positional[0]).get());
-    if (!doc)
-        return Failed;
-    // The paper of the user's country unless told: A4, or US Letter in the
-    // United States and Canada.
-    QPageSize::PageSizeId paper = paperOfLocale(QLocale());
-    if (a.values.contains(u"--paper"_s)) {
-        const QString asked = a.values.value(u"--paper"_s).toLower();
-        if (asked != u"letter" && asked != u"a4") {
-            error(u"--paper: \u201c%1\u201d is not a paper Cheqbook prints on (letter or a4)"_s.arg(
-                a.values.value(u"--paper"_s)));
-            return Usage;
-        }
-        paper = asked == u"a4" ? QPageSize::A4 : QPageSize::Letter;
-    }
-    rewriteAmountsAndRecalculate(*doc->array());
-    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get(), paper);
-    if (!failure.isEmpty()) {
-        error(failure);
-        return Failed;
-    }
-    return Ok;
-}
-#endif
 
 } // namespace cli

@@ -5,16 +5,22 @@
 #include "Commands.h"
 #include "ImportCommand.h"
 
-#include <QCoreApplication>
-#ifdef CHEQBOOK_PRINT
-#include "PrintChecksCommand.h"
+#include "HelperPrograms.h"
+#include "PaperCommands.h"
 
+#include <QCoreApplication>
+#include <QFile>
+#ifdef CHEQBOOK_PRINT
 #include <QGuiApplication>
 #endif
 
+#include <algorithm>
+#include <cerrno>
 #include <csignal>
 #include <cstring>
 #include <functional>
+
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -34,6 +40,14 @@ struct Command {
     bool paints = false; // needs fonts and painting, which take a GUI application
 };
 
+// The commands that paint run in cheqbook-cli-paper, which links Qt's
+// painting; cheqbook-cli hands them over to it whole.
+#ifdef CHEQBOOK_PRINT
+#define PAINTED(run) run
+#else
+#define PAINTED(run) nullptr
+#endif
+
 const std::vector<Command> &commands()
 {
     static const std::vector<Command> list = {
@@ -52,22 +66,20 @@ const std::vector<Command> &commands()
          "total per month; a transaction whose date cannot be read is then left out, and said so\n"
          "on standard error. --csv writes CSV (month, category, amount, count) without totals.",
          {u"--from="_s, u"--to="_s, u"--by="_s, u"--csv"_s}, 1, 1, false, runCategories},
-#ifdef CHEQBOOK_PRINT
         {"print", "print FILE -o OUT.pdf [--paper letter|a4]",
          "Writes the printed register, as 'report' gives it, to OUT.pdf: 12-point fixed-pitch type,\n"
          "32-point margins, a new page at every header. The pages are US Letter in the United States\n"
          "and Canada (and in the C locale) and A4 elsewhere, as the locale says, unless --paper\n"
          "says which. Needs no display.",
-         {u"--paper="_s}, 1, 1, true, runPrint, true},
+         {u"--paper="_s}, 1, 1, true, PAINTED(runPrint), true},
         {"print-checks",
          "print-checks FILE --rows LIST|--marked [--layout NAME] [--offset X,Y] [--start N] [--first-number N] "
          "-o OUT.pdf",
          kPrintChecksHelp,
          {u"--rows="_s, u"--marked"_s, u"--layout="_s, u"--offset="_s, u"--start="_s, u"--first-number="_s},
-         1, 1, true, runPrintChecks, true},
+         1, 1, true, PAINTED(runPrintChecks), true},
         {"check-layouts", "check-layouts [NAME] [--alignment -o OUT.pdf [--offset X,Y]]", kCheckLayoutsHelp,
-         {u"--alignment"_s, u"--offset="_s}, 0, 1, false, runCheckLayouts, true},
-#endif
+         {u"--alignment"_s, u"--offset="_s}, 0, 1, false, PAINTED(runCheckLayouts), true},
         {"balance", "balance FILE",
          "Prints the balance after the last transaction (nothing for an empty register).", {}, 1, 1, false,
          runBalance},
@@ -189,6 +201,7 @@ QString usage(bool whole = true)
             "  --progress            shows how far reading, sorting and writing a long register have come,\n"
             "                        on standard error when that is a terminal\n"
             "  -h, --help            describes cheqbook-cli, or a command: 'cheqbook-cli COMMAND --help'\n"
+            "  --version             says which version of Cheqbook this is\n"
             "  --                    ends the options: what follows is a file name even if it starts with -\n"
             "\n"
             "exit status:\n"
@@ -211,6 +224,24 @@ QString usage(bool whole = true)
     return text;
 }
 
+#ifndef CHEQBOOK_PRINT
+// Hands the command line to cheqbook-cli-paper, which becomes this process:
+// the same arguments, standard streams and exit status.
+int runPaperProgram(char **argv)
+{
+    const QString program = helperProgramPath(u"cheqbook-cli-paper"_s, "CHEQBOOK_CLI_PAPER");
+    if (program.isEmpty()) {
+        error(u"%1 needs cheqbook-cli-paper, which is not installed beside cheqbook-cli"_s.arg(
+            QString::fromLocal8Bit(argv[1])));
+        return Failed;
+    }
+    const QByteArray path = QFile::encodeName(program);
+    ::execv(path.constData(), argv);
+    error(u"%1 could not be started: %2"_s.arg(program, QString::fromLocal8Bit(std::strerror(errno))));
+    return Failed;
+}
+#endif
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -218,17 +249,24 @@ int main(int argc, char **argv)
     // A closed pipe is a failed write, which each writer decides about: one
     // given with -o is reported, standard output ends quietly (see Cli.cpp).
     std::signal(SIGPIPE, SIG_IGN);
+    if (argc == 2 && std::strcmp(argv[1], "--version") == 0) {
+        std::fputs("cheqbook-cli " CHEQBOOK_VERSION "\n", stdout);
+        return std::fflush(stdout) == 0 && !std::ferror(stdout) ? Ok : Failed;
+    }
+    const bool painting = argc > 1 && std::any_of(commands().begin(), commands().end(), [&](const Command &c) {
+        return c.paints && std::strcmp(argv[1], c.name) == 0;
+    });
     std::unique_ptr<QCoreApplication> app;
 #ifdef CHEQBOOK_PRINT
-    // Only printing loads the GUI side of Qt, and then on the offscreen
-    // platform, so that it works in a shell without a display.
-    const auto painting = std::find_if(commands().begin(), commands().end(), [&](const Command &c) {
-        return c.paints && argc > 1 && std::strcmp(argv[1], c.name) == 0;
-    });
-    if (painting != commands().end()) {
+    // Printing loads the GUI side of Qt on the offscreen platform, so that it
+    // works in a shell without a display.
+    if (painting) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
     }
+#else
+    if (painting)
+        return runPaperProgram(argv);
 #endif
     if (!app)
         app = std::make_unique<QCoreApplication>(argc, argv);

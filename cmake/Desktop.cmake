@@ -20,6 +20,9 @@ set(CHEQBOOK_WEB_URL "" CACHE STRING
 install(TARGETS cheqbook-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Where the programs look for it, from their own folder: ../libexec/cheqbook.
 install(TARGETS cheqbook-ofx-reader RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook)
+if(TARGET cheqbook-cli-paper)
+  install(TARGETS cheqbook-cli-paper RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook)
+endif()
 
 # The releases, read from the project's history at every build; the files
 # change only when a commit or the version does.
@@ -151,6 +154,9 @@ endif()
 # that name the compiler (.comment) or are left over from linking (.note),
 # which nothing reads at run time.
 set(stripped ${CMAKE_INSTALL_BINDIR}/cheqbook-cli ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook/cheqbook-ofx-reader)
+if(TARGET cheqbook-cli-paper)
+  list(APPEND stripped ${CMAKE_INSTALL_LIBEXECDIR}/cheqbook/cheqbook-cli-paper)
+endif()
 if(CHEQBOOK_GUI)
   list(APPEND stripped ${CMAKE_INSTALL_BINDIR}/cheqbook)
 endif()

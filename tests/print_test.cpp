@@ -193,6 +193,30 @@ TEST_F(PrintTest, CliPrintsWhatReportShowsWithoutADisplay)
     EXPECT_TRUE(nowhere.err.contains(u"r.pdf could not be written"_s)) << nowhere.err.toStdString();
 }
 
+// Every command paid for loading Qt's painting (fonts, X11, EGL) at each
+// start, though only three of them paint.
+TEST_F(PrintTest, OnlyTheCommandsThatPaintLoadQtsPainting)
+{
+    const QString cli = QString::fromUtf8(CHEQBOOK_CLI);
+    const ProgramRun linked = runProgram(u"ldd"_s, {cli});
+    ASSERT_EQ(linked.exitCode, 0) << linked.err.toStdString();
+    EXPECT_FALSE(linked.out.contains("libQt6Gui")) << linked.out.toStdString();
+    EXPECT_TRUE(runProgram(cli, {u"--version"_s}).out.startsWith("cheqbook-cli "));
+
+    // Without the program that paints, printing says what is missing; the rest works.
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(u"CHEQBOOK_CLI_PAPER"_s, path(u"nowhere/cheqbook-cli-paper"_s));
+    QFile file(path(u"r.ldgr"_s));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("({Amount = 1000; CheckNumber = \"\"; Date = 03/01/2007; DescriptionofTransaction = Paycheck;})");
+    file.close();
+    const ProgramRun printed = runProgram(cli, {u"print"_s, path(u"r.ldgr"_s), u"-o"_s, path(u"r.pdf"_s)}, {}, env);
+    EXPECT_EQ(printed.exitCode, 1);
+    EXPECT_TRUE(printed.err.contains(u"nowhere/cheqbook-cli-paper could not be started"_s)) << printed.err.toStdString();
+    EXPECT_FALSE(QFile::exists(path(u"r.pdf"_s)));
+    EXPECT_EQ(runProgram(cli, {u"balance"_s, path(u"r.ldgr"_s)}, {}, env).out, "1000.00\n");
+}
+
 // PDFs and prints were US Letter everywhere, in Europe too.
 TEST_F(PrintTest, PaperFollowsTheLocaleUnlessTold)
 {

@@ -1,5 +1,6 @@
 #include "OfxReaderProcess.h"
 
+#include "HelperPrograms.h"
 #include "OfxReaderProtocol.h"
 
 #include <QDir>
@@ -228,20 +229,7 @@ void removeReaderFolder(const QString &folder, pid_t reader)
 
 } // namespace
 
-QString ofxReaderPath()
-{
-    const QString given = qEnvironmentVariable("CHEQBOOK_OFX_READER");
-    if (!given.isEmpty())
-        return given;
-    const QString here = QFileInfo(QFileInfo(u"/proc/self/exe"_s).canonicalFilePath()).absolutePath();
-    for (const QString &candidate :
-         {here + u"/cheqbook-ofx-reader"_s, here + u"/../libexec/cheqbook/cheqbook-ofx-reader"_s}) {
-        const QFileInfo program(candidate);
-        if (program.isFile() && program.isExecutable())
-            return program.canonicalFilePath();
-    }
-    return {};
-}
+QString ofxReaderPath() { return helperProgramPath(u"cheqbook-ofx-reader"_s, "CHEQBOOK_OFX_READER"); }
 
 void sweepOfxReaderFolders(const QString &tempPath)
 {

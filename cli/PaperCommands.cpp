@@ -1,12 +1,17 @@
-// cheqbook-cli's checks: printing them to a PDF, and the layouts they are
-// printed by.
+// The commands of cheqbook-cli that paint: the printed register and checks
+// as PDF, and the layouts checks are printed by. They are built into
+// cheqbook-cli-paper, the one program of the command line that loads Qt's
+// painting, so that the other commands start without it.
 
-#include "PrintChecksCommand.h"
+#include "PaperCommands.h"
 
 #include "CheckLayouts.h"
 #include "CheckNumbering.h"
 #include "CheckPrinter.h"
+#include "Commands.h"
 #include "PayeeAddresses.h"
+#include "PrintedRegister.h"
+#include "RunningBalance.h"
 
 #include <QDate>
 #include <QLocale>
@@ -17,28 +22,6 @@
 using namespace Qt::StringLiterals;
 
 namespace cli {
-
-const char *const kPrintChecksHelp =
-    "Writes checks to OUT.pdf as they are printed on check stock: the rows of --rows (counted as the\n"
-    "window counts them, the opening balance being row 1; 12,15 or 12-15), or with --marked every\n"
-    "transaction marked to print (a P in its Check #). Each row must pay money out. The checks\n"
-    "marked to print get their numbers now, from --first-number or the next after the register's\n"
-    "last check, and the register is written back with them (the old file kept as FILE~) once the\n"
-    "PDF is written. --layout names the stock: voucher-top (the default), voucher-middle,\n"
-    "voucher-bottom, three-per-page, wallet, a layout of your own in the data folder, or a layout\n"
-    "file; 'cheqbook-cli check-layouts' lists them. --offset X,Y moves everything printed right and\n"
-    "down (0.5mm,-1mm or 0.02in,0). --start N begins the first sheet at its Nth check, for a sheet\n"
-    "whose first checks are used. Dates are written in the order the window's preferences say, the\n"
-    "amount in words in German or French where the locale is, in English elsewhere, and a payee's\n"
-    "address from the address book under its name.";
-
-const char *const kCheckLayoutsHelp =
-    "Lists the check layouts: the ones Cheqbook ships, and your own in\n"
-    "~/.local/share/Cheqbook/check-layouts/ (NAME.layout; one named as a shipped one takes its\n"
-    "place), each with what is wrong with it when it cannot be read. With NAME, writes that\n"
-    "layout's file to standard output, to copy and change. With --alignment, writes the layout's\n"
-    "alignment page to OUT.pdf: a grid at every half inch and each field's box, to print on plain\n"
-    "paper and hold against a sheet of checks; --offset X,Y moves the boxes as it moves the checks.";
 
 namespace {
 
@@ -92,6 +75,34 @@ std::optional<std::vector<int>> readRows(const QString &text)
 }
 
 } // namespace
+
+int runPrint(const Arguments &a)
+{
+    if (outputIsAnInput(a.output, a.positional, u"the register"_s))
+        return Usage;
+    auto doc = openRegister(a.positional[0], Recalculate::No, watch(a, "reading", a.positional[0]).get());
+    if (!doc)
+        return Failed;
+    // The paper of the user's country unless told: A4, or US Letter in the
+    // United States and Canada.
+    QPageSize::PageSizeId paper = paperOfLocale(QLocale());
+    if (a.values.contains(u"--paper"_s)) {
+        const QString asked = a.values.value(u"--paper"_s).toLower();
+        if (asked != u"letter" && asked != u"a4") {
+            error(u"--paper: \u201c%1\u201d is not a paper Cheqbook prints on (letter or a4)"_s.arg(
+                a.values.value(u"--paper"_s)));
+            return Usage;
+        }
+        paper = asked == u"a4" ? QPageSize::A4 : QPageSize::Letter;
+    }
+    rewriteAmountsAndRecalculate(*doc->array());
+    const QString failure = writeReportPdf(*doc->array(), a.output, watch(a, "printing", a.output).get(), paper);
+    if (!failure.isEmpty()) {
+        error(failure);
+        return Failed;
+    }
+    return Ok;
+}
 
 int runPrintChecks(const Arguments &a)
 {

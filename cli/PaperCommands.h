@@ -4,6 +4,9 @@
 
 namespace cli {
 
+// cheqbook-cli print FILE -o OUT.pdf [--paper letter|a4]
+int runPrint(const Arguments &a);
+
 // cheqbook-cli print-checks FILE --rows LIST|--marked [--layout NAME] [--offset X,Y] [--start N]
 // [--first-number N] -o OUT.pdf
 int runPrintChecks(const Arguments &a);
