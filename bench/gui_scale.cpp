@@ -2,11 +2,14 @@
 // first paint; the type-ahead, the filter and the charts; then one append,
 // one delete, one amount edit in row 0, and the undo and redo of the commands
 // that touch every row. Each figure is printed in milliseconds; bench/run
-// turns them into ratios. With --open, only the opening is measured.
+// turns them into ratios. With --open, only the opening is measured; with
+// --save, the opening and then saves of a copy of the register, as the
+// window saves it (its versions kept, a backup beside it), each after an edit.
 
 #include "QuietToolkit.h"
 #include "ChartWindow.h"
 #include "ImportPreviewDialog.h"
+#include "DocumentVersions.h"
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterDocumentWindow.h"
@@ -15,6 +18,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTemporaryDir>
 #include <QFile>
 #include <QSettings>
 #include <QElapsedTimer>
@@ -122,6 +126,37 @@ void entryFigures(QElapsedTimer &t, MyDocument &doc, MyWindowController *c)
     std::printf("chart_open %.1f\n", ms(t));
     c->chartWindow()->hide();
 }
+// Opens a copy of the register and saves it twice, each time after changing
+// one amount: the first save also starts the register's versions.
+int saveFigures(const QString &path)
+{
+    QTemporaryDir dir;
+    const QString copy = dir.filePath(u"register.ldgr"_s);
+    if (!QFile::copy(path, copy))
+        return 1;
+    QElapsedTimer t;
+    t.start();
+    MyDocument doc;
+    keepVersions(doc);
+    QString why;
+    if (!doc.readFromFile(copy, u"ldgr", &why)) {
+        std::fprintf(stderr, "%s\n", qPrintable(why));
+        return 1;
+    }
+    std::printf("read %.1f\n", ms(t));
+    for (const char *figure : {"save", "save_again"}) {
+        doc.edit(u"Amount"_s, [&] { doc.setValue(1, Key::Amount, Value::money(doc.count())); });
+        t.restart();
+        if (!doc.saveToFile(copy, &why)) {
+            std::fprintf(stderr, "%s\n", qPrintable(why));
+            return 1;
+        }
+        std::printf("%s %.1f\n", figure, ms(t));
+    }
+    std::fflush(stdout);
+    std::_Exit(0);
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -131,10 +166,13 @@ int main(int argc, char **argv)
     QApplication::setOrganizationName(u"CheqbookBench"_s);
     QApplication::setApplicationName(u"CheqbookBench"_s);
     const bool openOnly = argc > 2 && std::strcmp(argv[2], "--open") == 0;
+    const bool saves = argc > 2 && std::strcmp(argv[2], "--save") == 0;
     if (argc < 2) {
-        std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr [STATEMENT.csv | --open]\n");
+        std::fprintf(stderr, "usage: gui_scale REGISTER.ldgr [STATEMENT.csv | --open | --save]\n");
         return 2;
     }
+    if (saves)
+        return saveFigures(QString::fromLocal8Bit(argv[1]));
     QuietToolkit toolkit;
     QElapsedTimer t;
     t.start();

@@ -48,21 +48,20 @@ int runConvert(const Arguments &a)
         error(r.error);
         return Failed;
     }
-    QByteArray data;
-    if (a.flags.contains(u"--xml"_s)) {
-        QString why;
-        std::optional<QByteArray> xml = xmlText(r.rows, &why);
-        if (!xml) {
-            error(u"%1: %2"_s.arg(a.positional[0], why));
-            return Failed;
-        }
-        data = *xml;
-    } else {
-        data = oldStyleText(r.rows, watch(a, "writing", a.output).get());
-    }
+    // The text goes to the file as it is made, never held whole.
+    const bool xml = a.flags.contains(u"--xml"_s);
+    QString why;
+    const std::unique_ptr<Progress> progress = xml ? nullptr : watch(a, "writing", a.output);
+    const FileProducer produce = [&](const ChunkWriter &put) {
+        return xml ? writeXml(r.rows, put, &why) : writeOldStyle(r.rows, put, progress.get());
+    };
     // Converting a register in place is a save: the old version is kept.
-    const QString failure = isSameFile(a.output, a.positional[0]) ? writeRegisterFile(a.output, data).error
-                                                                   : writeFileAtomically(a.output, data);
+    const QString failure = isSameFile(a.output, a.positional[0]) ? writeRegisterFile(a.output, produce).error
+                                                                   : writeFileAtomically(a.output, produce);
+    if (!why.isEmpty()) {
+        error(u"%1: %2"_s.arg(a.positional[0], why));
+        return Failed;
+    }
     if (!failure.isEmpty()) {
         error(failure);
         return Failed;

@@ -1,7 +1,10 @@
 // Reading and writing register files in both forms.
 
 #include "AtomicFile.h"
+#include "Backups.h"
+#include "MyDocument.h"
 #include "RegisterFile.h"
+#include "RegisterVersions.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -363,6 +366,62 @@ TEST(AtomicFile, AFailedWriteLeavesTheOldFileWhole)
         EXPECT_EQ(f.readAll(), "old contents");
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1) << "no temporary file left behind";
+}
+
+// Saves write the text as it is made, a megabyte at a time: a register
+// that needs several pieces must come out as the whole text would, its
+// version named the same, and a text the XML form refuses late in the
+// register must leave the file it would have replaced as it was.
+TEST(StreamedWriting, ManyPiecesMakeTheWholeTextAndARefusalLateOnWritesNothing)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(u"big.ldgr"_s);
+    std::vector<RecordPtr> rows = awkwardRows();
+    for (int i = 0; i < 30000; ++i)
+        rows.push_back(record({{u"Amount"_s, Value::money(-i)}, {u"Date"_s, text(u"12/01/2026"_s)},
+                               {u"DescriptionofTransaction"_s, text(u"Row %1 \u00e9"_s.arg(i))}}));
+    const QByteArray whole = oldStyleText(rows);
+    ASSERT_GT(whole.size(), 2 << 20) << "more than two pieces";
+
+    MyDocument doc;
+    QString why;
+    writeFile(path, whole);
+    ASSERT_TRUE(doc.readFromFile(path, u"ldgr", &why)) << why.toStdString();
+    doc.edit(u"Amount"_s, [&] { doc.setValue(3, Key::Amount, Value::money(1)); });
+    ASSERT_TRUE(doc.saveToFile(path, &why)) << why.toStdString();
+    EXPECT_EQ(readFile(path), oldStyleText(doc.array()->rows()));
+    EXPECT_EQ(readFile(backupPath(path)), whole);
+    EXPECT_EQ(versionHashOfText(doc.array()->rows()), versionHash(readFile(path)));
+
+    QString refused;
+    std::optional<QByteArray> xml = xmlText(rows, &refused);
+    ASSERT_EQ(xml, std::nullopt) << "row 2 holds a control character";
+    rows.erase(rows.begin() + 1);
+    rows.push_back(record({{u"DescriptionofTransaction"_s, text(u"late \u0001"_s)}}));
+    const QString before = dir.filePath(u"before.xml"_s);
+    ASSERT_EQ(writeFileAtomically(before, "kept"), QString());
+    const QString failure = writeFileAtomically(before, [&](const ChunkWriter &put) {
+        return writeXml(rows, put, &refused);
+    });
+    EXPECT_FALSE(failure.isEmpty());
+    EXPECT_EQ(refused, u"row 30004: the DescriptionofTransaction holds a control character, which the XML form "
+                       "cannot store"_s);
+    EXPECT_EQ(readFile(before), "kept");
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 3) << "no new file left behind";
+}
+
+// The version of a text handed over in pieces is the version of the whole,
+// wherever the pieces are cut.
+TEST(StreamedWriting, AVersionIsTheSameWhereverItsTextIsCut)
+{
+    const QByteArray text = "(\n    {Amount = -45.25; Date = 12/01/2026; DescriptionofTransaction = Coffee; },\n)\n";
+    for (int cut : {1, 3, 7, 8, 9, 16, 17, 1000}) {
+        VersionHasher hasher;
+        for (qsizetype at = 0; at < text.size(); at += cut)
+            hasher.add(QByteArrayView(text).sliced(at, std::min<qsizetype>(cut, text.size() - at)));
+        EXPECT_EQ(hasher.value(), versionHash(text)) << "cut every " << cut;
+    }
+    EXPECT_EQ(VersionHasher().value(), versionHash(QByteArray()));
 }
 
 } // namespace

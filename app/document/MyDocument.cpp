@@ -303,20 +303,20 @@ bool MyDocument::readFromFile(const QString &path, QStringView, QString *error, 
 
 bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progress)
 {
-    // A row that came without an identity (from a file, or by a way around
-    // addData) has one from now on.
-    if (theArray)
-        giveIdentities(theArray->rows());
-    std::optional<QByteArray> data =
-        theArray ? std::optional(oldStyleText(theArray->rows(), progress)) : std::nullopt;
-    if (data && m_versionKeeper)
-        m_versionKeeper->aboutToWrite(theArray->rows(), *data);
-    if (!data) {
+    if (!theArray) {
         if (error)
             *error = tr("%1 could not be written: the document holds no register.").arg(QFileInfo(path).fileName());
         return false;
     }
-    const RegisterWrite written = writeRegisterFile(path, *data);
+    // A row that came without an identity (from a file, or by a way around
+    // addData) has one from now on.
+    giveIdentities(theArray->rows());
+    if (m_versionKeeper)
+        m_versionKeeper->aboutToWrite(theArray->rows());
+    // The text goes to the file as it is made: a large register is never
+    // held twice.
+    const RegisterWrite written = writeRegisterFile(
+        path, [&](const ChunkWriter &put) { return writeOldStyle(theArray->rows(), put, progress); });
     if (!written.error.isEmpty()) {
         if (error)
             *error = written.error;
@@ -324,9 +324,9 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
     }
     const QString file = resolvedPath(path);
     setFileName(file);
-    m_diskStamp = FileStamp::of(file, contentHash(*data));
+    m_diskStamp = FileStamp::read(file);
     if (m_versionKeeper)
-        m_versionKeeper->fileWritten(file, *data);
+        m_versionKeeper->fileWritten(file, m_diskStamp);
     m_savedPosition = m_history.position();
     setChangeCount(0);
     return true;

@@ -8,6 +8,7 @@
 // Reading never guesses: a file that is not a list of records whose values are
 // texts and numbers is refused with a message naming the line or the row.
 
+#include "AtomicFile.h"
 #include "FileIdentity.h"
 #include "Progress.h"
 #include "Register.h"
@@ -106,6 +107,9 @@ RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<v
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.
 // Progress, when given, is told how far it has come (it cannot stop it).
 QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress = nullptr);
+// The same text handed to put a piece at a time, never held whole; false
+// when put gave up.
+bool writeOldStyle(const std::vector<RecordPtr> &rows, const ChunkWriter &put, Progress *progress = nullptr);
 // The pieces of that form, for writing it a piece at a time: the list's
 // opening, each row (the last one without a comma after it), its closing.
 // A row with a total given is written with that Total, its own never read.
@@ -118,3 +122,7 @@ void appendOldStyleRow(QByteArray &out, const Record &record, bool last, const V
 // character other than tab, line feed and carriage return, or half a
 // surrogate pair); error then names the row and the key.
 std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *error);
+// The same text handed to put a piece at a time; false when put gave up or a
+// text cannot be stored (error says which), the pieces put so far being no
+// whole file.
+bool writeXml(const std::vector<RecordPtr> &rows, const ChunkWriter &put, QString *error);

@@ -4,10 +4,15 @@
 
 #include <charconv>
 #include <cmath>
+#include <type_traits>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+// What the writers hand on at a time: large enough that writing costs no more
+// than the system calls it takes, small enough never to be a second register.
+constexpr qsizetype kWrittenChunk = qsizetype(1) << 20;
 
 // ---------------------------------------------------------------------------
 // The old-style text form.
@@ -18,22 +23,47 @@ bool isBare(char16_t c)
         || c == u'$' || c == u'/' || c == u':' || c == u'.' || c == u'-';
 }
 
+// Text that needs no escape, as a run of bytes.
+template <typename View>
+void appendPlain(QByteArray &out, View text)
+{
+    if constexpr (std::is_same_v<View, QLatin1StringView>) {
+        out.append(text.data(), text.size());
+    } else {
+        const qsizetype at = out.size();
+        out.resize(at + text.size());
+        char *p = out.data() + at;
+        for (auto c : text)
+            *p++ = char(scanUnit(c));
+    }
+}
+
 template <typename View>
 void appendOldStyle(QByteArray &out, View text)
 {
     bool bare = !text.isEmpty();
-    for (auto c : text) {
-        if (!isBare(scanUnit(c))) {
+    bool plain = true; // printable ASCII without a quote or a backslash
+    for (auto ch : text) {
+        const char16_t c = scanUnit(ch);
+        if (!isBare(c)) {
             bare = false;
-            break;
+            if (c < 32 || c > 126 || c == u'"' || c == u'\\') {
+                plain = false;
+                break;
+            }
         }
     }
     // Unquoted, a text starting "//" or "/*" would read back as a comment.
     if (bare && text.size() >= 2 && scanUnit(text[0]) == u'/')
         bare = scanUnit(text[1]) != u'/' && scanUnit(text[1]) != u'*';
     if (bare) {
-        for (auto c : text)
-            out.append(char(scanUnit(c)));
+        appendPlain(out, text);
+        return;
+    }
+    if (plain) {
+        out.append('"');
+        appendPlain(out, text);
+        out.append('"');
         return;
     }
     static const char hex[] = "0123456789abcdef";
@@ -93,9 +123,26 @@ struct XmlRefusal {
 
 QString codePoint(char16_t c) { return u"U+"_s + QString::number(c, 16).toUpper().rightJustified(4, u'0'); }
 
+// Whether a text can go into XML as its bytes stand: printable ASCII
+// without markup, as nearly every description, date and amount is.
+template <typename View>
+bool plainXmlText(View text)
+{
+    for (auto ch : text) {
+        const char16_t c = scanUnit(ch);
+        if (c < 32 || c > 126 || c == u'&' || c == u'<' || c == u'>')
+            return false;
+    }
+    return true;
+}
+
 template <typename View>
 void appendXmlText(QByteArray &out, View text)
 {
+    if (plainXmlText(text)) {
+        appendPlain(out, text);
+        return;
+    }
     const QString s = text.toString();
     for (qsizetype i = 0; i < s.size(); ++i) {
         const char16_t c = s[i].unicode();
@@ -164,19 +211,35 @@ void appendXmlValue(QByteArray &out, const Value &v)
 
 } // namespace
 
-QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
+bool writeOldStyle(const std::vector<RecordPtr> &rows, const ChunkWriter &put, Progress *progress)
 {
-    QByteArray out;
     if (rows.empty())
-        return "()\n"_ba;
-    out.reserve(qsizetype(rows.size()) * 120 + 4);
+        return put("()\n");
+    QByteArray out;
+    out.reserve(kWrittenChunk + 4096);
     out.append(kOldStyleListStart);
     for (size_t i = 0; i < rows.size(); ++i) {
         if (progress)
             progress->advance(qint64(i), qint64(rows.size()));
         appendOldStyleRow(out, *rows[i], i + 1 == rows.size());
+        if (out.size() >= kWrittenChunk) {
+            if (!put(out))
+                return false;
+            out.resize(0);
+        }
     }
     out.append(kOldStyleListEnd);
+    return put(out);
+}
+
+QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
+{
+    QByteArray out;
+    out.reserve(qsizetype(rows.size()) * 120 + 4);
+    writeOldStyle(rows, [&](QByteArrayView chunk) {
+        out.append(chunk);
+        return true;
+    }, progress);
     return out;
 }
 
@@ -196,17 +259,17 @@ void appendOldStyleRow(QByteArray &out, const Record &record, bool last, const V
     out.append(last ? "}\n" : "},\n");
 }
 
-std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *error)
+bool writeXml(const std::vector<RecordPtr> &rows, const ChunkWriter &put, QString *error)
 {
     QByteArray out;
-    out.reserve(qsizetype(rows.size()) * 300 + 256);
+    out.reserve(kWrittenChunk + 4096);
     out.append("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                "<!DOCTYPE plist PUBLIC \"-//Apple//DTD PLIST 1.0//EN\" "
                "\"http://www.apple.com/DTDs/PropertyList-1.0.dtd\">\n"
                "<plist version=\"1.0\">\n");
     if (rows.empty()) {
         out.append("<array/>\n</plist>\n");
-        return out;
+        return put(out);
     }
     out.append("<array>\n");
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -231,10 +294,27 @@ std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *e
             if (error)
                 *error = RegisterFileText::tr("row %1: the %2 holds %3, which the XML form cannot store").arg(i + 1).arg(
                     refusedKey->isEmpty() ? RegisterFileText::tr("value under the empty key") : *refusedKey, refused);
-            return std::nullopt;
+            return false;
         }
         out.append("\t</dict>\n");
+        if (out.size() >= kWrittenChunk) {
+            if (!put(out))
+                return false;
+            out.resize(0);
+        }
     }
     out.append("</array>\n</plist>\n");
-    return out;
+    return put(out);
+}
+
+std::optional<QByteArray> xmlText(const std::vector<RecordPtr> &rows, QString *error)
+{
+    QByteArray all;
+    all.reserve(qsizetype(rows.size()) * 300 + 256);
+    if (!writeXml(rows, [&](QByteArrayView chunk) {
+            all.append(chunk);
+            return true;
+        }, error))
+        return std::nullopt;
+    return all;
 }

@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <optional>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -54,21 +55,34 @@ bool makePrivatePath(const QString &path, QString *error)
 }
 
 // Whether the regular file at path holds exactly data.
-bool holdsAlready(const QString &path, const QByteArray &data)
+// Compares the bytes of a file with bytes handed over a piece at a time.
+class SameBytes
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly | QIODevice::Unbuffered) || file.size() != data.size())
-        return false;
-    constexpr qint64 kChunk = qint64(1) << 20;
-    QByteArray chunk(kChunk, Qt::Uninitialized);
-    for (qint64 at = 0; at < data.size();) {
-        const qint64 n = file.read(chunk.data(), std::min(kChunk, data.size() - at));
-        if (n <= 0 || std::memcmp(chunk.constData(), data.constData() + at, size_t(n)) != 0)
-            return false;
-        at += n;
+public:
+    explicit SameBytes(const QString &path) : m_file(path)
+    {
+        m_same = m_file.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
     }
-    return file.read(chunk.data(), 1) == 0;
-}
+    void compare(QByteArrayView piece)
+    {
+        if (!m_same)
+            return;
+        m_buffer.resize(piece.size());
+        m_same = m_file.read(m_buffer.data(), piece.size()) == piece.size()
+            && std::memcmp(m_buffer.constData(), piece.data(), size_t(piece.size())) == 0;
+    }
+    // Whether the file held those bytes and no more.
+    bool same()
+    {
+        char more;
+        return m_same && m_file.read(&more, 1) == 0;
+    }
+
+private:
+    QFile m_file;
+    QByteArray m_buffer;
+    bool m_same = false;
+};
 
 } // namespace
 
@@ -174,16 +188,40 @@ std::vector<BackupVersion> earlierVersions(const QString &registerPath)
 
 RegisterWrite writeRegisterFile(const QString &path, const QByteArray &data, const QDateTime &now)
 {
+    return writeRegisterFile(path, [&data](const ChunkWriter &put) { return put(data); }, now);
+}
+
+RegisterWrite writeRegisterFile(const QString &path, const FileProducer &produce, const QDateTime &now)
+{
     RegisterWrite result;
     const QString file = resolvedPath(path);
     struct stat status {};
     const bool regular = ::stat(QFile::encodeName(file).constData(), &status) == 0 && S_ISREG(status.st_mode);
-    if (regular && holdsAlready(file, data))
-        return result;
-    // A dated copy is a convenience, as NAME~ is: the save goes ahead without it.
+    // The new bytes are written beside the old file and compared with it on
+    // the way; when they are its own, the new file goes and the old one, with
+    // its backups, is left alone.
+    std::optional<SameBytes> old;
     if (regular)
-        RegisterBackups(file).keepVersionBefore(now);
-    result.error = writeFileAtomicallyWithBackup(path, data);
-    result.written = result.error.isEmpty();
+        old.emplace(file);
+    bool unchanged = false;
+    const FileProducer compared = [&](const ChunkWriter &put) {
+        const bool complete = produce([&](QByteArrayView piece) {
+            if (old)
+                old->compare(piece);
+            return put(piece);
+        });
+        if (complete && old && old->same()) {
+            unchanged = true;
+            return false;
+        }
+        // A dated copy is a convenience, as NAME~ is: the save goes ahead without it.
+        if (complete && regular)
+            RegisterBackups(file).keepVersionBefore(now);
+        return complete;
+    };
+    result.error = writeFileAtomicallyWithBackup(path, compared);
+    if (unchanged)
+        result.error.clear();
+    result.written = result.error.isEmpty() && !unchanged;
     return result;
 }

@@ -11,6 +11,8 @@
 // obstacle. Each register has a folder of its own there, named after the
 // file and its path.
 
+#include "AtomicFile.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -77,4 +79,8 @@ struct RegisterWrite {
 // dated backup when it is from an earlier day, and as NAME~, and the data
 // replace it whole (see writeFileAtomicallyWithBackup).
 RegisterWrite writeRegisterFile(const QString &path, const QByteArray &data,
+                                const QDateTime &now = QDateTime::currentDateTime());
+// The same, the bytes written as produce makes them: the old file is
+// compared with them on the way, and left alone when they are its own.
+RegisterWrite writeRegisterFile(const QString &path, const FileProducer &produce,
                                 const QDateTime &now = QDateTime::currentDateTime());

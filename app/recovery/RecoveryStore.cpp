@@ -129,7 +129,12 @@ QString RecoveryStore::save(int id, const QString &originalPath, const FileStamp
 {
     if (const QString why = prepare(); !why.isEmpty())
         return why;
-    return writePrivateFileAtomically(fileFor(id), copyHeader(originalPath, originalStamp) + oldStyleText(reg.rows()));
+    // Written as it is made: a recovery copy of a large register is never
+    // held whole beside it.
+    const QByteArray header = copyHeader(originalPath, originalStamp);
+    return writePrivateFileAtomically(fileFor(id), [&](const ChunkWriter &put) {
+        return put(header) && writeOldStyle(reg.rows(), put);
+    });
 }
 
 void RecoveryStore::remove(int id) { QFile::remove(fileFor(id)); }

@@ -240,9 +240,19 @@ QString writeFileAtomically(const QString &path, const QByteArray &data)
     return write(path, bytesOf(data), false, Mode::Usual);
 }
 
+QString writeFileAtomically(const QString &path, const FileProducer &produce)
+{
+    return write(path, produce, false, Mode::Usual);
+}
+
 QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data)
 {
     return write(path, bytesOf(data), true, Mode::Usual);
+}
+
+QString writeFileAtomicallyWithBackup(const QString &path, const FileProducer &produce)
+{
+    return write(path, produce, true, Mode::Usual);
 }
 
 QString writePrivateFileAtomically(const QString &path, const QByteArray &data)

@@ -27,6 +27,9 @@ using FileProducer = std::function<bool(const ChunkWriter &put)>;
 // group the writer is not in), or that the writer may not change, is not
 // replaced: the message says why.
 QString writeFileAtomically(const QString &path, const QByteArray &data);
+// The same, the bytes written as produce makes them; when produce gives up,
+// the old file is as it was.
+QString writeFileAtomically(const QString &path, const FileProducer &produce);
 
 // As above; when a file of that name already exists, it is kept as a backup
 // beside the new one, "NAME~" (one generation), before the new one takes its
@@ -34,6 +37,9 @@ QString writeFileAtomically(const QString &path, const QByteArray &data);
 // and a half-made backup ("NAME~.new") is cleared by the next save. The
 // backup is a convenience: when it cannot be made, the save still goes ahead.
 QString writeFileAtomicallyWithBackup(const QString &path, const QByteArray &data);
+// The same, the bytes written as produce makes them. When produce gives up,
+// the old file is as it was and the message says the write was cancelled.
+QString writeFileAtomicallyWithBackup(const QString &path, const FileProducer &produce);
 
 // As writeFileAtomically, for a file only its owner may read: it is written
 // with mode 0600, whatever the umask and whatever mode an older file had.

@@ -1,7 +1,6 @@
 #include "DocumentVersions.h"
 
 #include "MyDocument.h"
-#include "RegisterFile.h"
 
 void DocumentVersions::fileRead(const QString &path, const FileStamp &stamp, const std::vector<RecordPtr> &)
 {
@@ -9,33 +8,12 @@ void DocumentVersions::fileRead(const QString &path, const FileStamp &stamp, con
     m_parent = (m_store ? m_store->keepFile(path, path, stamp, &m_problem) : fileVersion(path, stamp)).value_or(0);
 }
 
-void DocumentVersions::aboutToWrite(const std::vector<RecordPtr> &rows, QByteArray &bytes)
+void DocumentVersions::aboutToWrite(const std::vector<RecordPtr> &rows)
 {
-    if (rows.empty() || (m_parent != 0 && versionHash(bytes) == m_parent))
+    // The text is hashed as it is made, never held: a save writes it once more.
+    if (rows.empty() || (m_parent != 0 && versionHashOfText(rows) == m_parent))
         return;
-    const std::vector<VersionHash> before = ancestry(rows);
     setAncestry(rows, facts(rows).ancestry);
-    if (ancestry(rows) == before)
-        return;
-    // Only the opening row changed: its line is written again, not the
-    // whole register.
-    const qsizetype start = qsizetype(sizeof(kOldStyleListStart)) - 1;
-    const qsizetype end = bytes.indexOf('\n', start);
-    if (!bytes.startsWith(kOldStyleListStart) || end < 0) {
-        bytes = oldStyleText(rows);
-        return;
-    }
-    QByteArray line;
-    appendOldStyleRow(line, *rows.front(), rows.size() == 1);
-    bytes.replace(start, end + 1 - start, line);
-}
-
-void DocumentVersions::fileWritten(const QString &path, const QByteArray &bytes)
-{
-    m_problem.clear();
-    m_parent = versionHash(bytes);
-    if (m_store)
-        m_store->keep(path, bytes, &m_problem);
 }
 
 VersionFacts DocumentVersions::facts(const std::vector<RecordPtr> &rows) const

@@ -21,10 +21,10 @@ public:
     }
 
     void fileRead(const QString &path, const FileStamp &stamp, const std::vector<RecordPtr> &rows) override;
-    // Names the parent on the opening row, unless the bytes are the parent
-    // itself: a save that changes nothing still writes nothing.
-    void aboutToWrite(const std::vector<RecordPtr> &rows, QByteArray &bytes) override;
-    void fileWritten(const QString &path, const QByteArray &bytes) override;
+    // Names the parent on the opening row, unless the rows' text is the
+    // parent itself: a save that changes nothing still writes nothing.
+    void aboutToWrite(const std::vector<RecordPtr> &rows) override;
+    void fileWritten(const QString &path, const FileStamp &stamp) override { fileRead(path, stamp, {}); }
     void rowsRestored() override { m_parent = 0; }
 
     // The version of the file the rows were last read or written as; 0 when

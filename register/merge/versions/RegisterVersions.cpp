@@ -3,6 +3,7 @@
 #include "AtomicFile.h"
 #include "InputFile.h"
 #include "DataFolder.h"
+#include "RegisterFile.h"
 #include "StableHash.h"
 
 #include <QDateTime>
@@ -42,6 +43,50 @@ bool withStampedBytes(const QString &path, const FileStamp &stamp, QString *erro
 } // namespace
 
 VersionHash versionHash(QByteArrayView bytes) { return StableHash::of(bytes); }
+
+// StableHash::add(bytes) takes whole little-endian words, then the bytes
+// left over with their count: the same words whatever the pieces.
+void VersionHasher::add(QByteArrayView piece)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(piece.data());
+    qsizetype left = piece.size();
+    auto word = [](const unsigned char *b) {
+        quint64 v = 0;
+        for (int i = 7; i >= 0; --i)
+            v = (v << 8) | b[i];
+        return v;
+    };
+    while (m_pendingCount > 0 && left > 0) {
+        m_pending[m_pendingCount++] = *p++;
+        --left;
+        if (m_pendingCount == 8) {
+            m_hash.add(word(m_pending));
+            m_pendingCount = 0;
+        }
+    }
+    for (; left >= 8; p += 8, left -= 8)
+        m_hash.add(word(p));
+    while (left-- > 0)
+        m_pending[m_pendingCount++] = *p++;
+}
+
+VersionHash VersionHasher::value() const
+{
+    quint64 tail = 0;
+    for (int i = 0; i < m_pendingCount; ++i)
+        tail |= quint64(m_pending[i]) << (8 * i);
+    return StableHash(m_hash).add(tail ^ (quint64(m_pendingCount) << 59)).value();
+}
+
+VersionHash versionHashOfText(const std::vector<RecordPtr> &rows)
+{
+    VersionHasher hasher;
+    writeOldStyle(rows, [&](QByteArrayView piece) {
+        hasher.add(piece);
+        return true;
+    });
+    return hasher.value();
+}
 
 QString versionName(VersionHash hash) { return u"%1"_s.arg(hash, 16, 16, QChar(u'0')); }
 

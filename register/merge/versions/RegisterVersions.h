@@ -16,6 +16,7 @@
 
 #include "FileIdentity.h"
 #include "Register.h"
+#include "StableHash.h"
 
 #include <QByteArray>
 #include <QString>
@@ -32,6 +33,24 @@ inline constexpr QStringView kVersionsKey = u"Versions";
 inline constexpr size_t kAncestryKept = 16;
 
 VersionHash versionHash(QByteArrayView bytes);
+
+// versionHash of bytes handed over a piece at a time, wherever the pieces
+// are cut: for a text that is never held whole.
+class VersionHasher
+{
+public:
+    void add(QByteArrayView piece);
+    VersionHash value() const;
+
+private:
+    StableHash m_hash;
+    // The bytes of a word not yet whole.
+    unsigned char m_pending[8] = {};
+    int m_pendingCount = 0;
+};
+
+// versionHash of the rows' old-style text, without making it.
+VersionHash versionHashOfText(const std::vector<RecordPtr> &rows);
 // 16 hexadecimal digits, and back.
 QString versionName(VersionHash hash);
 std::optional<VersionHash> versionFromName(QStringView name);

@@ -18,12 +18,11 @@ public:
     virtual ~VersionKeeper() = default;
     // The rows were read from path, whose bytes stamp describes.
     virtual void fileRead(const QString &path, const FileStamp &stamp, const std::vector<RecordPtr> &rows) = 0;
-    // The rows are about to be written as bytes: the keeper may note on
-    // them what goes with the file (no change the document counts), and
-    // then changes the bytes to match.
-    virtual void aboutToWrite(const std::vector<RecordPtr> &rows, QByteArray &bytes) = 0;
-    // They were written to path as bytes.
-    virtual void fileWritten(const QString &path, const QByteArray &bytes) = 0;
+    // The rows are about to be written: the keeper may note on them what
+    // goes with the file (no change the document counts).
+    virtual void aboutToWrite(const std::vector<RecordPtr> &rows) = 0;
+    // They were written to path, whose bytes stamp describes.
+    virtual void fileWritten(const QString &path, const FileStamp &stamp) = 0;
     // The rows came from somewhere else than the document's file (work
     // recovered after a crash): no version of the file is theirs.
     virtual void rowsRestored() = 0;
