@@ -2,6 +2,8 @@
 
 #include "BatchQueue.h"
 
+#include <QFileInfo>
+
 #include <thread>
 
 namespace cli {
@@ -9,6 +11,9 @@ namespace cli {
 RegisterReadResult streamShownRows(const QString &path, Progress *progress,
                                    const std::function<void(const ShownRow &)> &each)
 {
+    // A small register is read in less time than a thread takes to start.
+    if (QFileInfo(path).size() < (qint64(1) << 20))
+        return readShownRows(path, [&](ShownRow &&row) { each(row); }, [] {}, progress);
     // The rows read may point into the file, so the reader does not let it
     // go before every row has been handed on.
     constexpr size_t kBatch = 4096;
