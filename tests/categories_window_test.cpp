@@ -9,9 +9,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +88,75 @@ TEST_F(CategoryWindowTest, ACategoryTypedInACellIsTheOneInUseAndOneUndoStep)
     EXPECT_FALSE(setCell(2, RegisterTableModel::CategoryColumn, u"Shopping"_s));
     EXPECT_EQ(toolkit.beeps, 1);
     EXPECT_FALSE(reg()[2].contains(Key::Category));
+}
+
+// The keyboard goes Check #, Description, Category, Date, Amount; a payee
+// brings its category of last time (or a rule's) into the field, selected so
+// that typing replaces it, and what the field holds is entered with the row.
+TEST_F(CategoryWindowTest, TheCategoryFieldProposesThePayeesCategoryAndGoesInWithTheRow)
+{
+    openMonth();
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    storeRules({{CategoryRule::Match::Contains, u"hy-vee"_s, u"Shopping"_s},
+                {CategoryRule::Match::Contains, u"evergy"_s, u"Home:Utilities"_s}});
+    c->window()->show();
+    c->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
+    auto focused = [] { return QApplication::focusWidget(); };
+
+    field("CheckNumber")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order << focused()->objectName();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{u"CheckNumber"_s, u"DescriptionofTransaction"_s, u"Category"_s, u"Date"_s,
+                                  u"Amount"_s}));
+
+    const struct {
+        const char *description;
+        const char *proposed;
+        const char *typed; // null: the proposal kept; "": Backspace over it
+        const char *entered;
+    } cases[] = {
+        {"HY-VEE #1234", "Food:Groceries", nullptr, "Food:Groceries"}, // the payee's, though a rule fits
+        {"Evergy", "Home:Utilities", nullptr, "Home:Utilities"},       // no history: the rule's
+        {"HY-VEE #1234", "Food:Groceries", "food:coffee", "Food:coffee"}, // typed over, as in use
+        {"HY-VEE #1234", "Food:Groceries", "", ""},                       // emptied stays empty
+        {"Kiosk", "", nullptr, ""},                                        // nothing to propose
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::string(k.description) + " / " + (k.typed ? k.typed : "(kept)"));
+        const int rows = reg().count();
+        field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(focused(), QString::fromUtf8(k.description));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), field("Category"));
+        EXPECT_EQ(field("Category")->text(), QString::fromUtf8(k.proposed));
+        EXPECT_EQ(field("Category")->selectedText(), field("Category")->text()) << "typing replaces it";
+        if (k.typed && *k.typed)
+            QTest::keyClicks(focused(), QString::fromUtf8(k.typed));
+        else if (k.typed)
+            QTest::keyClick(focused(), Qt::Key_Backspace);
+        if (QCompleter *completer = field("Category")->completer())
+            completer->popup()->hide();
+        field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason); // left again: a typed one stays
+        field("Amount")->setText(u"-5"_s);
+        QTest::keyClick(field("Amount"), Qt::Key_Return);
+        ASSERT_EQ(reg().count(), rows + 1);
+        EXPECT_EQ(reg()[rows].value(Key::Category).toString(), QString::fromUtf8(k.entered));
+        EXPECT_EQ(field("Category")->text(), QString()) << "emptied with the other fields";
+        c->undo(&menuItem);
+        EXPECT_EQ(reg().count(), rows) << "the row and its category are one step";
+    }
+
+    // Return in the description enters before the field is left: the
+    // payee's category goes in all the same.
+    field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(focused(), u"Evergy"_s);
+    field("Amount")->setText(u"-80"_s);
+    QTest::keyClick(field("DescriptionofTransaction"), Qt::Key_Return);
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Category).toString(), u"Home:Utilities");
 }
 
 TEST_F(CategoryWindowTest, SumsTypedWhereAmountsGoAreWorkedOutToTheCent)

@@ -2133,6 +2133,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>The register has never been saved.</source>
         <translation>Das Kontobuch wurde noch nie gespeichert.</translation>
     </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Kateg&amp;orie</translation>
+    </message>
+    <message>
+        <source>Where the money went, like Food:Groceries; a payee entered before brings the category it had</source>
+        <translation>Wofür das Geld ausgegeben wurde, etwa Lebensmittel:Einkauf; ein schon einmal eingetragener Empfänger bringt seine Kategorie mit</translation>
+    </message>
 </context>
 <context>
     <name>MyWindowController</name>

@@ -2133,6 +2133,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>The register has never been saved.</source>
         <translation>Le registre n&apos;a jamais été enregistré.</translation>
     </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Catég&amp;orie</translation>
+    </message>
+    <message>
+        <source>Where the money went, like Food:Groceries; a payee entered before brings the category it had</source>
+        <translation>Où est allé l’argent, par exemple Alimentation:Courses&#xa0;; un bénéficiaire déjà saisi apporte sa catégorie</translation>
+    </message>
 </context>
 <context>
     <name>MyWindowController</name>
