@@ -3,6 +3,7 @@
 // change one step of Undo.
 
 #include "CategoryRules.h"
+#include "ChartWindow.h"
 #include "RegisterTableModel.h"
 #include "SpendingChart.h"
 #include "WindowFixture.h"
@@ -12,6 +13,8 @@
 #include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineSeries>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTest>
 
@@ -249,6 +252,9 @@ TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
     action("spendingByCategory")->trigger();
     auto *chart = c->window()->findChild<SpendingChart *>();
     ASSERT_TRUE(chart);
+    ASSERT_TRUE(c->chartWindow());
+    EXPECT_EQ(c->chartWindow()->shownPage(), chart) << "a page of the Charts window, shown";
+    EXPECT_TRUE(c->chartWindow()->isVisible());
     chart->setPeriod(u"12/01/2026"_s, u"12/31/2026"_s);
     EXPECT_EQ(chart->spending(), (std::vector<Spending>{{u"Food"_s, 10149}, {u"Home"_s, 8000}, {u"Household"_s, 1225}}))
         << "subcategories folded, the opening row's money no spending";
@@ -257,9 +263,38 @@ TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
 
     // A change in the register is drawn while the chart is open.
     setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);
+    QApplication::processEvents(); // drawn once the change's events are over
     EXPECT_EQ(chart->spending().front(), (Spending{u"Home:Utilities"_s, 15000}));
     chart->setPeriod(u"1/1/2027"_s, QString());
     EXPECT_TRUE(chart->spending().empty());
+}
+
+// Each change in a long register worked out every page of the Charts window,
+// shown or not: only the page shown is, the others as they are shown.
+TEST_F(CategoryWindowTest, TheChartsWorkOutOnlyThePageShown)
+{
+    openMonth();
+    action("spendingByCategory")->trigger();
+    ChartWindow *charts = c->chartWindow();
+    ASSERT_TRUE(charts);
+    EXPECT_TRUE(charts->balanceSeries()->points().isEmpty()) << "the balance page not yet shown";
+    auto *pages = charts->findChild<QTabWidget *>(u"chartPages"_s);
+    ASSERT_TRUE(pages);
+    pages->setCurrentIndex(0);
+    ASSERT_EQ(charts->balanceSeries()->points().size(), 4);
+    EXPECT_EQ(charts->balanceSeries()->points().back().y(), 806.26);
+
+    setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);
+    QApplication::processEvents();
+    EXPECT_EQ(charts->balanceSeries()->points().back().y(), 736.26) << "the page shown follows the change";
+    auto *spending = charts->findChild<SpendingChart *>();
+    pages->setCurrentWidget(spending);
+    EXPECT_EQ(spending->spending().front(), (Spending{u"(no category)"_s, 26374})) << "worked out as it is shown";
+
+    // View > Charts opens the window on the page it showed last.
+    charts->hide();
+    c->showCharts(&menuItem);
+    EXPECT_EQ(charts->shownPage(), spending);
 }
 
 } // namespace
