@@ -7,6 +7,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <charconv>
 
 using namespace Qt::StringLiterals;
 
@@ -62,18 +63,26 @@ const QString &madeOnce(QHash<QString, QString> &made, const QString &category, 
 }
 
 struct Line {
-    QString month;
+    QString month; // shared with the other lines of the month
     QString category;
-    QString amount;
-    QString count;
+    Cents amount = 0;
+    int count = 0;
 };
 
-Line lineOf(const QString &month, const QString &category, Cents amount, int count)
-{
-    return {month, category, moneyText(amount), QString::number(count)};
-}
+// A line's figures written into a buffer of its own, not made texts of.
+struct Figures {
+    char amount[32];
+    char count[16];
+    int amountSize;
+    int countSize;
+    explicit Figures(const Line &l)
+        : amountSize(writeMoneyText(amount, l.amount)),
+          countSize(int(std::to_chars(count, count + sizeof count, l.count).ptr - count))
+    {
+    }
+};
 
-void appendPadded(QString &out, const QString &text, qsizetype width, bool right)
+void appendPadded(QString &out, QStringView text, qsizetype width, bool right)
 {
     const qsizetype pad = std::max<qsizetype>(0, width - text.size());
     if (right)
@@ -81,6 +90,12 @@ void appendPadded(QString &out, const QString &text, qsizetype width, bool right
     out += text;
     if (!right)
         out.resize(out.size() + pad, u' ');
+}
+
+void appendPadded(QString &out, QLatin1StringView text, qsizetype width)
+{
+    out.resize(out.size() + std::max<qsizetype>(0, width - text.size()), u' ');
+    out += text;
 }
 
 } // namespace
@@ -103,48 +118,55 @@ QString categoryTotalsTable(const std::vector<CategoryTotal> &totals, bool byMon
         const QString &category = t.category.isEmpty()
             ? none
             : madeOnce(shown, t.category, [](const QString &c) { return withControlsShown(c); });
-        lines.push_back(lineOf(month, category, t.amount, t.count));
+        lines.push_back({month, category, t.amount, t.count});
         allAmount = addCents(allAmount, t.amount);
         allCount += t.count;
         monthAmount = addCents(monthAmount, t.amount);
         monthCount += t.count;
         if (byMonth && (i + 1 == totals.size() || totals[i + 1].month != t.month)) {
-            lines.push_back(lineOf(month, total, monthAmount, monthCount));
+            lines.push_back({month, total, monthAmount, monthCount});
             monthAmount = 0;
             monthCount = 0;
         }
     }
-    lines.push_back(lineOf(QString(), total, allAmount, allCount));
-    const Line title{QCoreApplication::translate("CategoryReport", "Month"),
-                     QCoreApplication::translate("CategoryReport", "Category"),
-                     QCoreApplication::translate("CategoryReport", "Amount"),
-                     QCoreApplication::translate("CategoryReport", "Count")};
-    qsizetype monthWidth = title.month.size(), categoryWidth = title.category.size();
-    qsizetype amountWidth = title.amount.size(), countWidth = title.count.size();
+    lines.push_back({QString(), total, allAmount, allCount});
+    const QString titles[] = {QCoreApplication::translate("CategoryReport", "Month"),
+                              QCoreApplication::translate("CategoryReport", "Category"),
+                              QCoreApplication::translate("CategoryReport", "Amount"),
+                              QCoreApplication::translate("CategoryReport", "Count")};
+    qsizetype monthWidth = titles[0].size(), categoryWidth = titles[1].size();
+    qsizetype amountWidth = titles[2].size(), countWidth = titles[3].size();
     for (const Line &l : lines) {
+        const Figures f(l);
         monthWidth = std::max(monthWidth, l.month.size());
         categoryWidth = std::max(categoryWidth, l.category.size());
-        amountWidth = std::max(amountWidth, l.amount.size());
-        countWidth = std::max(countWidth, l.count.size());
+        amountWidth = std::max<qsizetype>(amountWidth, f.amountSize);
+        countWidth = std::max<qsizetype>(countWidth, f.countSize);
     }
     QString out;
     const qsizetype lineWidth = (byMonth ? monthWidth + 2 : 0) + categoryWidth + amountWidth + countWidth + 5;
     out.reserve((qsizetype(lines.size()) + 1) * lineWidth);
-    const auto row = [&](const Line &l) {
+    const auto start = [&](const QString &month, const QString &category) {
         if (byMonth) {
-            appendPadded(out, l.month, monthWidth, false);
+            appendPadded(out, month, monthWidth, false);
             out += u"  "_s;
         }
-        appendPadded(out, l.category, categoryWidth, false);
+        appendPadded(out, category, categoryWidth, false);
         out += u"  "_s;
-        appendPadded(out, l.amount, amountWidth, true);
-        out += u"  "_s;
-        appendPadded(out, l.count, countWidth, true);
-        out += u'\n';
     };
-    row(title);
-    for (const Line &l : lines)
-        row(l);
+    start(titles[0], titles[1]);
+    appendPadded(out, titles[2], amountWidth, true);
+    out += u"  "_s;
+    appendPadded(out, titles[3], countWidth, true);
+    out += u'\n';
+    for (const Line &l : lines) {
+        const Figures f(l);
+        start(l.month, l.category);
+        appendPadded(out, QLatin1StringView(f.amount, f.amountSize), amountWidth);
+        out += u"  "_s;
+        appendPadded(out, QLatin1StringView(f.count, f.countSize), countWidth);
+        out += u'\n';
+    }
     return out;
 }
 
