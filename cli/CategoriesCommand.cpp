@@ -30,11 +30,6 @@ bool readDay(const Arguments &a, const QString &option, QDate today, std::option
     return day->has_value();
 }
 
-Value dateValue(const ShownText &date)
-{
-    return date.visitText([](auto text) { return Value::text(text); });
-}
-
 } // namespace
 
 int runCategories(const Arguments &a)
@@ -62,8 +57,7 @@ int runCategories(const Arguments &a)
     std::unique_ptr<Progress> progress =
         progressFor(a.showProgress, u"cheqbook-cli: reading %1"_s.arg(QFileInfo(path).fileName()));
     const RegisterReadResult read = streamShownRows(path, progress.get(), [&](const ShownRow &r) {
-        tally.add(period.needsDates() ? dateValue(r.date) : Value(), r.amount.cents().cents, r.category, r.splits,
-                  row++);
+        tally.add(r.date, r.amount.cents().cents, r.category, r.splits, row++);
     });
     progress.reset();
     if (!read.ok()) {

@@ -134,6 +134,8 @@ TEST_F(AccessibilityTest, EveryControlOfEveryWindowHasANameAndEveryWindowIsAWind
 
     c->showCharts(&menuItem);
     expectNamed(c->chartWindow(), "the charts");
+    c->showSpending(&menuItem);
+    expectNamed(c->chartWindow(), "the charts' Spending by Category page");
 
     HelpMenu help;
     expectNamed(help.showHelp(), "Help");

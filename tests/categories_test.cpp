@@ -223,6 +223,44 @@ TEST(CategoryTotals, RowsWithoutAReadableDateAreCountedOnlyWhenNoDateIsAsked)
                              [](const CategoryTotal &t) { return t.category == u"Home:Utilities"; }));
 }
 
+// Dates read straight from the file's digits must name the day readDate
+// names, and nothing where it names nothing.
+TEST(CategoryTotals, TheFileFormsDigitsNameTheDayReadDateNames)
+{
+    const QDate today(2026, 12, 7);
+    for (const char *text : {"12/07/2026", "01/01/1990", "02/29/2024", "02/29/2023", "13/01/2026", "00/10/2026",
+                             "12/00/2026", "12/32/2026", "12/31/9999", "01/01/0001", "12/7/2026", "12-07-2026",
+                             "2026-12-07", "1a/07/2026", "12/07/2026 ", "yesterday", ""}) {
+        SCOPED_TRACE(text);
+        const QString utf16 = QString::fromLatin1(text);
+        EXPECT_EQ(readFileDate(QLatin1StringView(text), today), readDate(QLatin1StringView(text), today));
+        EXPECT_EQ(readFileDate(QStringView(utf16), today), readDate(QStringView(utf16), today));
+    }
+}
+
+// By month, the rows of a month are counted from their date's digits without
+// reading each date: an impossible day of the month, or a month of another
+// year, must not slip into the month before it.
+TEST(CategoryTotals, ByMonthAnImpossibleDayOrAnotherYearIsNotTheMonthBefore)
+{
+    auto doc = std::make_unique<MyDocument>();
+    doc->ensureRegister();
+    Register &reg = *doc->array();
+    reg.append(row(u"02/01/2026"_s, u"Opening"_s, u"100.00"_s));
+    for (const char *date : {"02/01/2026", "02/28/2026", "02/29/2026", "02/03/2027", "02/04/2027", "2/5/2027",
+                             "03/01/2027", "03/1/2027"})
+        reg.append(row(QString::fromLatin1(date), u"Shop"_s, u"-1.00"_s, u"Food"_s));
+    CategoryPeriod byMonth;
+    byMonth.byMonth = true;
+    int undated = -1;
+    using T = CategoryTotal;
+    EXPECT_EQ(categoryTotals(reg, byMonth, QDate(2027, 6, 1), &undated),
+              (std::vector<T>{{u"Food"_s, QDate(2026, 2, 1), -200, 2},
+                              {u"Food"_s, QDate(2027, 2, 1), -300, 3},
+                              {u"Food"_s, QDate(2027, 3, 1), -200, 2}}));
+    EXPECT_EQ(undated, 1) << "02/29/2026 names no day";
+}
+
 TEST(CategoryTotals, TableAndCsvAgreeToTheCent)
 {
     auto doc = monthDocument();

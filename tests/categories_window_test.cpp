@@ -3,15 +3,20 @@
 // change one step of Undo.
 
 #include "CategoryRules.h"
+#include "ChartWindow.h"
 #include "RegisterTableModel.h"
 #include "SpendingChart.h"
 #include "WindowFixture.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCompleter>
 #include <QFocusEvent>
 #include <QLabel>
+#include <QLineSeries>
+#include <QTabWidget>
 #include <QTableWidget>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -86,6 +91,75 @@ TEST_F(CategoryWindowTest, ACategoryTypedInACellIsTheOneInUseAndOneUndoStep)
     EXPECT_FALSE(setCell(2, RegisterTableModel::CategoryColumn, u"Shopping"_s));
     EXPECT_EQ(toolkit.beeps, 1);
     EXPECT_FALSE(reg()[2].contains(Key::Category));
+}
+
+// The keyboard goes Check #, Description, Category, Date, Amount; a payee
+// brings its category of last time (or a rule's) into the field, selected so
+// that typing replaces it, and what the field holds is entered with the row.
+TEST_F(CategoryWindowTest, TheCategoryFieldProposesThePayeesCategoryAndGoesInWithTheRow)
+{
+    openMonth();
+    reg()[1].set(Key::Category, Value::text(u"Food:Groceries"));
+    storeRules({{CategoryRule::Match::Contains, u"hy-vee"_s, u"Shopping"_s},
+                {CategoryRule::Match::Contains, u"evergy"_s, u"Home:Utilities"_s}});
+    c->window()->show();
+    c->window()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(c->window()));
+    auto focused = [] { return QApplication::focusWidget(); };
+
+    field("CheckNumber")->setFocus(Qt::TabFocusReason);
+    QStringList order;
+    for (int i = 0; i < 5; ++i) {
+        order << focused()->objectName();
+        QTest::keyClick(focused(), Qt::Key_Tab);
+    }
+    EXPECT_EQ(order, (QStringList{u"CheckNumber"_s, u"DescriptionofTransaction"_s, u"Category"_s, u"Date"_s,
+                                  u"Amount"_s}));
+
+    const struct {
+        const char *description;
+        const char *proposed;
+        const char *typed; // null: the proposal kept; "": Backspace over it
+        const char *entered;
+    } cases[] = {
+        {"HY-VEE #1234", "Food:Groceries", nullptr, "Food:Groceries"}, // the payee's, though a rule fits
+        {"Evergy", "Home:Utilities", nullptr, "Home:Utilities"},       // no history: the rule's
+        {"HY-VEE #1234", "Food:Groceries", "food:coffee", "Food:coffee"}, // typed over, as in use
+        {"HY-VEE #1234", "Food:Groceries", "", ""},                       // emptied stays empty
+        {"Kiosk", "", nullptr, ""},                                        // nothing to propose
+    };
+    for (const auto &k : cases) {
+        SCOPED_TRACE(std::string(k.description) + " / " + (k.typed ? k.typed : "(kept)"));
+        const int rows = reg().count();
+        field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(focused(), QString::fromUtf8(k.description));
+        QTest::keyClick(focused(), Qt::Key_Tab);
+        ASSERT_EQ(focused(), field("Category"));
+        EXPECT_EQ(field("Category")->text(), QString::fromUtf8(k.proposed));
+        EXPECT_EQ(field("Category")->selectedText(), field("Category")->text()) << "typing replaces it";
+        if (k.typed && *k.typed)
+            QTest::keyClicks(focused(), QString::fromUtf8(k.typed));
+        else if (k.typed)
+            QTest::keyClick(focused(), Qt::Key_Backspace);
+        if (QCompleter *completer = field("Category")->completer())
+            completer->popup()->hide();
+        field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason); // left again: a typed one stays
+        field("Amount")->setText(u"-5"_s);
+        QTest::keyClick(field("Amount"), Qt::Key_Return);
+        ASSERT_EQ(reg().count(), rows + 1);
+        EXPECT_EQ(reg()[rows].value(Key::Category).toString(), QString::fromUtf8(k.entered));
+        EXPECT_EQ(field("Category")->text(), QString()) << "emptied with the other fields";
+        c->undo(&menuItem);
+        EXPECT_EQ(reg().count(), rows) << "the row and its category are one step";
+    }
+
+    // Return in the description enters before the field is left: the
+    // payee's category goes in all the same.
+    field("DescriptionofTransaction")->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(focused(), u"Evergy"_s);
+    field("Amount")->setText(u"-80"_s);
+    QTest::keyClick(field("DescriptionofTransaction"), Qt::Key_Return);
+    EXPECT_EQ(reg()[reg().count() - 1].value(Key::Category).toString(), u"Home:Utilities");
 }
 
 TEST_F(CategoryWindowTest, SumsTypedWhereAmountsGoAreWorkedOutToTheCent)
@@ -178,6 +252,9 @@ TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
     action("spendingByCategory")->trigger();
     auto *chart = c->window()->findChild<SpendingChart *>();
     ASSERT_TRUE(chart);
+    ASSERT_TRUE(c->chartWindow());
+    EXPECT_EQ(c->chartWindow()->shownPage(), chart) << "a page of the Charts window, shown";
+    EXPECT_TRUE(c->chartWindow()->isVisible());
     chart->setPeriod(u"12/01/2026"_s, u"12/31/2026"_s);
     EXPECT_EQ(chart->spending(), (std::vector<Spending>{{u"Food"_s, 10149}, {u"Home"_s, 8000}, {u"Household"_s, 1225}}))
         << "subcategories folded, the opening row's money no spending";
@@ -186,9 +263,38 @@ TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
 
     // A change in the register is drawn while the chart is open.
     setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);
+    QApplication::processEvents(); // drawn once the change's events are over
     EXPECT_EQ(chart->spending().front(), (Spending{u"Home:Utilities"_s, 15000}));
     chart->setPeriod(u"1/1/2027"_s, QString());
     EXPECT_TRUE(chart->spending().empty());
+}
+
+// Each change in a long register worked out every page of the Charts window,
+// shown or not: only the page shown is, the others as they are shown.
+TEST_F(CategoryWindowTest, TheChartsWorkOutOnlyThePageShown)
+{
+    openMonth();
+    action("spendingByCategory")->trigger();
+    ChartWindow *charts = c->chartWindow();
+    ASSERT_TRUE(charts);
+    EXPECT_TRUE(charts->balanceSeries()->points().isEmpty()) << "the balance page not yet shown";
+    auto *pages = charts->findChild<QTabWidget *>(u"chartPages"_s);
+    ASSERT_TRUE(pages);
+    pages->setCurrentIndex(0);
+    ASSERT_EQ(charts->balanceSeries()->points().size(), 4);
+    EXPECT_EQ(charts->balanceSeries()->points().back().y(), 806.26);
+
+    setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);
+    QApplication::processEvents();
+    EXPECT_EQ(charts->balanceSeries()->points().back().y(), 736.26) << "the page shown follows the change";
+    auto *spending = charts->findChild<SpendingChart *>();
+    pages->setCurrentWidget(spending);
+    EXPECT_EQ(spending->spending().front(), (Spending{u"(no category)"_s, 26374})) << "worked out as it is shown";
+
+    // View > Charts opens the window on the page it showed last.
+    charts->hide();
+    c->showCharts(&menuItem);
+    EXPECT_EQ(charts->shownPage(), spending);
 }
 
 } // namespace

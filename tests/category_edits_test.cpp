@@ -92,6 +92,38 @@ TEST(CategoryRules, AreKeptInTheSettingsInTheirOrder)
     EXPECT_EQ(storedRules(settings), rules);
 }
 
+// A payee's own history outweighs a rule written for many; a rule fills in
+// only where the payee never had a category (or was split).
+TEST(CategoryProposal, ThePayeesLastCategoryComesBeforeARule)
+{
+    auto doc = monthDocument();
+    Register &reg = *doc->array();
+    const CategoryRules rules({
+        {CategoryRule::Match::Contains, u"hy-vee"_s, u"Shopping"_s},
+        {CategoryRule::Match::Contains, u"costco"_s, u" bulk : food "_s},
+        {CategoryRule::Match::Contains, u"kiosk"_s, u"Snacks"_s},
+    });
+    const struct {
+        const char16_t *description;
+        int lookBack;
+        const char16_t *proposed;
+    } cases[] = {
+        {u"Hy-Vee", -1, u"Food:Groceries"},   // history, though a rule fits
+        {u"Costco", -1, u"bulk:food"},        // the latest was split: the rule's, kept in one form
+        {u"Kiosk #12", -1, u"Snacks"},        // never seen: the rule's
+        {u"Evergy", -1, u"Home:Utilities"},   // history, no rule
+        {u"ATM", -1, u""},                    // neither
+        {u"Hy-Vee", 2, u"Shopping"},          // the payee's row is beyond those looked at
+        {u"hy-vee", -1, u"Shopping"},         // another text is another payee
+        {u"   ", -1, u""},                    // nothing typed proposes nothing
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(QString::fromUtf16(c.description).toStdString());
+        EXPECT_EQ(proposedCategory(reg, c.description, rules, c.lookBack), QString::fromUtf16(c.proposed));
+    }
+    EXPECT_EQ(proposedCategory(reg, u"Kiosk", CategoryRules()), QString()) << "no rules";
+}
+
 TEST(CategoryEdits, EachIsOneStepThatUndoesToTheSameBytes)
 {
     struct Edit {

@@ -74,6 +74,7 @@ TEST_F(EntryKeysWindowTest, DownAndReturnTakeAProposalAndNothingElseChanges)
     QTest::keyClick(description, Qt::Key_Down);
     QTest::keyClick(description, Qt::Key_Tab);
     EXPECT_EQ(description->text(), u"HY-VEE Gas");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the category
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab); // past the date
     EXPECT_EQ(field("Amount")->text(), u"-30.00");
 }

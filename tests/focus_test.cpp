@@ -87,7 +87,8 @@ TEST_F(FocusTest, TheChartsFollowTheRegisterWithoutTakingTheKeyboard)
     const int indicators = screen.indicators;
     field("DescriptionofTransaction")->setFocus();
     typeHere(u"Coffee"_s);
-    press(Qt::Key_Tab);
+    press(Qt::Key_Tab); // the category
+    press(Qt::Key_Tab); // the date
     press(Qt::Key_Tab);
     typeHere(u"-4.50"_s);
     press(Qt::Key_Return);

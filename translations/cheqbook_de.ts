@@ -405,6 +405,14 @@ Veröffentlicht unter der MIT-Lizenz.</translation>
         <source>Each period&apos;s money in and out, and the balance at its end</source>
         <translation>Ein- und Ausgänge jedes Zeitraums und der Saldo an seinem Ende</translation>
     </message>
+    <message>
+        <source>Charts</source>
+        <translation>Diagramme</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>S&amp;aldo</translation>
+    </message>
 </context>
 <context>
     <name>CheckContent</name>
@@ -2133,6 +2141,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>The register has never been saved.</source>
         <translation>Das Kontobuch wurde noch nie gespeichert.</translation>
     </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Kateg&amp;orie</translation>
+    </message>
+    <message>
+        <source>Where the money went, like Food:Groceries; a payee entered before brings the category it had</source>
+        <translation>Wofür das Geld ausgegeben wurde, etwa Lebensmittel:Einkauf; ein schon einmal eingetragener Empfänger bringt seine Kategorie mit</translation>
+    </message>
 </context>
 <context>
     <name>MyWindowController</name>
@@ -2839,6 +2855,10 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>Categor&amp;y:</source>
         <translation>Kategor&amp;ie:</translation>
+    </message>
+    <message>
+        <source>Spending by &amp;Category</source>
+        <translation>Ausgaben nach &amp;Kategorie</translation>
     </message>
 </context>
 <context>
@@ -4107,10 +4127,6 @@ Bitte wählen Sie einen anderen Namen!</translation>
 <context>
     <name>SpendingChart</name>
     <message>
-        <source>Spending by Category</source>
-        <translation>Ausgaben nach Kategorie</translation>
-    </message>
-    <message>
         <source>&amp;From</source>
         <translation>&amp;Von</translation>
     </message>
@@ -4145,6 +4161,18 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>Spent</source>
         <translation>Ausgegeben</translation>
+    </message>
+    <message>
+        <source>Drawn as</source>
+        <translation>Dargestellt als</translation>
+    </message>
+    <message>
+        <source>Spending by category chart</source>
+        <translation>Diagramm der Ausgaben nach Kategorie</translation>
+    </message>
+    <message>
+        <source>Each category&apos;s amount is written under it.</source>
+        <translation>Der Betrag jeder Kategorie steht darunter.</translation>
     </message>
 </context>
 <context>

@@ -405,6 +405,14 @@ Publié sous la licence MIT.</translation>
         <source>Each period&apos;s money in and out, and the balance at its end</source>
         <translation>Les entrées et sorties de chaque période, et le solde à sa fin</translation>
     </message>
+    <message>
+        <source>Charts</source>
+        <translation>Graphiques</translation>
+    </message>
+    <message>
+        <source>&amp;Balance</source>
+        <translation>S&amp;olde</translation>
+    </message>
 </context>
 <context>
     <name>CheckContent</name>
@@ -2133,6 +2141,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>The register has never been saved.</source>
         <translation>Le registre n&apos;a jamais été enregistré.</translation>
     </message>
+    <message>
+        <source>Categ&amp;ory</source>
+        <translation>Catég&amp;orie</translation>
+    </message>
+    <message>
+        <source>Where the money went, like Food:Groceries; a payee entered before brings the category it had</source>
+        <translation>Où est allé l’argent, par exemple Alimentation:Courses&#xa0;; un bénéficiaire déjà saisi apporte sa catégorie</translation>
+    </message>
 </context>
 <context>
     <name>MyWindowController</name>
@@ -2839,6 +2855,10 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>Categor&amp;y:</source>
         <translation>Caté&amp;gorie&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Spending by &amp;Category</source>
+        <translation>Dépenses par &amp;catégorie</translation>
     </message>
 </context>
 <context>
@@ -4107,10 +4127,6 @@ Veuillez choisir un autre nom&#xa0;!</translation>
 <context>
     <name>SpendingChart</name>
     <message>
-        <source>Spending by Category</source>
-        <translation>Dépenses par catégorie</translation>
-    </message>
-    <message>
         <source>&amp;From</source>
         <translation>&amp;Du</translation>
     </message>
@@ -4145,6 +4161,18 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>Spent</source>
         <translation>Dépensé</translation>
+    </message>
+    <message>
+        <source>Drawn as</source>
+        <translation>Dessiné en</translation>
+    </message>
+    <message>
+        <source>Spending by category chart</source>
+        <translation>Graphique des dépenses par catégorie</translation>
+    </message>
+    <message>
+        <source>Each category&apos;s amount is written under it.</source>
+        <translation>Le montant de chaque catégorie est écrit dessous.</translation>
     </message>
 </context>
 <context>

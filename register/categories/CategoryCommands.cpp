@@ -26,6 +26,7 @@ void MyWindowController::buildCategoryMenus(QMenu *registerMenu)
         if (!rows.empty())
             scrollRowToVisible(rows.front());
     });
+    connect(categories, &CategoryMenus::spendingAsked, this, [this] { showSpending(nullptr); });
     connect(categories, &CategoryMenus::said, this,
             [this](const QString &message) { m_window->statusBar()->showMessage(message, 10000); });
 }

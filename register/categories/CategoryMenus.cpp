@@ -6,7 +6,6 @@
 #include "CategoryRulesDialog.h"
 #include "MyDocument.h"
 #include "RegisterTableModel.h"
-#include "SpendingChart.h"
 #include "SplitDialog.h"
 #include "Toolkit.h"
 
@@ -71,27 +70,7 @@ void CategoryMenus::addViewActions(QMenu *viewMenu)
     apply();
     QAction *spending = viewMenu->addAction(tr("S&pending by Category"));
     spending->setObjectName(QStringLiteral("spendingByCategory"));
-    connect(spending, &QAction::triggered, this, &CategoryMenus::showSpending);
-}
-
-void CategoryMenus::showSpending()
-{
-    if (!m_spending) {
-        m_spending = new SpendingChart(m_document.array(), [this] { return m_toolkit.today(); }, m_window);
-        QRect frame(QPoint(), m_spending->size());
-        frame.moveCenter(m_window->geometry().center());
-        m_spending->move(frame.topLeft());
-        // Worked out again after each change while it is open.
-        connect(&m_document, &MyDocument::historyChanged, m_spending, [this] {
-            if (m_spending->isVisible())
-                m_spending->refresh();
-        });
-    }
-    m_spending->setDecimalPoint(m_forms().decimalPoint);
-    m_spending->refresh();
-    m_spending->show();
-    m_spending->raise();
-    m_spending->activateWindow();
+    connect(spending, &QAction::triggered, this, &CategoryMenus::spendingAsked);
 }
 
 void CategoryMenus::showSumsOnLeaving(QLineEdit *field) { field->installEventFilter(this); }

@@ -21,7 +21,6 @@ class QLineEdit;
 class QMenu;
 class QTableView;
 class QWidget;
-class SpendingChart;
 class Toolkit;
 
 class CategoryMenus : public QObject
@@ -44,13 +43,14 @@ public:
     void editRules();
     void applyRules();
     void splitTransaction();
-    void showSpending();
 
 signals:
     // The register changed: the rows to select, as they now stand.
     void registerChanged(const std::vector<int> &rows);
     // A short word on what was done, for the status bar.
     void said(const QString &message);
+    // View > Spending by Category: the Charts window's page is the window's.
+    void spendingAsked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -65,7 +65,6 @@ private:
     QWidget *m_window;
     std::function<std::vector<int>()> m_selected;
     std::function<const WrittenForms &()> m_forms;
-    QPointer<SpendingChart> m_spending;
     QPointer<QAction> m_columnAction;
     QPointer<QAbstractItemModel> m_watchedModel; // whose resets show the column as chosen
 };

@@ -6,6 +6,7 @@
 #include "AccessibleWindows.h"
 #include "AtomicFile.h"
 #include "ChartWindow.h"
+#include "SpendingChart.h"
 #include "WindowKeys.h"
 
 #include <QApplication>
@@ -21,7 +22,11 @@ using namespace Qt::StringLiterals;
 
 ChartWindow *MyWindowController::chartWindow() const { return m_charts; }
 
-void MyWindowController::showCharts(QObject *)
+void MyWindowController::showCharts(QObject *) { openCharts(false); }
+
+void MyWindowController::showSpending(QObject *) { openCharts(true); }
+
+void MyWindowController::openCharts(bool spending)
 {
     if (!m_charts) {
         // Only a long register shows the indicator: it appears after half a
@@ -55,8 +60,16 @@ void MyWindowController::showCharts(QObject *)
         connect(myDocument, &MyDocument::fileNameChanged, m_charts, title);
         title();
         m_charts->move(m_window->geometry().center() - m_charts->rect().center());
+        auto *page = new SpendingChart(dataArray, [this] { return m_toolkit.today(); });
+        page->setDecimalPoint(m_forms.decimalPoint);
+        connect(m_charts, &ChartWindow::decimalPointChanged, page, &SpendingChart::setDecimalPoint);
+        m_charts->addPage(page, tr("Spending by &Category"), [page] { page->refresh(); });
     }
-    m_charts->refresh();
+    // Changes made while the window was closed are drawn as it opens.
+    if (spending)
+        m_charts->showPageAnew(m_charts->findChild<SpendingChart *>());
+    else
+        m_charts->refreshShownPage();
     m_charts->show();
     m_charts->raise();
     m_charts->activateWindow();

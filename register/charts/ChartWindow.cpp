@@ -21,6 +21,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QTimer>
 #include <QValueAxis>
@@ -69,7 +70,15 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
       m_progress(std::move(progress))
 {
     setObjectName(u"ChartWindow"_s);
-    auto *layout = new QVBoxLayout(this);
+    auto *windowLayout = new QVBoxLayout(this);
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(u"chartPages"_s);
+    m_pages->setAccessibleName(tr("Charts"));
+    m_pages->setDocumentMode(true);
+    windowLayout->addWidget(m_pages);
+    auto *balancePage = new QWidget(m_pages);
+    balancePage->setObjectName(u"balancePage"_s);
+    auto *layout = new QVBoxLayout(balancePage);
 
     auto *top = new QHBoxLayout;
     m_period = new QComboBox(this);
@@ -146,11 +155,14 @@ ChartWindow::ChartWindow(RegisterPtr reg, std::function<QDate()> today, Progress
     bottom->addWidget(m_payees, 2);
     picture->addLayout(bottom, 2);
     layout->addWidget(m_pictureArea, 1);
+    m_pages->addTab(balancePage, tr("&Balance"));
+    m_pageWork.push_back({[this] { refresh(); }});
+    connect(m_pages, &QTabWidget::currentChanged, this, &ChartWindow::pageShown);
 
     m_refreshTimer = new QTimer(this);
     m_refreshTimer->setSingleShot(true);
     m_refreshTimer->setInterval(0);
-    connect(m_refreshTimer, &QTimer::timeout, this, &ChartWindow::refresh);
+    connect(m_refreshTimer, &QTimer::timeout, this, &ChartWindow::refreshShownPage);
     connect(m_period, &QComboBox::currentIndexChanged, this, &ChartWindow::refresh);
     connect(save, &QPushButton::clicked, this, &ChartWindow::saveRequested);
     connect(print, &QPushButton::clicked, this, &ChartWindow::printRequested);
@@ -171,15 +183,42 @@ void ChartWindow::setPeriod(ChartPeriod period)
 
 void ChartWindow::scheduleRefresh() { m_refreshTimer->start(); }
 
-void ChartWindow::refresh()
+void ChartWindow::refreshShownPage() { showPageAnew(shownPage()); }
+
+void ChartWindow::showPageAnew(QWidget *page)
 {
     m_refreshTimer->stop();
+    for (Page &work : m_pageWork)
+        work.stale = true;
+    m_pages->setCurrentWidget(page); // worked out as it is shown,
+    pageShown(m_pages->currentIndex()); // or here when it was shown already
+}
+
+void ChartWindow::pageShown(int index)
+{
+    if (index < 0 || index >= int(m_pageWork.size()) || !m_pageWork[size_t(index)].stale)
+        return;
+    m_pageWork[size_t(index)].stale = false;
+    m_pageWork[size_t(index)].refresh();
+}
+
+void ChartWindow::addPage(QWidget *page, const QString &title, std::function<void()> refresh)
+{
+    m_pageWork.push_back({std::move(refresh)});
+    m_pages->addTab(page, title);
+}
+
+QWidget *ChartWindow::shownPage() const { return m_pages->currentWidget(); }
+
+void ChartWindow::refresh()
+{
     // The progress indicator lets events through: one of them asking for
     // the charts again is answered once this drawing is done.
     if (m_refreshing) {
         scheduleRefresh();
         return;
     }
+    m_pageWork.front().stale = false;
     const QDate today = m_today();
     {
         m_refreshing = true;
@@ -320,6 +359,7 @@ void ChartWindow::setDecimalPoint(QChar decimalPoint)
     m_decimalPoint = decimalPoint;
     fillPayees();
     fillFigures();
+    emit decimalPointChanged(decimalPoint);
 }
 
 void ChartWindow::fillFigures()

@@ -4,7 +4,9 @@
 // time, money in and out month by month, and the payees that took the most
 // over a chosen period. It draws what chartData() works out and works it
 // out again when asked; the register window asks whenever the register
-// changes, and saves and prints what it shows.
+// changes, and saves and prints what it shows. Other pictures of the money
+// are pages beside it; only the page shown is worked out again, the others
+// when they are shown.
 
 #include "ChartData.h"
 
@@ -13,6 +15,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class Progress;
 class QBarSet;
@@ -22,6 +25,7 @@ class QComboBox;
 class QLabel;
 class QLineSeries;
 class QPainter;
+class QTabWidget;
 class QTableWidget;
 class QTimer;
 
@@ -39,9 +43,19 @@ public:
 
     // Works everything out again from the register and draws it.
     void refresh();
-    // A refresh once the events of the moment are over, however many
-    // changes ask for one.
+    // A refresh of the page shown once the events of the moment are over,
+    // however many changes ask for one; the other pages are worked out
+    // again when they are shown.
     void scheduleRefresh();
+    // The page shown worked out again now, the others when they are shown.
+    void refreshShownPage();
+
+    // A page beside the balance's, with its title and its own way of being
+    // worked out again.
+    void addPage(QWidget *page, const QString &title, std::function<void()> refresh);
+    // Every page out of date, and this one shown and worked out again.
+    void showPageAnew(QWidget *page);
+    QWidget *shownPage() const;
 
     // The decimal separator the payees' totals are shown with.
     void setDecimalPoint(QChar decimalPoint);
@@ -69,6 +83,7 @@ public:
 signals:
     void saveRequested();
     void printRequested();
+    void decimalPointChanged(QChar decimalPoint);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -83,6 +98,7 @@ private:
     // What the charts draw, as a table a screen reader and a keyboard reach.
     void fillFigures();
     void applyTheme();
+    void pageShown(int index);
 
     RegisterPtr m_register;
     std::function<QDate()> m_today;
@@ -105,5 +121,11 @@ private:
     QTableWidget *m_figures = nullptr;
     QChar m_decimalPoint = u'.';
     QTimer *m_refreshTimer = nullptr;
+    QTabWidget *m_pages = nullptr;
+    struct Page {
+        std::function<void()> refresh;
+        bool stale = true;
+    };
+    std::vector<Page> m_pageWork; // by the pages' order; the balance's first
     bool m_refreshing = false;
 };

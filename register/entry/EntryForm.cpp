@@ -8,6 +8,7 @@
 
 #include "AmountSum.h"
 #include "Category.h"
+#include "CategoryRules.h"
 #include "CutForShowing.h"
 #include "DateReader.h"
 #include "EditHistory.h"
@@ -20,18 +21,24 @@
 #include "Toolkit.h"
 #include "descriptionfield.h"
 
+#include <QCompleter>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSettings>
+#include <QStringListModel>
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int kSuggestionsShown = 10;
+// Only the latest rows are looked at for a payee's category, so that an
+// entry stays quick in a long register.
+constexpr int kCategoryLookBack = 5000;
 const QString kEasterEgg = u"Easter Egg"_s;
 
 // The refusal for an amount that names no number; the fields keep their text.
@@ -175,6 +182,8 @@ void EntryForm::buildHelpers()
         if (row >= 0 && row < rows.count())
             followCheckNumber(rows[row].value(Key::CheckNumber).intValue() != 0);
     });
+    buildCategoryField();
+
     // The index is read from the register when a description is about to be
     // typed, not with every keystroke, nor by a window that is only looked at.
     new FocusHook(m_fields.description, [this] { m_document.textIndex().prepare(*m_document.array()); });
@@ -190,6 +199,49 @@ void EntryForm::buildHelpers()
         date->setStyleSheet(questionedFieldStyle(date->palette()));
         date->setToolTip(unreadableDateTip(text, m_forms.dateOrder));
     });
+}
+
+void EntryForm::buildCategoryField()
+{
+    QLineEdit *category = m_fields.category;
+    // No keys of its own; a proposed category is selected when the field
+    // takes the keyboard, as the other fields' proposals are.
+    new FieldKeys(category, [](const QString &, QChar, QChar) { return FieldKeyResult(); }, m_toolkit);
+    // The categories in use, worked out when the field takes the keyboard,
+    // not with every entry.
+    m_categoriesInUse = new QStringListModel(category);
+    auto *completer = new QCompleter(m_categoriesInUse, category);
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    category->setCompleter(completer);
+    new FocusHook(category, [this] { m_categoriesInUse->setStringList(categoriesInUse(*m_document.array())); });
+    // Typing (or a completion of it) makes the category the user's, emptied
+    // too; only entering the transaction gives the field back to proposals.
+    connect(category, &QLineEdit::textEdited, this, [this] { m_categoryTyped = true; });
+    // Chosen from the list, or typed and left: the payee's category follows.
+    connect(m_suggestions, &SuggestionList::taken, this, &EntryForm::proposeCategory);
+    connect(m_fields.description, &QLineEdit::editingFinished, this, &EntryForm::proposeCategory);
+}
+
+void EntryForm::proposeCategory()
+{
+    QLineEdit *field = m_fields.category;
+    if (m_categoryTyped)
+        return;
+    QSettings settings;
+    const CategoryRules rules(storedRules(settings));
+    const QString proposal =
+        proposedCategory(*m_document.array(), m_fields.description->text(), rules, kCategoryLookBack);
+    if (proposal == field->text())
+        return;
+    field->setText(proposal);
+    if (field->hasFocus())
+        field->selectAll();
+}
+
+QString EntryForm::typedCategory() const
+{
+    // Typed as "food:groceries" it is the "Food:Groceries" already in use.
+    return categoryAsInUse(normalizedCategory(m_fields.category->text()), m_categoriesInUse->stringList());
 }
 
 QString EntryForm::today() const { return writtenDate(m_toolkit.today(), m_forms.dateOrder); }
@@ -249,12 +301,10 @@ RecordPtr EntryForm::typedRecord(bool atEnd, const std::function<bool()> &placem
     record->set(Key::DescriptionofTransaction, Value::text(m_fields.description->text()));
     record->set(Key::Date, Value::text(dateToStore(m_fields.date->text())));
     record->set(Key::Amount, Value::text(moneyText(amount.cents)));
-    // The payee comes with the category it had last time, which the
-    // Category column shows and takes another in place. Only the latest
-    // rows are looked at, so that an entry stays quick in a long register.
-    constexpr int kCategoryLookBack = 5000;
-    if (const QString category = lastCategoryOf(rows, m_fields.description->text(), kCategoryLookBack);
-        !category.isEmpty())
+    // Return in the description enters before the field is left: the
+    // payee's category is proposed all the same.
+    proposeCategory();
+    if (const QString category = typedCategory(); !category.isEmpty())
         record->set(Key::Category, Value::text(category));
     // Inserted among other rows, the balance is worked out with theirs, in
     // their form; at the end it is carried from the last row as money text.
@@ -288,9 +338,10 @@ int EntryForm::enter(const RecordPtr &record, int row, bool atEnd)
     m_document.setStepRows({}, rowRuns({newRow}));
     // What was typed went into the register: emptied with setText, which
     // forgets the fields' own typing, so that Ctrl+Z now undoes the entry.
-    for (QLineEdit *field : {m_fields.checkNumber, m_fields.description, m_fields.date,
+    for (QLineEdit *field : {m_fields.checkNumber, m_fields.description, m_fields.category, m_fields.date,
                              static_cast<QLineEdit *>(m_fields.amount)})
         field->setText(QString());
+    m_categoryTyped = false;
     return newRow;
 }
 

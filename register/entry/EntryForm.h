@@ -1,9 +1,10 @@
 #pragma once
 
-// The window's entry fields (Check #, Description, Date, Amount): what their
-// keys do, the descriptions proposed while one is typed, the proposed check
-// number and date, the questions about a date Cheqbook cannot read, and the
-// transaction they hold, entered as one step of the document's.
+// The window's entry fields (Check #, Description, Category, Date, Amount):
+// what their keys do, the descriptions proposed while one is typed, the
+// proposed check number, category and date, the questions about a date
+// Cheqbook cannot read, and the transaction they hold, entered as one step of
+// the document's.
 
 #include "Record.h"
 #include "WrittenForms.h"
@@ -16,6 +17,7 @@
 class MyDocument;
 class QLabel;
 class QLineEdit;
+class QStringListModel;
 class SuggestionList;
 class Toolkit;
 class Value;
@@ -32,6 +34,7 @@ public:
     struct Fields {
         QLineEdit *checkNumber = nullptr;
         QLineEdit *description = nullptr;
+        QLineEdit *category = nullptr;
         QLineEdit *date = nullptr;
         descriptionfield *amount = nullptr;
         QLabel *openingHint = nullptr; // in the group box the fields are in
@@ -63,6 +66,10 @@ public:
     // The proposed check number brought up to date: the next one (propose)
     // or none. A number the user typed stays.
     void followCheckNumber(bool propose);
+    // The category field brought up to the description: the payee's
+    // category of last time, or a rule's, selected so that typing replaces
+    // it. A category the user typed (or emptied) stays.
+    void proposeCategory();
     // Tells a new register's user what its first row is, while it is empty.
     void showOpeningHint();
     // Whether a cell's typed date may go in: a date, blank, unchanged, or
@@ -78,6 +85,8 @@ public:
 
 private:
     void buildHelpers();
+    void buildCategoryField();
+    QString typedCategory() const;
     bool dateMayBeEntered();
     bool keepDateAsTyped(const QString &typed);
     QString today() const;
@@ -90,5 +99,7 @@ private:
     bool m_autoNumber = false;
     bool m_newDateFromLast = false;
     SuggestionList *m_suggestions = nullptr;
+    QStringListModel *m_categoriesInUse = nullptr; // what the category field completes from
+    bool m_categoryTyped = false; // the category field holds the user's text, not a proposal
     QHash<QString, int> m_suggestedRows; // the latest row of each description listed
 };

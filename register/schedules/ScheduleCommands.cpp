@@ -4,6 +4,7 @@
 
 #include "MyWindowController.h"
 
+#include "Category.h"
 #include "DateReader.h"
 #include "EntryForm.h"
 #include "ScheduleKeeping.h"
@@ -36,6 +37,7 @@ void MyWindowController::newScheduleFromEntry(QObject *)
     Schedule s;
     s.description = fields.description->text().trimmed();
     s.checkNumber = fields.checkNumber->text().trimmed();
+    s.category = normalizedCategory(fields.category->text());
     if (const CentsReading amount = readTypedAmount(fields.amount->text(), m_forms.decimalPoint); amount.ok())
         s.amount = amount.cents;
     if (const std::optional<QDate> date = readTypedDate(fields.date->text(), m_forms.dateOrder, m_toolkit.today()))

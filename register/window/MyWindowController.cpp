@@ -89,11 +89,13 @@ void MyWindowController::buildWindow()
     ui.setupUi(m_window);
     table = ui.table;
     m_entry = new EntryForm(*myDocument, m_toolkit, m_window, m_forms,
-                            {ui.CheckNumber, ui.DescriptionofTransaction, ui.Date, ui.Amount, ui.openingHint});
+                            {ui.CheckNumber, ui.DescriptionofTransaction, ui.Category, ui.Date, ui.Amount,
+                             ui.openingHint});
     QPushButton *enter = ui.enterButton;
     connect(enter, &QPushButton::clicked, this, [this, enter] { addTransaction(enter); });
     // Return in any entry field presses Enter: an entry at the end.
-    for (QLineEdit *field : {ui.CheckNumber, ui.DescriptionofTransaction, ui.Date, static_cast<QLineEdit *>(ui.Amount)})
+    for (QLineEdit *field :
+         {ui.CheckNumber, ui.DescriptionofTransaction, ui.Category, ui.Date, static_cast<QLineEdit *>(ui.Amount)})
         connect(field, &QLineEdit::returnPressed, enter, &QPushButton::click);
     connect(m_window, &RegisterWindow::closeRequested, this, &MyWindowController::closeRequested);
     connect(ui.table, &RegisterTableView::leftByTab, this, [this](bool forward) {

@@ -182,8 +182,10 @@ public slots:
     // Each column as wide as what it shows (Description takes the rest).
     void fitColumns(QObject *sender);
 
-    // The chart window, and saving and printing what it shows.
+    // The chart window (on its Spending by Category page), and saving and
+    // printing what it shows.
     void showCharts(QObject *sender);
+    void showSpending(QObject *sender);
     void saveChartImage(QObject *sender);
     void printCharts(QObject *sender);
 
@@ -218,6 +220,7 @@ signals:
     void closeRequested();
 
 private:
+    void openCharts(bool spending);
     void buildWindow();
     void buildMenus();
     void buildAuxiliaryWindows();

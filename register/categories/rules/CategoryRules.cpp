@@ -115,6 +115,15 @@ int categorizeLines(std::vector<StatementLine> &lines, const CategoryRules &rule
     return given;
 }
 
+QString proposedCategory(const Register &reg, QStringView description, const CategoryRules &rules, int lookBack)
+{
+    if (description.trimmed().isEmpty())
+        return {};
+    if (QString category = lastCategoryOf(reg, description, lookBack); !category.isEmpty())
+        return category;
+    return normalizedCategory(rules.categoryFor(description));
+}
+
 std::vector<CategoryRule> storedRules(QSettings &settings)
 {
     std::vector<CategoryRule> rules;

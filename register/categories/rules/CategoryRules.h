@@ -16,6 +16,7 @@
 #include <vector>
 
 class QSettings;
+class Register;
 class TextMatcher;
 struct StatementLine;
 
@@ -68,6 +69,14 @@ private:
 // first rule its description fits, as an import does before its lines are
 // shown or added. Returns how many got one.
 int categorizeLines(std::vector<StatementLine> &lines, const CategoryRules &rules);
+
+// The category proposed for a transaction being entered with this
+// description: the one the payee had the last time (among the latest
+// lookBack rows, all when negative), or else that of the first rule the
+// description fits; empty when neither gives one. What a person did before
+// outweighs a rule written for many payees.
+QString proposedCategory(const Register &reg, QStringView description, const CategoryRules &rules,
+                         int lookBack = -1);
 
 // The rules kept in the per-user settings, in their order. Rules that cannot
 // be kept are left as they are: a person sees and mends them in the editor.

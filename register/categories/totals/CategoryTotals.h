@@ -15,6 +15,7 @@
 
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 struct CategoryTotal {
@@ -47,8 +48,8 @@ public:
     void add(const Record &record, int row);
     // A row read only to be counted: its date, amount, and its Category and
     // Splits texts (Values, or anything else with visitText).
-    template <typename Text>
-    void add(const Value &date, Cents amount, const Text &category, const Text &splits, int row);
+    template <typename Date, typename Text>
+    void add(const Date &date, Cents amount, const Text &category, const Text &splits, int row);
     // The totals, by month (earliest first) and category (as people read
     // them, letter case aside), the money without a category last. Only
     // totals that counted something are given.
@@ -62,18 +63,50 @@ private:
         int count = 0;
     };
     // The sums of the month the row counts in; null when it is not counted.
-    std::vector<Sum> *sumsFor(const Value &date, int row);
+    template <typename Date>
+    std::vector<Sum> *sumsFor(const Date &date, int row);
+    // The same for the row's date text. Rows of one day follow each other:
+    // the day's answer is kept and given again while the text stays the
+    // same, so that most rows cost one comparison of their date.
+    std::vector<Sum> *sumsOn(QLatin1StringView date);
+    std::vector<Sum> *sumsOn(QStringView date);
+    template <typename View>
+    std::vector<Sum> *sumsOnDay(View date);
+    bool sameDay(QLatin1StringView date) const;
+    bool sameDay(QStringView date) const;
+    void keepDay(QLatin1StringView date);
+    void keepDay(QStringView date);
+    bool anotherDayOfTheMonth(QLatin1StringView date) const;
+    bool anotherDayOfTheMonth(QStringView date) const;
     void add(std::vector<Sum> &sums, int id, Cents amount);
 
     CategoryPeriod m_period;
-    SuccessiveDates m_dates;
+    QDate m_today;
     CategoryNames m_names;
     std::map<int, std::vector<Sum>> m_months; // by year * 12 + month - 1 (0 when not by month)
     int m_undated = 0;
+    // The date text of the rows last counted, as it was read.
+    std::string m_dayBytes; // Latin-1
+    QString m_dayText;
+    bool m_dayLatin1 = false;
+    bool m_dayKnown = false;
+    bool m_dayUndated = false;      // it names no day
+    int m_daysInMonth = 0; // of its month, when other days of it may count without being read
+    std::vector<Sum> *m_daySums = nullptr; // where its rows count; null: outside the period
 };
 
-template <typename Text>
-void CategoryTally::add(const Value &date, Cents amount, const Text &category, const Text &splits, int row)
+template <typename Date>
+std::vector<CategoryTally::Sum> *CategoryTally::sumsFor(const Date &date, int row)
+{
+    if (row == 0)
+        return nullptr;
+    if (!m_period.needsDates())
+        return &m_months[0];
+    return date.visitText([&](auto text) { return sumsOn(text); });
+}
+
+template <typename Date, typename Text>
+void CategoryTally::add(const Date &date, Cents amount, const Text &category, const Text &splits, int row)
 {
     if (std::vector<Sum> *sums = sumsFor(date, row))
         forEachShare(amount, category, splits, [&](auto name, Cents share) { add(*sums, m_names.idOf(name), share); });

@@ -21,9 +21,8 @@
 using namespace Qt::StringLiterals;
 
 SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWidget *parent)
-    : QWidget(parent, Qt::Window), m_register(std::move(reg)), m_today(std::move(today))
+    : QWidget(parent), m_register(std::move(reg)), m_today(std::move(today))
 {
-    setWindowTitle(tr("Spending by Category"));
     setObjectName(u"spendingChart"_s);
     auto *layout = new QVBoxLayout(this);
     auto *choices = new QHBoxLayout;
@@ -43,6 +42,7 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     m_kind = new QComboBox(this);
     m_kind->setObjectName(u"kind"_s);
     m_kind->addItems({tr("Bars"), tr("Pie")});
+    m_kind->setAccessibleName(tr("Drawn as"));
     connect(m_kind, &QComboBox::currentIndexChanged, this, &SpendingChart::draw);
     m_subcategories = new QCheckBox(tr("&Subcategories"), this);
     m_subcategories->setObjectName(u"subcategories"_s);
@@ -59,13 +59,14 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     m_chart->legend()->setVisible(false);
     m_view = new QChartView(m_chart, this);
     m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->setAccessibleName(tr("Spending by category chart"));
+    m_view->setAccessibleDescription(tr("Each category's amount is written under it."));
     layout->addWidget(m_view, 1);
     m_total = new QLabel(this);
     m_total->setObjectName(u"total"_s);
     m_total->setWordWrap(true);
     m_total->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(m_total);
-    resize(760, 480);
 }
 
 void SpendingChart::setDecimalPoint(QChar decimalPoint)
@@ -144,6 +145,10 @@ void SpendingChart::draw()
     m_chart->addSeries(bars);
     auto *categories = new QBarCategoryAxis;
     categories->append(names);
+    // A name cut short shows only "…": many stand on end, whole.
+    categories->setTruncateLabels(false);
+    if (names.size() > 8)
+        categories->setLabelsAngle(-90);
     m_chart->addAxis(categories, Qt::AlignBottom);
     bars->attachAxis(categories);
     auto *values = new QValueAxis;

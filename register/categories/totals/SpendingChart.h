@@ -1,7 +1,8 @@
 #pragma once
 
-// View > Spending by Category: where the money went over a period, a bar or a
-// slice per category, split lines counted as their categories. Subcategories
+// The Charts window's Spending by Category page: where the money went over a
+// period, a bar or a slice per category, split lines counted as their
+// categories. Subcategories
 // are folded into the category they are nested in unless asked for. Only
 // the money that went out is drawn; a category that took in more than it
 // spent is left out, since it is no spending.

@@ -215,6 +215,42 @@ std::optional<QDate> readDate(QLatin1StringView text, QDate today)
     return read(text, today, &notes);
 }
 
+namespace {
+
+// MM/DD/YYYY, digits where digits go: the date it names, or nothing when the
+// text is in another form or names no day (left to readDate to say).
+template <typename View>
+std::optional<QDate> fileFormDate(View text)
+{
+    if (text.size() != 10 || text[2] != u'/' || text[5] != u'/')
+        return std::nullopt;
+    int digits[8];
+    int n = 0;
+    for (qsizetype i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        const char16_t c = QChar(text[i]).unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        digits[n++] = c - u'0';
+    }
+    const QDate day(digits[4] * 1000 + digits[5] * 100 + digits[6] * 10 + digits[7], digits[0] * 10 + digits[1],
+                    digits[2] * 10 + digits[3]);
+    return day.isValid() ? std::optional(day) : std::nullopt;
+}
+
+template <typename View>
+std::optional<QDate> readFileDateOf(View text, QDate today)
+{
+    if (const std::optional<QDate> day = fileFormDate(text))
+        return day;
+    return readDate(text, today);
+}
+
+} // namespace
+
+std::optional<QDate> readFileDate(QStringView text, QDate today) { return readFileDateOf(text, today); }
+
+std::optional<QDate> readFileDate(QLatin1StringView text, QDate today) { return readFileDateOf(text, today); }
+
 std::optional<QDate> SuccessiveDates::read(const Value &date)
 {
     if (m_any && date == m_last)

@@ -26,6 +26,11 @@
 // column title, free words) or an impossible one (02/30/2026, 13/01/2026).
 std::optional<QDate> readDate(QStringView text, QDate today);
 std::optional<QDate> readDate(QLatin1StringView text, QDate today);
+// readDate for a date as a register file keeps it: the file's own form
+// (12/07/2026) is read straight from its digits, any other text as readDate
+// reads it. For the millions of dates of a long register read in one go.
+std::optional<QDate> readFileDate(QStringView text, QDate today);
+std::optional<QDate> readFileDate(QLatin1StringView text, QDate today);
 
 // What the date reader reads, for telling the user (in English:
 // dateFormsRead() tells it in the user's language).
