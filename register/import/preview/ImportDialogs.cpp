@@ -64,6 +64,10 @@ void ImportDialogs::showNext()
             m_waiting.clear();
             return;
         }
+        {
+            QSettings settings;
+            preview->setRules(storedRules(settings));
+        }
         const StatementRead &read = preview->read();
         if (!read.ok()) {
             cannot(u"%1: %2"_s.arg(name, read.statement.error));
@@ -107,13 +111,8 @@ void ImportDialogs::importPreviewed(ImportPreviewDialog *dialog)
     const QString name = preview.fileName();
     // The import's own step needs no second look at the lines.
     disconnect(&m_document, &MyDocument::historyChanged, dialog, nullptr);
-    // The lines added take the categories of the person's rules.
-    ImportPlan plan = preview.plan();
-    {
-        QSettings settings;
-        categorizeLines(plan.add, CategoryRules(storedRules(settings)));
-    }
-    const ImportResult result = importPlanned(m_document, m_shownRowCount(), plan, name);
+    // The lines go in with the categories the preview showed.
+    const ImportResult result = importPlanned(m_document, m_shownRowCount(), preview.plan(), name);
     if (!result.ok()) {
         m_toolkit.alert(m_window, Toolkit::errorTitle(),
                         tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, result.error));
