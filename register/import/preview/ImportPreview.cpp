@@ -256,6 +256,23 @@ std::vector<CategoryRule> withRuleFor(std::vector<CategoryRule> rules, QStringVi
     return rules;
 }
 
+QStringList ImportPreview::categoryChoices() const
+{
+    QStringList choices = m_register ? categoriesInUse(*m_register) : QStringList();
+    auto add = [&](const QString &category) {
+        for (const QString &c : categoryAndParents(category))
+            if (!choices.contains(c))
+                choices << c;
+    };
+    for (const Schedule &s : m_book.schedules)
+        add(s.category);
+    for (const CategoryRule &rule : m_rules.rules())
+        add(rule.category);
+    std::sort(choices.begin(), choices.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return choices;
+}
+
 bool ImportPreview::setCategory(size_t row, const QString &category)
 {
     if (row >= m_rows.size())

@@ -124,6 +124,10 @@ public:
     // schedule's category before any rule's.
     void setRules(std::vector<CategoryRule> rules);
     const std::vector<CategoryRule> &rules() const { return m_rules.rules(); }
+    // What a line's category completes from: the categories in use in the
+    // register, its schedules' and the rules', with those they are nested
+    // in, each once, sorted letter case aside.
+    QStringList categoryChoices() const;
     // A category chosen for a line by hand: kept over a rule's or a
     // schedule's while the line is read again. An empty text chooses none;
     // false for a row that is not there.
