@@ -1925,6 +1925,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>The statement&apos;s lines</source>
         <translation>Die Zeilen des Kontoauszugs</translation>
     </message>
+    <message>
+        <source>Keep as a Rule</source>
+        <translation>Als Regel behalten</translation>
+    </message>
+    <message>
+        <source>Keep as a Rule: Description Contains “%1” → %2</source>
+        <translation>Als Regel behalten: Beschreibung enthält „%1“ → %2</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -1991,6 +1999,38 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     <message>
         <source>new</source>
         <translation>neu</translation>
+    </message>
+    <message>
+        <source>From the rule: the description matches the pattern “%1”</source>
+        <translation>Aus der Regel: Die Beschreibung passt zum Muster „%1“</translation>
+    </message>
+    <message>
+        <source>From the rule: the description contains “%1”</source>
+        <translation>Aus der Regel: Die Beschreibung enthält „%1“</translation>
+    </message>
+    <message>
+        <source>From the scheduled transaction “%1”</source>
+        <translation>Aus der geplanten Buchung „%1“</translation>
+    </message>
+    <message>
+        <source>Chosen here; right-click to keep it as a rule</source>
+        <translation>Hier gewählt; mit Rechtsklick als Regel behalten</translation>
+    </message>
+    <message>
+        <source>No rule fits; double-click to choose a category</source>
+        <translation>Keine Regel passt; Doppelklick, um eine Kategorie zu wählen</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Enters: %1, %2</source>
+        <translation>Trägt ein: %1, %2</translation>
+    </message>
+    <message>
+        <source>The line is the scheduled transaction “%1” of %2: it is added under that name, and that occurrence is not offered again</source>
+        <translation>Die Zeile ist die geplante Buchung „%1“ vom %2: Sie wird unter diesem Namen eingetragen, und dieser Termin wird nicht noch einmal angeboten</translation>
     </message>
 </context>
 <context>

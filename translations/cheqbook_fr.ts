@@ -1925,6 +1925,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>The statement&apos;s lines</source>
         <translation>Les lignes du relevé</translation>
     </message>
+    <message>
+        <source>Keep as a Rule</source>
+        <translation>Garder comme règle</translation>
+    </message>
+    <message>
+        <source>Keep as a Rule: Description Contains “%1” → %2</source>
+        <translation>Garder comme règle : la description contient « %1 » → %2</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -1991,6 +1999,38 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>new</source>
         <translation>nouvelle</translation>
+    </message>
+    <message>
+        <source>From the rule: the description matches the pattern “%1”</source>
+        <translation>Selon la règle : la description correspond au motif « %1 »</translation>
+    </message>
+    <message>
+        <source>From the rule: the description contains “%1”</source>
+        <translation>Selon la règle : la description contient « %1 »</translation>
+    </message>
+    <message>
+        <source>From the scheduled transaction “%1”</source>
+        <translation>Selon l&apos;opération planifiée « %1 »</translation>
+    </message>
+    <message>
+        <source>Chosen here; right-click to keep it as a rule</source>
+        <translation>Choisie ici ; clic droit pour la garder comme règle</translation>
+    </message>
+    <message>
+        <source>No rule fits; double-click to choose a category</source>
+        <translation>Aucune règle ne convient ; double-cliquez pour choisir une catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Enters: %1, %2</source>
+        <translation>Saisit : %1, %2</translation>
+    </message>
+    <message>
+        <source>The line is the scheduled transaction “%1” of %2: it is added under that name, and that occurrence is not offered again</source>
+        <translation>La ligne est l&apos;opération planifiée « %1 » du %2 : elle est ajoutée sous ce nom, et cette échéance n&apos;est plus proposée</translation>
     </message>
 </context>
 <context>
