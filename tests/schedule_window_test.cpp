@@ -9,6 +9,7 @@
 #include "ScheduleSupport.h"
 #include "WindowFixture.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineSeries>
@@ -262,6 +263,55 @@ TEST_F(ScheduleWindowTest, TheEditorRefusesAnAmountThatIsNoneAndSaysWhy)
         editor.schedule(&why);
         EXPECT_TRUE(why.startsWith(u"The amount"_s)) << typed << ": " << why.toStdString();
     }
+}
+
+// The editor could not choose "the second Tuesday" at all, and a schedule
+// on one (from the command line) was kept only while nobody touched it.
+TEST_F(ScheduleWindowTest, TheEditorChoosesTheNthWeekdayAndGivesBackWhatItWasGiven)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    auto boxOf = [](ScheduleEditor &e, const char *name) { return e.findChild<QComboBox *>(QString::fromLatin1(name)); };
+    struct Case {
+        const char *what;
+        MonthlyOn on;
+        int week, weekday;
+    } const cases[] = {
+        {"the second Tuesday", MonthlyOn::Weekday, 2, 2},
+        {"the last Friday", MonthlyOn::Weekday, kLastWeek, 5},
+        {"the first Sunday", MonthlyOn::Weekday, 1, 7},
+        {"the last day", MonthlyOn::LastDay, 1, 5},
+    };
+    for (const Case &k : cases) {
+        Schedule given = monthly("Club", -2500, "2026-12-08");
+        given.recurrence.monthlyOn = k.on;
+        given.recurrence.week = k.week;
+        given.recurrence.weekday = k.weekday;
+        ScheduleEditor editor(c->window(), u"Change Schedule"_s, given, c->writtenForms());
+        QString why;
+        EXPECT_EQ(editor.schedule(&why).recurrence, given.recurrence) << k.what << ": opened and kept as it was";
+        EXPECT_EQ(why, QString()) << k.what;
+        editor.show();
+        EXPECT_EQ(boxOf(editor, "weekBox")->isVisible(), k.on == MonthlyOn::Weekday) << k.what;
+    }
+
+    // Chosen by hand: a day of the month becomes the fourth Thursday, and the
+    // last Monday; the text under the list says so.
+    ScheduleEditor editor(c->window(), u"New Schedule"_s, monthly("Club", -2500, "2026-12-08"), c->writtenForms());
+    editor.show();
+    EXPECT_FALSE(boxOf(editor, "weekBox")->isVisible());
+    EXPECT_EQ(boxOf(editor, "weekdayBox")->currentText(), u"Tuesday"_s) << "the start's weekday to begin with";
+    boxOf(editor, "monthlyOnBox")->setCurrentIndex(int(MonthlyOn::Weekday));
+    EXPECT_TRUE(boxOf(editor, "weekBox")->isVisible());
+    boxOf(editor, "weekBox")->setCurrentIndex(3);
+    boxOf(editor, "weekdayBox")->setCurrentIndex(3);
+    Recurrence r = editor.schedule().recurrence;
+    EXPECT_EQ(std::tuple(r.monthlyOn, r.week, r.weekday), std::tuple(MonthlyOn::Weekday, 4, 4));
+    EXPECT_EQ(recurrenceText(r), u"monthly on the fourth Thursday"_s);
+    boxOf(editor, "weekBox")->setCurrentIndex(4);
+    boxOf(editor, "weekdayBox")->setCurrentIndex(0);
+    r = editor.schedule().recurrence;
+    EXPECT_EQ(std::tuple(r.week, r.weekday), std::tuple(kLastWeek, 1));
+    EXPECT_EQ(OccurrenceWalk(r, d("2026-12-08")).next()->date, d("2026-12-28")) << "the last Monday of December";
 }
 
 } // namespace

@@ -3785,6 +3785,39 @@ Bitte wählen Sie einen anderen Namen!</translation>
         <source>The schedule cannot be kept: %1.</source>
         <translation>Der Zeitplan kann nicht gespeichert werden: %1.</translation>
     </message>
+    <message>
+        <source>on the</source>
+        <comment>on the second Tuesday</comment>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source>Week of the month</source>
+        <translation>Woche des Monats</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>erstes</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>letztes</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
+    </message>
 </context>
 <context>
     <name>ScheduleKeeping</name>

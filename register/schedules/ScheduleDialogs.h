@@ -70,6 +70,7 @@ private:
     QLineEdit *m_description, *m_amount, *m_check;
     QSpinBox *m_every;
     QComboBox *m_period, *m_monthlyOn, *m_weekend, *m_ending;
+    QComboBox *m_week, *m_weekday; // "the second Tuesday"
     QSpinBox *m_day, *m_times, *m_tolerance;
     QDateEdit *m_start, *m_until;
     QCheckBox *m_estimate, *m_auto;
