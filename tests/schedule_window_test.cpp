@@ -115,6 +115,42 @@ TEST_F(ScheduleWindowTest, ADayPassingOffersWhatCameDueThatDay)
     EXPECT_EQ(reg()[doc->count() - 1].value(Key::Date).toString(), u"01/01/2027"_s);
 }
 
+// Later put the due list off until the register was next opened: a window
+// left open all day never asked again.
+TEST_F(ScheduleWindowTest, LaterAsksAgainAfterAnHourWhileTheWindowStaysOpen)
+{
+    openDecember();
+    QStringList shown;
+    toolkit.fixedTime = QTime(9, 0);
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    ASSERT_FALSE(shown.isEmpty());
+    const int rows = doc->count();
+
+    struct Tick {
+        int minutes; // after Later
+        bool asked;
+        DueDialog::Choice answer;
+    } const ticks[] = {
+        {1, false, DueDialog::Choice::Later},
+        {59, false, DueDialog::Choice::Later},
+        {60, true, DueDialog::Choice::Later}, // put off once more
+        {61, false, DueDialog::Choice::Enter},
+        {119, false, DueDialog::Choice::Enter},
+        {120, true, DueDialog::Choice::Enter},
+        {180, false, DueDialog::Choice::Enter}, // entered: nothing left to ask about
+    };
+    for (const Tick &t : ticks) {
+        shown.clear();
+        toolkit.dialogAnswers.clear();
+        answerDue(t.answer, &shown);
+        toolkit.fixedTime = QTime(9, 0).addSecs(t.minutes * 60);
+        c->schedules()->dayMayHavePassed();
+        EXPECT_EQ(!shown.isEmpty(), t.asked) << t.minutes << " minutes after Later";
+    }
+    EXPECT_GT(doc->count(), rows) << "entered when asked again";
+}
+
 TEST_F(ScheduleWindowTest, TheLowestAheadTurnsToTheWarningColourWhenALargeCheckGoesUnderTheReserve)
 {
     open({{"1000.00", "", "Opening", "12/01/2026"}});

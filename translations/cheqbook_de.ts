@@ -1499,8 +1499,8 @@ Die wiederhergestellten Änderungen in einem eigenen Fenster behalten? Speichern
         <translation>&amp;Später</translation>
     </message>
     <message>
-        <source>Offers them again when the register is next opened</source>
-        <translation>Bietet sie beim nächsten Öffnen des Kontobuchs wieder an</translation>
+        <source>Offers them again in an hour, and when the register is next opened</source>
+        <translation>Bietet sie in einer Stunde und beim nächsten Öffnen des Kontobuchs wieder an</translation>
     </message>
 </context>
 <context>

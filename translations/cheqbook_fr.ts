@@ -1499,8 +1499,8 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
         <translation>&amp;Plus tard</translation>
     </message>
     <message>
-        <source>Offers them again when the register is next opened</source>
-        <translation>Les propose de nouveau à la prochaine ouverture du registre</translation>
+        <source>Offers them again in an hour, and when the register is next opened</source>
+        <translation>Les propose de nouveau dans une heure, et à la prochaine ouverture du registre</translation>
     </message>
 </context>
 <context>

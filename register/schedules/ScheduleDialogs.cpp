@@ -81,7 +81,7 @@ DueDialog::DueDialog(QWidget *parent, std::vector<Line> due, const WrittenForms 
     QPushButton *skip = buttons->addButton(tr("&Skip"), QDialogButtonBox::ActionRole);
     skip->setToolTip(tr("Enters nothing for the ticked transactions; they are not offered again"));
     QPushButton *later = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
-    later->setToolTip(tr("Offers them again when the register is next opened"));
+    later->setToolTip(tr("Offers them again in an hour, and when the register is next opened"));
     enter->setDefault(true);
     connect(enter, &QPushButton::clicked, this, [this] { choose(Choice::Enter); });
     connect(skip, &QPushButton::clicked, this, [this] { choose(Choice::Skip); });

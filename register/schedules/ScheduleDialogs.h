@@ -22,7 +22,8 @@ class QSpinBox;
 class QTreeWidget;
 
 // "3 scheduled transactions are due": Enter or Skip the ticked ones (all of
-// them to begin with), or Later, which leaves them to be offered again.
+// them to begin with), or Later, which leaves them to be offered again (in an
+// hour, and at the next open).
 class DueDialog : public QDialog
 {
     Q_OBJECT
