@@ -11,6 +11,7 @@
 
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QTreeWidget>
@@ -348,6 +349,90 @@ TEST_F(ScheduleWindowTest, TheEditorChoosesTheNthWeekdayAndGivesBackWhatItWasGiv
     r = editor.schedule().recurrence;
     EXPECT_EQ(std::tuple(r.week, r.weekday), std::tuple(kLastWeek, 1));
     EXPECT_EQ(OccurrenceWalk(r, d("2026-12-08")).next()->date, d("2026-12-28")) << "the last Monday of December";
+}
+
+TEST_F(ScheduleWindowTest, SuggestShowsEachProposalWithItsEvidenceAndAddingOneIsOneStep)
+{
+    open({{"3000.00", "", "Opening", "06/01/2026"},
+          {"-1200.00", "", "Rent", "07/01/2026"},
+          {"-1200.00", "", "Rent", "08/01/2026"},
+          {"-1200.00", "", "Rent", "09/01/2026"},
+          {"-41.10", "", "Hy-Vee", "09/12/2026"},
+          {"-1200.00", "", "Rent", "10/01/2026"},
+          {"-1200.00", "", "Rent", "11/01/2026"},
+          {"-1200.00", "", "Rent", "12/01/2026"}});
+    QStringList evidence;
+    auto answer = [&](bool tickFirst) {
+        toolkit.dialogAnswers.push_back([&evidence, tickFirst](QDialog &dialog) {
+            auto &suggested = dynamic_cast<SuggestDialog &>(dialog);
+            evidence.clear();
+            for (int i = 0; i < suggested.list()->topLevelItemCount(); ++i)
+                evidence << suggested.list()->topLevelItem(i)->text(0);
+            if (tickFirst && suggested.list()->topLevelItemCount() > 0)
+                suggested.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            dialog.accept();
+            return true;
+        });
+    };
+    answer(false);
+    const size_t steps = doc->history().position();
+    c->suggestSchedules(&menuItem);
+    EXPECT_EQ(evidence, QStringList{u"Rent: 6 times, monthly on the 1st, -1200.00"_s});
+    EXPECT_EQ(doc->history().position(), steps) << "nothing ticked, nothing added";
+
+    answer(true);
+    c->suggestSchedules(&menuItem);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    const ScheduleBook book = readScheduleBook(reg());
+    ASSERT_EQ(book.schedules.size(), 1u);
+    EXPECT_EQ(book.schedules[0].description, u"Rent"_s);
+    EXPECT_EQ(nextOpenOccurrence(book.schedules[0])->when.date, d("2027-01-01")) << "December's counts as entered";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->schedules()->forecastView()->topLevelItemCount(), 1) << "the forecast shows it at once";
+
+    answer(false);
+    c->suggestSchedules(&menuItem);
+    EXPECT_TRUE(evidence.isEmpty()) << "a payee a schedule names is not proposed again";
+
+    c->undo(&menuItem);
+    EXPECT_TRUE(readScheduleBook(reg()).schedules.empty());
+    EXPECT_EQ(doc->count(), 8) << "the rows it was found in stay";
+}
+
+TEST_F(ScheduleWindowTest, SetReserveTurnsTheFigureToTheWarningColourAndUndoTakesItBack)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350.00 on 01/01/2027"_s);
+    auto typeReserve = [&](const char *typed) {
+        toolkit.dialogAnswers.push_back([typed](QDialog &dialog) {
+            auto &input = dynamic_cast<QInputDialog &>(dialog);
+            input.setTextValue(QString::fromLatin1(typed));
+            input.accept();
+            return true;
+        });
+        c->setScheduleReserve(&menuItem);
+        QCoreApplication::processEvents();
+    };
+    const size_t steps = doc->history().position();
+    typeReserve("four hundred");
+    ASSERT_EQ(toolkit.alerts.size(), 1u);
+    EXPECT_TRUE(toolkit.alerts[0].message.contains(u"four hundred"_s)) << "the refusal names what was typed";
+    EXPECT_EQ(doc->history().position(), steps);
+
+    typeReserve("400");
+    EXPECT_EQ(readScheduleBook(reg()).reserve, 40000);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "350.00 ahead is under 400.00";
+    EXPECT_EQ(lowest()->toolTip(), u"Under the register's reserve of 400.00"_s);
+    typeReserve("400.00");
+    EXPECT_EQ(doc->history().position(), steps + 1) << "the same reserve again is no step";
+
+    c->undo(&menuItem);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readScheduleBook(reg()).reserve, 0);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty()) << "undone, the warning goes";
 }
 
 } // namespace
