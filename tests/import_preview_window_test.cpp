@@ -389,9 +389,11 @@ TEST_F(ImportPreviewWindowTest, EachLineShowsTheOccurrenceItEntersAndTheCategory
     const QString path = writeFile(dir.filePath(u"march.csv"_s), "03/02/2026,-650.00,*,,ACH LANDLORD LLC\n"
                                                                  "03/03/2026,-4.50,*,,BLUE BOTTLE COFFEE 112\n"
                                                                  "03/09/2026,-5.25,*,,BLUE BOTTLE COFFEE 7\n");
+    // The occurrence's date is the window's: the 1st of March, not the 3rd of January.
+    c->setWrittenForms({DateOrder::DayMonthYear, u','});
     c->importFile(path);
     ASSERT_TRUE(preview());
-    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(), u"Enters: Rent, 03/01/2026"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(), u"Enters: Rent, 01/03/2026"_s);
     EXPECT_TRUE(cell(0, ImportPreviewModel::StatusColumn, Qt::ToolTipRole).toString().contains(u"not offered again"));
     EXPECT_EQ(cell(1, ImportPreviewModel::StatusColumn).toString(), u"new"_s);
     EXPECT_EQ(cell(0, ImportPreviewModel::CategoryColumn).toString(), u"Home:Rent"_s);

@@ -16,9 +16,9 @@
 using namespace Qt::StringLiterals;
 
 ImportDialogs::ImportDialogs(MyDocument &document, Toolkit &toolkit, QWidget *registerWindow,
-                         std::function<int()> shownRowCount)
+                         std::function<int()> shownRowCount, const WrittenForms &forms)
     : QObject(registerWindow), m_document(document), m_toolkit(toolkit), m_window(registerWindow),
-      m_shownRowCount(std::move(shownRowCount))
+      m_shownRowCount(std::move(shownRowCount)), m_forms(forms)
 {
 }
 
@@ -80,7 +80,7 @@ void ImportDialogs::showNext()
                                 name, QCoreApplication::translate("StatementImport", kNothingToImportText)));
             continue;
         }
-        auto *dialog = new ImportPreviewDialog(std::move(preview), m_window);
+        auto *dialog = new ImportPreviewDialog(std::move(preview), m_window, m_forms.dateOrder);
         m_preview = dialog;
         connect(dialog, &ImportPreviewDialog::importRequested, this, [this, dialog] { importPreviewed(dialog); });
         connect(dialog, &QDialog::finished, this, [this, dialog] {

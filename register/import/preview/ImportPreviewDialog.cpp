@@ -22,12 +22,13 @@
 
 using namespace Qt::StringLiterals;
 
-ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent)
+ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent,
+                                         DateOrder shownDates)
     : QDialog(parent, Qt::Dialog), m_preview(std::move(preview))
 {
     setObjectName(u"importPreview"_s);
     setWindowTitle(tr("Import \u201c%1\u201d").arg(m_preview->fileName()));
-    m_model = new ImportPreviewModel(*m_preview, this);
+    m_model = new ImportPreviewModel(*m_preview, shownDates, this);
     build();
     refresh();
 }

@@ -29,7 +29,9 @@ class ImportPreviewDialog : public QDialog
     Q_OBJECT
 
 public:
-    ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent);
+    // A date it writes of its own is in the order given.
+    ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent,
+                        DateOrder shownDates = DateOrder::MonthDayYear);
     ~ImportPreviewDialog() override;
 
     ImportPreview &preview() { return *m_preview; }

@@ -135,7 +135,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             if (!row.line.doubt.isEmpty())
                 return row.line.doubt;
             if (row.occurrence) {
-                const QString enters = tr("Enters: %1, %2").arg(row.scheduleName, fileDateText(row.occurrence->when.date));
+                const QString enters = tr("Enters: %1, %2").arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
                 return row.line.note.isEmpty() ? enters : u"%1; %2"_s.arg(enters, row.line.note);
             }
             return row.line.note.isEmpty() ? tr("new") : tr("new; %1").arg(row.line.note);
@@ -173,7 +173,7 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         if (index.column() == StatusColumn && row.occurrence && row.action == ImportPreview::Action::Add)
             return tr("The line is the scheduled transaction \u201c%1\u201d of %2: it is added under that name, "
                       "and that occurrence is not offered again")
-                .arg(row.scheduleName, fileDateText(row.occurrence->when.date));
+                .arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
         return index.column() == StatusColumn ? data(index, Qt::DisplayRole) : QVariant();
     case Qt::TextAlignmentRole:
         if (index.column() == AmountColumn || index.column() == LineColumn)

@@ -27,8 +27,9 @@ public:
     // in use (see ImportPreview::categoryChoices).
     static constexpr int CompletionsRole = Qt::UserRole + 2;
 
-    explicit ImportPreviewModel(ImportPreview &preview, QObject *parent = nullptr)
-        : QAbstractTableModel(parent), m_preview(preview)
+    // The date of a scheduled occurrence a line enters is written in the order given.
+    ImportPreviewModel(ImportPreview &preview, DateOrder shownDates, QObject *parent = nullptr)
+        : QAbstractTableModel(parent), m_preview(preview), m_shownDates(shownDates)
     {
     }
 
@@ -55,4 +56,5 @@ private:
     QString categoryTip(const ImportPreview::Row &row) const;
 
     ImportPreview &m_preview;
+    DateOrder m_shownDates;
 };
