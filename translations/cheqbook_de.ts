@@ -3248,7 +3248,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>erstes</translation>
+        <translation>ersten</translation>
     </message>
     <message>
         <source>second</source>
@@ -3264,7 +3264,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>letztes</translation>
+        <translation>letzten</translation>
     </message>
     <message>
         <source>the %1 %2</source>
@@ -3796,7 +3796,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>erstes</translation>
+        <translation>ersten</translation>
     </message>
     <message>
         <source>second</source>
@@ -3812,7 +3812,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>letztes</translation>
+        <translation>letzten</translation>
     </message>
     <message>
         <source>Weekday</source>

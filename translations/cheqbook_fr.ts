@@ -3248,7 +3248,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>début</translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>second</source>
@@ -3264,7 +3264,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>fin</translation>
+        <translation>dernier</translation>
     </message>
     <message>
         <source>the %1 %2</source>
@@ -3796,7 +3796,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>début</translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>second</source>
@@ -3812,7 +3812,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>fin</translation>
+        <translation>dernier</translation>
     </message>
     <message>
         <source>Weekday</source>
