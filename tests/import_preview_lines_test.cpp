@@ -5,8 +5,6 @@
 
 #include "Category.h"
 #include "ImportPreview.h"
-#include "MyDocument.h"
-#include "RunningBalance.h"
 #include "ScheduleEdits.h"
 #include "StatementImport.h"
 
@@ -19,24 +17,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-RecordPtr row(const char *date, const char *description, const char *amount)
-{
-    RecordPtr r = makeRecord();
-    r->set(Key::CheckNumber, Value::text(u""));
-    r->set(Key::Date, Value::text(QLatin1StringView(date)));
-    r->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(description)));
-    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
-    return r;
-}
-
 // A register with the rent scheduled on the 1st (Home:Rent) and the gym on
 // the 5th (no category), both open from March on.
 std::unique_ptr<MyDocument> withRentAndGym()
 {
-    auto doc = std::make_unique<MyDocument>();
-    doc->ensureRegister();
-    doc->array()->assign({row("01/01/2026", "Opening", "3000.00")});
-    carryBalance(*doc->array(), 0);
+    auto doc = documentOf({row("01/01/2026", "Opening", "3000.00")});
     Schedule rent = schedule("Rent", -65000, Period::Month, "2026-01-01");
     rent.category = u"Home:Rent"_s;
     rent.handledThrough = d("2026-02-01");
