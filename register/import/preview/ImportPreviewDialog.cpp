@@ -3,6 +3,7 @@
 #include "ImportPreviewDelegate.h"
 #include "ImportPreviewModel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -13,7 +14,6 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
-#include <QAction>
 #include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>

@@ -135,7 +135,8 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             if (!row.line.doubt.isEmpty())
                 return row.line.doubt;
             if (row.occurrence) {
-                const QString enters = tr("Enters: %1, %2").arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
+                const QString enters
+                    = tr("Enters: %1, %2").arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
                 return row.line.note.isEmpty() ? enters : u"%1; %2"_s.arg(enters, row.line.note);
             }
             return row.line.note.isEmpty() ? tr("new") : tr("new; %1").arg(row.line.note);
