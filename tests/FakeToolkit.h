@@ -111,6 +111,8 @@ public:
     int previews = 0;
     QPrinter printer;
     QDate today() const override { return fixedToday; }
+    QTime fixedTime{9, 0};
+    QDateTime now() const override { return QDateTime(fixedToday, fixedTime); }
 
     // Progress the tests can stop: the work is cancelled at its cancelAt-th
     // report (never when cancelAt is 0), or at the first report when

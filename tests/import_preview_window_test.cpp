@@ -1,12 +1,18 @@
 // The import preview in the register window: what it shows for a CSV with a
 // header and for an OFX file, duplicates unticked, the layout changed by
-// hand, matches accepted, the bank's balance handed to balancing.
+// hand, matches accepted, the bank's balance handed to balancing, the
+// scheduled occurrence and the category of each line.
 
+#include "Category.h"
+#include "CategoryRules.h"
 #include "HostileStatements.h"
 #include "ImportPreviewModel.h"
 #include "LayoutMemory.h"
+#include "ScheduleEdits.h"
+#include "TestSupport.h"
 #include "WindowFixture.h"
 
+#include <QAction>
 #include <QElapsedTimer>
 
 #include <unistd.h>
@@ -368,3 +374,56 @@ TEST_F(ImportPreviewWindowTest, CancellingTheReadingOfASlowOfxReturnsAtOnceLeavi
 }
 
 } // namespace
+
+TEST_F(ImportPreviewWindowTest, EachLineShowsTheOccurrenceItEntersAndTheCategoryChosenThereIsImportedAndKeptAsARule)
+{
+    open({{"3000.00", "", "Opening", "03/01/2026"}});
+    Schedule rent;
+    rent.description = u"Rent"_s;
+    rent.amount = -65000;
+    rent.category = u"Home:Rent"_s;
+    rent.recurrence.period = Period::Month;
+    rent.recurrence.start = QDate(2026, 3, 1);
+    rent.recurrence.day = 1;
+    ASSERT_EQ(addSchedule(*doc, rent), QString());
+    const QString path = writeFile(dir.filePath(u"march.csv"_s), "03/02/2026,-650.00,*,,ACH LANDLORD LLC\n"
+                                                                 "03/03/2026,-4.50,*,,BLUE BOTTLE COFFEE 112\n"
+                                                                 "03/09/2026,-5.25,*,,BLUE BOTTLE COFFEE 7\n");
+    // The occurrence's date is the window's: the 1st of March, not the 3rd of January.
+    c->setWrittenForms({DateOrder::DayMonthYear, u','});
+    c->importFile(path);
+    ASSERT_TRUE(preview());
+    EXPECT_EQ(cell(0, ImportPreviewModel::StatusColumn).toString(), u"Enters: Rent, 01/03/2026"_s);
+    EXPECT_TRUE(cell(0, ImportPreviewModel::StatusColumn, Qt::ToolTipRole).toString().contains(u"not offered again"));
+    EXPECT_EQ(cell(1, ImportPreviewModel::StatusColumn).toString(), u"new"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::CategoryColumn).toString(), u"Home:Rent"_s);
+    EXPECT_EQ(cell(0, ImportPreviewModel::CategoryColumn, Qt::ToolTipRole).toString(),
+              u"From the scheduled transaction \u201cRent\u201d"_s);
+    EXPECT_TRUE(cell(1, ImportPreviewModel::CategoryColumn, ImportPreviewModel::CompletionsRole)
+                    .toStringList()
+                    .contains(u"Home:Rent"_s));
+
+    // Typed in the cell, lower case: it takes the letters of the category in use.
+    ASSERT_TRUE(rows()->setData(rows()->index(1, ImportPreviewModel::CategoryColumn), u"home:treats"_s));
+    EXPECT_EQ(cell(1, ImportPreviewModel::CategoryColumn).toString(), u"Home:treats"_s);
+    auto *table = preview()->findChild<QTableView *>(u"previewTable"_s);
+    table->setCurrentIndex(rows()->index(1, ImportPreviewModel::DescriptionColumn));
+    QAction *keep = preview()->findChild<QAction *>(u"keepAsRule"_s);
+    ASSERT_TRUE(keep);
+    EXPECT_TRUE(table->actions().contains(keep)) << "offered in the line's context menu";
+    EXPECT_EQ(keep->text(), u"Keep as a Rule: Description Contains \u201cBLUE BOTTLE COFFEE\u201d \u2192 Home:treats"_s);
+    keep->trigger();
+    EXPECT_EQ(cell(2, ImportPreviewModel::CategoryColumn).toString(), u"Home:treats"_s) << "the other branch too";
+    EXPECT_TRUE(cell(2, ImportPreviewModel::CategoryColumn, Qt::ToolTipRole).toString().contains(u"BLUE BOTTLE COFFEE"));
+    QSettings settings;
+    EXPECT_EQ(storedRules(settings).size(), 1u) << "kept for the statements to come";
+
+    ASSERT_TRUE(pressImport());
+    ASSERT_EQ(reg().count(), 4);
+    EXPECT_EQ(column(Key::DescriptionofTransaction),
+              (QStringList{u"Opening"_s, u"Rent"_s, u"BLUE BOTTLE COFFEE 112"_s, u"BLUE BOTTLE COFFEE 7"_s}));
+    EXPECT_EQ(reg()[1].value(kCategoryKey).toString(), u"Home:Rent"_s);
+    EXPECT_EQ(reg()[3].value(kCategoryKey).toString(), u"Home:treats"_s);
+    c->undo(&menuItem);
+    EXPECT_EQ(reg().count(), 1) << "one step";
+}

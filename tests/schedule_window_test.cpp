@@ -9,7 +9,9 @@
 #include "ScheduleSupport.h"
 #include "WindowFixture.h"
 
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineSeries>
 #include <QTreeWidget>
@@ -112,6 +114,42 @@ TEST_F(ScheduleWindowTest, ADayPassingOffersWhatCameDueThatDay)
     c->schedules()->dayMayHavePassed();
     EXPECT_EQ(shown, QStringList{u"Rent"_s}) << "the new year's first morning: January's rent";
     EXPECT_EQ(reg()[doc->count() - 1].value(Key::Date).toString(), u"01/01/2027"_s);
+}
+
+// Later put the due list off until the register was next opened: a window
+// left open all day never asked again.
+TEST_F(ScheduleWindowTest, LaterAsksAgainAfterAnHourWhileTheWindowStaysOpen)
+{
+    openDecember();
+    QStringList shown;
+    toolkit.fixedTime = QTime(9, 0);
+    answerDue(DueDialog::Choice::Later, &shown);
+    c->schedules()->offerDue();
+    ASSERT_FALSE(shown.isEmpty());
+    const int rows = doc->count();
+
+    struct Tick {
+        int minutes; // after Later
+        bool asked;
+        DueDialog::Choice answer;
+    } const ticks[] = {
+        {1, false, DueDialog::Choice::Later},
+        {59, false, DueDialog::Choice::Later},
+        {60, true, DueDialog::Choice::Later}, // put off once more
+        {61, false, DueDialog::Choice::Enter},
+        {119, false, DueDialog::Choice::Enter},
+        {120, true, DueDialog::Choice::Enter},
+        {180, false, DueDialog::Choice::Enter}, // entered: nothing left to ask about
+    };
+    for (const Tick &t : ticks) {
+        shown.clear();
+        toolkit.dialogAnswers.clear();
+        answerDue(t.answer, &shown);
+        toolkit.fixedTime = QTime(9, 0).addSecs(t.minutes * 60);
+        c->schedules()->dayMayHavePassed();
+        EXPECT_EQ(!shown.isEmpty(), t.asked) << t.minutes << " minutes after Later";
+    }
+    EXPECT_GT(doc->count(), rows) << "entered when asked again";
 }
 
 TEST_F(ScheduleWindowTest, TheLowestAheadTurnsToTheWarningColourWhenALargeCheckGoesUnderTheReserve)
@@ -262,6 +300,139 @@ TEST_F(ScheduleWindowTest, TheEditorRefusesAnAmountThatIsNoneAndSaysWhy)
         editor.schedule(&why);
         EXPECT_TRUE(why.startsWith(u"The amount"_s)) << typed << ": " << why.toStdString();
     }
+}
+
+// The editor could not choose "the second Tuesday" at all, and a schedule
+// on one (from the command line) was kept only while nobody touched it.
+TEST_F(ScheduleWindowTest, TheEditorChoosesTheNthWeekdayAndGivesBackWhatItWasGiven)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    auto boxOf = [](ScheduleEditor &e, const char *name) { return e.findChild<QComboBox *>(QString::fromLatin1(name)); };
+    struct Case {
+        const char *what;
+        MonthlyOn on;
+        int week, weekday;
+    } const cases[] = {
+        {"the second Tuesday", MonthlyOn::Weekday, 2, 2},
+        {"the last Friday", MonthlyOn::Weekday, kLastWeek, 5},
+        {"the first Sunday", MonthlyOn::Weekday, 1, 7},
+        {"the last day", MonthlyOn::LastDay, 1, 5},
+    };
+    for (const Case &k : cases) {
+        Schedule given = monthly("Club", -2500, "2026-12-08");
+        given.recurrence.monthlyOn = k.on;
+        given.recurrence.week = k.week;
+        given.recurrence.weekday = k.weekday;
+        ScheduleEditor editor(c->window(), u"Change Schedule"_s, given, c->writtenForms());
+        QString why;
+        EXPECT_EQ(editor.schedule(&why).recurrence, given.recurrence) << k.what << ": opened and kept as it was";
+        EXPECT_EQ(why, QString()) << k.what;
+        editor.show();
+        EXPECT_EQ(boxOf(editor, "weekBox")->isVisible(), k.on == MonthlyOn::Weekday) << k.what;
+    }
+
+    // Chosen by hand: a day of the month becomes the fourth Thursday, and the
+    // last Monday; the text under the list says so.
+    ScheduleEditor editor(c->window(), u"New Schedule"_s, monthly("Club", -2500, "2026-12-08"), c->writtenForms());
+    editor.show();
+    EXPECT_FALSE(boxOf(editor, "weekBox")->isVisible());
+    EXPECT_EQ(boxOf(editor, "weekdayBox")->currentText(), u"Tuesday"_s) << "the start's weekday to begin with";
+    boxOf(editor, "monthlyOnBox")->setCurrentIndex(int(MonthlyOn::Weekday));
+    EXPECT_TRUE(boxOf(editor, "weekBox")->isVisible());
+    boxOf(editor, "weekBox")->setCurrentIndex(3);
+    boxOf(editor, "weekdayBox")->setCurrentIndex(3);
+    Recurrence r = editor.schedule().recurrence;
+    EXPECT_EQ(std::tuple(r.monthlyOn, r.week, r.weekday), std::tuple(MonthlyOn::Weekday, 4, 4));
+    EXPECT_EQ(recurrenceText(r), u"monthly on the fourth Thursday"_s);
+    boxOf(editor, "weekBox")->setCurrentIndex(4);
+    boxOf(editor, "weekdayBox")->setCurrentIndex(0);
+    r = editor.schedule().recurrence;
+    EXPECT_EQ(std::tuple(r.week, r.weekday), std::tuple(kLastWeek, 1));
+    EXPECT_EQ(OccurrenceWalk(r, d("2026-12-08")).next()->date, d("2026-12-28")) << "the last Monday of December";
+}
+
+TEST_F(ScheduleWindowTest, SuggestShowsEachProposalWithItsEvidenceAndAddingOneIsOneStep)
+{
+    open({{"3000.00", "", "Opening", "06/01/2026"},
+          {"-1200.00", "", "Rent", "07/01/2026"},
+          {"-1200.00", "", "Rent", "08/01/2026"},
+          {"-1200.00", "", "Rent", "09/01/2026"},
+          {"-41.10", "", "Hy-Vee", "09/12/2026"},
+          {"-1200.00", "", "Rent", "10/01/2026"},
+          {"-1200.00", "", "Rent", "11/01/2026"},
+          {"-1200.00", "", "Rent", "12/01/2026"}});
+    QStringList evidence;
+    auto answer = [&](bool tickFirst) {
+        toolkit.dialogAnswers.push_back([&evidence, tickFirst](QDialog &dialog) {
+            auto &suggested = dynamic_cast<SuggestDialog &>(dialog);
+            evidence.clear();
+            for (int i = 0; i < suggested.list()->topLevelItemCount(); ++i)
+                evidence << suggested.list()->topLevelItem(i)->text(0);
+            if (tickFirst && suggested.list()->topLevelItemCount() > 0)
+                suggested.list()->topLevelItem(0)->setCheckState(0, Qt::Checked);
+            dialog.accept();
+            return true;
+        });
+    };
+    answer(false);
+    const size_t steps = doc->history().position();
+    c->suggestSchedules(&menuItem);
+    EXPECT_EQ(evidence, QStringList{u"Rent: 6 times, monthly on the 1st, -1200.00"_s});
+    EXPECT_EQ(doc->history().position(), steps) << "nothing ticked, nothing added";
+
+    answer(true);
+    c->suggestSchedules(&menuItem);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    const ScheduleBook book = readScheduleBook(reg());
+    ASSERT_EQ(book.schedules.size(), 1u);
+    EXPECT_EQ(book.schedules[0].description, u"Rent"_s);
+    EXPECT_EQ(nextOpenOccurrence(book.schedules[0])->when.date, d("2027-01-01")) << "December's counts as entered";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(c->schedules()->forecastView()->topLevelItemCount(), 1) << "the forecast shows it at once";
+
+    answer(false);
+    c->suggestSchedules(&menuItem);
+    EXPECT_TRUE(evidence.isEmpty()) << "a payee a schedule names is not proposed again";
+
+    c->undo(&menuItem);
+    EXPECT_TRUE(readScheduleBook(reg()).schedules.empty());
+    EXPECT_EQ(doc->count(), 8) << "the rows it was found in stay";
+}
+
+TEST_F(ScheduleWindowTest, SetReserveTurnsTheFigureToTheWarningColourAndUndoTakesItBack)
+{
+    open({{"1000.00", "", "Opening", "12/01/2026"}});
+    ASSERT_EQ(addSchedule(*doc, monthly("Rent", -65000, "2026-12-01", "2026-12-01")), QString());
+    QCoreApplication::processEvents();
+    EXPECT_EQ(lowest()->text(), u"Lowest ahead: 350.00 on 01/01/2027"_s);
+    auto typeReserve = [&](const char *typed) {
+        toolkit.dialogAnswers.push_back([typed](QDialog &dialog) {
+            auto &input = dynamic_cast<QInputDialog &>(dialog);
+            input.setTextValue(QString::fromLatin1(typed));
+            input.accept();
+            return true;
+        });
+        c->setScheduleReserve(&menuItem);
+        QCoreApplication::processEvents();
+    };
+    const size_t steps = doc->history().position();
+    typeReserve("four hundred");
+    ASSERT_EQ(toolkit.alerts.size(), 1u);
+    EXPECT_TRUE(toolkit.alerts[0].message.contains(u"four hundred"_s)) << "the refusal names what was typed";
+    EXPECT_EQ(doc->history().position(), steps);
+
+    typeReserve("400");
+    EXPECT_EQ(readScheduleBook(reg()).reserve, 40000);
+    EXPECT_EQ(doc->history().position(), steps + 1);
+    EXPECT_TRUE(lowest()->styleSheet().contains(u"color"_s)) << "350.00 ahead is under 400.00";
+    EXPECT_EQ(lowest()->toolTip(), u"Under the register's reserve of 400.00"_s);
+    typeReserve("400.00");
+    EXPECT_EQ(doc->history().position(), steps + 1) << "the same reserve again is no step";
+
+    c->undo(&menuItem);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(readScheduleBook(reg()).reserve, 0);
+    EXPECT_TRUE(lowest()->styleSheet().isEmpty()) << "undone, the warning goes";
 }
 
 } // namespace

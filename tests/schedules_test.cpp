@@ -25,25 +25,6 @@ void PrintTo(const Schedule &s, std::ostream *os) { *os << scheduleLine(s).toStd
 
 namespace {
 
-RecordPtr row(const char *date, const char *description, const char *amount)
-{
-    RecordPtr r = makeRecord();
-    r->set(Key::CheckNumber, Value::text(u""));
-    r->set(Key::Date, Value::text(QLatin1StringView(date)));
-    r->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(description)));
-    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
-    return r;
-}
-
-std::unique_ptr<MyDocument> documentOf(std::vector<RecordPtr> rows)
-{
-    auto doc = std::make_unique<MyDocument>();
-    doc->ensureRegister();
-    doc->array()->assign(std::move(rows));
-    carryBalance(*doc->array(), 0); // balances as the program writes them: texts
-    return doc;
-}
-
 std::unique_ptr<MyDocument> household()
 {
     return documentOf({row("01/01/2026", "Opening", "1000.00"), row("01/05/2026", "Hy-Vee", "-71.24"),

@@ -13,6 +13,7 @@
 #include "MyDocument.h"
 #include "MyWindowController.h"
 #include "RegisterDocumentWindow.h"
+#include "Recurrence.h"
 #include "Report.h"
 #include "ShortcutsWindow.h"
 #include "Translations.h"
@@ -201,6 +202,25 @@ TEST_P(TranslatedWindow, ACheckMarkedToPrintNamesItsUndoStepInTheLanguage)
     for (int row : {1, 2}) {
         ASSERT_EQ(markToPrint(doc, {row}), std::vector<int>{row});
         EXPECT_EQ(doc.history().undoName(), expected.at(GetParam())[row - 1]);
+    }
+}
+
+// "the first" and "the last" of a weekday in a month read as a filter's
+// "first" and "last" day: "monatlich am letztes Freitag", "le fin vendredi".
+TEST_P(TranslatedWindow, TheNthWeekdayOfAMonthReadsAsOneInTheLanguage)
+{
+    speak(GetParam());
+    const std::map<QString, QStringList> expected = {
+        {u"de"_s, {u"monatlich am ersten Montag"_s, u"monatlich am letzten Freitag"_s}},
+        {u"fr"_s, {u"tous les mois le premier lundi"_s, u"tous les mois le dernier vendredi"_s}},
+    };
+    Recurrence r;
+    r.monthlyOn = MonthlyOn::Weekday;
+    r.start = QDate(2026, 12, 1);
+    for (const auto &[week, weekday, i] : {std::tuple(1, 1, 0), std::tuple(kLastWeek, 5, 1)}) {
+        r.week = week;
+        r.weekday = weekday;
+        EXPECT_EQ(recurrenceText(r), expected.at(GetParam())[i]);
     }
 }
 

@@ -1507,8 +1507,8 @@ Die wiederhergestellten Änderungen in einem eigenen Fenster behalten? Speichern
         <translation>&amp;Später</translation>
     </message>
     <message>
-        <source>Offers them again when the register is next opened</source>
-        <translation>Bietet sie beim nächsten Öffnen des Kontobuchs wieder an</translation>
+        <source>Offers them again in an hour, and when the register is next opened</source>
+        <translation>Bietet sie in einer Stunde und beim nächsten Öffnen des Kontobuchs wieder an</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +1933,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
         <source>The statement&apos;s lines</source>
         <translation>Die Zeilen des Kontoauszugs</translation>
     </message>
+    <message>
+        <source>Keep as a Rule</source>
+        <translation>Als Regel behalten</translation>
+    </message>
+    <message>
+        <source>Keep as a Rule: Description Contains “%1” → %2</source>
+        <translation>Als Regel behalten: Beschreibung enthält „%1“ → %2</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -1999,6 +2007,38 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     <message>
         <source>new</source>
         <translation>neu</translation>
+    </message>
+    <message>
+        <source>From the rule: the description matches the pattern “%1”</source>
+        <translation>Aus der Regel: Die Beschreibung passt zum Muster „%1“</translation>
+    </message>
+    <message>
+        <source>From the rule: the description contains “%1”</source>
+        <translation>Aus der Regel: Die Beschreibung enthält „%1“</translation>
+    </message>
+    <message>
+        <source>From the scheduled transaction “%1”</source>
+        <translation>Aus der geplanten Buchung „%1“</translation>
+    </message>
+    <message>
+        <source>Chosen here; right-click to keep it as a rule</source>
+        <translation>Hier gewählt; mit Rechtsklick als Regel behalten</translation>
+    </message>
+    <message>
+        <source>No rule fits; double-click to choose a category</source>
+        <translation>Keine Regel passt; Doppelklick, um eine Kategorie zu wählen</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Enters: %1, %2</source>
+        <translation>Trägt ein: %1, %2</translation>
+    </message>
+    <message>
+        <source>The line is the scheduled transaction “%1” of %2: it is added under that name, and that occurrence is not offered again</source>
+        <translation>Die Zeile ist die geplante Buchung „%1“ vom %2: Sie wird unter diesem Namen eingetragen, und dieser Termin wird nicht noch einmal angeboten</translation>
     </message>
 </context>
 <context>
@@ -3228,7 +3268,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>erstes</translation>
+        <translation>ersten</translation>
     </message>
     <message>
         <source>second</source>
@@ -3244,7 +3284,7 @@ Bitte wählen Sie einen anderen Namen!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>letztes</translation>
+        <translation>letzten</translation>
     </message>
     <message>
         <source>the %1 %2</source>
@@ -3764,6 +3804,39 @@ Bitte wählen Sie einen anderen Namen!</translation>
     <message>
         <source>The schedule cannot be kept: %1.</source>
         <translation>Der Zeitplan kann nicht gespeichert werden: %1.</translation>
+    </message>
+    <message>
+        <source>on the</source>
+        <comment>on the second Tuesday</comment>
+        <translation>am</translation>
+    </message>
+    <message>
+        <source>Week of the month</source>
+        <translation>Woche des Monats</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>ersten</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>zweiten</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>dritten</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>vierten</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>letzten</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Wochentag</translation>
     </message>
 </context>
 <context>

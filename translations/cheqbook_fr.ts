@@ -1507,8 +1507,8 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
         <translation>&amp;Plus tard</translation>
     </message>
     <message>
-        <source>Offers them again when the register is next opened</source>
-        <translation>Les propose de nouveau à la prochaine ouverture du registre</translation>
+        <source>Offers them again in an hour, and when the register is next opened</source>
+        <translation>Les propose de nouveau dans une heure, et à la prochaine ouverture du registre</translation>
     </message>
 </context>
 <context>
@@ -1933,6 +1933,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
         <source>The statement&apos;s lines</source>
         <translation>Les lignes du relevé</translation>
     </message>
+    <message>
+        <source>Keep as a Rule</source>
+        <translation>Garder comme règle</translation>
+    </message>
+    <message>
+        <source>Keep as a Rule: Description Contains “%1” → %2</source>
+        <translation>Garder comme règle&#xa0;: la description contient «&#xa0;%1&#xa0;» → %2</translation>
+    </message>
 </context>
 <context>
     <name>ImportPreviewModel</name>
@@ -1999,6 +2007,38 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>new</source>
         <translation>nouvelle</translation>
+    </message>
+    <message>
+        <source>From the rule: the description matches the pattern “%1”</source>
+        <translation>Selon la règle&#xa0;: la description correspond au motif «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>From the rule: the description contains “%1”</source>
+        <translation>Selon la règle&#xa0;: la description contient «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>From the scheduled transaction “%1”</source>
+        <translation>Selon l&apos;opération planifiée «&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Chosen here; right-click to keep it as a rule</source>
+        <translation>Choisie ici&#xa0;; clic droit pour la garder comme règle</translation>
+    </message>
+    <message>
+        <source>No rule fits; double-click to choose a category</source>
+        <translation>Aucune règle ne convient&#xa0;; double-cliquez pour choisir une catégorie</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message>
+        <source>Enters: %1, %2</source>
+        <translation>Saisit&#xa0;: %1, %2</translation>
+    </message>
+    <message>
+        <source>The line is the scheduled transaction “%1” of %2: it is added under that name, and that occurrence is not offered again</source>
+        <translation>La ligne est l&apos;opération planifiée «&#xa0;%1&#xa0;» du %2&#xa0;: elle est ajoutée sous ce nom, et cette échéance n&apos;est plus proposée</translation>
     </message>
 </context>
 <context>
@@ -3228,7 +3268,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>first</source>
-        <translation>début</translation>
+        <translation>premier</translation>
     </message>
     <message>
         <source>second</source>
@@ -3244,7 +3284,7 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     </message>
     <message>
         <source>last</source>
-        <translation>fin</translation>
+        <translation>dernier</translation>
     </message>
     <message>
         <source>the %1 %2</source>
@@ -3764,6 +3804,39 @@ Veuillez choisir un autre nom&#xa0;!</translation>
     <message>
         <source>The schedule cannot be kept: %1.</source>
         <translation>L&apos;échéancier ne peut être gardé&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>on the</source>
+        <comment>on the second Tuesday</comment>
+        <translation>le</translation>
+    </message>
+    <message>
+        <source>Week of the month</source>
+        <translation>Semaine du mois</translation>
+    </message>
+    <message>
+        <source>first</source>
+        <translation>premier</translation>
+    </message>
+    <message>
+        <source>second</source>
+        <translation>deuxième</translation>
+    </message>
+    <message>
+        <source>third</source>
+        <translation>troisième</translation>
+    </message>
+    <message>
+        <source>fourth</source>
+        <translation>quatrième</translation>
+    </message>
+    <message>
+        <source>last</source>
+        <translation>dernier</translation>
+    </message>
+    <message>
+        <source>Weekday</source>
+        <translation>Jour de la semaine</translation>
     </message>
 </context>
 <context>

@@ -7,6 +7,7 @@
 #include "Progress.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QString>
 #include <QStringList>
 
@@ -78,4 +79,7 @@ public:
 
     // Today, in the local time zone.
     virtual QDate today() const = 0;
+    // The moment, for what is to happen a while later (a question asked again
+    // in an hour).
+    virtual QDateTime now() const { return QDateTime::currentDateTime(); }
 };

@@ -144,8 +144,12 @@ ImportResult importPlanned(MyDocument &doc, int atRow, const ImportPlan &plan, c
     std::vector<RecordPtr> added = importedRecords(plan.add);
     ScheduleBook book = doc.count() > 0 ? readScheduleBook(*doc.array()) : ScheduleBook();
     const std::vector<OccurrenceMeeting> met = meetOccurrences(book, plan.add, QDate::currentDate());
-    for (const OccurrenceMeeting &m : met)
+    for (const OccurrenceMeeting &m : met) {
+        const QString category = added[m.line]->value(kCategoryKey).toString();
         takeOccurrence(*added[m.line], *book.find(m.occurrence.scheduleId));
+        if (plan.categoriesSettled)
+            added[m.line]->set(kCategoryKey, category.isEmpty() ? Value() : Value::text(category));
+    }
     markMet(book, met);
     result.firstRow = std::clamp(atRow, 0, doc.count());
     result.count = int(plan.add.size());

@@ -67,6 +67,9 @@ struct ImportPlan {
     // it again.
     std::vector<Match> identify;
     std::vector<SkippedLine> skipped;
+    // The lines to add carry their categories as a person saw and chose
+    // them (a preview's): a scheduled occurrence met does not give its own.
+    bool categoriesSettled = false;
 };
 
 // The records of lines to add: as statementRecords makes them, with the

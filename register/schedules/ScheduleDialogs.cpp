@@ -81,7 +81,7 @@ DueDialog::DueDialog(QWidget *parent, std::vector<Line> due, const WrittenForms 
     QPushButton *skip = buttons->addButton(tr("&Skip"), QDialogButtonBox::ActionRole);
     skip->setToolTip(tr("Enters nothing for the ticked transactions; they are not offered again"));
     QPushButton *later = buttons->addButton(tr("&Later"), QDialogButtonBox::RejectRole);
-    later->setToolTip(tr("Offers them again when the register is next opened"));
+    later->setToolTip(tr("Offers them again in an hour, and when the register is next opened"));
     enter->setDefault(true);
     connect(enter, &QPushButton::clicked, this, [this] { choose(Choice::Enter); });
     connect(skip, &QPushButton::clicked, this, [this] { choose(Choice::Skip); });
@@ -132,15 +132,32 @@ ScheduleEditor::ScheduleEditor(QWidget *parent, const QString &title, const Sche
     m_period->addItems({tr("days"), tr("weeks"), tr("months"), tr("years")});
     m_period->setCurrentIndex(int(r.period));
     m_monthlyOn = new QComboBox(this);
-    m_monthlyOn->addItems({tr("on day"), tr("on the last day")});
-    m_monthlyOn->setCurrentIndex(r.monthlyOn == MonthlyOn::LastDay ? 1 : 0);
+    m_monthlyOn->setObjectName(u"monthlyOnBox"_s);
+    m_monthlyOn->addItems({tr("on day"), tr("on the last day"), tr("on the", "on the second Tuesday")});
+    m_monthlyOn->setCurrentIndex(int(r.monthlyOn));
     m_day = new QSpinBox(this);
     m_day->setRange(1, 31);
     m_day->setValue(std::clamp(r.day, 1, 31));
+    m_week = new QComboBox(this);
+    m_week->setObjectName(u"weekBox"_s);
+    m_week->setAccessibleName(tr("Week of the month"));
+    m_week->addItems({tr("first"), tr("second"), tr("third"), tr("fourth"), tr("last")});
+    m_week->setCurrentIndex(r.week == kLastWeek ? 4 : std::clamp(r.week, 1, 4) - 1);
+    m_weekday = new QComboBox(this);
+    m_weekday->setObjectName(u"weekdayBox"_s);
+    m_weekday->setAccessibleName(tr("Weekday"));
+    for (int day = 1; day <= 7; ++day)
+        m_weekday->addItem(weekdayName(day));
+    // A new schedule on the Nth weekday falls on its start's weekday.
+    m_weekday->setCurrentIndex(
+        (r.monthlyOn == MonthlyOn::Weekday ? std::clamp(r.weekday, 1, 7) : (r.start.isValid() ? r.start.dayOfWeek() : 1))
+        - 1);
     often->addWidget(m_every);
     often->addWidget(m_period);
     often->addWidget(m_monthlyOn);
     often->addWidget(m_day);
+    often->addWidget(m_week);
+    often->addWidget(m_weekday);
     often->addStretch();
     form->addRow(labelFor(tr("&Every:"), m_every, this), often);
 
@@ -209,7 +226,10 @@ void ScheduleEditor::showFitting()
 {
     const bool monthly = m_period->currentIndex() == int(Period::Month);
     m_monthlyOn->setVisible(monthly);
-    m_day->setVisible(monthly && m_monthlyOn->currentIndex() == 0);
+    m_day->setVisible(monthly && m_monthlyOn->currentIndex() == int(MonthlyOn::DayOfMonth));
+    const bool onWeekday = monthly && m_monthlyOn->currentIndex() == int(MonthlyOn::Weekday);
+    m_week->setVisible(onWeekday);
+    m_weekday->setVisible(onWeekday);
     m_times->setVisible(m_ending->currentIndex() == int(Ending::AfterTimes));
     m_until->setVisible(m_ending->currentIndex() == int(Ending::OnDate));
     m_tolerance->setEnabled(m_estimate->isChecked());
@@ -227,17 +247,16 @@ Schedule ScheduleEditor::schedule(QString *problem) const
         why = tr("The amount \u201c%1\u201d is not an amount of money.").arg(m_amount->text());
     s.checkNumber = m_check->text().trimmed();
     Recurrence &r = s.recurrence;
-    const Recurrence before = r;
     r.every = m_every->value();
     r.period = Period(m_period->currentIndex());
     r.start = m_start->date();
     if (r.period == Period::Month) {
-        if (m_monthlyOn->currentIndex() == 1) {
-            r.monthlyOn = MonthlyOn::LastDay;
-        } else if (before.monthlyOn != MonthlyOn::Weekday || before.period != Period::Month) {
-            // "the second Tuesday" is kept as it was, from a file or the command line.
-            r.monthlyOn = MonthlyOn::DayOfMonth;
+        r.monthlyOn = MonthlyOn(m_monthlyOn->currentIndex());
+        if (r.monthlyOn == MonthlyOn::DayOfMonth) {
             r.day = m_day->value();
+        } else if (r.monthlyOn == MonthlyOn::Weekday) {
+            r.week = m_week->currentIndex() == 4 ? kLastWeek : m_week->currentIndex() + 1;
+            r.weekday = m_weekday->currentIndex() + 1;
         }
     } else {
         r.day = r.start.day();

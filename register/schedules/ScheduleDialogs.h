@@ -22,7 +22,8 @@ class QSpinBox;
 class QTreeWidget;
 
 // "3 scheduled transactions are due": Enter or Skip the ticked ones (all of
-// them to begin with), or Later, which leaves them to be offered again.
+// them to begin with), or Later, which leaves them to be offered again (in an
+// hour, and at the next open).
 class DueDialog : public QDialog
 {
     Q_OBJECT
@@ -70,6 +71,7 @@ private:
     QLineEdit *m_description, *m_amount, *m_check;
     QSpinBox *m_every;
     QComboBox *m_period, *m_monthlyOn, *m_weekend, *m_ending;
+    QComboBox *m_week, *m_weekday; // "the second Tuesday"
     QSpinBox *m_day, *m_times, *m_tolerance;
     QDateEdit *m_start, *m_until;
     QCheckBox *m_estimate, *m_auto;

@@ -182,11 +182,14 @@ void ScheduleKeeping::refresh()
 void ScheduleKeeping::dayMayHavePassed()
 {
     const QDate today = m_toolkit.today();
-    if (today == m_day)
-        return;
-    m_day = today;
-    refresh();
-    offerDue();
+    if (today != m_day) {
+        m_day = today;
+        refresh();
+        offerDue();
+    } else if (m_askAgainAt.isValid() && m_toolkit.now() >= m_askAgainAt) {
+        m_askAgainAt = QDateTime();
+        offerDue();
+    }
 }
 
 void ScheduleKeeping::tellEntered(int count)
@@ -234,6 +237,8 @@ void ScheduleKeeping::offerDue(bool sayNothingDue)
         lines.push_back({o, book.find(o.scheduleId)->description});
     DueDialog dialog(m_window, std::move(lines), m_forms);
     m_toolkit.runDialog(dialog);
+    // Put off, they are asked about again in a while, and at the next open.
+    m_askAgainAt = dialog.choice() == DueDialog::Choice::Later ? m_toolkit.now().addSecs(kAskAgainAfter) : QDateTime();
     const std::vector<Occurrence> ticked = dialog.ticked();
     if (dialog.choice() == DueDialog::Choice::Enter) {
         refuse(tr("Scheduled Transactions"), enterOccurrences(m_document, ticked, &entered));

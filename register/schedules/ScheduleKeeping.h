@@ -9,6 +9,7 @@
 #include "Forecast.h"
 #include "WrittenForms.h"
 
+#include <QDateTime>
 #include <QObject>
 
 #include <vector>
@@ -44,9 +45,11 @@ public:
     // Enters what is due to enter itself, and asks about the rest; when
     // sayNothingDue, says so when nothing is.
     void offerDue(bool sayNothingDue = false);
-    // Called now and then: when the day is no longer the one last seen,
-    // offers what came due since.
+    // Called now and then (each minute): when the day is no longer the one
+    // last seen, offers what came due since; and what was put off with
+    // Later, once kAskAgainAfter has passed.
     void dayMayHavePassed();
+    static constexpr int kAskAgainAfter = 60 * 60; // seconds
 
     // How far the forecast looks: kept as a preference for every register.
     Horizon horizon() const;
@@ -89,6 +92,7 @@ private:
     QTimer *m_clock = nullptr;
     Forecast m_forecast;
     QDate m_day;
+    QDateTime m_askAgainAt; // after Later; invalid while nothing was put off
     bool m_offering = false;
     bool m_refreshPending = false;
     int m_bookRow = -1;

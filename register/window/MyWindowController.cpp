@@ -139,7 +139,7 @@ void MyWindowController::buildAuxiliaryWindows()
     connect(m_findWindow, &FindWindow::findRequested, this, &MyWindowController::find);
     connect(m_findWindow, &FindWindow::findAgainRequested, this, &MyWindowController::findAgain);
     connect(m_findWindow, &FindWindow::cancelRequested, this, &MyWindowController::cancelFind);
-    m_imports = new ImportDialogs(*myDocument, m_toolkit, m_window, [this] { return numberOfRows(); });
+    m_imports = new ImportDialogs(*myDocument, m_toolkit, m_window, [this] { return numberOfRows(); }, m_forms);
     connect(m_imports, &ImportDialogs::imported, this, &MyWindowController::showImported);
 }
 

@@ -16,9 +16,9 @@
 using namespace Qt::StringLiterals;
 
 ImportDialogs::ImportDialogs(MyDocument &document, Toolkit &toolkit, QWidget *registerWindow,
-                         std::function<int()> shownRowCount)
+                         std::function<int()> shownRowCount, const WrittenForms &forms)
     : QObject(registerWindow), m_document(document), m_toolkit(toolkit), m_window(registerWindow),
-      m_shownRowCount(std::move(shownRowCount))
+      m_shownRowCount(std::move(shownRowCount)), m_forms(forms)
 {
 }
 
@@ -64,6 +64,10 @@ void ImportDialogs::showNext()
             m_waiting.clear();
             return;
         }
+        {
+            QSettings settings;
+            preview->setRules(storedRules(settings));
+        }
         const StatementRead &read = preview->read();
         if (!read.ok()) {
             cannot(u"%1: %2"_s.arg(name, read.statement.error));
@@ -76,7 +80,7 @@ void ImportDialogs::showNext()
                                 name, QCoreApplication::translate("StatementImport", kNothingToImportText)));
             continue;
         }
-        auto *dialog = new ImportPreviewDialog(std::move(preview), m_window);
+        auto *dialog = new ImportPreviewDialog(std::move(preview), m_window, m_forms.dateOrder);
         m_preview = dialog;
         connect(dialog, &ImportPreviewDialog::importRequested, this, [this, dialog] { importPreviewed(dialog); });
         connect(dialog, &QDialog::finished, this, [this, dialog] {
@@ -107,13 +111,8 @@ void ImportDialogs::importPreviewed(ImportPreviewDialog *dialog)
     const QString name = preview.fileName();
     // The import's own step needs no second look at the lines.
     disconnect(&m_document, &MyDocument::historyChanged, dialog, nullptr);
-    // The lines added take the categories of the person's rules.
-    ImportPlan plan = preview.plan();
-    {
-        QSettings settings;
-        categorizeLines(plan.add, CategoryRules(storedRules(settings)));
-    }
-    const ImportResult result = importPlanned(m_document, m_shownRowCount(), plan, name);
+    // The lines go in with the categories the preview showed.
+    const ImportResult result = importPlanned(m_document, m_shownRowCount(), preview.plan(), name);
     if (!result.ok()) {
         m_toolkit.alert(m_window, Toolkit::errorTitle(),
                         tr("The statement \u201c%1\u201d could not be imported.\n\n%2").arg(name, result.error));

@@ -5,6 +5,8 @@
 // step. A file that cannot be read is said and passed over; Cancel while one
 // is read drops the files chosen with it.
 
+#include "WrittenForms.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QStringList>
@@ -25,7 +27,10 @@ class ImportDialogs : public QObject
 public:
     // shownRowCount: the table's row count as it is shown, where a
     // statement's rows begin.
-    ImportDialogs(MyDocument &document, Toolkit &toolkit, QWidget *registerWindow, std::function<int()> shownRowCount);
+    // Dates a preview writes of its own (a scheduled occurrence's) are in
+    // the forms the window shows, which may change while it is open.
+    ImportDialogs(MyDocument &document, Toolkit &toolkit, QWidget *registerWindow, std::function<int()> shownRowCount,
+                  const WrittenForms &forms);
 
     // These files wait for their preview; the next one is shown unless a
     // preview is open (which is brought forward).
@@ -45,6 +50,7 @@ private:
     Toolkit &m_toolkit;
     QWidget *m_window;
     std::function<int()> m_shownRowCount;
+    const WrittenForms &m_forms;
     QPointer<ImportPreviewDialog> m_preview;
     QStringList m_waiting;
 };

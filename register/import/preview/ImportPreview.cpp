@@ -1,5 +1,6 @@
 #include "ImportPreview.h"
 
+#include "Category.h"
 #include "ScheduleMatch.h"
 #include "StatementText.h"
 #include "WatchedWork.h"
@@ -174,8 +175,111 @@ void ImportPreview::check(Progress *progress)
         if (was != before.constEnd() && was->check.verdict == checks[i].verdict && was->check.record == checks[i].record
             && was->line.signUnknown == lines[i].signUnknown)
             action = was->action;
-        m_rows.push_back({std::move(lines[i]), checks[i], action});
+        Row row;
+        row.line = std::move(lines[i]);
+        row.check = checks[i];
+        row.action = action;
+        m_rows.push_back(std::move(row));
     }
+    m_book = m_register && !m_register->isEmpty() ? readScheduleBook(*m_register) : ScheduleBook();
+    settle();
+}
+
+void ImportPreview::settle()
+{
+    std::vector<StatementLine> added;
+    std::vector<size_t> addedRow;
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        m_rows[i].occurrence.reset();
+        m_rows[i].scheduleName.clear();
+        if (m_rows[i].action == Action::Add) {
+            added.push_back(m_rows[i].line);
+            addedRow.push_back(i);
+        }
+    }
+    // The same meeting the import makes of the same lines.
+    if (!m_book.schedules.empty()) {
+        for (const OccurrenceMeeting &m : meetOccurrences(m_book, added, m_today)) {
+            Row &row = m_rows[addedRow[m.line]];
+            row.occurrence = m.occurrence;
+            const Schedule *s = m_book.find(m.occurrence.scheduleId);
+            row.scheduleName = s && !s->description.isEmpty() ? s->description : row.line.description;
+        }
+    }
+    for (size_t i = 0; i < m_rows.size(); ++i) {
+        Row &row = m_rows[i];
+        row.rule = -1;
+        const Schedule *s = row.occurrence ? m_book.find(row.occurrence->scheduleId) : nullptr;
+        if (const auto chosen = m_categories.constFind(m_rowKeys[i]); chosen != m_categories.constEnd()) {
+            row.line.category = *chosen;
+            row.categoryFrom = CategoryFrom::Person;
+        } else if (s && !s->category.isEmpty()) {
+            row.line.category = s->category;
+            row.categoryFrom = CategoryFrom::Schedule;
+        } else if ((row.rule = m_rules.firstMatch(row.line.description)) >= 0) {
+            row.line.category = m_rules.rules()[size_t(row.rule)].category;
+            row.categoryFrom = CategoryFrom::Rule;
+        } else {
+            row.line.category.clear();
+            row.categoryFrom = CategoryFrom::None;
+        }
+    }
+}
+
+void ImportPreview::setRules(std::vector<CategoryRule> rules)
+{
+    m_rules = CategoryRules(std::move(rules));
+    settle();
+}
+
+std::vector<CategoryRule> withRuleFor(std::vector<CategoryRule> rules, QStringView description,
+                                      const QString &category)
+{
+    const CategoryRule kept = ruleFromExample(description, category);
+    if (!ruleRefusal(kept).isEmpty())
+        return rules;
+    auto same = std::find_if(rules.begin(), rules.end(), [&](const CategoryRule &r) {
+        return r.match == kept.match && r.text.compare(kept.text, Qt::CaseInsensitive) == 0;
+    });
+    if (same != rules.end()) {
+        same->category = kept.category;
+        // Still behind one that fits first, it is moved before it.
+        const int first = CategoryRules(rules).firstMatch(description);
+        if (first >= 0 && rules.begin() + first < same)
+            std::rotate(rules.begin() + first, same, same + 1);
+        return rules;
+    }
+    // Before the first rule this description fits: that one would otherwise
+    // win, and the rule kept would change nothing.
+    const int first = CategoryRules(rules).firstMatch(description);
+    rules.insert(first < 0 ? rules.end() : rules.begin() + first, kept);
+    return rules;
+}
+
+QStringList ImportPreview::categoryChoices() const
+{
+    QStringList choices = m_register ? categoriesInUse(*m_register) : QStringList();
+    auto add = [&](const QString &category) {
+        for (const QString &c : categoryAndParents(category))
+            if (!choices.contains(c))
+                choices << c;
+    };
+    for (const Schedule &s : m_book.schedules)
+        add(s.category);
+    for (const CategoryRule &rule : m_rules.rules())
+        add(rule.category);
+    std::sort(choices.begin(), choices.end(),
+              [](const QString &a, const QString &b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    return choices;
+}
+
+bool ImportPreview::setCategory(size_t row, const QString &category)
+{
+    if (row >= m_rows.size())
+        return false;
+    m_categories.insert(m_rowKeys[row], normalizedCategory(category));
+    settle();
+    return true;
 }
 
 void ImportPreview::recheck() { check(); }
@@ -189,6 +293,7 @@ bool ImportPreview::setAction(size_t row, Action action)
     if (action == Action::Add && m_rows[row].line.signUnknown)
         return false;
     m_rows[row].action = action;
+    settle();
     return true;
 }
 
@@ -203,6 +308,7 @@ bool ImportPreview::setSign(size_t row, int sign)
     check();
     if (m_rows[row].check.verdict == DuplicateCheck::Verdict::New)
         m_rows[row].action = Action::Add;
+    settle();
     return true;
 }
 
@@ -244,6 +350,7 @@ bool ImportPreview::setPairing(size_t row, const RecordPtr &record)
     now.action = now.check.verdict == DuplicateCheck::Verdict::New ? Action::Add
         : matched                                                  ? Action::Reconcile
                                                                    : Action::Skip;
+    settle();
     return true;
 }
 
@@ -252,6 +359,7 @@ void ImportPreview::acceptAllMatches()
     for (Row &row : m_rows)
         if (row.check.verdict == DuplicateCheck::Verdict::Probable)
             row.action = Action::Reconcile;
+    settle();
 }
 
 int ImportPreview::count(Action action) const
@@ -313,15 +421,13 @@ ImportPlan ImportPreview::plan() const
             plan.identify.push_back({row.check.record, row.line.bankId}); // left out as that row
     }
     plan.skipped = m_read.statement.skipped;
+    plan.categoriesSettled = true;
     return plan;
 }
 
 int ImportPreview::meetsSchedules() const
 {
-    if (!m_register || m_register->isEmpty())
-        return 0;
-    const ScheduleBook book = readScheduleBook(*m_register);
-    return book.schedules.empty() ? 0 : int(meetOccurrences(book, plan().add, m_today).size());
+    return int(std::count_if(m_rows.begin(), m_rows.end(), [](const Row &r) { return r.occurrence.has_value(); }));
 }
 
 QString ImportPreview::summary() const

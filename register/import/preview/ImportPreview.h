@@ -6,7 +6,9 @@
 // what still has to be chosen. Every change of the layout reads the file
 // again at once; every change of the register checks the lines again.
 
+#include "CategoryRules.h"
 #include "ImportDuplicates.h"
+#include "ScheduleBook.h"
 #include "StatementImport.h"
 #include "StatementReader.h"
 
@@ -20,6 +22,14 @@
 #include <optional>
 #include <vector>
 
+// The rules with one more that gives descriptions like this one the category
+// (see ruleFromExample), put before the first rule the description fits,
+// which would otherwise win over it; a "contains" rule of the same text takes
+// the category instead of a second one being added. The rules as they were
+// when no rule can be made (no category, no description).
+std::vector<CategoryRule> withRuleFor(std::vector<CategoryRule> rules, QStringView description,
+                                      const QString &category);
+
 class ImportPreview
 {
 public:
@@ -28,10 +38,23 @@ public:
         Skip,      // left out
         Reconcile, // taken as the hand-entered row it probably is, which is marked reconciled
     };
+    // Where the category a line is added with came from.
+    enum class CategoryFrom {
+        None,
+        Rule,     // the first of the person's rules its description fits
+        Schedule, // the scheduled occurrence it enters
+        Person,   // chosen in the preview
+    };
     struct Row {
-        StatementLine line; // with the sign a person chose, when the file did not say
+        StatementLine line; // with the sign a person chose, when the file did not say, and its category
         DuplicateCheck check;
         Action action = Action::Add;
+        // The scheduled occurrence the line enters when it is added, and
+        // that schedule's name: the row it becomes is named so.
+        std::optional<Occurrence> occurrence;
+        QString scheduleName;
+        CategoryFrom categoryFrom = CategoryFrom::None;
+        int rule = -1; // the rule that gave the category, when one did
     };
     using LayoutLookup = ::LayoutLookup;
 
@@ -96,6 +119,20 @@ public:
     // Lines to add that are scheduled transactions: they enter them.
     int meetsSchedules() const;
 
+    // The person's category rules, tried on every line (the first that fits
+    // gives its category); a line entering a scheduled occurrence takes the
+    // schedule's category before any rule's.
+    void setRules(std::vector<CategoryRule> rules);
+    const std::vector<CategoryRule> &rules() const { return m_rules.rules(); }
+    // What a line's category completes from: the categories in use in the
+    // register, its schedules' and the rules', with those they are nested
+    // in, each once, sorted letter case aside.
+    QStringList categoryChoices() const;
+    // A category chosen for a line by hand: kept over a rule's or a
+    // schedule's while the line is read again. An empty text chooses none;
+    // false for a row that is not there.
+    bool setCategory(size_t row, const QString &category);
+
     // Why nothing may be imported yet (a date order, an account or columns
     // to choose, a file that cannot be read); empty when Import may go ahead.
     QString blocker() const;
@@ -114,6 +151,9 @@ private:
     // Checks the lines against the register, keeping what was chosen for each.
     void check(Progress *progress = nullptr);
     QString lineKey(size_t i) const;
+    // Which added lines enter occurrences, and the category of every line:
+    // after anything that changes which lines are added.
+    void settle();
 
     QByteArray m_bytes;
     DecodedText m_decoded; // a CSV file's text, decoded once for every reading
@@ -126,4 +166,7 @@ private:
     std::vector<QString> m_rowKeys;       // each row's lineKey
     QHash<QString, int> m_signs;          // by line: the sign a person gave
     QHash<QString, RecordPtr> m_pairings; // by line: the row a person chose, or none for new
+    QHash<QString, QString> m_categories; // by line: the category a person chose
+    CategoryRules m_rules;
+    ScheduleBook m_book; // the register's, as of the last check
 };

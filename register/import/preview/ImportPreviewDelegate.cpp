@@ -3,11 +3,25 @@
 #include "ImportPreviewModel.h"
 
 #include <QComboBox>
+#include <QCompleter>
+#include <QLineEdit>
 
 #include <algorithm>
 
-QWidget *ImportPreviewDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const
+QWidget *ImportPreviewDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                                             const QModelIndex &index) const
 {
+    if (const QVariant completions = index.data(ImportPreviewModel::CompletionsRole); completions.isValid()) {
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            line->setObjectName(QStringLiteral("categoryEditor"));
+            auto *completer = new QCompleter(completions.toStringList(), line);
+            completer->setCaseSensitivity(Qt::CaseInsensitive);
+            completer->setFilterMode(Qt::MatchContains);
+            line->setCompleter(completer);
+        }
+        return editor;
+    }
     const QStringList choices = index.data(ImportPreviewModel::ChoicesRole).toStringList();
     if (choices.isEmpty())
         return nullptr;
@@ -27,12 +41,16 @@ void ImportPreviewDelegate::setEditorData(QWidget *editor, const QModelIndex &in
 {
     if (auto *box = qobject_cast<QComboBox *>(editor))
         box->setCurrentIndex(index.data(Qt::EditRole).toInt());
+    else
+        QStyledItemDelegate::setEditorData(editor, index);
 }
 
 void ImportPreviewDelegate::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const
 {
     if (auto *box = qobject_cast<QComboBox *>(editor))
         model->setData(index, box->currentIndex(), Qt::EditRole);
+    else
+        QStyledItemDelegate::setModelData(editor, model, index);
 }
 
 void ImportPreviewDelegate::updateEditorGeometry(QWidget *editor, const QStyleOptionViewItem &option,

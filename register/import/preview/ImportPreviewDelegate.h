@@ -3,7 +3,8 @@
 // Cells of the import preview that are chosen from a list (the register row
 // a line is, the way an unsigned amount went): edited with a combo box whose
 // items the model gives (ImportPreviewModel::ChoicesRole), the current one
-// its edit value, and a choice taken as soon as it is made.
+// its edit value, and a choice taken as soon as it is made. A cell that is
+// typed (a category) completes from the model's CompletionsRole.
 
 #include <QStyledItemDelegate>
 

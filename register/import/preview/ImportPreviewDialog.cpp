@@ -3,6 +3,7 @@
 #include "ImportPreviewDelegate.h"
 #include "ImportPreviewModel.h"
 
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -14,18 +15,20 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QSpinBox>
 #include <QTableView>
 #include <QVBoxLayout>
 
 using namespace Qt::StringLiterals;
 
-ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent)
+ImportPreviewDialog::ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent,
+                                         DateOrder shownDates)
     : QDialog(parent, Qt::Dialog), m_preview(std::move(preview))
 {
     setObjectName(u"importPreview"_s);
     setWindowTitle(tr("Import \u201c%1\u201d").arg(m_preview->fileName()));
-    m_model = new ImportPreviewModel(*m_preview, this);
+    m_model = new ImportPreviewModel(*m_preview, shownDates, this);
     build();
     refresh();
 }
@@ -152,6 +155,17 @@ void ImportPreviewDialog::build()
     auto *choices = new ImportPreviewDelegate(m_table);
     m_table->setItemDelegateForColumn(ImportPreviewModel::StatusColumn, choices);
     m_table->setItemDelegateForColumn(ImportPreviewModel::AmountColumn, choices);
+    m_table->setItemDelegateForColumn(ImportPreviewModel::CategoryColumn, choices);
+    // A category chosen for a line kept for every statement to come.
+    m_keepRule = new QAction(tr("Keep as a Rule"), m_table);
+    m_keepRule->setObjectName(u"keepAsRule"_s);
+    m_table->addAction(m_keepRule);
+    m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(m_keepRule, &QAction::triggered, this, &ImportPreviewDialog::keepAsRule);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            &ImportPreviewDialog::updateKeepRule);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, &ImportPreviewDialog::updateKeepRule);
+    connect(m_model, &QAbstractItemModel::modelReset, this, &ImportPreviewDialog::updateKeepRule);
     m_table->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked
                              | QAbstractItemView::EditKeyPressed);
     m_table->verticalHeader()->setVisible(false);
@@ -316,6 +330,34 @@ void ImportPreviewDialog::layoutEdited()
         l.fieldCount = 0;
     m_preview->setLayout(l);
     refresh();
+}
+
+void ImportPreviewDialog::updateKeepRule()
+{
+    const int row = m_table->currentIndex().row();
+    const bool there = row >= 0 && size_t(row) < m_preview->rows().size();
+    const CategoryRule rule = there ? ruleFromExample(m_preview->rows()[size_t(row)].line.description,
+                                                      m_preview->rows()[size_t(row)].line.category)
+                                    : CategoryRule();
+    const bool keepable = there && ruleRefusal(rule).isEmpty();
+    m_keepRule->setEnabled(keepable);
+    m_keepRule->setText(keepable ? tr("Keep as a Rule: Description Contains \u201c%1\u201d \u2192 %2")
+                                       .arg(rule.text, rule.category)
+                                 : tr("Keep as a Rule"));
+}
+
+void ImportPreviewDialog::keepAsRule()
+{
+    const int row = m_table->currentIndex().row();
+    if (row < 0 || size_t(row) >= m_preview->rows().size())
+        return;
+    const StatementLine &line = m_preview->rows()[size_t(row)].line;
+    QSettings settings;
+    std::vector<CategoryRule> rules = withRuleFor(storedRules(settings), line.description, line.category);
+    storeRules(settings, rules);
+    // The other lines of that payee take the category at once.
+    m_preview->setRules(std::move(rules));
+    m_model->categoriesChanged();
 }
 
 void ImportPreviewDialog::recheck()

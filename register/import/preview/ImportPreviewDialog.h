@@ -14,6 +14,7 @@
 #include <memory>
 
 class ImportPreviewModel;
+class QAction;
 class QCheckBox;
 class QComboBox;
 class QGroupBox;
@@ -28,7 +29,9 @@ class ImportPreviewDialog : public QDialog
     Q_OBJECT
 
 public:
-    ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent);
+    // A date it writes of its own is in the order given.
+    ImportPreviewDialog(std::unique_ptr<ImportPreview> preview, QWidget *parent,
+                        DateOrder shownDates = DateOrder::MonthDayYear);
     ~ImportPreviewDialog() override;
 
     ImportPreview &preview() { return *m_preview; }
@@ -47,6 +50,10 @@ private:
     void fillColumnBox(QComboBox *box, const QStringList &names, int column);
     // A layout control was changed by hand: the file is read again with it.
     void layoutEdited();
+    // The current line's category kept as a rule of the person's (the
+    // table's context menu), and what that item says for the line.
+    void keepAsRule();
+    void updateKeepRule();
 
     std::unique_ptr<ImportPreview> m_preview;
     ImportPreviewModel *m_model = nullptr;
@@ -71,4 +78,5 @@ private:
     QLabel *m_summary = nullptr;
     QPushButton *m_acceptMatches = nullptr;
     QPushButton *m_import = nullptr;
+    QAction *m_keepRule = nullptr;
 };

@@ -1,5 +1,8 @@
 #include "ImportPreviewModel.h"
 
+#include "Category.h"
+#include "DateReader.h"
+
 #include <QBrush>
 
 #include <algorithm>
@@ -26,6 +29,33 @@ bool ImportPreviewModel::signWasUnknown(int row) const
     return size_t(row) < read.size() && read[size_t(row)].signUnknown;
 }
 
+void ImportPreviewModel::categoriesChanged()
+{
+    if (rowCount() > 0)
+        emit dataChanged(index(0, CategoryColumn), index(rowCount() - 1, CategoryColumn));
+}
+
+QString ImportPreviewModel::categoryTip(const ImportPreview::Row &row) const
+{
+    using From = ImportPreview::CategoryFrom;
+    switch (row.categoryFrom) {
+    case From::Rule: {
+        const CategoryRule &rule = m_preview.rules()[size_t(row.rule)];
+        return (rule.match == CategoryRule::Match::Pattern
+                    ? tr("From the rule: the description matches the pattern \u201c%1\u201d")
+                    : tr("From the rule: the description contains \u201c%1\u201d"))
+            .arg(rule.text);
+    }
+    case From::Schedule:
+        return tr("From the scheduled transaction \u201c%1\u201d").arg(row.scheduleName);
+    case From::Person:
+        return tr("Chosen here; right-click to keep it as a rule");
+    case From::None:
+        break;
+    }
+    return tr("No rule fits; double-click to choose a category");
+}
+
 int ImportPreviewModel::rowCount(const QModelIndex &parent) const
 {
     return parent.isValid() ? 0 : int(m_preview.rows().size());
@@ -47,7 +77,8 @@ QVariant ImportPreviewModel::headerData(int section, Qt::Orientation orientation
     if (role != Qt::DisplayRole)
         return {};
     static const QString titles[ColumnCount]
-        = {tr("Add"), tr("Match"), tr("Line"), tr("Date"), tr("Check"), tr("Description"), tr("Amount"), tr("Status")};
+        = {tr("Add"),         tr("Match"),    tr("Line"),   tr("Date"),  tr("Check"),
+           tr("Description"), tr("Category"), tr("Amount"), tr("Status")};
     return section >= 0 && section < ColumnCount ? titles[section] : QVariant();
 }
 
@@ -63,7 +94,7 @@ Qt::ItemFlags ImportPreviewModel::flags(const QModelIndex &index) const
     // A line known by its id is that row; any other may be paired by hand.
     if ((index.column() == StatusColumn && row.check.verdict != DuplicateCheck::Verdict::Duplicate
          && !row.line.signUnknown)
-        || (index.column() == AmountColumn && signWasUnknown(index.row())))
+        || (index.column() == AmountColumn && signWasUnknown(index.row())) || index.column() == CategoryColumn)
         f |= Qt::ItemIsEditable;
     return f;
 }
@@ -91,6 +122,8 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
             return row.line.checkNumber;
         case DescriptionColumn:
             return row.line.description;
+        case CategoryColumn:
+            return row.line.category;
         case AmountColumn:
             // An amount whose sign is not known yet is no money in.
             return row.line.signUnknown ? u"\u00b1"_s + moneyText(row.line.amount) : moneyText(row.line.amount);
@@ -101,6 +134,11 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
                 return row.check.reason;
             if (!row.line.doubt.isEmpty())
                 return row.line.doubt;
+            if (row.occurrence) {
+                const QString enters
+                    = tr("Enters: %1, %2").arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
+                return row.line.note.isEmpty() ? enters : u"%1; %2"_s.arg(enters, row.line.note);
+            }
             return row.line.note.isEmpty() ? tr("new") : tr("new; %1").arg(row.line.note);
         }
         return {};
@@ -125,8 +163,18 @@ QVariant ImportPreviewModel::data(const QModelIndex &index, int role) const
         }
         if (index.column() == AmountColumn)
             return row.line.amount > 0 && !row.line.signUnknown ? 1 : 0;
+        if (index.column() == CategoryColumn)
+            return row.line.category;
         return {};
+    case CompletionsRole:
+        return index.column() == CategoryColumn ? m_preview.categoryChoices() : QVariant();
     case Qt::ToolTipRole:
+        if (index.column() == CategoryColumn)
+            return categoryTip(row);
+        if (index.column() == StatusColumn && row.occurrence && row.action == ImportPreview::Action::Add)
+            return tr("The line is the scheduled transaction \u201c%1\u201d of %2: it is added under that name, "
+                      "and that occurrence is not offered again")
+                .arg(row.scheduleName, writtenDate(row.occurrence->when.date, m_shownDates));
         return index.column() == StatusColumn ? data(index, Qt::DisplayRole) : QVariant();
     case Qt::TextAlignmentRole:
         if (index.column() == AmountColumn || index.column() == LineColumn)
@@ -147,7 +195,11 @@ bool ImportPreviewModel::setData(const QModelIndex &index, const QVariant &value
         const size_t row = size_t(index.row());
         const int chosen = value.toInt();
         bool done = false;
-        if (index.column() == AmountColumn) {
+        if (index.column() == CategoryColumn) {
+            // "food" typed is the "Food" in use, not a second one beside it.
+            done = m_preview.setCategory(
+                row, categoryAsInUse(normalizedCategory(value.toString()), m_preview.categoryChoices()));
+        } else if (index.column() == AmountColumn) {
             done = m_preview.setSign(row, chosen == 0 ? -1 : 1);
         } else {
             const std::vector<RecordPtr> choices = m_preview.pairingChoices(row);
