@@ -1,5 +1,6 @@
 #include "DocumentVersions.h"
 
+#include "InputFile.h"
 #include "MyDocument.h"
 #include "RegisterFile.h"
 
@@ -36,6 +37,18 @@ void DocumentVersions::fileWritten(const QString &path, const QByteArray &bytes)
     m_parent = versionHash(bytes);
     if (m_store)
         m_store->keep(path, bytes, &m_problem);
+}
+
+bool DocumentVersions::grewFrom(const QString &path, const std::vector<RecordPtr> &rows) const
+{
+    const std::vector<VersionHash> grew = ancestry(rows);
+    if (grew.empty())
+        return false;
+    InputFile file(path, InputFile::Access::Read);
+    if (!file.ok())
+        return false;
+    const VersionHash hash = versionHash(file.bytes());
+    return file.finish() && std::find(grew.begin(), grew.end(), hash) != grew.end();
 }
 
 VersionFacts DocumentVersions::facts(const std::vector<RecordPtr> &rows) const
