@@ -2,6 +2,7 @@
 
 #include "NumberScan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 
@@ -169,9 +170,18 @@ QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
     QByteArray out;
     if (rows.empty())
         return "()\n"_ba;
-    out.reserve(qsizetype(rows.size()) * 120 + 4);
+    // Room for all of it at once, as the first rows say how long a row is:
+    // growing a large register's text on the way holds it twice for a time.
+    const size_t sample = std::min<size_t>(rows.size(), 512);
     out.append(kOldStyleListStart);
-    for (size_t i = 0; i < rows.size(); ++i) {
+    for (size_t i = 0; i < sample; ++i) {
+        if (progress)
+            progress->advance(qint64(i), qint64(rows.size()));
+        appendOldStyleRow(out, *rows[i], i + 1 == rows.size());
+    }
+    if (sample < rows.size())
+        out.reserve(qsizetype(double(out.size()) / double(sample) * double(rows.size()) * 1.2) + 4096);
+    for (size_t i = sample; i < rows.size(); ++i) {
         if (progress)
             progress->advance(qint64(i), qint64(rows.size()));
         appendOldStyleRow(out, *rows[i], i + 1 == rows.size());

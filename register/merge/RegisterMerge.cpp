@@ -24,10 +24,7 @@ struct Side {
     {
         if (!rows)
             return;
-        ids = rowIds(*rows);
-        index = IdIndex(ids.size());
-        for (size_t i = 0; i < ids.size(); ++i)
-            index.insert(ids[i], int(i));
+        ids = rowIds(*rows, index);
     }
     int find(RowId id) const { return rows ? index.find(id) : -1; }
     int count() const { return rows ? int(rows->size()) : 0; }
@@ -236,6 +233,32 @@ QString refusal(const Side &base, const Side &mine, const Side &theirs, const Me
 bool isMergedKey(QStringView key)
 {
     return key != keyName(Key::Total) && key != keyName(Key::ID) && key != kVersionsKey;
+}
+
+struct SameRows::Source {
+    explicit Source(const std::vector<RecordPtr> &rows) : side(&rows) {}
+    Side side;
+};
+
+SameRows::SameRows() = default;
+SameRows::~SameRows() = default;
+
+void SameRows::add(const std::vector<RecordPtr> &rows) { m_sources.push_back(std::make_shared<Source>(rows)); }
+
+std::function<RecordPtr(RecordPtr)> SameRows::holder() const
+{
+    auto seen = std::make_shared<IdIndex>(m_sources.empty() ? 0 : size_t(m_sources.front()->side.count()));
+    return [sources = m_sources, seen, row = 0](RecordPtr record) mutable -> RecordPtr {
+        // The opening row's ancestry tells what the version grew from: it
+        // is the version's own, whatever the merge makes of the row.
+        const RowId id = rowId(*record);
+        if (id == 0 || !seen->insert(id, row++) || record->contains(kVersionsKey))
+            return record;
+        for (const auto &source : sources)
+            if (const int i = source->side.find(id); i >= 0 && sameRow(*source->side.at(i), *record))
+                return source->side.at(i);
+        return record;
+    };
 }
 
 bool RowConflict::resolved() const

@@ -30,6 +30,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -113,6 +115,29 @@ public:
 // the merge changes is a new record. today reads dates without a year.
 RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vector<RecordPtr> &mine,
                              const std::vector<RecordPtr> &theirs, const MergeNames &names, QDate today);
+
+// The rows of versions read for a merge, by identity, so that a version
+// read after them holds each row it has alike (the same identity and merged
+// values) as theirs: each version is otherwise a whole register more in
+// memory, and merging them gives the same.
+class SameRows
+{
+public:
+    SameRows();
+    ~SameRows();
+    // Rows read later are held as these where alike; rows must outlive
+    // the reading.
+    void add(const std::vector<RecordPtr> &rows);
+    // For reading one version: each record read, in order, to what to hold
+    // in its place. A row whose identity an earlier row of the version holds
+    // (a line copied by hand) gets an identity of its own when read, and is
+    // held as read.
+    std::function<RecordPtr(RecordPtr)> holder() const;
+
+private:
+    struct Source;
+    std::vector<std::shared_ptr<const Source>> m_sources;
+};
 
 // Whether a key is merged (not the running balance, the identity or the
 // ancestry, which a merge makes itself).

@@ -38,6 +38,9 @@ inline RowId rowId(const Record &record) { return rowId(record.value(Key::ID)); 
 // date, amount, description and check number, and from how many rows before
 // it gave the same. The same rows give the same identities on every computer.
 std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows);
+// The same, with the rows found by them in index.
+class IdIndex;
+std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows, IdIndex &index);
 
 // Gives the rows those identities. This is no change the document counts:
 // the file gets them with its next save. Returns how many rows it gave one.
