@@ -22,7 +22,8 @@ VersionRead readVersion(const QString &path, const SameRows *alike)
         v.error = r.error;
         return v;
     }
-    giveIdentities(r.rows);
+    // Rows held as another version's are left as they are.
+    giveIdentitiesToCopies(r.rows);
     v.rows = std::move(r.rows);
     v.facts = {hash.value(), ancestry(v.rows)};
     return v;
@@ -114,8 +115,8 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
     } else {
         base = findBase(store, mine, other.facts, {minePath, theirsPath});
     }
-    alike.reset(); // the merge indexes the rows its own way
-    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today);
+    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today,
+                             alike.get());
     p.error = p.merge.refusal;
     p.theirsHash = other.facts.hash;
     // Rows held in memory (unsaved) are no version of their own.

@@ -158,6 +158,21 @@ int giveIdentities(const std::vector<RecordPtr> &rows)
     return given;
 }
 
+int giveIdentitiesToCopies(std::vector<RecordPtr> &rows)
+{
+    int given = 0;
+    IdIndex index;
+    assign(
+        rows,
+        [&](size_t row, RowId id) {
+            rows[row] = std::make_shared<Record>(*rows[row]);
+            rows[row]->set(Key::ID, identityValue(id));
+            ++given;
+        },
+        index);
+    return given;
+}
+
 void giveAddedRowsIdentities(const Register &reg, const std::vector<RecordPtr> &added)
 {
     bool fromBank = false;
