@@ -12,6 +12,7 @@
 #include "RegisterFile.h"
 #include "Report.h"
 #include "Rollover.h"
+#include "RowIdentity.h"
 #include "RunningBalance.h"
 #include "TerminalProgress.h"
 
@@ -43,11 +44,14 @@ int runBalance(const Arguments &a)
 
 int runConvert(const Arguments &a)
 {
-    const RegisterReadResult r = readRegisterFile(a.positional[0], nullptr, watch(a, "reading", a.positional[0]).get());
+    RegisterReadResult r = readRegisterFile(a.positional[0], nullptr, watch(a, "reading", a.positional[0]).get());
     if (!r.ok()) {
         error(r.error);
         return Failed;
     }
+    // Values stay as read, but a row without an identity gets the one every
+    // computer reading the file gives it, as the window's save writes it.
+    giveIdentities(r.rows);
     // The text goes to the file as it is made, never held whole.
     const bool xml = a.flags.contains(u"--xml"_s);
     QString why;

@@ -13,6 +13,10 @@
 #include <QDate>
 #include <QFileInfo>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 using namespace Qt::StringLiterals;
 
 namespace cli {
@@ -97,13 +101,13 @@ int runMerge(const Arguments &a)
     const std::vector<RecordPtr> &mineRows = doc->array()->rows();
     VersionFacts mine{fileVersion(doc->fileName(), doc->diskStamp()).value_or(0), ancestry(mineRows)};
     const VersionStore store(VersionStore::defaultFolder());
-    const PreparedMerge prepared =
+    PreparedMerge prepared =
         prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath);
     if (!prepared.ok()) {
         error(prepared.error);
         return Failed;
     }
-    const RegisterMerge &merge = prepared.merge;
+    RegisterMerge &merge = prepared.merge;
     if (merge.baseInferred)
         error(u"no version that %1 and %2 both grew from is known (--base names one): a transaction only one of them "
               "holds is kept, and what they hold differently is a conflict"_s.arg(minePath, theirsPath));
@@ -113,26 +117,31 @@ int runMerge(const Arguments &a)
         writeOut(conflictLine(c) + u'\n');
     if (!finishOut())
         return Failed;
-    RegisterMerge settled = merge;
-    if (const int open = settled.unresolvedCount(); open > 0) {
+    if (const int open = merge.unresolvedCount(); open > 0) {
         if (!ours && !theirs) {
             error(u"%1 %2 (listed above): nothing was written. --ours or --theirs settles them, or merge in "
                   "the window to choose one by one"_s.arg(open).arg(open == 1 ? u"conflict"_s : u"conflicts"_s));
             return Conflicts;
         }
-        settled.chooseAll(ours ? MergeSide::Mine : MergeSide::Theirs);
+        merge.chooseAll(ours ? MergeSide::Mine : MergeSide::Theirs);
     }
     const QString output = a.output.isEmpty() ? minePath : a.output;
-    if (!settled.changesMine() && a.output.isEmpty()) {
+    if (!merge.changesMine() && a.output.isEmpty()) {
         error(u"%1 holds everything of %2 already: nothing was written"_s.arg(minePath, theirsPath));
         return Ok;
     }
     if (const QString refused =
-            applyMerge(*doc, settled, QFileInfo(theirsPath).fileName(), prepared.ancestry);
+            applyMerge(*doc, merge, QFileInfo(theirsPath).fileName(), prepared.ancestry);
         !refused.isEmpty()) {
         error(u"%1: %2"_s.arg(output, refused));
         return Failed;
     }
+    // The merged rows are the document's now: what else the merge held goes
+    // back to the system before the save writes the register's text.
+    prepared = {};
+#ifdef __GLIBC__
+    malloc_trim(0);
+#endif
     // The merged version is the base of the next merge of either side's
     // later versions.
     doc->setVersionKeeper(std::make_unique<DocumentVersions>(store, mine.hash));

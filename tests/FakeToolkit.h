@@ -82,6 +82,19 @@ public:
         questions.push_back({title, message, confirmButton, otherButton, true});
         return next(confirmAnswers, "question");
     }
+    // The answers to questions of several answers, by their words; every
+    // such question is kept in questions too (its other answers joined by
+    // " / " as otherButton).
+    std::deque<QString> chooseAnswers;
+    int choose(QWidget *, const QString &title, const QString &message, const QStringList &answers) override
+    {
+        questions.push_back({title, message, answers.front(), answers.mid(1).join(u" / "), false});
+        const QString answer = next(chooseAnswers, "question of several answers");
+        const qsizetype i = answers.indexOf(answer);
+        if (i < 0)
+            ADD_FAILURE() << "no answer " << answer.toStdString() << " among " << answers.join(u", ").toStdString();
+        return int(i >= 0 ? i : answers.size() - 1);
+    }
     // What the user does in each of the program's own windows, in turn:
     // fills it in and says whether it is accepted.
     std::deque<std::function<bool(QDialog &)>> dialogAnswers;

@@ -26,6 +26,13 @@ public:
     {
         return true;
     }
+    // The safe answer, unless the program driving the window chose one.
+    int choose(QWidget *, const QString &, const QString &, const QStringList &answers) override
+    {
+        const qsizetype i = answers.indexOf(chooseAnswer);
+        return int(i >= 0 ? i : answers.size() - 1);
+    }
+    QString chooseAnswer;
     bool runDialog(QDialog &) override { return false; }
     bool printDialog(QWidget *, QPrinter &) override { return printAnswer; }
     bool printAnswer = false;

@@ -1,6 +1,8 @@
 // cheqbook-cli, run as a user runs it.
 
+#include "MyDocument.h"
 #include "RegisterFile.h"
+#include "RowIdentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -62,7 +64,32 @@ TEST_F(CliTest, ConvertKeepsValuesAsReadInEitherForm)
     EXPECT_TRUE(readFile(xml).contains("<key>Total</key>\n\t\t<string>1000</string>")) << "no recalculation";
     const QString back = m_dir.filePath(u"back.ldgr"_s);
     ASSERT_EQ(cli({u"convert"_s, xml, u"-o"_s, back}).exitCode, 0);
-    EXPECT_EQ(readFile(back), oldStyleText(parseRegister(m_register).rows));
+    RegisterReadResult expected = parseRegister(m_register);
+    giveIdentities(expected.rows);
+    EXPECT_EQ(readFile(back), oldStyleText(expected.rows));
+}
+
+// A converted register once went without identities, so that a merge of it
+// with a version the window saved matched no row.
+TEST_F(CliTest, ConvertGivesRowsWithoutIdentityTheOnesTheWindowGivesAndKeepsTheOthers)
+{
+    // The second row's identity written by hand, in no form Cheqbook makes.
+    const QByteArray written = QByteArray(m_register).replace("CheckNumber = 101;", "CheckNumber = 101; ID = \"my row\";");
+    const QString in = file(u"r.ldgr"_s, written);
+    for (const QStringList &form : {QStringList{}, QStringList{u"--xml"_s}}) {
+        const QString out = m_dir.filePath(u"out.ldgr"_s);
+        const ProgramRun r = cli(QStringList{u"convert"_s, in, u"-o"_s, out} + form);
+        ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+        MyDocument window;
+        QString why;
+        ASSERT_TRUE(window.readFromFile(in, u"ldgr", &why)) << why.toStdString();
+        const RegisterReadResult converted = parseRegister(readFile(out));
+        ASSERT_EQ(converted.rows.size(), 2u);
+        EXPECT_EQ(converted.rows[0]->value(Key::ID).toString(), window.objectAtIndex(0)->value(Key::ID).toString());
+        EXPECT_EQ(converted.rows[0]->value(Key::ID).toString().size(), kIdentityLength);
+        EXPECT_EQ(converted.rows[1]->value(Key::ID).toString(), u"my row"_s);
+        EXPECT_EQ(rowIds(converted.rows), rowIds(window.array()->rows())) << form.join(u' ').toStdString();
+    }
 }
 
 TEST_F(CliTest, ErrorsNameTheFileAndExitNonZero)

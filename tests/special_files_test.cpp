@@ -7,6 +7,7 @@
 #include "InputFile.h"
 #include "MyDocument.h"
 #include "RegisterFile.h"
+#include "RowIdentity.h"
 #include "Statement.h"
 
 #include <QDir>
@@ -184,7 +185,9 @@ TEST_F(SpecialFiles, ARegisterCutShortWhileItIsReadIsRefusedNotACrash)
 TEST_F(SpecialFiles, WritingToADeviceOrAPipeWritesItAndNeverReplacesIt)
 {
     const QString reg = file(u"r.ldgr"_s, m_register);
-    const QByteArray converted = oldStyleText(parseRegister(m_register).rows);
+    RegisterReadResult read = parseRegister(m_register);
+    giveIdentities(read.rows);
+    const QByteArray converted = oldStyleText(read.rows);
 
     // A pipe with a program reading it gets the register; one without is an
     // error, not a wait.

@@ -1441,6 +1441,14 @@ Die wiederhergestellten Änderungen in einem eigenen Fenster behalten? Speichern
         <source>Cheqbook cannot tell whether “%1” is open in another Cheqbook: its lock file %2 cannot be used (%3). Another Cheqbook that opens it will not be warned either.</source>
         <translation>Cheqbook kann nicht feststellen, ob „%1“ in einem anderen Cheqbook geöffnet ist: Seine Sperrdatei %2 ist nicht nutzbar (%3). Ein anderes Cheqbook, das es öffnet, wird ebenfalls nicht gewarnt.</translation>
     </message>
+    <message>
+        <source>Merge takes them in beside yours, for you to look over before you save.</source>
+        <translation>Zusammenführen übernimmt sie neben Ihre, damit Sie sie vor dem Speichern durchsehen.</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Zusammenführen</translation>
+    </message>
 </context>
 <context>
     <name>DueDialog</name>
@@ -2113,6 +2121,14 @@ Diesem Cheqbook fehlt das Benutzerhandbuch.</translation>
     <message>
         <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
         <translation>Die zusammengeführte Kopie „%1“ konnte nicht nach %2 verschoben werden; sie bleibt, wo sie ist.%3</translation>
+    </message>
+    <message>
+        <source>The version of “%1” on disk cannot be merged into this window’s. Nothing was changed.
+
+%2</source>
+        <translation>Die Fassung von „%1“ auf dem Datenträger kann nicht mit der dieses Fensters zusammengeführt werden. Nichts wurde geändert.
+
+%2</translation>
     </message>
 </context>
 <context>

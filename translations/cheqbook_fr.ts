@@ -1441,6 +1441,14 @@ Garder les modifications récupérées dans une fenêtre à part&#xa0;? Les enre
         <source>Cheqbook cannot tell whether “%1” is open in another Cheqbook: its lock file %2 cannot be used (%3). Another Cheqbook that opens it will not be warned either.</source>
         <translation>Cheqbook ne peut pas savoir si «&#xa0;%1&#xa0;» est ouvert dans un autre Cheqbook&#xa0;: son fichier de verrou %2 est inutilisable (%3). Un autre Cheqbook qui l&apos;ouvre ne sera pas averti non plus.</translation>
     </message>
+    <message>
+        <source>Merge takes them in beside yours, for you to look over before you save.</source>
+        <translation>Fusionner les reprend à côté des vôtres, pour que vous les vérifiiez avant d&apos;enregistrer.</translation>
+    </message>
+    <message>
+        <source>Merge</source>
+        <translation>Fusionner</translation>
+    </message>
 </context>
 <context>
     <name>DueDialog</name>
@@ -2113,6 +2121,14 @@ Le guide de l&apos;utilisateur manque à cet exemplaire de Cheqbook.</translatio
     <message>
         <source>The merged copy “%1” could not be moved into %2; it stays where it is.%3</source>
         <translation>La copie fusionnée «&#xa0;%1&#xa0;» n&apos;a pas pu être déplacée dans %2&#xa0;; elle reste où elle est.%3</translation>
+    </message>
+    <message>
+        <source>The version of “%1” on disk cannot be merged into this window’s. Nothing was changed.
+
+%2</source>
+        <translation>La version de «&#xa0;%1&#xa0;» sur le disque ne peut pas être fusionnée avec celle de cette fenêtre. Rien n&apos;a été modifié.
+
+%2</translation>
     </message>
 </context>
 <context>

@@ -233,14 +233,17 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
     // Through a link or not, the file written is the one it leads to.
     const QString file = resolvedPath(path);
     const bool sameFile = file == document->fileName();
-    if (sameFile && document->fileChangedOnDisk()) {
-        const QString question = QFileInfo::exists(path)
-            ? tr("\u201c%1\u201d was changed by another program since you opened it.\n"
-                 "Saving replaces those changes with yours.")
-                  .arg(name)
-            : tr("\u201c%1\u201d was moved or deleted since you opened it.\nSave it again where it was?").arg(name);
-        if (!m_toolkit.confirm(windowOf(document), tr("Save"), question, tr("Save Anyway"), Toolkit::cancelButton()))
+    if (sameFile && document->fileChangedOnDisk() && !document->fileOnDiskMerged()) {
+        if (!QFileInfo::exists(path)) {
+            if (!m_toolkit.confirm(windowOf(document), tr("Save"),
+                                   tr("\u201c%1\u201d was moved or deleted since you opened it.\nSave it again where "
+                                      "it was?")
+                                       .arg(name),
+                                   tr("Save Anyway"), Toolkit::cancelButton()))
+                return false;
+        } else if (!askAboutChangesOnDisk(document, name)) {
             return false;
+        }
     }
     std::shared_ptr<FileLock> newLock;
     if (!sameFile) {
@@ -266,6 +269,26 @@ bool DocumentController::saveDocumentTo(MyDocument *document, QString path)
     noteRecentFile(document->fileName());
     updateWindow(document);
     return true;
+}
+
+bool DocumentController::askAboutChangesOnDisk(MyDocument *document, const QString &name)
+{
+    const QString question = tr("\u201c%1\u201d was changed by another program since you opened it.\n"
+                                "Saving replaces those changes with yours.")
+                                 .arg(name) +
+        u"\n\n"_s + tr("Merge takes them in beside yours, for you to look over before you save.");
+    enum { SaveAnyway, Merge, Cancel };
+    switch (m_toolkit.choose(windowOf(document), tr("Save"), question,
+                             {tr("Save Anyway"), tr("Merge"), Toolkit::cancelButton()})) {
+    case SaveAnyway:
+        return true;
+    case Merge:
+        // A merge is looked over and saved by the user; only a version the
+        // window holds all of already is written at once.
+        return document->documentWindow()->mergeFileOnDisk() == DocumentWindow::MergeOutcome::NothingNew;
+    default:
+        return false;
+    }
 }
 
 bool DocumentController::revertDocument(MyDocument *document)

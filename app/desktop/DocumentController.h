@@ -105,6 +105,9 @@ private:
     void fillRecentMenu(QMenu *menu);
     void fillRevertMenu(QMenu *menu, MyDocument *document);
     void updateWindow(MyDocument *document);
+    // The file named name was changed by another program: Save Anyway,
+    // Merge (into the window, saved later) or Cancel. True to write now.
+    bool askAboutChangesOnDisk(MyDocument *document, const QString &name);
     void noteRecentFile(const QString &path);
     QWidget *windowOf(const MyDocument *document) const;
     void scheduleRecovery(MyDocument *document);

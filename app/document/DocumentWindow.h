@@ -30,6 +30,14 @@ public:
     // lives), and the window stays open until closeForGood.
     virtual void onCloseRequested(QObject *receiver, std::function<void()> close) = 0;
     virtual void closeForGood() = 0;
+
+    // The register's file was changed on disk by another program (a sync
+    // tool bringing another computer's save, say) while the window holds
+    // changes of its own: merges that version into the window's rows, as
+    // one step, nothing written. NothingNew: the window's rows hold all of
+    // it already, so writing them over it loses nothing.
+    enum class MergeOutcome { Merged, NothingNew, NotMerged };
+    virtual MergeOutcome mergeFileOnDisk() = 0;
 };
 
 // Makes the window of a document, a child of the document. The window layer

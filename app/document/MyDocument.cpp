@@ -337,6 +337,11 @@ bool MyDocument::fileChangedOnDisk() const
     return !m_fileName.isEmpty() && m_diskStamp.changedOnDisk(m_fileName);
 }
 
+bool MyDocument::fileOnDiskMerged() const
+{
+    return !m_fileName.isEmpty() && m_versionKeeper && m_versionKeeper->grewFrom(m_fileName, theArray->rows());
+}
+
 bool MyDocument::revertToSaved(QString *error, Progress *progress)
 {
     if (m_fileName.isEmpty()) {

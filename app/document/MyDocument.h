@@ -153,6 +153,9 @@ public:
     // read or wrote it: another program changed, replaced or removed it, even
     // keeping its size and time.
     bool fileChangedOnDisk() const;
+    // True when the file, changed on disk, is a version the rows grew from
+    // (it was merged into them): writing them over it loses nothing of it.
+    bool fileOnDiskMerged() const;
     // The file as the document last read or wrote it.
     FileStamp diskStamp() const { return m_diskStamp; }
 

@@ -47,6 +47,17 @@ RegisterReadResult parseRegisterReference(const QByteArray &bytes);
 // file as it was read. Progress, when given, is told how far reading has come,
 // and stopping it stops the reading: no rows, and cancelled set.
 RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp = nullptr, Progress *progress = nullptr);
+// The same, each record handed to hold as it is read, which returns what to
+// hold in its place (a record held already that is alike): a register read
+// beside others it shares most rows with is then not held twice. eachPiece,
+// when given, is shown the file's bytes, those parsed, before they are, in
+// pieces whose sizes are multiples of 8 bytes but the last: a reader that
+// needs them too (to name the version) reads the file once, and never holds
+// it whole.
+using RowHolder = std::function<RecordPtr(RecordPtr)>;
+using BytePieces = std::function<void(QByteArrayView piece, bool last)>;
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progress *progress, const RowHolder &hold,
+                                    const BytePieces &eachPiece = {});
 
 // The first rows of a register file in full (fewer when it has fewer),
 // reading no further than they go: for a command that needs only what the

@@ -6,6 +6,7 @@
 
 #include <QRegularExpression>
 #include <QStringDecoder>
+#include <algorithm>
 
 
 using namespace Qt::StringLiterals;
@@ -111,11 +112,11 @@ private:
 enum class XmlReader { OnePass, Reference };
 
 RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader,
-                         ReadWatch *watch = nullptr, size_t mostRows = size_t(-1))
+                         ReadWatch *watch = nullptr, size_t mostRows = size_t(-1), const RowHolder *hold = nullptr)
 {
     RegisterReadResult result;
     auto keep = [&](RecordPtr r) {
-        result.rows.push_back(std::move(r));
+        result.rows.push_back(hold && *hold ? (*hold)(std::move(r)) : std::move(r));
         if (watch)
             watch->row();
         if (result.rows.size() == mostRows)
@@ -204,7 +205,8 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
 // done, when given, is called once the rows are all read, while the file's
 // bytes are still there. stamp, when given, is the file as it was read.
 RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {},
-                            FileStamp *stamp = nullptr, Progress *progress = nullptr)
+                            FileStamp *stamp = nullptr, Progress *progress = nullptr, const RowHolder *hold = nullptr,
+                            const BytePieces *eachPiece = nullptr)
 {
     RegisterReadResult r;
     // A mapped file is read in place, and the pages already read are given
@@ -214,6 +216,19 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
     if (file.ok()) {
         const QByteArray bytes = file.bytes();
         const quint64 hash = stamp ? contentHash(bytes) : 0;
+        if (eachPiece && *eachPiece) {
+            // Each piece given back once seen; the parser reads it again
+            // from the system's cache.
+            constexpr qsizetype kPiece = qsizetype(8) << 20;
+            qsizetype at = 0;
+            do {
+                const qsizetype n = std::min(kPiece, bytes.size() - at);
+                (*eachPiece)(QByteArrayView(bytes.constData() + at, n), at + n == bytes.size());
+                if (!stamp)
+                    file.release(bytes.constData() + at, bytes.constData() + at + n);
+                at += n;
+            } while (at < bytes.size());
+        }
         ReadWatch watch(progress, bytes);
         r = parse(
             bytes,
@@ -221,7 +236,7 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
                 file.release(from, to);
                 watch.reached(to);
             },
-            shown, XmlReader::OnePass, progress ? &watch : nullptr);
+            shown, XmlReader::OnePass, progress ? &watch : nullptr, size_t(-1), hold);
         if (done)
             done();
         if (file.finish()) {
@@ -253,7 +268,13 @@ RegisterReadResult parseRegisterReference(const QByteArray &input)
 
 RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progress *progress)
 {
-    RegisterReadResult r = readFile(path, nullptr, {}, stamp, progress);
+    return readRegisterFile(path, stamp, progress, {});
+}
+
+RegisterReadResult readRegisterFile(const QString &path, FileStamp *stamp, Progress *progress, const RowHolder &hold,
+                                    const BytePieces &eachPiece)
+{
+    RegisterReadResult r = readFile(path, nullptr, {}, stamp, progress, &hold, &eachPiece);
     if (r.ok()) {
         // An amount that is not one would be added as 0, and a balance
         // beyond what money holds would be shown held at the limit: either

@@ -2,6 +2,7 @@
 
 #include "NumberScan.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <type_traits>
@@ -234,8 +235,15 @@ bool writeOldStyle(const std::vector<RecordPtr> &rows, const ChunkWriter &put, P
 
 QByteArray oldStyleText(const std::vector<RecordPtr> &rows, Progress *progress)
 {
+    // Room for all of it at once, as the first rows say how long a row is:
+    // growing a large register's text on the way holds it twice for a time.
+    QByteArray sample;
+    const size_t sampled = std::min<size_t>(rows.size(), 512);
+    for (size_t i = 0; i < sampled; ++i)
+        appendOldStyleRow(sample, *rows[i], false);
     QByteArray out;
-    out.reserve(qsizetype(rows.size()) * 120 + 4);
+    out.reserve(qsizetype(double(sample.size() + 1) / double(std::max<size_t>(sampled, 1)) * double(rows.size()) * 1.2)
+                + 4096);
     writeOldStyle(rows, [&](QByteArrayView chunk) {
         out.append(chunk);
         return true;

@@ -193,6 +193,27 @@ bool QtToolkit::confirmByDefault(QWidget *parent, const QString &title, const QS
     return ask(parent, title, message, confirmButton, otherButton, true);
 }
 
+int QtToolkit::choose(QWidget *parent, const QString &title, const QString &message, const QStringList &answers)
+{
+    Q_ASSERT(!answers.isEmpty());
+    QMessageBox box(parent);
+    box.setIcon(QMessageBox::Question);
+    box.setWindowTitle(title);
+    box.setText(message);
+    QList<QPushButton *> buttons;
+    for (qsizetype i = 0; i < answers.size(); ++i)
+        buttons << box.addButton(answers[i], i + 1 == answers.size() ? QMessageBox::RejectRole
+                                     : i == 0                        ? QMessageBox::DestructiveRole
+                                                                     : QMessageBox::AcceptRole);
+    box.setDefaultButton(buttons.last());
+    box.setEscapeButton(buttons.last());
+    giveAccessKeys(&box);
+    box.exec();
+    reactivate(parent);
+    const qsizetype chosen = buttons.indexOf(qobject_cast<QPushButton *>(box.clickedButton()));
+    return int(chosen < 0 ? answers.size() - 1 : chosen);
+}
+
 bool QtToolkit::runDialog(QDialog &dialog)
 {
     giveAccessKeys(&dialog);

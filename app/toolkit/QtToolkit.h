@@ -23,6 +23,7 @@ public:
                  const QString &cancelButton) override;
     bool confirmByDefault(QWidget *parent, const QString &title, const QString &message, const QString &confirmButton,
                           const QString &otherButton) override;
+    int choose(QWidget *parent, const QString &title, const QString &message, const QStringList &answers) override;
     bool runDialog(QDialog &dialog) override;
     bool printDialog(QWidget *parent, QPrinter &printer) override;
     void printPreview(QWidget *parent, QPrinter &printer, const std::function<void(QPrinter &)> &paint) override;

@@ -64,6 +64,10 @@ public:
     // the default, which Return gives; Escape gives the other.
     virtual bool confirmByDefault(QWidget *parent, const QString &title, const QString &message,
                                   const QString &confirmButton, const QString &otherButton) = 0;
+    // A question with several answers (three, say), the first the most
+    // forward; the last is the safe one, the default, which Return and
+    // Escape give. The index of the answer chosen.
+    virtual int choose(QWidget *parent, const QString &title, const QString &message, const QStringList &answers) = 0;
     // A window of the program's own, shown modal; true when it was accepted.
     virtual bool runDialog(QDialog &dialog) = 0;
     // The print dialog for printer; true when the user chose to print.

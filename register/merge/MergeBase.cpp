@@ -4,29 +4,28 @@
 #include "InputFile.h"
 #include "RegisterFile.h"
 #include "RowIdentity.h"
+#include "StableHash.h"
 
 #include <QFileInfo>
 
 using namespace Qt::StringLiterals;
 
-VersionRead readVersion(const QString &path)
+VersionRead readVersion(const QString &path, const SameRows *alike)
 {
     VersionRead v;
-    FileStamp stamp;
-    RegisterReadResult r = readRegisterFile(path, &stamp);
+    // The version is named by the bytes parsed: the reading refuses a file
+    // that changed while it was read.
+    StableHash hash;
+    RegisterReadResult r = readRegisterFile(path, nullptr, nullptr, alike ? alike->holder() : RowHolder(),
+                                            [&](QByteArrayView piece, bool last) { hash.addPiece(piece, last); });
     if (!r.ok()) {
         v.error = r.error;
         return v;
     }
-    // A file that changes between the two readings is not one version.
-    const std::optional<VersionHash> hash = fileVersion(path, stamp);
-    if (!hash) {
-        v.error = u"%1: %2"_s.arg(path, InputFile::changedWhileReadMessage());
-        return v;
-    }
-    giveIdentities(r.rows);
+    // Rows held as another version's are left as they are.
+    giveIdentitiesToCopies(r.rows);
     v.rows = std::move(r.rows);
-    v.facts = {*hash, ancestry(v.rows)};
+    v.facts = {hash.value(), ancestry(v.rows)};
     return v;
 }
 
@@ -94,14 +93,19 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
                            const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
 {
     PreparedMerge p;
-    const VersionRead other = readVersion(theirsPath);
+    // Each version read holds the rows it has alike with those read before
+    // as theirs.
+    auto alike = std::make_unique<SameRows>();
+    alike->add(mineRows);
+    VersionRead other = readVersion(theirsPath, alike.get());
     if (!other.ok()) {
         p.error = other.error;
         return p;
     }
+    alike->add(other.rows);
     MergeBase base;
     if (!basePath.isEmpty()) {
-        VersionRead given = readVersion(basePath);
+        VersionRead given = readVersion(basePath, alike.get());
         if (!given.ok()) {
             p.error = given.error;
             return p;
@@ -111,7 +115,8 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
     } else {
         base = findBase(store, mine, other.facts, {minePath, theirsPath});
     }
-    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today);
+    p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today,
+                             alike.get());
     p.error = p.merge.refusal;
     p.theirsHash = other.facts.hash;
     // Rows held in memory (unsaved) are no version of their own.

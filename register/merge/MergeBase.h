@@ -24,7 +24,8 @@ struct VersionRead {
     QString error; // names the file as given; empty when it was read
     bool ok() const { return error.isEmpty(); }
 };
-VersionRead readVersion(const QString &path);
+// Rows alike with those of alike are held as theirs.
+VersionRead readVersion(const QString &path, const SameRows *alike = nullptr);
 
 struct MergeBase {
     enum class Source { None, Mine, Theirs, Kept };

@@ -77,6 +77,19 @@ void MergeOffers::lookForCopies()
 
 bool MergeOffers::mergeFile(const QString &path)
 {
+    return merge(path, false) == DocumentWindow::MergeOutcome::Merged;
+}
+
+DocumentWindow::MergeOutcome MergeOffers::mergeFileOnDisk()
+{
+    if (m_document->fileName().isEmpty())
+        return DocumentWindow::MergeOutcome::NotMerged;
+    return merge(m_document->fileName(), true);
+}
+
+DocumentWindow::MergeOutcome MergeOffers::merge(const QString &path, bool ownFile)
+{
+    using Outcome = DocumentWindow::MergeOutcome;
     const QString name = QFileInfo(path).fileName();
     const std::vector<RecordPtr> &rows = m_document->array()->rows();
     const auto *versions = dynamic_cast<const DocumentVersions *>(m_document->versionKeeper());
@@ -85,27 +98,38 @@ bool MergeOffers::mergeFile(const QString &path)
                                                              : VersionStore(VersionStore::defaultFolder());
     PreparedMerge prepared = prepareMerge(rows, mine, m_document->fileName(), path, store, m_toolkit.today());
     const auto refuse = [&](const QString &why) {
-        m_toolkit.alert(m_window, Toolkit::errorTitle(),
-                        tr("\u201c%1\u201d cannot be merged into this register. Nothing was changed.\n\n%2")
-                            .arg(name, why));
-        return false;
+        const QString what = ownFile
+            ? tr("The version of \u201c%1\u201d on disk cannot be merged into this window\u2019s. Nothing was "
+                 "changed.\n\n%2")
+            : tr("\u201c%1\u201d cannot be merged into this register. Nothing was changed.\n\n%2");
+        m_toolkit.alert(m_window, Toolkit::errorTitle(), what.arg(name, why));
+        return Outcome::NotMerged;
     };
     if (!prepared.ok())
         return refuse(prepared.error);
     if (!prepared.merge.changesMine()) {
+        // The window's rows are what saving the merge would write; they
+        // name that version among theirs, for the next merge to start from.
+        if (ownFile) {
+            setAncestry(rows, prepared.ancestry);
+            return Outcome::NothingNew;
+        }
         m_toolkit.alert(m_window, tr("Merge"), tr("This register holds everything of \u201c%1\u201d already.").arg(name));
-        return false;
+        return Outcome::NotMerged;
     }
     if (prepared.merge.unresolvedCount() > 0) {
         ConflictChooser chooser(prepared.merge, name, m_window);
         if (!m_toolkit.runDialog(chooser))
-            return false;
+            return Outcome::NotMerged;
     }
     if (const QString refused = applyMerge(*m_document, prepared.merge, name, prepared.ancestry); !refused.isEmpty())
         return refuse(refused);
-    m_merged.push_back({path, prepared.theirsHash});
+    // The register's own file is the one the merge is saved over; a copy
+    // goes into the Merged folder once the merge is saved.
+    if (!ownFile)
+        m_merged.push_back({path, prepared.theirsHash});
     emit merged();
-    return true;
+    return Outcome::Merged;
 }
 
 void MergeOffers::moveSavedCopies()

@@ -8,6 +8,7 @@
 // folder, never deleted. A merge that cannot be done says why and changes
 // nothing.
 
+#include "DocumentWindow.h"
 #include "RegisterVersions.h"
 
 #include <QDate>
@@ -36,6 +37,10 @@ public:
     // Merges the register at path into the document's rows; true when the
     // merge was taken (as one step).
     bool mergeFile(const QString &path);
+    // Merges the register's own file as it now stands on disk (another
+    // computer's save, brought by a sync tool) into the document's rows. The
+    // file stays where it is.
+    DocumentWindow::MergeOutcome mergeFileOnDisk();
 
     // The question a conflict copy is offered with.
     QString offerText(const ConflictCopy &copy) const;
@@ -47,6 +52,7 @@ signals:
     void merged();
 
 private:
+    DocumentWindow::MergeOutcome merge(const QString &path, bool ownFile);
     void watchFolder();
     void moveSavedCopies();
 

@@ -24,10 +24,7 @@ struct Side {
     {
         if (!rows)
             return;
-        ids = rowIds(*rows);
-        index = IdIndex(ids.size());
-        for (size_t i = 0; i < ids.size(); ++i)
-            index.insert(ids[i], int(i));
+        ids = rowIds(*rows, index);
     }
     int find(RowId id) const { return rows ? index.find(id) : -1; }
     int count() const { return rows ? int(rows->size()) : 0; }
@@ -238,6 +235,38 @@ bool isMergedKey(QStringView key)
     return key != keyName(Key::Total) && key != keyName(Key::ID) && key != kVersionsKey;
 }
 
+struct SameRows::Indexed : Side {
+    using Side::Side;
+};
+
+SameRows::SameRows() = default;
+SameRows::~SameRows() = default;
+
+void SameRows::add(const std::vector<RecordPtr> &rows) { m_sources.push_back(std::make_shared<Indexed>(&rows)); }
+
+std::function<RecordPtr(RecordPtr)> SameRows::holder() const
+{
+    return [sources = m_sources](RecordPtr record) -> RecordPtr {
+        // The opening row's ancestry tells what the version grew from: it
+        // is the version's own, whatever the merge makes of the row.
+        const RowId id = rowId(*record);
+        if (id == 0 || record->contains(kVersionsKey))
+            return record;
+        for (const auto &source : sources)
+            if (const int i = source->find(id); i >= 0 && sameRow(*source->at(i), *record))
+                return source->at(i);
+        return record;
+    };
+}
+
+const SameRows::Indexed *SameRows::indexOf(const std::vector<RecordPtr> &rows) const
+{
+    for (const auto &source : m_sources)
+        if (source->rows == &rows)
+            return source.get();
+    return nullptr;
+}
+
 bool RowConflict::resolved() const
 {
     if (kind != Kind::Changed)
@@ -305,12 +334,20 @@ bool RegisterMerge::changesMine() const
 }
 
 RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vector<RecordPtr> &mine,
-                             const std::vector<RecordPtr> &theirs, const MergeNames &names, QDate today)
+                             const std::vector<RecordPtr> &theirs, const MergeNames &names, QDate today,
+                             const SameRows *indexed)
 {
     RegisterMerge out;
     const Side b(base);
-    const Side m(&mine);
-    const Side t(&theirs);
+    // A side indexed already is not indexed again.
+    const auto sideOf = [&](const std::vector<RecordPtr> &rows, std::optional<Side> &own) -> const Side & {
+        if (const SameRows::Indexed *known = indexed ? indexed->indexOf(rows) : nullptr)
+            return *known;
+        return own.emplace(&rows);
+    };
+    std::optional<Side> ownMine, ownTheirs;
+    const Side &m = sideOf(mine, ownMine);
+    const Side &t = sideOf(theirs, ownTheirs);
     out.refusal = refusal(b, m, t, names);
     if (!out.ok())
         return out;

@@ -1,5 +1,6 @@
 #include "RegisterDocumentWindow.h"
 
+#include "MergeOffers.h"
 #include "RegisterWindow.h"
 
 RegisterDocumentWindow::RegisterDocumentWindow(MyDocument *document, Toolkit &toolkit)
@@ -35,6 +36,11 @@ void RegisterDocumentWindow::onCloseRequested(QObject *receiver, std::function<v
 void RegisterDocumentWindow::closeForGood()
 {
     static_cast<RegisterWindow *>(window())->closeForGood();
+}
+
+DocumentWindow::MergeOutcome RegisterDocumentWindow::mergeFileOnDisk()
+{
+    return mergeOffers()->mergeFileOnDisk();
 }
 
 MyWindowController *windowController(const MyDocument *document)

@@ -17,6 +17,7 @@ public:
     void registerReverted() override;
     void onCloseRequested(QObject *receiver, std::function<void()> close) override;
     void closeForGood() override;
+    MergeOutcome mergeFileOnDisk() override;
 };
 
 // The controller of a document's register window; null before the window is made.

@@ -74,10 +74,10 @@ RowId derived(quint64 material, int occurrence)
 // Gives each row the identity rowIds describes, calling give(row, id) for
 // every row whose identity is new.
 template <typename Give>
-std::vector<RowId> assign(const std::vector<RecordPtr> &rows, Give &&give)
+std::vector<RowId> assign(const std::vector<RecordPtr> &rows, Give &&give, IdIndex &seen)
 {
     std::vector<RowId> ids(rows.size(), 0);
-    IdIndex seen(rows.size());
+    seen = IdIndex(rows.size());
     bool anyMissing = false;
     for (size_t i = 0; i < rows.size(); ++i) {
         const RowId id = rowId(*rows[i]);
@@ -135,16 +135,41 @@ RowId rowId(const Value &identity)
 
 std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows)
 {
-    return assign(rows, [](size_t, RowId) {});
+    IdIndex index;
+    return rowIds(rows, index);
+}
+
+std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows, IdIndex &index)
+{
+    return assign(rows, [](size_t, RowId) {}, index);
 }
 
 int giveIdentities(const std::vector<RecordPtr> &rows)
 {
     int given = 0;
-    assign(rows, [&](size_t row, RowId id) {
-        rows[row]->set(Key::ID, identityValue(id));
-        ++given;
-    });
+    IdIndex index;
+    assign(
+        rows,
+        [&](size_t row, RowId id) {
+            rows[row]->set(Key::ID, identityValue(id));
+            ++given;
+        },
+        index);
+    return given;
+}
+
+int giveIdentitiesToCopies(std::vector<RecordPtr> &rows)
+{
+    int given = 0;
+    IdIndex index;
+    assign(
+        rows,
+        [&](size_t row, RowId id) {
+            rows[row] = std::make_shared<Record>(*rows[row]);
+            rows[row]->set(Key::ID, identityValue(id));
+            ++given;
+        },
+        index);
     return given;
 }
 

@@ -38,10 +38,16 @@ inline RowId rowId(const Record &record) { return rowId(record.value(Key::ID)); 
 // date, amount, description and check number, and from how many rows before
 // it gave the same. The same rows give the same identities on every computer.
 std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows);
+// The same, with the rows found by them in index.
+class IdIndex;
+std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows, IdIndex &index);
 
 // Gives the rows those identities. This is no change the document counts:
 // the file gets them with its next save. Returns how many rows it gave one.
 int giveIdentities(const std::vector<RecordPtr> &rows);
+// The same, each row given one replaced by a copy first: a record the rows
+// share with another register is left as it is.
+int giveIdentitiesToCopies(std::vector<RecordPtr> &rows);
 
 // For rows being added to reg: those without an identity get one, random,
 // or for a row from a statement the one made from its bank id (another if

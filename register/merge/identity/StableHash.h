@@ -30,6 +30,18 @@ public:
         mixIn(tail ^ (quint64(n) << 59));
         return *this;
     }
+    // Bytes in pieces, hashed as add() hashes them whole: every piece but the
+    // last a multiple of 8 bytes long.
+    StableHash &addPiece(QByteArrayView piece, bool last)
+    {
+        if (last)
+            return add(piece);
+        Q_ASSERT(piece.size() % 8 == 0);
+        const auto *p = reinterpret_cast<const unsigned char *>(piece.data());
+        for (qsizetype n = piece.size(); n >= 8; p += 8, n -= 8)
+            mixIn(load64(p));
+        return *this;
+    }
     // A text as its 16-bit units, the same for a Latin-1 and a UTF-16 text.
     StableHash &add(QStringView text) { return addUnits(text, [](QChar c) { return c.unicode(); }); }
     StableHash &add(QLatin1StringView text) { return addUnits(text, [](char c) { return uchar(c); }); }

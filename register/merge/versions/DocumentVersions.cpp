@@ -1,5 +1,6 @@
 #include "DocumentVersions.h"
 
+#include "InputFile.h"
 #include "MyDocument.h"
 
 void DocumentVersions::fileRead(const QString &path, const FileStamp &stamp, const std::vector<RecordPtr> &)
@@ -14,6 +15,18 @@ void DocumentVersions::aboutToWrite(const std::vector<RecordPtr> &rows)
     if (rows.empty() || (m_parent != 0 && versionHashOfText(rows) == m_parent))
         return;
     setAncestry(rows, facts(rows).ancestry);
+}
+
+bool DocumentVersions::grewFrom(const QString &path, const std::vector<RecordPtr> &rows) const
+{
+    const std::vector<VersionHash> grew = ancestry(rows);
+    if (grew.empty())
+        return false;
+    InputFile file(path, InputFile::Access::Read);
+    if (!file.ok())
+        return false;
+    const VersionHash hash = versionHash(file.bytes());
+    return file.finish() && std::find(grew.begin(), grew.end(), hash) != grew.end();
 }
 
 VersionFacts DocumentVersions::facts(const std::vector<RecordPtr> &rows) const

@@ -26,6 +26,7 @@ public:
     void aboutToWrite(const std::vector<RecordPtr> &rows) override;
     void fileWritten(const QString &path, const FileStamp &stamp) override { fileRead(path, stamp, {}); }
     void rowsRestored() override { m_parent = 0; }
+    bool grewFrom(const QString &path, const std::vector<RecordPtr> &rows) const override;
 
     // The version of the file the rows were last read or written as; 0 when
     // unknown (the file changed as it was read, or the rows were recovered).

@@ -26,4 +26,7 @@ public:
     // The rows came from somewhere else than the document's file (work
     // recovered after a crash): no version of the file is theirs.
     virtual void rowsRestored() = 0;
+    // Whether the file at path, as it stands now, is a version the rows grew
+    // from (one merged into them): writing them over it loses nothing of it.
+    virtual bool grewFrom(const QString &path, const std::vector<RecordPtr> &rows) const = 0;
 };
