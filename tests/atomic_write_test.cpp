@@ -87,6 +87,7 @@ protected:
     {
         RecordPtr r = makeRecord();
         r->set(u"Memo", Value::text(QString(length, u'x')));
+        r->set(Key::ID, Value::text(u"Ab3kP9xQ2mZ")); // written as read
         return r;
     }
 

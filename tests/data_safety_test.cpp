@@ -61,11 +61,11 @@ TEST_F(DataSafetyTest, SavingOverAFileChangedElsewhereAsksFirst)
     f.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime);
     f.close();
 
-    toolkit.confirmAnswers = {false};
+    toolkit.chooseAnswers = {u"Cancel"_s};
     EXPECT_FALSE(controller.saveDocument(d));
     EXPECT_EQ(readFile(path), theirs);
     EXPECT_TRUE(d->isDocumentEdited());
-    toolkit.confirmAnswers = {true};
+    toolkit.chooseAnswers = {u"Save Anyway"_s};
     EXPECT_TRUE(controller.saveDocument(d));
     EXPECT_TRUE(readFile(path).contains("Amount = 1.00;"));
     // Once saved, the next save does not ask.
@@ -218,7 +218,7 @@ TEST_F(DataSafetyTest, AChangeThatKeepsSizeAndTimeIsNotSavedOverUnasked)
     ASSERT_TRUE(f.open(QIODevice::ReadWrite));
     ASSERT_TRUE(f.setFileTime(time, QFileDevice::FileModificationTime));
     f.close();
-    toolkit.confirmAnswers = {false};
+    toolkit.chooseAnswers = {u"Cancel"_s};
     EXPECT_FALSE(controller.saveDocument(d));
     EXPECT_EQ(toolkit.questions.back().title, u"Save");
     EXPECT_EQ(readFile(path), theirs);

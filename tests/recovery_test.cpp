@@ -193,7 +193,7 @@ TEST_F(RecoveryTest, RestoringAfterTheFileChangedSaysSoAndNeverOverwritesUnasked
     EXPECT_EQ(descriptions(d), (QStringList{u"Opening"_s, u"Unsaved coffee"_s}));
 
     // Saving asks, and a no leaves the imported rows where they are.
-    toolkit.confirmAnswers = {false};
+    toolkit.chooseAnswers = {u"Cancel"_s};
     EXPECT_FALSE(controller.saveDocument(d));
     EXPECT_EQ(toolkit.questions.back().title, u"Save");
     EXPECT_EQ(readFile(path), imported);
