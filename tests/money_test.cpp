@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <cmath>
 #include <limits>
 
@@ -173,6 +175,12 @@ TEST(Money, MoneyTextHasTwoDecimals)
     EXPECT_EQ(moneyText(100000000), u"1000000.00");
     EXPECT_EQ(moneyText(kMaxCents), u"90071992547409.92");
     EXPECT_EQ(moneyText(-kMaxCents), u"-90071992547409.92");
+    // Every count of digits, at its edges.
+    for (Cents c = 1; c <= kMaxCents / 10; c *= 10)
+        for (const Cents edge : {c - 1, c, c + 1, -c - 1}) {
+            const long long units = std::llabs(edge);
+            EXPECT_EQ(moneyText(edge), QString::asprintf("%s%lld.%02lld", edge < 0 ? "-" : "", units / 100, units % 100));
+        }
 }
 
 TEST(Record, KeysComeInAscendingOrderWithUnknownKeysKept)

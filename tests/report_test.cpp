@@ -1,10 +1,14 @@
 // The report text of the printed register.
 
 #include "RegisterFile.h"
+#include "RegisterFileParsing.h"
 #include "Report.h"
 #include "RunningBalance.h"
 
 #include <QStringList>
+
+#include <functional>
+#include <stdexcept>
 
 #include "TestSupport.h"
 
@@ -196,6 +200,105 @@ TEST(Report, RowsReadOnlyToBeShownAreRefusedAsTheRecordsAre)
         EXPECT_EQ(shownReport(bad, &error), QByteArray()) << bad.constData();
         EXPECT_FALSE(error.isEmpty());
         EXPECT_EQ(error, parseRegister(bad).error) << bad.constData();
+    }
+}
+
+// A register large enough to be read in two parts: n rows, one record a
+// line, each with the description of its number unless told otherwise.
+QByteArray largeRegister(int n, const std::function<QByteArray(int)> &description = {},
+                         const QByteArray &between = ",\n    ")
+{
+    QByteArray file = "(\n    ";
+    for (int i = 0; i < n; ++i) {
+        if (i > 0)
+            file += between;
+        file += "{Amount = -1.25; CheckNumber = \"\"; Date = 01/02/2024; DescriptionofTransaction = \""
+            + (description ? description(i) : "row " + QByteArray::number(i)) + "\"; Total = 0; }";
+    }
+    return file + "\n)\n";
+}
+
+QStringList descriptions(const std::vector<QString> &rows) { return QStringList(rows.begin(), rows.end()); }
+
+TEST(ReadingInTwo, EveryRowIsSeenOnceAndInOrderWhateverTheSecondPartMeets)
+{
+    const QByteArray plain = largeRegister(12000);
+    // Records on one line and a quoted text that breaks its line before a
+    // "{": the middle is guessed inside a quoted text.
+    const QByteArray guessedWrong
+        = largeRegister(12000, [](int i) { return "row " + QByteArray::number(i) + "\n    {Amount = 1;}"; }, ", ");
+    QByteArray faultLate = plain;
+    faultLate.replace(faultLate.indexOf("row 10000\""), 9, "row 10000\" x");
+    QByteArray badByteEarly = plain;
+    badByteEarly.replace(badByteEarly.indexOf("row 100\""), 7, "row \xff\x31\x30\x30");
+    QByteArray accentEarly = plain;
+    accentEarly.replace(accentEarly.indexOf("row 100\""), 7, "caf\xc3\xa9 100");
+    struct Case {
+        const char *what;
+        const QByteArray &file;
+        bool takeSecond;
+        int secondThrowsAt; // -1: never
+        bool secondRead;    // the second part's rows stand
+    } cases[] = {
+        {"plain", plain, true, -1, true},
+        {"second not taken", plain, false, -1, false},
+        {"second throws", plain, true, 3, false},
+        {"middle guessed inside a quoted text", guessedWrong, true, -1, false},
+        {"a fault in the second part", faultLate, true, -1, false},
+        {"a bad byte in the first part only", badByteEarly, true, -1, false},
+        {"an accent in the first part only", accentEarly, true, -1, true},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<QString> inOne;
+        const RegisterReadResult one = parseShownRows(c.file, [&](ShownRow &&row) {
+            inOne.push_back(row.description.visitText([](auto t) { return t.toString(); }));
+        });
+        std::vector<QString> first, second;
+        bool asked = false;
+        ShownRowsInTwo two{
+            [&](ShownRow &&row) { first.push_back(row.description.visitText([](auto t) { return t.toString(); })); },
+            [&](ShownRow &&row) {
+                if (int(second.size()) == c.secondThrowsAt)
+                    throw std::runtime_error("not here");
+                second.push_back(row.description.visitText([](auto t) { return t.toString(); }));
+            },
+            [&] { return asked = true, c.takeSecond; }};
+        QString error;
+        try {
+            registerfile::parseOldStyleShownInTwo(c.file.constData(), c.file.constData() + c.file.size(), {}, two);
+        } catch (const registerfile::ParseError &e) {
+            error = e.message;
+        }
+        EXPECT_EQ(error, one.error);
+        if (!one.ok())
+            continue;
+        if (c.secondRead) {
+            EXPECT_TRUE(asked);
+            EXPECT_GT(second.size(), 4000u);
+            first.insert(first.end(), second.begin(), second.end());
+        }
+        EXPECT_EQ(descriptions(first), descriptions(inOne));
+    }
+}
+
+TEST(Report, RowsWhoseBalancesComeLaterFollowTheFirstAsIfWrittenInOne)
+{
+    const QByteArray file = largeRegister(4200, [](int i) { return i % 7 ? "row" : "row \x1b long enough to be cut short here"; });
+    std::vector<ShownRow> rows;
+    ASSERT_TRUE(parseShownRows(file, [&](ShownRow &&row) { rows.push_back(std::move(row)); }).ok());
+    const QByteArray whole = shownReport(file);
+    // Around a header's place, and past a piece of the later rows.
+    for (size_t split : {size_t(1), size_t(47), size_t(48), size_t(49), size_t(100)}) {
+        SCOPED_TRACE(split);
+        Utf8ReportWriter first;
+        Utf8ReportWriter later(Utf8ReportWriter::Balances::Later);
+        Cents total = 0, fromSplit = 0;
+        for (size_t i = 0; i < rows.size(); ++i)
+            (i < split ? total : fromSplit) = (i < split ? first : later).add(rows[i], i < split ? total : fromSplit);
+        QByteArray out;
+        first.flush([&](QByteArrayView chunk) { out.append(chunk); }, later, total);
+        EXPECT_EQ(out, whole);
     }
 }
 

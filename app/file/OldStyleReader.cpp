@@ -3,6 +3,10 @@
 #include "RecordBuilders.h"
 
 #include <array>
+#include <atomic>
+#include <cstring>
+#include <exception>
+#include <thread>
 #include <functional>
 
 using namespace Qt::StringLiterals;
@@ -38,6 +42,13 @@ public:
     // only known to be good once this returns.
     void parse()
     {
+        open();
+        records(nullptr);
+    }
+
+    // Up to the first record: the list's opening.
+    void open()
+    {
         skip();
         if (m_p == m_last)
             throw ParseError{RegisterFileText::tr("the file is empty; a register file holds a list of records")};
@@ -46,9 +57,18 @@ public:
         if (*m_p != '(')
             fail(RegisterFileText::tr("the file does not hold a list of records (it should begin with \u201c(\u201d)"));
         ++m_p;
-        qsizetype count = 0;
+    }
+
+    // Reads records to the end of the list and the file, or, when the next
+    // record would begin at stop, stops there and says so.
+    bool records(const char *stop)
+    {
         for (;;) {
             skip();
+            if (m_p == stop)
+                return true;
+            if (m_abandoned && m_abandoned->load(std::memory_order_relaxed))
+                throw Abandoned{};
             if (m_p == m_last)
                 fail(RegisterFileText::tr("the list of records is not closed with \u201c)\u201d"));
             if (*m_p == ')') {
@@ -56,8 +76,8 @@ public:
                 break;
             }
             if (*m_p != '{')
-                fail(RegisterFileText::tr("%1 is not a record (a record begins with \u201c{\u201d)").arg(rowText(count)));
-            parseRecord(count++);
+                fail(RegisterFileText::tr("%1 is not a record (a record begins with \u201c{\u201d)").arg(rowText(m_count)));
+            parseRecord(m_count++);
             // What was read a step ago is let go: the latest records may
             // still be in use while the next are read.
             if (m_release && m_p - m_released >= 2 * kReleaseStep) {
@@ -73,14 +93,35 @@ public:
             }
             if (*m_p == ')')
                 continue;
-            fail(RegisterFileText::tr("expected \u201c,\u201d or \u201c)\u201d after %1").arg(rowText(count - 1)));
+            fail(RegisterFileText::tr("expected \u201c,\u201d or \u201c)\u201d after %1").arg(rowText(m_count - 1)));
         }
         skip();
         if (m_p != m_last)
             fail(RegisterFileText::tr("unexpected text after the end of the list"));
         if (m_sawNonAscii)
             refuseNonText(m_first, m_last);
+        return false;
     }
+
+    // Reading on from start, a record's beginning in the middle of the
+    // file, as a second reader beside the one that reads from the start.
+    // A parser told that it is abandoned stops at its next record.
+    void startAt(const char *start, const std::atomic<bool> *abandoned)
+    {
+        m_p = m_released = start;
+        m_abandoned = abandoned;
+    }
+    // After the rest of the file was read by a second parser: the checks of
+    // the whole file that its end left to this one.
+    void finishAfter(bool secondSawNonAscii) const
+    {
+        // Having seen some, the second checked the whole file.
+        if (m_sawNonAscii && !secondSawNonAscii)
+            refuseNonText(m_first, m_last);
+    }
+    bool sawNonAscii() const { return m_sawNonAscii; }
+    struct Abandoned {
+    };
 
 private:
     static constexpr std::ptrdiff_t kReleaseStep = 16 << 20;
@@ -337,7 +378,24 @@ private:
     const char *m_released;
     std::function<void(const char *, const char *)> m_release;
     bool m_sawNonAscii = false;
+    qsizetype m_count = 0; // records read
+    const std::atomic<bool> *m_abandoned = nullptr;
 };
+
+// Where a record seems to begin, at or after from: a "{" first on its line.
+// Only a guess (a quoted text or a comment may hold such a line): the reader
+// from the start confirms it by coming to it between two records.
+const char *recordStartAfter(const char *from, const char *last)
+{
+    while ((from = static_cast<const char *>(std::memchr(from, '\n', size_t(last - from))))) {
+        ++from;
+        while (from != last && (*from == ' ' || *from == '\t'))
+            ++from;
+        if (from != last && *from == '{')
+            return from;
+    }
+    return nullptr;
+}
 
 } // namespace
 
@@ -361,6 +419,58 @@ void parseOldStyleShown(const char *first, const char *last,
 {
     ShownRowBuilder builder(each);
     OldStyleParser(builder, first, last, release).parse();
+}
+
+void parseOldStyleShownInTwo(const char *first, const char *last,
+                             const std::function<void(const char *, const char *)> &release, const ShownRowsInTwo &two)
+{
+    // Below this a thread costs more than it saves.
+    constexpr std::ptrdiff_t kLeast = std::ptrdiff_t(1) << 20;
+    ShownRowBuilder headRows(two.first);
+    OldStyleParser head(headRows, first, last, release);
+    const char *middle = last - first >= kLeast ? recordStartAfter(first + (last - first) / 2, last) : nullptr;
+    if (!middle) {
+        head.parse();
+        return;
+    }
+    std::atomic<bool> abandoned = false;
+    // Written once, at its end, by the thread that reads the tail: what the
+    // two threads write as they go is kept on each one's own stack, never in
+    // one cache line.
+    struct TailEnd {
+        bool read = false;
+        bool sawNonAscii = false;
+    } tailEnd;
+    std::thread tailReader([&] {
+        ShownRowBuilder tailRows(two.second);
+        OldStyleParser tail(tailRows, first, last, release);
+        tail.startAt(middle, &abandoned);
+        try {
+            tail.records(nullptr);
+            tailEnd = {true, tail.sawNonAscii()};
+        } catch (...) {
+            // Read again from the start's side, where its fault is the file's.
+        }
+    });
+    bool cameToMiddle = false;
+    try {
+        head.open();
+        cameToMiddle = head.records(middle);
+    } catch (...) {
+        abandoned = true;
+        tailReader.join();
+        throw;
+    }
+    // Not come to it, the head has read every row itself.
+    abandoned = !cameToMiddle;
+    tailReader.join();
+    if (!cameToMiddle)
+        return;
+    if (tailEnd.read && two.takeSecond()) {
+        head.finishAfter(tailEnd.sawNonAscii);
+        return;
+    }
+    head.records(nullptr);
 }
 
 } // namespace registerfile

@@ -77,6 +77,13 @@ public:
     explicit ShownText(QLatin1StringView bytes) : m_bytes(bytes) {}
     // A text or number that needed decoding, held by the row itself.
     explicit ShownText(Value value) : m_value(std::move(value)) {}
+    void setBytes(QLatin1StringView bytes)
+    {
+        m_bytes = bytes;
+        if (!m_value.isNull())
+            m_value = Value();
+    }
+    void clear() { setBytes({}); }
 
     // Calls f with a view of the text, as Value::visitText does.
     template <typename F>
@@ -113,6 +120,24 @@ RegisterReadResult readShownRows(const QString &path, const std::function<void(S
                                  const std::function<void()> &done, Progress *progress = nullptr);
 // The same over the bytes of a file; the texts stay good while bytes lives.
 RegisterReadResult parseShownRows(const QByteArray &bytes, const std::function<void(ShownRow &&)> &each);
+
+// The rows of a large register read only to be shown, in two parts read
+// side by side: first is handed the rows from the start, on the calling
+// thread; second those from a record in the middle on, on a thread of its
+// own, as if they began the file. Once both parts are read whole, takeSecond
+// is asked whether second's rows stand (what it made of them may depend on
+// the rows before, the balance say). Where it says no, or the second part
+// could not be read so (a fault in it: anything second throws counts as one;
+// or the middle guessed wrong), first is handed the rest of the rows after
+// its own, in order, and what second made of its rows is to be dropped: then
+// first has seen every row, and its faults are the file's. A small register,
+// the XML form, or a reading someone watches, is read in one part.
+struct ShownRowsInTwo {
+    std::function<void(ShownRow &&)> first;
+    std::function<void(ShownRow &&)> second;
+    std::function<bool()> takeSecond;
+};
+RegisterReadResult readShownRowsInTwo(const QString &path, const ShownRowsInTwo &two, Progress *progress = nullptr);
 
 // The old-style text form: "(" records separated by "," ")", each record
 // "{" key "=" value ";" ... "}" with keys in ascending order. Pure ASCII.

@@ -69,6 +69,10 @@ void parseXml(const XmlInput &input, const std::function<void(const char *, cons
 void parseXmlShown(const XmlInput &input, const std::function<void(const char *, const char *)> &release,
                    const std::function<void(ShownRow &&)> &each);
 
+// The same in two parts read side by side, as readShownRowsInTwo tells.
+void parseOldStyleShownInTwo(const char *first, const char *last,
+                             const std::function<void(const char *, const char *)> &release, const ShownRowsInTwo &two);
+
 // The XML form as QXmlStreamReader reads it, from bytes or from text already
 // decoded: the reader kept to check the one-pass reader against.
 std::vector<RecordPtr> parseXmlReference(const QByteArray &bytes);

@@ -112,7 +112,8 @@ private:
 enum class XmlReader { OnePass, Reference };
 
 RegisterReadResult parse(const QByteArray &input, const Release &release, ShownSink shown, XmlReader reader,
-                         ReadWatch *watch = nullptr, size_t mostRows = size_t(-1), const RowHolder *hold = nullptr)
+                         ReadWatch *watch = nullptr, size_t mostRows = size_t(-1), const RowHolder *hold = nullptr,
+                         const ShownRowsInTwo *two = nullptr)
 {
     RegisterReadResult result;
     auto keep = [&](RecordPtr r) {
@@ -164,7 +165,9 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
             const char *first = input.constData() + (utf8Mark ? 3 : 0);
             const char *last = input.constData() + input.size();
             if (!startsAsXml(first, last)) {
-                if (shown)
+                if (two && !watch)
+                    parseOldStyleShownInTwo(first, last, release, *two);
+                else if (shown)
                     parseOldStyleShown(first, last, release, *shown);
                 else
                     parseOldStyle(first, last, release, keep);
@@ -206,7 +209,7 @@ RegisterReadResult parse(const QByteArray &input, const Release &release, ShownS
 // bytes are still there. stamp, when given, is the file as it was read.
 RegisterReadResult readFile(const QString &path, ShownSink shown, const std::function<void()> &done = {},
                             FileStamp *stamp = nullptr, Progress *progress = nullptr, const RowHolder *hold = nullptr,
-                            const BytePieces *eachPiece = nullptr)
+                            const BytePieces *eachPiece = nullptr, const ShownRowsInTwo *two = nullptr)
 {
     RegisterReadResult r;
     // A mapped file is read in place, and the pages already read are given
@@ -233,10 +236,11 @@ RegisterReadResult readFile(const QString &path, ShownSink shown, const std::fun
         r = parse(
             bytes,
             [&](const char *from, const char *to) {
-                file.release(from, to);
-                watch.reached(to);
+                file.release(from, to); // from either part's thread, when read in two
+                if (progress)
+                    watch.reached(to);
             },
-            shown, XmlReader::OnePass, progress ? &watch : nullptr, size_t(-1), hold);
+            shown, XmlReader::OnePass, progress ? &watch : nullptr, size_t(-1), hold, two);
         if (done)
             done();
         if (file.finish()) {
@@ -314,4 +318,9 @@ RegisterReadResult readShownRows(const QString &path, const std::function<void(S
                                  const std::function<void()> &done, Progress *progress)
 {
     return readFile(path, &each, done, nullptr, progress);
+}
+
+RegisterReadResult readShownRowsInTwo(const QString &path, const ShownRowsInTwo &two, Progress *progress)
+{
+    return readFile(path, &two.first, {}, nullptr, progress, nullptr, nullptr, &two);
 }

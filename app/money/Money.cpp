@@ -40,16 +40,29 @@ CentsReading leadingCentsImpl(View text)
     return centsFromScan(scanLeadingDecimal(text.data(), text.data() + text.size()));
 }
 
+// Written from the end two digits at a time: a report writes two figures a
+// row for a million rows.
 int writeUnsigned(char *out, std::uint64_t v)
 {
-    char tmp[24];
-    int n = 0;
-    do {
-        tmp[n++] = char('0' + v % 10);
-        v /= 10;
-    } while (v);
-    for (int i = 0; i < n; ++i)
-        out[i] = tmp[n - 1 - i];
+    static constexpr char kPairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                     "8081828384858687888990919293949596979899";
+    int n = 1;
+    for (std::uint64_t rest = v; rest >= 10; rest /= 10)
+        ++n;
+    char *p = out + n;
+    while (v >= 100) {
+        const auto pair = size_t(v % 100) * 2;
+        v /= 100;
+        *--p = kPairs[pair + 1];
+        *--p = kPairs[pair];
+    }
+    if (v >= 10) {
+        *--p = kPairs[v * 2 + 1];
+        *--p = kPairs[v * 2];
+    } else {
+        *--p = char('0' + v);
+    }
     return n;
 }
 

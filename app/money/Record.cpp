@@ -22,24 +22,29 @@ std::optional<Key> knownKey(QStringView name)
     return std::nullopt;
 }
 
+namespace {
+// Compared at a length known here, the bytes are compared in a few words.
+template <size_t N>
+std::optional<Key> ifNamed(QLatin1StringView name, const char (&known)[N], Key key)
+{
+    return std::memcmp(name.data(), known, N - 1) == 0 ? std::optional(key) : std::nullopt;
+}
+} // namespace
+
 std::optional<Key> knownKey(QLatin1StringView name)
 {
     // The known keys differ in length, so the length alone names the candidate.
-    Key candidate;
     switch (name.size()) {
-    case 6: candidate = Key::Amount; break;
-    case 8: candidate = Key::Category; break;
-    case 11: candidate = Key::CheckNumber; break;
-    case 4: candidate = Key::Date; break;
-    case 24: candidate = Key::DescriptionofTransaction; break;
-    case 7: candidate = Key::EOMSeen; break;
-    case 2: candidate = Key::ID; break;
-    case 5: candidate = Key::Total; break;
+    case 6: return ifNamed(name, "Amount", Key::Amount);
+    case 8: return ifNamed(name, "Category", Key::Category);
+    case 11: return ifNamed(name, "CheckNumber", Key::CheckNumber);
+    case 4: return ifNamed(name, "Date", Key::Date);
+    case 24: return ifNamed(name, "DescriptionofTransaction", Key::DescriptionofTransaction);
+    case 7: return ifNamed(name, "EOMSeen", Key::EOMSeen);
+    case 2: return ifNamed(name, "ID", Key::ID);
+    case 5: return ifNamed(name, "Total", Key::Total);
     default: return std::nullopt;
     }
-    if (std::memcmp(name.data(), kNames[size_t(candidate)].data(), size_t(name.size())) != 0)
-        return std::nullopt;
-    return candidate;
 }
 
 Record::Record(const Record &other)

@@ -92,18 +92,19 @@ public:
 
     void begin()
     {
-        m_row = {};
-        m_total = {};
+        for (ShownText *text : {&m_row.checkNumber, &m_row.description, &m_row.date, &m_row.amount, &m_row.category,
+                                &m_row.splits, &m_total})
+            text->clear();
     }
     void set(Key key, Token &&value)
     {
         switch (key) {
-        case Key::CheckNumber: m_row.checkNumber = shown(std::move(value)); break;
-        case Key::DescriptionofTransaction: m_row.description = shown(std::move(value)); break;
-        case Key::Date: m_row.date = shown(std::move(value)); break;
-        case Key::Amount: m_row.amount = shown(std::move(value)); break;
-        case Key::Total: m_total = shown(std::move(value)); break;
-        case Key::Category: m_row.category = shown(std::move(value)); break;
+        case Key::CheckNumber: assign(m_row.checkNumber, std::move(value)); break;
+        case Key::DescriptionofTransaction: assign(m_row.description, std::move(value)); break;
+        case Key::Date: assign(m_row.date, std::move(value)); break;
+        case Key::Amount: assign(m_row.amount, std::move(value)); break;
+        case Key::Total: assign(m_total, std::move(value)); break;
+        case Key::Category: assign(m_row.category, std::move(value)); break;
         case Key::EOMSeen:
         case Key::ID: break;
         }
@@ -111,7 +112,7 @@ public:
     void setOther(QString &&key, Token &&value)
     {
         if (key == kSplitsKey)
-            m_row.splits = shown(std::move(value));
+            assign(m_row.splits, std::move(value));
     }
     void end(qsizetype rowIndex)
     {
@@ -121,11 +122,15 @@ public:
     }
 
 private:
-    static ShownText shown(Token &&token)
+    // Nearly every text is the file's bytes: taken as a view, with no value made.
+    static void assign(ShownText &text, Token &&token)
     {
         if (token.isNumber())
-            return ShownText(std::move(token.value));
-        return token.isDecoded ? ShownText(Value::text(QStringView(token.decoded))) : ShownText(token.plain);
+            text = ShownText(std::move(token.value));
+        else if (token.isDecoded)
+            text = ShownText(Value::text(QStringView(token.decoded)));
+        else
+            text.setBytes(token.plain);
     }
 
     const std::function<void(ShownRow &&)> &m_each;

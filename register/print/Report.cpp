@@ -212,28 +212,42 @@ void appendUtf8Column(Utf8Buffer &out, const Texts &value, qsizetype width, Over
     value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
 }
 
-// One row line in either kind of text: the columns and separators are the
-// same; only how a value is appended differs.
+// One column and the separator after it, in either kind of text: the
+// columns and separators are the same; only how a value is appended differs.
+template <typename Text, typename Value>
+void appendCell(Text &out, const Value &value, qsizetype width, Overflow overflow, QLatin1StringView separator)
+{
+    if constexpr (std::is_same_v<Text, QString>) {
+        appendColumn(out, value, width, overflow);
+        out.append(separator);
+    } else {
+        appendUtf8Column(out, value, width, overflow);
+        out.append(separator.data(), size_t(separator.size()));
+    }
+}
+
+// A row line up to its balance, and the line's end with the balance.
+template <typename Text, typename Check, typename Description, typename Date, typename Amount>
+void appendLineBeforeTotal(Text &out, const Check &check, const Description &description, const Date &date,
+                           const Amount &amount)
+{
+    appendCell(out, check, 8, Overflow::Cut, QLatin1StringView(" | "));
+    appendCell(out, description, 36, Overflow::Cut, QLatin1StringView(" | "));
+    appendCell(out, date, 10, Overflow::Cut, QLatin1StringView(" |"));
+    appendCell(out, amount, 11, Overflow::Whole, QLatin1StringView("|"));
+}
+template <typename Text, typename Total>
+void appendLineTotal(Text &out, const Total &total)
+{
+    appendCell(out, total, 11, Overflow::Whole, QLatin1StringView("\n"));
+}
+
 template <typename Text, typename Check, typename Description, typename Date, typename Amount, typename Total>
 void appendLine(Text &out, const Check &check, const Description &description, const Date &date, const Amount &amount,
                 const Total &total)
 {
-    constexpr bool utf16 = std::is_same_v<Text, QString>;
-    auto column = [&](const auto &value, qsizetype width, Overflow overflow, QLatin1StringView separator) {
-        if constexpr (utf16)
-            appendColumn(out, value, width, overflow);
-        else
-            appendUtf8Column(out, value, width, overflow);
-        if constexpr (utf16)
-            out.append(separator);
-        else
-            out.append(separator.data(), size_t(separator.size()));
-    };
-    column(check, 8, Overflow::Cut, QLatin1StringView(" | "));
-    column(description, 36, Overflow::Cut, QLatin1StringView(" | "));
-    column(date, 10, Overflow::Cut, QLatin1StringView(" |"));
-    column(amount, 11, Overflow::Whole, QLatin1StringView("|"));
-    column(total, 11, Overflow::Whole, QLatin1StringView("\n"));
+    appendLineBeforeTotal(out, check, description, date, amount);
+    appendLineTotal(out, total);
 }
 
 template <typename Text>
@@ -330,9 +344,16 @@ struct Utf8ReportWriter::Pieces {
     std::vector<Utf8Buffer> done;
     Utf8Buffer current;
     Utf8Buffer header;
+    // With balances to come: of each row, the bytes written before its
+    // balance and the balance from where the rows began.
+    struct LaterRow {
+        quint32 length;
+        Cents total;
+    };
+    std::vector<LaterRow> later;
 };
 
-Utf8ReportWriter::Utf8ReportWriter() : m_pieces(std::make_unique<Pieces>())
+Utf8ReportWriter::Utf8ReportWriter(Balances balances) : m_pieces(std::make_unique<Pieces>()), m_balances(balances)
 {
     m_pieces->header.append(reportHeader().toStdString());
     m_pieces->current.reserve(kChunkRows * 96);
@@ -352,19 +373,56 @@ Cents Utf8ReportWriter::add(const ShownRow &row, Cents previousTotal)
 {
     // As a recalculation leaves the row: see rewriteAmountAndCarry.
     char amountText[32];
-    char totalText[32];
     const CentsReading amount = row.amount.cents();
     const Cents total = addCents(previousTotal, amount.cents);
-    const QLatin1StringView shownTotal(totalText, writeShortestDecimal(totalText, total));
-    if (m_rows % kReportRowsPerHeader == 0)
-        m_pieces->current.append(m_pieces->header);
+    Utf8Buffer &out = m_pieces->current;
+    const size_t start = out.size();
+    if (m_balances == Balances::AsAdded && m_rows % kReportRowsPerHeader == 0)
+        out.append(m_pieces->header);
     if (amount.status == NumberStatus::OutOfRange)
-        appendLine(m_pieces->current, row.checkNumber, row.description, row.date, row.amount, shownTotal);
+        appendLineBeforeTotal(out, row.checkNumber, row.description, row.date, row.amount);
     else
-        appendLine(m_pieces->current, row.checkNumber, row.description, row.date,
-                   QLatin1StringView(amountText, writeMoneyText(amountText, amount.cents)), shownTotal);
+        appendLineBeforeTotal(out, row.checkNumber, row.description, row.date,
+                              QLatin1StringView(amountText, writeMoneyText(amountText, amount.cents)));
+    if (m_balances == Balances::Later)
+        m_pieces->later.push_back({quint32(out.size() - start), total});
+    else
+        appendTotal(total);
     endRow();
     return total;
+}
+
+void Utf8ReportWriter::appendTotal(Cents total)
+{
+    char text[32];
+    appendLineTotal(m_pieces->current, QLatin1StringView(text, writeShortestDecimal(text, total)));
+}
+
+void Utf8ReportWriter::flush(const std::function<void(QByteArrayView)> &sink, const Utf8ReportWriter &later,
+                             Cents total)
+{
+    flush(sink);
+    // Each piece of the later rows is made whole in the same buffer and
+    // handed on: their text is never held twice.
+    const Pieces &from = *later.m_pieces;
+    size_t row = 0;
+    auto writePiece = [&](const Utf8Buffer &piece) {
+        const char *p = piece.view().data();
+        const char *end = p + piece.size();
+        while (p != end) {
+            const Pieces::LaterRow &r = from.later[row++];
+            if (m_rows++ % kReportRowsPerHeader == 0)
+                m_pieces->current.append(m_pieces->header);
+            m_pieces->current.append(p, r.length);
+            p += r.length;
+            appendTotal(addCents(total, r.total));
+        }
+        sink(m_pieces->current.view());
+        m_pieces->current.clear();
+    };
+    for (const Utf8Buffer &piece : from.done)
+        writePiece(piece);
+    writePiece(from.current);
 }
 
 void Utf8ReportWriter::endRow()

@@ -58,20 +58,32 @@ void writeReportUtf8(const Register &reg, const std::function<void(QByteArrayVie
 class Utf8ReportWriter
 {
 public:
-    Utf8ReportWriter();
+    // Whether each row's balance is written as it is added, or later, once
+    // the balance before the rows is known: for the rows of the second half
+    // of a file, read beside the first.
+    enum class Balances { AsAdded, Later };
+    explicit Utf8ReportWriter(Balances balances = Balances::AsAdded);
     ~Utf8ReportWriter();
     void add(const Record &record);
     // A row read only to be shown, as a recalculation would leave it: its
     // Amount as money text (one out of range as it stands) and the balance
     // carried on from previousTotal, which it returns.
+    // With balances written later, previousTotal is the balance from where
+    // these rows began.
     Cents add(const ShownRow &row, Cents previousTotal);
+
     // Hands the text written so far to sink, in pieces, and forgets it.
     void flush(const std::function<void(QByteArrayView chunk)> &sink);
+    // The same, then the rows of a report with balances written later, as
+    // if they followed these: each balance carried on from total.
+    void flush(const std::function<void(QByteArrayView chunk)> &sink, const Utf8ReportWriter &later, Cents total);
 
 private:
     void endRow();
+    void appendTotal(Cents total);
 
     struct Pieces;
     std::unique_ptr<Pieces> m_pieces;
+    Balances m_balances;
     int m_rows = 0;
 };

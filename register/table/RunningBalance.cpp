@@ -242,6 +242,14 @@ bool isWholeNumber(const Char *first, const Char *last)
         ++p;
     if (p == last)
         return true; // empty: no amount
+    // Nearly every amount is money text the program wrote, "-1234.56".
+    const Char *digits = first + (scanUnit(*first) == u'-');
+    p = digits;
+    while (p != last && scanUnit(*p) >= u'0' && scanUnit(*p) <= u'9')
+        ++p;
+    if (p != digits && last - p == 3 && scanUnit(p[0]) == u'.' && scanUnit(p[1]) >= u'0' && scanUnit(p[1]) <= u'9'
+        && scanUnit(p[2]) >= u'0' && scanUnit(p[2]) <= u'9')
+        return true;
     const DecimalScan scan = scanLeadingDecimal(first, last);
     if (!scan.found)
         return false;
