@@ -5,9 +5,8 @@
 #include <array>
 #include <atomic>
 #include <cstring>
-#include <exception>
-#include <thread>
 #include <functional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -156,13 +155,38 @@ private:
     }();
     static bool isBare(char c) { return kClasses[static_cast<unsigned char>(c)] & Bare; }
 
-    // White space and both kinds of comment.
+    // The runs of bytes of one class are stepped through in a local pointer:
+    // a member stepped through byte by byte is written back at every byte,
+    // as a byte read might be the member itself.
+    const char *afterBlanks(const char *p) const
+    {
+        while (p != m_last && (kClasses[static_cast<unsigned char>(*p)] & Space))
+            ++p;
+        return p;
+    }
+    const char *afterBare(const char *p) const
+    {
+        while (p != m_last && isBare(*p))
+            ++p;
+        return p;
+    }
+
+    // White space and both kinds of comment. Between two tokens there is
+    // mostly a blank or two, and no comment: that much is done in place.
     void skip()
+    {
+        m_p = afterBlanks(m_p);
+        if (m_p != m_last && *m_p == '/')
+            skipComments();
+    }
+
+    // Comments, and the white space between and after them.
+    void skipComments()
     {
         while (m_p != m_last) {
             const char c = *m_p;
             if (kClasses[static_cast<unsigned char>(c)] & Space) {
-                ++m_p;
+                m_p = afterBlanks(m_p + 1);
             } else if (c == '/' && m_p + 1 != m_last && m_p[1] == '/') {
                 while (m_p != m_last && *m_p != '\n' && *m_p != '\r')
                     note(*m_p++);
@@ -199,8 +223,7 @@ private:
                 key = knownKey(keyText);
             } else if (isBare(*m_p)) {
                 const char *b = m_p;
-                while (m_p != m_last && isBare(*m_p))
-                    ++m_p;
+                m_p = afterBare(m_p);
                 key = knownKey(QLatin1StringView(b, m_p - b));
                 if (!key)
                     keyText = QString::fromLatin1(b, m_p - b);
@@ -238,8 +261,7 @@ private:
             return parseQuoted();
         if (isBare(c)) {
             const char *b = m_p;
-            while (m_p != m_last && isBare(*m_p))
-                ++m_p;
+            m_p = afterBare(m_p);
             return Token::bytes(QLatin1StringView(b, m_p - b));
         }
         QString what;
@@ -263,21 +285,23 @@ private:
         const char *start = m_p;
         const char *b = ++m_p;
         bool plain = true;
-        while (m_p != m_last && *m_p != quote) {
-            if (!(kClasses[static_cast<unsigned char>(*m_p)] & QuoteStop)) {
-                ++m_p;
+        const char *p = m_p;
+        while (p != m_last && *p != quote) {
+            if (!(kClasses[static_cast<unsigned char>(*p)] & QuoteStop)) {
+                ++p;
                 continue;
             }
-            if (*m_p == '\\') {
+            if (*p == '\\') {
                 plain = false;
-                if (++m_p == m_last)
+                if (++p == m_last)
                     break;
-            } else if (*m_p == 0 || static_cast<unsigned char>(*m_p) >= 0x80) {
+            } else if (*p == 0 || static_cast<unsigned char>(*p) >= 0x80) {
                 plain = false;
-                note(*m_p);
+                note(*p);
             }
-            ++m_p;
+            ++p;
         }
+        m_p = p;
         if (m_p == m_last)
             failAt(start, RegisterFileText::tr("a quoted text is not closed"));
         const char *e = m_p++;
