@@ -1,7 +1,7 @@
 #pragma once
 
 // A register read on one core while its rows are worked through on another,
-// as cheqbook-cli's report and categories do: neither holds the register.
+// as cheqbook-cli's categories does: it never holds the register.
 
 #include "Progress.h"
 #include "RegisterFile.h"
