@@ -58,6 +58,18 @@ TEST_F(CategoryWindowTest, TheCategoryColumnIsShownWhereTheRegisterHasCategories
 {
     openMonth();
     EXPECT_TRUE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn)) << "none yet";
+    // Until the register's first category comes in with a row entered.
+    c->window()->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(c->window()));
+    for (const char *category : {"", "Food"}) {
+        QTest::keyClicks(field("Category"), QString::fromUtf8(category));
+        field("Amount")->setText(u"-5"_s);
+        QTest::keyClick(field("Amount"), Qt::Key_Return);
+        EXPECT_EQ(reg()[reg().count() - 1].value(Key::Amount).toString(), u"-5.00");
+        EXPECT_EQ(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn), !*category) << category;
+    }
+    action("categoryColumn")->trigger();
+    EXPECT_TRUE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn)) << "hidden by hand";
     action("categoryColumn")->trigger();
     EXPECT_FALSE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn));
 

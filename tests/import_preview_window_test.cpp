@@ -8,6 +8,7 @@
 #include "HostileStatements.h"
 #include "ImportPreviewModel.h"
 #include "LayoutMemory.h"
+#include "RegisterTableModel.h"
 #include "ScheduleEdits.h"
 #include "TestSupport.h"
 #include "WindowFixture.h"
@@ -424,6 +425,7 @@ TEST_F(ImportPreviewWindowTest, EachLineShowsTheOccurrenceItEntersAndTheCategory
               (QStringList{u"Opening"_s, u"Rent"_s, u"BLUE BOTTLE COFFEE 112"_s, u"BLUE BOTTLE COFFEE 7"_s}));
     EXPECT_EQ(reg()[1].value(kCategoryKey).toString(), u"Home:Rent"_s);
     EXPECT_EQ(reg()[3].value(kCategoryKey).toString(), u"Home:treats"_s);
+    EXPECT_FALSE(c->tableView()->isColumnHidden(RegisterTableModel::CategoryColumn)) << "the register's first categories";
     c->undo(&menuItem);
     EXPECT_EQ(reg().count(), 1) << "one step";
 }

@@ -30,3 +30,9 @@ void MyWindowController::buildCategoryMenus(QMenu *registerMenu)
     connect(categories, &CategoryMenus::said, this,
             [this](const QString &message) { m_window->statusBar()->showMessage(message, 10000); });
 }
+
+void MyWindowController::showCategoryColumnIfAnyIn(int firstRow, int count)
+{
+    if (auto *categories = findChild<CategoryMenus *>())
+        categories->showColumnIfAnyIn(firstRow, count);
+}

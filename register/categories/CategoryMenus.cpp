@@ -17,6 +17,8 @@
 #include <QSettings>
 #include <QTableView>
 
+#include <algorithm>
+
 CategoryMenus::CategoryMenus(MyDocument &document, Toolkit &toolkit, QTableView *table, QWidget *window,
                              std::function<std::vector<int>()> selected,
                              std::function<const WrittenForms &()> forms, QObject *parent)
@@ -157,6 +159,16 @@ void CategoryMenus::splitTransaction()
     }
     showColumn();
     emit registerChanged({row});
+}
+
+void CategoryMenus::showColumnIfAnyIn(int firstRow, int count)
+{
+    if (!m_columnAction || m_columnAction->isChecked())
+        return;
+    const Register &reg = *m_document.array();
+    for (int row = std::max(firstRow, 0); row < std::min(firstRow + count, reg.count()); ++row)
+        if (reg[row].contains(Key::Category) || reg[row].contains(kSplitsKey))
+            return showColumn();
 }
 
 void CategoryMenus::showColumn()

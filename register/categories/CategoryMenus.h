@@ -43,6 +43,10 @@ public:
     void editRules();
     void applyRules();
     void splitTransaction();
+    // The Category column shown when any of count rows from firstRow on,
+    // which have just come in, has a category: the register's first
+    // categories may come by an import or the entry fields.
+    void showColumnIfAnyIn(int firstRow, int count);
 
 signals:
     // The register changed: the rows to select, as they now stand.

@@ -46,6 +46,7 @@ void MyWindowController::enterTransaction(QObject *, Placement placement)
     if (newRow < 0)
         return;
     reloadData();
+    showCategoryColumnIfAnyIn(newRow, 1);
     scrollRowToVisible(dataArray->count() - 1);
     if (m_model->viewRow(newRow) < 0)
         m_window->statusBar()->showMessage(

@@ -263,6 +263,7 @@ private:
     void buildViewMenu();
     // The categories' commands in the Register menu, and sums in the amount fields.
     void buildCategoryMenus(QMenu *registerMenu);
+    void showCategoryColumnIfAnyIn(int firstRow, int count);
 
     MyDocument *myDocument;
     RegisterWindow *m_window = nullptr;

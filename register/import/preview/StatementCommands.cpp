@@ -32,6 +32,7 @@ ImportPreviewDialog *MyWindowController::importPreview() const { return m_import
 void MyWindowController::showImported(const ImportResult &result, const StatementRead &read)
 {
     reloadData();
+    showCategoryColumnIfAnyIn(result.firstRow, result.count);
     scrollRowToVisible(dataArray->count() - 1);
     // Show what came in, and the rows it matched.
     if (result.count > 0 || result.reconciled > 0) {
