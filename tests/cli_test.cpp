@@ -339,7 +339,7 @@ TEST_F(CliTest, AFullDiskOnStandardOutputIsAnError)
 TEST_F(CliTest, AReportIntoAPipeClosedEarlyEndsQuietlyNotWithBrokenPipe)
 {
     QByteArray big = "(\n";
-    for (int i = 0; i < 5000; ++i) // more report than a pipe holds
+    for (int i = 0; i < 20000; ++i) // more report than a pipe holds, grown to a megabyte
         big += "{Amount = 1.00; DescriptionofTransaction = \"a row of the register\";},\n";
     big += ")";
     const QString script = u"\"$0\" report \"$1\" | head -c 10 >/dev/null; echo ${PIPESTATUS[0]}"_s;
