@@ -13,6 +13,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QProcess>
@@ -20,6 +21,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -122,6 +124,13 @@ protected:
         Helper helper({folder, path, u"edit"_s}, ownPidNamespace);
         ASSERT_TRUE(helper.waitFor(u"ready"_s)) << "the helper never wrote its recovery copy";
         helper.kill();
+        // Killed through unshare, the Cheqbook in its own namespace dies a
+        // moment later; until it has, its lock stands and the register is
+        // rightly Already Open.
+        const QFileInfo file(path);
+        const QString lock = file.dir().filePath(u'.' + file.fileName() + u".lock"_s);
+        for (int i = 0; i < 100 && FileLock::isHeldAt(lock); ++i)
+            QThread::msleep(50);
     }
     QStringList descriptions(const MyDocument *d) const
     {
