@@ -34,6 +34,13 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     m_to = new QLineEdit(this);
     m_to->setObjectName(u"to"_s);
     toLabel->setBuddy(m_to);
+    // A label with an access key is drawn without kerning but measured with
+    // it: "To" lost the edge of its "o".
+    for (QLabel *label : {fromLabel, toLabel}) {
+        QFont unkerned = label->font();
+        unkerned.setKerning(false);
+        label->setFont(unkerned);
+    }
     for (QLineEdit *field : {m_from, m_to}) {
         field->setPlaceholderText(tr("Leave empty for no limit"));
         field->setMaximumWidth(170);
