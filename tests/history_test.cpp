@@ -5,6 +5,7 @@
 #include "MyDocument.h"
 #include "RegisterFile.h"
 #include "RunningBalance.h"
+#include "ScheduleSupport.h"
 #include "StatementImport.h"
 
 #include <QTemporaryDir>
@@ -18,16 +19,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-RecordPtr row(const char *date, const char *description, const char *amount)
-{
-    RecordPtr r = makeRecord();
-    r->set(Key::CheckNumber, Value::text(u""));
-    r->set(Key::Date, Value::text(QLatin1StringView(date)));
-    r->set(Key::DescriptionofTransaction, Value::text(QLatin1StringView(description)));
-    r->set(Key::Amount, Value::text(QLatin1StringView(amount)));
-    return r;
-}
 
 // A register as a session leaves it: balances recalculated as numbers, then
 // some carried as money text by an edit, one typed by hand, and an unknown
