@@ -48,7 +48,7 @@ int writeUnsigned(char *out, std::uint64_t v)
                                      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                      "8081828384858687888990919293949596979899";
     int n = 1;
-    for (std::uint64_t rest = v; rest >= 10; rest /= 10)
+    for (std::uint64_t ten = 10; n < 20 && v >= ten; ten *= 10)
         ++n;
     char *p = out + n;
     while (v >= 100) {

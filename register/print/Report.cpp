@@ -183,11 +183,21 @@ void appendUtf8Column(Utf8Buffer &out, QLatin1StringView text, qsizetype width, 
     const size_t blanks = text.size() < width ? size_t(width - text.size()) : 0;
     if (isPrintableAscii(text.data(), text.size())) {
         // The text and its padding in one step: most columns are plain ASCII.
-        char *p = out.room(size_t(text.size()) + blanks);
+        // A column no wider than kBlanks is laid down as blanks first, in a
+        // copy of known size, and the text written over them.
+        static constexpr char kBlanks[48] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                             ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+        const size_t n = size_t(text.size()) + blanks;
+        char *p = out.room(std::max(n, sizeof kBlanks));
+        if (n <= sizeof kBlanks)
+            std::memcpy(p, kBlanks, sizeof kBlanks);
+        else
+            std::memset(p + text.size(), ' ', blanks);
         if (!text.isEmpty()) // an absent value's text has no data at all
             std::memcpy(p, text.data(), size_t(text.size()));
-        std::memset(p + text.size(), ' ', blanks);
-        out.commit(size_t(text.size()) + blanks);
+        out.commit(n);
         return;
     }
     QString shown(text);
