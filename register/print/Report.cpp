@@ -1,4 +1,5 @@
 #include "Report.h"
+#include "ReportLine.h"
 
 #include "DateReader.h"
 #include "RegisterFile.h"
@@ -8,17 +9,12 @@
 
 #include <algorithm>
 #include <cstring>
-#include <memory>
-#include <utility>
 #include <string>
-#include <type_traits>
-#include <vector>
 
 using namespace Qt::StringLiterals;
+using namespace reportline;
 
 namespace {
-
-enum class Overflow { Cut, Whole };
 
 // A control character in a text would act on a terminal (ESC begins an
 // escape sequence, BEL rings) or break the columns (tab, line feed). Each is
@@ -54,7 +50,7 @@ QString withControlsShown(QStringView text)
     return out;
 }
 
-namespace {
+namespace reportline {
 
 void appendColumn(QString &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
@@ -93,65 +89,7 @@ void appendColumn(QString &out, const Value &value, qsizetype width, Overflow ov
     value.visitText([&](auto view) { appendColumn(out, view, width, overflow); });
 }
 
-constexpr int kChunkRows = 4096;
-
-// The UTF-8 report is built straight into bytes: nearly every value is short
-// ASCII text, copied as it stands into a buffer that grows only when a line
-// would not fit.
-// Bytes of UTF-8 text, held as they are written: the room is taken without
-// being cleared first, as every byte of it is written before it is read.
-class Utf8Buffer
-{
-public:
-    Utf8Buffer() = default;
-    Utf8Buffer(Utf8Buffer &&other) noexcept { *this = std::move(other); }
-    Utf8Buffer &operator=(Utf8Buffer &&other) noexcept
-    {
-        m_bytes = std::move(other.m_bytes);
-        m_capacity = std::exchange(other.m_capacity, 0);
-        m_used = std::exchange(other.m_used, 0);
-        return *this;
-    }
-
-    void reserve(size_t n) { grow(n); }
-    // Room for n more bytes at the end; commit says how many were written.
-    char *room(size_t n)
-    {
-        if (m_used + n > m_capacity)
-            grow(std::max(m_capacity * 2, m_used + n));
-        return m_bytes.get() + m_used;
-    }
-    void commit(size_t n) { m_used += n; }
-    void append(const char *data, size_t n)
-    {
-        if (n == 0) // an absent value's text has no data at all
-            return;
-        std::memcpy(room(n), data, n);
-        m_used += n;
-    }
-    void append(const std::string &s) { append(s.data(), s.size()); }
-    void append(const Utf8Buffer &other) { append(other.m_bytes.get(), other.m_used); }
-    void appendBlanks(size_t n) { std::memset(room(n), ' ', n), m_used += n; }
-    size_t size() const { return m_used; }
-    void clear() { m_used = 0; }
-    QByteArrayView view() const { return QByteArrayView(m_bytes.get(), qsizetype(m_used)); }
-
-private:
-    void grow(size_t capacity)
-    {
-        if (capacity <= m_capacity)
-            return;
-        auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
-        if (m_used > 0)
-            std::memcpy(bigger.get(), m_bytes.get(), m_used);
-        m_bytes = std::move(bigger);
-        m_capacity = capacity;
-    }
-
-    std::unique_ptr<char[]> m_bytes;
-    size_t m_capacity = 0;
-    size_t m_used = 0;
-};
+namespace {
 
 // Whether the bytes are all printable ASCII (no control character, no DEL,
 // nothing above 127), looked at a word at a time.
@@ -175,6 +113,8 @@ bool isPrintableAscii(const char *p, qsizetype n)
     }
     return true;
 }
+
+} // namespace
 
 void appendUtf8Column(Utf8Buffer &out, QLatin1StringView text, qsizetype width, Overflow overflow)
 {
@@ -215,57 +155,9 @@ void appendUtf8Column(Utf8Buffer &out, QStringView text, qsizetype width, Overfl
     out.append(utf8.constData(), size_t(utf8.size()));
 }
 
-// A value, or a text of a shown row.
-template <typename Texts>
-void appendUtf8Column(Utf8Buffer &out, const Texts &value, qsizetype width, Overflow overflow)
-{
-    value.visitText([&](auto view) { appendUtf8Column(out, view, width, overflow); });
-}
+} // namespace reportline
 
-// One column and the separator after it, in either kind of text: the
-// columns and separators are the same; only how a value is appended differs.
-template <typename Text, typename Value>
-void appendCell(Text &out, const Value &value, qsizetype width, Overflow overflow, QLatin1StringView separator)
-{
-    if constexpr (std::is_same_v<Text, QString>) {
-        appendColumn(out, value, width, overflow);
-        out.append(separator);
-    } else {
-        appendUtf8Column(out, value, width, overflow);
-        out.append(separator.data(), size_t(separator.size()));
-    }
-}
-
-// A row line up to its balance, and the line's end with the balance.
-template <typename Text, typename Check, typename Description, typename Date, typename Amount>
-void appendLineBeforeTotal(Text &out, const Check &check, const Description &description, const Date &date,
-                           const Amount &amount)
-{
-    appendCell(out, check, 8, Overflow::Cut, QLatin1StringView(" | "));
-    appendCell(out, description, 36, Overflow::Cut, QLatin1StringView(" | "));
-    appendCell(out, date, 10, Overflow::Cut, QLatin1StringView(" |"));
-    appendCell(out, amount, 11, Overflow::Whole, QLatin1StringView("|"));
-}
-template <typename Text, typename Total>
-void appendLineTotal(Text &out, const Total &total)
-{
-    appendCell(out, total, 11, Overflow::Whole, QLatin1StringView("\n"));
-}
-
-template <typename Text, typename Check, typename Description, typename Date, typename Amount, typename Total>
-void appendLine(Text &out, const Check &check, const Description &description, const Date &date, const Amount &amount,
-                const Total &total)
-{
-    appendLineBeforeTotal(out, check, description, date, amount);
-    appendLineTotal(out, total);
-}
-
-template <typename Text>
-void appendLine(Text &out, const Record &record)
-{
-    appendLine(out, record.value(Key::CheckNumber), record.value(Key::DescriptionofTransaction),
-               record.value(Key::Date), record.value(Key::Amount), record.value(Key::Total));
-}
+namespace {
 
 // The whole report in chunks of kChunkRows rows.
 template <typename Text, typename Sink>
@@ -348,110 +240,4 @@ QString reportText(const Register &reg)
     text.reserve(qsizetype(reg.count()) * 87 + 200);
     writeReport(reg, [&](const QString &chunk) { text.append(chunk); });
     return text;
-}
-
-struct Utf8ReportWriter::Pieces {
-    std::vector<Utf8Buffer> done;
-    Utf8Buffer current;
-    Utf8Buffer header;
-    // With balances to come: of each row, the bytes written before its
-    // balance and the balance from where the rows began.
-    struct LaterRow {
-        quint32 length;
-        Cents total;
-    };
-    std::vector<LaterRow> later;
-};
-
-Utf8ReportWriter::Utf8ReportWriter(Balances balances) : m_pieces(std::make_unique<Pieces>()), m_balances(balances)
-{
-    m_pieces->header.append(reportHeader().toStdString());
-    m_pieces->current.reserve(kChunkRows * 96);
-}
-
-Utf8ReportWriter::~Utf8ReportWriter() = default;
-
-void Utf8ReportWriter::add(const Record &record)
-{
-    if (m_rows % kReportRowsPerHeader == 0)
-        m_pieces->current.append(m_pieces->header);
-    appendLine(m_pieces->current, record);
-    endRow();
-}
-
-Cents Utf8ReportWriter::add(const ShownRow &row, Cents previousTotal)
-{
-    // As a recalculation leaves the row: see rewriteAmountAndCarry.
-    char amountText[32];
-    const CentsReading amount = row.amount.cents();
-    const Cents total = addCents(previousTotal, amount.cents);
-    Utf8Buffer &out = m_pieces->current;
-    const size_t start = out.size();
-    if (m_balances == Balances::AsAdded && m_rows % kReportRowsPerHeader == 0)
-        out.append(m_pieces->header);
-    if (amount.status == NumberStatus::OutOfRange)
-        appendLineBeforeTotal(out, row.checkNumber, row.description, row.date, row.amount);
-    else
-        appendLineBeforeTotal(out, row.checkNumber, row.description, row.date,
-                              QLatin1StringView(amountText, writeMoneyText(amountText, amount.cents)));
-    if (m_balances == Balances::Later)
-        m_pieces->later.push_back({quint32(out.size() - start), total});
-    else
-        appendTotal(total);
-    endRow();
-    return total;
-}
-
-void Utf8ReportWriter::appendTotal(Cents total)
-{
-    char text[32];
-    appendLineTotal(m_pieces->current, QLatin1StringView(text, writeShortestDecimal(text, total)));
-}
-
-void Utf8ReportWriter::flush(const std::function<void(QByteArrayView)> &sink, const Utf8ReportWriter &later,
-                             Cents total)
-{
-    flush(sink);
-    // Each piece of the later rows is made whole in the same buffer and
-    // handed on: their text is never held twice.
-    const Pieces &from = *later.m_pieces;
-    size_t row = 0;
-    auto writePiece = [&](const Utf8Buffer &piece) {
-        const char *p = piece.view().data();
-        const char *end = p + piece.size();
-        while (p != end) {
-            const Pieces::LaterRow &r = from.later[row++];
-            if (m_rows++ % kReportRowsPerHeader == 0)
-                m_pieces->current.append(m_pieces->header);
-            m_pieces->current.append(p, r.length);
-            p += r.length;
-            appendTotal(addCents(total, r.total));
-        }
-        sink(m_pieces->current.view());
-        m_pieces->current.clear();
-    };
-    for (const Utf8Buffer &piece : from.done)
-        writePiece(piece);
-    writePiece(from.current);
-}
-
-void Utf8ReportWriter::endRow()
-{
-    Pieces &p = *m_pieces;
-    if (++m_rows % kChunkRows == 0) {
-        p.done.push_back(std::move(p.current));
-        p.current = Utf8Buffer();
-        p.current.reserve(kChunkRows * 96);
-    }
-}
-
-void Utf8ReportWriter::flush(const std::function<void(QByteArrayView)> &sink)
-{
-    Pieces &p = *m_pieces;
-    for (const Utf8Buffer &piece : p.done)
-        sink(piece.view());
-    if (p.current.size() > 0)
-        sink(p.current.view());
-    p.done.clear();
-    p.current.clear();
 }
