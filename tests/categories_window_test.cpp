@@ -9,6 +9,8 @@
 #include "WindowFixture.h"
 
 #include <QApplication>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QCompleter>
 #include <QFocusEvent>
@@ -272,6 +274,11 @@ TEST_F(CategoryWindowTest, TheSpendingChartCountsSplitLinesAsTheTotalsDo)
         << "subcategories folded, the opening row's money no spending";
     chart->findChild<QCheckBox *>(u"subcategories"_s)->setChecked(true);
     EXPECT_EQ(chart->spending().front(), (Spending{u"Food:Groceries"_s, 10149}));
+    // The axis's figures with the decimal point the amounts under it have.
+    chart->setDecimalPoint(u',');
+    const QChart *drawn = chart->findChild<QChartView *>()->chart();
+    EXPECT_TRUE(drawn->localizeNumbers());
+    EXPECT_EQ(drawn->locale().toString(2.5, 'f', 1), u"2,5");
 
     // A change in the register is drawn while the chart is open.
     setCell(3, RegisterTableModel::AmountColumn, u"-150"_s);

@@ -12,6 +12,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPieSeries>
 #include <QValueAxis>
 #include <QVBoxLayout>
@@ -43,7 +44,8 @@ SpendingChart::SpendingChart(RegisterPtr reg, std::function<QDate()> today, QWid
     }
     for (QLineEdit *field : {m_from, m_to}) {
         field->setPlaceholderText(tr("Leave empty for no limit"));
-        field->setMaximumWidth(170);
+        // Wide enough for the hint in every language, and no wider.
+        field->setMaximumWidth(std::max(170, field->fontMetrics().horizontalAdvance(field->placeholderText()) + 16));
         connect(field, &QLineEdit::editingFinished, this, &SpendingChart::refresh);
     }
     m_kind = new QComboBox(this);
@@ -160,6 +162,12 @@ void SpendingChart::draw()
     bars->attachAxis(categories);
     auto *values = new QValueAxis;
     values->setMin(0);
+    // The amounts' decimal point, as the figures under the chart have it.
+    QLocale decimals(m_decimalPoint == u',' ? QLocale::German : QLocale::English);
+    decimals.setNumberOptions(QLocale::OmitGroupSeparator);
+    m_chart->setLocale(decimals);
+    m_chart->setLocalizeNumbers(true);
     m_chart->addAxis(values, Qt::AlignLeft);
     bars->attachAxis(values);
+    values->applyNiceNumbers();
 }
