@@ -46,9 +46,9 @@ int runReport(const Arguments &a)
     // The second half of a large register is read beside the first, its
     // balances carried on from where it began; they stand once the first
     // half's last balance is known. A row of it that would be refused is
-    // left to the reading in order, which names it.
-    // Apart from what the first half's reading writes, in cache lines of
-    // its own: the two threads would otherwise slow each other at each row.
+    // left to the reading in order, which names it. What its thread writes
+    // at each row is kept in cache lines of its own: shared with the first
+    // half's, the two threads slowed each other down.
     struct alignas(64) Later {
         Utf8ReportWriter report{Utf8ReportWriter::Balances::Later};
         Cents total = 0, lowest = 0, highest = 0;
