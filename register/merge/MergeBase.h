@@ -6,6 +6,7 @@
 // (NAME.ldgr~, the version before its last save).
 
 #include "RegisterMerge.h"
+#include "SameRows.h"
 #include "RegisterVersions.h"
 
 #include <QDate>
