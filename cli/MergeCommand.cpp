@@ -13,6 +13,8 @@
 #include <QDate>
 #include <QFileInfo>
 
+#include <future>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -95,11 +97,16 @@ int runMerge(const Arguments &a)
     if (!a.output.isEmpty() && outputIsAnInput(a.output, others, u"a version being merged,"_s))
         return Usage;
 
+    // Mine's version is named from a reading of its own, on the other core
+    // while the document reads it; it is mine's when both read the same bytes.
+    std::future<std::optional<NamedFile>> mineNamed =
+        std::async(std::launch::async, [&] { return nameFile(minePath); });
     MyDocument *doc = openRegister(minePath, Recalculate::No);
     if (!doc)
         return Failed;
     const std::vector<RecordPtr> &mineRows = doc->array()->rows();
-    VersionFacts mine{fileVersion(doc->fileName(), doc->diskStamp()).value_or(0), ancestry(mineRows)};
+    const std::optional<NamedFile> named = mineNamed.get();
+    VersionFacts mine{named && named->contentHash == doc->diskStamp().hash ? named->version : 0, ancestry(mineRows)};
     const VersionStore store(VersionStore::defaultFolder());
     PreparedMerge prepared =
         prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath);
@@ -143,8 +150,10 @@ int runMerge(const Arguments &a)
     malloc_trim(0);
 #endif
     // The merged version is the base of the next merge of either side's
-    // later versions.
-    doc->setVersionKeeper(std::make_unique<DocumentVersions>(store, mine.hash));
+    // later versions. The merge named the versions it grew from on the
+    // opening row already: the keeper has no parent to add, and the save
+    // need not make the text once more to find whether it is mine's.
+    doc->setVersionKeeper(std::make_unique<DocumentVersions>(store));
     return saveRegister(*doc, output);
 }
 

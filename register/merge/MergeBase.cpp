@@ -8,6 +8,8 @@
 
 #include <QFileInfo>
 
+#include <future>
+
 using namespace Qt::StringLiterals;
 
 VersionRead readVersion(const QString &path, const SameRows *alike)
@@ -23,7 +25,7 @@ VersionRead readVersion(const QString &path, const SameRows *alike)
         return v;
     }
     // Rows held as another version's are left as they are.
-    giveIdentitiesToCopies(r.rows);
+    v.ids = giveIdentitiesToCopies(r.rows, v.index);
     v.rows = std::move(r.rows);
     v.facts = {hash.value(), ancestry(v.rows)};
     return v;
@@ -93,28 +95,33 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
                            const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
 {
     PreparedMerge p;
-    // Each version read holds the rows it has alike with those read before
-    // as theirs.
+    // Each version read holds the rows it has alike with mine as mine's.
     auto alike = std::make_unique<SameRows>();
     alike->add(mineRows);
+    // A base given is read beside theirs, on the other core.
+    const bool baseGiven = !basePath.isEmpty();
+    std::future<VersionRead> given;
+    if (baseGiven)
+        given = std::async(std::launch::async, [&] { return readVersion(basePath, alike.get()); });
     VersionRead other = readVersion(theirsPath, alike.get());
+    MergeBase base;
+    if (baseGiven) {
+        VersionRead read = given.get();
+        if (other.ok() && !read.ok()) {
+            p.error = read.error;
+            return p;
+        }
+        base.source = MergeBase::Source::Kept;
+        base.rows = std::move(read.rows);
+        alike->add(base.rows, std::move(read.ids), std::move(read.index));
+    }
     if (!other.ok()) {
         p.error = other.error;
         return p;
     }
-    alike->add(other.rows);
-    MergeBase base;
-    if (!basePath.isEmpty()) {
-        VersionRead given = readVersion(basePath, alike.get());
-        if (!given.ok()) {
-            p.error = given.error;
-            return p;
-        }
-        base.source = MergeBase::Source::Kept;
-        base.rows = std::move(given.rows);
-    } else {
+    alike->add(other.rows, std::move(other.ids), std::move(other.index));
+    if (!baseGiven)
         base = findBase(store, mine, other.facts, {minePath, theirsPath});
-    }
     p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today,
                              alike.get());
     p.error = p.merge.refusal;

@@ -21,6 +21,8 @@
 // which version it is.
 struct VersionRead {
     std::vector<RecordPtr> rows;
+    std::vector<RowId> ids; // each row's
+    IdIndex index; // the rows by them
     VersionFacts facts;
     QString error; // names the file as given; empty when it was read
     bool ok() const { return error.isEmpty(); }

@@ -140,14 +140,15 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
                              const SameRows *indexed)
 {
     RegisterMerge out;
-    const IndexedRows b(base);
     // A side indexed already is not indexed again.
     const auto sideOf = [&](const std::vector<RecordPtr> &rows, std::optional<IndexedRows> &own) -> const IndexedRows & {
         if (const IndexedRows *known = indexed ? indexed->indexOf(rows) : nullptr)
             return *known;
         return own.emplace(&rows);
     };
-    std::optional<IndexedRows> ownMine, ownTheirs;
+    std::optional<IndexedRows> ownBase, ownMine, ownTheirs;
+    const IndexedRows noBase(nullptr);
+    const IndexedRows &b = base ? sideOf(*base, ownBase) : noBase;
     const IndexedRows &m = sideOf(mine, ownMine);
     const IndexedRows &t = sideOf(theirs, ownTheirs);
     out.refusal = refusal(b, m, t, names);
@@ -155,12 +156,11 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
         return out;
     out.baseInferred = base == nullptr;
 
-    struct Entry {
-        OrderEntry order;
-        RegisterMerge::Row row;
-    };
-    std::vector<Entry> entries;
+    // Each row of the merge: where it stands on each side, and what it is.
+    std::vector<OrderEntry> entries;
+    std::vector<RegisterMerge::Row> merged;
     entries.reserve(size_t(std::max(m.count(), t.count())) + 16);
+    merged.reserve(entries.capacity());
     // Changes, each with the entry of its row (-1: a deletion).
     std::vector<std::pair<int, MergeChange>> changes;
     const auto change = [&](MergeSide side, MergeChange::Kind kind, const RecordPtr &record,
@@ -169,19 +169,25 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
         changes.emplace_back(entry, MergeChange{side, kind, record, before, std::move(keys)});
     };
     const auto add = [&](int baseRow, int mineRow, int theirsRow, RecordPtr record, int conflict = -1) {
-        const Record *shown = record.get();
-        entries.push_back({{baseRow, mineRow, theirsRow, shown}, {std::move(record), conflict}});
+        entries.push_back({baseRow, mineRow, theirsRow, record.get()});
+        merged.push_back({std::move(record), conflict});
     };
     const auto conflict = [&](RowConflict c) {
         out.conflicts.push_back(std::move(c));
         return int(out.conflicts.size()) - 1;
     };
 
+    // Where the next row is likely to be on each side: the rows of
+    // versions of one register are mostly in one order.
+    int nextTheirs = 0;
+    int nextBase = 0;
     for (int i = 0; i < m.count(); ++i) {
         const RecordPtr &mr = m.at(i);
         const RowId id = m.ids[size_t(i)];
-        const int j = t.find(id);
-        const int k = b.find(id);
+        const int j = t.findAfter(id, nextTheirs);
+        const int k = b.findAfter(id, nextBase);
+        nextTheirs = j >= 0 ? j + 1 : nextTheirs;
+        nextBase = k >= 0 ? k + 1 : nextBase;
         const RecordPtr baseRow = k >= 0 ? b.at(k) : RecordPtr();
         if (j < 0) {
             if (k < 0) {
@@ -228,10 +234,13 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
             : conflict({RowConflict::Kind::Changed, baseRow, mr, tr, std::move(f.conflicts), std::nullopt});
         add(k, i, j, std::move(merged), c);
     }
+    int nextMine = 0;
     for (int j = 0; j < t.count(); ++j) {
         const RowId id = t.ids[size_t(j)];
-        if (m.find(id) >= 0)
+        if (const int i = m.findAfter(id, nextMine); i >= 0) {
+            nextMine = i + 1;
             continue;
+        }
         const RecordPtr &tr = t.at(j);
         const int k = b.find(id);
         if (k < 0) {
@@ -244,16 +253,27 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
         }
     }
 
-    std::vector<OrderEntry> order;
-    order.reserve(entries.size());
-    for (const Entry &e : entries)
-        order.push_back(e.order);
-    const std::vector<size_t> sequence = mergedOrder(order, m.count(), t.count(), today, &out.orderFromTheirs);
-    std::vector<int> position(entries.size(), -1);
-    out.rows.reserve(sequence.size());
-    for (size_t e : sequence) {
-        position[e] = int(out.rows.size());
-        out.rows.push_back(std::move(entries[e].row));
+    const std::vector<size_t> sequence = mergedOrder(entries, m.count(), t.count(), today, &out.orderFromTheirs);
+    Q_ASSERT(sequence.size() == merged.size());
+    entries = {};
+    // The rows put in that order where they are, a cycle of the order at a
+    // time: a million rows are not held twice.
+    std::vector<int> position(merged.size(), -1);
+    for (size_t p = 0; p < sequence.size(); ++p)
+        position[sequence[p]] = int(p);
+    out.rows = std::move(merged);
+    std::vector<bool> placed(out.rows.size(), false);
+    for (size_t start = 0; start < out.rows.size(); ++start) {
+        if (placed[start])
+            continue;
+        RegisterMerge::Row first = std::move(out.rows[start]);
+        size_t at = start;
+        for (size_t from = sequence[at]; from != start; at = from, from = sequence[at]) {
+            out.rows[at] = std::move(out.rows[from]);
+            placed[at] = true;
+        }
+        out.rows[at] = std::move(first);
+        placed[at] = true;
     }
     std::stable_sort(changes.begin(), changes.end(), [&](const auto &x, const auto &y) {
         const int px = x.first < 0 ? INT_MAX : position[size_t(x.first)];

@@ -27,9 +27,19 @@ KeyList mergedKeys(const Record &r)
     return list;
 }
 
-bool sameValue(QStringView key, const Value &a, const Value &b)
+// How the values under a key are told alike.
+enum class Compared : quint8 { AsText, AsMark, AsMoney };
+
+Compared comparedAs(QStringView key)
 {
     if (key == keyName(Key::EOMSeen))
+        return Compared::AsMark;
+    return key == keyName(Key::Amount) || key == kStatementBalanceKey ? Compared::AsMoney : Compared::AsText;
+}
+
+bool sameValue(Compared how, const Value &a, const Value &b)
+{
+    if (how == Compared::AsMark)
         return (a.intValue() == 1) == (b.intValue() == 1); // absent and "0" both say not reconciled
     if (a == b)
         return true;
@@ -37,13 +47,32 @@ bool sameValue(QStringView key, const Value &a, const Value &b)
         return false;
     // Money by what it reads as: -5 and -5.00, a number read from the XML
     // form and the text of the other.
-    if (key == keyName(Key::Amount) || key == kStatementBalanceKey) {
+    if (how == Compared::AsMoney) {
         const CentsReading x = a.cents();
         const CentsReading y = b.cents();
         if (x.ok() && y.ok())
             return x.cents == y.cents;
     }
     return !a.isText() || !b.isText() ? a.toString() == b.toString() : false;
+}
+
+bool sameValue(QStringView key, const Value &a, const Value &b) { return sameValue(comparedAs(key), a, b); }
+
+// The merged keys that have slots of their own, and how each is compared.
+constexpr std::pair<Key, Compared> kMergedSlots[] = {
+    {Key::Amount, Compared::AsMoney},    {Key::Category, Compared::AsText},
+    {Key::CheckNumber, Compared::AsText}, {Key::Date, Compared::AsText},
+    {Key::DescriptionofTransaction, Compared::AsText}, {Key::EOMSeen, Compared::AsMark},
+};
+
+// Whether a record holds keys besides those with slots (a statement's
+// balance, a bank id, splits, keys of another program).
+bool holdsOtherKeys(const Record &r)
+{
+    int inSlots = 0;
+    for (int k = 0; k < kKnownKeyCount; ++k)
+        inSlots += r.value(Key(k)).isNull() ? 0 : 1;
+    return r.keyCount() > inSlots;
 }
 
 // Calls f(key, value in a, value in b) for every key either holds, in order.
@@ -85,6 +114,13 @@ bool isMergedKey(QStringView key)
 bool sameRow(const Record &a, const Record &b)
 {
     if (&a == &b)
+        return true;
+    // Most rows hold only keys with slots: those are compared in place,
+    // and the keys by name only for a row that holds others.
+    for (const auto &[key, how] : kMergedSlots)
+        if (!sameValue(how, a.value(key), b.value(key)))
+            return false;
+    if (!holdsOtherKeys(a) && !holdsOtherKeys(b))
         return true;
     bool same = true;
     forEachKeyOfTwo(mergedKeys(a), mergedKeys(b), [&](QStringView key, const Value &x, const Value &y) {

@@ -108,6 +108,16 @@ std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &sta
     return hash;
 }
 
+std::optional<NamedFile> nameFile(const QString &path)
+{
+    InputFile file(path, InputFile::Access::Map);
+    if (!file.ok())
+        return std::nullopt;
+    const QByteArray bytes = file.bytes();
+    const NamedFile named{contentHash(bytes), versionHash(bytes)};
+    return file.finish() ? std::optional(named) : std::nullopt;
+}
+
 std::vector<VersionHash> ancestry(const std::vector<RecordPtr> &rows)
 {
     std::vector<VersionHash> list;

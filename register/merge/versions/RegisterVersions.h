@@ -58,6 +58,13 @@ std::optional<VersionHash> versionFromName(QStringView name);
 // The version of the file at path if it still holds the bytes stamp
 // describes (what a reader read); nothing when it changed since.
 std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &stamp);
+// A file's version and the hash a stamp of it holds, from one reading of
+// it: what fileVersion gives, found beside the reading that stamps it.
+struct NamedFile {
+    quint64 contentHash = 0;
+    VersionHash version = 0;
+};
+std::optional<NamedFile> nameFile(const QString &path);
 
 // The versions a register grew from, newest first, as its opening row names
 // them (words that are no version's name are passed over).
