@@ -12,14 +12,17 @@
 
 using namespace Qt::StringLiterals;
 
-VersionRead readVersion(const QString &path, const SameRows *alike)
+VersionRead readVersion(const QString &path, const SameRows *alike, Naming naming)
 {
     VersionRead v;
     // The version is named by the bytes parsed: the reading refuses a file
     // that changed while it was read.
     StableHash hash;
-    RegisterReadResult r = readRegisterFile(path, nullptr, nullptr, alike ? alike->holder() : RowHolder(),
-                                            [&](QByteArrayView piece, bool last) { hash.addPiece(piece, last); });
+    BytePieces named;
+    if (naming == Naming::Named)
+        named = [&](QByteArrayView piece, bool last) { hash.addPiece(piece, last); };
+    RegisterReadResult r =
+        readRegisterFile(path, nullptr, nullptr, alike ? alike->holder() : RowHolder(), named);
     if (!r.ok()) {
         v.error = r.error;
         return v;
@@ -27,7 +30,7 @@ VersionRead readVersion(const QString &path, const SameRows *alike)
     // Rows held as another version's are left as they are.
     v.ids = giveIdentitiesToCopies(r.rows, v.index);
     v.rows = std::move(r.rows);
-    v.facts = {hash.value(), ancestry(v.rows)};
+    v.facts = {naming == Naming::Named ? hash.value() : 0, ancestry(v.rows)};
     return v;
 }
 
@@ -102,7 +105,7 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
     const bool baseGiven = !basePath.isEmpty();
     std::future<VersionRead> given;
     if (baseGiven)
-        given = std::async(std::launch::async, [&] { return readVersion(basePath, alike.get()); });
+        given = std::async(std::launch::async, [&] { return readVersion(basePath, alike.get(), Naming::Unnamed); });
     VersionRead other = readVersion(theirsPath, alike.get());
     MergeBase base;
     if (baseGiven) {

@@ -27,8 +27,10 @@ struct VersionRead {
     QString error; // names the file as given; empty when it was read
     bool ok() const { return error.isEmpty(); }
 };
-// Rows alike with those of alike are held as theirs.
-VersionRead readVersion(const QString &path, const SameRows *alike = nullptr);
+// Rows alike with those of alike are held as theirs. Unnamed: the version's
+// hash is not wanted (a base given by name), and the bytes are not hashed.
+enum class Naming : quint8 { Named, Unnamed };
+VersionRead readVersion(const QString &path, const SameRows *alike = nullptr, Naming naming = Naming::Named);
 
 struct MergeBase {
     enum class Source { None, Mine, Theirs, Kept };
