@@ -97,19 +97,21 @@ int runMerge(const Arguments &a)
     if (!a.output.isEmpty() && outputIsAnInput(a.output, others, u"a version being merged,"_s))
         return Usage;
 
-    // Mine's version is named from a reading of its own, on the other core
-    // while the document reads it; it is mine's when both read the same bytes.
-    std::future<std::optional<NamedFile>> mineNamed =
-        std::async(std::launch::async, [&] { return nameFile(minePath); });
+    // Mine and theirs are named from readings of their own, on the other
+    // core while the document reads mine.
+    std::future<std::pair<std::optional<NamedFile>, std::optional<NamedFile>>> named =
+        std::async(std::launch::async, [&] { return std::pair(nameFile(minePath), nameFile(theirsPath)); });
     MyDocument *doc = openRegister(minePath, Recalculate::No);
     if (!doc)
         return Failed;
     const std::vector<RecordPtr> &mineRows = doc->array()->rows();
-    const std::optional<NamedFile> named = mineNamed.get();
-    VersionFacts mine{named && named->contentHash == doc->diskStamp().hash ? named->version : 0, ancestry(mineRows)};
+    const auto [mineNamed, theirsNamed] = named.get();
+    const bool mineAsRead = mineNamed && sameFileState(mineNamed->stamp, doc->diskStamp());
+    VersionFacts mine{mineAsRead ? mineNamed->version : 0, ancestry(mineRows)};
     const VersionStore store(VersionStore::defaultFolder());
     PreparedMerge prepared =
-        prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath);
+        prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath,
+                     theirsNamed ? &*theirsNamed : nullptr);
     if (!prepared.ok()) {
         error(prepared.error);
         return Failed;

@@ -408,6 +408,29 @@ TEST(Merge, VersionsReadForAMergeHoldTheRowsAlikeWithMineAsMine)
     EXPECT_EQ(p.merge.changes.size(), 3u); // mine added Shell; theirs changed Aldi, added the copy
 }
 
+// Theirs is named by a reading of its own beside the reading of mine: a
+// file changed between the two readings would give the merge a version
+// name that is not of the rows merged.
+TEST(Merge, TheirsChangedAfterItWasNamedIsNamedByTheBytesMerged)
+{
+    for (const bool changed : {false, true}) {
+        QTemporaryDir dir;
+        const QString basePath = dir.filePath(u"base.ldgr"_s), theirsPath = dir.filePath(u"theirs.ldgr"_s);
+        writeFile(basePath, oldStyleText(mergeRows({BASE})));
+        writeFile(theirsPath, oldStyleText(mergeRows({BASE, u"d|12/06/2026|Shell|-30.00"})));
+        const std::optional<NamedFile> named = nameFile(theirsPath);
+        ASSERT_TRUE(named);
+        if (changed)
+            writeFile(theirsPath, oldStyleText(mergeRows({BASE, u"d|12/06/2026|Shell|-130.00"})));
+        const QByteArray merged = readFile(theirsPath);
+        const PreparedMerge p = prepareMerge(mergeRows({BASE}), {}, dir.filePath(u"mine.ldgr"_s), theirsPath,
+                                             VersionStore(dir.filePath(u"versions"_s)), kToday, basePath, &*named);
+        ASSERT_TRUE(p.ok()) << p.error.toStdString();
+        EXPECT_EQ(p.theirsHash, versionHash(merged)) << (changed ? "changed" : "unchanged");
+        EXPECT_EQ(p.theirsHash == named->version, !changed);
+    }
+}
+
 // --- The merge as one step of the document.
 
 TEST(MergeStep, IsOneStepThatUndoTakesBackWholeWithItsAncestry)

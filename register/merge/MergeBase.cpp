@@ -95,7 +95,8 @@ MergeBase findBase(const VersionStore &store, const VersionFacts &mine, const Ve
 }
 
 PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
-                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
+                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath,
+                           const NamedFile *theirsNamed)
 {
     PreparedMerge p;
     // Each version read holds the rows it has alike with mine as mine's.
@@ -106,7 +107,13 @@ PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const Version
     std::future<VersionRead> given;
     if (baseGiven)
         given = std::async(std::launch::async, [&] { return readVersion(basePath, alike.get(), Naming::Unnamed); });
-    VersionRead other = readVersion(theirsPath, alike.get());
+    VersionRead other = readVersion(theirsPath, alike.get(), theirsNamed ? Naming::Unnamed : Naming::Named);
+    if (other.ok() && theirsNamed) {
+        if (sameFileState(theirsNamed->stamp, FileStamp::of(theirsPath, 0)))
+            other.facts.hash = theirsNamed->version;
+        else // changed since it was named: named as it is read now
+            other = readVersion(theirsPath, alike.get());
+    }
     MergeBase base;
     if (baseGiven) {
         VersionRead read = given.get();

@@ -65,6 +65,9 @@ struct PreparedMerge {
     VersionHash theirsHash = 0;
     bool ok() const { return error.isEmpty(); }
 };
+// theirsNamed: theirs as a reading of its own named it (nameFile), when it
+// did: theirs is then read without hashing it again, and is that version
+// when the file is still as it was.
 PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
                            const QString &theirsPath, const VersionStore &store, QDate today,
-                           const QString &basePath = {});
+                           const QString &basePath = {}, const NamedFile *theirsNamed = nullptr);

@@ -32,13 +32,10 @@ bool withStampedBytes(const QString &path, const FileStamp &stamp, QString *erro
         return false;
     }
     const QByteArray bytes = file.bytes();
-    // Every write moves the status change time, which no program can set
-    // back: a file whose inode and times are the stamp's holds its bytes,
-    // which are then not hashed again (a million rows' worth, after a save).
-    const FileStamp now = FileStamp::of(file.status(), stamp.hash);
-    const bool asStamped = now.device == stamp.device && now.inode == stamp.inode && now.size == stamp.size
-        && now.modifiedNs == stamp.modifiedNs && now.statusChangedNs == stamp.statusChangedNs;
-    if ((!asStamped && contentHash(bytes) != stamp.hash) || !file.finish()) {
+    // A file in the stamp's state holds its bytes, which are then not hashed
+    // again (a million rows' worth, after a save).
+    if ((!sameFileState(FileStamp::of(file.status(), 0), stamp) && contentHash(bytes) != stamp.hash)
+        || !file.finish()) {
         if (error)
             *error = u"%1 changed since it was read"_s.arg(QFileInfo(path).fileName());
         return false;
@@ -114,14 +111,21 @@ std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &sta
     return hash;
 }
 
+bool sameFileState(const FileStamp &a, const FileStamp &b)
+{
+    return a.exists && b.exists && a.device == b.device && a.inode == b.inode && a.size == b.size
+        && a.modifiedNs == b.modifiedNs && a.statusChangedNs == b.statusChangedNs;
+}
+
 std::optional<NamedFile> nameFile(const QString &path)
 {
     InputFile file(path, InputFile::Access::Map);
     if (!file.ok())
         return std::nullopt;
-    const QByteArray bytes = file.bytes();
-    const NamedFile named{contentHash(bytes), versionHash(bytes)};
-    return file.finish() ? std::optional(named) : std::nullopt;
+    const VersionHash version = versionHash(file.bytes());
+    if (!file.finish())
+        return std::nullopt;
+    return NamedFile{FileStamp::of(file.status(), 0), version};
 }
 
 std::vector<VersionHash> ancestry(const std::vector<RecordPtr> &rows)

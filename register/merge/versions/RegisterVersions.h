@@ -58,10 +58,15 @@ std::optional<VersionHash> versionFromName(QStringView name);
 // The version of the file at path if it still holds the bytes stamp
 // describes (what a reader read); nothing when it changed since.
 std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &stamp);
-// A file's version and the hash a stamp of it holds, from one reading of
-// it: what fileVersion gives, found beside the reading that stamps it.
+// Whether two stamps are of one file in one state: the same inode, size and
+// times, whatever their hashes. Every write moves the status change time,
+// which no program can set back: two readings of it read the same bytes.
+bool sameFileState(const FileStamp &a, const FileStamp &b);
+// A file's version, from a reading of its own, with the file's stamp then
+// (no hash in it): the version of the bytes another reading read, beside it
+// or after it, when its stamp is in the same state.
 struct NamedFile {
-    quint64 contentHash = 0;
+    FileStamp stamp;
     VersionHash version = 0;
 };
 std::optional<NamedFile> nameFile(const QString &path);
