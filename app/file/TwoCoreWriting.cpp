@@ -3,35 +3,26 @@
 #include <algorithm>
 #include <condition_variable>
 #include <mutex>
-#include <optional>
 #include <thread>
 
 namespace {
 
-// Rows taken a block at a time: a block's text is a few megabytes, and at
-// most two of them wait to be written.
+// Rows taken a block at a time: a block's text is a few megabytes, and each
+// core holds one at a time.
 constexpr size_t kBlockRows = 16384;
-constexpr qsizetype kPiece = qsizetype(1) << 20;
 
-// Hands out on, leaving it empty for more.
-bool putOut(QByteArray &out, const ChunkWriter &put)
+// The text of a block of rows in text (emptied first), with the list's
+// opening before the first and its closing after the last.
+void makeBlock(QByteArray &text, const std::vector<RecordPtr> &rows, size_t block)
 {
-    const bool ok = put(out);
-    out.resize(0);
-    return ok;
-}
-
-// Appends the text of a block's rows to out; given put, hands it on a piece
-// at a time.
-bool appendBlock(const std::vector<RecordPtr> &rows, size_t block, QByteArray &out, const ChunkWriter *put)
-{
+    text.resize(0);
+    if (block == 0)
+        text.append(kOldStyleListStart);
     const size_t end = std::min(rows.size(), (block + 1) * kBlockRows);
-    for (size_t i = block * kBlockRows; i < end; ++i) {
-        appendOldStyleRow(out, *rows[i], i + 1 == rows.size());
-        if (put && out.size() >= kPiece && !putOut(out, *put))
-            return false;
-    }
-    return true;
+    for (size_t i = block * kBlockRows; i < end; ++i)
+        appendOldStyleRow(text, *rows[i], i + 1 == rows.size());
+    if (end == rows.size())
+        text.append(kOldStyleListEnd);
 }
 
 } // namespace
@@ -42,24 +33,31 @@ bool writeOldStyleOnTwoCores(const std::vector<RecordPtr> &rows, const ChunkWrit
         return writeOldStyle(rows, put, progress);
     const size_t blocks = (rows.size() + kBlockRows - 1) / kBlockRows;
 
-    // The odd blocks are made on another thread while this one makes the
-    // even ones and puts every block in order.
+    // Each core makes every other block and puts it when its turn comes:
+    // the text is put in order, and making it and writing it take both.
     std::mutex mutex;
     std::condition_variable changed;
-    std::optional<QByteArray> made; // the next odd block's text, not yet taken
-    bool stop = false;
-    std::jthread maker([&] {
-        for (size_t block = 1; block < blocks; block += 2) {
-            QByteArray text;
-            appendBlock(rows, block, text, nullptr);
+    size_t turn = 0; // the block to be put next
+    bool stop = false; // put gave up, or this thread left
+    const auto makeAndPut = [&](size_t first) {
+        QByteArray text;
+        for (size_t block = first; block < blocks; block += 2) {
+            if (first == 0 && progress)
+                progress->advance(qint64(block * kBlockRows), qint64(rows.size()));
+            makeBlock(text, rows, block);
             std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return stop || !made; });
+            changed.wait(lock, [&] { return stop || turn == block; });
             if (stop)
                 return;
-            made = std::move(text);
+            lock.unlock();
+            const bool putAll = put(text);
+            lock.lock();
+            turn = block + 1;
+            stop = stop || !putAll;
             changed.notify_all();
         }
-    });
+    };
+    std::jthread maker(makeAndPut, 1);
     // However this thread leaves (put gave up, memory ran out), the maker
     // stops before it is joined.
     struct Stopping {
@@ -75,29 +73,8 @@ bool writeOldStyleOnTwoCores(const std::vector<RecordPtr> &rows, const ChunkWrit
             changed.notify_all();
         }
     } stopping{mutex, changed, stop};
-
-    QByteArray out;
-    out.reserve(kPiece + 4096);
-    out.append(kOldStyleListStart);
-    for (size_t block = 0; block < blocks; ++block) {
-        if (progress)
-            progress->advance(qint64(block * kBlockRows), qint64(rows.size()));
-        if (block % 2 == 0) {
-            if (!appendBlock(rows, block, out, &put))
-                return false;
-            continue;
-        }
-        QByteArray text;
-        {
-            std::unique_lock lock(mutex);
-            changed.wait(lock, [&] { return made.has_value(); });
-            text = std::move(*made);
-            made.reset();
-        }
-        changed.notify_all();
-        if ((!out.isEmpty() && !putOut(out, put)) || !put(text))
-            return false;
-    }
-    out.append(kOldStyleListEnd);
-    return put(out);
+    makeAndPut(0);
+    std::unique_lock lock(mutex);
+    changed.wait(lock, [&] { return stop || turn == blocks; });
+    return turn == blocks && !stop;
 }
