@@ -122,7 +122,19 @@ std::optional<NamedFile> nameFile(const QString &path)
     InputFile file(path, InputFile::Access::Map);
     if (!file.ok())
         return std::nullopt;
-    const VersionHash version = versionHash(file.bytes());
+    // Hashed a piece at a time, each given back once hashed: the file is
+    // never in memory whole beside the rows being read.
+    const QByteArray bytes = file.bytes();
+    constexpr qsizetype kPiece = qsizetype(8) << 20;
+    StableHash hash;
+    qsizetype at = 0;
+    do {
+        const qsizetype n = std::min(kPiece, bytes.size() - at);
+        hash.addPiece(QByteArrayView(bytes.constData() + at, n), at + n == bytes.size());
+        file.release(bytes.constData() + at, bytes.constData() + at + n);
+        at += n;
+    } while (at < bytes.size());
+    const VersionHash version = hash.value();
     if (!file.finish())
         return std::nullopt;
     return NamedFile{FileStamp::of(file.status(), 0), version};
