@@ -14,6 +14,7 @@
 // An older Cheqbook keeps the key as it is, and what it names stays true:
 // each named version is still an ancestor of what that Cheqbook saves.
 
+#include "AtomicFile.h"
 #include "FileIdentity.h"
 #include "Register.h"
 #include "StableHash.h"
@@ -110,6 +111,9 @@ public:
     // its hash; a version kept before is only marked as used now. Nothing,
     // with why, when it cannot be written (the register itself is safe).
     std::optional<VersionHash> keep(const QString &registerPath, const QByteArray &bytes, QString *error = nullptr);
+    // The same for the version named hash whose bytes produce makes.
+    std::optional<VersionHash> keep(const QString &registerPath, VersionHash hash, const FileProducer &bytes,
+                                    QString *error = nullptr);
     // Keeps the file at path if it still holds the bytes of stamp (what the
     // document read): nothing when it changed since, which is then not the
     // version the document holds.
