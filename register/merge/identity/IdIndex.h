@@ -2,8 +2,9 @@
 
 // Rows by their identity, for a register of any size: open addressing over
 // one flat array, 12 bytes a slot (the identity beside its row, so that a
-// look-up costs one cache line) and twice the slots of the rows, so that a
-// million rows are looked up in a few milliseconds without a node apiece.
+// look-up mostly costs one cache line, not two) and twice the slots of the
+// rows, so that a million rows are looked up in a few milliseconds without a
+// node apiece.
 
 #include "RowIdentity.h"
 

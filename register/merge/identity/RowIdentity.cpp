@@ -7,7 +7,6 @@
 #include <QRandomGenerator>
 
 #include <array>
-
 #include <unordered_map>
 
 namespace {
