@@ -353,6 +353,20 @@ TEST(Merge, ALargeRegisterMergesItsChangesAlone)
     EXPECT_EQ(rows[3], mine[3]);
 }
 
+// Identities are read through a table of digits: a byte beside the digits'
+// ranges read as a digit would make another row's identity of a text that
+// stands for a hash of itself.
+TEST(RowIdentity, ReadsElevenDigitsAsTheirNumberAndAnyOtherTextAsItsHash)
+{
+    for (const RowId id : {RowId(1), RowId(61), RowId(62), RowId(0x0123456789abcdefull), ~RowId(0)})
+        EXPECT_EQ(rowId(identityValue(id)), id) << id;
+    for (const char *text : {"0000000000/", "0000000000:", "@0000000000", "000[0000000", "00000`00000",
+                             "0000000000{", "0000000000\xff", "0000000000", "ID"}) {
+        const QLatin1StringView view(text);
+        EXPECT_EQ(rowId(Value::text(view)), StableHash(0x1d).add(view).value()) << text;
+    }
+}
+
 // A version is named as it is read, in pieces, never held whole: the pieces
 // must name it as the whole file does, on every computer.
 TEST(StableHash, BytesInPiecesHashAsTheWhole)
