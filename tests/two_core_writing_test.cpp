@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <thread>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -59,4 +61,25 @@ TEST(TwoCoreWriting, APutThatGivesUpStopsBothCoresWithoutWaitingForever)
         EXPECT_FALSE(written) << givesUpAt;
         EXPECT_EQ(puts, givesUpAt);
     }
+}
+
+// A save that is shown lets the window handle events between rows, and an
+// edit then must not change the rows under another core.
+TEST(TwoCoreWriting, ASaveThatIsShownIsMadeOnTheSavingThreadAlone)
+{
+    const std::vector<RecordPtr> rows = rowsOf(kTwoCoreRows * 2);
+    NoProgress shown;
+    const std::thread::id saving = std::this_thread::get_id();
+    bool elsewhere = false;
+    QByteArray text;
+    EXPECT_TRUE(writeOldStyleOnTwoCores(
+        rows,
+        [&](QByteArrayView piece) {
+            elsewhere = elsewhere || std::this_thread::get_id() != saving;
+            text.append(piece);
+            return true;
+        },
+        &shown));
+    EXPECT_FALSE(elsewhere);
+    EXPECT_EQ(text, made(rows, false));
 }

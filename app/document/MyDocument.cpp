@@ -315,7 +315,7 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
     if (m_versionKeeper)
         m_versionKeeper->aboutToWrite(theArray->rows());
     // The text goes to the file as it is made: a large register is never
-    // held twice, and is made on two cores.
+    // held twice, and is made on two cores where nothing is shown meanwhile.
     const RegisterWrite written = writeRegisterFile(
         path, [&](const ChunkWriter &put) { return writeOldStyleOnTwoCores(theArray->rows(), put, progress); });
     if (!written.error.isEmpty()) {

@@ -29,7 +29,9 @@ void makeBlock(QByteArray &text, const std::vector<RecordPtr> &rows, size_t bloc
 
 bool writeOldStyleOnTwoCores(const std::vector<RecordPtr> &rows, const ChunkWriter &put, Progress *progress)
 {
-    if (rows.size() < kTwoCoreRows)
+    // A progress shown lets the window handle events while the text is made,
+    // and an edit then would change the rows under the other core.
+    if (rows.size() < kTwoCoreRows || progress)
         return writeOldStyle(rows, put, progress);
     const size_t blocks = (rows.size() + kBlockRows - 1) / kBlockRows;
 
@@ -42,8 +44,6 @@ bool writeOldStyleOnTwoCores(const std::vector<RecordPtr> &rows, const ChunkWrit
     const auto makeAndPut = [&](size_t first) {
         QByteArray text;
         for (size_t block = first; block < blocks; block += 2) {
-            if (first == 0 && progress)
-                progress->advance(qint64(block * kBlockRows), qint64(rows.size()));
             makeBlock(text, rows, block);
             std::unique_lock lock(mutex);
             changed.wait(lock, [&] { return stop || turn == block; });
