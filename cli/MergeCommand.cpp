@@ -13,6 +13,8 @@
 #include <QDate>
 #include <QFileInfo>
 
+#include <future>
+
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
@@ -95,14 +97,21 @@ int runMerge(const Arguments &a)
     if (!a.output.isEmpty() && outputIsAnInput(a.output, others, u"a version being merged,"_s))
         return Usage;
 
+    // Mine and theirs are named from readings of their own, on the other
+    // core while the document reads mine.
+    std::future<std::pair<std::optional<NamedFile>, std::optional<NamedFile>>> named =
+        std::async(std::launch::async, [&] { return std::pair(nameFile(minePath), nameFile(theirsPath)); });
     MyDocument *doc = openRegister(minePath, Recalculate::No);
     if (!doc)
         return Failed;
     const std::vector<RecordPtr> &mineRows = doc->array()->rows();
-    VersionFacts mine{fileVersion(doc->fileName(), doc->diskStamp()).value_or(0), ancestry(mineRows)};
+    const auto [mineNamed, theirsNamed] = named.get();
+    const bool mineAsRead = mineNamed && sameFileState(mineNamed->stamp, doc->diskStamp());
+    VersionFacts mine{mineAsRead ? mineNamed->version : 0, ancestry(mineRows)};
     const VersionStore store(VersionStore::defaultFolder());
     PreparedMerge prepared =
-        prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath);
+        prepareMerge(mineRows, mine, minePath, theirsPath, store, QDate::currentDate(), basePath,
+                     theirsNamed ? &*theirsNamed : nullptr);
     if (!prepared.ok()) {
         error(prepared.error);
         return Failed;
@@ -143,8 +152,10 @@ int runMerge(const Arguments &a)
     malloc_trim(0);
 #endif
     // The merged version is the base of the next merge of either side's
-    // later versions.
-    doc->setVersionKeeper(std::make_unique<DocumentVersions>(store, mine.hash));
+    // later versions. The merge named the versions it grew from on the
+    // opening row already: the keeper has no parent to add, and the save
+    // need not make the text once more to find whether it is mine's.
+    doc->setVersionKeeper(std::make_unique<DocumentVersions>(store));
     return saveRegister(*doc, output);
 }
 

@@ -353,6 +353,20 @@ TEST(Merge, ALargeRegisterMergesItsChangesAlone)
     EXPECT_EQ(rows[3], mine[3]);
 }
 
+// Identities are read through a table of digits: a byte beside the digits'
+// ranges read as a digit would make another row's identity of a text that
+// stands for a hash of itself.
+TEST(RowIdentity, ReadsElevenDigitsAsTheirNumberAndAnyOtherTextAsItsHash)
+{
+    for (const RowId id : {RowId(1), RowId(61), RowId(62), RowId(0x0123456789abcdefull), ~RowId(0)})
+        EXPECT_EQ(rowId(identityValue(id)), id) << id;
+    for (const char *text : {"0000000000/", "0000000000:", "@0000000000", "000[0000000", "00000`00000",
+                             "0000000000{", "0000000000\xff", "0000000000", "ID"}) {
+        const QLatin1StringView view(text);
+        EXPECT_EQ(rowId(Value::text(view)), StableHash(0x1d).add(view).value()) << text;
+    }
+}
+
 // A version is named as it is read, in pieces, never held whole: the pieces
 // must name it as the whole file does, on every computer.
 TEST(StableHash, BytesInPiecesHashAsTheWhole)
@@ -406,6 +420,29 @@ TEST(Merge, VersionsReadForAMergeHoldTheRowsAlikeWithMineAsMine)
     ASSERT_NE(copy, rows.end());
     EXPECT_NE(rowId(**copy), rowId(*mine[1]));
     EXPECT_EQ(p.merge.changes.size(), 3u); // mine added Shell; theirs changed Aldi, added the copy
+}
+
+// Theirs is named by a reading of its own beside the reading of mine: a
+// file changed between the two readings would give the merge a version
+// name that is not of the rows merged.
+TEST(Merge, TheirsChangedAfterItWasNamedIsNamedByTheBytesMerged)
+{
+    for (const bool changed : {false, true}) {
+        QTemporaryDir dir;
+        const QString basePath = dir.filePath(u"base.ldgr"_s), theirsPath = dir.filePath(u"theirs.ldgr"_s);
+        writeFile(basePath, oldStyleText(mergeRows({BASE})));
+        writeFile(theirsPath, oldStyleText(mergeRows({BASE, u"d|12/06/2026|Shell|-30.00"})));
+        const std::optional<NamedFile> named = nameFile(theirsPath);
+        ASSERT_TRUE(named);
+        if (changed)
+            writeFile(theirsPath, oldStyleText(mergeRows({BASE, u"d|12/06/2026|Shell|-130.00"})));
+        const QByteArray merged = readFile(theirsPath);
+        const PreparedMerge p = prepareMerge(mergeRows({BASE}), {}, dir.filePath(u"mine.ldgr"_s), theirsPath,
+                                             VersionStore(dir.filePath(u"versions"_s)), kToday, basePath, &*named);
+        ASSERT_TRUE(p.ok()) << p.error.toStdString();
+        EXPECT_EQ(p.theirsHash, versionHash(merged)) << (changed ? "changed" : "unchanged");
+        EXPECT_EQ(p.theirsHash == named->version, !changed);
+    }
 }
 
 // --- The merge as one step of the document.

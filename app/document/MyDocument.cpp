@@ -4,6 +4,7 @@
 #include "RegisterFile.h"
 #include "RowIdentity.h"
 #include "RunningBalance.h"
+#include "TwoCoreWriting.h"
 #include "VersionKeeper.h"
 
 #include <QFileInfo>
@@ -314,9 +315,9 @@ bool MyDocument::saveToFile(const QString &path, QString *error, Progress *progr
     if (m_versionKeeper)
         m_versionKeeper->aboutToWrite(theArray->rows());
     // The text goes to the file as it is made: a large register is never
-    // held twice.
+    // held twice, and is made on two cores where nothing is shown meanwhile.
     const RegisterWrite written = writeRegisterFile(
-        path, [&](const ChunkWriter &put) { return writeOldStyle(theArray->rows(), put, progress); });
+        path, [&](const ChunkWriter &put) { return writeOldStyleOnTwoCores(theArray->rows(), put, progress); });
     if (!written.error.isEmpty()) {
         if (error)
             *error = written.error;

@@ -8,24 +8,29 @@
 
 #include <QFileInfo>
 
+#include <future>
+
 using namespace Qt::StringLiterals;
 
-VersionRead readVersion(const QString &path, const SameRows *alike)
+VersionRead readVersion(const QString &path, const SameRows *alike, Naming naming)
 {
     VersionRead v;
     // The version is named by the bytes parsed: the reading refuses a file
     // that changed while it was read.
     StableHash hash;
-    RegisterReadResult r = readRegisterFile(path, nullptr, nullptr, alike ? alike->holder() : RowHolder(),
-                                            [&](QByteArrayView piece, bool last) { hash.addPiece(piece, last); });
+    BytePieces named;
+    if (naming == Naming::Named)
+        named = [&](QByteArrayView piece, bool last) { hash.addPiece(piece, last); };
+    RegisterReadResult r =
+        readRegisterFile(path, nullptr, nullptr, alike ? alike->holder() : RowHolder(), named);
     if (!r.ok()) {
         v.error = r.error;
         return v;
     }
     // Rows held as another version's are left as they are.
-    giveIdentitiesToCopies(r.rows);
+    v.ids = giveIdentitiesToCopies(r.rows, v.index);
     v.rows = std::move(r.rows);
-    v.facts = {hash.value(), ancestry(v.rows)};
+    v.facts = {naming == Naming::Named ? hash.value() : 0, ancestry(v.rows)};
     return v;
 }
 
@@ -90,31 +95,43 @@ MergeBase findBase(const VersionStore &store, const VersionFacts &mine, const Ve
 }
 
 PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
-                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath)
+                           const QString &theirsPath, const VersionStore &store, QDate today, const QString &basePath,
+                           const NamedFile *theirsNamed)
 {
     PreparedMerge p;
-    // Each version read holds the rows it has alike with those read before
-    // as theirs.
+    // Each version read holds the rows it has alike with mine as mine's.
     auto alike = std::make_unique<SameRows>();
     alike->add(mineRows);
-    VersionRead other = readVersion(theirsPath, alike.get());
+    // A base given is read beside theirs, on the other core.
+    const bool baseGiven = !basePath.isEmpty();
+    std::future<VersionRead> given;
+    if (baseGiven)
+        given = std::async(std::launch::async, [&] { return readVersion(basePath, alike.get(), Naming::Unnamed); });
+    VersionRead other = readVersion(theirsPath, alike.get(), theirsNamed ? Naming::Unnamed : Naming::Named);
+    if (other.ok() && theirsNamed) {
+        if (sameFileState(theirsNamed->stamp, FileStamp::of(theirsPath, 0)))
+            other.facts.hash = theirsNamed->version;
+        else // changed since it was named: named as it is read now
+            other = readVersion(theirsPath, alike.get());
+    }
+    MergeBase base;
+    if (baseGiven) {
+        VersionRead read = given.get();
+        if (other.ok() && !read.ok()) {
+            p.error = read.error;
+            return p;
+        }
+        base.source = MergeBase::Source::Kept;
+        base.rows = std::move(read.rows);
+        alike->add(base.rows, std::move(read.ids), std::move(read.index));
+    }
     if (!other.ok()) {
         p.error = other.error;
         return p;
     }
-    alike->add(other.rows);
-    MergeBase base;
-    if (!basePath.isEmpty()) {
-        VersionRead given = readVersion(basePath, alike.get());
-        if (!given.ok()) {
-            p.error = given.error;
-            return p;
-        }
-        base.source = MergeBase::Source::Kept;
-        base.rows = std::move(given.rows);
-    } else {
+    alike->add(other.rows, std::move(other.ids), std::move(other.index));
+    if (!baseGiven)
         base = findBase(store, mine, other.facts, {minePath, theirsPath});
-    }
     p.merge = mergeRegisters(base.of(mineRows, other.rows), mineRows, other.rows, {minePath, theirsPath}, today,
                              alike.get());
     p.error = p.merge.refusal;

@@ -6,6 +6,7 @@
 // (NAME.ldgr~, the version before its last save).
 
 #include "RegisterMerge.h"
+#include "SameRows.h"
 #include "RegisterVersions.h"
 
 #include <QDate>
@@ -20,12 +21,16 @@
 // which version it is.
 struct VersionRead {
     std::vector<RecordPtr> rows;
+    std::vector<RowId> ids; // each row's
+    IdIndex index; // the rows by them
     VersionFacts facts;
     QString error; // names the file as given; empty when it was read
     bool ok() const { return error.isEmpty(); }
 };
-// Rows alike with those of alike are held as theirs.
-VersionRead readVersion(const QString &path, const SameRows *alike = nullptr);
+// Rows alike with those of alike are held as theirs. Unnamed: the version's
+// hash is not wanted (a base given by name), and the bytes are not hashed.
+enum class Naming : quint8 { Named, Unnamed };
+VersionRead readVersion(const QString &path, const SameRows *alike = nullptr, Naming naming = Naming::Named);
 
 struct MergeBase {
     enum class Source { None, Mine, Theirs, Kept };
@@ -60,6 +65,9 @@ struct PreparedMerge {
     VersionHash theirsHash = 0;
     bool ok() const { return error.isEmpty(); }
 };
+// theirsNamed: theirs as a reading of its own named it (nameFile), when it
+// did: theirs is then read without hashing it again, and is that version
+// when the file is still as it was.
 PreparedMerge prepareMerge(const std::vector<RecordPtr> &mineRows, const VersionFacts &mine, const QString &minePath,
                            const QString &theirsPath, const VersionStore &store, QDate today,
-                           const QString &basePath = {});
+                           const QString &basePath = {}, const NamedFile *theirsNamed = nullptr);

@@ -1,13 +1,10 @@
 #include "RegisterMerge.h"
 
-#include "IdIndex.h"
 #include "MergeOrder.h"
-#include "Reconciliation.h"
-#include "RegisterVersions.h"
-#include "RowIdentity.h"
+#include "RowMerge.h"
+#include "SameRows.h"
 
 #include <QCoreApplication>
-#include <QVarLengthArray>
 
 #include <algorithm>
 
@@ -16,169 +13,11 @@ using namespace Qt::StringLiterals;
 namespace {
 
 const Record kNoRow;
-const Value kNone;
-
-// One side of the merge, indexed by identity.
-struct Side {
-    explicit Side(const std::vector<RecordPtr> *list) : rows(list)
-    {
-        if (!rows)
-            return;
-        ids = rowIds(*rows, index);
-    }
-    int find(RowId id) const { return rows ? index.find(id) : -1; }
-    int count() const { return rows ? int(rows->size()) : 0; }
-    const RecordPtr &at(int row) const { return (*rows)[size_t(row)]; }
-
-    const std::vector<RecordPtr> *rows;
-    std::vector<RowId> ids;
-    IdIndex index;
-};
-
-struct Keyed {
-    QStringView key;
-    const Value *value;
-};
-using KeyList = QVarLengthArray<Keyed, 12>;
-
-KeyList mergedKeys(const Record &r)
-{
-    KeyList list;
-    r.forEachKey([&](QStringView key, const Value &v) {
-        if (isMergedKey(key))
-            list.append({key, &v});
-    });
-    return list;
-}
-
-bool sameValue(QStringView key, const Value &a, const Value &b)
-{
-    if (key == keyName(Key::EOMSeen))
-        return (a.intValue() == 1) == (b.intValue() == 1); // absent and "0" both say not reconciled
-    if (a == b)
-        return true;
-    if (a.isNull() || b.isNull())
-        return false;
-    // Money by what it reads as: -5 and -5.00, a number read from the XML
-    // form and the text of the other.
-    if (key == keyName(Key::Amount) || key == kStatementBalanceKey) {
-        const CentsReading x = a.cents();
-        const CentsReading y = b.cents();
-        if (x.ok() && y.ok())
-            return x.cents == y.cents;
-    }
-    return !a.isText() || !b.isText() ? a.toString() == b.toString() : false;
-}
-
-// Calls f(key, value in a, value in b) for every key either holds, in order.
-template <typename F>
-void forEachKeyOfTwo(const KeyList &a, const KeyList &b, F &&f)
-{
-    qsizetype i = 0;
-    qsizetype j = 0;
-    while (i < a.size() || j < b.size()) {
-        if (j == b.size() || (i < a.size() && a[i].key < b[j].key)) {
-            f(a[i].key, *a[i].value, kNone);
-            ++i;
-        } else if (i == a.size() || b[j].key < a[i].key) {
-            f(b[j].key, kNone, *b[j].value);
-            ++j;
-        } else {
-            f(a[i].key, *a[i].value, *b[j].value);
-            ++i;
-            ++j;
-        }
-    }
-}
-
-bool sameRow(const Record &a, const Record &b)
-{
-    if (&a == &b)
-        return true;
-    bool same = true;
-    forEachKeyOfTwo(mergedKeys(a), mergedKeys(b), [&](QStringView key, const Value &x, const Value &y) {
-        same = same && sameValue(key, x, y);
-    });
-    return same;
-}
-
-QStringList changedKeys(const Record &before, const Record &after)
-{
-    QStringList keys;
-    forEachKeyOfTwo(mergedKeys(before), mergedKeys(after), [&](QStringView key, const Value &x, const Value &y) {
-        if (!sameValue(key, x, y))
-            keys << key.toString();
-    });
-    return keys;
-}
-
-const Value &valueOf(const KeyList &list, QStringView key)
-{
-    for (const Keyed &k : list)
-        if (k.key == key)
-            return *k.value;
-    return kNone;
-}
-
-// The keys of a row both sides changed, merged one by one.
-struct FieldMerge {
-    std::vector<std::pair<QString, Value>> fromTheirs; // mine's values stand for the rest
-    QStringList mineChanged;
-    QStringList theirsChanged;
-    std::vector<FieldConflict> conflicts;
-};
-
-FieldMerge mergeFields(const Record &base, const Record &mine, const Record &theirs)
-{
-    const KeyList b = mergedKeys(base);
-    const KeyList m = mergedKeys(mine);
-    const KeyList t = mergedKeys(theirs);
-    QVarLengthArray<QStringView, 24> keys;
-    for (const KeyList *list : {&b, &m, &t})
-        for (const Keyed &k : *list)
-            keys.append(k.key);
-    std::sort(keys.begin(), keys.end());
-    keys.erase(std::unique(keys.begin(), keys.end()), keys.end());
-
-    // A row one side reconciled was reconciled as it stood: the other
-    // side's new amount or date is for a person to look at.
-    const bool mineReconciled = !isReconciled(base) && isReconciled(mine);
-    const bool theirsReconciled = !isReconciled(base) && isReconciled(theirs);
-    const auto reconciledAs = [](QStringView key) {
-        return key == keyName(Key::Amount) || key == keyName(Key::Date);
-    };
-
-    FieldMerge f;
-    for (QStringView key : keys) {
-        const Value &bv = valueOf(b, key);
-        const Value &mv = valueOf(m, key);
-        const Value &tv = valueOf(t, key);
-        const bool mineChanged = !sameValue(key, bv, mv);
-        const bool theirsChanged = !sameValue(key, bv, tv);
-        if (!mineChanged && !theirsChanged)
-            continue;
-        const bool conflict = mineChanged && theirsChanged
-            ? !sameValue(key, mv, tv)
-            : reconciledAs(key) && (mineChanged ? theirsReconciled : mineReconciled);
-        if (conflict) {
-            f.conflicts.push_back({key.toString(), bv, mv, tv, std::nullopt});
-            continue;
-        }
-        if (mineChanged)
-            f.mineChanged << key.toString();
-        if (theirsChanged) {
-            f.theirsChanged << key.toString();
-            if (!mineChanged)
-                f.fromTheirs.emplace_back(key.toString(), tv);
-        }
-    }
-    return f;
-}
 
 // Whether side holds the other's rows but not its opening row, and the
 // other not its: a new year's register, which starts from an opening row
 // of its own and carries the rows not yet reconciled.
-bool startsAnew(const Side &side, const Side &other)
+bool startsAnew(const IndexedRows &side, const IndexedRows &other)
 {
     if (side.count() == 0 || other.count() == 0)
         return false;
@@ -190,17 +29,17 @@ bool startsAnew(const Side &side, const Side &other)
     return false;
 }
 
-bool shareARow(const Side &a, const Side &b)
+bool shareARow(const IndexedRows &a, const IndexedRows &b)
 {
-    const Side &fewer = a.count() <= b.count() ? a : b;
-    const Side &more = &fewer == &a ? b : a;
+    const IndexedRows &fewer = a.count() <= b.count() ? a : b;
+    const IndexedRows &more = &fewer == &a ? b : a;
     for (RowId id : fewer.ids)
         if (more.find(id) >= 0)
             return true;
     return false;
 }
 
-QString refusal(const Side &base, const Side &mine, const Side &theirs, const MergeNames &names)
+QString refusal(const IndexedRows &base, const IndexedRows &mine, const IndexedRows &theirs, const MergeNames &names)
 {
     const QString rollover = QCoreApplication::translate(
         "RegisterMerge", "%1 is a new year\u2019s register made from %2: a new year\u2019s file is a new register, "
@@ -229,43 +68,6 @@ QString refusal(const Side &base, const Side &mine, const Side &theirs, const Me
 }
 
 } // namespace
-
-bool isMergedKey(QStringView key)
-{
-    return key != keyName(Key::Total) && key != keyName(Key::ID) && key != kVersionsKey;
-}
-
-struct SameRows::Indexed : Side {
-    using Side::Side;
-};
-
-SameRows::SameRows() = default;
-SameRows::~SameRows() = default;
-
-void SameRows::add(const std::vector<RecordPtr> &rows) { m_sources.push_back(std::make_shared<Indexed>(&rows)); }
-
-std::function<RecordPtr(RecordPtr)> SameRows::holder() const
-{
-    return [sources = m_sources](RecordPtr record) -> RecordPtr {
-        // The opening row's ancestry tells what the version grew from: it
-        // is the version's own, whatever the merge makes of the row.
-        const RowId id = rowId(*record);
-        if (id == 0 || record->contains(kVersionsKey))
-            return record;
-        for (const auto &source : sources)
-            if (const int i = source->find(id); i >= 0 && sameRow(*source->at(i), *record))
-                return source->at(i);
-        return record;
-    };
-}
-
-const SameRows::Indexed *SameRows::indexOf(const std::vector<RecordPtr> &rows) const
-{
-    for (const auto &source : m_sources)
-        if (source->rows == &rows)
-            return source.get();
-    return nullptr;
-}
 
 bool RowConflict::resolved() const
 {
@@ -338,27 +140,27 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
                              const SameRows *indexed)
 {
     RegisterMerge out;
-    const Side b(base);
     // A side indexed already is not indexed again.
-    const auto sideOf = [&](const std::vector<RecordPtr> &rows, std::optional<Side> &own) -> const Side & {
-        if (const SameRows::Indexed *known = indexed ? indexed->indexOf(rows) : nullptr)
+    const auto sideOf = [&](const std::vector<RecordPtr> &rows, std::optional<IndexedRows> &own) -> const IndexedRows & {
+        if (const IndexedRows *known = indexed ? indexed->indexOf(rows) : nullptr)
             return *known;
         return own.emplace(&rows);
     };
-    std::optional<Side> ownMine, ownTheirs;
-    const Side &m = sideOf(mine, ownMine);
-    const Side &t = sideOf(theirs, ownTheirs);
+    std::optional<IndexedRows> ownBase, ownMine, ownTheirs;
+    const IndexedRows noBase(nullptr);
+    const IndexedRows &b = base ? sideOf(*base, ownBase) : noBase;
+    const IndexedRows &m = sideOf(mine, ownMine);
+    const IndexedRows &t = sideOf(theirs, ownTheirs);
     out.refusal = refusal(b, m, t, names);
     if (!out.ok())
         return out;
     out.baseInferred = base == nullptr;
 
-    struct Entry {
-        OrderEntry order;
-        RegisterMerge::Row row;
-    };
-    std::vector<Entry> entries;
+    // Each row of the merge: where it stands on each side, and what it is.
+    std::vector<OrderEntry> entries;
+    std::vector<RegisterMerge::Row> merged;
     entries.reserve(size_t(std::max(m.count(), t.count())) + 16);
+    merged.reserve(entries.capacity());
     // Changes, each with the entry of its row (-1: a deletion).
     std::vector<std::pair<int, MergeChange>> changes;
     const auto change = [&](MergeSide side, MergeChange::Kind kind, const RecordPtr &record,
@@ -367,19 +169,25 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
         changes.emplace_back(entry, MergeChange{side, kind, record, before, std::move(keys)});
     };
     const auto add = [&](int baseRow, int mineRow, int theirsRow, RecordPtr record, int conflict = -1) {
-        const Record *shown = record.get();
-        entries.push_back({{baseRow, mineRow, theirsRow, shown}, {std::move(record), conflict}});
+        entries.push_back({baseRow, mineRow, theirsRow, record.get()});
+        merged.push_back({std::move(record), conflict});
     };
     const auto conflict = [&](RowConflict c) {
         out.conflicts.push_back(std::move(c));
         return int(out.conflicts.size()) - 1;
     };
 
+    // Where the next row is likely to be on each side: the rows of
+    // versions of one register are mostly in one order.
+    int nextTheirs = 0;
+    int nextBase = 0;
     for (int i = 0; i < m.count(); ++i) {
         const RecordPtr &mr = m.at(i);
         const RowId id = m.ids[size_t(i)];
-        const int j = t.find(id);
-        const int k = b.find(id);
+        const int j = t.findAfter(id, nextTheirs);
+        const int k = b.findAfter(id, nextBase);
+        nextTheirs = j >= 0 ? j + 1 : nextTheirs;
+        nextBase = k >= 0 ? k + 1 : nextBase;
         const RecordPtr baseRow = k >= 0 ? b.at(k) : RecordPtr();
         if (j < 0) {
             if (k < 0) {
@@ -426,10 +234,13 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
             : conflict({RowConflict::Kind::Changed, baseRow, mr, tr, std::move(f.conflicts), std::nullopt});
         add(k, i, j, std::move(merged), c);
     }
+    int nextMine = 0;
     for (int j = 0; j < t.count(); ++j) {
         const RowId id = t.ids[size_t(j)];
-        if (m.find(id) >= 0)
+        if (const int i = m.findAfter(id, nextMine); i >= 0) {
+            nextMine = i + 1;
             continue;
+        }
         const RecordPtr &tr = t.at(j);
         const int k = b.find(id);
         if (k < 0) {
@@ -442,16 +253,27 @@ RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vect
         }
     }
 
-    std::vector<OrderEntry> order;
-    order.reserve(entries.size());
-    for (const Entry &e : entries)
-        order.push_back(e.order);
-    const std::vector<size_t> sequence = mergedOrder(order, m.count(), t.count(), today, &out.orderFromTheirs);
-    std::vector<int> position(entries.size(), -1);
-    out.rows.reserve(sequence.size());
-    for (size_t e : sequence) {
-        position[e] = int(out.rows.size());
-        out.rows.push_back(std::move(entries[e].row));
+    const std::vector<size_t> sequence = mergedOrder(entries, m.count(), t.count(), today, &out.orderFromTheirs);
+    Q_ASSERT(sequence.size() == merged.size());
+    entries = {};
+    // The rows put in that order where they are, a cycle of the order at a
+    // time: a million rows are not held twice.
+    std::vector<int> position(merged.size(), -1);
+    for (size_t p = 0; p < sequence.size(); ++p)
+        position[sequence[p]] = int(p);
+    out.rows = std::move(merged);
+    std::vector<bool> placed(out.rows.size(), false);
+    for (size_t start = 0; start < out.rows.size(); ++start) {
+        if (placed[start])
+            continue;
+        RegisterMerge::Row first = std::move(out.rows[start]);
+        size_t at = start;
+        for (size_t from = sequence[at]; from != start; at = from, from = sequence[at]) {
+            out.rows[at] = std::move(out.rows[from]);
+            placed[at] = true;
+        }
+        out.rows[at] = std::move(first);
+        placed[at] = true;
     }
     std::stable_sort(changes.begin(), changes.end(), [&](const auto &x, const auto &y) {
         const int px = x.first < 0 ? INT_MAX : position[size_t(x.first)];

@@ -30,8 +30,6 @@
 #include <QString>
 #include <QStringList>
 
-#include <functional>
-#include <memory>
 #include <optional>
 #include <vector>
 
@@ -114,37 +112,11 @@ public:
 // theirs are shared with the merge, not copied, and are not changed: a row
 // the merge changes is a new record. today reads dates without a year.
 // indexed: the rows' identities found already, for mine and theirs, when
-// they were read beside each other.
+// they were read beside each other (SameRows.h).
 class SameRows;
 RegisterMerge mergeRegisters(const std::vector<RecordPtr> *base, const std::vector<RecordPtr> &mine,
                              const std::vector<RecordPtr> &theirs, const MergeNames &names, QDate today,
                              const SameRows *indexed = nullptr);
-
-// The rows of versions read for a merge, by identity, so that a version
-// read after them holds each row it has alike (the same identity and merged
-// values) as theirs: each version is otherwise a whole register more in
-// memory, and merging them gives the same.
-class SameRows
-{
-public:
-    SameRows();
-    ~SameRows();
-    // Rows read later are held as these where alike; rows must outlive
-    // the reading.
-    void add(const std::vector<RecordPtr> &rows);
-    // For reading one version: each record read to what to hold in its
-    // place. Two rows of one version may then be one record (a line copied
-    // by hand, identity and all): the one given an identity of its own is
-    // made a copy first (giveIdentitiesToCopies).
-    std::function<RecordPtr(RecordPtr)> holder() const;
-    // The rows added, indexed by identity for the merge; null for rows not
-    // added.
-    struct Indexed;
-    const Indexed *indexOf(const std::vector<RecordPtr> &rows) const;
-
-private:
-    std::vector<std::shared_ptr<const Indexed>> m_sources;
-};
 
 // Whether a key is merged (not the running balance, the identity or the
 // ancestry, which a merge makes itself).

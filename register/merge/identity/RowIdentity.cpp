@@ -6,37 +6,34 @@
 
 #include <QRandomGenerator>
 
+#include <array>
 #include <unordered_map>
 
 namespace {
 
 constexpr char kDigits[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
-int digitValue(char c)
-{
-    if (c >= '0' && c <= '9')
-        return c - '0';
-    if (c >= 'A' && c <= 'Z')
-        return c - 'A' + 10;
-    if (c >= 'a' && c <= 'z')
-        return c - 'a' + 36;
-    return -1;
-}
+// Each byte's digit, -1 for a byte that is none. A table, not tests: an
+// identity's letters are random, and a merge reads millions of them.
+constexpr std::array<qint8, 256> kDigitValues = [] {
+    std::array<qint8, 256> values{};
+    values.fill(-1);
+    for (int d = 0; d < 62; ++d)
+        values[uchar(kDigits[d])] = qint8(d);
+    return values;
+}();
 
 RowId textId(QLatin1StringView text)
 {
     if (text.size() == kIdentityLength) {
         RowId id = 0;
-        bool digits = true;
+        int notDigit = 0; // negative once a byte is no digit
         for (char c : text) {
-            const int d = digitValue(c);
-            if (d < 0) {
-                digits = false;
-                break;
-            }
+            const int d = kDigitValues[uchar(c)];
+            notDigit |= d;
             id = id * 62 + RowId(d);
         }
-        if (digits)
+        if (notDigit >= 0)
             return id != 0 ? id : 1;
     }
     const RowId id = StableHash(0x1d).add(text).value();
@@ -76,15 +73,24 @@ RowId derived(quint64 material, int occurrence)
 template <typename Give>
 std::vector<RowId> assign(const std::vector<RecordPtr> &rows, Give &&give, IdIndex &seen)
 {
+    // A million rows are a million trips to memory each way, for the
+    // records and for the slots: each is asked for some rows ahead.
+    constexpr size_t kAhead = 16;
     std::vector<RowId> ids(rows.size(), 0);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        if (i + kAhead < rows.size())
+            __builtin_prefetch(&rows[i + kAhead]->value(Key::ID));
+        ids[i] = rowId(*rows[i]);
+    }
     seen = IdIndex(rows.size());
     bool anyMissing = false;
     for (size_t i = 0; i < rows.size(); ++i) {
-        const RowId id = rowId(*rows[i]);
-        if (id != 0 && seen.insert(id, int(i)))
-            ids[i] = id;
-        else
+        if (i + kAhead < rows.size() && ids[i + kAhead] != 0)
+            seen.prefetch(ids[i + kAhead]);
+        if (ids[i] == 0 || !seen.insert(ids[i], int(i))) {
+            ids[i] = 0;
             anyMissing = true;
+        }
     }
     if (!anyMissing)
         return ids;
@@ -158,19 +164,15 @@ int giveIdentities(const std::vector<RecordPtr> &rows)
     return given;
 }
 
-int giveIdentitiesToCopies(std::vector<RecordPtr> &rows)
+std::vector<RowId> giveIdentitiesToCopies(std::vector<RecordPtr> &rows, IdIndex &index)
 {
-    int given = 0;
-    IdIndex index;
-    assign(
+    return assign(
         rows,
         [&](size_t row, RowId id) {
             rows[row] = std::make_shared<Record>(*rows[row]);
             rows[row]->set(Key::ID, identityValue(id));
-            ++given;
         },
         index);
-    return given;
 }
 
 void giveAddedRowsIdentities(const Register &reg, const std::vector<RecordPtr> &added)

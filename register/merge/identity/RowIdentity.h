@@ -46,8 +46,9 @@ std::vector<RowId> rowIds(const std::vector<RecordPtr> &rows, IdIndex &index);
 // the file gets them with its next save. Returns how many rows it gave one.
 int giveIdentities(const std::vector<RecordPtr> &rows);
 // The same, each row given one replaced by a copy first: a record the rows
-// share with another register is left as it is.
-int giveIdentitiesToCopies(std::vector<RecordPtr> &rows);
+// share with another register is left as it is. Returns every row's
+// identity, with the rows found by them in index.
+std::vector<RowId> giveIdentitiesToCopies(std::vector<RecordPtr> &rows, IdIndex &index);
 
 // For rows being added to reg: those without an identity get one, random,
 // or for a row from a statement the one made from its bank id (another if

@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <sys/stat.h>
+
 #include <algorithm>
 #include <climits>
 
@@ -32,7 +34,10 @@ bool withStampedBytes(const QString &path, const FileStamp &stamp, QString *erro
         return false;
     }
     const QByteArray bytes = file.bytes();
-    if (contentHash(bytes) != stamp.hash || !file.finish()) {
+    // A file in the stamp's state holds its bytes, which are then not hashed
+    // again (a million rows' worth, after a save).
+    if ((!sameFileState(FileStamp::of(file.status(), 0), stamp) && contentHash(bytes) != stamp.hash)
+        || !file.finish()) {
         if (error)
             *error = u"%1 changed since it was read"_s.arg(QFileInfo(path).fileName());
         return false;
@@ -40,6 +45,24 @@ bool withStampedBytes(const QString &path, const FileStamp &stamp, QString *erro
     f(bytes);
     return true;
 }
+// Hands the bytes of the file at path to put a piece at a time, as read();
+// false when put gave up, or the file is not (or no longer) in stamp's state.
+bool copyPieces(const QString &path, const FileStamp &stamp, const ChunkWriter &put)
+{
+    QFile file(path);
+    struct stat status {};
+    const auto asStamped = [&] {
+        return ::fstat(file.handle(), &status) == 0 && sameFileState(FileStamp::of(status, 0), stamp);
+    };
+    if (!file.open(QIODevice::ReadOnly) || !asStamped())
+        return false;
+    QByteArray piece(qsizetype(1) << 20, Qt::Uninitialized);
+    for (qint64 n; (n = file.read(piece.data(), piece.size())) != 0;)
+        if (n < 0 || !put(QByteArrayView(piece.constData(), n)))
+            return false;
+    return asStamped();
+}
+
 } // namespace
 
 VersionHash versionHash(QByteArrayView bytes) { return StableHash::of(bytes); }
@@ -106,6 +129,35 @@ std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &sta
     std::optional<VersionHash> hash;
     withStampedBytes(path, stamp, nullptr, [&](const QByteArray &bytes) { hash = versionHash(bytes); });
     return hash;
+}
+
+bool sameFileState(const FileStamp &a, const FileStamp &b)
+{
+    return a.exists && b.exists && a.device == b.device && a.inode == b.inode && a.size == b.size
+        && a.modifiedNs == b.modifiedNs && a.statusChangedNs == b.statusChangedNs;
+}
+
+std::optional<NamedFile> nameFile(const QString &path)
+{
+    InputFile file(path, InputFile::Access::Map);
+    if (!file.ok())
+        return std::nullopt;
+    // Hashed a piece at a time, each given back once hashed: the file is
+    // never in memory whole beside the rows being read.
+    const QByteArray bytes = file.bytes();
+    constexpr qsizetype kPiece = qsizetype(8) << 20;
+    StableHash hash;
+    qsizetype at = 0;
+    do {
+        const qsizetype n = std::min(kPiece, bytes.size() - at);
+        hash.addPiece(QByteArrayView(bytes.constData() + at, n), at + n == bytes.size());
+        file.release(bytes.constData() + at, bytes.constData() + at + n);
+        at += n;
+    } while (at < bytes.size());
+    const VersionHash version = hash.value();
+    if (!file.finish())
+        return std::nullopt;
+    return NamedFile{FileStamp::of(file.status(), 0), version};
 }
 
 std::vector<VersionHash> ancestry(const std::vector<RecordPtr> &rows)
@@ -200,7 +252,12 @@ QString VersionStore::registerFolder(const QString &registerPath) const
 
 std::optional<VersionHash> VersionStore::keep(const QString &registerPath, const QByteArray &bytes, QString *error)
 {
-    const VersionHash hash = versionHash(bytes);
+    return keep(registerPath, versionHash(bytes), [&](const ChunkWriter &put) { return put(bytes); }, error);
+}
+
+std::optional<VersionHash> VersionStore::keep(const QString &registerPath, VersionHash hash, const FileProducer &bytes,
+                                              QString *error)
+{
     const QString folder = registerFolder(registerPath);
     const QString file = QDir(folder).filePath(versionName(hash) + kExtension);
     if (QFileInfo::exists(file)) {
@@ -232,7 +289,18 @@ std::optional<VersionHash> VersionStore::keepFile(const QString &registerPath, c
                                                   const FileStamp &stamp, QString *error)
 {
     std::optional<VersionHash> kept;
-    withStampedBytes(path, stamp, error, [&](const QByteArray &bytes) { kept = keep(registerPath, bytes, error); });
+    withStampedBytes(path, stamp, error, [&](const QByteArray &bytes) {
+        const FileStamp now = FileStamp::of(path, 0);
+        if (!sameFileState(now, stamp)) {
+            kept = keep(registerPath, bytes, error);
+            return;
+        }
+        // Copied by reading it a piece at a time: a large mapped file
+        // written whole now and then stalls for a third of a second. The
+        // copy is the version named only if the file stayed as it was.
+        kept = keep(registerPath, versionHash(bytes), [&](const ChunkWriter &put) { return copyPieces(path, now, put); },
+                    error);
+    });
     return kept;
 }
 

@@ -14,6 +14,7 @@
 // An older Cheqbook keeps the key as it is, and what it names stays true:
 // each named version is still an ancestor of what that Cheqbook saves.
 
+#include "AtomicFile.h"
 #include "FileIdentity.h"
 #include "Register.h"
 #include "StableHash.h"
@@ -58,6 +59,18 @@ std::optional<VersionHash> versionFromName(QStringView name);
 // The version of the file at path if it still holds the bytes stamp
 // describes (what a reader read); nothing when it changed since.
 std::optional<VersionHash> fileVersion(const QString &path, const FileStamp &stamp);
+// Whether two stamps are of one file in one state: the same inode, size and
+// times, whatever their hashes. Every write moves the status change time,
+// which no program can set back: two readings of it read the same bytes.
+bool sameFileState(const FileStamp &a, const FileStamp &b);
+// A file's version, from a reading of its own, with the file's stamp then
+// (no hash in it): the version of the bytes another reading read, beside it
+// or after it, when its stamp is in the same state.
+struct NamedFile {
+    FileStamp stamp;
+    VersionHash version = 0;
+};
+std::optional<NamedFile> nameFile(const QString &path);
 
 // The versions a register grew from, newest first, as its opening row names
 // them (words that are no version's name are passed over).
@@ -98,6 +111,9 @@ public:
     // its hash; a version kept before is only marked as used now. Nothing,
     // with why, when it cannot be written (the register itself is safe).
     std::optional<VersionHash> keep(const QString &registerPath, const QByteArray &bytes, QString *error = nullptr);
+    // The same for the version named hash whose bytes produce makes.
+    std::optional<VersionHash> keep(const QString &registerPath, VersionHash hash, const FileProducer &bytes,
+                                    QString *error = nullptr);
     // Keeps the file at path if it still holds the bytes of stamp (what the
     // document read): nothing when it changed since, which is then not the
     // version the document holds.
