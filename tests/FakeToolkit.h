@@ -125,7 +125,9 @@ public:
     QPrinter printer;
     QDate today() const override { return fixedToday; }
     QTime fixedTime{9, 0};
+    bool asking = false; // a question of another on the screen
     QDateTime now() const override { return QDateTime(fixedToday, fixedTime); }
+    bool isAsking() const override { return asking; }
 
     // Progress the tests can stop: the work is cancelled at its cancelAt-th
     // report (never when cancelAt is 0), or at the first report when

@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -119,6 +120,23 @@ TEST_F(MergeWindow, ACopyBesideTheRegisterIsOfferedAndMergedAsOneStepKeptOnlyOnc
     EXPECT_FALSE(QFileInfo::exists(path(copyName)));
     EXPECT_EQ(readFile(QDir(MergeOffers::mergedFolder()).filePath(copyName)), copy);
     EXPECT_TRUE(toolkit.alerts.empty());
+}
+
+// The window's own questions wait while another is on the screen: asked
+// inside the opening's note on its balances, the offer stood over the note,
+// which was read last.
+TEST_F(MergeWindow, ACopyFoundAtTheOpeningIsOfferedOnceNoOtherQuestionIsUp)
+{
+    writeFile(path(copyName), registerText({WINDOW_BASE, u"d|12/06/2026|Shell|-30.00"}));
+    toolkit.asking = true;
+    toolkit.confirmAnswers = {false};
+    open({WINDOW_BASE});
+    QTest::qWait(600);
+    EXPECT_TRUE(toolkit.questions.empty()) << "asked while another question was up";
+    toolkit.asking = false;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !toolkit.questions.empty(); }, 2000));
+    ASSERT_EQ(toolkit.questions.size(), 1u);
+    EXPECT_TRUE(toolkit.questions[0].message.startsWith(u"A second version of this register"));
 }
 
 TEST_F(MergeWindow, AMergeUndoneBeforeTheSaveLeavesTheCopyWhereItIs)

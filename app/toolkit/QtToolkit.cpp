@@ -259,3 +259,5 @@ std::unique_ptr<Progress> QtToolkit::progress(QWidget *parent, const QString &wh
 }
 
 QDate QtToolkit::today() const { return QDate::currentDate(); }
+
+bool QtToolkit::isAsking() const { return QApplication::activeModalWidget() != nullptr; }

@@ -30,6 +30,7 @@ public:
     QPrinter &sharedPrinter() override;
     std::unique_ptr<Progress> progress(QWidget *parent, const QString &what, bool cancellable) override;
     QDate today() const override;
+    bool isAsking() const override;
 
 private:
     std::unique_ptr<QPrinter> m_printer;

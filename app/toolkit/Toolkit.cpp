@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -25,4 +26,15 @@ QString Toolkit::savePath(QWidget *parent, const QString &title, const QString &
                     QCoreApplication::translate("Toolkit", "Replace"), cancelButton()))
         return {};
     return path;
+}
+
+void Toolkit::whenNotAsking(QObject *context, std::function<void()> ask)
+{
+    if (!isAsking()) {
+        ask();
+        return;
+    }
+    constexpr int kLookAgainMs = 250;
+    QTimer::singleShot(kLookAgainMs, context,
+                       [this, context, ask = std::move(ask)]() mutable { whenNotAsking(context, std::move(ask)); });
 }

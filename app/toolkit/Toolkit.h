@@ -18,6 +18,8 @@ class QDialog;
 class QPrinter;
 class QWidget;
 
+class QObject;
+
 class Toolkit
 {
 public:
@@ -86,4 +88,12 @@ public:
     // The moment, for what is to happen a while later (a question asked again
     // in an hour).
     virtual QDateTime now() const { return QDateTime::currentDateTime(); }
+
+    // Whether a question is on the screen (a modal dialog is up). What the
+    // program asks by itself waits until none is: asked inside another
+    // question's dialog it would stand over it, and the question asked
+    // first would be read last.
+    virtual bool isAsking() const { return false; }
+    // Calls ask from context's thread once no question is on the screen.
+    void whenNotAsking(QObject *context, std::function<void()> ask);
 };

@@ -24,7 +24,7 @@ MergeOffers::MergeOffers(MyDocument *document, Toolkit &toolkit, QWidget *window
 {
     m_settle.setSingleShot(true);
     m_settle.setInterval(700);
-    connect(&m_settle, &QTimer::timeout, this, &MergeOffers::lookForCopies);
+    connect(&m_settle, &QTimer::timeout, this, [this] { m_toolkit.whenNotAsking(this, [this] { lookForCopies(); }); });
     connect(&m_watcher, &QFileSystemWatcher::directoryChanged, &m_settle, qOverload<>(&QTimer::start));
     connect(document, &MyDocument::fileNameChanged, this, &MergeOffers::watchFolder);
     connect(document, &MyDocument::changeCountChanged, this, [this](int count) {

@@ -152,11 +152,13 @@ void MyWindowController::windowDidLoad()
     // The window has no size until it is first shown; scroll again then.
     QTimer::singleShot(0, table, [this] { scrollRowToVisible(dataArray->count() - 1); });
     m_entry->load();
-    // What came due while the register was closed, once the window is up.
-    QTimer::singleShot(0, m_schedules, [this] { m_schedules->offerDue(); });
-    // Copies a sync tool left while the register was closed, asked about
-    // once the window is up.
-    QTimer::singleShot(0, m_merges, &MergeOffers::lookForCopies);
+    // What came due while the register was closed, and copies a sync tool
+    // left meanwhile, asked about once the window is up and any question of
+    // its opening (its balances, say) is answered.
+    QTimer::singleShot(0, m_schedules, [this] {
+        m_toolkit.whenNotAsking(m_schedules, [this] { m_schedules->offerDue(); });
+    });
+    QTimer::singleShot(0, m_merges, [this] { m_toolkit.whenNotAsking(m_merges, [this] { m_merges->lookForCopies(); }); });
 }
 
 SuggestionList *MyWindowController::descriptionSuggestions() const { return m_entry->suggestions(); }
